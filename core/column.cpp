@@ -1,0 +1,135 @@
+#include "core/column.h"
+
+#include <algorithm>
+#include <istream>
+#include <ostream>
+
+#include "core/random.h"
+
+namespace {
+
+constexpr std::array<std::int32_t, kMatches> kPowersOfThree = [] {
+    std::array<std::int32_t, kMatches> powers{};
+    std::int32_t power = 1;
+    for (auto& entry : powers) {
+        entry = power;
+        power *= 3;
+    }
+    return powers;
+}();
+
+constexpr char kSigns[3] = {'1', 'X', '2'};
+
+}  // namespace
+
+CColumn::CColumn(std::int32_t index) { SetFromIndex(index); }
+
+void CColumn::SetFromIndex(std::int32_t index) {
+    for (std::int32_t m = kMatches - 1; m >= 0; --m) {
+        results[static_cast<std::size_t>(m)] = static_cast<std::uint8_t>(index / kPowersOfThree[static_cast<std::size_t>(m)]);
+        index %= kPowersOfThree[static_cast<std::size_t>(m)];
+    }
+    score = 0;
+    marked = 0;
+}
+
+void CColumn::ParseText(std::string_view text) {
+    for (std::size_t m = 0; m < results.size(); ++m) {
+        const char sign = m < text.size() ? text[m] : '1';
+        results[m] = sign == '2' ? kAwayWin : (sign == 'X' || sign == 'x') ? kDraw : kHomeWin;
+    }
+    score = 0;
+    marked = 0;
+}
+
+std::istream& CColumn::ReadText(std::istream& in) {
+    for (auto& result : results) {
+        char sign = 0;
+        if (!(in >> sign)) {
+            break;
+        }
+        result = sign == '1' ? kHomeWin : sign == 'X' ? kDraw : kAwayWin;
+    }
+    score = 0;
+    marked = 0;
+    return in;
+}
+
+std::ostream& CColumn::WriteText(std::ostream& out) const {
+    for (const auto result : results) {
+        out.put(kSigns[std::min<std::uint8_t>(result, 2)]);
+    }
+    return out;
+}
+
+std::int32_t CColumn::Hits(const CColumn& other) const {
+    std::int32_t hits = 0;
+    for (std::size_t m = 0; m < results.size(); ++m) {
+        hits += results[m] == other.results[m] ? 1 : 0;
+    }
+    return hits;
+}
+
+std::int32_t CColumn::CountVariants() const {
+    return static_cast<std::int32_t>(std::count_if(results.begin(), results.end(), [](std::uint8_t r) { return r != kHomeWin; }));
+}
+
+std::int32_t CColumn::CountDoses() const {
+    return static_cast<std::int32_t>(std::count(results.begin(), results.end(), kAwayWin));
+}
+
+std::int32_t CColumn::Index() const {
+    std::int32_t index = 0;
+    for (std::size_t m = 0; m < results.size(); ++m) {
+        index += results[m] * kPowersOfThree[m];
+    }
+    return index;
+}
+
+std::int32_t CColumn::ComputeScore(const CForecastTable& table) const {
+    std::int64_t sum = 0;
+    for (std::size_t m = 0; m < results.size(); ++m) {
+        sum += table.rows[m][results[m]];
+    }
+    std::int64_t value = 0;
+    if (averageMode) {
+        value = sum / kMatches;
+    } else if (maxSum == minSum) {
+        value = 100;
+    } else {
+        value = (sum - minSum) * 100 / (static_cast<std::int64_t>(maxSum) - minSum);
+    }
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(value, INT32_MIN, INT32_MAX));
+}
+
+double CColumn::Probability(const CForecastTable& table) const {
+    double product = 1.0;
+    for (std::size_t m = 0; m < results.size(); ++m) {
+        product *= table.rows[m][results[m]];
+        product *= 0.01;
+    }
+    return product;
+}
+
+void CColumn::Randomize(const CForecastTable& table) {
+    for (std::size_t m = 0; m < results.size(); ++m) {
+        const auto& row = table.rows[m];
+        results[m] = RandomResult(row[0], row[1], row[2]);
+    }
+    score = 0;
+}
+
+std::uint8_t ResultForDraw(std::int32_t draw, std::int32_t p1, std::int32_t pX) {
+    const std::int64_t v = static_cast<std::int64_t>(draw) * 100 / 32767;
+    if (v < p1) {
+        return kHomeWin;
+    }
+    if (v < static_cast<std::int64_t>(p1) + pX) {
+        return kDraw;
+    }
+    return kAwayWin;
+}
+
+std::uint8_t RandomResult(std::int32_t p1, std::int32_t pX, std::int32_t /*p2*/) {
+    return ResultForDraw(DrawRandom(), p1, pX);
+}

@@ -1,0 +1,98 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+#include "core/column.h"
+#include "core/progress.h"
+
+// A caller's parameter for a ColumnPredicate: an integer or a pointer.
+using PredicateParameter = std::intptr_t;
+
+// Receives a copy of one column and the caller's parameter; true keeps it.
+using ColumnPredicate = bool (*)(CColumn column, PredicateParameter parameter);
+
+// A bet in memory: columns 0..Count()-1 in one flat block of slots owned by
+// the set, plus the default bounds of the condition step and the running
+// total of universe columns covered on its behalf.
+//
+// Storage that cannot be had throws std::bad_alloc and leaves the set exactly
+// as it was. Nothing ever writes past the end of the storage.
+class CColumnSet {
+public:
+    // An empty set with room for `slots` columns.
+    explicit CColumnSet(std::int32_t slots = 0);
+
+    CColumnSet(const CColumnSet&) = delete;
+    CColumnSet& operator=(const CColumnSet&) = delete;
+
+    std::int32_t Count() const { return count; }
+    std::int32_t Capacity() const { return capacity; }
+    const CColumn& operator[](std::int32_t i) const { return columns[static_cast<std::size_t>(i)]; }
+    CColumn& operator[](std::int32_t i) { return columns[static_cast<std::size_t>(i)]; }
+    const CColumn* begin() const { return columns.get(); }
+    const CColumn* end() const { return columns.get() + count; }
+
+    // Appends a copy; when no slot is free the storage grows by one slot.
+    void Append(const CColumn& column);
+    // Appends a copy into a free slot; when none is left the storage grows
+    // geometrically, so that columns added one by one cost amortised O(1).
+    void AppendNoGrow(const CColumn& column);
+    // Makes sure the storage holds at least `slots` slots.
+    void Reserve(std::int32_t slots);
+    // Lowers the count to `newCount` (clamped to 0..Count()); storage is kept.
+    void Truncate(std::int32_t newCount);
+
+    // Replaces the contents by all kAllColumns columns in index order, each
+    // scored with ComputeScore over forecastTable. Reports 0..99 every 10,000
+    // columns, then 0.
+    void GenerateAll();
+    // Sorts by score, highest first. Equal scores keep no defined order.
+    void SortByScore();
+    // Keeps, in order and in place, the columns for which keep(column) is
+    // true; keep is called exactly once per column, in order. While it runs
+    // for column i, the set holds exactly the columns kept so far. Reports
+    // i*100/n before testing column i (repeated positions may be left out).
+    template <typename Keep>
+    void Filter(Keep&& keep);
+    void Filter(ColumnPredicate predicate, PredicateParameter parameter);
+    // Writes each column as 14 tokens "1\t", "X\t" or "2\t" and a "\n"
+    // (29 characters a column), then a NUL. The destination must hold
+    // 29 * Count() + 1 characters.
+    void DumpText(char* destination) const;
+
+    // Default bounds of the condition step and the covering total.
+    std::int32_t maxVariants = 14;
+    std::int32_t minVariants = 0;
+    std::int32_t minDoses = 0;
+    std::int32_t maxDoses = 14;
+    std::int32_t covered = 0;
+
+private:
+    void Reallocate(std::int32_t slots);
+
+    std::unique_ptr<CColumn[]> columns;
+    std::int32_t capacity = 0;
+    std::int32_t count = 0;
+};
+
+template <typename Keep>
+void CColumnSet::Filter(Keep&& keep) {
+    const std::int32_t n = count;
+    if (n == 0) {
+        return;
+    }
+    count = 0;
+    std::int32_t lastPosition = -1;
+    for (std::int32_t i = 0; i < n; ++i) {
+        const auto position = static_cast<std::int32_t>(static_cast<std::int64_t>(i) * 100 / n);
+        if (position != lastPosition) {
+            ReportProgress(position);
+            lastPosition = position;
+        }
+        const CColumn column = columns[static_cast<std::size_t>(i)];
+        if (keep(column)) {
+            columns[static_cast<std::size_t>(count++)] = column;
+        }
+    }
+}
