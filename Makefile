@@ -25,7 +25,7 @@ run: build
 
 test: build
 	ctest --test-dir $(BUILD_DIR) --output-on-failure
-	cmake -G "$(GENERATOR)" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLUMO_WERROR=ON -DLUMO_SANITIZE=ON \
+	cmake -G "$(GENERATOR)" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLUMO_WERROR=ON -DLUMO_SANITIZE=ON -DLUMO_BUILD_GUI=OFF \
 		-DLUMO_BUILD_BENCH=OFF -S . -B $(ASAN_DIR) >/dev/null
 	cmake --build $(ASAN_DIR)
 	ctest --test-dir $(ASAN_DIR) --output-on-failure
