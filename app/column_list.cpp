@@ -1,0 +1,132 @@
+#include "app/column_list.h"
+
+#include <QByteArray>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QList>
+#include <QProgressBar>
+#include <QString>
+#include <QTreeWidget>
+#include <algorithm>
+#include <sstream>
+#include <vector>
+
+#include "app/lumo_dlg.h"
+#include "app/message_box.h"
+#include "core/column_set.h"
+#include "forecast/forecast_table.h"
+
+int sortColumn = 0;
+std::map<int, int> rowOfKey;
+
+namespace {
+
+enum ListColumn { kSignsColumn = 0, kScoreColumn = 1, kIndexColumn = 2 };
+
+constexpr int kCompareLength = 49;
+
+QString SignsText(const CColumn& column) {
+    std::ostringstream signs;
+    column.WriteText(signs);
+    return QString::fromStdString(signs.str());
+}
+
+}  // namespace
+
+void SetupColumnList(QTreeWidget& list) {
+    list.setColumnCount(3);
+    list.setHeaderLabels({QStringLiteral("P"), QStringLiteral("V"), QStringLiteral("A")});
+    QHeaderView* header = list.header();
+    header->setStretchLastSection(false);
+    header->setSectionsClickable(true);
+    header->setSortIndicatorShown(false);
+    header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    list.setColumnWidth(kSignsColumn, 180);
+    list.setColumnWidth(kScoreColumn, 30);
+    list.setColumnWidth(kIndexColumn, 30);
+}
+
+void FillColumnList(QTreeWidget& list, const CColumnSet& bet) {
+    list.clear();
+    const std::int32_t rows = std::min(bet.Count(), kMaxListedColumns);
+    QList<QTreeWidgetItem*> items;
+    items.reserve(rows);
+    for (std::int32_t i = 0; i < rows; ++i) {
+        const CColumn& column = bet[i];
+        auto* item = new QTreeWidgetItem(
+            QStringList{SignsText(column), QString::number(column.score), QString::number(i)});
+        item->setData(kSignsColumn, Qt::UserRole, i);
+        items.append(item);
+    }
+    list.addTopLevelItems(items);
+}
+
+int RowKey(const QTreeWidgetItem& row) {
+    return row.data(kSignsColumn, Qt::UserRole).toInt();
+}
+
+int CompareRows(const QTreeWidget& list, int key1, int key2) {
+    const auto text = [&list](int key) {
+        const QTreeWidgetItem* row = list.topLevelItem(rowOfKey[key]);
+        return row->text(sortColumn).toUtf8().left(kCompareLength);
+    };
+    // QByteArray compares bytes as unsigned values; t2 before t1 gives the
+    // descending order.
+    const int order = text(key2).compare(text(key1));
+    return order < 0 ? -1 : order > 0 ? 1 : 0;
+}
+
+void SortColumnList(QTreeWidget& list, int header) {
+    sortColumn = header;
+    const int rows = list.topLevelItemCount();
+    std::vector<int> keys;
+    keys.reserve(static_cast<std::size_t>(rows));
+    for (int position = 0; position < rows; ++position) {
+        const int key = RowKey(*list.topLevelItem(position));
+        rowOfKey[key] = position;
+        keys.push_back(key);
+    }
+    std::stable_sort(keys.begin(), keys.end(),
+                     [&list](int key1, int key2) { return CompareRows(list, key1, key2) < 0; });
+
+    // Take the rows out and put them back in the sorted order.
+    std::vector<QTreeWidgetItem*> rowsByPosition(static_cast<std::size_t>(rows));
+    for (int position = rows - 1; position >= 0; --position) {
+        rowsByPosition[static_cast<std::size_t>(position)] = list.takeTopLevelItem(position);
+    }
+    QList<QTreeWidgetItem*> sorted;
+    sorted.reserve(rows);
+    for (const int key : keys) {
+        sorted.append(rowsByPosition[static_cast<std::size_t>(rowOfKey[key])]);
+    }
+    list.addTopLevelItems(sorted);
+}
+
+void CLumoDlg::RefreshColumnList() {
+    columnList->setUpdatesEnabled(false);
+    FillColumnList(*columnList, *bet);
+    randomCountEdit->setText(QString::number(bet->Count()));
+    countText->setText(QString::asprintf("%d cols.", bet->Count()));
+    columnList->setUpdatesEnabled(true);
+    progressBar->setValue(0);
+    coveredEdit->setText(QString::number(bet->covered));
+    if (universe) {
+        universeCountEdit->setText(QString::number(universe->Count()));
+    }
+}
+
+void CLumoDlg::OnHeaderClick(int header) {
+    SortColumnList(*columnList, header);
+}
+
+void CLumoDlg::OnListDoubleClick(const QTreeWidgetItem* row) {
+    if (row == nullptr) {
+        return;
+    }
+    const int key = RowKey(*row);
+    if (key < 0 || key >= bet->Count()) {
+        return;  // a row left over from a bet that has shrunk since the refresh
+    }
+    ShowMessage(this, QString::asprintf("%.3f", (*bet)[key].Probability(expectationTable)));
+}

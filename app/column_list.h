@@ -1,0 +1,42 @@
+#pragma once
+
+#include <cstdint>
+#include <map>
+
+class CColumnSet;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+// The column list (list view 1046): the bet's first columns, one row each
+// with the column's 14 signs ("P"), its score ("V") and its index in the bet
+// ("A"). Every row carries a key, the index in the bet of the column it
+// shows, which sorting moves with the row.
+
+inline constexpr std::int32_t kMaxListedColumns = 500;
+
+// The sort state, program-wide: the header clicked last (0 at start), and
+// for each row key the position its row had when the last sort began.
+// Entries are set by every header click and never removed.
+extern int sortColumn;
+extern std::map<int, int> rowOfKey;
+
+// Gives the list its three columns "P", "V", "A" (180, 30 and 30 pixels wide,
+// left-aligned) and clickable headers that never sort by themselves.
+void SetupColumnList(QTreeWidget& list);
+
+// Replaces the rows by the first min(count, 500) columns of `bet` in bet
+// order; row i gets the key i. No row is selected afterwards.
+void FillColumnList(QTreeWidget& list, const CColumnSet& bet);
+
+// The key of a row.
+int RowKey(const QTreeWidgetItem& row);
+
+// Compares the rows of two keys by their texts in column sortColumn, each
+// cut to 49 characters, byte by byte: negative when the row of key1 comes
+// first, that is when its text is greater (descending order; numbers as
+// texts, so 9 comes before 87 and 87 before 100), 0 for equal texts.
+int CompareRows(const QTreeWidget& list, int key1, int key2);
+
+// A click on `header`: sets sortColumn and rowOfKey, then orders the rows by
+// CompareRows, keys travelling with their rows.
+void SortColumnList(QTreeWidget& list, int header);

@@ -1,0 +1,16 @@
+#include "app/lumo_app.h"
+
+#include "app/icon_resources.h"
+#include "app/lumo_dlg.h"
+
+CLumoApp::CLumoApp(int& argc, char** argv) : QApplication(argc, argv) {
+    RegisterImageResources();
+}
+
+int CLumoApp::InitInstance() {
+    {
+        CLumoDlg dialog;
+        dialog.exec();  // the result is not examined
+    }
+    return 0;
+}
