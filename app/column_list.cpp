@@ -111,6 +111,7 @@ void CLumoDlg::RefreshColumnList() {
     columnList->setUpdatesEnabled(true);
     progressBar->setValue(0);
     coveredEdit->setText(QString::number(bet->covered));
+    ShowBetShares();
     if (universe) {
         universeCountEdit->setText(QString::number(universe->Count()));
     }
