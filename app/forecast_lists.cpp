@@ -29,4 +29,6 @@ void CLumoDlg::ShowExpectation(const CForecastTable& table) {
     ShowRows(*expectationList, ExpectationRowTexts(table));
 }
 
-void CLumoDlg::ShowBetShares() { ShowRows(*betSharesList, BetShareRowTexts(*bet)); }
+void CLumoDlg::ShowBetShares() {
+    ShowRows(*betSharesList, BetShareRowTexts(*bet));
+}
