@@ -44,7 +44,7 @@ void CWindowMenu::Popup(QPoint globalPosition) {
 
 void CWindowMenu::AddEntry(const QString& text, unsigned command) {
     QAction* action = menu->addAction(text);
-    connect(action, &QAction::triggered, this, [this, command] { emit systemCommand(command); });
+    connect(action, &QAction::triggered, this, [this, command] { Q_EMIT systemCommand(command); });
 }
 
 bool CWindowMenu::eventFilter(QObject* watched, QEvent* event) {

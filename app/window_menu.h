@@ -37,7 +37,7 @@ class CWindowMenu : public QObject {
 
     QMenu& Menu() const { return *menu; }
 
-  signals:
+  Q_SIGNALS:
     void systemCommand(unsigned command);
 
   protected:

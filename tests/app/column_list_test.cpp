@@ -35,7 +35,7 @@ QStringList ColumnTexts(const QTreeWidget& list, int column) {
 class ColumnListTest : public QObject {
     Q_OBJECT
 
-  private slots:
+  private Q_SLOTS:
     void init() {
         workingDirectory = std::make_unique<ScopedEmptyWorkingDirectory>();
         dialog = std::make_unique<CLumoDlg>();

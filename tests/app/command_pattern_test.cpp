@@ -39,7 +39,7 @@ bool WaitCursorShown() {
 class CommandPatternTest : public QObject {
     Q_OBJECT
 
-  private slots:
+  private Q_SLOTS:
     void init() {
         workingDirectory = std::make_unique<ScopedEmptyWorkingDirectory>();
         dialog = std::make_unique<CLumoDlg>();

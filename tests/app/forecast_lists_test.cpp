@@ -32,7 +32,7 @@ void WriteFile(const QString& name, const QByteArray& text) {
 class ForecastListsTest : public QObject {
     Q_OBJECT
 
-  private slots:
+  private Q_SLOTS:
     void init() {
         // The tables are program-wide; every case starts from the constructed ones.
         forecastTable = CForecastTable();

@@ -11,7 +11,7 @@
 class IconsTest : public QObject {
     Q_OBJECT
 
-  private slots:
+  private Q_SLOTS:
     void initTestCase() { RegisterImageResources(); }
 
     void everyImageLoads_data() {

@@ -230,7 +230,7 @@ std::vector<QWidget*> Controls(const QWidget& dialog) {
 class LayoutTest : public QObject {
     Q_OBJECT
 
-  private slots:
+  private Q_SLOTS:
     void initTestCase() {
         workingDirectory = std::make_unique<ScopedEmptyWorkingDirectory>();
         dialog = std::make_unique<CLumoDlg>();

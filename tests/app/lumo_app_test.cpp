@@ -39,7 +39,7 @@ class LumoAppTest : public QObject {
   public:
     explicit LumoAppTest(CLumoApp& app) : app(app) {}
 
-  private slots:
+  private Q_SLOTS:
     void dialogEndsTheProgramWithStatusZero_data() {
         QTest::addColumn<int>("closing");
         QTest::newRow("Esc") << int(Closing::kEscape);

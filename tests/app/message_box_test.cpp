@@ -32,7 +32,7 @@ void PressEnterWhenShown() {
 class MessageBoxTest : public QObject {
     Q_OBJECT
 
-  private slots:
+  private Q_SLOTS:
     void captionIsTheExecutablesName() {
         QCOMPARE(MessageCaption(), QStringLiteral("message_box_test"));
     }

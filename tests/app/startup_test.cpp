@@ -25,7 +25,7 @@ int ThreadNice() {
 class StartupTest : public QObject {
     Q_OBJECT
 
-  private slots:
+  private Q_SLOTS:
     void initTestCase() {
         niceBeforeStart = ThreadNice();
         workingDirectory = std::make_unique<ScopedEmptyWorkingDirectory>();

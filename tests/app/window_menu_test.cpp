@@ -45,7 +45,7 @@ void CloseWidget(QWidget& widget) {
 class WindowMenuTest : public QObject {
     Q_OBJECT
 
-  private slots:
+  private Q_SLOTS:
     void init() {
         workingDirectory = std::make_unique<ScopedEmptyWorkingDirectory>();
         dialog = std::make_unique<CLumoDlg>();
