@@ -25,6 +25,7 @@
 #include "core/progress.h"
 #include "core/random.h"
 #include "widgets/about_dlg.h"
+#include "widgets/hyper_link.h"
 
 namespace {
 
@@ -113,7 +114,7 @@ void CLumoDlg::OnInitDialog() {
     connect(windowMenu, &CWindowMenu::systemCommand, this, &CLumoDlg::OnSysCommand);
 
     setWindowIcon(mainIcon);
-    hyperLink->setText(QString::fromUtf8(kAuthorAddress));
+    hyperLink->SetAddress(QString::fromUtf8(kAuthorAddress));
     SetButtonIcons();
     SetFonts();
 
@@ -138,7 +139,7 @@ void CLumoDlg::CreateWindowAndControls() {
 }
 
 void CLumoDlg::DoDataExchange() {
-    hyperLink = ControlById<QLabel>(*this, 1083);
+    hyperLink = ControlById<CHyperLink>(*this, 1083);
     universeCountEdit = ControlById<QLineEdit>(*this, 1079);
     expectationList = ControlById<QListWidget>(*this, 1007);
     betSharesList = ControlById<QListWidget>(*this, 1006);

@@ -8,6 +8,7 @@
 
 #include "core/column_set.h"
 
+class CHyperLink;
 class CWindowMenu;
 class QCheckBox;
 class QLabel;
@@ -104,7 +105,7 @@ class CLumoDlg : public QDialog {
     std::unique_ptr<CColumnSet> universe;
 
     // The web-address control 1083.
-    QLabel* hyperLink = nullptr;
+    CHyperLink* hyperLink = nullptr;
 
     // The bound controls, attached by DoDataExchange.
     QLineEdit* universeCountEdit = nullptr;          // 1079
