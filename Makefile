@@ -1,7 +1,7 @@
 # make run   installs what is missing, builds in Release and starts Lumo in examples/
 # make test  installs what is missing, builds, and runs every test (sanitizer build included)
 # make bench builds and runs the benchmarks
-# make fuzz  runs each fuzz harness for FUZZ_SECONDS seconds
+# make fuzz  runs each fuzz harness for FUZZ_SECONDS seconds (default 300)
 # make format applies .clang-format to the sources
 
 BUILD_DIR := build/release
@@ -9,7 +9,7 @@ ASAN_DIR := build/asan
 GENERATOR := $(shell command -v ninja >/dev/null 2>&1 && echo Ninja || echo "Unix Makefiles")
 CONFIGURE := cmake -G "$(GENERATOR)" -DCMAKE_BUILD_TYPE=Release -DLUMO_WERROR=ON
 
-.PHONY: deps configure build run test bench format
+.PHONY: deps configure build run test bench fuzz format
 
 deps:
 	@scripts/install-deps.sh
@@ -32,6 +32,24 @@ test: build
 
 bench: build
 	$(BUILD_DIR)/bench/lumo_bench
+
+# Each harness runs for FUZZ_SECONDS on top of the saved inputs of fuzz/corpus/<harness>;
+# new inputs go to build/fuzz/corpus/<harness>, findings to build/fuzz/findings/<harness>.
+FUZZ_DIR := build/fuzz
+FUZZ_SECONDS ?= 300
+FUZZ_HARNESSES := bet forecast number
+
+fuzz: deps
+	CC=clang CXX=clang++ cmake -G "$(GENERATOR)" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLUMO_BUILD_FUZZ=ON \
+		-DLUMO_BUILD_GUI=OFF -DLUMO_BUILD_BENCH=OFF -S . -B $(FUZZ_DIR) >/dev/null
+	cmake --build $(FUZZ_DIR) --target $(addprefix lumo_fuzz_,$(FUZZ_HARNESSES))
+	@for harness in $(FUZZ_HARNESSES); do \
+		mkdir -p $(FUZZ_DIR)/corpus/$$harness $(FUZZ_DIR)/findings/$$harness; \
+		echo "fuzz: $$harness for $(FUZZ_SECONDS) s"; \
+		$(FUZZ_DIR)/fuzz/lumo_fuzz_$$harness -max_total_time=$(FUZZ_SECONDS) -timeout=10 -print_final_stats=1 \
+			-artifact_prefix=$(FUZZ_DIR)/findings/$$harness/ $(FUZZ_DIR)/corpus/$$harness fuzz/corpus/$$harness \
+			|| exit 1; \
+	done
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

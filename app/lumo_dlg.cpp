@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -248,6 +249,14 @@ void CLumoDlg::RunCommand(CommandCursor cursor, const std::function<void()>& ope
     }
     operation();
     RefreshColumnList();
+}
+
+void CLumoDlg::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void CLumoDlg::OnSysCommand(unsigned command) {

@@ -91,6 +91,11 @@ class CLumoDlg : public QDialog {
     enum class CommandCursor { kWait, kNormal };
     void RunCommand(CommandCursor cursor, const std::function<void()>& operation);
 
+  protected:
+    // Enter reaches the dialog only when no focused button took it; the
+    // layout's default buttons are hidden, so then it does nothing.
+    void keyPressEvent(QKeyEvent* event) override;
+
   private:
     void OnInitDialog();
     void CreateWindowAndControls();

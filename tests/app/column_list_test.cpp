@@ -1,0 +1,249 @@
+// The column list: the 500-row cap and the row keys, the descending textual
+// sort by a clicked header, and the expectation shown on a double-click.
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTreeWidget>
+#include <QtTest>
+#include <memory>
+
+#include "app/column_list.h"
+#include "app/lumo_dlg.h"
+#include "app/message_box.h"
+#include "forecast/forecast_table.h"
+#include "window_test_support.h"
+
+namespace {
+
+// Column index i as a column carrying `score`.
+CColumn ScoredColumn(std::int32_t index, std::int32_t score) {
+    CColumn column(index);
+    column.score = score;
+    return column;
+}
+
+QStringList ColumnTexts(const QTreeWidget& list, int column) {
+    QStringList texts;
+    for (int row = 0; row < list.topLevelItemCount(); ++row) {
+        texts << list.topLevelItem(row)->text(column);
+    }
+    return texts;
+}
+
+}  // namespace
+
+class ColumnListTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init() {
+        workingDirectory = std::make_unique<ScopedEmptyWorkingDirectory>();
+        dialog = std::make_unique<CLumoDlg>();
+        list = ControlOf<QTreeWidget>(*dialog, 1046);
+        dialog->show();
+        QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
+        messages.clear();
+        SetMessageAnswerer([this](const MessageRequest& request) {
+            messages << request.text;
+            return MessageAnswer::kOk;
+        });
+    }
+
+    void cleanup() {
+        SetMessageAnswerer({});
+        dialog.reset();
+        workingDirectory.reset();
+    }
+
+    void headersAndWidths() {
+        QCOMPARE(list->columnCount(), 3);
+        const QTreeWidgetItem* header = list->headerItem();
+        QCOMPARE(header->text(0), QStringLiteral("P"));
+        QCOMPARE(header->text(1), QStringLiteral("V"));
+        QCOMPARE(header->text(2), QStringLiteral("A"));
+        QCOMPARE(list->columnWidth(0), 180);
+        QCOMPARE(list->columnWidth(1), 30);
+        QCOMPARE(list->columnWidth(2), 30);
+        QCOMPARE(list->selectionMode(), QAbstractItemView::ExtendedSelection);
+    }
+
+    void listsAtMost500RowsInBetOrder_data() {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<int>("rows");
+        QTest::newRow("empty") << 0 << 0;
+        QTest::newRow("one") << 1 << 1;
+        QTest::newRow("500") << 500 << 500;
+        QTest::newRow("501") << 501 << 500;
+        QTest::newRow("2000") << 2000 << 500;
+    }
+
+    void listsAtMost500RowsInBetOrder() {
+        QFETCH(int, count);
+        QFETCH(int, rows);
+        for (int i = 0; i < count; ++i) {
+            dialog->Bet().Append(ScoredColumn(kAllColumns - 1 - i, i % 101));
+        }
+        dialog->RefreshColumnList();
+
+        QCOMPARE(list->topLevelItemCount(), rows);
+        for (int row = 0; row < rows; ++row) {
+            const QTreeWidgetItem* item = list->topLevelItem(row);
+            QCOMPARE(RowKey(*item), row);
+            QCOMPARE(item->text(2), QString::number(row));
+            QCOMPARE(item->text(1), QString::number(row % 101));
+        }
+        QCOMPARE(ControlOf<QLabel>(*dialog, 1059)->text(), QStringLiteral("%1 cols.").arg(count));
+        QCOMPARE(ControlOf<QLineEdit>(*dialog, 1005)->text(), QString::number(count));
+    }
+
+    void rowShowsTheColumnsSigns() {
+        CColumn column;
+        column.ParseText("1X21X21X21X21X");
+        column.score = -7;
+        dialog->Bet().Append(column);
+        dialog->RefreshColumnList();
+        const QTreeWidgetItem* item = list->topLevelItem(0);
+        QCOMPARE(item->text(0), QStringLiteral("1X21X21X21X21X"));
+        QCOMPARE(item->text(1), QStringLiteral("-7"));
+    }
+
+    void fullBetCountHasNoThousandsSeparator() {
+        dialog->Bet().Reserve(kAllColumns);
+        dialog->Bet().GenerateAll();
+        dialog->RefreshColumnList();
+        QCOMPARE(list->topLevelItemCount(), 500);
+        QCOMPARE(list->topLevelItem(499)->text(2), QStringLiteral("499"));
+        QCOMPARE(ControlOf<QLabel>(*dialog, 1059)->text(), QStringLiteral("4782969 cols."));
+        QCOMPARE(ControlOf<QLineEdit>(*dialog, 1005)->text(), QStringLiteral("4782969"));
+    }
+
+    void scoresSortAsTextsDescending() {
+        for (const int score : {100, 87, 9, 87, 100}) {
+            dialog->Bet().Append(ScoredColumn(dialog->Bet().Count(), score));
+        }
+        dialog->RefreshColumnList();
+        ClickHeader(1);
+        QCOMPARE(sortColumn, 1);
+        QCOMPARE(ColumnTexts(*list, 1), (QStringList{"9", "87", "87", "100", "100"}));
+        // Keys travel with their rows.
+        for (int row = 0; row < list->topLevelItemCount(); ++row) {
+            const QTreeWidgetItem* item = list->topLevelItem(row);
+            QCOMPARE(QString::number(RowKey(*item)), item->text(2));
+        }
+        QCOMPARE(dialog->Bet()[0].score, 100);  // the bet is not touched
+    }
+
+    void indexesSortAsTextsAndAgainTheSame() {
+        for (int i = 0; i < 120; ++i) {
+            dialog->Bet().Append(ScoredColumn(i, 50));
+        }
+        dialog->RefreshColumnList();
+        ClickHeader(2);
+        const QStringList once = ColumnTexts(*list, 2);
+        QCOMPARE(once.mid(0, 11),
+                 (QStringList{"99", "98", "97", "96", "95", "94", "93", "92", "91", "90", "9"}));
+        QVERIFY(once.indexOf("99") < once.indexOf("100"));
+        QVERIFY(once.indexOf("100") < once.indexOf("10"));
+        QVERIFY(once.indexOf("10") < once.indexOf("1"));
+        QCOMPARE(once.last(), QStringLiteral("0"));
+        ClickHeader(2);
+        QCOMPARE(ColumnTexts(*list, 2), once);
+        for (int position = 0; position < list->topLevelItemCount(); ++position) {
+            QCOMPARE(rowOfKey.at(RowKey(*list->topLevelItem(position))), position);
+        }
+    }
+
+    void compareRowsLooksAtTheFirst49Bytes() {
+        dialog->Bet().Append(ScoredColumn(0, 0));
+        dialog->Bet().Append(ScoredColumn(1, 0));
+        dialog->RefreshColumnList();
+        list->topLevelItem(0)->setText(1, QString(49, 'a') + "b");
+        list->topLevelItem(1)->setText(1, QString(49, 'a') + "c");
+        sortColumn = 1;
+        rowOfKey[0] = 0;
+        rowOfKey[1] = 1;
+        QCOMPARE(CompareRows(*list, 0, 1), 0);
+        // The greater text comes first.
+        list->topLevelItem(1)->setText(1, QString(48, 'a') + "b");
+        QVERIFY(CompareRows(*list, 0, 1) > 0);
+        QVERIFY(CompareRows(*list, 1, 0) < 0);
+        // A proper beginning is the smaller text.
+        list->topLevelItem(1)->setText(1, QString(10, 'a'));
+        QVERIFY(CompareRows(*list, 0, 1) < 0);
+    }
+
+    void refreshRestoresBetOrderAndClearsTheSelection() {
+        for (const int score : {5, 70, 300}) {
+            dialog->Bet().Append(ScoredColumn(dialog->Bet().Count(), score));
+        }
+        dialog->RefreshColumnList();
+        ClickHeader(1);
+        list->topLevelItem(0)->setSelected(true);
+        dialog->RefreshColumnList();
+        QCOMPARE(ColumnTexts(*list, 2), (QStringList{"0", "1", "2"}));
+        QVERIFY(list->selectedItems().isEmpty());
+    }
+
+    void headerClickOnAnEmptyListChangesNothing() {
+        ClickHeader(0);
+        QCOMPARE(list->topLevelItemCount(), 0);
+    }
+
+    void doubleClickShowsTheExpectationOfTheRowsOwnColumn() {
+        // Factors 1.00 for 1, 2.00 for X, 0.50 for 2: a column's expectation
+        // is 2 to the power of its Xs less its 2s.
+        const CForecastTable savedExpectation = expectationTable;
+        for (auto& row : expectationTable.rows) {
+            row = {100, 200, 50};
+        }
+        const char* columns[] = {"11111111111111", "X1111111111111", "XX111111111111",
+                                 "21111111111111"};
+        const int scores[] = {30, 100, 9, 87};
+        for (int i = 0; i < 4; ++i) {
+            CColumn column;
+            column.ParseText(columns[i]);
+            column.score = scores[i];
+            dialog->Bet().Append(column);
+        }
+        dialog->RefreshColumnList();
+        ClickHeader(1);  // rows: 9 (XX), 87 (2), 30 (1), 100 (X)
+
+        DoubleClickRow(0);
+        DoubleClickRow(1);
+        DoubleClickRow(3);
+        expectationTable = savedExpectation;
+        QCOMPARE(messages, (QStringList{"4.000", "0.500", "2.000"}));
+    }
+
+    void doubleClickBelowTheRowsShowsNothing() {
+        dialog->Bet().Append(ScoredColumn(0, 1));
+        dialog->RefreshColumnList();
+        const QPoint belowTheRows(10, list->viewport()->height() - 3);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, belowTheRows);
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, belowTheRows);
+        dialog->OnListDoubleClick(nullptr);
+        QVERIFY(messages.isEmpty());
+    }
+
+  private:
+    void ClickHeader(int section) {
+        QHeaderView* header = list->header();
+        const int x = header->sectionViewportPosition(section) + header->sectionSize(section) / 2;
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(x, header->height() / 2));
+    }
+
+    void DoubleClickRow(int row) {
+        const QPoint center = list->visualItemRect(list->topLevelItem(row)).center();
+        // A real double-click: a click, then the second press that doubles it.
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, center);
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, center);
+    }
+
+    std::unique_ptr<ScopedEmptyWorkingDirectory> workingDirectory;
+    std::unique_ptr<CLumoDlg> dialog;
+    QTreeWidget* list = nullptr;
+    QStringList messages;
+};
+
+QTEST_MAIN(ColumnListTest)
+#include "column_list_test.moc"

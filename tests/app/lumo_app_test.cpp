@@ -1,0 +1,71 @@
+// The application object: it runs the main dialog and ends the program with
+// status 0 however the dialog is closed.
+#include <QtTest>
+
+#include "app/lumo_app.h"
+#include "app/lumo_dlg.h"
+#include "app/window_menu.h"
+#include "window_test_support.h"
+
+namespace {
+
+enum class Closing { kEscape, kCloseBox, kCloseEntry };
+
+// Closes the running main dialog as soon as it shows, the way `closing` says.
+void CloseMainDialogWhenShown(Closing closing) {
+    QTimer::singleShot(50, [closing] {
+        auto* dialog = qobject_cast<CLumoDlg*>(QApplication::activeModalWidget());
+        QVERIFY(dialog != nullptr);
+        QCOMPARE(dialog->windowTitle(), QStringLiteral("Brelm"));
+        switch (closing) {
+            case Closing::kEscape:
+                QTest::keyClick(dialog, Qt::Key_Escape);
+                break;
+            case Closing::kCloseBox:
+                dialog->close();
+                break;
+            case Closing::kCloseEntry:
+                dialog->OnSysCommand(kCloseCommand);
+                break;
+        }
+    });
+}
+
+}  // namespace
+
+class LumoAppTest : public QObject {
+    Q_OBJECT
+
+  public:
+    explicit LumoAppTest(CLumoApp& app) : app(app) {}
+
+  private slots:
+    void dialogEndsTheProgramWithStatusZero_data() {
+        QTest::addColumn<int>("closing");
+        QTest::newRow("Esc") << int(Closing::kEscape);
+        QTest::newRow("close box") << int(Closing::kCloseBox);
+        QTest::newRow("Cerrar") << int(Closing::kCloseEntry);
+    }
+
+    void dialogEndsTheProgramWithStatusZero() {
+        QFETCH(int, closing);
+        const ScopedEmptyWorkingDirectory workingDirectory;
+        CloseMainDialogWhenShown(Closing(closing));
+        QCOMPARE(app.InitInstance(), 0);
+        QVERIFY(QApplication::topLevelWidgets().isEmpty() ||
+                std::none_of(
+                    QApplication::topLevelWidgets().begin(), QApplication::topLevelWidgets().end(),
+                    [](const QWidget* widget) { return qobject_cast<const CLumoDlg*>(widget); }));
+    }
+
+  private:
+    CLumoApp& app;
+};
+
+int main(int argc, char** argv) {
+    CLumoApp app(argc, argv);
+    LumoAppTest test(app);
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "lumo_app_test.moc"

@@ -1,0 +1,106 @@
+// The message box seam: the box it builds, the answers it returns, and the
+// answerer that replaces it.
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QtTest>
+
+#include "app/message_box.h"
+
+namespace {
+
+// Presses `button` of the next message box as soon as it shows.
+void PressWhenShown(QMessageBox::StandardButton button) {
+    QTimer::singleShot(0, [button] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QVERIFY(box != nullptr);
+        box->button(button)->click();
+    });
+}
+
+// Accepts the default button of the next message box with Enter.
+void PressEnterWhenShown() {
+    QTimer::singleShot(0, [] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QVERIFY(box != nullptr);
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+}
+
+}  // namespace
+
+class MessageBoxTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void captionIsTheExecutablesName() {
+        QCOMPARE(MessageCaption(), QStringLiteral("message_box_test"));
+    }
+
+    void okBoxHasTheWarningIconAndOneButton() {
+        const auto box = MakeMessageBox(nullptr, {QStringLiteral("reduccion -magica-")});
+        QCOMPARE(box->windowTitle(), MessageCaption());
+        QCOMPARE(box->icon(), QMessageBox::Warning);
+        QCOMPARE(box->text(), QStringLiteral("reduccion -magica-"));
+        QCOMPARE(box->standardButtons(), QMessageBox::StandardButtons(QMessageBox::Ok));
+    }
+
+    void yesNoBoxHasItsDefault_data() {
+        QTest::addColumn<int>("defaultAnswer");
+        QTest::addColumn<int>("defaultButton");
+        QTest::newRow("yes") << int(MessageAnswer::kYes) << int(QMessageBox::Yes);
+        QTest::newRow("no") << int(MessageAnswer::kNo) << int(QMessageBox::No);
+    }
+
+    void yesNoBoxHasItsDefault() {
+        QFETCH(int, defaultAnswer);
+        QFETCH(int, defaultButton);
+        const auto box = MakeMessageBox(
+            nullptr,
+            {QStringLiteral("¿Seguro?"), MessageButtons::kYesNo, MessageAnswer(defaultAnswer)});
+        QCOMPARE(box->icon(), QMessageBox::Warning);
+        QCOMPARE(box->standardButtons(), QMessageBox::Yes | QMessageBox::No);
+        QCOMPARE(box->standardButton(box->defaultButton()),
+                 QMessageBox::StandardButton(defaultButton));
+    }
+
+    void realBoxReturnsThePressedAnswer() {
+        PressWhenShown(QMessageBox::No);
+        QCOMPARE(AskYesNo(nullptr, QStringLiteral("¿Seguro?"), MessageAnswer::kYes),
+                 MessageAnswer::kNo);
+        PressEnterWhenShown();
+        QCOMPARE(AskYesNo(nullptr, QStringLiteral("¿Seguro?"), MessageAnswer::kYes),
+                 MessageAnswer::kYes);
+        PressEnterWhenShown();
+        ShowMessage(nullptr, QStringLiteral("todo explorado"));
+    }
+
+    void escapeAnswersNo() {
+        QTimer::singleShot(
+            0, [] { QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Escape); });
+        QCOMPARE(AskYesNo(nullptr, QStringLiteral("¿Seguro?"), MessageAnswer::kYes),
+                 MessageAnswer::kNo);
+    }
+
+    void answererReplacesTheBox() {
+        QList<MessageRequest> requests;
+        SetMessageAnswerer([&requests](const MessageRequest& request) {
+            requests << request;
+            return MessageAnswer::kNo;
+        });
+        ShowMessage(nullptr, QStringLiteral("0.125"));
+        const MessageAnswer answer =
+            AskYesNo(nullptr, QStringLiteral("¿Seguro?"), MessageAnswer::kYes);
+        SetMessageAnswerer({});
+
+        QCOMPARE(answer, MessageAnswer::kNo);
+        QCOMPARE(requests.size(), 2);
+        QCOMPARE(requests[0].text, QStringLiteral("0.125"));
+        QCOMPARE(requests[0].buttons, MessageButtons::kOk);
+        QCOMPARE(requests[1].buttons, MessageButtons::kYesNo);
+        QCOMPARE(requests[1].defaultAnswer, MessageAnswer::kYes);
+    }
+};
+
+QTEST_MAIN(MessageBoxTest)
+#include "message_box_test.moc"

@@ -1,0 +1,132 @@
+// The main dialog right after start-up in a folder without forecast files.
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QtTest>
+#include <memory>
+
+#include "app/lumo_dlg.h"
+#include "window_test_support.h"
+
+namespace {
+
+int ThreadNice() {
+    return getpriority(PRIO_PROCESS, static_cast<id_t>(gettid()));
+}
+
+}  // namespace
+
+class StartupTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void initTestCase() {
+        niceBeforeStart = ThreadNice();
+        workingDirectory = std::make_unique<ScopedEmptyWorkingDirectory>();
+        dialog = std::make_unique<CLumoDlg>();
+    }
+
+    void cleanupTestCase() {
+        dialog.reset();
+        workingDirectory.reset();
+    }
+
+    void windowIsTheFixedBrelmDialog() {
+        QCOMPARE(dialog->windowTitle(), QStringLiteral("Brelm"));
+        QCOMPARE(dialog->minimumSize(), dialog->maximumSize());
+        const Qt::WindowFlags flags = dialog->windowFlags();
+        QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
+        QVERIFY(!flags.testFlag(Qt::WindowMinimizeButtonHint));
+        QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
+        // A window of its own, not a transient dialog: it gets a task-bar entry.
+        QCOMPARE(dialog->windowType(), Qt::Window);
+        QVERIFY(dialog->parentWidget() == nullptr);
+        QVERIFY(!dialog->windowIcon().isNull());
+    }
+
+    void emptyBetIsListed() {
+        QCOMPARE(ControlOf<QTreeWidget>(*dialog, 1046)->topLevelItemCount(), 0);
+        QCOMPARE(ControlOf<QLabel>(*dialog, 1059)->text(), QStringLiteral("0 cols."));
+        QCOMPARE(ControlOf<QLineEdit>(*dialog, 1005)->text(), QStringLiteral("0"));
+        QCOMPARE(ControlOf<QLineEdit>(*dialog, 1076)->text(), QStringLiteral("0"));
+        // No universe yet: its count field keeps its empty text.
+        QCOMPARE(ControlOf<QLineEdit>(*dialog, 1079)->text(), QString());
+        QCOMPARE(dialog->Bet().Count(), 0);
+        QVERIFY(dialog->Universe() == nullptr);
+    }
+
+    void stepFourHoldsTheDefaultLimitsAndStepTwoIsEmpty_data() {
+        QTest::addColumn<int>("id");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("max variants") << 1032 << "14";
+        QTest::newRow("min variants") << 1033 << "0";
+        QTest::newRow("max doses") << 1055 << "14";
+        QTest::newRow("min doses") << 1054 << "0";
+        QTest::newRow("cut below") << 1056 << "";
+        QTest::newRow("cut above") << 1068 << "";
+    }
+
+    void stepFourHoldsTheDefaultLimitsAndStepTwoIsEmpty() {
+        QFETCH(int, id);
+        QFETCH(QString, text);
+        QCOMPARE(ControlOf<QLineEdit>(*dialog, id)->text(), text);
+    }
+
+    void progressBarIsEmptyWithRange0To100() {
+        const auto* bar = ControlOf<QProgressBar>(*dialog, 1014);
+        QCOMPARE(bar->minimum(), 0);
+        QCOMPARE(bar->maximum(), 100);
+        QCOMPARE(bar->value(), 0);
+    }
+
+    void threadRunsOneStepBelowNormal() {
+        QCOMPARE(ThreadNice(), niceBeforeStart + 1);
+        // A second dialog keeps the same level instead of lowering it again.
+        const CLumoDlg second;
+        QCOMPARE(ThreadNice(), niceBeforeStart + 1);
+    }
+
+    void keyboardFocusStartsOnTheSaveButton() {
+        dialog->show();
+        QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
+        QCOMPARE(QApplication::focusWidget(), ControlOf(*dialog, 1082));
+        dialog->hide();
+    }
+
+    void enterInAnEditClicksNoButton() {
+        // The hidden default-style buttons keep the dialog's default to
+        // themselves, so Enter outside a focused button clicks nothing.
+        dialog->show();
+        QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
+        int clicks = 0;
+        for (QPushButton* button : dialog->findChildren<QPushButton*>()) {
+            connect(button, &QPushButton::clicked, this, [&clicks] { ++clicks; });
+        }
+        auto* edit = ControlOf<QLineEdit>(*dialog, 1056);
+        edit->setFocus();
+        QTest::keyClick(edit, Qt::Key_Return);
+        QCOMPARE(clicks, 0);
+        QVERIFY(dialog->isVisible());
+
+        // A focused button takes Enter itself.
+        auto* sort = ControlOf<QPushButton>(*dialog, 1036);
+        sort->setFocus();
+        QTest::keyClick(sort, Qt::Key_Return);
+        QCOMPARE(clicks, 1);
+        dialog->hide();
+    }
+
+  private:
+    int niceBeforeStart = 0;
+    std::unique_ptr<ScopedEmptyWorkingDirectory> workingDirectory;
+    std::unique_ptr<CLumoDlg> dialog;
+};
+
+QTEST_MAIN(StartupTest)
+#include "startup_test.moc"

@@ -1,0 +1,79 @@
+#include "betfile/bet_messages.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <cerrno>
+
+namespace {
+
+using testing::HasSubstr;
+
+TEST(BetReadMessageTest, CompleteReadsNeedNoMessage) {
+    EXPECT_EQ(BetReadMessage("a.txt", {.end = BetReadEnd::kComplete, .announced = 3, .added = 3}),
+              "");
+}
+
+TEST(BetReadMessageTest, SaysWhatHappenedAndHowManyColumnsWereAdded) {
+    const struct {
+        BetReadResult result;
+        const char* says;
+        const char* added;
+    } cases[] = {
+        {{.end = BetReadEnd::kCountMissing},
+         "no empieza por el número de columnas",
+         "No se ha añadido ninguna columna."},
+        {{.end = BetReadEnd::kCountOutOfRange},
+         "fuera de rango",
+         "No se ha añadido ninguna columna."},
+        {{.end = BetReadEnd::kCountNegative, .announced = -4},
+         "número negativo de columnas (-4)",
+         "No se ha añadido ninguna columna."},
+        {{.end = BetReadEnd::kTruncated, .announced = 5, .added = 3},
+         "anuncia 5 columnas pero termina",
+         "Se han añadido 3 columnas."},
+        {{.end = BetReadEnd::kTruncated, .announced = 1},
+         "anuncia 1 columna pero termina",
+         "No se ha añadido ninguna columna."},
+        {{.end = BetReadEnd::kUnreadable, .systemError = ENOENT},
+         "No se ha podido leer el archivo «a.txt»: el archivo no existe.",
+         "No se ha añadido ninguna columna."},
+        {{.end = BetReadEnd::kUnreadable, .added = 1, .systemError = EIO},
+         "error de lectura",
+         "Se ha añadido 1 columna."},
+        {{.end = BetReadEnd::kUnreadable}, "No se ha podido leer el archivo «a.txt».", ""},
+        {{.end = BetReadEnd::kOutOfMemory, .announced = 9, .added = 1234567},
+         "memoria",
+         "Se han añadido 1234567 columnas."},
+    };
+    for (const auto& c : cases) {
+        const std::string message = BetReadMessage("a.txt", c.result);
+        EXPECT_THAT(message, HasSubstr("«a.txt»"));
+        EXPECT_THAT(message, HasSubstr(c.says));
+        EXPECT_THAT(message, HasSubstr(c.added));
+    }
+}
+
+TEST(BetSaveMessageTest, SaysWhyAndThatTheOldFileIsUnchanged) {
+    EXPECT_EQ(BetSaveMessage("a.txt", {}), "");
+    EXPECT_EQ(
+        BetSaveMessage("a.txt", {.failure = BetSaveFailure::kWriteFailed, .systemError = ENOSPC}),
+        "No se ha podido grabar la apuesta en «a.txt»: no queda espacio en el disco. Si el archivo "
+        "ya existía, no ha cambiado.");
+    const struct {
+        BetSaveResult result;
+        const char* says;
+    } cases[] = {
+        {{.failure = BetSaveFailure::kIsFolder, .systemError = EISDIR}, "es una carpeta"},
+        {{.failure = BetSaveFailure::kNotRegularFile}, "no es un archivo normal"},
+        {{.failure = BetSaveFailure::kCannotCreate, .systemError = ENOENT}, "la carpeta no existe"},
+        {{.failure = BetSaveFailure::kCannotCreate, .systemError = EACCES}, "no hay permiso"},
+        {{.failure = BetSaveFailure::kWriteFailed, .systemError = EFBIG}, "demasiado grande"},
+        {{.failure = BetSaveFailure::kCannotReplace, .systemError = EXDEV}, "error del sistema 18"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_THAT(BetSaveMessage("a.txt", c.result), HasSubstr(c.says));
+    }
+}
+
+}  // namespace

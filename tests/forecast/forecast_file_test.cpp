@@ -1,0 +1,216 @@
+#include "forecast/forecast_file.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <sstream>
+#include <string>
+
+#include "fuzz/fuzz_support.h"
+
+namespace {
+
+using Row = std::array<std::int32_t, 3>;
+constexpr Row kDefaultRow = CForecastTable::kConstructedRow;
+
+struct Loaded {
+    CForecastTable table;
+    std::string diagnostics;
+};
+
+Loaded Load(const std::string& text) {
+    Loaded loaded;
+    std::istringstream in(text);
+    std::ostringstream diagnostics;
+    LoadForecast(in, loaded.table, diagnostics);
+    loaded.diagnostics = diagnostics.str();
+    return loaded;
+}
+
+std::string FourteenRows(const std::string& separator) {
+    std::string text;
+    for (int i = 0; i < 42; ++i) {
+        text += std::to_string(i % 3 == 0 ? 50 : 25) + separator;
+    }
+    return text;
+}
+
+// Cases where the first row alone changes and the others keep 40, 33, 27.
+struct FirstRowCase {
+    const char* name;
+    std::string text;
+    Row firstRow;
+    std::string diagnostics;
+};
+
+void PrintTo(const FirstRowCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class FirstRowTest : public testing::TestWithParam<FirstRowCase> {};
+
+TEST_P(FirstRowTest, ReadsUpToTheFirstFailure) {
+    const Loaded loaded = Load(GetParam().text);
+    EXPECT_EQ(loaded.table.rows[0], GetParam().firstRow);
+    for (std::size_t m = 1; m < 14; ++m) {
+        EXPECT_EQ(loaded.table.rows[m], kDefaultRow) << "row " << m;
+    }
+    EXPECT_EQ(loaded.diagnostics, GetParam().diagnostics);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    DamagedFiles, FirstRowTest,
+    testing::Values(
+        FirstRowCase{"Empty", "", kDefaultRow, ""},
+        FirstRowCase{"OnlyWhiteSpace", " \t\r\n\v\f", kDefaultRow, ""},
+        FirstRowCase{"OneLine", "50 30 20\r\n", {50, 30, 20}, ""},
+        FirstRowCase{"PercentSigns", "50% 30% 20%\n", {50, 33, 27}, "ERROR"},
+        FirstRowCase{"ByteOrderMark",
+                     "\xEF\xBB\xBF"
+                     "50 30 20\n",
+                     kDefaultRow, ""},
+        FirstRowCase{"LoneSign", "50 - 20\n", {50, 33, 27}, "ERROR"},
+        FirstRowCase{"SignThenBlank", "50 + 30 20\n", {50, 33, 27}, "ERROR"},
+        FirstRowCase{"Signs", "+60 -10 +50", {60, -10, 50}, ""},
+        FirstRowCase{"ThreeEqual", "33 33 33", {33, 33, 33}, "ERROR"},
+        FirstRowCase{"BeyondThirtyTwoBits", "50 2147483648 20", {50, 33, 27}, "ERROR"},
+        FirstRowCase{"FarBeyond", "99999999999999999999 0 0", kDefaultRow, ""},
+        FirstRowCase{
+            "ThirtyTwoBitLimits", "-2147483648 2147483647 0", {INT32_MIN, INT32_MAX, 0}, "ERROR"},
+        // The sum of a row is taken without overflow: this one is 100.
+        FirstRowCase{
+            "SumBeyondThirtyTwoBits", "2147483647 1 -2147483548", {INT32_MAX, 1, -2147483548}, ""},
+        FirstRowCase{"NulByte", std::string("50 30\0 20", 9), {50, 30, 27}, "ERROR"},
+        FirstRowCase{"DigitsGlued", "50 30 20x", {50, 30, 20}, ""}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(LoadForecastTest, LetterStopsReadingInTheSecondRow) {
+    const Loaded loaded = Load("50 30 20\n45 x 10\n");
+    EXPECT_EQ(loaded.table.rows[0], (Row{50, 30, 20}));
+    EXPECT_EQ(loaded.table.rows[1], (Row{45, 33, 27}));
+    EXPECT_EQ(loaded.table.rows[2], kDefaultRow);
+    EXPECT_EQ(loaded.diagnostics, "ERROR");
+}
+
+TEST(LoadForecastTest, LineLayoutIsFree) {
+    const Loaded oneLine = Load(FourteenRows(" "));
+    EXPECT_EQ(oneLine.table.rows[13], (Row{50, 25, 25}));
+    EXPECT_EQ(oneLine.diagnostics, "");
+    for (const std::string separator : {"\n", "\r\n", "\t", "\v\f ", "\r"}) {
+        EXPECT_EQ(Load(FourteenRows(separator)).table.rows, oneLine.table.rows);
+    }
+}
+
+TEST(LoadForecastTest, FailedCellsKeepWhatTheyHeld) {
+    CForecastTable table;
+    for (auto& row : table.rows) {
+        row = {1, 1, 1};
+    }
+    std::istringstream in("5");
+    std::ostringstream diagnostics;
+    LoadForecast(in, table, diagnostics);
+    EXPECT_EQ(table.rows[0], (Row{5, 1, 1}));
+    EXPECT_EQ(table.rows[1], (Row{1, 1, 1}));
+    EXPECT_EQ(diagnostics.str().size(), 14 * std::string("ERROR").size());
+}
+
+TEST(LoadForecastTest, ScoreBoundsFollowTheTableFileOrNoFile) {
+    minSum = maxSum = -1;
+    Load("50 30 20");
+    EXPECT_EQ(minSum, 20 + 13 * 27);
+    EXPECT_EQ(maxSum, 50 + 13 * 40);
+
+    CForecastTable table;
+    std::ostringstream diagnostics;
+    LoadForecast(std::filesystem::path("/nonexistent/pronostico.txt"), table, diagnostics);
+    EXPECT_EQ(table.rows, CForecastTable().rows);
+    EXPECT_EQ(diagnostics.str(), "");
+    EXPECT_EQ(minSum, 378);
+    EXPECT_EQ(maxSum, 560);
+}
+
+TEST(LoadForecastTest, LeavesWhatFollowsTheLastValueUnread) {
+    std::istringstream in(FourteenRows(" ") + "7 rest");
+    CForecastTable table;
+    std::ostringstream diagnostics;
+    LoadForecast(in, table, diagnostics);
+    EXPECT_TRUE(in.good());
+    int next = 0;
+    in >> next;
+    EXPECT_EQ(next, 7);
+}
+
+TEST(LoadForecastTest, FolderAndMissingFolderReadNothing) {
+    for (const auto& path : {std::filesystem::temp_directory_path(),
+                             std::filesystem::path("/nonexistent/folder/pronostico.txt")}) {
+        CForecastTable table;
+        std::ostringstream diagnostics;
+        LoadForecast(path, table, diagnostics);
+        EXPECT_EQ(table.rows, CForecastTable().rows) << path;
+        EXPECT_EQ(diagnostics.str(), "") << path;
+    }
+}
+
+TEST(LoadForecastTest, ReadsFromAFile) {
+    const auto path = std::filesystem::temp_directory_path() / "lumo_forecast_test_pronostico.txt";
+    std::ofstream(path) << "100 0 0\r\n10 20 30\r\n";
+    CForecastTable table;
+    std::ostringstream diagnostics;
+    LoadForecast(path, table, diagnostics);
+    std::filesystem::remove(path);
+    EXPECT_EQ(table.rows[0], (Row{100, 0, 0}));
+    EXPECT_EQ(table.rows[1], (Row{10, 20, 30}));
+    EXPECT_EQ(diagnostics.str(), "ERROR");
+}
+
+TEST(LoadExpectationTest, ReadsTheSameGrammarWithoutCheckOrBounds) {
+    minSum = 11;
+    maxSum = 22;
+    CForecastTable table;
+    std::istringstream in("150 20 -3 33 33 33 7 x");
+    LoadExpectation(in, table);
+    EXPECT_EQ(table.rows[0], (Row{150, 20, -3}));
+    EXPECT_EQ(table.rows[1], (Row{33, 33, 33}));
+    EXPECT_EQ(table.rows[2], (Row{7, 33, 27}));
+    EXPECT_EQ(minSum, 11);
+    EXPECT_EQ(maxSum, 22);
+
+    CForecastTable fromFolder;
+    LoadExpectation(std::filesystem::temp_directory_path(), fromFolder);
+    EXPECT_EQ(fromFolder.rows, CForecastTable().rows);
+}
+
+// Random and hostile texts read exactly as formatted extraction reads them
+// under the program's rules, whole or cut into small pieces.
+TEST(LoadForecastTest, MatchesFormattedExtractionOnRandomTexts) {
+    std::string alphabet = "0123456789+- \t\r\n\v\f%xX\xEF\xBB\xBF";
+    alphabet += '\0';
+    std::mt19937 random(2024);
+    for (int trial = 0; trial < 3000; ++trial) {
+        std::string text;
+        const int length = static_cast<int>(random() % 200);
+        for (int i = 0; i < length; ++i) {
+            text += random() % 4 == 0 ? static_cast<char>(random() % 256)
+                                      : alphabet[random() % alphabet.size()];
+        }
+        TrickleBuffer pieces(text, 1 + random() % 9);
+        std::istream in(&pieces);
+        CForecastTable table;
+        std::ostringstream diagnostics;
+        LoadForecast(in, table, diagnostics);
+
+        std::istringstream reference(text);
+        CForecastTable expected;
+        std::ostringstream expectedDiagnostics;
+        ReferenceReadTable(reference, expected, &expectedDiagnostics);
+
+        ASSERT_EQ(table.rows, expected.rows) << testing::PrintToString(text);
+        ASSERT_EQ(diagnostics.str(), expectedDiagnostics.str());
+        ASSERT_EQ(in.rdstate(), reference.rdstate());
+        ASSERT_EQ(RestOf(in), RestOf(reference));
+    }
+}
+
+}  // namespace
