@@ -22,11 +22,14 @@ constexpr char kSigns[3] = {'1', 'X', '2'};
 
 }  // namespace
 
-CColumn::CColumn(std::int32_t index) { SetFromIndex(index); }
+CColumn::CColumn(std::int32_t index) {
+    SetFromIndex(index);
+}
 
 void CColumn::SetFromIndex(std::int32_t index) {
     for (std::int32_t m = kMatches - 1; m >= 0; --m) {
-        results[static_cast<std::size_t>(m)] = static_cast<std::uint8_t>(index / kPowersOfThree[static_cast<std::size_t>(m)]);
+        results[static_cast<std::size_t>(m)] =
+            static_cast<std::uint8_t>(index / kPowersOfThree[static_cast<std::size_t>(m)]);
         index %= kPowersOfThree[static_cast<std::size_t>(m)];
     }
     score = 0;
@@ -62,44 +65,12 @@ std::ostream& CColumn::WriteText(std::ostream& out) const {
     return out;
 }
 
-std::int32_t CColumn::Hits(const CColumn& other) const {
-    std::int32_t hits = 0;
-    for (std::size_t m = 0; m < results.size(); ++m) {
-        hits += results[m] == other.results[m] ? 1 : 0;
-    }
-    return hits;
-}
-
-std::int32_t CColumn::CountVariants() const {
-    return static_cast<std::int32_t>(std::count_if(results.begin(), results.end(), [](std::uint8_t r) { return r != kHomeWin; }));
-}
-
-std::int32_t CColumn::CountDoses() const {
-    return static_cast<std::int32_t>(std::count(results.begin(), results.end(), kAwayWin));
-}
-
-std::int32_t CColumn::Index() const {
-    std::int32_t index = 0;
-    for (std::size_t m = 0; m < results.size(); ++m) {
-        index += results[m] * kPowersOfThree[m];
-    }
-    return index;
-}
-
 std::int32_t CColumn::ComputeScore(const CForecastTable& table) const {
     std::int64_t sum = 0;
     for (std::size_t m = 0; m < results.size(); ++m) {
         sum += table.rows[m][results[m]];
     }
-    std::int64_t value = 0;
-    if (averageMode) {
-        value = sum / kMatches;
-    } else if (maxSum == minSum) {
-        value = 100;
-    } else {
-        value = (sum - minSum) * 100 / (static_cast<std::int64_t>(maxSum) - minSum);
-    }
-    return static_cast<std::int32_t>(std::clamp<std::int64_t>(value, INT32_MIN, INT32_MAX));
+    return ScoreForSum(sum);
 }
 
 double CColumn::Probability(const CForecastTable& table) const {
@@ -117,6 +88,18 @@ void CColumn::Randomize(const CForecastTable& table) {
         results[m] = RandomResult(row[0], row[1], row[2]);
     }
     score = 0;
+}
+
+std::int32_t ScoreForSum(std::int64_t sum) {
+    std::int64_t value = 0;
+    if (averageMode) {
+        value = sum / kMatches;
+    } else if (maxSum == minSum) {
+        value = 100;
+    } else {
+        value = (sum - minSum) * 100 / (static_cast<std::int64_t>(maxSum) - minSum);
+    }
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(value, INT32_MIN, INT32_MAX));
 }
 
 std::uint8_t ResultForDraw(std::int32_t draw, std::int32_t p1, std::int32_t pX) {

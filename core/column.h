@@ -5,6 +5,7 @@
 #include <iosfwd>
 #include <string_view>
 
+#include "core/result_words.h"
 #include "forecast/forecast_table.h"
 
 // Number of matches on a coupon.
@@ -41,13 +42,16 @@ struct CColumn {
     std::ostream& WriteText(std::ostream& out) const;
 
     // Number of matches with equal results, 0..14.
-    std::int32_t Hits(const CColumn& other) const;
+    std::int32_t Hits(const CColumn& other) const {
+        return kMatches -
+               CountDifferences(LoadResultWords(results), LoadResultWords(other.results));
+    }
     // Number of results other than 1.
-    std::int32_t CountVariants() const;
+    std::int32_t CountVariants() const { return CountNonZeroCodes(LoadResultWords(results)); }
     // Number of results 2.
-    std::int32_t CountDoses() const;
+    std::int32_t CountDoses() const { return CountCodesTwo(LoadResultWords(results)); }
     // The column's index, the inverse of SetFromIndex.
-    std::int32_t Index() const;
+    std::int32_t Index() const { return IndexOfCodes(LoadResultWords(results)); }
 
     // Score from a percentage table, following averageMode, minSum and
     // maxSum: the percentage sum divided by 14 in average mode, otherwise the
@@ -66,7 +70,13 @@ struct CColumn {
     std::array<std::uint8_t, kMatches> results{};
 };
 
-static_assert(sizeof(CColumn) == 20, "4,782,969 columns must fit in one flat array of 20-byte records");
+static_assert(sizeof(CColumn) == 20,
+              "4,782,969 columns must fit in one flat array of 20-byte records");
+
+// The score of a column whose chosen table values add up to `sum`, as
+// ComputeScore gives it: follows averageMode, minSum and maxSum, computed in
+// 64 bits and clamped to the 32-bit range.
+std::int32_t ScoreForSum(std::int64_t sum);
 
 // The result that a draw r in 0..32767 gives for a match with the
 // percentages p1 and pX: v = r * 100 / 32767; 1 when v < p1, X when

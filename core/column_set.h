@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <utility>
 
 #include "core/column.h"
 #include "core/progress.h"
@@ -19,7 +20,7 @@ using ColumnPredicate = bool (*)(CColumn column, PredicateParameter parameter);
 // Storage that cannot be had throws std::bad_alloc and leaves the set exactly
 // as it was. Nothing ever writes past the end of the storage.
 class CColumnSet {
-public:
+  public:
     // An empty set with room for `slots` columns.
     explicit CColumnSet(std::int32_t slots = 0);
 
@@ -33,7 +34,8 @@ public:
     const CColumn* begin() const { return columns.get(); }
     const CColumn* end() const { return columns.get() + count; }
 
-    // Appends a copy; when no slot is free the storage grows by one slot.
+    // Appends a copy; when no slot is free the storage grows by exactly one
+    // slot (meant for the few columns the covering adds one at a time).
     void Append(const CColumn& column);
     // Appends a copy into a free slot; when none is left the storage grows
     // geometrically, so that columns added one by one cost amortised O(1).
@@ -44,15 +46,19 @@ public:
     void Truncate(std::int32_t newCount);
 
     // Replaces the contents by all kAllColumns columns in index order, each
-    // scored with ComputeScore over forecastTable. Reports 0..99 every 10,000
-    // columns, then 0.
+    // scored with ComputeScore over forecastTable, none marked. Reports
+    // i*100/kAllColumns at every i that is a multiple of 10,000, then 0.
+    // Grows the storage first when it holds fewer than kAllColumns slots.
     void GenerateAll();
-    // Sorts by score, highest first. Equal scores keep no defined order.
+    // Sorts by score, highest first, in place. Equal scores keep no defined
+    // order. Reports nothing.
     void SortByScore();
     // Keeps, in order and in place, the columns for which keep(column) is
-    // true; keep is called exactly once per column, in order. While it runs
-    // for column i, the set holds exactly the columns kept so far. Reports
-    // i*100/n before testing column i (repeated positions may be left out).
+    // true; keep is called exactly once per column, in order, and may read
+    // the set: while it runs for column i, the set holds exactly the columns
+    // kept so far. A predicate with a member Upcoming(column) is also told of
+    // column i + kFilterLookahead before column i is tested, as a hint. Reports i*100/n before
+    // testing column i, leaving out a report equal to the one just before. Allocates nothing.
     template <typename Keep>
     void Filter(Keep&& keep);
     void Filter(ColumnPredicate predicate, PredicateParameter parameter);
@@ -68,7 +74,7 @@ public:
     std::int32_t maxDoses = 14;
     std::int32_t covered = 0;
 
-private:
+  private:
     void Reallocate(std::int32_t slots);
 
     std::unique_ptr<CColumn[]> columns;
@@ -76,23 +82,39 @@ private:
     std::int32_t count = 0;
 };
 
+// How many columns ahead Filter announces a column to a predicate that has an
+// Upcoming(column) member.
+inline constexpr std::int32_t kFilterLookahead = 16;
+
 template <typename Keep>
 void CColumnSet::Filter(Keep&& keep) {
     const std::int32_t n = count;
     if (n == 0) {
         return;
     }
-    count = 0;
-    std::int32_t lastPosition = -1;
+    CColumn* const slots = columns.get();
+    ProgressCounter progress(n);
+    std::int32_t kept = 0;
     for (std::int32_t i = 0; i < n; ++i) {
-        const auto position = static_cast<std::int32_t>(static_cast<std::int64_t>(i) * 100 / n);
-        if (position != lastPosition) {
-            ReportProgress(position);
-            lastPosition = position;
+        progress.At(i);
+        if constexpr (requires { keep.Upcoming(std::as_const(slots[i])); }) {
+            // Slots past i are still untouched: a predicate that can prepare
+            // for a column (e.g. fetch what it will look up) hears of it early.
+            if (n - i > kFilterLookahead) {
+                keep.Upcoming(std::as_const(slots[i + kFilterLookahead]));
+            }
         }
-        const CColumn column = columns[static_cast<std::size_t>(i)];
-        if (keep(column)) {
-            columns[static_cast<std::size_t>(count++)] = column;
+        count = kept;  // the predicate sees exactly the kept prefix
+        // Nothing writes slot i while the predicate runs, so a reference to
+        // it is as good as a copy (and spares a trip through the stack).
+        const bool keepIt = keep(std::as_const(slots[i]));
+        // Slot `kept` is free (never beyond slot i), so the column is stored
+        // there whether kept or not and only a kept one is counted: the loop
+        // has no unpredictable branch.
+        if (kept != i) {
+            slots[kept] = slots[i];
         }
+        kept += keepIt ? 1 : 0;
     }
+    count = kept;
 }

@@ -1,50 +1,62 @@
 #include "core/covering.h"
 
-bool AnyWithin(const CColumnSet& set, const CColumn& column, std::int32_t distance) {
-    for (const CColumn& other : set) {
-        if (other.Hits(column) >= kMatches - distance) {
-            return true;
+#include <algorithm>
+
+#include "core/distance_ball.h"
+
+namespace {
+
+constexpr std::int32_t kProgressStep = 10'000;
+
+// Calls scan(first, last) over consecutive stretches of the set's slots that
+// start at the multiples of 10,000, reporting first * 100 / count before a
+// stretch whose first column is unmarked (as it is when the stretch begins).
+template <typename Scan>
+void ScanReportingUnmarked(CColumnSet& universe, Scan&& scan) {
+    const std::int32_t n = universe.Count();
+    for (std::int32_t first = 0; first < n; first += kProgressStep) {
+        if (universe[first].marked == 0) {
+            ReportProgress(static_cast<std::int32_t>(std::int64_t{first} * 100 / n));
         }
+        scan(&universe[first], &universe[first] + std::min(kProgressStep, n - first));
     }
-    return false;
+}
+
+}  // namespace
+
+bool AnyWithin(const CColumnSet& set, const CColumn& column, std::int32_t distance) {
+    const ResultWords target = LoadResultWords(column.results);
+    return std::any_of(set.begin(), set.end(), [&](const CColumn& other) {
+        return CountDifferences(LoadResultWords(other.results), target) <= distance;
+    });
 }
 
 CColumn* PickBestUnmarked(CColumnSet& universe) {
     std::int32_t best = 0;
     CColumn* choice = nullptr;
-    const std::int32_t n = universe.Count();
-    for (std::int32_t i = 0; i < n; ++i) {
-        CColumn& column = universe[i];
-        if (column.marked != 0) {
-            continue;
+    ScanReportingUnmarked(universe, [&](CColumn* first, CColumn* last) {
+        for (CColumn* column = first; column != last; ++column) {
+            if (column->score > best && column->marked == 0) {
+                best = column->score;
+                choice = column;
+            }
         }
-        if (i % 10'000 == 0) {
-            ReportProgress(static_cast<std::int32_t>(static_cast<std::int64_t>(i) * 100 / n));
-        }
-        if (column.score > best) {
-            best = column.score;
-            choice = &column;
-        }
-    }
+    });
     return choice;
 }
 
 std::int32_t MarkCovered(CColumnSet& universe, CColumn column, std::int32_t distance) {
+    const ResultWords target = LoadResultWords(column.results);
     std::int32_t marked = 0;
-    const std::int32_t n = universe.Count();
-    for (std::int32_t i = 0; i < n; ++i) {
-        CColumn& other = universe[i];
-        if (other.marked != 0) {
-            continue;
+    ScanReportingUnmarked(universe, [&](CColumn* first, CColumn* last) {
+        for (CColumn* other = first; other != last; ++other) {
+            if (other->marked == 0 &&
+                CountDifferences(LoadResultWords(other->results), target) <= distance) {
+                other->marked = 1;
+                ++marked;
+            }
         }
-        if (i % 10'000 == 0) {
-            ReportProgress(static_cast<std::int32_t>(static_cast<std::int64_t>(i) * 100 / n));
-        }
-        if (other.Hits(column) >= kMatches - distance) {
-            other.marked = 1;
-            ++marked;
-        }
-    }
+    });
     return marked;
 }
 
@@ -74,6 +86,28 @@ std::int32_t HitStatistics(const CColumnSet& set, const CColumn& column, HitCoun
 }
 
 NotNearKept::NotNearKept(const CColumnSet& kept, std::int32_t distance)
-    : kept(kept), distance(distance) {}
+    : kept(kept), distance(distance), near((kAllColumns + 63) / 64, 0) {}
 
-bool NotNearKept::operator()(const CColumn& column) { return !AnyWithin(kept, column, distance); }
+void NotNearKept::Keep(const CColumn& column) {
+    MarkNeighbourhood(column);
+    ++keptSoFar;
+}
+
+void NotNearKept::MarkNeighbourhood(const CColumn& column) {
+    if (distance >= kMatches) {
+        std::fill(near.begin(), near.end(), ~std::uint64_t{0});
+        return;
+    }
+    ForEachWithin(column, distance, [this](std::int32_t index) {
+        const auto bit = static_cast<std::uint32_t>(index);
+        near[bit / 64] |= std::uint64_t{1} << (bit % 64);
+    });
+}
+
+void NotNearKept::Rebuild() {
+    std::fill(near.begin(), near.end(), 0);
+    for (const CColumn& column : kept) {
+        MarkNeighbourhood(column);
+    }
+    keptSoFar = kept.Count();
+}

@@ -8,6 +8,7 @@
 
 // True when some column of the set agrees with `column` in at least
 // 14 - distance matches. False for an empty set. Marks are not looked at.
+// Reports nothing.
 bool AnyWithin(const CColumnSet& set, const CColumn& column, std::int32_t distance);
 
 // The first unmarked column of the universe with the highest score above 0,
@@ -28,20 +29,50 @@ CColumn* ReduceStep(CColumnSet& bet, CColumnSet& universe, std::int32_t distance
 // Counts of columns with 14, 13, 12, 11 and 10 hits against one column.
 using HitCounters = std::array<std::int32_t, 5>;
 
-// Fills `counters` and returns the number of columns with hits >= threshold.
+// Fills `counters` with the numbers of the set's columns that have 14, 13,
+// 12, 11 and 10 hits against `column` and returns the number with hits >=
+// threshold. Marks are ignored; reports nothing.
 std::int32_t HitStatistics(const CColumnSet& set, const CColumn& column, HitCounters& counters,
                            std::int32_t threshold);
 
 // The distance reduction's predicate for CColumnSet::Filter over `kept`, the
 // set being filtered: keeps a column when no column kept so far lies within
-// `distance` of it. Must see every column of one Filter pass, in order, so
-// that the columns it keeps are exactly the set's kept prefix.
+// `distance` of it, exactly as !AnyWithin(kept, column, distance) would.
+//
+// It remembers the neighbourhoods of the columns it has kept in a bitmap of
+// kAllColumns bits, so that testing a column is one bit lookup; it relies on
+// each column it keeps being appended to `kept` before the next call (as
+// Filter does). When the set's count is not the number it has kept, it
+// rebuilds the bitmap from the set's columns. The constructor allocates the
+// bitmap (about 600 kB) and may throw std::bad_alloc.
 class NotNearKept {
-public:
+  public:
     NotNearKept(const CColumnSet& kept, std::int32_t distance);
     bool operator()(const CColumn& column);
+    // Fetches the bitmap word of a column that is about to be tested.
+    void Upcoming(const CColumn& column) const {
+        __builtin_prefetch(&near[static_cast<std::uint32_t>(column.Index()) / 64]);
+    }
 
-private:
+  private:
+    void Keep(const CColumn& column);
+    void MarkNeighbourhood(const CColumn& column);
+    void Rebuild();
+
     const CColumnSet& kept;
     std::int32_t distance;
+    std::vector<std::uint64_t> near;  // bit i: column i lies within distance of a kept one
+    std::int32_t keptSoFar = 0;
 };
+
+inline bool NotNearKept::operator()(const CColumn& column) {
+    if (kept.Count() != keptSoFar) {
+        Rebuild();
+    }
+    const auto index = static_cast<std::uint32_t>(column.Index());
+    if (((near[index / 64] >> (index % 64)) & 1) != 0) {
+        return false;
+    }
+    Keep(column);
+    return true;
+}

@@ -11,10 +11,19 @@ ProgressSink& Sink() {
 
 }  // namespace
 
-void SetProgressSink(ProgressSink sink) { Sink() = std::move(sink); }
+void SetProgressSink(ProgressSink sink) {
+    Sink() = std::move(sink);
+}
 
 void ReportProgress(std::int32_t position) {
     if (Sink()) {
         Sink()(position);
     }
+}
+
+void ProgressCounter::Report(std::int32_t item) {
+    const std::int64_t position = item * std::int64_t{100} / total;
+    ReportProgress(static_cast<std::int32_t>(position));
+    // The first item of the next position: ceil((position + 1) * total / 100).
+    nextChange = ((position + 1) * total + 99) / 100;
 }

@@ -13,3 +13,24 @@ void SetProgressSink(ProgressSink sink);
 
 // Hands a position to the installed sink.
 void ReportProgress(std::int32_t position);
+
+// Reports the position i * 100 / total of an item i of a pass over `total`
+// items, leaving out a report equal to the one this counter sent just before
+// (no sink can tell the difference, and a pass over millions of items then
+// reports at most 101 times). Items are announced in increasing order.
+class ProgressCounter {
+  public:
+    explicit ProgressCounter(std::int32_t total) : total(total) {}
+
+    void At(std::int32_t item) {
+        if (item >= nextChange) {
+            Report(item);
+        }
+    }
+
+  private:
+    void Report(std::int32_t item);
+
+    std::int64_t total;
+    std::int64_t nextChange = 0;  // first item whose position differs from the last report
+};

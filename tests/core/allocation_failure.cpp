@@ -1,0 +1,53 @@
+#include "tests/core/allocation_failure.h"
+
+#include <atomic>
+#include <cstdint>
+#include <cstdlib>
+#include <new>
+
+// The test program's own global operator new and delete: plain malloc and
+// free, with a threshold above which allocations fail on request.
+
+namespace {
+
+std::atomic<std::size_t> failingFrom{SIZE_MAX};
+
+}  // namespace
+
+AllocationFailure::AllocationFailure(std::size_t bytes) {
+    failingFrom = bytes;
+}
+
+AllocationFailure::~AllocationFailure() {
+    failingFrom = SIZE_MAX;
+}
+
+void* operator new(std::size_t size) {
+    if (size >= failingFrom) {
+        throw std::bad_alloc();
+    }
+    if (void* memory = std::malloc(size == 0 ? 1 : size)) {
+        return memory;
+    }
+    throw std::bad_alloc();
+}
+
+void* operator new[](std::size_t size) {
+    return ::operator new(size);
+}
+
+void operator delete(void* memory) noexcept {
+    std::free(memory);
+}
+
+void operator delete[](void* memory) noexcept {
+    std::free(memory);
+}
+
+void operator delete(void* memory, std::size_t) noexcept {
+    std::free(memory);
+}
+
+void operator delete[](void* memory, std::size_t) noexcept {
+    std::free(memory);
+}

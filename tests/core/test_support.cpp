@@ -1,0 +1,98 @@
+#include "tests/core/test_support.h"
+
+#include <sstream>
+
+#include "core/progress.h"
+
+ProgressRecorder::ProgressRecorder() {
+    SetProgressSink([this](std::int32_t position) { positions.push_back(position); });
+}
+
+ProgressRecorder::~ProgressRecorder() {
+    SetProgressSink({});
+}
+
+std::vector<std::int32_t> ProgressRecorder::Distinct() const {
+    return WithoutRepeats(positions);
+}
+
+std::vector<std::int32_t> WithoutRepeats(const std::vector<std::int32_t>& positions) {
+    std::vector<std::int32_t> distinct;
+    for (const std::int32_t position : positions) {
+        if (distinct.empty() || distinct.back() != position) {
+            distinct.push_back(position);
+        }
+    }
+    return distinct;
+}
+
+ScoringStateGuard::ScoringStateGuard()
+    : forecast(forecastTable),
+      expectation(expectationTable),
+      savedMinSum(minSum),
+      savedMaxSum(maxSum),
+      savedAverageMode(averageMode) {}
+
+ScoringStateGuard::~ScoringStateGuard() {
+    forecastTable = forecast;
+    expectationTable = expectation;
+    minSum = savedMinSum;
+    maxSum = savedMaxSum;
+    averageMode = savedAverageMode;
+}
+
+CColumn ColumnOf(std::string_view signs) {
+    CColumn column;
+    column.ParseText(signs);
+    return column;
+}
+
+std::string SignsOf(const CColumn& column) {
+    std::ostringstream out;
+    column.WriteText(out);
+    return out.str();
+}
+
+std::int32_t NaiveIndex(const CColumn& column) {
+    std::int32_t index = 0;
+    std::int32_t power = 1;
+    for (const auto result : column.results) {
+        index += result * power;
+        power *= 3;
+    }
+    return index;
+}
+
+std::int32_t NaiveHits(const CColumn& a, const CColumn& b) {
+    std::int32_t hits = 0;
+    for (std::size_t m = 0; m < a.results.size(); ++m) {
+        if (a.results[m] == b.results[m]) {
+            ++hits;
+        }
+    }
+    return hits;
+}
+
+CColumn RandomColumn(std::mt19937& engine) {
+    std::uniform_int_distribution<std::int32_t> index(0, kAllColumns - 1);
+    return CColumn(index(engine));
+}
+
+void FillSet(CColumnSet& set, const std::vector<CColumn>& columns) {
+    set.Truncate(0);
+    for (const CColumn& column : columns) {
+        set.AppendNoGrow(column);
+    }
+}
+
+std::vector<CColumn> ColumnsOf(const CColumnSet& set) {
+    return {set.begin(), set.end()};
+}
+
+std::vector<std::int32_t> IndicesOf(const CColumnSet& set) {
+    std::vector<std::int32_t> indices;
+    for (const CColumn& column : set) {
+        indices.push_back(NaiveIndex(column));
+    }
+    return indices;
+}
