@@ -19,7 +19,7 @@ CHyperLink::CHyperLink(const QString& text, QWidget* parent) : QLabel(text, pare
     underlinedFont = plainFont;
     underlinedFont.setUnderline(true);
     PositionToText();
-    setCursor(handCursor);
+    setCursor(Qt::PointingHandCursor);
     setToolTip(address);
 }
 
@@ -48,15 +48,12 @@ void CHyperLink::SetUnderlineMode(UnderlineMode mode) {
 
 QColor CHyperLink::TextColour() const {
     if (over) {
-        return hoverColour;
+        return kHoverColour;
     }
-    return visited ? visitedColour : linkColour;
+    return visited ? kVisitedColour : kLinkColour;
 }
 
 void CHyperLink::PositionToText() {
-    if (!adjustToFit) {
-        return;
-    }
     const QSize textSize = QFontMetrics(underlinedFont).size(Qt::TextSingleLine, text());
     const QRect window = geometry();
     const QRect client = contentsRect();

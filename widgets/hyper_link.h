@@ -2,7 +2,6 @@
 
 #include <QBasicTimer>
 #include <QColor>
-#include <QCursor>
 #include <QFont>
 #include <QLabel>
 #include <QString>
@@ -50,13 +49,12 @@ class CHyperLink : public QLabel {
     // The colour the text is drawn in now: hover, else visited, else link.
     QColor TextColour() const;
 
-    // When adjust-to-fit is on, resizes the control to its text measured in
-    // the underlined font plus its frame: a vertically centred control keeps
-    // its vertical centre, otherwise its top; a horizontally centred one
-    // keeps its centre, a right-aligned one its right edge, any other its
-    // left edge.
+    // Resizes the control to its text measured in the underlined font plus
+    // its frame: a vertically centred control keeps its vertical centre,
+    // any other its top; a horizontally centred one keeps its centre (it
+    // shrinks or grows by the same amount on both sides), a right-aligned one
+    // its right edge, any other its left edge.
     void PositionToText();
-    void SetAdjustToFit(bool adjust) { adjustToFit = adjust; }
 
   protected:
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -68,16 +66,11 @@ class CHyperLink : public QLabel {
   private:
     void OnClicked();
 
-    QColor linkColour = kLinkColour;
-    QColor visitedColour = kVisitedColour;
-    QColor hoverColour = kHoverColour;
     bool over = false;
     bool visited = false;
     UnderlineMode underlineMode = UnderlineMode::kWhileHovered;
-    bool adjustToFit = true;
     QString address;
     QFont underlinedFont;
     QFont plainFont;
-    QCursor handCursor{Qt::PointingHandCursor};
     QBasicTimer hoverTimer;
 };

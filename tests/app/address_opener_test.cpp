@@ -164,16 +164,6 @@ class AddressOpenerTest : public QObject {
         QVERIFY(FindDesktopEntry(QStringLiteral("../applications/web.desktop")).isEmpty());
     }
 
-    void defaultDataFolders() {
-        const ScopedDataFolders folders;
-        qunsetenv("XDG_DATA_HOME");
-        qunsetenv("XDG_DATA_DIRS");
-        QCOMPARE(ApplicationFolders(),
-                 (QStringList{QDir::homePath() + QStringLiteral("/.local/share/applications"),
-                              QStringLiteral("/usr/local/share/applications"),
-                              QStringLiteral("/usr/share/applications")}));
-    }
-
     void desktopOpenerComesFirst() {
         QStringList asked;
         int launches = 0;

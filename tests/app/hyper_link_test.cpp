@@ -2,7 +2,6 @@
 // hover that the timer ends, the click with the opener answered by the test,
 // the fitting to its text, and its place in the main dialog.
 #include <QImage>
-#include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
 
@@ -11,6 +10,7 @@
 #include "app/message_box.h"
 #include "widgets/address_opener.h"
 #include "widgets/hyper_link.h"
+#include "window_test_support.h"
 
 namespace {
 
@@ -254,33 +254,19 @@ class HyperLinkTest : public QObject {
         }
     }
 
-    void noFittingWhenAdjustIsOff() {
-        CHyperLink fixed(QString(), window.get());
-        fixed.SetAdjustToFit(false);
-        fixed.setGeometry(20, 30, 300, 40);
-        fixed.SetAddress(kAddress);
-        QCOMPARE(fixed.geometry(), QRect(20, 30, 300, 40));
-    }
-
     void mainDialogShowsTheAddress() {
-        QTemporaryDir emptyFolder;
-        const QString previous = QDir::currentPath();
-        QDir::setCurrent(emptyFolder.path());
-        {
-            CLumoDlg dialog;
-            auto* control = dialog.findChild<CHyperLink*>(QStringLiteral("1083"));
-            QVERIFY(control != nullptr);
-            QCOMPARE(control->Address(), kAddress);
-            QCOMPARE(control->text(), kAddress);
-            QCOMPARE(control->toolTip(), kAddress);
-            QVERIFY(control->alignment() & Qt::AlignHCenter);
-            // Fitted about the centre of its place in the layout (10, 230,
-            // 140, 8 in dialog units), which is wider than the address.
-            const QRect place = MeasureBaseUnits(dialog.font()).ToPixels(10, 230, 140, 8);
-            QVERIFY(control->width() < place.width());
-            QVERIFY(qAbs(control->geometry().center().x() - place.center().x()) <= 1);
-        }
-        QDir::setCurrent(previous);
+        const ScopedEmptyWorkingDirectory emptyFolder;
+        const CLumoDlg dialog;
+        auto* control = ControlOf<CHyperLink>(dialog, 1083);
+        QVERIFY(control != nullptr);
+        QCOMPARE(control->Address(), kAddress);
+        QCOMPARE(control->text(), kAddress);
+        QCOMPARE(control->toolTip(), kAddress);
+        // Fitted about the centre of its place in the layout (10, 230, 140, 8
+        // in dialog units), which is wider than the address.
+        const QRect place = MeasureBaseUnits(dialog.font()).ToPixels(10, 230, 140, 8);
+        QVERIFY(control->width() < place.width());
+        QVERIFY(qAbs(control->geometry().center().x() - place.center().x()) <= 1);
     }
 
   private:
