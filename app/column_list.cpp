@@ -68,7 +68,7 @@ int RowKey(const QTreeWidgetItem& row) {
 
 int CompareRows(const QTreeWidget& list, int key1, int key2) {
     const auto text = [&list](int key) {
-        const QTreeWidgetItem* row = list.topLevelItem(rowOfKey[key]);
+        const QTreeWidgetItem* row = list.topLevelItem(rowOfKey.at(key));
         return row->text(sortColumn).toUtf8().left(kCompareLength);
     };
     // QByteArray compares bytes as unsigned values; t2 before t1 gives the
@@ -98,7 +98,7 @@ void SortColumnList(QTreeWidget& list, int header) {
     QList<QTreeWidgetItem*> sorted;
     sorted.reserve(rows);
     for (const int key : keys) {
-        sorted.append(rowsByPosition[static_cast<std::size_t>(rowOfKey[key])]);
+        sorted.append(rowsByPosition[static_cast<std::size_t>(rowOfKey.at(key))]);
     }
     list.addTopLevelItems(sorted);
 }
@@ -111,6 +111,7 @@ void CLumoDlg::RefreshColumnList() {
     columnList->setUpdatesEnabled(true);
     progressBar->setValue(0);
     coveredEdit->setText(QString::number(bet->covered));
+    ShowBetShares();
     if (universe) {
         universeCountEdit->setText(QString::number(universe->Count()));
     }

@@ -4,7 +4,7 @@
 
 QFont DialogFont() {
     QFont font(QStringLiteral("Liberation Sans"));
-    font.setPointSize(10);
+    font.setPixelSize(15);
     font.setWeight(QFont::Normal);
     return font;
 }

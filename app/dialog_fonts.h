@@ -9,11 +9,15 @@
 
 enum class FontWeight { kNormal, kBold };
 
-// The font of the dialogs. The layout was drawn for MS Sans Serif 8 pt at the
-// base units 8 × 16 of a large-font display: only there do the pixel-sized
-// parts (the 125 × 31 logo in its 63 × 16 units, the list fonts in their
-// boxes) fit their places. Liberation Sans 10 pt gives base units 8 × 15 at
-// 96 dpi and keeps every label on its one line.
+// The font of the dialogs, in place of MS Sans Serif 8 pt. Its size sets the
+// dialog units, so it must leave room for the parts the layout sizes in
+// pixels: the list font's rows in the forecast list (a fixed match shows as
+// "100 00 00", nine cells of 8 pixels in a box 35 units wide), the step
+// font's numerals, the list view's columns of 180 + 30 + 30 pixels. At the
+// original's 6 × 13 base units they do not fit. Liberation Sans (Arial's
+// metrics) at 15 pixels gives base units 9 × 18, where they do, and keeps
+// every label on its one line and every note within its lines. It is sized in pixels like those fonts, so
+// the proportions hold at any screen resolution.
 QFont DialogFont();
 
 // A font whose character cell (ascent + descent) is at most `cellHeight`

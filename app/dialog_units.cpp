@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QString>
+#include <cmath>
 
 namespace {
 
@@ -33,5 +34,6 @@ DialogBaseUnits MeasureBaseUnits(const QFont& font) {
     const QFontMetrics metrics(font);
     const int letters = metrics.horizontalAdvance(
         QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
-    return {BaseWidthFromLetters(letters), metrics.height()};
+    return {BaseWidthFromLetters(letters),
+            static_cast<int>(std::ceil(QFontMetricsF(font).lineSpacing()))};
 }

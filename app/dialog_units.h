@@ -7,9 +7,11 @@ class QFont;
 
 // Dialog units to pixels, as the layout's original platform maps them: the
 // base width is the dialog font's average character width, measured on
-// "A…Za…z" and rounded; the base height is the font's character height. A
+// "A…Za…z" and rounded; the base height is the font's line pitch, the
+// distance at which wrapped text puts its lines here (the character height
+// there, where lines are set that far apart), rounded up to whole pixels. A
 // horizontal unit is a quarter of the base width, a vertical unit an eighth
-// of the base height.
+// of the base height, so a text 8 units high holds one line.
 struct DialogBaseUnits {
     int width;
     int height;

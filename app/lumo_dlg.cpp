@@ -11,6 +11,7 @@
 #include <QTreeWidget>
 #include <algorithm>
 #include <array>
+#include <filesystem>
 #include <initializer_list>
 #include <optional>
 
@@ -25,6 +26,7 @@
 #include "app/window_menu.h"
 #include "core/progress.h"
 #include "core/random.h"
+#include "forecast/forecast_file.h"
 #include "widgets/about_dlg.h"
 #include "widgets/hyper_link.h"
 
@@ -120,6 +122,10 @@ void CLumoDlg::OnInitDialog() {
     SetFonts();
 
     SeedRandomFromTime();
+    LoadForecast(std::filesystem::path("pronostico.txt"), forecastTable);
+    LoadExpectation(std::filesystem::path("esperanza.txt"), expectationTable);
+    ShowForecast(forecastTable);
+    ShowExpectation(expectationTable);
 
     WriteConditionLimits();
     LowerThreadPriority();

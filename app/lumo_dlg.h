@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "core/column_set.h"
+#include "forecast/forecast_table.h"
 
 class CHyperLink;
 class CWindowMenu;
@@ -40,6 +41,12 @@ class CLumoDlg : public QDialog {
     // text, the hidden mirror fields and the bet shares, and puts the
     // progress bar back to 0.
     void RefreshColumnList();
+
+    // Fill list box 1002 with the Forecast table, 1007 with the Expectation
+    // table, and 1006 with the shares of the bet's listed columns.
+    void ShowForecast(const CForecastTable& table);
+    void ShowExpectation(const CForecastTable& table);
+    void ShowBetShares();
 
     // A system command of the window menu: 16..31 open the About box,
     // kCloseCommand closes the dialog, anything else is ignored.

@@ -25,6 +25,7 @@ QLabel* AddText(QDialog& dialog, const DialogBaseUnits& units, const QString& te
 }  // namespace
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
+    RegisterImageResources();
     setWindowTitle(QStringLiteral("Acerca de Lumo"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);

@@ -1,0 +1,106 @@
+// The three percentage lists of the main dialog: the Forecast table (1002),
+// the Expectation table (1007, hidden) and the bet shares (1006, hidden),
+// filled from the forecast files of the working directory.
+#include <QFile>
+#include <QListWidget>
+#include <QScrollBar>
+#include <QtTest>
+#include <memory>
+
+#include "app/lumo_dlg.h"
+#include "forecast/forecast_table.h"
+#include "window_test_support.h"
+
+namespace {
+
+QStringList Rows(const QListWidget& list) {
+    QStringList rows;
+    for (int row = 0; row < list.count(); ++row) {
+        rows << list.item(row)->text();
+    }
+    return rows;
+}
+
+void WriteFile(const QString& name, const QByteArray& text) {
+    QFile file(name);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(text), text.size());
+}
+
+}  // namespace
+
+class ForecastListsTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init() {
+        // The tables are program-wide; every case starts from the constructed ones.
+        forecastTable = CForecastTable();
+        expectationTable = CForecastTable();
+        workingDirectory = std::make_unique<ScopedEmptyWorkingDirectory>();
+    }
+
+    void cleanup() {
+        dialog.reset();
+        workingDirectory.reset();
+        forecastTable = CForecastTable();
+        expectationTable = CForecastTable();
+    }
+
+    void withoutFilesTheListsShowTheConstructedTables() {
+        dialog = std::make_unique<CLumoDlg>();
+        QCOMPARE(Rows(*ControlOf<QListWidget>(*dialog, 1002)), QStringList(14, "40 33 27"));
+        QCOMPARE(Rows(*ControlOf<QListWidget>(*dialog, 1007)), QStringList(14, "0.4 0.3 0.3"));
+        QCOMPARE(Rows(*ControlOf<QListWidget>(*dialog, 1006)), QStringList(14, "00 00 00"));
+    }
+
+    void filesOfTheWorkingDirectoryAreShownRowByMatch() {
+        WriteFile("pronostico.txt", "100 0 0\n50 30 20\n");
+        WriteFile("esperanza.txt", "150 100 35\n");
+        dialog = std::make_unique<CLumoDlg>();
+        QStringList forecast(14, "40 33 27");
+        forecast[0] = "100 00 00";
+        forecast[1] = "50 30 20";
+        QCOMPARE(Rows(*ControlOf<QListWidget>(*dialog, 1002)), forecast);
+        QStringList expectation(14, "0.4 0.3 0.3");
+        expectation[0] = "1.5 1.0 0.3";
+        QCOMPARE(Rows(*ControlOf<QListWidget>(*dialog, 1007)), expectation);
+        QCOMPARE(minSum, 0 + 20 + 12 * 27);
+        QCOMPARE(maxSum, 100 + 50 + 12 * 40);
+    }
+
+    void betSharesFollowEveryRefresh() {
+        dialog = std::make_unique<CLumoDlg>();
+        for (const char* text : {"11111111111111", "X1111111111111", "21111111111111"}) {
+            CColumn column;
+            column.ParseText(text);
+            dialog->Bet().Append(column);
+        }
+        dialog->RefreshColumnList();
+        QStringList shares(14, "100 00 00");
+        shares[0] = "33 33 33";
+        QCOMPARE(Rows(*ControlOf<QListWidget>(*dialog, 1006)), shares);
+    }
+
+    void forecastRowsShowWholeWithoutScrolling() {
+        WriteFile("pronostico.txt", QByteArray("100 0 0\n").repeated(14));
+        dialog = std::make_unique<CLumoDlg>();
+        dialog->show();
+        QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
+        const auto* list = ControlOf<QListWidget>(*dialog, 1002);
+        QVERIFY(!list->verticalScrollBar()->isVisible());
+        const QFontMetrics metrics(list->font());
+        for (int row = 0; row < list->count(); ++row) {
+            const QRect rect = list->visualItemRect(list->item(row));
+            QVERIFY(list->viewport()->rect().contains(rect));
+            QVERIFY(metrics.horizontalAdvance(list->item(row)->text()) < list->viewport()->width());
+        }
+    }
+
+  private:
+    std::unique_ptr<ScopedEmptyWorkingDirectory> workingDirectory;
+    std::unique_ptr<CLumoDlg> dialog;
+};
+
+QTEST_MAIN(ForecastListsTest)
+#include "forecast_lists_test.moc"
