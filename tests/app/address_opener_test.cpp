@@ -83,7 +83,7 @@ OpenerSystem FakeSystem(const QString& entry, std::optional<Launch>& launched,
 class AddressOpenerTest : public QObject {
     Q_OBJECT
 
-  private slots:
+  private Q_SLOTS:
     void commandLineIsCutAtTheFirstFieldCode_data() {
         QTest::addColumn<QString>("exec");
         QTest::addColumn<QString>("commandLine");

@@ -50,7 +50,7 @@ constexpr int kGreedyButtons[] = {1039, 1034, 1073, 1074, 1075, 1072};
 class AuxToolsTest : public QObject {
     Q_OBJECT
 
-  private slots:
+  private Q_SLOTS:
     void init() {
         workingDirectory = std::make_unique<ScopedEmptyWorkingDirectory>();
         dialog = std::make_unique<CLumoDlg>();

@@ -48,7 +48,7 @@ class TickCounter : public QObject {
 class HyperLinkTest : public QObject {
     Q_OBJECT
 
-  private slots:
+  private Q_SLOTS:
     void init() {
         window = std::make_unique<QWidget>();
         window->resize(400, 120);
