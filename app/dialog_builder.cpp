@@ -14,6 +14,7 @@
 #include "app/group_box.h"
 #include "app/icon_resources.h"
 #include "app/list_box.h"
+#include "widgets/hyper_link.h"
 
 namespace {
 
@@ -26,12 +27,11 @@ QLabel* CreateText(QWidget* parent, const QString& text, Qt::Alignment alignment
     return label;
 }
 
-// The web-address control 1083: a centred text that shows the address.
-QLabel* CreateHyperLink(QWidget* parent) {
-    auto* label = new QLabel(parent);
-    label->setTextFormat(Qt::PlainText);
-    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    return label;
+// The web-address control 1083: a centred link that shows the address.
+QLabel* CreateHyperLink(QWidget* parent, const QString& text) {
+    auto* link = new CHyperLink(text, parent);
+    link->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    return link;
 }
 
 QWidget* CreateFilledRect(QWidget* parent, Qt::GlobalColor color) {
@@ -97,7 +97,7 @@ QWidget* CreateControl(QWidget* parent, const DialogItem& item) {
             return label;
         }
         case ControlKind::kHyperLink:
-            return CreateHyperLink(parent);
+            return CreateHyperLink(parent, text);
         case ControlKind::kPicture: {
             QLabel* picture = CreateText(parent, QString(), Qt::AlignLeft);
             picture->setPixmap(QPixmap(ImageResourcePath(item.image)));

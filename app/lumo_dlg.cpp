@@ -28,6 +28,7 @@
 #include "core/random.h"
 #include "forecast/forecast_file.h"
 #include "widgets/about_dlg.h"
+#include "widgets/hyper_link.h"
 
 namespace {
 
@@ -116,7 +117,7 @@ void CLumoDlg::OnInitDialog() {
     connect(windowMenu, &CWindowMenu::systemCommand, this, &CLumoDlg::OnSysCommand);
 
     setWindowIcon(mainIcon);
-    hyperLink->setText(QString::fromUtf8(kAuthorAddress));
+    hyperLink->SetAddress(QString::fromUtf8(kAuthorAddress));
     SetButtonIcons();
     SetFonts();
 
@@ -145,7 +146,7 @@ void CLumoDlg::CreateWindowAndControls() {
 }
 
 void CLumoDlg::DoDataExchange() {
-    hyperLink = ControlById<QLabel>(*this, 1083);
+    hyperLink = ControlById<CHyperLink>(*this, 1083);
     universeCountEdit = ControlById<QLineEdit>(*this, 1079);
     expectationList = ControlById<QListWidget>(*this, 1007);
     betSharesList = ControlById<QListWidget>(*this, 1006);

@@ -9,6 +9,7 @@
 #include "core/column_set.h"
 #include "forecast/forecast_table.h"
 
+class CHyperLink;
 class CWindowMenu;
 class QCheckBox;
 class QLabel;
@@ -116,7 +117,7 @@ class CLumoDlg : public QDialog {
     std::unique_ptr<CColumnSet> universe;
 
     // The web-address control 1083.
-    QLabel* hyperLink = nullptr;
+    CHyperLink* hyperLink = nullptr;
 
     // The bound controls, attached by DoDataExchange.
     QLineEdit* universeCountEdit = nullptr;          // 1079

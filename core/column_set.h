@@ -92,27 +92,28 @@ void CColumnSet::Filter(Keep&& keep) {
     if (n == 0) {
         return;
     }
-    CColumn* const slots = columns.get();
+    // Not named "slots": Qt defines that word as a macro for the window code.
+    CColumn* const storage = columns.get();
     ProgressCounter progress(n);
     std::int32_t kept = 0;
     for (std::int32_t i = 0; i < n; ++i) {
         progress.At(i);
-        if constexpr (requires { keep.Upcoming(std::as_const(slots[i])); }) {
+        if constexpr (requires { keep.Upcoming(std::as_const(storage[i])); }) {
             // Slots past i are still untouched: a predicate that can prepare
             // for a column (e.g. fetch what it will look up) hears of it early.
             if (n - i > kFilterLookahead) {
-                keep.Upcoming(std::as_const(slots[i + kFilterLookahead]));
+                keep.Upcoming(std::as_const(storage[i + kFilterLookahead]));
             }
         }
         count = kept;  // the predicate sees exactly the kept prefix
         // Nothing writes slot i while the predicate runs, so a reference to
         // it is as good as a copy (and spares a trip through the stack).
-        const bool keepIt = keep(std::as_const(slots[i]));
+        const bool keepIt = keep(std::as_const(storage[i]));
         // Slot `kept` is free (never beyond slot i), so the column is stored
         // there whether kept or not and only a kept one is counted: the loop
         // has no unpredictable branch.
         if (kept != i) {
-            slots[kept] = slots[i];
+            storage[kept] = storage[i];
         }
         kept += keepIt ? 1 : 0;
     }

@@ -1,0 +1,327 @@
+// Opening an address: the fallback's command line from the browser's desktop
+// entry, the result codes of each failure, and their texts. No test starts a
+// browser: the desktop opener and the launch are answered by the tests.
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <optional>
+
+#include "app/message_box.h"
+#include "widgets/address_opener.h"
+
+namespace {
+
+const QString kAddress = QStringLiteral("https://lumo.example.org/");
+
+void WriteFile(const QString& path, const QByteArray& contents,
+               QFile::Permissions permissions = QFile::ReadOwner | QFile::WriteOwner) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(contents);
+    file.close();
+    QVERIFY(file.setPermissions(permissions));
+}
+
+// Points the XDG data folders at two temporary folders for its lifetime.
+class ScopedDataFolders {
+  public:
+    ScopedDataFolders() {
+        qputenv("XDG_DATA_HOME", home.path().toLocal8Bit());
+        qputenv("XDG_DATA_DIRS",
+                (first.path() + QStringLiteral(":") + second.path()).toLocal8Bit());
+    }
+    ~ScopedDataFolders() {
+        Restore("XDG_DATA_HOME", previousHome);
+        Restore("XDG_DATA_DIRS", previousDirs);
+    }
+
+    QTemporaryDir home;
+    QTemporaryDir first;
+    QTemporaryDir second;
+
+  private:
+    static std::optional<QByteArray> Saved(const char* name) {
+        if (!qEnvironmentVariableIsSet(name)) {
+            return std::nullopt;
+        }
+        return qgetenv(name);
+    }
+    static void Restore(const char* name, const std::optional<QByteArray>& value) {
+        if (value) {
+            qputenv(name, *value);
+        } else {
+            qunsetenv(name);
+        }
+    }
+
+    std::optional<QByteArray> previousHome = Saved("XDG_DATA_HOME");
+    std::optional<QByteArray> previousDirs = Saved("XDG_DATA_DIRS");
+};
+
+struct Launch {
+    QString program;
+    QStringList arguments;
+};
+
+// A system whose desktop opener fails, whose default browser is `entry`, and
+// whose launches are recorded and answered with `launchResult`.
+OpenerSystem FakeSystem(const QString& entry, std::optional<Launch>& launched,
+                        int launchResult = kOpenSucceeded) {
+    return {
+        [](const QString&) { return false; },
+        [entry] { return entry; },
+        [&launched, launchResult](const QString& program, const QStringList& arguments) {
+            launched = Launch{program, arguments};
+            return launchResult;
+        },
+    };
+}
+
+}  // namespace
+
+class AddressOpenerTest : public QObject {
+    Q_OBJECT
+
+  private Q_SLOTS:
+    void commandLineIsCutAtTheFirstFieldCode_data() {
+        QTest::addColumn<QString>("exec");
+        QTest::addColumn<QString>("commandLine");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::newRow("bare %u") << QStringLiteral("firefox-esr %u")
+                                 << QStringLiteral("firefox-esr  ") + kAddress
+                                 << QStringList{QStringLiteral("firefox-esr"), kAddress};
+        QTest::newRow("quoted %U")
+            << QStringLiteral("\"/opt/web browser/browser\" --new-window \"%U\" --extra")
+            << QStringLiteral("\"/opt/web browser/browser\" --new-window  ") + kAddress
+            << QStringList{QStringLiteral("/opt/web browser/browser"),
+                           QStringLiteral("--new-window"), kAddress};
+        QTest::newRow("%f before %u")
+            << QStringLiteral("viewer --file %f --url %u")
+            << QStringLiteral("viewer --file  ") + kAddress
+            << QStringList{QStringLiteral("viewer"), QStringLiteral("--file"), kAddress};
+        QTest::newRow("%F") << QStringLiteral("viewer %F") << QStringLiteral("viewer  ") + kAddress
+                            << QStringList{QStringLiteral("viewer"), kAddress};
+        QTest::newRow("no field code")
+            << QStringLiteral("browser --private")
+            << QStringLiteral("browser --private ") + kAddress
+            << QStringList{QStringLiteral("browser"), QStringLiteral("--private"), kAddress};
+        QTest::newRow("literal percent")
+            << QStringLiteral("browser --zoom=100%%u %u")
+            << QStringLiteral("browser --zoom=100%%u  ") + kAddress
+            << QStringList{QStringLiteral("browser"), QStringLiteral("--zoom=100%%u"), kAddress};
+        QTest::newRow("other field code kept")
+            << QStringLiteral("browser %i %u") << QStringLiteral("browser %i  ") + kAddress
+            << QStringList{QStringLiteral("browser"), QStringLiteral("%i"), kAddress};
+        QTest::newRow("only a field code")
+            << QStringLiteral("%u") << QStringLiteral(" ") + kAddress << QStringList{};
+        QTest::newRow("empty") << QString() << QStringLiteral(" ") + kAddress << QStringList{};
+    }
+
+    void commandLineIsCutAtTheFirstFieldCode() {
+        QFETCH(QString, exec);
+        QFETCH(QString, commandLine);
+        QFETCH(QStringList, arguments);
+        QCOMPARE(FallbackCommandLine(exec, kAddress), commandLine);
+        QCOMPARE(FallbackArguments(exec, kAddress), arguments);
+    }
+
+    void addressStaysOneArgument() {
+        const QString address = QStringLiteral("https://example.org/a b\"c");
+        QCOMPARE(FallbackArguments(QStringLiteral("browser %u"), address),
+                 (QStringList{QStringLiteral("browser"), address}));
+    }
+
+    void execLineComesFromTheMainGroup() {
+        const QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("web.desktop"));
+        WriteFile(path,
+                  "[Desktop Action new-window]\nExec=web --new-window %u\n"
+                  "[Desktop Entry]\nName=Web\nExec = \"/opt/my\\sweb/web\" --x \"a\\\\\\\\b\" %u\n"
+                  "[Desktop Action private]\nExec=web --private %u\n");
+        const QString exec = ReadExecLine(path);
+        QCOMPARE(exec, QStringLiteral("\"/opt/my web/web\" --x \"a\\\\b\" %u"));
+        QCOMPARE(FallbackArguments(exec, kAddress),
+                 (QStringList{QStringLiteral("/opt/my web/web"), QStringLiteral("--x"),
+                              QStringLiteral("a\\b"), kAddress}));
+        QVERIFY(ReadExecLine(folder.filePath(QStringLiteral("missing.desktop"))).isEmpty());
+    }
+
+    void desktopEntryIsFoundInTheDataFoldersInOrder() {
+        const ScopedDataFolders folders;
+        QCOMPARE(ApplicationFolders(),
+                 (QStringList{folders.home.path() + QStringLiteral("/applications"),
+                              folders.first.path() + QStringLiteral("/applications"),
+                              folders.second.path() + QStringLiteral("/applications")}));
+        const QString inSecond =
+            folders.second.filePath(QStringLiteral("applications/web.desktop"));
+        WriteFile(inSecond, "[Desktop Entry]\nExec=second %u\n");
+        QCOMPARE(FindDesktopEntry(QStringLiteral("web.desktop")), inSecond);
+        const QString inHome = folders.home.filePath(QStringLiteral("applications/web.desktop"));
+        WriteFile(inHome, "[Desktop Entry]\nExec=home %u\n");
+        QCOMPARE(FindDesktopEntry(QStringLiteral("web.desktop")), inHome);
+        QVERIFY(FindDesktopEntry(QStringLiteral("other.desktop")).isEmpty());
+        QVERIFY(FindDesktopEntry(QStringLiteral("../applications/web.desktop")).isEmpty());
+    }
+
+    void desktopOpenerComesFirst() {
+        QStringList asked;
+        int launches = 0;
+        const OpenerSystem system{
+            [&asked](const QString& address) {
+                asked.append(address);
+                return true;
+            },
+            [] { return QStringLiteral("web.desktop"); },
+            [&launches](const QString&, const QStringList&) {
+                ++launches;
+                return kOpenSucceeded;
+            },
+        };
+        QVERIFY(OpenAddress(kAddress, system) > 32);
+        QCOMPARE(asked, QStringList{kAddress});
+        QCOMPARE(launches, 0);
+    }
+
+    void fallbackRunsTheBrowsersEntry() {
+        const ScopedDataFolders folders;
+        WriteFile(folders.first.filePath(QStringLiteral("applications/web.desktop")),
+                  "[Desktop Entry]\nType=Application\nExec=\"/opt/web/web\" --new-tab \"%u\"\n");
+        std::optional<Launch> launched;
+        QCOMPARE(OpenAddress(kAddress, FakeSystem(QStringLiteral("web.desktop"), launched)),
+                 kOpenSucceeded);
+        QVERIFY(launched.has_value());
+        QCOMPARE(launched->program, QStringLiteral("/opt/web/web"));
+        QCOMPARE(launched->arguments, (QStringList{QStringLiteral("--new-tab"), kAddress}));
+
+        // The launch's own failure is the result.
+        QCOMPARE(OpenAddress(kAddress,
+                             FakeSystem(QStringLiteral("web.desktop"), launched, kFileNotFound)),
+                 kFileNotFound);
+    }
+
+    void fallbackFailuresGiveTheirCodes_data() {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QByteArray>("contents");
+        QTest::addColumn<int>("code");
+        QTest::newRow("no default browser") << QString() << QByteArray() << kNoAssociation;
+        QTest::newRow("entry not installed")
+            << QStringLiteral("gone.desktop") << QByteArray() << kNoAssociation;
+        QTest::newRow("entry without Exec")
+            << QStringLiteral("web.desktop") << QByteArray("[Desktop Entry]\nName=Web\n")
+            << kIncompleteAssociation;
+        QTest::newRow("Exec only in an action")
+            << QStringLiteral("web.desktop")
+            << QByteArray("[Desktop Entry]\nName=Web\n[Desktop Action a]\nExec=web %u\n")
+            << kIncompleteAssociation;
+        QTest::newRow("Exec of a field code only")
+            << QStringLiteral("web.desktop") << QByteArray("[Desktop Entry]\nExec=\"%u\"\n")
+            << kIncompleteAssociation;
+    }
+
+    void fallbackFailuresGiveTheirCodes() {
+        QFETCH(QString, entry);
+        QFETCH(QByteArray, contents);
+        QFETCH(int, code);
+        const ScopedDataFolders folders;
+        if (!contents.isEmpty()) {
+            WriteFile(folders.second.filePath(QStringLiteral("applications/") + entry), contents);
+        }
+        std::optional<Launch> launched;
+        QCOMPARE(OpenAddress(kAddress, FakeSystem(entry, launched)), code);
+        QVERIFY(!launched.has_value());
+    }
+
+    void launchCodes() {
+        const QTemporaryDir folder;
+        QCOMPARE(LaunchDetached(QStringLiteral("lumo-no-such-program"), {}), kFileNotFound);
+        QCOMPARE(LaunchDetached(folder.filePath(QStringLiteral("missing")), {}), kFileNotFound);
+        QCOMPARE(LaunchDetached(folder.filePath(QStringLiteral("no/such/folder/web")), {}),
+                 kPathNotFound);
+        const QString plain = folder.filePath(QStringLiteral("plain"));
+        WriteFile(plain, "#!/bin/sh\n");
+        QCOMPARE(LaunchDetached(plain, {}), kAccessDenied);
+        QCOMPARE(LaunchDetached(folder.path(), {}), kAccessDenied);
+        const QString garbage = folder.filePath(QStringLiteral("garbage"));
+        WriteFile(garbage, QByteArray(64, '\x7f'),
+                  QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QCOMPARE(LaunchDetached(garbage, {}), kInvalidProgram);
+        QCOMPARE(LaunchDetached(QStringLiteral("true"), {kAddress}), kOpenSucceeded);
+    }
+
+    void errorTexts_data() {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("0") << 0
+                           << QStringLiteral(
+                                  "The operating system is out\nof memory or resources.");
+        QTest::newRow("2") << 2 << QStringLiteral("The specified file was not found.");
+        QTest::newRow("3") << 3 << QStringLiteral("The specified path was not found.");
+        QTest::newRow("5") << 5
+                           << QStringLiteral(
+                                  "The operating system denied\naccess to the specified file.");
+        QTest::newRow("8") << 8
+                           << QStringLiteral(
+                                  "There was not enough memory to complete the operation.");
+        QTest::newRow("11")
+            << 11
+            << QStringLiteral("The .EXE file is invalid\n(non-Win32 .EXE or error in .EXE image).");
+        QTest::newRow("26") << 26 << QStringLiteral("A sharing violation occurred. ");
+        QTest::newRow("27") << 27
+                            << QStringLiteral(
+                                   "The filename association is\nincomplete or invalid.");
+        QTest::newRow("28")
+            << 28
+            << QStringLiteral(
+                   "The DDE transaction could not\nbe completed because the request timed out.");
+        QTest::newRow("29") << 29 << QStringLiteral("The DDE transaction failed.");
+        QTest::newRow("30") << 30
+                            << QStringLiteral(
+                                   "The DDE transaction could not\nbe completed because other DDE "
+                                   "transactions\nwere being processed.");
+        QTest::newRow("31")
+            << 31
+            << QStringLiteral(
+                   "There is no application associated\nwith the given filename extension.");
+        QTest::newRow("32") << 32
+                            << QStringLiteral("The specified dynamic-link library was not found.");
+        QTest::newRow("1") << 1 << QStringLiteral("Unknown Error (1) occurred.");
+        QTest::newRow("-5") << -5 << QStringLiteral("Unknown Error (-5) occurred.");
+        QTest::newRow("33") << 33 << QStringLiteral("Unknown Error (33) occurred.");
+    }
+
+    void errorTexts() {
+        QFETCH(int, code);
+        QFETCH(QString, text);
+        QCOMPARE(OpenErrorText(code), text);
+    }
+
+    void reportShowsThePrefixedText_data() {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("26") << 26
+                            << QStringLiteral(
+                                   "Unable to open hyperlink:\n\nA sharing violation occurred. ");
+        QTest::newRow("1") << 1
+                           << QStringLiteral(
+                                  "Unable to open hyperlink:\n\nUnknown Error (1) occurred.");
+    }
+
+    void reportShowsThePrefixedText() {
+        QFETCH(int, code);
+        QFETCH(QString, text);
+        QList<MessageRequest> shown;
+        SetMessageAnswerer([&shown](const MessageRequest& request) {
+            shown.append(request);
+            return MessageAnswer::kOk;
+        });
+        ReportOpenError(nullptr, code);
+        SetMessageAnswerer({});
+        QCOMPARE(shown.size(), 1);
+        QCOMPARE(shown.front().text, text);
+        QVERIFY(shown.front().buttons == MessageButtons::kOk);
+    }
+};
+
+QTEST_MAIN(AddressOpenerTest)
+#include "address_opener_test.moc"

@@ -1,0 +1,297 @@
+// The web-address control: its colours and underline in each state, the
+// hover that the timer ends, the click with the opener answered by the test,
+// the fitting to its text, and its place in the main dialog.
+#include <QImage>
+#include <QtTest>
+#include <memory>
+
+#include "app/dialog_units.h"
+#include "app/lumo_dlg.h"
+#include "app/message_box.h"
+#include "widgets/address_opener.h"
+#include "widgets/hyper_link.h"
+#include "window_test_support.h"
+
+namespace {
+
+const QString kAddress = QStringLiteral("https://lumo.example.org/");
+
+// Whether some pixel of the control, as it paints itself, has `colour`.
+bool PaintsColour(QWidget& widget, const QColor& colour) {
+    const QImage image = widget.grab().toImage();
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (image.pixelColor(x, y).rgb() == colour.rgb()) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+// Counts the timer events a widget receives.
+class TickCounter : public QObject {
+  public:
+    int ticks = 0;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Timer) {
+            ++ticks;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+}  // namespace
+
+class HyperLinkTest : public QObject {
+    Q_OBJECT
+
+  private Q_SLOTS:
+    void init() {
+        window = std::make_unique<QWidget>();
+        window->resize(400, 120);
+        link = new CHyperLink(QString(), window.get());
+        link->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        link->setGeometry(20, 40, 360, 20);
+        link->SetAddress(kAddress);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        QTest::mouseMove(window.get(), QPoint(5, 5));
+        opened.clear();
+        messages.clear();
+        SetMessageAnswerer([this](const MessageRequest& request) {
+            messages.append(request.text);
+            return MessageAnswer::kOk;
+        });
+    }
+
+    void cleanup() {
+        SetAddressOpener({});
+        SetMessageAnswerer({});
+        window.reset();
+    }
+
+    void showsItsAddressWithTooltipAndHandCursor() {
+        QCOMPARE(link->text(), kAddress);
+        QCOMPARE(link->Address(), kAddress);
+        QCOMPARE(link->toolTip(), kAddress);
+        QCOMPARE(link->cursor().shape(), Qt::PointingHandCursor);
+
+        // A text of its own stays; the address is still what the tooltip shows.
+        CHyperLink titled(QStringLiteral("Lumo"), window.get());
+        titled.SetAddress(kAddress);
+        QCOMPARE(titled.text(), QStringLiteral("Lumo"));
+        QCOMPARE(titled.toolTip(), kAddress);
+    }
+
+    void colourFollowsHoverAndVisited() {
+        SetOpenerResult(42);
+        QCOMPARE(link->TextColour(), CHyperLink::kLinkColour);
+        QVERIFY(PaintsColour(*link, CHyperLink::kLinkColour));
+
+        Hover();
+        QCOMPARE(link->TextColour(), CHyperLink::kHoverColour);
+        QVERIFY(PaintsColour(*link, CHyperLink::kHoverColour));
+        QVERIFY(!PaintsColour(*link, CHyperLink::kLinkColour));
+
+        QTest::mouseClick(link, Qt::LeftButton);
+        QCOMPARE(opened, QStringList{kAddress});
+        QVERIFY(messages.isEmpty());
+        Leave();
+        QVERIFY(link->Visited());
+        QCOMPARE(link->TextColour(), CHyperLink::kVisitedColour);
+        QVERIFY(PaintsColour(*link, CHyperLink::kVisitedColour));
+
+        // Visited or not, the pointer over it makes it red.
+        Hover();
+        QCOMPARE(link->TextColour(), CHyperLink::kHoverColour);
+        Leave();
+
+        // A later failed open turns it back to the link colour.
+        SetOpenerResult(kNoAssociation);
+        QTest::mouseClick(link, Qt::LeftButton);
+        Leave();
+        QVERIFY(!link->Visited());
+        QCOMPARE(link->TextColour(), CHyperLink::kLinkColour);
+        QVERIFY(PaintsColour(*link, CHyperLink::kLinkColour));
+        QVERIFY(!PaintsColour(*link, CHyperLink::kVisitedColour));
+    }
+
+    void backgroundIsTheButtonFace() {
+        QPalette palette = link->palette();
+        palette.setColor(QPalette::Button, QColor(12, 200, 34));
+        link->setPalette(palette);
+        const QImage image = link->grab().toImage();
+        QCOMPARE(image.pixelColor(0, 0), QColor(12, 200, 34));
+        QCOMPARE(image.pixelColor(image.width() - 1, image.height() - 1), QColor(12, 200, 34));
+    }
+
+    void failedOpenBeepsAndReports_data() {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("26") << 26
+                            << QStringLiteral(
+                                   "Unable to open hyperlink:\n\nA sharing violation occurred. ");
+        QTest::newRow("1") << 1
+                           << QStringLiteral(
+                                  "Unable to open hyperlink:\n\nUnknown Error (1) occurred.");
+        QTest::newRow("32") << 32
+                            << QStringLiteral(
+                                   "Unable to open hyperlink:\n\nThe specified "
+                                   "dynamic-link library was not found.");
+    }
+
+    void failedOpenBeepsAndReports() {
+        QFETCH(int, code);
+        QFETCH(QString, message);
+        SetOpenerResult(code);
+        QTest::mouseClick(link, Qt::LeftButton);
+        QCOMPARE(messages, QStringList{message});
+        QVERIFY(!link->Visited());
+
+        // The control stays usable: a later click tries again.
+        SetOpenerResult(33);
+        QTest::mouseClick(link, Qt::LeftButton);
+        QCOMPARE(opened.size(), 2);
+        QCOMPARE(messages.size(), 1);
+        QVERIFY(link->Visited());
+    }
+
+    void onlyALeftClickOpens() {
+        SetOpenerResult(42);
+        QTest::mouseClick(link, Qt::RightButton);
+        QVERIFY(opened.isEmpty());
+        QTest::mouseClick(link, Qt::LeftButton);
+        QCOMPARE(opened.size(), 1);
+    }
+
+    void underlineModes_data() {
+        QTest::addColumn<CHyperLink::UnderlineMode>("mode");
+        QTest::addColumn<bool>("atRest");
+        QTest::addColumn<bool>("hovered");
+        QTest::addColumn<bool>("afterLeaving");
+        QTest::newRow("while hovered")
+            << CHyperLink::UnderlineMode::kWhileHovered << false << true << false;
+        QTest::newRow("always") << CHyperLink::UnderlineMode::kAlways << true << true << true;
+        QTest::newRow("never") << CHyperLink::UnderlineMode::kNever << false << false << false;
+    }
+
+    void underlineModes() {
+        QFETCH(CHyperLink::UnderlineMode, mode);
+        QFETCH(bool, atRest);
+        QFETCH(bool, hovered);
+        QFETCH(bool, afterLeaving);
+        QVERIFY(link->Underline() == CHyperLink::UnderlineMode::kWhileHovered);
+        link->SetUnderlineMode(mode);
+        QVERIFY(link->Underline() == mode);
+        QCOMPARE(link->font().underline(), atRest);
+        Hover();
+        QCOMPARE(link->font().underline(), hovered);
+        Leave();
+        QCOMPARE(link->font().underline(), afterLeaving);
+    }
+
+    void leavingEndsTheHoverAtTheNextTick() {
+        TickCounter counter;
+        link->installEventFilter(&counter);
+        Hover();
+        // While the pointer stays over it, the ticks leave it hovered.
+        QTRY_VERIFY(counter.ticks >= 3);
+        QVERIFY(link->Hovered());
+
+        counter.ticks = 0;
+        QTest::mouseMove(window.get(), QPoint(5, 5));
+        QTRY_VERIFY(!link->Hovered());
+        QCOMPARE(counter.ticks, 1);
+        QCOMPARE(link->TextColour(), CHyperLink::kLinkColour);
+        QVERIFY(!link->font().underline());
+
+        // The timer stopped with the hover.
+        QTest::qWait(3 * CHyperLink::kHoverPeriodMs);
+        QCOMPARE(counter.ticks, 1);
+        link->removeEventFilter(&counter);
+    }
+
+    void fitsItsTextAboutTheCentre_data() {
+        QTest::addColumn<int>("alignment");
+        QTest::addColumn<int>("width");
+        QTest::newRow("centred, wider than the text") << int(Qt::AlignHCenter) << 360;
+        QTest::newRow("centred, narrower than the text") << int(Qt::AlignHCenter) << 20;
+        QTest::newRow("centred, odd difference") << int(Qt::AlignHCenter) << 301;
+        QTest::newRow("left") << int(Qt::AlignLeft) << 360;
+        QTest::newRow("right") << int(Qt::AlignRight) << 360;
+        QTest::newRow("centred both ways") << int(Qt::AlignCenter) << 360;
+    }
+
+    void fitsItsTextAboutTheCentre() {
+        QFETCH(int, alignment);
+        QFETCH(int, width);
+        CHyperLink fitted(QString(), window.get());
+        fitted.setAlignment(Qt::Alignment(alignment));
+        const QRect before(20, 30, width, 40);
+        fitted.setGeometry(before);
+        fitted.SetAddress(kAddress);
+
+        QFont underlined = fitted.font();
+        underlined.setUnderline(true);
+        const QSize text = QFontMetrics(underlined).size(Qt::TextSingleLine, kAddress);
+        const QRect after = fitted.geometry();
+        QVERIFY(qAbs(after.width() - text.width()) <= 1);
+        QVERIFY(qAbs(after.height() - text.height()) <= 1);
+        if (alignment & Qt::AlignHCenter) {
+            QVERIFY(qAbs(after.center().x() - before.center().x()) <= 1);
+        } else if (alignment & Qt::AlignRight) {
+            QCOMPARE(after.right(), before.right());
+        } else {
+            QCOMPARE(after.left(), before.left());
+        }
+        if (alignment & Qt::AlignVCenter) {
+            QVERIFY(qAbs(after.center().y() - before.center().y()) <= 1);
+        } else {
+            QCOMPARE(after.top(), before.top());
+        }
+    }
+
+    void mainDialogShowsTheAddress() {
+        const ScopedEmptyWorkingDirectory emptyFolder;
+        const CLumoDlg dialog;
+        auto* control = ControlOf<CHyperLink>(dialog, 1083);
+        QVERIFY(control != nullptr);
+        QCOMPARE(control->Address(), kAddress);
+        QCOMPARE(control->text(), kAddress);
+        QCOMPARE(control->toolTip(), kAddress);
+        // Fitted about the centre of its place in the layout (10, 230, 140, 8
+        // in dialog units), which is wider than the address.
+        const QRect place = MeasureBaseUnits(dialog.font()).ToPixels(10, 230, 140, 8);
+        QVERIFY(control->width() < place.width());
+        QVERIFY(qAbs(control->geometry().center().x() - place.center().x()) <= 1);
+    }
+
+  private:
+    void SetOpenerResult(int result) {
+        SetAddressOpener([this, result](const QString& address) {
+            opened.append(address);
+            return result;
+        });
+    }
+
+    void Hover() {
+        QTest::mouseMove(link, link->rect().center());
+        QVERIFY(link->Hovered());
+    }
+
+    void Leave() {
+        QTest::mouseMove(window.get(), QPoint(5, 5));
+        QTRY_VERIFY(!link->Hovered());
+    }
+
+    std::unique_ptr<QWidget> window;
+    CHyperLink* link = nullptr;
+    QStringList opened;
+    QStringList messages;
+};
+
+QTEST_MAIN(HyperLinkTest)
+#include "hyper_link_test.moc"
