@@ -9,13 +9,13 @@
 #include <vector>
 
 #include "app/column_list.h"
+#include "app/edit_number.h"
 #include "app/lumo_dlg.h"
 #include "app/message_box.h"
 #include "core/column_predicates.h"
 #include "core/covering.h"
 #include "core/neighbour.h"
 #include "core/progress.h"
-#include "core/read_number.h"
 #include "forecast/forecast_table.h"
 
 namespace {
@@ -49,11 +49,6 @@ CColumn ColumnFromText(const QString& text) {
     CColumn column;
     column.ParseText(std::string_view(signs.constData(), static_cast<std::size_t>(signs.size())));
     return column;
-}
-
-std::int32_t ReadEditNumber(const QLineEdit& edit, qsizetype maxLength) {
-    const QByteArray text = edit.text().left(maxLength).toLatin1();
-    return ReadNumber(std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
 }
 
 // The keys of the selected rows, in the list's order (as it is sorted now).

@@ -1,0 +1,16 @@
+#include "app/edit_number.h"
+
+#include <QByteArray>
+#include <QLineEdit>
+#include <string_view>
+
+#include "core/read_number.h"
+
+std::int32_t ReadEditNumber(const QLineEdit& edit, qsizetype maxLength) {
+    const QByteArray text = edit.text().left(maxLength).toLatin1();
+    return ReadNumber(std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
+}
+
+std::int32_t ReadEditNumber(const QLineEdit& edit) {
+    return ReadEditNumber(edit, edit.text().size());
+}
