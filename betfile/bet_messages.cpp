@@ -74,6 +74,8 @@ std::string SaveReason(const BetSaveResult& result) {
             return "el nombre es demasiado largo";
         case EIO:
             return "error de escritura en el disco";
+        case ENOMEM:
+            return "no hay memoria suficiente";
         default:
             return UnknownError(result.systemError);
     }
@@ -104,8 +106,8 @@ std::string BetReadMessage(std::string_view fileName, const BetReadResult& resul
                                             : std::string()) +
                    ". " + AddedSentence(result.added);
         case BetReadEnd::kOutOfMemory:
-            return "No hay memoria suficiente para todas las columnas de " + file + ". " +
-                   AddedSentence(result.added);
+            return "No hay memoria suficiente para todas las columnas del archivo " +
+                   Quoted(fileName) + ". " + AddedSentence(result.added);
     }
     return {};
 }

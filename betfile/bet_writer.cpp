@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <charconv>
 #include <memory>
+#include <new>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -137,13 +138,17 @@ BetSaveResult WriteBet(const std::filesystem::path& path, const CColumnSet& bet)
         ::fchmod(fd, static_cast<mode_t>(status.permissions() & fs::perms::mask));
     }
     int writeError = 0;
-    FormatBet(bet, [fd, &writeError](std::string_view text) {
-        if (!WriteAll(fd, text)) {
-            writeError = errno;
-            return false;
-        }
-        return true;
-    });
+    try {
+        FormatBet(bet, [fd, &writeError](std::string_view text) {
+            if (!WriteAll(fd, text)) {
+                writeError = errno;
+                return false;
+            }
+            return true;
+        });
+    } catch (const std::bad_alloc&) {
+        writeError = ENOMEM;  // no room for the text block: the new file goes
+    }
     if (writeError == 0 && ::fsync(fd) != 0) {
         writeError = errno;
     }

@@ -43,7 +43,7 @@ TEST(BetReadMessageTest, SaysWhatHappenedAndHowManyColumnsWereAdded) {
          "Se ha añadido 1 columna."},
         {{.end = BetReadEnd::kUnreadable}, "No se ha podido leer el archivo «a.txt».", ""},
         {{.end = BetReadEnd::kOutOfMemory, .announced = 9, .added = 1234567},
-         "memoria",
+         "No hay memoria suficiente para todas las columnas del archivo «a.txt».",
          "Se han añadido 1234567 columnas."},
     };
     for (const auto& c : cases) {
@@ -69,6 +69,8 @@ TEST(BetSaveMessageTest, SaysWhyAndThatTheOldFileIsUnchanged) {
         {{.failure = BetSaveFailure::kCannotCreate, .systemError = ENOENT}, "la carpeta no existe"},
         {{.failure = BetSaveFailure::kCannotCreate, .systemError = EACCES}, "no hay permiso"},
         {{.failure = BetSaveFailure::kWriteFailed, .systemError = EFBIG}, "demasiado grande"},
+        {{.failure = BetSaveFailure::kWriteFailed, .systemError = ENOMEM},
+         "no hay memoria suficiente"},
         {{.failure = BetSaveFailure::kCannotReplace, .systemError = EXDEV}, "error del sistema 18"},
     };
     for (const auto& c : cases) {

@@ -13,6 +13,7 @@
 #include <string>
 
 #include "betfile/bet_reader.h"
+#include "tests/core/allocation_failure.h"
 
 namespace fs = std::filesystem;
 
@@ -179,6 +180,24 @@ TEST(WriteBetTest, SaveFailingHalfWayLeavesTheOldFile) {
 
     EXPECT_EQ(result.failure, BetSaveFailure::kWriteFailed);
     EXPECT_EQ(result.systemError, EFBIG);
+    EXPECT_EQ(Contents(path), "1\r\n22222222222222\r\n");
+    EXPECT_EQ(folder.Entries(), 1u);
+}
+
+// Without memory for the text block the save fails as a write does: the old
+// file stays and no hidden new file is left behind.
+TEST(WriteBetTest, SaveWithoutMemoryLeavesTheOldFile) {
+    ScratchFolder folder;
+    const fs::path path = folder.path / "apuesta.txt";
+    std::ofstream(path) << "1\r\n22222222222222\r\n";
+    const auto bet = BetOf({0, 1});
+    BetSaveResult result;
+    {
+        const AllocationFailure noBlock(60'000);
+        result = WriteBet(path, *bet);
+    }
+    EXPECT_EQ(result.failure, BetSaveFailure::kWriteFailed);
+    EXPECT_EQ(result.systemError, ENOMEM);
     EXPECT_EQ(Contents(path), "1\r\n22222222222222\r\n");
     EXPECT_EQ(folder.Entries(), 1u);
 }
