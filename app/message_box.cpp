@@ -1,7 +1,9 @@
 #include "app/message_box.h"
 
 #include <QCoreApplication>
+#include <QCursor>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QMessageBox>
 
 namespace {
@@ -23,11 +25,33 @@ QMessageBox::StandardButton ToStandardButton(MessageAnswer answer) {
     return QMessageBox::Ok;
 }
 
+// Shows the normal pointer for its lifetime while a wait cursor is on.
+class NormalCursor {
+  public:
+    NormalCursor() : busy(QGuiApplication::overrideCursor() != nullptr) {
+        if (busy) {
+            QGuiApplication::setOverrideCursor(QCursor(Qt::ArrowCursor));
+        }
+    }
+    ~NormalCursor() {
+        if (busy) {
+            QGuiApplication::restoreOverrideCursor();
+        }
+    }
+    NormalCursor(const NormalCursor&) = delete;
+    NormalCursor& operator=(const NormalCursor&) = delete;
+
+  private:
+    bool busy;
+};
+
 MessageAnswer Show(QWidget* parent, const MessageRequest& request) {
     if (const MessageAnswerer& answerer = InstalledAnswerer()) {
         return answerer(request);
     }
     const std::unique_ptr<QMessageBox> box = MakeMessageBox(parent, request);
+    // A box raised inside a long command is answered with the normal pointer.
+    const NormalCursor pointer;
     switch (box->exec()) {
         case QMessageBox::Yes:
             return MessageAnswer::kYes;
