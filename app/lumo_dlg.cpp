@@ -103,6 +103,11 @@ void CLumoDlg::OnInitDialog() {
     CreateWindowAndControls();
     DoDataExchange();
     SetProgressSink([bar = progressBar](std::int32_t position) {
+        // A repeated position changes nothing on the screen; painting it
+        // again would cost as much as the operation's own work.
+        if (position == bar->value()) {
+            return;
+        }
         // Painted at once: the event loop does not run during an operation,
         // so no input and no close request reach the dialog meanwhile.
         bar->setValue(position);
