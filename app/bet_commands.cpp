@@ -1,8 +1,92 @@
 // The bet file commands: OnOpenBet, OnSaveBet and OnCopyBet.
+#include <QByteArray>
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QMimeData>
+#include <QString>
+#include <filesystem>
+#include <memory>
+#include <new>
+#include <string>
+#include <vector>
+
+#include "app/file_dialog.h"
 #include "app/lumo_dlg.h"
+#include "app/message_box.h"
+#include "betfile/bet_messages.h"
+#include "betfile/bet_reader.h"
+#include "betfile/bet_writer.h"
+#include "betfile/clipboard_text.h"
 
-void CLumoDlg::OnOpenBet() {}
+namespace {
 
-void CLumoDlg::OnSaveBet() {}
+const QString kNoMemoryForCopyText = QStringLiteral(
+    "No hay memoria suficiente para copiar la apuesta. El portapapeles no ha cambiado.");
 
-void CLumoDlg::OnCopyBet() {}
+std::filesystem::path FileSystemPath(const QString& path) {
+    return std::filesystem::path(QFile::encodeName(path).toStdString());
+}
+
+// The name the messages show: the path as the user chose it.
+std::string ShownName(const QString& path) {
+    return QDir::toNativeSeparators(path).toStdString();
+}
+
+QString FromUtf8(const std::string& text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+void CLumoDlg::OnOpenBet() {
+    const QString path = AskFileName(this, BetFileRequest(FileDialogMode::kOpen));
+    if (path.isEmpty()) {
+        return;
+    }
+    BetReadResult result;
+    RunCommand(CommandCursor::kNormal, [this, &path, &result] {
+        try {
+            result = ReadBet(FileSystemPath(path), *bet);
+        } catch (const std::bad_alloc&) {
+            // The reader's own buffer could not be had: nothing was read.
+            result = {.end = BetReadEnd::kOutOfMemory};
+        }
+    });
+    // The complete columns read before a fault stay; the message says how many.
+    if (result.end != BetReadEnd::kComplete) {
+        ShowMessage(this, FromUtf8(BetReadMessage(ShownName(path), result)));
+    }
+}
+
+void CLumoDlg::OnSaveBet() {
+    const QString path = AskFileName(this, BetFileRequest(FileDialogMode::kSave));
+    if (path.isEmpty()) {
+        return;
+    }
+    const BetSaveResult result = WriteBet(FileSystemPath(path), *bet);
+    if (!result.Saved()) {
+        ShowMessage(this, FromUtf8(BetSaveMessage(ShownName(path), result)));
+    }
+}
+
+void CLumoDlg::OnCopyBet() {
+    if (!CanCopyToClipboard(*bet)) {
+        ShowMessage(this, QString::fromUtf8(kCopyLimitText.data(),
+                                            static_cast<qsizetype>(kCopyLimitText.size())));
+        return;
+    }
+    std::vector<char> block;
+    try {
+        block = ClipboardBlock(*bet);
+    } catch (const std::bad_alloc&) {
+        ShowMessage(this, kNoMemoryForCopyText);
+        return;
+    }
+    // The block's text is everything before its first zero byte: plain
+    // 8-bit text, handed over as such.
+    auto data = std::make_unique<QMimeData>();
+    data->setData(QStringLiteral("text/plain"), QByteArray(block.data()));
+    QGuiApplication::clipboard()->setMimeData(data.release());
+}

@@ -1,0 +1,296 @@
+// The bet file commands of steps 1 and 6 through their buttons: save, open
+// and copy, with the file dialogs answered by the test.
+#include <QAbstractButton>
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QMimeData>
+#include <QTreeWidget>
+#include <QtTest>
+#include <memory>
+#include <vector>
+
+#include "app/file_dialog.h"
+#include "app/lumo_dlg.h"
+#include "command_probe.h"
+#include "window_test_support.h"
+
+namespace {
+
+QByteArray ReadFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
+}
+
+void WriteFile(const QString& path, const QByteArray& content) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(content), content.size());
+}
+
+QByteArray ClipboardText() {
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    return data != nullptr ? data->data(QStringLiteral("text/plain")) : QByteArray("(none)");
+}
+
+}  // namespace
+
+class BetCommandsTest : public QObject {
+    Q_OBJECT
+
+  private Q_SLOTS:
+    void init() {
+        workingDirectory = std::make_unique<ScopedEmptyWorkingDirectory>();
+        dialog = std::make_unique<CLumoDlg>();
+        probe = std::make_unique<CommandProbe>(*dialog);
+        requests.clear();
+        SetFileDialogAnswerer([this](const FileDialogRequest& request) {
+            requests.append(request);
+            return answer;
+        });
+    }
+
+    void cleanup() {
+        SetFileDialogAnswerer({});
+        probe.reset();
+        dialog.reset();
+        workingDirectory.reset();
+    }
+
+    void saveAsksForTheBetFileAndWritesIt() {
+        SetBet({0, 1, 4'782'968});
+        answer = Path(QStringLiteral("apuesta.txt"));
+        Click(1082);
+        QCOMPARE(requests.size(), 1);
+        QCOMPARE(requests.front().mode, FileDialogMode::kSave);
+        QCOMPARE(requests.front().proposedName, QStringLiteral("apuesta.txt"));
+        QCOMPARE(requests.front().filters, (QStringList{QStringLiteral("Archivo de texto (*.txt)"),
+                                                        QStringLiteral("All Files (*.*)")}));
+        QCOMPARE(ReadFile(answer),
+                 QByteArray("3\r\n11111111111111\r\nX1111111111111\r\n22222222222222\r\n"));
+        QCOMPARE(dialog->Bet().Count(), 3);
+        QCOMPARE(probe->refreshes, 0);
+        QVERIFY(!probe->waitSeen);
+        QVERIFY(probe->messages.isEmpty());
+    }
+
+    void emptyBetIsSavedAsThreeBytes() {
+        answer = Path(QStringLiteral("vacia"));
+        Click(1082);
+        QCOMPARE(ReadFile(answer), QByteArray("0\r\n"));
+    }
+
+    void saveReplacesAnEarlierFile() {
+        answer = Path(QStringLiteral("apuesta.txt"));
+        WriteFile(answer, QByteArray(1000, 'a'));
+        SetBet({1});
+        Click(1082);
+        QCOMPARE(ReadFile(answer), QByteArray("1\r\nX1111111111111\r\n"));
+    }
+
+    void cancelledSaveWritesNothing() {
+        SetBet({1});
+        answer.clear();
+        Click(1082);
+        QCOMPARE(requests.size(), 1);
+        QVERIFY(QDir::current().entryList(QDir::Files | QDir::Hidden).isEmpty());
+        QVERIFY(probe->messages.isEmpty());
+    }
+
+    void failedSaveSaysWhyAndKeepsTheOldFile_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("missing folder") << "no_existe/apuesta.txt"
+                                        << "la carpeta no existe";
+        QTest::newRow("a folder") << "carpeta"
+                                  << "es una carpeta";
+        QTest::newRow("under a file") << "apuesta.txt/otra.txt"
+                                      << "una parte de la ruta no es una carpeta";
+    }
+
+    void failedSaveSaysWhyAndKeepsTheOldFile() {
+        QFETCH(QString, name);
+        QFETCH(QString, reason);
+        QVERIFY(QDir::current().mkdir(QStringLiteral("carpeta")));
+        WriteFile(Path(QStringLiteral("apuesta.txt")), "2\r\n");
+        SetBet({5, 6});
+        answer = Path(name);
+        Click(1082);
+        QCOMPARE(probe->MessageTexts(),
+                 QStringList{QStringLiteral("No se ha podido grabar la apuesta en «%1»: %2. Si el "
+                                            "archivo ya existía, no ha cambiado.")
+                                 .arg(QDir::toNativeSeparators(answer), reason)});
+        QCOMPARE(ReadFile(Path(QStringLiteral("apuesta.txt"))), QByteArray("2\r\n"));
+        QCOMPARE(dialog->Bet().Count(), 2);
+        QCOMPARE(probe->refreshes, 0);
+    }
+
+    void saveThenOpenIntoAnEmptyBetGivesTheSameColumns() {
+        std::vector<int> indices;
+        for (int i = 0; i < 700; ++i) {
+            indices.push_back((i * 6'833) % kAllColumns);
+        }
+        SetBet(indices);
+        dialog->Bet()[3].marked = 1;
+        answer = Path(QStringLiteral("ida.txt"));
+        Click(1082);
+
+        dialog->Bet().Truncate(0);
+        probe->Reset();
+        Click(1001);
+        QCOMPARE(requests.back().mode, FileDialogMode::kOpen);
+        QCOMPARE(requests.back().proposedName, QStringLiteral("apuesta.txt"));
+        const CColumnSet& bet = dialog->Bet();
+        QCOMPARE(bet.Count(), 700);
+        for (int i = 0; i < 700; ++i) {
+            QCOMPARE(bet[i].Index(), indices[static_cast<std::size_t>(i)]);
+            QCOMPARE(bet[i].score, 0);
+            QCOMPARE(bet[i].marked, 0);
+        }
+        QCOMPARE(probe->refreshes, 1);
+        QVERIFY(!probe->waitSeen);
+        QCOMPARE(ControlOf<QLabel>(*dialog, 1059)->text(), QStringLiteral("700 cols."));
+        QCOMPARE(ControlOf<QTreeWidget>(*dialog, 1046)->topLevelItemCount(), 500);
+        QVERIFY(probe->messages.isEmpty());
+    }
+
+    void openingTwiceDoublesTheBet() {
+        WriteFile(Path(QStringLiteral("dos.txt")), "2\r\n1X21X21X21X21X\r\n22222222222222\r\n");
+        SetBet({0});
+        answer = Path(QStringLiteral("dos.txt"));
+        Click(1001);
+        Click(1001);
+        const CColumnSet& bet = dialog->Bet();
+        QCOMPARE(bet.Count(), 5);
+        QCOMPARE(bet[0].Index(), 0);
+        QCOMPARE(bet[1].Index(), bet[3].Index());
+        QCOMPARE(bet[2].Index(), bet[4].Index());
+        QCOMPARE(bet[4].Index(), kAllColumns - 1);
+        QCOMPARE(probe->refreshes, 2);
+    }
+
+    void cancelledOpenChangesNothing() {
+        SetBet({4, 5});
+        answer.clear();
+        Click(1001);
+        QCOMPARE(dialog->Bet().Count(), 2);
+        QCOMPARE(probe->refreshes, 0);
+        QVERIFY(probe->messages.isEmpty());
+    }
+
+    void openThatEndsEarlyKeepsTheCompleteColumnsAndSaysSo_data() {
+        QTest::addColumn<QByteArray>("content");  // "-" for no file at all
+        QTest::addColumn<int>("added");
+        QTest::addColumn<QString>("message");  // %1 stands for the path
+        QTest::newRow("complete") << QByteArray("1\r\n22222222222222\r\n") << 1 << "";
+        QTest::newRow("count of 0") << QByteArray("0\r\n") << 0 << "";
+        QTest::newRow("ends early")
+            << QByteArray("3\r\n11111111111111\r\nXXXXXXXXXXXXXX\r\n2222") << 2
+            << "El archivo «%1» anuncia 3 columnas pero termina antes de completarlas. Se han "
+               "añadido 2 columnas.";
+        QTest::newRow("no count") << QByteArray("X1111111111111\r\n") << 0
+                                  << "El archivo «%1» no empieza por el número de columnas. No "
+                                     "se ha añadido ninguna columna.";
+        QTest::newRow("empty") << QByteArray() << 0
+                               << "El archivo «%1» no empieza por el número de columnas. No se "
+                                  "ha añadido ninguna columna.";
+        QTest::newRow("missing file") << QByteArray("-") << 0
+                                      << "No se ha podido leer el archivo «%1»: el archivo no "
+                                         "existe. No se ha añadido ninguna columna.";
+    }
+
+    void openThatEndsEarlyKeepsTheCompleteColumnsAndSaysSo() {
+        QFETCH(QByteArray, content);
+        QFETCH(int, added);
+        QFETCH(QString, message);
+        answer = Path(QStringLiteral("leida.txt"));
+        if (content != "-") {
+            WriteFile(answer, content);
+        }
+        SetBet({7});
+        Click(1001);
+        QCOMPARE(dialog->Bet().Count(), 1 + added);
+        QCOMPARE(dialog->Bet()[0].Index(), 7);
+        QCOMPARE(probe->refreshes, 1);
+        if (message.isEmpty()) {
+            QVERIFY(probe->messages.isEmpty());
+        } else {
+            QCOMPARE(probe->MessageTexts(),
+                     QStringList{message.arg(QDir::toNativeSeparators(answer))});
+            QCOMPARE(probe->messages.front().buttons, MessageButtons::kOk);
+        }
+    }
+
+    void copy_data() {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<int>("bytes");  // -1: refused
+        QTest::newRow("empty bet") << 0 << 0;
+        QTest::newRow("one column") << 1 << 29;
+        QTest::newRow("1000 columns") << 1000 << 29'000;
+        QTest::newRow("1001 columns") << 1001 << -1;
+    }
+
+    void copy() {
+        QFETCH(int, count);
+        QFETCH(int, bytes);
+        std::vector<int> indices;
+        // All 1s first, all 2s last.
+        for (int i = 0; i < count; ++i) {
+            indices.push_back(i > 0 && i == count - 1 ? kAllColumns - 1 : i);
+        }
+        SetBet(indices);
+        QGuiApplication::clipboard()->setText(QStringLiteral("antes"));
+        Click(1003);
+        if (bytes < 0) {
+            QCOMPARE(probe->MessageTexts(), QStringList{QStringLiteral("A lo sumo 1000 cols")});
+            QCOMPARE(ClipboardText(), QByteArray("antes"));
+        } else {
+            QVERIFY(probe->messages.isEmpty());
+            const QByteArray text = ClipboardText();
+            QCOMPARE(text.size(), bytes);
+            if (count > 0) {
+                QCOMPARE(text.left(29), QByteArray("1\t").repeated(14) + '\n');
+                QCOMPARE(text.right(29),
+                         QByteArray(count == 1 ? "1\t" : "2\t").repeated(14) + '\n');
+                QCOMPARE(text.count('\n'), count);
+            }
+        }
+        QCOMPARE(dialog->Bet().Count(), count);
+        QCOMPARE(probe->refreshes, 0);
+        QVERIFY(!probe->waitSeen);
+    }
+
+  private:
+    // Replaces the bet by the columns of these indices, scored from the
+    // forecast, and refreshes; the probe starts anew.
+    void SetBet(const std::vector<int>& indices) {
+        CColumnSet& bet = dialog->Bet();
+        bet.Truncate(0);
+        for (const int index : indices) {
+            CColumn column(index);
+            column.score = column.ComputeScore(forecastTable);
+            bet.AppendNoGrow(column);
+        }
+        dialog->RefreshColumnList();
+        probe->Reset();
+    }
+
+    void Click(int id) {
+        auto* button = ControlOf<QAbstractButton>(*dialog, id);
+        QVERIFY(button != nullptr);
+        QVERIFY(!button->isHidden());
+        button->click();
+    }
+
+    static QString Path(const QString& name) { return QDir::current().absoluteFilePath(name); }
+
+    std::unique_ptr<ScopedEmptyWorkingDirectory> workingDirectory;
+    std::unique_ptr<CLumoDlg> dialog;
+    std::unique_ptr<CommandProbe> probe;
+    QString answer;
+    QList<FileDialogRequest> requests;
+};
+
+QTEST_MAIN(BetCommandsTest)
+#include "bet_commands_test.moc"

@@ -1,0 +1,447 @@
+// The step commands of steps 1 to 5, each driven through its button.
+#include <QAbstractButton>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QTreeWidget>
+#include <QtTest>
+#include <algorithm>
+#include <memory>
+#include <set>
+#include <vector>
+
+#include "app/lumo_dlg.h"
+#include "command_probe.h"
+#include "forecast/forecast_table.h"
+#include "window_test_support.h"
+
+namespace {
+
+// The step 5 funnels, by distance.
+constexpr int kReduceButtons[] = {1050, 1041, 1043, 1044, 1045, 1048, 1063, 1066, 1067};
+
+CColumn Scored(int index, int score) {
+    CColumn column(index);
+    column.score = score;
+    return column;
+}
+
+CColumn FromSigns(const char* signs) {
+    CColumn column;
+    column.ParseText(signs);
+    return column;
+}
+
+std::vector<int> Indices(const CColumnSet& set) {
+    std::vector<int> indices;
+    for (const CColumn& column : set) {
+        indices.push_back(column.Index());
+    }
+    return indices;
+}
+
+std::vector<int> Scores(const CColumnSet& set) {
+    std::vector<int> scores;
+    for (const CColumn& column : set) {
+        scores.push_back(column.score);
+    }
+    return scores;
+}
+
+// The distance reduction by its definition: a column stays when it differs
+// in more than `distance` matches from every column kept before it.
+std::vector<int> ReducedByDefinition(const std::vector<CColumn>& columns, int distance) {
+    std::vector<CColumn> kept;
+    for (const CColumn& column : columns) {
+        const bool near = std::any_of(kept.begin(), kept.end(), [&](const CColumn& other) {
+            return kMatches - column.Hits(other) <= distance;
+        });
+        if (!near) {
+            kept.push_back(column);
+        }
+    }
+    std::vector<int> indices;
+    for (const CColumn& column : kept) {
+        indices.push_back(column.Index());
+    }
+    return indices;
+}
+
+// `n` different columns of scattered indices (a fixed sequence), scored from
+// the forecast.
+std::vector<CColumn> ScatteredColumns(int n) {
+    std::vector<CColumn> columns;
+    std::set<int> taken;
+    std::uint32_t state = 12345;
+    while (static_cast<int>(columns.size()) < n) {
+        state = state * 1103515245u + 12345u;
+        const auto index = static_cast<int>((state >> 8) % static_cast<std::uint32_t>(kAllColumns));
+        if (taken.insert(index).second) {
+            CColumn column(index);
+            column.score = column.ComputeScore(forecastTable);
+            columns.push_back(column);
+        }
+    }
+    return columns;
+}
+
+}  // namespace
+
+class StepCommandsTest : public QObject {
+    Q_OBJECT
+
+  private Q_SLOTS:
+    void init() {
+        workingDirectory = std::make_unique<ScopedEmptyWorkingDirectory>();
+        dialog = std::make_unique<CLumoDlg>();
+        probe = std::make_unique<CommandProbe>(*dialog);
+    }
+
+    void cleanup() {
+        probe.reset();
+        dialog.reset();
+        workingDirectory.reset();
+        forecastTable = CForecastTable();
+        UpdateScoreBounds(forecastTable);
+    }
+
+    void generateAllReplacesTheBetByAllColumns() {
+        SetColumns({Scored(7, 1), Scored(8, 2)});
+        Click(1053);
+        const CColumnSet& bet = dialog->Bet();
+        QCOMPARE(bet.Count(), kAllColumns);
+        for (const int i : {0, 1, 2, 500, 2'391'484, kAllColumns - 1}) {
+            QCOMPARE(bet[i].Index(), i);
+            QCOMPARE(bet[i].score, bet[i].ComputeScore(forecastTable));
+            QCOMPARE(bet[i].marked, 0);
+        }
+        QCOMPARE(Label(1059)->text(), QStringLiteral("4782969 cols."));
+        QCOMPARE(List()->topLevelItemCount(), 500);
+        QCOMPARE(List()->topLevelItem(499)->text(2), QStringLiteral("499"));
+        QVERIFY(probe->messages.isEmpty());
+        QCOMPARE(probe->refreshes, 1);
+        QVERIFY(probe->waitDuringRefresh);
+    }
+
+    void longCommandsMoveTheBarAndEndAtZero_data() {
+        QTest::addColumn<int>("id");
+        QTest::newRow("generate") << 1053;
+        QTest::newRow("cut below") << 1038;
+        QTest::newRow("cut above") << 1040;
+        QTest::newRow("zero percent") << 1057;
+        QTest::newRow("condition") << 1052;
+        QTest::newRow("reduce 0") << 1050;
+        QTest::newRow("reduce 8") << 1067;
+    }
+
+    void longCommandsMoveTheBarAndEndAtZero() {
+        QFETCH(int, id);
+        Click(1053);
+        probe->Reset();
+        Type(1068, QStringLiteral("101"));  // cut above 101 keeps everything
+        Click(id);
+        // The bar took many positions on the way up, then went back to 0.
+        const QList<int>& positions = probe->positions;
+        QVERIFY2(positions.size() > 50, qPrintable(QString::number(positions.size())));
+        QVERIFY(*std::max_element(positions.begin(), positions.end()) >= 90);
+        QVERIFY(std::is_sorted(positions.begin(), positions.end() - 1));
+        QCOMPARE(positions.back(), 0);
+        QCOMPARE(Bar()->value(), 0);
+    }
+
+    void cuts_data() {
+        QTest::addColumn<int>("id");
+        QTest::addColumn<QString>("limit");
+        QTest::addColumn<std::vector<int>>("kept");
+        // Scores of the bet: -5, 0, 7, 49, 50, 51, 100.
+        QTest::newRow("below, empty field reads 0")
+            << 1038 << "" << std::vector{7, 49, 50, 51, 100};
+        QTest::newRow("below, letters read 0") << 1038 << "abc" << std::vector{7, 49, 50, 51, 100};
+        QTest::newRow("below 50abc, 50 removed") << 1038 << "50abc" << std::vector{51, 100};
+        QTest::newRow("below +50") << 1038 << "+50" << std::vector{51, 100};
+        QTest::newRow("below   -7") << 1038 << "  -7" << std::vector{-5, 0, 7, 49, 50, 51, 100};
+        QTest::newRow("below 100") << 1038 << "100" << std::vector<int>{};
+        QTest::newRow("above, empty field reads 0") << 1040 << "" << std::vector{-5};
+        QTest::newRow("above 50abc, 50 removed") << 1040 << "50abc" << std::vector{-5, 0, 7, 49};
+        QTest::newRow("above   -7") << 1040 << "  -7" << std::vector<int>{};
+        QTest::newRow("above 5 0 reads 5") << 1040 << "5 0" << std::vector{-5, 0};
+        QTest::newRow("above 101") << 1040 << "101" << std::vector{-5, 0, 7, 49, 50, 51, 100};
+    }
+
+    void cuts() {
+        QFETCH(int, id);
+        QFETCH(QString, limit);
+        QFETCH(std::vector<int>, kept);
+        SetColumns({Scored(10, -5), Scored(11, 0), Scored(12, 7), Scored(13, 49), Scored(14, 50),
+                    Scored(15, 51), Scored(16, 100)});
+        Type(id == 1038 ? 1056 : 1068, limit);
+        Click(id);
+        QCOMPARE(Scores(dialog->Bet()), kept);
+        // The kept columns stay in their order, and the field keeps its text.
+        const std::vector<int> indices = Indices(dialog->Bet());
+        QVERIFY(std::is_sorted(indices.begin(), indices.end()));
+        QCOMPARE(Edit(id == 1038 ? 1056 : 1068)->text(), limit);
+        QCOMPARE(Label(1059)->text(), QStringLiteral("%1 cols.").arg(kept.size()));
+        QCOMPARE(probe->refreshes, 1);
+    }
+
+    void removeZeroPercentDropsTheRuledOutResults() {
+        forecastTable.rows[0] = {60, 0, 40};
+        UpdateScoreBounds(forecastTable);
+        Click(1053);
+        Click(1057);
+        const CColumnSet& bet = dialog->Bet();
+        QCOMPARE(bet.Count(), kAllColumns / 3 * 2);
+        for (const int i : {0, 1, 2, 3, bet.Count() / 2, bet.Count() - 1}) {
+            QVERIFY(bet[i].results[0] != kDraw);
+        }
+        QCOMPARE(bet[1].Index(), 2);  // index 1 is X in match 1
+    }
+
+    void removeZeroPercentWithoutZerosKeepsAll() {
+        SetColumns(ScatteredColumns(1000));
+        Click(1057);
+        QCOMPARE(dialog->Bet().Count(), 1000);
+        QCOMPARE(probe->refreshes, 1);
+    }
+
+    void condition_data() {
+        QTest::addColumn<QStringList>("bounds");  // Min. Varia, Max. Varia, Min 2, Max2
+        QTest::addColumn<QStringList>("kept");
+        const QString all1 = QStringLiteral("11111111111111");
+        const QString oneX = QStringLiteral("1111111111111X");
+        const QString one2 = QStringLiteral("11111111111112");
+        const QString mixed = QStringLiteral("X2X2111111111X");  // 5 variants, 2 doses
+        const QString all2 = QStringLiteral("22222222222222");
+        QTest::newRow("start-up bounds keep all")
+            << QStringList{"0", "14", "0", "14"} << QStringList{all1, oneX, one2, mixed, all2};
+        QTest::newRow("min above max keeps none")
+            << QStringList{"2", "1", "0", "14"} << QStringList{};
+        QTest::newRow("exactly one variant, no 2")
+            << QStringList{"1", "1", "0", "0"} << QStringList{oneX};
+        QTest::newRow("one variant, any 2s")
+            << QStringList{"1", "1", "0", "14"} << QStringList{oneX, one2};
+        QTest::newRow("bounds inclusive") << QStringList{"5", "14", "2", "2"} << QStringList{mixed};
+        QTest::newRow("empty fields read 0") << QStringList{"", "", "", ""} << QStringList{all1};
+        QTest::newRow("numbers before letters")
+            << QStringList{" +1x", "5 variantes", "0", "2 doses"} << QStringList{oneX, one2, mixed};
+        QTest::newRow("14 twos only") << QStringList{"0", "14", "14", "14"} << QStringList{all2};
+        QTest::newRow("negative bounds") << QStringList{"-3", "-1", "0", "14"} << QStringList{};
+    }
+
+    void condition() {
+        QFETCH(QStringList, bounds);
+        QFETCH(QStringList, kept);
+        SetColumns({FromSigns("11111111111111"), FromSigns("1111111111111X"),
+                    FromSigns("11111111111112"), FromSigns("X2X2111111111X"),
+                    FromSigns("22222222222222")});
+        const int fields[] = {1033, 1032, 1054, 1055};
+        for (int i = 0; i < 4; ++i) {
+            Type(fields[i], bounds[i]);
+        }
+        Click(1052);
+        QStringList signs;
+        for (int row = 0; row < List()->topLevelItemCount(); ++row) {
+            signs.append(List()->topLevelItem(row)->text(0));
+        }
+        QCOMPARE(signs, kept);
+        QCOMPARE(dialog->Bet().Count(), kept.size());
+        for (int i = 0; i < 4; ++i) {
+            QCOMPARE(Edit(fields[i])->text(), bounds[i]);
+        }
+    }
+
+    void sortAsksAboveOneHundredThousand_data() {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<bool>("asked");
+        QTest::addColumn<bool>("answerYes");
+        QTest::addColumn<bool>("sorted");
+        QTest::newRow("100,000: no question") << 100'000 << false << false << true;
+        QTest::newRow("100,001, Yes") << 100'001 << true << true << true;
+        QTest::newRow("100,001, No") << 100'001 << true << false << false;
+    }
+
+    void sortAsksAboveOneHundredThousand() {
+        QFETCH(int, count);
+        QFETCH(bool, asked);
+        QFETCH(bool, answerYes);
+        QFETCH(bool, sorted);
+        std::vector<CColumn> columns;
+        for (int i = 0; i < count; ++i) {
+            columns.push_back(Scored(i, (i * 37) % 101));
+        }
+        SetColumns(columns);
+        const QString firstRowBefore = List()->topLevelItem(0)->text(1);
+        probe->answer = answerYes ? MessageAnswer::kYes : MessageAnswer::kNo;
+        Click(1036);
+
+        if (asked) {
+            QCOMPARE(probe->messages.size(), 1);
+            const MessageRequest& question = probe->messages.front();
+            QCOMPARE(question.text,
+                     QStringLiteral("La operación sería demasiado lenta y ha sido suspendida. Debe "
+                                    "haber a lo sumo 100,000 columnas\n¿Está seguro de que desea "
+                                    "continuar?"));
+            QCOMPARE(question.buttons, MessageButtons::kYesNo);
+            QCOMPARE(question.defaultAnswer, MessageAnswer::kYes);
+        } else {
+            QVERIFY(probe->messages.isEmpty());
+        }
+        const std::vector<int> scores = Scores(dialog->Bet());
+        QCOMPARE(static_cast<int>(scores.size()), count);
+        if (sorted) {
+            QVERIFY(std::is_sorted(scores.begin(), scores.end(), std::greater<>()));
+            QCOMPARE(List()->topLevelItem(0)->text(1), QStringLiteral("100"));
+            QCOMPARE(probe->refreshes, 1);
+        } else {
+            for (int i = 0; i < count; ++i) {
+                QCOMPARE(dialog->Bet()[i].Index(), i);
+            }
+            QCOMPARE(List()->topLevelItem(0)->text(1), firstRowBefore);
+            QCOMPARE(probe->refreshes, 0);
+        }
+        QVERIFY(probe->waitSeen);
+        QVERIFY(QGuiApplication::overrideCursor() == nullptr);
+    }
+
+    void reduceKeepsColumnsFartherThanTheDistance_data() {
+        QTest::addColumn<int>("distance");
+        for (int d = 0; d <= 8; ++d) {
+            QTest::addRow("%d", d) << d;
+        }
+    }
+
+    void reduceKeepsColumnsFartherThanTheDistance() {
+        QFETCH(int, distance);
+        std::vector<CColumn> columns = ScatteredColumns(3000);
+        // Duplicates and near neighbours of earlier columns.
+        for (int i = 0; i < 300; ++i) {
+            CColumn near = columns[static_cast<std::size_t>(i * 7)];
+            near.results[static_cast<std::size_t>(i % kMatches)] = static_cast<std::uint8_t>(
+                (near.results[static_cast<std::size_t>(i % kMatches)] + i / 150) % 3);
+            columns.push_back(near);
+        }
+        SetColumns(columns);
+        Click(kReduceButtons[distance]);
+        const std::vector<int> kept = Indices(dialog->Bet());
+        QCOMPARE(kept, ReducedByDefinition(columns, distance));
+        QCOMPARE(probe->refreshes, 1);
+        QVERIFY(probe->waitDuringRefresh);
+
+        // A second run with the same distance finds nothing to remove.
+        Click(kReduceButtons[distance]);
+        QCOMPARE(Indices(dialog->Bet()), kept);
+    }
+
+    void reduceAtZeroOnlyRemovesDuplicates() {
+        const std::vector<CColumn> distinct = ScatteredColumns(2000);
+        SetColumns(distinct);
+        Click(1050);
+        QCOMPARE(Indices(dialog->Bet()), Indices(*MakeSet(distinct)));
+        std::vector<CColumn> doubled = distinct;
+        doubled.insert(doubled.end(), distinct.begin(), distinct.end());
+        SetColumns(doubled);
+        Click(1050);
+        QCOMPARE(Indices(dialog->Bet()), Indices(*MakeSet(distinct)));
+    }
+
+    void reduceAtEightOnAllColumnsInIndexOrder() {
+        Click(1053);
+        Click(1067);
+        const CColumnSet& bet = dialog->Bet();
+        QVERIFY(bet.Count() > 1);
+        QCOMPARE(bet[0].Index(), 0);  // all 1s
+        for (const CColumn& column : bet) {
+            if (column.Index() != 0) {
+                QVERIFY(column.CountVariants() > 8);
+            }
+        }
+        for (int i = 0; i < bet.Count(); ++i) {
+            for (int j = 0; j < i; ++j) {
+                QVERIFY(kMatches - bet[i].Hits(bet[j]) > 8);
+            }
+        }
+    }
+
+    void reduceOfAnEmptyBetRefreshes() {
+        Click(1043);
+        QCOMPARE(dialog->Bet().Count(), 0);
+        QCOMPARE(probe->refreshes, 1);
+    }
+
+    void magicReductionOnlySaysSo() {
+        SetColumns({Scored(3, 9), Scored(2, 8)});
+        Click(1011);
+        QCOMPARE(probe->MessageTexts(), QStringList{QStringLiteral("reduccion -magica-")});
+        QCOMPARE(probe->messages.front().buttons, MessageButtons::kOk);
+        QCOMPARE(Indices(dialog->Bet()), (std::vector{3, 2}));
+        QCOMPARE(probe->refreshes, 0);
+        QVERIFY(!probe->waitSeen);
+    }
+
+    void waitCursorAndRefreshFollowTheCommandPattern_data() {
+        QTest::addColumn<int>("id");
+        QTest::addColumn<bool>("wait");
+        QTest::addColumn<bool>("refresh");
+        for (const int id : {1053, 1040, 1057, 1052, 1036}) {
+            QTest::addRow("%d", id) << id << true << true;
+        }
+        for (const int id : kReduceButtons) {
+            QTest::addRow("%d", id) << id << true << true;
+        }
+        QTest::addRow("1038") << 1038 << false << true;
+        QTest::addRow("1011") << 1011 << false << false;
+    }
+
+    void waitCursorAndRefreshFollowTheCommandPattern() {
+        QFETCH(int, id);
+        QFETCH(bool, wait);
+        QFETCH(bool, refresh);
+        SetColumns({Scored(3, 50), Scored(4, 40)});
+        Click(id);
+        QCOMPARE(probe->refreshes, refresh ? 1 : 0);
+        QCOMPARE(probe->waitSeen, wait);
+        QVERIFY(QGuiApplication::overrideCursor() == nullptr);
+        QCOMPARE(Bar()->value(), 0);
+    }
+
+  private:
+    static std::unique_ptr<CColumnSet> MakeSet(const std::vector<CColumn>& columns) {
+        auto set = std::make_unique<CColumnSet>();
+        for (const CColumn& column : columns) {
+            set->AppendNoGrow(column);
+        }
+        return set;
+    }
+
+    // Replaces the bet by these columns and refreshes; the probe starts anew.
+    void SetColumns(const std::vector<CColumn>& columns) {
+        CColumnSet& bet = dialog->Bet();
+        bet.Truncate(0);
+        for (const CColumn& column : columns) {
+            bet.AppendNoGrow(column);
+        }
+        dialog->RefreshColumnList();
+        probe->Reset();
+    }
+
+    void Click(int id) {
+        auto* button = ControlOf<QAbstractButton>(*dialog, id);
+        QVERIFY(button != nullptr);
+        QVERIFY(!button->isHidden());  // a control the user sees
+        button->click();
+    }
+
+    QLineEdit* Edit(int id) { return ControlOf<QLineEdit>(*dialog, id); }
+    QLabel* Label(int id) { return ControlOf<QLabel>(*dialog, id); }
+    QTreeWidget* List() { return ControlOf<QTreeWidget>(*dialog, 1046); }
+    QProgressBar* Bar() { return ControlOf<QProgressBar>(*dialog, 1014); }
+    void Type(int id, const QString& text) { Edit(id)->setText(text); }
+
+    std::unique_ptr<ScopedEmptyWorkingDirectory> workingDirectory;
+    std::unique_ptr<CLumoDlg> dialog;
+    std::unique_ptr<CommandProbe> probe;
+};
+
+QTEST_MAIN(StepCommandsTest)
+#include "step_commands_test.moc"

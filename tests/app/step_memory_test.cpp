@@ -1,0 +1,205 @@
+// The commands when memory runs out: the program's own operator new fails
+// every allocation from a threshold up (AllocationFailure), so the real
+// failure paths run.
+#include <QAbstractButton>
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QProgressBar>
+#include <QtTest>
+#include <memory>
+#include <vector>
+
+#include "app/file_dialog.h"
+#include "app/lumo_dlg.h"
+#include "command_probe.h"
+#include "tests/core/allocation_failure.h"
+#include "window_test_support.h"
+
+namespace {
+
+const QString kNoMemoryForStep =
+    QStringLiteral("No hay memoria suficiente para esta operación. La apuesta queda como estaba.");
+
+}  // namespace
+
+class StepMemoryTest : public QObject {
+    Q_OBJECT
+
+  private Q_SLOTS:
+    void init() {
+        workingDirectory = std::make_unique<ScopedEmptyWorkingDirectory>();
+        dialog = std::make_unique<CLumoDlg>();
+        probe = std::make_unique<CommandProbe>(*dialog);
+    }
+
+    void cleanup() {
+        SetFileDialogAnswerer({});
+        probe.reset();
+        dialog.reset();
+        workingDirectory.reset();
+    }
+
+    void generateWithoutMemoryKeepsTheBet() {
+        SetColumns({Scored(7, 70), Scored(8, 80), Scored(9, 90)});
+        {
+            const AllocationFailure noFullSet(sizeof(CColumn) * kAllColumns);
+            Click(1053);
+        }
+        QCOMPARE(probe->MessageTexts(),
+                 QStringList{QStringLiteral("No hay memoria suficiente para crear todas las "
+                                            "columnas. La apuesta queda como estaba.")});
+        QCOMPARE(Signature(), (std::vector<int>{7, 70, 8, 80, 9, 90}));
+        QCOMPARE(ControlOf<QLabel>(*dialog, 1059)->text(), QStringLiteral("3 cols."));
+        QCOMPARE(ControlOf<QProgressBar>(*dialog, 1014)->value(), 0);
+        QVERIFY(QGuiApplication::overrideCursor() == nullptr);
+
+        // With the memory back, the same button works.
+        Click(1053);
+        QCOMPARE(dialog->Bet().Count(), kAllColumns);
+    }
+
+    void reduceWithoutMemoryKeepsTheBet() {
+        // The reduction's map of near columns takes about 600 kB.
+        SetColumns({Scored(7, 70), Scored(7, 70), Scored(8, 80)});
+        {
+            const AllocationFailure noMap(500'000);
+            Click(1043);
+        }
+        QCOMPARE(probe->MessageTexts(), QStringList{kNoMemoryForStep});
+        QCOMPARE(Signature(), (std::vector<int>{7, 70, 7, 70, 8, 80}));
+        QVERIFY(QGuiApplication::overrideCursor() == nullptr);
+    }
+
+    void sortWithoutMemoryKeepsTheBet() {
+        // 65,536 different scores: the sort's counters take about 512 kB.
+        std::vector<CColumn> columns;
+        for (int i = 0; i < 65'536; ++i) {
+            columns.push_back(Scored(i, i));
+        }
+        SetColumns(columns);
+        {
+            const AllocationFailure noCounters(400'000);
+            Click(1036);
+        }
+        QCOMPARE(probe->MessageTexts(), QStringList{kNoMemoryForStep});
+        for (int i = 0; i < 65'536; ++i) {
+            QCOMPARE(dialog->Bet()[i].score, i);
+        }
+        QVERIFY(QGuiApplication::overrideCursor() == nullptr);
+    }
+
+    void openWithoutMemoryKeepsTheColumnsRead_data() {
+        QTest::addColumn<int>("threshold");
+        QTest::addColumn<int>("added");
+        QTest::addColumn<QString>("addedText");
+        // The reader takes a buffer of 64 KiB, then the bet's storage doubles
+        // up to 2,048 slots (40,960 bytes) before the next step fails.
+        QTest::newRow("no room to grow") << 70'000 << 2048 << "Se han añadido 2048 columnas.";
+        QTest::newRow("no buffer") << 50'000 << 0 << "No se ha añadido ninguna columna.";
+    }
+
+    void openWithoutMemoryKeepsTheColumnsRead() {
+        QFETCH(int, threshold);
+        QFETCH(int, added);
+        QFETCH(QString, addedText);
+        const QString path = QDir::current().absoluteFilePath(QStringLiteral("grande.txt"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("5000\r\n");
+        for (int i = 0; i < 5000; ++i) {
+            file.write("1X21X21X21X21X\r\n");
+        }
+        file.close();
+        SetFileDialogAnswerer([&path](const FileDialogRequest&) { return path; });
+        {
+            const AllocationFailure noGrowth(static_cast<std::size_t>(threshold));
+            Click(1001);
+        }
+        QCOMPARE(dialog->Bet().Count(), added);
+        QCOMPARE(probe->MessageTexts(),
+                 QStringList{QStringLiteral("No hay memoria suficiente para todas las columnas "
+                                            "del archivo «%1». %2")
+                                 .arg(path, addedText)});
+        QCOMPARE(probe->refreshes, 1);
+    }
+
+    void saveWithoutMemoryKeepsTheOldFile() {
+        const QString path = QDir::current().absoluteFilePath(QStringLiteral("apuesta.txt"));
+        QFile old(path);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("0\r\n");
+        old.close();
+        SetColumns({Scored(7, 70)});
+        SetFileDialogAnswerer([&path](const FileDialogRequest&) { return path; });
+        {
+            // The writer formats 64 KiB of text at a time.
+            const AllocationFailure noBlock(60'000);
+            Click(1082);
+        }
+        QCOMPARE(probe->MessageTexts(),
+                 QStringList{QStringLiteral("No se ha podido grabar la apuesta en «%1»: no hay "
+                                            "memoria suficiente. Si el archivo ya existía, no ha "
+                                            "cambiado.")
+                                 .arg(path)});
+        QVERIFY(old.open(QIODevice::ReadOnly));
+        QCOMPARE(old.readAll(), QByteArray("0\r\n"));
+        QCOMPARE(QDir::current().entryList(QDir::Files | QDir::Hidden),
+                 QStringList{QStringLiteral("apuesta.txt")});
+    }
+
+    void copyWithoutMemoryLeavesTheClipboard() {
+        SetColumns({Scored(7, 70)});
+        QGuiApplication::clipboard()->setText(QStringLiteral("antes"));
+        {
+            // The clipboard block takes 100,000 bytes.
+            const AllocationFailure noBlock(90'000);
+            Click(1003);
+        }
+        QCOMPARE(probe->MessageTexts(),
+                 QStringList{QStringLiteral("No hay memoria suficiente para copiar la apuesta. El "
+                                            "portapapeles no ha cambiado.")});
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("antes"));
+    }
+
+  private:
+    static CColumn Scored(int index, int score) {
+        CColumn column(index);
+        column.score = score;
+        return column;
+    }
+
+    // Index and score of every column of the bet, in order.
+    std::vector<int> Signature() const {
+        std::vector<int> signature;
+        for (const CColumn& column : dialog->Bet()) {
+            signature.push_back(column.Index());
+            signature.push_back(column.score);
+        }
+        return signature;
+    }
+
+    void SetColumns(const std::vector<CColumn>& columns) {
+        CColumnSet& bet = dialog->Bet();
+        bet.Truncate(0);
+        for (const CColumn& column : columns) {
+            bet.AppendNoGrow(column);
+        }
+        dialog->RefreshColumnList();
+        probe->Reset();
+    }
+
+    void Click(int id) {
+        auto* button = ControlOf<QAbstractButton>(*dialog, id);
+        QVERIFY(button != nullptr);
+        button->click();
+    }
+
+    std::unique_ptr<ScopedEmptyWorkingDirectory> workingDirectory;
+    std::unique_ptr<CLumoDlg> dialog;
+    std::unique_ptr<CommandProbe> probe;
+};
+
+QTEST_MAIN(StepMemoryTest)
+#include "step_memory_test.moc"
