@@ -6,6 +6,7 @@
 #include <QtTest>
 
 #include "app/message_box.h"
+#include "app/wait_cursor.h"
 
 namespace {
 
@@ -80,6 +81,18 @@ class MessageBoxTest : public QObject {
             0, [] { QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Escape); });
         QCOMPARE(AskYesNo(nullptr, QStringLiteral("¿Seguro?"), MessageAnswer::kYes),
                  MessageAnswer::kNo);
+    }
+
+    void boxDuringAWaitCursorShowsTheNormalPointer() {
+        const CWaitCursor wait;
+        Qt::CursorShape shownWithTheBox = Qt::WaitCursor;
+        QTimer::singleShot(0, [&shownWithTheBox] {
+            shownWithTheBox = QGuiApplication::overrideCursor()->shape();
+            QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Return);
+        });
+        ShowMessage(nullptr, QStringLiteral("todo explorado"));
+        QCOMPARE(shownWithTheBox, Qt::ArrowCursor);
+        QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
     }
 
     void answererReplacesTheBox() {
