@@ -62,6 +62,17 @@ class CommandPatternTest : public QObject {
         bar->removeEventFilter(&counter);
     }
 
+    void repeatedPositionIsNotPaintedAgain() {
+        ReportProgress(42);
+        PaintCounter counter;
+        bar->installEventFilter(&counter);
+        ReportProgress(42);
+        QCOMPARE(counter.paints, 0);
+        ReportProgress(43);
+        QVERIFY(counter.paints > 0);
+        bar->removeEventFilter(&counter);
+    }
+
     void noInputReachesTheDialogDuringAnOperation() {
         QCoreApplication::postEvent(dialog.get(),
                                     new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, {}));
