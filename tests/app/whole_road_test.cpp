@@ -1,0 +1,127 @@
+// The whole road through the window's buttons: a forecast file, all columns,
+// the cut, the fixed results, the condition, the sort, the reduction, the
+// save, and the saved file opened into an empty bet; compared with the same
+// steps run directly on the column library.
+#include <QAbstractButton>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QtTest>
+#include <memory>
+
+#include "app/file_dialog.h"
+#include "app/lumo_dlg.h"
+#include "command_probe.h"
+#include "core/column_predicates.h"
+#include "core/condition.h"
+#include "core/covering.h"
+#include "forecast/forecast_table.h"
+#include "window_test_support.h"
+
+namespace {
+
+// Matches 4 and 13 are fixed (results at 0 %), match 6 cannot end in a 2.
+const char kForecast[] =
+    "55 27 18\n48 30 22\n62 24 14\n100 0 0\n35 32 33\n50 50 0\n41 31 28\n"
+    "70 20 10\n30 33 37\n45 30 25\n38 34 28\n58 26 16\n0 40 60\n44 30 26\n";
+
+constexpr int kCutBelow = 60;
+const ConditionBounds kBounds{.minVariants = 3, .maxVariants = 9, .minDoses = 1, .maxDoses = 5};
+constexpr int kDistance = 2;
+
+// The same road on the column library alone.
+std::unique_ptr<CColumnSet> RoadOnTheLibrary() {
+    auto bet = std::make_unique<CColumnSet>(kAllColumns);
+    bet->GenerateAll();
+    bet->Filter(ScoreAbove{kCutBelow});
+    bet->Filter(NoZeroPercent(forecastTable));
+    KeepWithinCondition(*bet, kBounds);
+    bet->SortByScore();
+    NotNearKept notNearKept(*bet, kDistance);
+    bet->Filter(notNearKept);
+    return bet;
+}
+
+}  // namespace
+
+class WholeRoadTest : public QObject {
+    Q_OBJECT
+
+  private Q_SLOTS:
+    void cleanup() {
+        SetFileDialogAnswerer({});
+        forecastTable = CForecastTable();
+        expectationTable = CForecastTable();
+        UpdateScoreBounds(forecastTable);
+    }
+
+    void wholeRoadGivesTheLibrarysBet() {
+        const ScopedEmptyWorkingDirectory folder;
+        QFile forecast(QStringLiteral("pronostico.txt"));
+        QVERIFY(forecast.open(QIODevice::WriteOnly));
+        forecast.write(kForecast);
+        forecast.close();
+        const QString saved = QDir::current().absoluteFilePath(QStringLiteral("camino.txt"));
+        SetFileDialogAnswerer([&saved](const FileDialogRequest&) { return saved; });
+
+        auto dialog = std::make_unique<CLumoDlg>();
+        QCOMPARE(forecastTable.rows[3], (std::array<std::int32_t, 3>{100, 0, 0}));
+        CommandProbe probe(*dialog);
+        Click(*dialog, 1053);
+        QCOMPARE(dialog->Bet().Count(), kAllColumns);
+        Type(*dialog, 1056, QString::number(kCutBelow));
+        Click(*dialog, 1038);
+        Click(*dialog, 1057);
+        Type(*dialog, 1033, QString::number(kBounds.minVariants));
+        Type(*dialog, 1032, QString::number(kBounds.maxVariants));
+        Type(*dialog, 1054, QString::number(kBounds.minDoses));
+        Type(*dialog, 1055, QString::number(kBounds.maxDoses));
+        Click(*dialog, 1052);
+        // Enough columns are left that the sort asks first; the answer is Yes.
+        QVERIFY(dialog->Bet().Count() > 100'000);
+        Click(*dialog, 1036);
+        QCOMPARE(probe.messages.size(), 1);
+        QCOMPARE(probe.messages.front().buttons, MessageButtons::kYesNo);
+        Click(*dialog, 1043);
+        Click(*dialog, 1082);
+        QVERIFY(QFile::exists(saved));
+        QCOMPARE(probe.messages.size(), 1);
+
+        const std::unique_ptr<CColumnSet> expected = RoadOnTheLibrary();
+        QVERIFY(expected->Count() > 1000);
+        const CColumnSet& held = dialog->Bet();
+        QCOMPARE(held.Count(), expected->Count());
+        for (int i = 0; i < held.Count(); ++i) {
+            QCOMPARE(held[i].Index(), (*expected)[i].Index());
+            QCOMPARE(held[i].score, (*expected)[i].score);
+        }
+        dialog.reset();
+
+        // Into an empty bet: the same columns, in the same order, unscored.
+        dialog = std::make_unique<CLumoDlg>();
+        Click(*dialog, 1001);
+        const CColumnSet& opened = dialog->Bet();
+        QCOMPARE(opened.Count(), expected->Count());
+        for (int i = 0; i < opened.Count(); ++i) {
+            QCOMPARE(opened[i].Index(), (*expected)[i].Index());
+            QCOMPARE(opened[i].score, 0);
+        }
+        QCOMPARE(ControlOf<QLabel>(*dialog, 1059)->text(),
+                 QStringLiteral("%1 cols.").arg(expected->Count()));
+    }
+
+  private:
+    static void Click(const CLumoDlg& dialog, int id) {
+        auto* button = ControlOf<QAbstractButton>(dialog, id);
+        QVERIFY(button != nullptr && !button->isHidden());
+        button->click();
+    }
+
+    static void Type(const CLumoDlg& dialog, int id, const QString& text) {
+        ControlOf<QLineEdit>(dialog, id)->setText(text);
+    }
+};
+
+QTEST_MAIN(WholeRoadTest)
+#include "whole_road_test.moc"
