@@ -1,13 +1,18 @@
 #!/usr/bin/env bash
-# End-to-end run of the real program on the X display that xvfb-run provides:
-# starts it in a copy of examples/, waits for the window "Brelm", takes a
-# screenshot of the screen, presses Escape and expects the exit status 0.
-# Usage: smoke_test.sh <lumo executable> <examples folder> <screenshot file>
+# End-to-end run of the real program on the X display that xvfb-run provides,
+# driven like a user with xdotool: starts it in a copy of examples/, waits
+# for the window "Brelm", clicks "OK" of step 1 (all columns), clicks the
+# save button of step 6, types a file name into the save dialog and presses
+# Enter, checks that the file holds all 4,782,969 columns, presses Escape
+# and expects the exit status 0. Screenshots: at start and after the save.
+# Usage: smoke_test.sh <lumo executable> <layout probe> <examples folder> <screenshot file>
 set -uo pipefail
 
 program=$1
-examples=$2
-screenshot=$3
+probe=$2
+examples=$3
+screenshot=$4
+saved_screenshot=${screenshot%.png}-saved.png
 
 work=$(mktemp -d)
 pid=""
@@ -25,25 +30,77 @@ fail() {
     exit 1
 }
 
+# Waits up to $1 tenths of a second for the command after it to succeed.
+wait_for() {
+    local tenths=$1
+    shift
+    for _ in $(seq "$tenths"); do
+        "$@" && return 0
+        kill -0 "$pid" 2>/dev/null || fail "the program ended unexpectedly"
+        sleep 0.1
+    done
+    return 1
+}
+
 cp "$examples"/pronostico.txt "$examples"/esperanza.txt "$work"/
 cd "$work" || fail "cannot enter $work"
 "$program" >stdout.txt 2>stderr.txt &
 pid=$!
 
 window=""
-for _ in $(seq 50); do
+find_main_window() {
     window=$(xdotool search --name '^Brelm$' 2>/dev/null | head -n 1)
-    [ -n "$window" ] && break
-    kill -0 "$pid" 2>/dev/null || fail "the program ended before its window appeared"
-    sleep 0.1
-done
-[ -n "$window" ] || fail "no window \"Brelm\" within 5 seconds"
+    [ -n "$window" ]
+}
+wait_for 50 find_main_window || fail "no window \"Brelm\" within 5 seconds"
 
 sleep 0.5  # the first paint
 import -window root "$screenshot" || fail "no screenshot"
 [ -s "$screenshot" ] || fail "empty screenshot"
 
-xdotool windowfocus "$window"
+# The layout in pixels, measured as the program measures it; the window must
+# have the size it gives, or the places would be wrong.
+layout=$("$probe" 1053 1082 2>/dev/null) || fail "the layout probe failed"
+eval "$(xdotool getwindowgeometry --shell "$window")"
+read -r _ layout_width layout_height <<<"$(grep '^dialog ' <<<"$layout")"
+[ "$WIDTH" = "$layout_width" ] && [ "$HEIGHT" = "$layout_height" ] ||
+    fail "window is ${WIDTH}x${HEIGHT}, the layout gives ${layout_width}x${layout_height}"
+
+# Clicks the middle of a control of the main window.
+click_control() {
+    local x y w h
+    read -r _ x y w h <<<"$(grep "^$1 " <<<"$layout")"
+    [ -n "$h" ] || fail "control $1 is not in the layout"
+    xdotool mousemove --sync $((X + x + w / 2)) $((Y + y + h / 2)) click 1
+}
+
+xdotool windowfocus --sync "$window"
+click_control 1053  # step 1: "OK" beside "Generar todas las columnas"
+sleep 0.5
+click_control 1082  # step 6: the floppy disk; waits in the queue until step 1 is done
+
+dialog=""
+find_save_dialog() {
+    dialog=$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | grep -v "^$window\$" | head -n 1)
+    [ -n "$dialog" ]
+}
+wait_for 100 find_save_dialog || fail "no save dialog within 10 seconds"
+xdotool windowfocus --sync "$dialog"
+sleep 0.3
+xdotool key ctrl+a
+xdotool type --delay 20 todas.txt
+xdotool key Return
+
+# The file appears complete: it is written aside and then renamed.
+wait_for 300 test -f todas.txt || fail "no file todas.txt within 30 seconds"
+count=$(head -n 1 todas.txt | tr -d '\r')
+size=$(stat -c %s todas.txt)
+[ "$count" = "4782969" ] || fail "the saved file announces \"$count\" columns"
+[ "$size" = "76527513" ] || fail "the saved file has $size bytes, not 76527513"
+sleep 0.3
+import -window root "$saved_screenshot" || fail "no screenshot after the save"
+
+xdotool windowfocus --sync "$window"
 sleep 0.2
 xdotool key Escape
 
@@ -58,4 +115,6 @@ pid=""
 [ "$status" -eq 0 ] || fail "exit status $status"
 # The sample forecast adds up to 100 in every row, so nothing is reported.
 [ -s stdout.txt ] && fail "unexpected output: $(cat stdout.txt)"
-echo "smoke: window \"Brelm\" shown, screenshot in $screenshot, Escape ended it with status 0"
+echo "smoke: window \"Brelm\" shown, all columns generated and saved through the save dialog" \
+    "($count columns, $size bytes), Escape ended it with status 0; screenshots $screenshot," \
+    "$saved_screenshot"
