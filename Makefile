@@ -39,6 +39,7 @@ test: build
 
 bench: build
 	$(BUILD_DIR)/bench/lumo_bench
+	$(BUILD_DIR)/bench/lumo_dialog_bench
 
 # Each harness runs for FUZZ_SECONDS on top of the saved inputs of fuzz/corpus/<harness>;
 # new inputs go to build/fuzz/corpus/<harness>, findings to build/fuzz/findings/<harness>.
