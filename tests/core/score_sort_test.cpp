@@ -84,6 +84,14 @@ TEST(ScoreSortTest, ExtremeScoresAtBothEndsOfANarrowSpan) {
     ExpectSorts(columns, "top of the range");
     columns = ColumnsScoredIn(1'000, INT32_MIN, INT32_MIN + 50, 4);
     ExpectSorts(columns, "bottom of the range");
+    // Scores just inside and just outside the span counted around the first.
+    columns = ColumnsScoredIn(1'000, 0, 10, 5);
+    columns[0].score = 0;
+    columns[500].score = kMaxScoreBuckets / 2 - 1;
+    columns[501].score = -kMaxScoreBuckets / 2;
+    ExpectSorts(columns, "edges of the first window");
+    columns[502].score = kMaxScoreBuckets / 2;
+    ExpectSorts(columns, "one past the first window");
 }
 
 TEST(ScoreSortTest, AlreadySortedAndReversedInputs) {
