@@ -56,9 +56,8 @@ class CColumnSet {
     // Keeps, in order and in place, the columns for which keep(column) is
     // true; keep is called exactly once per column, in order, and may read
     // the set: while it runs for column i, the set holds exactly the columns
-    // kept so far. A predicate with a member Upcoming(column) is also told of
-    // column i + kFilterLookahead before column i is tested, as a hint. Reports i*100/n before
-    // testing column i, leaving out a report equal to the one just before. Allocates nothing.
+    // kept so far. Reports i*100/n before testing column i, leaving out a
+    // report equal to the one just before. Allocates nothing.
     template <typename Keep>
     void Filter(Keep&& keep);
     void Filter(ColumnPredicate predicate, PredicateParameter parameter);
@@ -82,29 +81,17 @@ class CColumnSet {
     std::int32_t count = 0;
 };
 
-// How many columns ahead Filter announces a column to a predicate that has an
-// Upcoming(column) member.
-inline constexpr std::int32_t kFilterLookahead = 16;
-
 template <typename Keep>
 void CColumnSet::Filter(Keep&& keep) {
     const std::int32_t n = count;
     if (n == 0) {
         return;
     }
-    // Not named "slots": Qt defines that word as a macro for the window code.
     CColumn* const storage = columns.get();
     ProgressCounter progress(n);
     std::int32_t kept = 0;
     for (std::int32_t i = 0; i < n; ++i) {
         progress.At(i);
-        if constexpr (requires { keep.Upcoming(std::as_const(storage[i])); }) {
-            // Slots past i are still untouched: a predicate that can prepare
-            // for a column (e.g. fetch what it will look up) hears of it early.
-            if (n - i > kFilterLookahead) {
-                keep.Upcoming(std::as_const(storage[i + kFilterLookahead]));
-            }
-        }
         count = kept;  // the predicate sees exactly the kept prefix
         // Nothing writes slot i while the predicate runs, so a reference to
         // it is as good as a copy (and spares a trip through the stack).

@@ -49,10 +49,6 @@ class NotNearKept {
   public:
     NotNearKept(const CColumnSet& kept, std::int32_t distance);
     bool operator()(const CColumn& column);
-    // Fetches the bitmap word of a column that is about to be tested.
-    void Upcoming(const CColumn& column) const {
-        __builtin_prefetch(&near[static_cast<std::uint32_t>(column.Index()) / 64]);
-    }
 
   private:
     void Keep(const CColumn& column);

@@ -17,6 +17,10 @@ std::int32_t DrawRandom() {
     return distribution(Engine());
 }
 
-void SeedRandom(std::uint32_t seed) { Engine().seed(seed); }
+void SeedRandom(std::uint32_t seed) {
+    Engine().seed(seed);
+}
 
-void SeedRandomFromTime() { SeedRandom(static_cast<std::uint32_t>(std::time(nullptr))); }
+void SeedRandomFromTime() {
+    SeedRandom(static_cast<std::uint32_t>(std::time(nullptr)));
+}

@@ -33,35 +33,44 @@ bool HigherScore(const CColumn& a, const CColumn& b) {
     return a.score > b.score;
 }
 
-}  // namespace
-
-void SortColumnsByScore(CColumn* first, CColumn* last) {
-    if (last - first < 2) {
-        return;
-    }
-    const auto [lowest, highest] = std::minmax_element(
-        first, last, [](const CColumn& a, const CColumn& b) { return a.score < b.score; });
-    const std::int32_t top = highest->score;
-    const std::int64_t buckets = std::int64_t{top} - lowest->score + 1;
-    if (buckets > kMaxScoreBuckets) {
-        std::sort(first, last, HigherScore);
-        return;
-    }
-    // Bucket b holds the score top - b, so the buckets run highest first.
-    const auto bucketOf = [top](const CColumn& column) {
-        return static_cast<std::size_t>(std::int64_t{top} - column.score);
-    };
-    std::vector<std::size_t> next(static_cast<std::size_t>(buckets) + 1, 0);
+// Counts the scores into counts[score - base]. False, with the counts
+// unfinished, as soon as a score falls outside the counted window.
+bool CountScores(const CColumn* first, const CColumn* last, std::int64_t base,
+                 std::vector<std::uint32_t>& counts) {
     for (const CColumn* column = first; column != last; ++column) {
-        ++next[bucketOf(*column) + 1];
+        const auto offset = static_cast<std::uint64_t>(column->score - base);
+        if (offset >= counts.size()) {
+            return false;
+        }
+        ++counts[offset];
     }
-    for (std::size_t b = 1; b < next.size(); ++b) {
-        next[b] += next[b - 1];
+    return true;
+}
+
+// Moves every column into the region of its score, highest score first,
+// given the counts of the scores (counts[score - base]).
+void PlaceByCounts(CColumn* first, std::int64_t base, const std::vector<std::uint32_t>& counts) {
+    const auto used = [](std::uint32_t count) { return count != 0; };
+    const auto highestUsed = static_cast<std::size_t>(
+        std::find_if(counts.rbegin(), counts.rend(), used).base() - counts.begin() - 1);
+    const auto lowestUsed =
+        static_cast<std::size_t>(std::find_if(counts.begin(), counts.end(), used) - counts.begin());
+    // Bucket b holds the score base + highestUsed - b, so the buckets run
+    // highest score first. next[b] is the first slot of bucket b still to
+    // fill; bucket b ends where bucket b + 1 begins.
+    const std::size_t bucketCount = highestUsed - lowestUsed + 1;
+    const std::int64_t top = base + static_cast<std::int64_t>(highestUsed);
+    const auto bucketOf = [top](const CColumn& column) {
+        return static_cast<std::size_t>(top - column.score);
+    };
+    std::vector<std::size_t> next(bucketCount);
+    std::vector<std::size_t> end(bucketCount);
+    std::size_t filled = 0;
+    for (std::size_t b = 0; b < bucketCount; ++b) {
+        next[b] = filled;
+        filled += counts[highestUsed - b];
+        end[b] = filled;
     }
-    // next[b] is the first slot of bucket b still to fill; bucket b ends
-    // where bucket b + 1 began.
-    const std::vector<std::size_t> end(next.begin() + 1, next.end());
-    const std::size_t bucketCount = end.size();
     // Each round walks the unfilled slots of every bucket and swaps the column
     // found there into the next free slot of its own bucket, which settles
     // that column for good. The swaps of one walk do not wait for each other
@@ -83,4 +92,29 @@ void SortColumnsByScore(CColumn* first, CColumn* last) {
             unsettled = unsettled || next[b] < end[b];
         }
     }
+}
+
+}  // namespace
+
+void SortColumnsByScore(CColumn* first, CColumn* last) {
+    if (last - first < 2) {
+        return;
+    }
+    // One pass counts the scores in a window around the first one, which
+    // holds them all in the usual cases; otherwise the window moves to the
+    // lowest score, or the sort falls back when they span too much.
+    std::vector<std::uint32_t> counts(static_cast<std::size_t>(kMaxScoreBuckets));
+    std::int64_t base = std::int64_t{first->score} - kMaxScoreBuckets / 2;
+    if (!CountScores(first, last, base, counts)) {
+        const auto [lowest, highest] = std::minmax_element(
+            first, last, [](const CColumn& a, const CColumn& b) { return a.score < b.score; });
+        if (std::int64_t{highest->score} - lowest->score >= kMaxScoreBuckets) {
+            std::sort(first, last, HigherScore);
+            return;
+        }
+        base = lowest->score;
+        std::fill(counts.begin(), counts.end(), 0);
+        CountScores(first, last, base, counts);
+    }
+    PlaceByCounts(first, base, counts);
 }

@@ -257,30 +257,6 @@ TEST(ColumnSetTest, FilterWithAFunctionAndParameter) {
     EXPECT_EQ(set[0].score, 90);
 }
 
-// A predicate that can prepare hears of each column before it tests it.
-TEST(ColumnSetTest, FilterAnnouncesUpcomingColumnsAhead) {
-    struct Announced {
-        std::vector<std::int32_t>* heard;
-        std::vector<std::int32_t>* tested;
-        void Upcoming(const CColumn& column) { heard->push_back(column.score); }
-        bool operator()(const CColumn& column) {
-            tested->push_back(column.score);
-            return column.score % 2 == 0;
-        }
-    };
-    std::vector<std::int32_t> heard;
-    std::vector<std::int32_t> tested;
-    CColumnSet set(100);
-    FillSet(set, SomeColumns(100));
-    set.Filter(Announced{&heard, &tested});
-    ASSERT_EQ(tested.size(), 100U);
-    ASSERT_EQ(heard.size(), 100U - kFilterLookahead);
-    for (std::size_t k = 0; k < heard.size(); ++k) {
-        EXPECT_EQ(heard[k], static_cast<std::int32_t>(k) + kFilterLookahead);
-    }
-    EXPECT_EQ(set.Count(), 50);
-}
-
 TEST(ColumnSetTest, DumpTextWritesTwentyNineCharactersAColumn) {
     CColumnSet set(3);
     char empty[4] = {'a', 'b', 'c', 'd'};

@@ -50,7 +50,7 @@ void ExpectExactBall(const CColumn& centre, std::int32_t distance) {
     EXPECT_EQ(visits, BallSize(distance)) << SignsOf(centre) << " distance " << distance;
 }
 
-TEST(DistanceBallTest, BallSizesOfTheDocument) {
+TEST(DistanceBallTest, BallSizesForSmallDistances) {
     const std::int64_t sizes[] = {1, 29, 393, 3'305, 19'321, 83'385, 275'577};
     for (std::int32_t d = 0; d <= 6; ++d) {
         EXPECT_EQ(BallSize(d), sizes[d]);

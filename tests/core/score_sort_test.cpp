@@ -84,6 +84,14 @@ TEST(ScoreSortTest, ExtremeScoresAtBothEndsOfANarrowSpan) {
     ExpectSorts(columns, "top of the range");
     columns = ColumnsScoredIn(1'000, INT32_MIN, INT32_MIN + 50, 4);
     ExpectSorts(columns, "bottom of the range");
+    // Scores just inside and just outside the span counted around the first.
+    columns = ColumnsScoredIn(1'000, 0, 10, 5);
+    columns[0].score = 0;
+    columns[500].score = kMaxScoreBuckets / 2 - 1;
+    columns[501].score = -kMaxScoreBuckets / 2;
+    ExpectSorts(columns, "edges of the first window");
+    columns[502].score = kMaxScoreBuckets / 2;
+    ExpectSorts(columns, "one past the first window");
 }
 
 TEST(ScoreSortTest, AlreadySortedAndReversedInputs) {
@@ -104,16 +112,21 @@ TEST(ScoreSortTest, EmptyRangeIsLeftAlone) {
 
 TEST(ScoreSortTest, CountersThatCannotBeHadLeaveTheRangeUntouched) {
     const std::vector<CColumn> original = ColumnsScoredIn(5'000, 0, kMaxScoreBuckets - 1, 6);
-    std::vector<CColumn> columns = original;
-    {
-        const AllocationFailure failure(kMaxScoreBuckets * sizeof(std::size_t) / 2);
-        EXPECT_THROW(SortColumnsByScore(columns.data(), columns.data() + columns.size()),
-                     std::bad_alloc);
+    // The first allocation fails, then a later one.
+    for (const std::size_t failingFrom : {std::size_t{1'000}, std::size_t{300'000}}) {
+        std::vector<CColumn> columns = original;
+        {
+            const AllocationFailure failure(failingFrom);
+            EXPECT_THROW(SortColumnsByScore(columns.data(), columns.data() + columns.size()),
+                         std::bad_alloc)
+                << failingFrom;
+        }
+        EXPECT_TRUE(std::equal(columns.begin(), columns.end(), original.begin(),
+                               [](const CColumn& a, const CColumn& b) {
+                                   return a.score == b.score && a.results == b.results;
+                               }))
+            << failingFrom;
     }
-    EXPECT_TRUE(std::equal(columns.begin(), columns.end(), original.begin(),
-                           [](const CColumn& a, const CColumn& b) {
-                               return a.score == b.score && a.results == b.results;
-                           }));
 }
 
 }  // namespace
