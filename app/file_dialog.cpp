@@ -3,15 +3,54 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileSystemModel>
+#include <QLineEdit>
+#include <memory>
+#include <utility>
 
 namespace {
 
 // The pattern that stands for every file in a filter's text.
 const QString kEveryFilePattern = QStringLiteral("(*.*)");
+// The extension that pattern would give a typed name.
+const QString kStarSuffix = QStringLiteral(".*");
 
 FileDialogAnswerer& InstalledAnswerer() {
     static FileDialogAnswerer answerer;
     return answerer;
+}
+
+// Qt reads the pattern "*.*" literally: it would hide the names without a
+// dot and, in a save dialog, turn the typed "apuesta.txt" into "apuesta.*".
+// Here that filter means every file, as it does where such filters come
+// from: it lists every file and leaves the typed name as it was.
+void TreatStarDotStarAsEveryFile(QFileDialog& dialog) {
+    auto* const model = dialog.findChild<QFileSystemModel*>();
+    auto* const nameEdit = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    // The name field's text before its last change, and now.
+    struct Names {
+        QString before;
+        QString now;
+    };
+    const auto names = std::make_shared<Names>();
+    if (nameEdit != nullptr) {
+        names->now = nameEdit->text();
+        QObject::connect(nameEdit, &QLineEdit::textChanged, &dialog, [names](const QString& text) {
+            names->before = std::exchange(names->now, text);
+        });
+    }
+    // Runs after the dialog has applied the filter.
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                     [model, nameEdit, names](const QString& filter) {
+                         if (!filter.endsWith(kEveryFilePattern)) {
+                             return;
+                         }
+                         if (model != nullptr) {
+                             model->setNameFilters({QStringLiteral("*")});
+                         }
+                         if (nameEdit != nullptr && nameEdit->text().endsWith(kStarSuffix)) {
+                             nameEdit->setText(names->before);
+                         }
+                     });
 }
 
 }  // namespace
@@ -54,16 +93,7 @@ std::unique_ptr<QFileDialog> MakeFileDialog(QWidget* parent, const FileDialogReq
     if (!request.filters.isEmpty()) {
         dialog->selectNameFilter(request.filters.front());
     }
-    // "*.*" means every file where such filters come from; here it would hide
-    // the names without a dot, so that filter lists every file.
-    QFileDialog* const shown = dialog.get();
-    QObject::connect(shown, &QFileDialog::filterSelected, shown, [shown](const QString& filter) {
-        if (filter.endsWith(kEveryFilePattern)) {
-            if (auto* model = shown->findChild<QFileSystemModel*>()) {
-                model->setNameFilters({QStringLiteral("*")});
-            }
-        }
-    });
     dialog->selectFile(request.proposedName);
+    TreatStarDotStarAsEveryFile(*dialog);
     return dialog;
 }

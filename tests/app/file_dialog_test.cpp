@@ -130,6 +130,20 @@ class FileDialogTest : public QObject {
         QTRY_COMPARE(listed(), 1);
     }
 
+    void everyFileFilterKeepsTheTypedName() {
+        const auto dialog = MakeFileDialog(nullptr, BetFileRequest(FileDialogMode::kSave));
+        dialog->show();
+        auto* filters = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+        auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        QTest::keyClick(filters, Qt::Key_Down);
+        QCOMPARE(name->text(), QStringLiteral("apuesta.txt"));
+        QTest::keyClick(filters, Qt::Key_Up);
+        name->selectAll();
+        QTest::keyClicks(name, QStringLiteral("jornada12.txt"));
+        QTest::keyClick(filters, Qt::Key_Down);
+        QCOMPARE(name->text(), QStringLiteral("jornada12.txt"));
+    }
+
     void answererReplacesTheDialog() {
         QList<FileDialogRequest> requests;
         SetFileDialogAnswerer([&requests](const FileDialogRequest& request) {
