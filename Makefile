@@ -20,14 +20,13 @@ configure: deps
 build: configure
 	cmake --build $(BUILD_DIR)
 
-run:
+run: configure
+	cmake --build $(BUILD_DIR) --target lumo
 	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
-		echo "make run: there is no display to show Lumo's window on (neither DISPLAY nor WAYLAND_DISPLAY is set)." >&2; \
+		echo "make run: Lumo is built, but there is no display to show its window on (neither DISPLAY nor WAYLAND_DISPLAY is set)." >&2; \
 		echo "make run: start it from a desktop session, or on a virtual display: xvfb-run -a make run" >&2; \
 		exit 1; \
 	fi
-	@$(MAKE) --no-print-directory configure
-	cmake --build $(BUILD_DIR) --target lumo
 	cd examples && ../$(BUILD_DIR)/app/lumo
 
 test: build
