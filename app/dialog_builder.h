@@ -12,7 +12,7 @@ class QWidget;
 // the first row on top. A numbered control's objectName is its decimal
 // identifier; the unnumbered ones stay unnamed. Texts come from the layout;
 // hidden rows are hidden for good. Static texts, frames and pictures let
-// mouse clicks through to what lies beneath, as the original's do. Button
+// mouse clicks through to what lies beneath, as static controls do. Button
 // icons and fonts are the dialog's business at its initialisation.
 void CreateDialogControls(QWidget& dialog, std::span<const DialogItem> layout,
                           const DialogBaseUnits& units);

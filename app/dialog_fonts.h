@@ -14,10 +14,11 @@ enum class FontWeight { kNormal, kBold };
 // pixels: the list font's rows in the forecast list (a fixed match shows as
 // "100 00 00", nine cells of 8 pixels in a box 35 units wide), the step
 // font's numerals, the list view's columns of 180 + 30 + 30 pixels. At the
-// original's 6 × 13 base units they do not fit. Liberation Sans (Arial's
+// 6 × 13 base units of MS Sans Serif 8 pt they do not fit. Liberation Sans (Arial's
 // metrics) at 15 pixels gives base units 9 × 18, where they do, and keeps
-// every label on its one line and every note within its lines. It is sized in pixels like those fonts, so
-// the proportions hold at any screen resolution.
+// every label on its one line and every note within its lines. It is sized
+// in pixels like those fonts, so the proportions hold at any screen
+// resolution.
 QFont DialogFont();
 
 // A font whose character cell (ascent + descent) is at most `cellHeight`

@@ -5,7 +5,7 @@
 
 class QFont;
 
-// Dialog units to pixels, as the layout's original platform maps them: the
+// Dialog units to pixels, as the platform the layout was drawn for maps them: the
 // base width is the dialog font's average character width, measured on
 // "A…Za…z" and rounded; the base height is the font's line pitch, the
 // distance at which wrapped text puts its lines here (the character height
@@ -25,5 +25,5 @@ struct DialogBaseUnits {
 DialogBaseUnits MeasureBaseUnits(const QFont& font);
 
 // The base width for a measured advance of the 52 letters A…Z a…z: their
-// average rounded to the nearest pixel, computed as the original does.
+// average rounded to the nearest pixel, computed as that platform does.
 int BaseWidthFromLetters(int lettersAdvance);

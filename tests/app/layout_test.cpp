@@ -244,7 +244,7 @@ class LayoutTest : public QObject {
         workingDirectory.reset();
     }
 
-    void unitConversionRoundsLikeTheOriginal() {
+    void unitConversionRoundsToNearestPixel() {
         QCOMPARE(BaseWidthFromLetters(333), 6);
         QCOMPARE(BaseWidthFromLetters(394), 8);
         QCOMPARE((DialogBaseUnits{8, 15}.ToPixels(427, 317, 3, 1)), QRect(854, 594, 6, 2));
