@@ -1,7 +1,5 @@
 // The hidden tools, each driven through its control: the buttons are clicked
 // programmatically and stay hidden.
-#include <QAbstractButton>
-#include <QAbstractItemModel>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -9,34 +7,14 @@
 #include <QTreeWidget>
 #include <QtTest>
 #include <map>
-#include <memory>
-#include <sstream>
 #include <string>
 
-#include "app/lumo_dlg.h"
-#include "app/message_box.h"
 #include "core/covering.h"
+#include "dialog_test_case.h"
 #include "forecast/forecast_table.h"
-#include "window_test_support.h"
+#include "tests/core/test_support.h"
 
 namespace {
-
-bool WaitCursorShown() {
-    const QCursor* cursor = QGuiApplication::overrideCursor();
-    return cursor != nullptr && cursor->shape() == Qt::WaitCursor;
-}
-
-std::string Signs(const CColumn& column) {
-    std::ostringstream out;
-    column.WriteText(out);
-    return out.str();
-}
-
-CColumn FromSigns(const char* signs) {
-    CColumn column;
-    column.ParseText(signs);
-    return column;
-}
 
 // The number of matches in which two columns differ.
 int Distance(const CColumn& a, const CColumn& b) {
@@ -47,41 +25,13 @@ constexpr int kGreedyButtons[] = {1039, 1034, 1073, 1074, 1075, 1072};
 
 }  // namespace
 
-class AuxToolsTest : public QObject {
+class AuxToolsTest : public DialogTestCase {
     Q_OBJECT
 
   private Q_SLOTS:
-    void init() {
-        workingDirectory = std::make_unique<ScopedEmptyWorkingDirectory>();
-        dialog = std::make_unique<CLumoDlg>();
-        list = ControlOf<QTreeWidget>(*dialog, 1046);
-        refreshes = 0;
-        waitDuringRefresh = false;
-        waitSeen = false;
-        // A refresh rebuilds the list; the probes note it and the cursor.
-        connect(list->model(), &QAbstractItemModel::modelReset, this, [this] {
-            ++refreshes;
-            waitDuringRefresh = WaitCursorShown();
-            waitSeen = waitSeen || waitDuringRefresh;
-        });
-        connect(ControlOf<QProgressBar>(*dialog, 1014), &QProgressBar::valueChanged, this,
-                [this] { waitSeen = waitSeen || WaitCursorShown(); });
-        SetMessageAnswerer([this](const MessageRequest& request) {
-            messages.append(request.text);
-            return MessageAnswer::kOk;
-        });
-    }
+    void init() { OpenDialog(); }
 
-    void cleanup() {
-        SetMessageAnswerer({});
-        dialog.reset();
-        workingDirectory.reset();
-        forecastTable = CForecastTable();
-        expectationTable = CForecastTable();
-        UpdateScoreBounds(forecastTable);
-        averageMode = false;
-        messages.clear();
-    }
+    void cleanup() { CloseDialog(); }
 
     void addColumnTakesTheFirst14Characters_data() {
         QTest::addColumn<QString>("text");
@@ -101,24 +51,24 @@ class AuxToolsTest : public QObject {
         QFETCH(QString, signs);
         SetBet({7, 8});
         Type(1028, text);
-        Click(1029);
+        ClickHidden(1029);
         QCOMPARE(dialog->Bet().Count(), 3);
         const CColumn& added = dialog->Bet()[2];
-        QCOMPARE(QString::fromStdString(Signs(added)), signs);
+        QCOMPARE(QString::fromStdString(SignsOf(added)), signs);
         QCOMPARE(added.score, 0);
         QCOMPARE(added.marked, 0);
         QVERIFY(Edit(1028)->text().isEmpty());
-        QCOMPARE(refreshes, 1);
+        QCOMPARE(probe->refreshes, 1);
         QCOMPARE(Edit(1005)->text(), QStringLiteral("3"));
     }
 
     void deleteAllThenAddGivesOneColumn() {
         SetBet({1, 2, 3, 4, 5});
-        Click(1049);
+        ClickHidden(1049);
         QCOMPARE(dialog->Bet().Count(), 0);
         QVERIFY(dialog->Bet().Capacity() >= 5);
-        QCOMPARE(ControlOf<QLabel>(*dialog, 1059)->text(), QStringLiteral("0 cols."));
-        Click(1029);
+        QCOMPARE(Label(1059)->text(), QStringLiteral("0 cols."));
+        ClickHidden(1029);
         QCOMPARE(dialog->Bet().Count(), 1);
     }
 
@@ -144,10 +94,10 @@ class AuxToolsTest : public QObject {
         QFETCH(bool, message);
         SetBet({0, 1, 2, 3, 4, 5, 6, 7, 8, 9});
         Type(1005, text);
-        Click(1004);
+        ClickHidden(1004);
         QCOMPARE(dialog->Bet().Count(), count);
-        QCOMPARE(messages.size(), message ? 1 : 0);
-        QCOMPARE(refreshes, 1);
+        QCOMPARE(probe->messages.size(), message ? 1 : 0);
+        QCOMPARE(probe->refreshes, 1);
         for (int i = 0; i < count; ++i) {
             const CColumn& column = dialog->Bet()[i];
             if (i < 10) {
@@ -163,25 +113,26 @@ class AuxToolsTest : public QObject {
     void randomColumnsAgainDoublesTheBet() {
         SetBet({});
         Type(1005, QStringLiteral("3"));
-        Click(1004);
+        ClickHidden(1004);
         QCOMPARE(dialog->Bet().Count(), 3);
-        Click(1004);
+        ClickHidden(1004);
         QCOMPARE(dialog->Bet().Count(), 6);
     }
 
     void winnerShowsTheHitCounts() {
         const char* winner = "1X21X21X21X21X";
-        SetColumns({FromSigns("1X21X21X21X21X"), FromSigns("2X21X21X21X21X"),
-                    FromSigns("2221X21X21X21X"), FromSigns("22X1X21X21X21X"),
-                    FromSigns("22X1X21X21X211"), FromSigns("2222222X21X21X"),
-                    FromSigns("X1X1X1X21X21X1")});
+        SetColumns({ColumnOf("1X21X21X21X21X"), ColumnOf("2X21X21X21X21X"),
+                    ColumnOf("2221X21X21X21X"), ColumnOf("22X1X21X21X21X"),
+                    ColumnOf("22X1X21X21X211"), ColumnOf("2222222X21X21X"),
+                    ColumnOf("X1X1X1X21X21X1")});
         Type(1031, QString::fromLatin1(winner));
-        Click(1030);
-        QCOMPARE(messages, QStringList{QStringLiteral(
-                               "14 aciertos: 1\n13 aciertos: 1\n12 aciertos: 1\n11 aciertos: 1\n"
-                               "10 aciertos: 1")});
+        ClickHidden(1030);
+        QCOMPARE(probe->MessageTexts(),
+                 QStringList{QStringLiteral(
+                     "14 aciertos: 1\n13 aciertos: 1\n12 aciertos: 1\n11 aciertos: 1\n"
+                     "10 aciertos: 1")});
         QCOMPARE(dialog->Bet().Count(), 7);
-        QCOMPARE(refreshes, 1);
+        QCOMPARE(probe->refreshes, 1);
     }
 
     void markToolsOnlyRefresh_data() {
@@ -195,25 +146,25 @@ class AuxToolsTest : public QObject {
         CColumn marked(5);
         marked.marked = 1;
         SetColumns({CColumn(4), marked});
-        Click(id);
+        ClickHidden(id);
         QCOMPARE(dialog->Bet().Count(), 2);
         QCOMPARE(dialog->Bet()[1].marked, 1);
-        QCOMPARE(refreshes, 1);
-        QVERIFY(waitDuringRefresh);
+        QCOMPARE(probe->refreshes, 1);
+        QVERIFY(probe->waitDuringRefresh);
     }
 
     void rescoreScoresEveryColumn() {
         forecastTable.rows[0] = {80, 10, 10};
         UpdateScoreBounds(forecastTable);
         SetColumns({CColumn(0), CColumn(1), CColumn(2)});
-        Click(1047);
+        ClickHidden(1047);
         for (int i = 0; i < 3; ++i) {
             QCOMPARE(dialog->Bet()[i].score, dialog->Bet()[i].ComputeScore(forecastTable));
         }
         QVERIFY(dialog->Bet()[0].score > dialog->Bet()[1].score);
-        QCOMPARE(ControlOf<QLabel>(*dialog, 1035)->text(), QStringLiteral("0 3"));
-        QCOMPARE(refreshes, 1);
-        QVERIFY(waitDuringRefresh);
+        QCOMPARE(Label(1035)->text(), QStringLiteral("0 3"));
+        QCOMPARE(probe->refreshes, 1);
+        QVERIFY(probe->waitDuringRefresh);
     }
 
     void rescoreReportsOnTheScaleOfAllColumns() {
@@ -222,55 +173,54 @@ class AuxToolsTest : public QObject {
             bet.AppendNoGrow(CColumn(i));
         }
         int highest = 0;
-        connect(ControlOf<QProgressBar>(*dialog, 1014), &QProgressBar::valueChanged, this,
+        connect(Bar(), &QProgressBar::valueChanged, this,
                 [&highest](int value) { highest = std::max(highest, value); });
-        Click(1047);
-        QCOMPARE(ControlOf<QLabel>(*dialog, 1035)->text(), QStringLiteral("490000 500000"));
+        ClickHidden(1047);
+        QCOMPARE(Label(1035)->text(), QStringLiteral("490000 500000"));
         QCOMPARE(highest, 490'000 * 100 / kAllColumns);
-        QCOMPARE(ControlOf<QProgressBar>(*dialog, 1014)->value(), 0);
+        QCOMPARE(Bar()->value(), 0);
     }
 
     void rescoreOfAnEmptyBetOnlyRefreshes() {
-        ControlOf<QLabel>(*dialog, 1035)->setText(QStringLiteral("antes"));
-        Click(1047);
+        Label(1035)->setText(QStringLiteral("antes"));
+        ClickHidden(1047);
         QCOMPARE(dialog->Bet().Count(), 0);
-        QCOMPARE(ControlOf<QLabel>(*dialog, 1035)->text(), QStringLiteral("antes"));
-        QCOMPARE(refreshes, 1);
+        QCOMPARE(Label(1035)->text(), QStringLiteral("antes"));
+        QCOMPARE(probe->refreshes, 1);
     }
 
     void averageModeWaitsForRescoring() {
         SetBet({0, 100, 4'782'968});
         const int normalScore = dialog->Bet()[1].score;
-        Click(1069);
+        ClickHidden(1069);
         QVERIFY(averageMode);
         QVERIFY(ControlOf<QCheckBox>(*dialog, 1069)->isChecked());
         QCOMPARE(dialog->Bet()[1].score, normalScore);
-        QCOMPARE(refreshes, 0);
+        QCOMPARE(probe->refreshes, 0);
 
-        Click(1047);
+        ClickHidden(1047);
         // Average mode: the percentage sum divided by 14, 40 for all 1s.
         QCOMPARE(dialog->Bet()[0].score, 40);
         QCOMPARE(dialog->Bet()[2].score, 27);
         QVERIFY(dialog->Bet()[1].score != normalScore);
 
-        Click(1069);
+        ClickHidden(1069);
         QVERIFY(!averageMode);
     }
 
     void neighboursOfTheSelectedRowsInListOrder() {
-        SetColumns({Scored(FromSigns("11111111111111"), 10),
-                    Scored(FromSigns("X1111111111112"), 30),
-                    Scored(FromSigns("21111111111112"), 20)});
+        SetColumns({Scored(ColumnOf("11111111111111"), 10), Scored(ColumnOf("X1111111111112"), 30),
+                    Scored(ColumnOf("21111111111112"), 20)});
         dialog->OnHeaderClick(1);  // by "V", descending: rows of columns 1, 2, 0
         // Selected bottom up: the list's order counts, not the selection's.
-        list->topLevelItem(2)->setSelected(true);
-        list->topLevelItem(0)->setSelected(true);
-        Click(1037);
+        List()->topLevelItem(2)->setSelected(true);
+        List()->topLevelItem(0)->setSelected(true);
+        ClickHidden(1037);
 
         const CColumnSet& bet = dialog->Bet();
         QCOMPARE(bet.Count(), 3 + 56);
-        QCOMPARE(refreshes, 1);
-        QVERIFY(list->selectedItems().isEmpty());
+        QCOMPARE(probe->refreshes, 1);
+        QVERIFY(List()->selectedItems().isEmpty());
         const int sources[] = {1, 0};  // the selected rows, in the list's order
         for (int block = 0; block < 2; ++block) {
             const CColumn& source = bet[sources[block]];
@@ -287,7 +237,7 @@ class AuxToolsTest : public QObject {
             QCOMPARE(seen.size(), std::size_t{28});
         }
         // Change 26 turns a 2 in match 14 into a 1.
-        QCOMPARE(Signs(bet[3 + 26]), std::string("X1111111111111"));
+        QCOMPARE(SignsOf(bet[3 + 26]), std::string("X1111111111111"));
     }
 
     void neighboursWithoutSelectionDoNothing_data() {
@@ -299,18 +249,18 @@ class AuxToolsTest : public QObject {
     void neighboursWithoutSelectionDoNothing() {
         QFETCH(int, id);
         SetBet({3, 4});
-        Click(id);
+        ClickHidden(id);
         QCOMPARE(dialog->Bet().Count(), 2);
-        QCOMPARE(refreshes, 0);
+        QCOMPARE(probe->refreshes, 0);
     }
 
     void neighbours2FromTheFirstSelectedRow() {
         SetColumns(
-            {Scored(FromSigns("1X21X21X21X21X"), 60), Scored(FromSigns("22222222222222"), 70)});
+            {Scored(ColumnOf("1X21X21X21X21X"), 60), Scored(ColumnOf("22222222222222"), 70)});
         dialog->OnHeaderClick(1);  // rows of columns 1, 0
-        list->topLevelItem(1)->setSelected(true);
-        list->topLevelItem(0)->setSelected(true);
-        Click(1071);
+        List()->topLevelItem(1)->setSelected(true);
+        List()->topLevelItem(0)->setSelected(true);
+        ClickHidden(1071);
 
         const CColumnSet& bet = dialog->Bet();
         QCOMPARE(bet.Count(), 2 + 784);
@@ -328,7 +278,7 @@ class AuxToolsTest : public QObject {
             ++byDistance[distance];
         }
         QCOMPARE(byDistance, (std::map<int, int>{{0, 1}, {1, 28}, {2, 364}}));
-        QCOMPARE(refreshes, 1);
+        QCOMPARE(probe->refreshes, 1);
     }
 
     void greedyStepWithoutUniverseAsksForIt_data() {
@@ -341,26 +291,26 @@ class AuxToolsTest : public QObject {
     void greedyStepWithoutUniverseAsksForIt() {
         QFETCH(int, id);
         SetBet({1, 2});
-        Click(id);
+        ClickHidden(id);
         QCOMPARE(
-            messages,
+            probe->MessageTexts(),
             QStringList{QStringLiteral("Primero hay que crear el universo con el botón \"B\".")});
         QCOMPARE(dialog->Bet().Count(), 2);
         QCOMPARE(dialog->Bet().covered, 0);
         QVERIFY(dialog->Universe() == nullptr);
-        QCOMPARE(refreshes, 0);
+        QCOMPARE(probe->refreshes, 0);
     }
 
     void makeUniverseShowsItsCountAtTheNextRefresh() {
         Edit(1079)->setText(QStringLiteral("antes"));
-        Click(1070);
+        ClickHidden(1070);
         QVERIFY(dialog->Universe() != nullptr);
         QCOMPARE(dialog->Universe()->Count(), kAllColumns);
-        QCOMPARE(refreshes, 0);
-        QVERIFY(!waitSeen);
-        QCOMPARE(ControlOf<QProgressBar>(*dialog, 1014)->value(), 0);
+        QCOMPARE(probe->refreshes, 0);
+        QVERIFY(!probe->waitSeen);
+        QCOMPARE(Bar()->value(), 0);
         QCOMPARE(Edit(1079)->text(), QStringLiteral("antes"));
-        Click(1042);
+        ClickHidden(1042);
         QCOMPARE(Edit(1079)->text(), QString::number(kAllColumns));
     }
 
@@ -379,8 +329,8 @@ class AuxToolsTest : public QObject {
         QFETCH(int, id);
         QFETCH(int, distance);
         QFETCH(int, covered);
-        Click(1070);
-        Click(id);
+        ClickHidden(1070);
+        ClickHidden(id);
         const CColumnSet& bet = dialog->Bet();
         QCOMPARE(bet.Count(), 1);
         // The best column of the constructed forecast: all 1s, scored 100.
@@ -390,7 +340,7 @@ class AuxToolsTest : public QObject {
         QCOMPARE(bet.covered, covered);
         QCOMPARE(Edit(1076)->text(), QString::number(covered));
 
-        Click(id);
+        ClickHidden(id);
         QCOMPARE(bet.Count(), 2);
         QVERIFY(Distance(bet[1], bet[0]) > distance);
         int marked = 0;
@@ -398,79 +348,79 @@ class AuxToolsTest : public QObject {
             marked += column.marked;
         }
         QCOMPARE(bet.covered, marked);
-        QVERIFY(messages.isEmpty());
-        QCOMPARE(refreshes, 2);
+        QVERIFY(probe->messages.isEmpty());
+        QCOMPARE(probe->refreshes, 2);
     }
 
     void greedyStepOnAnExhaustedUniverse() {
         // A universe of one column scored above 0 and one scored 0.
-        SetColumns({Scored(CColumn(8), 0), Scored(CColumn(9), 50)});
-        Click(1080);
+        SetColumns({Scored(8, 0), Scored(9, 50)});
+        ClickHidden(1080);
         QCOMPARE(dialog->Bet().Count(), 0);
-        Click(1039);
+        ClickHidden(1039);
         QCOMPARE(dialog->Bet().Count(), 1);
         QCOMPARE(dialog->Bet()[0].Index(), 9);
-        QVERIFY(messages.isEmpty());
+        QVERIFY(probe->messages.isEmpty());
 
-        Click(1039);
-        QCOMPARE(messages, QStringList{QStringLiteral("todo explorado")});
+        ClickHidden(1039);
+        QCOMPARE(probe->MessageTexts(), QStringList{QStringLiteral("todo explorado")});
         QCOMPARE(dialog->Bet().Count(), 1);
         QCOMPARE(dialog->Bet().covered, 1);
-        QCOMPARE(refreshes, 3);
+        QCOMPARE(probe->refreshes, 3);
     }
 
     void profitableKeepsExpectationsAboveOne() {
         for (auto& row : expectationTable.rows) {
             row = {150, 100, 50};
         }
-        SetColumns({FromSigns("11111111111111"), FromSigns("XXXXXXXXXXXXXX"),
-                    FromSigns("X1111111111111"), FromSigns("22222222222222"),
-                    FromSigns("2X111111111111")});
-        Click(1078);
+        SetColumns({ColumnOf("11111111111111"), ColumnOf("XXXXXXXXXXXXXX"),
+                    ColumnOf("X1111111111111"), ColumnOf("22222222222222"),
+                    ColumnOf("2X111111111111")});
+        ClickHidden(1078);
         const CColumnSet& bet = dialog->Bet();
         QCOMPARE(bet.Count(), 3);
-        QCOMPARE(Signs(bet[0]), std::string("11111111111111"));
-        QCOMPARE(Signs(bet[1]), std::string("X1111111111111"));
-        QCOMPARE(Signs(bet[2]), std::string("2X111111111111"));
-        QVERIFY(waitDuringRefresh);
+        QCOMPARE(SignsOf(bet[0]), std::string("11111111111111"));
+        QCOMPARE(SignsOf(bet[1]), std::string("X1111111111111"));
+        QCOMPARE(SignsOf(bet[2]), std::string("2X111111111111"));
+        QVERIFY(probe->waitDuringRefresh);
     }
 
     void profitableEmptiesABetAtOrBelowOne() {
         // The constructed expectation table: every column well below 1.0.
         SetBet({0, 1, 4'782'968});
-        Click(1078);
+        ClickHidden(1078);
         QCOMPARE(dialog->Bet().Count(), 0);
     }
 
     void swapExchangesBetAndUniverse() {
-        Click(1070);
+        ClickHidden(1070);
         SetBet({5, 6, 7});
-        Click(1080);
+        ClickHidden(1080);
         QCOMPARE(dialog->Bet().Count(), kAllColumns);
         QCOMPARE(dialog->Universe()->Count(), 3);
         QCOMPARE(Edit(1079)->text(), QStringLiteral("3"));
-        QCOMPARE(ControlOf<QLabel>(*dialog, 1059)->text(), QStringLiteral("4782969 cols."));
-        QCOMPARE(refreshes, 1);
+        QCOMPARE(Label(1059)->text(), QStringLiteral("4782969 cols."));
+        QCOMPARE(probe->refreshes, 1);
     }
 
     void swapWithoutUniverseMakesTheBetTheUniverse() {
         SetBet({5, 6, 7});
-        Click(1080);
+        ClickHidden(1080);
         QCOMPARE(dialog->Bet().Count(), 0);
         QVERIFY(dialog->Universe() != nullptr);
         QCOMPARE(dialog->Universe()->Count(), 3);
         QCOMPARE((*dialog->Universe())[2].Index(), 7);
         QCOMPARE(Edit(1079)->text(), QStringLiteral("3"));
-        QCOMPARE(refreshes, 1);
+        QCOMPARE(probe->refreshes, 1);
     }
 
     void importAndTypingDoNothing() {
         SetBet({5, 6});
         Type(1028, QStringLiteral("X2"));
-        Click(1077);
+        ClickHidden(1077);
         QCOMPARE(dialog->Bet().Count(), 2);
-        QCOMPARE(refreshes, 0);
-        QVERIFY(messages.isEmpty());
+        QCOMPARE(probe->refreshes, 0);
+        QVERIFY(probe->messages.isEmpty());
     }
 
     void waitCursorAndRefreshFollowTheCommandPattern_data() {
@@ -492,22 +442,22 @@ class AuxToolsTest : public QObject {
         QFETCH(int, id);
         QFETCH(bool, refresh);
         QFETCH(bool, wait);
-        SetColumns({Scored(CColumn(3), 50)});
-        Click(1080);  // a universe of one column
-        SetColumns({Scored(CColumn(3), 50), Scored(CColumn(4), 40)});
-        list->topLevelItem(1)->setSelected(true);
-        Click(id);
-        QCOMPARE(refreshes, refresh ? 1 : 0);
-        QCOMPARE(waitSeen, wait);
+        SetColumns({Scored(3, 50)});
+        ClickHidden(1080);  // a universe of one column
+        SetColumns({Scored(3, 50), Scored(4, 40)});
+        List()->topLevelItem(1)->setSelected(true);
+        ClickHidden(id);
+        QCOMPARE(probe->refreshes, refresh ? 1 : 0);
+        QCOMPARE(probe->waitSeen, wait);
         QVERIFY(QGuiApplication::overrideCursor() == nullptr);
     }
 
     void hiddenControlsStayHidden() {
         SetBet({1, 2});
-        list->topLevelItem(0)->setSelected(true);
+        List()->topLevelItem(0)->setSelected(true);
         for (const int id : {1004, 1029, 1030, 1042, 1049, 1013, 1047, 1069, 1051, 1070, 1039,
                              1034, 1073, 1074, 1075, 1072, 1078, 1080, 1077, 1037, 1071}) {
-            Click(id);
+            ClickHidden(id);
         }
         for (const int id :
              {1004, 1005, 1028, 1029, 1042, 1049, 1013, 1037, 1071, 1030, 1031, 1047, 1069, 1051,
@@ -517,54 +467,6 @@ class AuxToolsTest : public QObject {
         QVERIFY(!Edit(1076)->isEnabled());
         QVERIFY(!Edit(1079)->isEnabled());
     }
-
-  private:
-    static CColumn Scored(CColumn column, int score) {
-        column.score = score;
-        return column;
-    }
-
-    // Replaces the bet by the columns of these indices, scored from the
-    // forecast, and refreshes the list; the probes start from zero.
-    void SetBet(std::initializer_list<int> indices) {
-        std::vector<CColumn> columns;
-        for (const int index : indices) {
-            CColumn column(index);
-            column.score = column.ComputeScore(forecastTable);
-            columns.push_back(column);
-        }
-        SetColumns(columns);
-    }
-
-    void SetColumns(const std::vector<CColumn>& columns) {
-        CColumnSet& bet = dialog->Bet();
-        bet.Truncate(0);
-        for (const CColumn& column : columns) {
-            bet.AppendNoGrow(column);
-        }
-        dialog->RefreshColumnList();
-        refreshes = 0;
-        waitDuringRefresh = false;
-        waitSeen = false;
-    }
-
-    void Click(int id) {
-        auto* button = ControlOf<QAbstractButton>(*dialog, id);
-        QVERIFY(button != nullptr);
-        button->click();
-    }
-
-    QLineEdit* Edit(int id) { return ControlOf<QLineEdit>(*dialog, id); }
-
-    void Type(int id, const QString& text) { Edit(id)->setText(text); }
-
-    std::unique_ptr<ScopedEmptyWorkingDirectory> workingDirectory;
-    std::unique_ptr<CLumoDlg> dialog;
-    QTreeWidget* list = nullptr;
-    int refreshes = 0;
-    bool waitDuringRefresh = false;
-    bool waitSeen = false;
-    QStringList messages;
 };
 
 QTEST_MAIN(AuxToolsTest)

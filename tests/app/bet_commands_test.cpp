@@ -1,9 +1,7 @@
 // The bet file commands of steps 1 and 6 through their buttons: save, open
 // and copy, with the file dialogs answered by the test.
-#include <QAbstractButton>
 #include <QClipboard>
 #include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QMimeData>
 #include <QTreeWidget>
@@ -11,23 +9,11 @@
 #include <memory>
 #include <vector>
 
-#include "app/file_dialog.h"
-#include "app/lumo_dlg.h"
-#include "command_probe.h"
-#include "window_test_support.h"
+#include "dialog_test_case.h"
+#include "file_contents.h"
+#include "seam_answerers.h"
 
 namespace {
-
-QByteArray ReadFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
-}
-
-void WriteFile(const QString& path, const QByteArray& content) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(content), content.size());
-}
 
 QByteArray ClipboardText() {
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
@@ -36,38 +22,31 @@ QByteArray ClipboardText() {
 
 }  // namespace
 
-class BetCommandsTest : public QObject {
+class BetCommandsTest : public DialogTestCase {
     Q_OBJECT
 
   private Q_SLOTS:
     void init() {
-        workingDirectory = std::make_unique<ScopedEmptyWorkingDirectory>();
-        dialog = std::make_unique<CLumoDlg>();
-        probe = std::make_unique<CommandProbe>(*dialog);
-        requests.clear();
-        SetFileDialogAnswerer([this](const FileDialogRequest& request) {
-            requests.append(request);
-            return answer;
-        });
+        OpenDialog();
+        fileDialog = std::make_unique<FileDialogRecorder>();
     }
 
     void cleanup() {
-        SetFileDialogAnswerer({});
-        probe.reset();
-        dialog.reset();
-        workingDirectory.reset();
+        fileDialog.reset();
+        CloseDialog();
     }
 
     void saveAsksForTheBetFileAndWritesIt() {
         SetBet({0, 1, 4'782'968});
-        answer = Path(QStringLiteral("apuesta.txt"));
+        fileDialog->answer = Path(QStringLiteral("apuesta.txt"));
         Click(1082);
-        QCOMPARE(requests.size(), 1);
-        QCOMPARE(requests.front().mode, FileDialogMode::kSave);
-        QCOMPARE(requests.front().proposedName, QStringLiteral("apuesta.txt"));
-        QCOMPARE(requests.front().filters, (QStringList{QStringLiteral("Archivo de texto (*.txt)"),
-                                                        QStringLiteral("All Files (*.*)")}));
-        QCOMPARE(ReadFile(answer),
+        QCOMPARE(fileDialog->requests.size(), 1);
+        QCOMPARE(fileDialog->requests.front().mode, FileDialogMode::kSave);
+        QCOMPARE(fileDialog->requests.front().proposedName, QStringLiteral("apuesta.txt"));
+        QCOMPARE(fileDialog->requests.front().filters,
+                 (QStringList{QStringLiteral("Archivo de texto (*.txt)"),
+                              QStringLiteral("All Files (*.*)")}));
+        QCOMPARE(ReadFile(fileDialog->answer),
                  QByteArray("3\r\n11111111111111\r\nX1111111111111\r\n22222222222222\r\n"));
         QCOMPARE(dialog->Bet().Count(), 3);
         QCOMPARE(probe->refreshes, 0);
@@ -76,24 +55,24 @@ class BetCommandsTest : public QObject {
     }
 
     void emptyBetIsSavedAsThreeBytes() {
-        answer = Path(QStringLiteral("vacia"));
+        fileDialog->answer = Path(QStringLiteral("vacia"));
         Click(1082);
-        QCOMPARE(ReadFile(answer), QByteArray("0\r\n"));
+        QCOMPARE(ReadFile(fileDialog->answer), QByteArray("0\r\n"));
     }
 
     void saveReplacesAnEarlierFile() {
-        answer = Path(QStringLiteral("apuesta.txt"));
-        WriteFile(answer, QByteArray(1000, 'a'));
+        fileDialog->answer = Path(QStringLiteral("apuesta.txt"));
+        WriteFile(fileDialog->answer, QByteArray(1000, 'a'));
         SetBet({1});
         Click(1082);
-        QCOMPARE(ReadFile(answer), QByteArray("1\r\nX1111111111111\r\n"));
+        QCOMPARE(ReadFile(fileDialog->answer), QByteArray("1\r\nX1111111111111\r\n"));
     }
 
     void cancelledSaveWritesNothing() {
         SetBet({1});
-        answer.clear();
+        fileDialog->answer.clear();
         Click(1082);
-        QCOMPARE(requests.size(), 1);
+        QCOMPARE(fileDialog->requests.size(), 1);
         QVERIFY(QDir::current().entryList(QDir::Files | QDir::Hidden).isEmpty());
         QVERIFY(probe->messages.isEmpty());
     }
@@ -115,12 +94,12 @@ class BetCommandsTest : public QObject {
         QVERIFY(QDir::current().mkdir(QStringLiteral("carpeta")));
         WriteFile(Path(QStringLiteral("apuesta.txt")), "2\r\n");
         SetBet({5, 6});
-        answer = Path(name);
+        fileDialog->answer = Path(name);
         Click(1082);
         QCOMPARE(probe->MessageTexts(),
                  QStringList{QStringLiteral("No se ha podido grabar la apuesta en «%1»: %2. Si el "
                                             "archivo ya existía, no ha cambiado.")
-                                 .arg(QDir::toNativeSeparators(answer), reason)});
+                                 .arg(QDir::toNativeSeparators(fileDialog->answer), reason)});
         QCOMPARE(ReadFile(Path(QStringLiteral("apuesta.txt"))), QByteArray("2\r\n"));
         QCOMPARE(dialog->Bet().Count(), 2);
         QCOMPARE(probe->refreshes, 0);
@@ -133,14 +112,14 @@ class BetCommandsTest : public QObject {
         }
         SetBet(indices);
         dialog->Bet()[3].marked = 1;
-        answer = Path(QStringLiteral("ida.txt"));
+        fileDialog->answer = Path(QStringLiteral("ida.txt"));
         Click(1082);
 
         dialog->Bet().Truncate(0);
         probe->Reset();
         Click(1001);
-        QCOMPARE(requests.back().mode, FileDialogMode::kOpen);
-        QCOMPARE(requests.back().proposedName, QStringLiteral("apuesta.txt"));
+        QCOMPARE(fileDialog->requests.back().mode, FileDialogMode::kOpen);
+        QCOMPARE(fileDialog->requests.back().proposedName, QStringLiteral("apuesta.txt"));
         const CColumnSet& bet = dialog->Bet();
         QCOMPARE(bet.Count(), 700);
         for (int i = 0; i < 700; ++i) {
@@ -150,15 +129,15 @@ class BetCommandsTest : public QObject {
         }
         QCOMPARE(probe->refreshes, 1);
         QVERIFY(!probe->waitSeen);
-        QCOMPARE(ControlOf<QLabel>(*dialog, 1059)->text(), QStringLiteral("700 cols."));
-        QCOMPARE(ControlOf<QTreeWidget>(*dialog, 1046)->topLevelItemCount(), 500);
+        QCOMPARE(Label(1059)->text(), QStringLiteral("700 cols."));
+        QCOMPARE(List()->topLevelItemCount(), 500);
         QVERIFY(probe->messages.isEmpty());
     }
 
     void openingTwiceDoublesTheBet() {
         WriteFile(Path(QStringLiteral("dos.txt")), "2\r\n1X21X21X21X21X\r\n22222222222222\r\n");
         SetBet({0});
-        answer = Path(QStringLiteral("dos.txt"));
+        fileDialog->answer = Path(QStringLiteral("dos.txt"));
         Click(1001);
         Click(1001);
         const CColumnSet& bet = dialog->Bet();
@@ -172,7 +151,7 @@ class BetCommandsTest : public QObject {
 
     void cancelledOpenChangesNothing() {
         SetBet({4, 5});
-        answer.clear();
+        fileDialog->answer.clear();
         Click(1001);
         QCOMPARE(dialog->Bet().Count(), 2);
         QCOMPARE(probe->refreshes, 0);
@@ -204,9 +183,9 @@ class BetCommandsTest : public QObject {
         QFETCH(QByteArray, content);
         QFETCH(int, added);
         QFETCH(QString, message);
-        answer = Path(QStringLiteral("leida.txt"));
+        fileDialog->answer = Path(QStringLiteral("leida.txt"));
         if (content != "-") {
-            WriteFile(answer, content);
+            WriteFile(fileDialog->answer, content);
         }
         SetBet({7});
         Click(1001);
@@ -217,7 +196,7 @@ class BetCommandsTest : public QObject {
             QVERIFY(probe->messages.isEmpty());
         } else {
             QCOMPARE(probe->MessageTexts(),
-                     QStringList{message.arg(QDir::toNativeSeparators(answer))});
+                     QStringList{message.arg(QDir::toNativeSeparators(fileDialog->answer))});
             QCOMPARE(probe->messages.front().buttons, MessageButtons::kOk);
         }
     }
@@ -262,34 +241,9 @@ class BetCommandsTest : public QObject {
     }
 
   private:
-    // Replaces the bet by the columns of these indices, scored from the
-    // forecast, and refreshes; the probe starts anew.
-    void SetBet(const std::vector<int>& indices) {
-        CColumnSet& bet = dialog->Bet();
-        bet.Truncate(0);
-        for (const int index : indices) {
-            CColumn column(index);
-            column.score = column.ComputeScore(forecastTable);
-            bet.AppendNoGrow(column);
-        }
-        dialog->RefreshColumnList();
-        probe->Reset();
-    }
-
-    void Click(int id) {
-        auto* button = ControlOf<QAbstractButton>(*dialog, id);
-        QVERIFY(button != nullptr);
-        QVERIFY(!button->isHidden());
-        button->click();
-    }
-
     static QString Path(const QString& name) { return QDir::current().absoluteFilePath(name); }
 
-    std::unique_ptr<ScopedEmptyWorkingDirectory> workingDirectory;
-    std::unique_ptr<CLumoDlg> dialog;
-    std::unique_ptr<CommandProbe> probe;
-    QString answer;
-    QList<FileDialogRequest> requests;
+    std::unique_ptr<FileDialogRecorder> fileDialog;
 };
 
 QTEST_MAIN(BetCommandsTest)

@@ -5,55 +5,22 @@
 #include <QLineEdit>
 #include <QTreeWidget>
 #include <QtTest>
-#include <memory>
 
 #include "app/column_list.h"
-#include "app/lumo_dlg.h"
-#include "app/message_box.h"
+#include "dialog_test_case.h"
 #include "forecast/forecast_table.h"
-#include "window_test_support.h"
+#include "tests/core/test_support.h"
 
-namespace {
-
-// Column index i as a column carrying `score`.
-CColumn ScoredColumn(std::int32_t index, std::int32_t score) {
-    CColumn column(index);
-    column.score = score;
-    return column;
-}
-
-QStringList ColumnTexts(const QTreeWidget& list, int column) {
-    QStringList texts;
-    for (int row = 0; row < list.topLevelItemCount(); ++row) {
-        texts << list.topLevelItem(row)->text(column);
-    }
-    return texts;
-}
-
-}  // namespace
-
-class ColumnListTest : public QObject {
+class ColumnListTest : public DialogTestCase {
     Q_OBJECT
 
   private Q_SLOTS:
     void init() {
-        workingDirectory = std::make_unique<ScopedEmptyWorkingDirectory>();
-        dialog = std::make_unique<CLumoDlg>();
-        list = ControlOf<QTreeWidget>(*dialog, 1046);
-        dialog->show();
-        QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
-        messages.clear();
-        SetMessageAnswerer([this](const MessageRequest& request) {
-            messages << request.text;
-            return MessageAnswer::kOk;
-        });
+        OpenDialog(DialogDisplay::kExposed);
+        list = List();
     }
 
-    void cleanup() {
-        SetMessageAnswerer({});
-        dialog.reset();
-        workingDirectory.reset();
-    }
+    void cleanup() { CloseDialog(); }
 
     void headersAndWidths() {
         QCOMPARE(list->columnCount(), 3);
@@ -81,7 +48,7 @@ class ColumnListTest : public QObject {
         QFETCH(int, count);
         QFETCH(int, rows);
         for (int i = 0; i < count; ++i) {
-            dialog->Bet().Append(ScoredColumn(kAllColumns - 1 - i, i % 101));
+            dialog->Bet().Append(Scored(kAllColumns - 1 - i, i % 101));
         }
         dialog->RefreshColumnList();
 
@@ -92,8 +59,8 @@ class ColumnListTest : public QObject {
             QCOMPARE(item->text(2), QString::number(row));
             QCOMPARE(item->text(1), QString::number(row % 101));
         }
-        QCOMPARE(ControlOf<QLabel>(*dialog, 1059)->text(), QStringLiteral("%1 cols.").arg(count));
-        QCOMPARE(ControlOf<QLineEdit>(*dialog, 1005)->text(), QString::number(count));
+        QCOMPARE(Label(1059)->text(), QStringLiteral("%1 cols.").arg(count));
+        QCOMPARE(Edit(1005)->text(), QString::number(count));
     }
 
     void rowShowsTheColumnsSigns() {
@@ -113,18 +80,18 @@ class ColumnListTest : public QObject {
         dialog->RefreshColumnList();
         QCOMPARE(list->topLevelItemCount(), 500);
         QCOMPARE(list->topLevelItem(499)->text(2), QStringLiteral("499"));
-        QCOMPARE(ControlOf<QLabel>(*dialog, 1059)->text(), QStringLiteral("4782969 cols."));
-        QCOMPARE(ControlOf<QLineEdit>(*dialog, 1005)->text(), QStringLiteral("4782969"));
+        QCOMPARE(Label(1059)->text(), QStringLiteral("4782969 cols."));
+        QCOMPARE(Edit(1005)->text(), QStringLiteral("4782969"));
     }
 
     void scoresSortAsTextsDescending() {
         for (const int score : {100, 87, 9, 87, 100}) {
-            dialog->Bet().Append(ScoredColumn(dialog->Bet().Count(), score));
+            dialog->Bet().Append(Scored(dialog->Bet().Count(), score));
         }
         dialog->RefreshColumnList();
         ClickHeader(1);
         QCOMPARE(sortColumn, 1);
-        QCOMPARE(ColumnTexts(*list, 1), (QStringList{"9", "87", "87", "100", "100"}));
+        QCOMPARE(RowTexts(*list, 1), (QStringList{"9", "87", "87", "100", "100"}));
         // Keys travel with their rows.
         for (int row = 0; row < list->topLevelItemCount(); ++row) {
             const QTreeWidgetItem* item = list->topLevelItem(row);
@@ -135,11 +102,11 @@ class ColumnListTest : public QObject {
 
     void indexesSortAsTextsAndAgainTheSame() {
         for (int i = 0; i < 120; ++i) {
-            dialog->Bet().Append(ScoredColumn(i, 50));
+            dialog->Bet().Append(Scored(i, 50));
         }
         dialog->RefreshColumnList();
         ClickHeader(2);
-        const QStringList once = ColumnTexts(*list, 2);
+        const QStringList once = RowTexts(*list, 2);
         QCOMPARE(once.mid(0, 11),
                  (QStringList{"99", "98", "97", "96", "95", "94", "93", "92", "91", "90", "9"}));
         QVERIFY(once.indexOf("99") < once.indexOf("100"));
@@ -147,15 +114,15 @@ class ColumnListTest : public QObject {
         QVERIFY(once.indexOf("10") < once.indexOf("1"));
         QCOMPARE(once.last(), QStringLiteral("0"));
         ClickHeader(2);
-        QCOMPARE(ColumnTexts(*list, 2), once);
+        QCOMPARE(RowTexts(*list, 2), once);
         for (int position = 0; position < list->topLevelItemCount(); ++position) {
             QCOMPARE(rowOfKey.at(RowKey(*list->topLevelItem(position))), position);
         }
     }
 
     void compareRowsLooksAtTheFirst49Bytes() {
-        dialog->Bet().Append(ScoredColumn(0, 0));
-        dialog->Bet().Append(ScoredColumn(1, 0));
+        dialog->Bet().Append(Scored(0, 0));
+        dialog->Bet().Append(Scored(1, 0));
         dialog->RefreshColumnList();
         list->topLevelItem(0)->setText(1, QString(49, 'a') + "b");
         list->topLevelItem(1)->setText(1, QString(49, 'a') + "c");
@@ -174,13 +141,13 @@ class ColumnListTest : public QObject {
 
     void refreshRestoresBetOrderAndClearsTheSelection() {
         for (const int score : {5, 70, 300}) {
-            dialog->Bet().Append(ScoredColumn(dialog->Bet().Count(), score));
+            dialog->Bet().Append(Scored(dialog->Bet().Count(), score));
         }
         dialog->RefreshColumnList();
         ClickHeader(1);
         list->topLevelItem(0)->setSelected(true);
         dialog->RefreshColumnList();
-        QCOMPARE(ColumnTexts(*list, 2), (QStringList{"0", "1", "2"}));
+        QCOMPARE(RowTexts(*list, 2), (QStringList{"0", "1", "2"}));
         QVERIFY(list->selectedItems().isEmpty());
     }
 
@@ -193,9 +160,7 @@ class ColumnListTest : public QObject {
         // Factors 1.00 for 1, 2.00 for X, 0.50 for 2: a column's expectation
         // is 2 to the power of its Xs less its 2s.
         const CForecastTable savedExpectation = expectationTable;
-        for (auto& row : expectationTable.rows) {
-            row = {100, 200, 50};
-        }
+        expectationTable = TableOf({100, 200, 50});
         const char* columns[] = {"11111111111111", "X1111111111111", "XX111111111111",
                                  "21111111111111"};
         const int scores[] = {30, 100, 9, 87};
@@ -212,17 +177,17 @@ class ColumnListTest : public QObject {
         DoubleClickRow(1);
         DoubleClickRow(3);
         expectationTable = savedExpectation;
-        QCOMPARE(messages, (QStringList{"4.000", "0.500", "2.000"}));
+        QCOMPARE(probe->MessageTexts(), (QStringList{"4.000", "0.500", "2.000"}));
     }
 
     void doubleClickBelowTheRowsShowsNothing() {
-        dialog->Bet().Append(ScoredColumn(0, 1));
+        dialog->Bet().Append(Scored(0, 1));
         dialog->RefreshColumnList();
         const QPoint belowTheRows(10, list->viewport()->height() - 3);
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, belowTheRows);
         QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, belowTheRows);
         dialog->OnListDoubleClick(nullptr);
-        QVERIFY(messages.isEmpty());
+        QVERIFY(probe->messages.isEmpty());
     }
 
   private:
@@ -239,10 +204,7 @@ class ColumnListTest : public QObject {
         QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, center);
     }
 
-    std::unique_ptr<ScopedEmptyWorkingDirectory> workingDirectory;
-    std::unique_ptr<CLumoDlg> dialog;
     QTreeWidget* list = nullptr;
-    QStringList messages;
 };
 
 QTEST_MAIN(ColumnListTest)

@@ -5,13 +5,11 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QtTest>
-#include <memory>
 #include <stdexcept>
 
-#include "app/lumo_dlg.h"
 #include "app/wait_cursor.h"
 #include "core/progress.h"
-#include "window_test_support.h"
+#include "dialog_test_case.h"
 
 namespace {
 
@@ -29,29 +27,18 @@ class PaintCounter : public QObject {
     }
 };
 
-bool WaitCursorShown() {
-    const QCursor* cursor = QGuiApplication::overrideCursor();
-    return cursor != nullptr && cursor->shape() == Qt::WaitCursor;
-}
-
 }  // namespace
 
-class CommandPatternTest : public QObject {
+class CommandPatternTest : public DialogTestCase {
     Q_OBJECT
 
   private Q_SLOTS:
     void init() {
-        workingDirectory = std::make_unique<ScopedEmptyWorkingDirectory>();
-        dialog = std::make_unique<CLumoDlg>();
-        bar = ControlOf<QProgressBar>(*dialog, 1014);
-        dialog->show();
-        QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
+        OpenDialog(DialogDisplay::kExposed);
+        bar = Bar();
     }
 
-    void cleanup() {
-        dialog.reset();
-        workingDirectory.reset();
-    }
+    void cleanup() { CloseDialog(); }
 
     void progressRepaintsTheBarAtOnce() {
         PaintCounter counter;
@@ -106,7 +93,7 @@ class CommandPatternTest : public QObject {
                            });
         QCOMPARE(cursorDuringCommand, wait);
         QVERIFY(QGuiApplication::overrideCursor() == nullptr);
-        QCOMPARE(ControlOf<QLabel>(*dialog, 1059)->text(), QStringLiteral("1 cols."));
+        QCOMPARE(Label(1059)->text(), QStringLiteral("1 cols."));
         QCOMPARE(bar->value(), 0);
     }
 
@@ -130,8 +117,6 @@ class CommandPatternTest : public QObject {
     }
 
   private:
-    std::unique_ptr<ScopedEmptyWorkingDirectory> workingDirectory;
-    std::unique_ptr<CLumoDlg> dialog;
     QProgressBar* bar = nullptr;
 };
 

@@ -1,65 +1,27 @@
 #pragma once
 
-#include <QAbstractItemModel>
-#include <QCursor>
-#include <QGuiApplication>
 #include <QList>
 #include <QObject>
-#include <QProgressBar>
-#include <QTreeWidget>
+#include <QStringList>
 
-#include "app/lumo_dlg.h"
 #include "app/message_box.h"
-#include "window_test_support.h"
+
+class CLumoDlg;
 
 // Watches the commands of a main dialog for a test: the refreshes of the
 // column list (each rebuilds its model), whether the wait cursor was on
-// during one or while the progress bar moved, the positions the bar took,
-// and the message boxes, which it answers with `answer` (OK for a box
-// without a question).
+// during one or while the progress bar moved or a message showed, the
+// positions the bar took, and the message boxes, which it answers with
+// `answer` (OK for a box without a question) until it dies.
 class CommandProbe : public QObject {
   public:
-    explicit CommandProbe(CLumoDlg& dialog) {
-        auto* list = ControlOf<QTreeWidget>(dialog, 1046);
-        connect(list->model(), &QAbstractItemModel::modelReset, this, [this] {
-            ++refreshes;
-            waitDuringRefresh = WaitCursorShown();
-            waitSeen = waitSeen || waitDuringRefresh;
-        });
-        connect(ControlOf<QProgressBar>(dialog, 1014), &QProgressBar::valueChanged, this,
-                [this](int value) {
-                    positions.append(value);
-                    waitSeen = waitSeen || WaitCursorShown();
-                });
-        SetMessageAnswerer([this](const MessageRequest& request) {
-            messages.append(request);
-            waitSeen = waitSeen || WaitCursorShown();
-            return request.buttons == MessageButtons::kYesNo ? answer : MessageAnswer::kOk;
-        });
-    }
-    ~CommandProbe() override { SetMessageAnswerer({}); }
+    explicit CommandProbe(CLumoDlg& dialog);
+    ~CommandProbe() override;
 
     // Forgets everything seen so far.
-    void Reset() {
-        refreshes = 0;
-        waitDuringRefresh = false;
-        waitSeen = false;
-        positions.clear();
-        messages.clear();
-    }
+    void Reset();
 
-    QStringList MessageTexts() const {
-        QStringList texts;
-        for (const MessageRequest& request : messages) {
-            texts.append(request.text);
-        }
-        return texts;
-    }
-
-    static bool WaitCursorShown() {
-        const QCursor* cursor = QGuiApplication::overrideCursor();
-        return cursor != nullptr && cursor->shape() == Qt::WaitCursor;
-    }
+    QStringList MessageTexts() const;
 
     MessageAnswer answer = MessageAnswer::kYes;
     int refreshes = 0;
@@ -68,3 +30,6 @@ class CommandProbe : public QObject {
     QList<int> positions;
     QList<MessageRequest> messages;
 };
+
+// Whether the wait cursor is showing.
+bool WaitCursorShown();

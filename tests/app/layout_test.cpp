@@ -11,12 +11,10 @@
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QtTest>
-#include <memory>
 #include <vector>
 
 #include "app/dialog_units.h"
-#include "app/lumo_dlg.h"
-#include "window_test_support.h"
+#include "dialog_test_case.h"
 
 namespace {
 
@@ -227,22 +225,16 @@ std::vector<QWidget*> Controls(const QWidget& dialog) {
 
 }  // namespace
 
-class LayoutTest : public QObject {
+class LayoutTest : public DialogTestCase {
     Q_OBJECT
 
   private Q_SLOTS:
     void initTestCase() {
-        workingDirectory = std::make_unique<ScopedEmptyWorkingDirectory>();
-        dialog = std::make_unique<CLumoDlg>();
-        dialog->show();
-        QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
+        OpenDialog(DialogDisplay::kExposed);
         units = MeasureBaseUnits(dialog->font());
     }
 
-    void cleanupTestCase() {
-        dialog.reset();
-        workingDirectory.reset();
-    }
+    void cleanupTestCase() { CloseDialog(); }
 
     void unitConversionRoundsToNearestPixel() {
         QCOMPARE(BaseWidthFromLetters(333), 6);
@@ -300,13 +292,13 @@ class LayoutTest : public QObject {
     void noControlBeyondTheLayout() { QCOMPARE(Controls(*dialog).size(), std::size(kLayout)); }
 
     void creditAndAddress() {
-        const QStringList credit = ControlOf<QLabel>(*dialog, 1081)->text().split('\n');
+        const QStringList credit = Label(1081)->text().split('\n');
         QCOMPARE(credit.size(), 2);
         QVERIFY(!credit[0].isEmpty());
         QCOMPARE(credit[1], QStringLiteral("Versión 2.0 "));
-        QVERIFY(ControlOf<QLabel>(*dialog, 1083)->text().startsWith(QStringLiteral("https://")));
-        QVERIFY(ControlOf<QLabel>(*dialog, 1081)->alignment().testFlag(Qt::AlignHCenter));
-        QVERIFY(ControlOf<QLabel>(*dialog, 1083)->alignment().testFlag(Qt::AlignHCenter));
+        QVERIFY(Label(1083)->text().startsWith(QStringLiteral("https://")));
+        QVERIFY(Label(1081)->alignment().testFlag(Qt::AlignHCenter));
+        QVERIFY(Label(1083)->alignment().testFlag(Qt::AlignHCenter));
     }
 
     void tabOrderFollowsTheLayout() {
@@ -400,8 +392,6 @@ class LayoutTest : public QObject {
         return nullptr;
     }
 
-    std::unique_ptr<ScopedEmptyWorkingDirectory> workingDirectory;
-    std::unique_ptr<CLumoDlg> dialog;
     DialogBaseUnits units{};
 };
 

@@ -9,10 +9,8 @@
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QtTest>
-#include <memory>
 
-#include "app/lumo_dlg.h"
-#include "window_test_support.h"
+#include "dialog_test_case.h"
 
 namespace {
 
@@ -22,20 +20,16 @@ int ThreadNice() {
 
 }  // namespace
 
-class StartupTest : public QObject {
+class StartupTest : public DialogTestCase {
     Q_OBJECT
 
   private Q_SLOTS:
     void initTestCase() {
         niceBeforeStart = ThreadNice();
-        workingDirectory = std::make_unique<ScopedEmptyWorkingDirectory>();
-        dialog = std::make_unique<CLumoDlg>();
+        OpenDialog();
     }
 
-    void cleanupTestCase() {
-        dialog.reset();
-        workingDirectory.reset();
-    }
+    void cleanupTestCase() { CloseDialog(); }
 
     void windowIsTheFixedBrelmDialog() {
         QCOMPARE(dialog->windowTitle(), QStringLiteral("Brelm"));
@@ -51,12 +45,12 @@ class StartupTest : public QObject {
     }
 
     void emptyBetIsListed() {
-        QCOMPARE(ControlOf<QTreeWidget>(*dialog, 1046)->topLevelItemCount(), 0);
-        QCOMPARE(ControlOf<QLabel>(*dialog, 1059)->text(), QStringLiteral("0 cols."));
-        QCOMPARE(ControlOf<QLineEdit>(*dialog, 1005)->text(), QStringLiteral("0"));
-        QCOMPARE(ControlOf<QLineEdit>(*dialog, 1076)->text(), QStringLiteral("0"));
+        QCOMPARE(List()->topLevelItemCount(), 0);
+        QCOMPARE(Label(1059)->text(), QStringLiteral("0 cols."));
+        QCOMPARE(Edit(1005)->text(), QStringLiteral("0"));
+        QCOMPARE(Edit(1076)->text(), QStringLiteral("0"));
         // No universe yet: its count field keeps its empty text.
-        QCOMPARE(ControlOf<QLineEdit>(*dialog, 1079)->text(), QString());
+        QCOMPARE(Edit(1079)->text(), QString());
         QCOMPARE(dialog->Bet().Count(), 0);
         QVERIFY(dialog->Universe() == nullptr);
     }
@@ -75,11 +69,11 @@ class StartupTest : public QObject {
     void stepFourHoldsTheDefaultLimitsAndStepTwoIsEmpty() {
         QFETCH(int, id);
         QFETCH(QString, text);
-        QCOMPARE(ControlOf<QLineEdit>(*dialog, id)->text(), text);
+        QCOMPARE(Edit(id)->text(), text);
     }
 
     void progressBarIsEmptyWithRange0To100() {
-        const auto* bar = ControlOf<QProgressBar>(*dialog, 1014);
+        const auto* bar = Bar();
         QCOMPARE(bar->minimum(), 0);
         QCOMPARE(bar->maximum(), 100);
         QCOMPARE(bar->value(), 0);
@@ -108,7 +102,7 @@ class StartupTest : public QObject {
         for (QPushButton* button : dialog->findChildren<QPushButton*>()) {
             connect(button, &QPushButton::clicked, this, [&clicks] { ++clicks; });
         }
-        auto* edit = ControlOf<QLineEdit>(*dialog, 1056);
+        auto* edit = Edit(1056);
         edit->setFocus();
         QTest::keyClick(edit, Qt::Key_Return);
         QCOMPARE(clicks, 0);
@@ -124,8 +118,6 @@ class StartupTest : public QObject {
 
   private:
     int niceBeforeStart = 0;
-    std::unique_ptr<ScopedEmptyWorkingDirectory> workingDirectory;
-    std::unique_ptr<CLumoDlg> dialog;
 };
 
 QTEST_MAIN(StartupTest)

@@ -1,71 +1,21 @@
 // The step commands of steps 1 to 5, each driven through its button.
-#include <QAbstractButton>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QTreeWidget>
 #include <QtTest>
 #include <algorithm>
-#include <memory>
 #include <set>
 #include <vector>
 
-#include "app/lumo_dlg.h"
-#include "command_probe.h"
+#include "dialog_test_case.h"
 #include "forecast/forecast_table.h"
-#include "window_test_support.h"
+#include "tests/core/test_support.h"
 
 namespace {
 
 // The step 5 funnels, by distance.
 constexpr int kReduceButtons[] = {1050, 1041, 1043, 1044, 1045, 1048, 1063, 1066, 1067};
-
-CColumn Scored(int index, int score) {
-    CColumn column(index);
-    column.score = score;
-    return column;
-}
-
-CColumn FromSigns(const char* signs) {
-    CColumn column;
-    column.ParseText(signs);
-    return column;
-}
-
-std::vector<int> Indices(const CColumnSet& set) {
-    std::vector<int> indices;
-    for (const CColumn& column : set) {
-        indices.push_back(column.Index());
-    }
-    return indices;
-}
-
-std::vector<int> Scores(const CColumnSet& set) {
-    std::vector<int> scores;
-    for (const CColumn& column : set) {
-        scores.push_back(column.score);
-    }
-    return scores;
-}
-
-// The distance reduction by its definition: a column stays when it differs
-// in more than `distance` matches from every column kept before it.
-std::vector<int> ReducedByDefinition(const std::vector<CColumn>& columns, int distance) {
-    std::vector<CColumn> kept;
-    for (const CColumn& column : columns) {
-        const bool near = std::any_of(kept.begin(), kept.end(), [&](const CColumn& other) {
-            return kMatches - column.Hits(other) <= distance;
-        });
-        if (!near) {
-            kept.push_back(column);
-        }
-    }
-    std::vector<int> indices;
-    for (const CColumn& column : kept) {
-        indices.push_back(column.Index());
-    }
-    return indices;
-}
 
 // `n` different columns of scattered indices (a fixed sequence), scored from
 // the forecast.
@@ -87,23 +37,13 @@ std::vector<CColumn> ScatteredColumns(int n) {
 
 }  // namespace
 
-class StepCommandsTest : public QObject {
+class StepCommandsTest : public DialogTestCase {
     Q_OBJECT
 
   private Q_SLOTS:
-    void init() {
-        workingDirectory = std::make_unique<ScopedEmptyWorkingDirectory>();
-        dialog = std::make_unique<CLumoDlg>();
-        probe = std::make_unique<CommandProbe>(*dialog);
-    }
+    void init() { OpenDialog(); }
 
-    void cleanup() {
-        probe.reset();
-        dialog.reset();
-        workingDirectory.reset();
-        forecastTable = CForecastTable();
-        UpdateScoreBounds(forecastTable);
-    }
+    void cleanup() { CloseDialog(); }
 
     void generateAllReplacesTheBetByAllColumns() {
         SetColumns({Scored(7, 1), Scored(8, 2)});
@@ -176,9 +116,9 @@ class StepCommandsTest : public QObject {
                     Scored(15, 51), Scored(16, 100)});
         Type(id == 1038 ? 1056 : 1068, limit);
         Click(id);
-        QCOMPARE(Scores(dialog->Bet()), kept);
+        QCOMPARE(ScoresOf(dialog->Bet()), kept);
         // The kept columns stay in their order, and the field keeps its text.
-        const std::vector<int> indices = Indices(dialog->Bet());
+        const std::vector<int> indices = IndicesOf(dialog->Bet());
         QVERIFY(std::is_sorted(indices.begin(), indices.end()));
         QCOMPARE(Edit(id == 1038 ? 1056 : 1068)->text(), limit);
         QCOMPARE(Label(1059)->text(), QStringLiteral("%1 cols.").arg(kept.size()));
@@ -232,19 +172,15 @@ class StepCommandsTest : public QObject {
     void condition() {
         QFETCH(QStringList, bounds);
         QFETCH(QStringList, kept);
-        SetColumns({FromSigns("11111111111111"), FromSigns("1111111111111X"),
-                    FromSigns("11111111111112"), FromSigns("X2X2111111111X"),
-                    FromSigns("22222222222222")});
+        SetColumns({ColumnOf("11111111111111"), ColumnOf("1111111111111X"),
+                    ColumnOf("11111111111112"), ColumnOf("X2X2111111111X"),
+                    ColumnOf("22222222222222")});
         const int fields[] = {1033, 1032, 1054, 1055};
         for (int i = 0; i < 4; ++i) {
             Type(fields[i], bounds[i]);
         }
         Click(1052);
-        QStringList signs;
-        for (int row = 0; row < List()->topLevelItemCount(); ++row) {
-            signs.append(List()->topLevelItem(row)->text(0));
-        }
-        QCOMPARE(signs, kept);
+        QCOMPARE(RowTexts(*List(), 0), kept);
         QCOMPARE(dialog->Bet().Count(), kept.size());
         for (int i = 0; i < 4; ++i) {
             QCOMPARE(Edit(fields[i])->text(), bounds[i]);
@@ -287,7 +223,7 @@ class StepCommandsTest : public QObject {
         } else {
             QVERIFY(probe->messages.isEmpty());
         }
-        const std::vector<int> scores = Scores(dialog->Bet());
+        const std::vector<int> scores = ScoresOf(dialog->Bet());
         QCOMPARE(static_cast<int>(scores.size()), count);
         if (sorted) {
             QVERIFY(std::is_sorted(scores.begin(), scores.end(), std::greater<>()));
@@ -323,26 +259,26 @@ class StepCommandsTest : public QObject {
         }
         SetColumns(columns);
         Click(kReduceButtons[distance]);
-        const std::vector<int> kept = Indices(dialog->Bet());
-        QCOMPARE(kept, ReducedByDefinition(columns, distance));
+        const std::vector<int> kept = IndicesOf(dialog->Bet());
+        QCOMPARE(kept, NaiveReduction(columns, distance));
         QCOMPARE(probe->refreshes, 1);
         QVERIFY(probe->waitDuringRefresh);
 
         // A second run with the same distance finds nothing to remove.
         Click(kReduceButtons[distance]);
-        QCOMPARE(Indices(dialog->Bet()), kept);
+        QCOMPARE(IndicesOf(dialog->Bet()), kept);
     }
 
     void reduceAtZeroOnlyRemovesDuplicates() {
         const std::vector<CColumn> distinct = ScatteredColumns(2000);
         SetColumns(distinct);
         Click(1050);
-        QCOMPARE(Indices(dialog->Bet()), Indices(*MakeSet(distinct)));
+        QCOMPARE(IndicesOf(dialog->Bet()), IndicesOf(*SetOf(distinct)));
         std::vector<CColumn> doubled = distinct;
         doubled.insert(doubled.end(), distinct.begin(), distinct.end());
         SetColumns(doubled);
         Click(1050);
-        QCOMPARE(Indices(dialog->Bet()), Indices(*MakeSet(distinct)));
+        QCOMPARE(IndicesOf(dialog->Bet()), IndicesOf(*SetOf(distinct)));
     }
 
     void reduceAtEightOnAllColumnsInIndexOrder() {
@@ -374,7 +310,7 @@ class StepCommandsTest : public QObject {
         Click(1011);
         QCOMPARE(probe->MessageTexts(), QStringList{QStringLiteral("reduccion -magica-")});
         QCOMPARE(probe->messages.front().buttons, MessageButtons::kOk);
-        QCOMPARE(Indices(dialog->Bet()), (std::vector{3, 2}));
+        QCOMPARE(IndicesOf(dialog->Bet()), (std::vector{3, 2}));
         QCOMPARE(probe->refreshes, 0);
         QVERIFY(!probe->waitSeen);
     }
@@ -404,43 +340,6 @@ class StepCommandsTest : public QObject {
         QVERIFY(QGuiApplication::overrideCursor() == nullptr);
         QCOMPARE(Bar()->value(), 0);
     }
-
-  private:
-    static std::unique_ptr<CColumnSet> MakeSet(const std::vector<CColumn>& columns) {
-        auto set = std::make_unique<CColumnSet>();
-        for (const CColumn& column : columns) {
-            set->AppendNoGrow(column);
-        }
-        return set;
-    }
-
-    // Replaces the bet by these columns and refreshes; the probe starts anew.
-    void SetColumns(const std::vector<CColumn>& columns) {
-        CColumnSet& bet = dialog->Bet();
-        bet.Truncate(0);
-        for (const CColumn& column : columns) {
-            bet.AppendNoGrow(column);
-        }
-        dialog->RefreshColumnList();
-        probe->Reset();
-    }
-
-    void Click(int id) {
-        auto* button = ControlOf<QAbstractButton>(*dialog, id);
-        QVERIFY(button != nullptr);
-        QVERIFY(!button->isHidden());  // a control the user sees
-        button->click();
-    }
-
-    QLineEdit* Edit(int id) { return ControlOf<QLineEdit>(*dialog, id); }
-    QLabel* Label(int id) { return ControlOf<QLabel>(*dialog, id); }
-    QTreeWidget* List() { return ControlOf<QTreeWidget>(*dialog, 1046); }
-    QProgressBar* Bar() { return ControlOf<QProgressBar>(*dialog, 1014); }
-    void Type(int id, const QString& text) { Edit(id)->setText(text); }
-
-    std::unique_ptr<ScopedEmptyWorkingDirectory> workingDirectory;
-    std::unique_ptr<CLumoDlg> dialog;
-    std::unique_ptr<CommandProbe> probe;
 };
 
 QTEST_MAIN(StepCommandsTest)

@@ -1,21 +1,19 @@
 // The commands when memory runs out: the program's own operator new fails
 // every allocation from a threshold up (AllocationFailure), so the real
 // failure paths run.
-#include <QAbstractButton>
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QProgressBar>
 #include <QtTest>
-#include <memory>
 #include <vector>
 
-#include "app/file_dialog.h"
-#include "app/lumo_dlg.h"
-#include "command_probe.h"
+#include "dialog_test_case.h"
+#include "file_contents.h"
+#include "seam_answerers.h"
 #include "tests/core/allocation_failure.h"
-#include "window_test_support.h"
+#include "tests/core/test_support.h"
 
 namespace {
 
@@ -24,22 +22,13 @@ const QString kNoMemoryForStep =
 
 }  // namespace
 
-class StepMemoryTest : public QObject {
+class StepMemoryTest : public DialogTestCase {
     Q_OBJECT
 
   private Q_SLOTS:
-    void init() {
-        workingDirectory = std::make_unique<ScopedEmptyWorkingDirectory>();
-        dialog = std::make_unique<CLumoDlg>();
-        probe = std::make_unique<CommandProbe>(*dialog);
-    }
+    void init() { OpenDialog(); }
 
-    void cleanup() {
-        SetFileDialogAnswerer({});
-        probe.reset();
-        dialog.reset();
-        workingDirectory.reset();
-    }
+    void cleanup() { CloseDialog(); }
 
     void generateWithoutMemoryKeepsTheBet() {
         SetColumns({Scored(7, 70), Scored(8, 80), Scored(9, 90)});
@@ -51,8 +40,8 @@ class StepMemoryTest : public QObject {
                  QStringList{QStringLiteral("No hay memoria suficiente para crear todas las "
                                             "columnas. La apuesta queda como estaba.")});
         QCOMPARE(Signature(), (std::vector<int>{7, 70, 8, 80, 9, 90}));
-        QCOMPARE(ControlOf<QLabel>(*dialog, 1059)->text(), QStringLiteral("3 cols."));
-        QCOMPARE(ControlOf<QProgressBar>(*dialog, 1014)->value(), 0);
+        QCOMPARE(Label(1059)->text(), QStringLiteral("3 cols."));
+        QCOMPARE(Bar()->value(), 0);
         QVERIFY(QGuiApplication::overrideCursor() == nullptr);
 
         // With the memory back, the same button works.
@@ -105,14 +94,8 @@ class StepMemoryTest : public QObject {
         QFETCH(int, added);
         QFETCH(QString, addedText);
         const QString path = QDir::current().absoluteFilePath(QStringLiteral("grande.txt"));
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("5000\r\n");
-        for (int i = 0; i < 5000; ++i) {
-            file.write("1X21X21X21X21X\r\n");
-        }
-        file.close();
-        SetFileDialogAnswerer([&path](const FileDialogRequest&) { return path; });
+        WriteFile(path, "5000\r\n" + QByteArray("1X21X21X21X21X\r\n").repeated(5000));
+        const FileDialogRecorder fileDialog(path);
         {
             const AllocationFailure noGrowth(static_cast<std::size_t>(threshold));
             Click(1001);
@@ -127,12 +110,9 @@ class StepMemoryTest : public QObject {
 
     void saveWithoutMemoryKeepsTheOldFile() {
         const QString path = QDir::current().absoluteFilePath(QStringLiteral("apuesta.txt"));
-        QFile old(path);
-        QVERIFY(old.open(QIODevice::WriteOnly));
-        old.write("0\r\n");
-        old.close();
+        WriteFile(path, "0\r\n");
         SetColumns({Scored(7, 70)});
-        SetFileDialogAnswerer([&path](const FileDialogRequest&) { return path; });
+        const FileDialogRecorder fileDialog(path);
         {
             // The writer formats 64 KiB of text at a time.
             const AllocationFailure noBlock(60'000);
@@ -143,6 +123,7 @@ class StepMemoryTest : public QObject {
                                             "memoria suficiente. Si el archivo ya existía, no ha "
                                             "cambiado.")
                                  .arg(path)});
+        QFile old(path);
         QVERIFY(old.open(QIODevice::ReadOnly));
         QCOMPARE(old.readAll(), QByteArray("0\r\n"));
         QCOMPARE(QDir::current().entryList(QDir::Files | QDir::Hidden),
@@ -164,12 +145,6 @@ class StepMemoryTest : public QObject {
     }
 
   private:
-    static CColumn Scored(int index, int score) {
-        CColumn column(index);
-        column.score = score;
-        return column;
-    }
-
     // Index and score of every column of the bet, in order.
     std::vector<int> Signature() const {
         std::vector<int> signature;
@@ -179,26 +154,6 @@ class StepMemoryTest : public QObject {
         }
         return signature;
     }
-
-    void SetColumns(const std::vector<CColumn>& columns) {
-        CColumnSet& bet = dialog->Bet();
-        bet.Truncate(0);
-        for (const CColumn& column : columns) {
-            bet.AppendNoGrow(column);
-        }
-        dialog->RefreshColumnList();
-        probe->Reset();
-    }
-
-    void Click(int id) {
-        auto* button = ControlOf<QAbstractButton>(*dialog, id);
-        QVERIFY(button != nullptr);
-        button->click();
-    }
-
-    std::unique_ptr<ScopedEmptyWorkingDirectory> workingDirectory;
-    std::unique_ptr<CLumoDlg> dialog;
-    std::unique_ptr<CommandProbe> probe;
 };
 
 QTEST_MAIN(StepMemoryTest)

@@ -5,14 +5,12 @@
 #include <QPushButton>
 #include <QtTest>
 #include <functional>
-#include <memory>
 
 #include "app/dialog_fonts.h"
 #include "app/dialog_units.h"
-#include "app/lumo_dlg.h"
 #include "app/window_menu.h"
+#include "dialog_test_case.h"
 #include "widgets/about_dlg.h"
-#include "window_test_support.h"
 
 namespace {
 
@@ -42,21 +40,13 @@ void CloseWidget(QWidget& widget) {
 
 }  // namespace
 
-class WindowMenuTest : public QObject {
+class WindowMenuTest : public DialogTestCase {
     Q_OBJECT
 
   private Q_SLOTS:
-    void init() {
-        workingDirectory = std::make_unique<ScopedEmptyWorkingDirectory>();
-        dialog = std::make_unique<CLumoDlg>();
-        dialog->show();
-        QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
-    }
+    void init() { OpenDialog(DialogDisplay::kActive); }
 
-    void cleanup() {
-        dialog.reset();
-        workingDirectory.reset();
-    }
+    void cleanup() { CloseDialog(); }
 
     void lowFourBitsAreIgnored_data() {
         QTest::addColumn<unsigned>("command");
@@ -199,10 +189,6 @@ class WindowMenuTest : public QObject {
         QCOMPARE(escaped.size(), 1);
         QVERIFY(dialog->isVisible());
     }
-
-  private:
-    std::unique_ptr<ScopedEmptyWorkingDirectory> workingDirectory;
-    std::unique_ptr<CLumoDlg> dialog;
 };
 
 QTEST_MAIN(WindowMenuTest)

@@ -2,8 +2,12 @@
 
 #include <QDir>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <QWidget>
+
+class QListWidget;
+class QTreeWidget;
 
 // Helpers shared by the window tests.
 
@@ -13,16 +17,19 @@ Control* ControlOf(const QWidget& dialog, int id) {
     return dialog.findChild<Control*>(QString::number(id), Qt::FindDirectChildrenOnly);
 }
 
+// The texts of a list's rows, top to bottom.
+QStringList RowTexts(const QListWidget& list);
+// The texts of one column of a list view's rows, top to bottom.
+QStringList RowTexts(const QTreeWidget& list, int column);
+
 // Makes an empty temporary folder the working directory for its lifetime, so
 // that a dialog finds no forecast files; the previous one returns afterwards.
 class ScopedEmptyWorkingDirectory {
   public:
-    ScopedEmptyWorkingDirectory() : previous(QDir::currentPath()) {
-        QDir::setCurrent(folder.path());
-    }
-    ~ScopedEmptyWorkingDirectory() { QDir::setCurrent(previous); }
-
-    QString Path() const { return folder.path(); }
+    ScopedEmptyWorkingDirectory();
+    ~ScopedEmptyWorkingDirectory();
+    ScopedEmptyWorkingDirectory(const ScopedEmptyWorkingDirectory&) = delete;
+    ScopedEmptyWorkingDirectory& operator=(const ScopedEmptyWorkingDirectory&) = delete;
 
   private:
     QTemporaryDir folder;

@@ -27,26 +27,6 @@ CColumn AtDistance(const CColumn& column, std::int32_t distance) {
     return other;
 }
 
-// The distance reduction as defined: keep a column when no column kept
-// before it lies within the distance, checked by scanning the kept ones.
-std::vector<std::int32_t> NaiveReduction(const std::vector<CColumn>& columns,
-                                         std::int32_t distance) {
-    std::vector<CColumn> kept;
-    for (const CColumn& column : columns) {
-        const bool near = std::any_of(kept.begin(), kept.end(), [&](const CColumn& other) {
-            return NaiveHits(column, other) >= 14 - distance;
-        });
-        if (!near) {
-            kept.push_back(column);
-        }
-    }
-    std::vector<std::int32_t> indices;
-    for (const CColumn& column : kept) {
-        indices.push_back(NaiveIndex(column));
-    }
-    return indices;
-}
-
 std::vector<std::int32_t> Reduce(CColumnSet& set, std::int32_t distance) {
     set.Filter(NotNearKept(set, distance));
     return IndicesOf(set);

@@ -1,5 +1,6 @@
 #include "tests/core/test_support.h"
 
+#include <algorithm>
 #include <sstream>
 
 #include "core/progress.h"
@@ -73,6 +74,39 @@ std::int32_t NaiveHits(const CColumn& a, const CColumn& b) {
     return hits;
 }
 
+CColumn Scored(CColumn column, std::int32_t score) {
+    column.score = score;
+    return column;
+}
+
+CColumn Scored(std::int32_t index, std::int32_t score) {
+    return Scored(CColumn(index), score);
+}
+
+CForecastTable TableOf(const std::array<std::int32_t, 3>& row) {
+    CForecastTable table;
+    table.rows.fill(row);
+    return table;
+}
+
+std::vector<std::int32_t> NaiveReduction(const std::vector<CColumn>& columns,
+                                         std::int32_t distance) {
+    std::vector<CColumn> kept;
+    for (const CColumn& column : columns) {
+        const bool near = std::any_of(kept.begin(), kept.end(), [&](const CColumn& other) {
+            return NaiveHits(column, other) >= 14 - distance;
+        });
+        if (!near) {
+            kept.push_back(column);
+        }
+    }
+    std::vector<std::int32_t> indices;
+    for (const CColumn& column : kept) {
+        indices.push_back(NaiveIndex(column));
+    }
+    return indices;
+}
+
 CColumn RandomColumn(std::mt19937& engine) {
     std::uniform_int_distribution<std::int32_t> index(0, kAllColumns - 1);
     return CColumn(index(engine));
@@ -85,6 +119,12 @@ void FillSet(CColumnSet& set, const std::vector<CColumn>& columns) {
     }
 }
 
+std::unique_ptr<CColumnSet> SetOf(const std::vector<CColumn>& columns) {
+    auto set = std::make_unique<CColumnSet>();
+    FillSet(*set, columns);
+    return set;
+}
+
 std::vector<CColumn> ColumnsOf(const CColumnSet& set) {
     return {set.begin(), set.end()};
 }
@@ -95,4 +135,12 @@ std::vector<std::int32_t> IndicesOf(const CColumnSet& set) {
         indices.push_back(NaiveIndex(column));
     }
     return indices;
+}
+
+std::vector<std::int32_t> ScoresOf(const CColumnSet& set) {
+    std::vector<std::int32_t> scores;
+    for (const CColumn& column : set) {
+        scores.push_back(column.score);
+    }
+    return scores;
 }

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <memory>
 #include <random>
 #include <string>
 #include <string_view>
@@ -55,12 +57,31 @@ std::int32_t NaiveIndex(const CColumn& column);
 // Hits counted match by match.
 std::int32_t NaiveHits(const CColumn& a, const CColumn& b);
 
+// The column, carrying `score`.
+CColumn Scored(CColumn column, std::int32_t score);
+// The column of `index`, carrying `score`.
+CColumn Scored(std::int32_t index, std::int32_t score);
+
+// A table with the same row for every match.
+CForecastTable TableOf(const std::array<std::int32_t, 3>& row);
+
+// The distance reduction as defined: a column stays when no column kept
+// before it lies within `distance`, checked by scanning the kept ones. The
+// indices of the kept columns, in order.
+std::vector<std::int32_t> NaiveReduction(const std::vector<CColumn>& columns,
+                                         std::int32_t distance);
+
 // A column with uniformly random results.
 CColumn RandomColumn(std::mt19937& engine);
 
-// A set holding the given columns, in order.
+// Makes the set hold the given columns, in order.
 void FillSet(CColumnSet& set, const std::vector<CColumn>& columns);
+// A new set holding the given columns, in order (a set can be neither copied
+// nor moved, hence the pointer).
+std::unique_ptr<CColumnSet> SetOf(const std::vector<CColumn>& columns);
 // The set's columns, in order.
 std::vector<CColumn> ColumnsOf(const CColumnSet& set);
 // The indices of the set's columns, in order.
 std::vector<std::int32_t> IndicesOf(const CColumnSet& set);
+// The scores of the set's columns, in order.
+std::vector<std::int32_t> ScoresOf(const CColumnSet& set);

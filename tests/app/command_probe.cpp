@@ -1,0 +1,51 @@
+#include "command_probe.h"
+
+#include <QAbstractItemModel>
+#include <QCursor>
+#include <QGuiApplication>
+#include <QProgressBar>
+#include <QTreeWidget>
+
+#include "app/lumo_dlg.h"
+#include "seam_answerers.h"
+#include "window_test_support.h"
+
+CommandProbe::CommandProbe(CLumoDlg& dialog) {
+    auto* list = ControlOf<QTreeWidget>(dialog, 1046);
+    connect(list->model(), &QAbstractItemModel::modelReset, this, [this] {
+        ++refreshes;
+        waitDuringRefresh = WaitCursorShown();
+        waitSeen = waitSeen || waitDuringRefresh;
+    });
+    connect(ControlOf<QProgressBar>(dialog, 1014), &QProgressBar::valueChanged, this,
+            [this](int value) {
+                positions.append(value);
+                waitSeen = waitSeen || WaitCursorShown();
+            });
+    SetMessageAnswerer([this](const MessageRequest& request) {
+        messages.append(request);
+        waitSeen = waitSeen || WaitCursorShown();
+        return request.buttons == MessageButtons::kYesNo ? answer : MessageAnswer::kOk;
+    });
+}
+
+CommandProbe::~CommandProbe() {
+    SetMessageAnswerer({});
+}
+
+void CommandProbe::Reset() {
+    refreshes = 0;
+    waitDuringRefresh = false;
+    waitSeen = false;
+    positions.clear();
+    messages.clear();
+}
+
+QStringList CommandProbe::MessageTexts() const {
+    return TextsOf(messages);
+}
+
+bool WaitCursorShown() {
+    const QCursor* cursor = QGuiApplication::overrideCursor();
+    return cursor != nullptr && cursor->shape() == Qt::WaitCursor;
+}

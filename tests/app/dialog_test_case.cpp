@@ -1,0 +1,89 @@
+#include "dialog_test_case.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QTreeWidget>
+#include <QtTest>
+
+#include "forecast/forecast_table.h"
+
+void DialogTestCase::OpenDialog(DialogDisplay display) {
+    workingDirectory = std::make_unique<ScopedEmptyWorkingDirectory>();
+    dialog = std::make_unique<CLumoDlg>();
+    probe = std::make_unique<CommandProbe>(*dialog);
+    if (display == DialogDisplay::kHidden) {
+        return;
+    }
+    dialog->show();
+    if (display == DialogDisplay::kExposed) {
+        QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
+    } else {
+        QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
+    }
+}
+
+void DialogTestCase::CloseDialog() {
+    probe.reset();
+    dialog.reset();
+    workingDirectory.reset();
+    forecastTable = CForecastTable();
+    expectationTable = CForecastTable();
+    UpdateScoreBounds(forecastTable);
+    averageMode = false;
+}
+
+void DialogTestCase::Click(int id) {
+    auto* button = ControlOf<QAbstractButton>(*dialog, id);
+    QVERIFY(button != nullptr);
+    QVERIFY(!button->isHidden());
+    button->click();
+}
+
+void DialogTestCase::ClickHidden(int id) {
+    auto* button = ControlOf<QAbstractButton>(*dialog, id);
+    QVERIFY(button != nullptr);
+    QVERIFY(button->isHidden());
+    button->click();
+}
+
+void DialogTestCase::Type(int id, const QString& text) {
+    Edit(id)->setText(text);
+}
+
+QLineEdit* DialogTestCase::Edit(int id) const {
+    return ControlOf<QLineEdit>(*dialog, id);
+}
+
+QLabel* DialogTestCase::Label(int id) const {
+    return ControlOf<QLabel>(*dialog, id);
+}
+
+QTreeWidget* DialogTestCase::List() const {
+    return ControlOf<QTreeWidget>(*dialog, 1046);
+}
+
+QProgressBar* DialogTestCase::Bar() const {
+    return ControlOf<QProgressBar>(*dialog, 1014);
+}
+
+void DialogTestCase::SetColumns(const std::vector<CColumn>& columns) {
+    CColumnSet& bet = dialog->Bet();
+    bet.Truncate(0);
+    for (const CColumn& column : columns) {
+        bet.AppendNoGrow(column);
+    }
+    dialog->RefreshColumnList();
+    probe->Reset();
+}
+
+void DialogTestCase::SetBet(const std::vector<int>& indices) {
+    std::vector<CColumn> columns;
+    for (const int index : indices) {
+        CColumn column(index);
+        column.score = column.ComputeScore(forecastTable);
+        columns.push_back(column);
+    }
+    SetColumns(columns);
+}

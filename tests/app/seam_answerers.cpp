@@ -1,0 +1,37 @@
+#include "seam_answerers.h"
+
+#include <utility>
+
+QStringList TextsOf(const QList<MessageRequest>& requests) {
+    QStringList texts;
+    for (const MessageRequest& request : requests) {
+        texts.append(request.text);
+    }
+    return texts;
+}
+
+MessageRecorder::MessageRecorder() {
+    SetMessageAnswerer([this](const MessageRequest& request) {
+        requests.append(request);
+        return MessageAnswer::kOk;
+    });
+}
+
+MessageRecorder::~MessageRecorder() {
+    SetMessageAnswerer({});
+}
+
+QStringList MessageRecorder::Texts() const {
+    return TextsOf(requests);
+}
+
+FileDialogRecorder::FileDialogRecorder(QString answer) : answer(std::move(answer)) {
+    SetFileDialogAnswerer([this](const FileDialogRequest& request) {
+        requests.append(request);
+        return this->answer;
+    });
+}
+
+FileDialogRecorder::~FileDialogRecorder() {
+    SetFileDialogAnswerer({});
+}
