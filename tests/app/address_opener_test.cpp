@@ -6,22 +6,13 @@
 #include <QtTest>
 #include <optional>
 
-#include "app/message_box.h"
+#include "file_contents.h"
+#include "seam_answerers.h"
 #include "widgets/address_opener.h"
 
 namespace {
 
 const QString kAddress = QStringLiteral("https://lumo.example.org/");
-
-void WriteFile(const QString& path, const QByteArray& contents,
-               QFile::Permissions permissions = QFile::ReadOwner | QFile::WriteOwner) {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(contents);
-    file.close();
-    QVERIFY(file.setPermissions(permissions));
-}
 
 // Points the XDG data folders at two temporary folders for its lifetime.
 class ScopedDataFolders {
@@ -310,16 +301,11 @@ class AddressOpenerTest : public QObject {
     void reportShowsThePrefixedText() {
         QFETCH(int, code);
         QFETCH(QString, text);
-        QList<MessageRequest> shown;
-        SetMessageAnswerer([&shown](const MessageRequest& request) {
-            shown.append(request);
-            return MessageAnswer::kOk;
-        });
+        const MessageRecorder shown;
         ReportOpenError(nullptr, code);
-        SetMessageAnswerer({});
-        QCOMPARE(shown.size(), 1);
-        QCOMPARE(shown.front().text, text);
-        QVERIFY(shown.front().buttons == MessageButtons::kOk);
+        QCOMPARE(shown.requests.size(), 1);
+        QCOMPARE(shown.requests.front().text, text);
+        QVERIFY(shown.requests.front().buttons == MessageButtons::kOk);
     }
 };
 

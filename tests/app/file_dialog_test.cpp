@@ -1,13 +1,13 @@
 // The file dialog seam: the dialog it builds for the bet files, what the real
 // dialog returns when the user types, replaces or cancels, and the answerer.
 #include <QComboBox>
-#include <QFile>
 #include <QFileDialog>
 #include <QFileSystemModel>
 #include <QLineEdit>
 #include <QtTest>
 
 #include "app/file_dialog.h"
+#include "file_contents.h"
 #include "window_test_support.h"
 
 namespace {
@@ -29,17 +29,6 @@ void AnswerWhenShown(const QString& name) {
         QTest::keyClicks(edit, name);
         QTest::keyClick(edit, Qt::Key_Return);
     });
-}
-
-void WriteFile(const QString& path, const QByteArray& content) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(content);
-}
-
-QByteArray ReadFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 }  // namespace

@@ -1,57 +1,28 @@
 // The three percentage lists of the main dialog: the Forecast table (1002),
 // the Expectation table (1007, hidden) and the bet shares (1006, hidden),
 // filled from the forecast files of the working directory.
-#include <QFile>
 #include <QListWidget>
 #include <QScrollBar>
 #include <QtTest>
-#include <memory>
 
-#include "app/lumo_dlg.h"
+#include "dialog_test_case.h"
+#include "file_contents.h"
 #include "forecast/forecast_table.h"
-#include "window_test_support.h"
 
-namespace {
-
-QStringList Rows(const QListWidget& list) {
-    QStringList rows;
-    for (int row = 0; row < list.count(); ++row) {
-        rows << list.item(row)->text();
-    }
-    return rows;
-}
-
-void WriteFile(const QString& name, const QByteArray& text) {
-    QFile file(name);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(text), text.size());
-}
-
-}  // namespace
-
-class ForecastListsTest : public QObject {
+class ForecastListsTest : public DialogTestCase {
     Q_OBJECT
 
   private Q_SLOTS:
-    void init() {
-        // The tables are program-wide; every case starts from the constructed ones.
-        forecastTable = CForecastTable();
-        expectationTable = CForecastTable();
-        workingDirectory = std::make_unique<ScopedEmptyWorkingDirectory>();
-    }
+    // Each case writes its forecast files before it opens the dialog.
+    void init() { workingDirectory = std::make_unique<ScopedEmptyWorkingDirectory>(); }
 
-    void cleanup() {
-        dialog.reset();
-        workingDirectory.reset();
-        forecastTable = CForecastTable();
-        expectationTable = CForecastTable();
-    }
+    void cleanup() { CloseDialog(); }
 
     void withoutFilesTheListsShowTheConstructedTables() {
         dialog = std::make_unique<CLumoDlg>();
-        QCOMPARE(Rows(*ControlOf<QListWidget>(*dialog, 1002)), QStringList(14, "40 33 27"));
-        QCOMPARE(Rows(*ControlOf<QListWidget>(*dialog, 1007)), QStringList(14, "0.4 0.3 0.3"));
-        QCOMPARE(Rows(*ControlOf<QListWidget>(*dialog, 1006)), QStringList(14, "00 00 00"));
+        QCOMPARE(RowTexts(*ControlOf<QListWidget>(*dialog, 1002)), QStringList(14, "40 33 27"));
+        QCOMPARE(RowTexts(*ControlOf<QListWidget>(*dialog, 1007)), QStringList(14, "0.4 0.3 0.3"));
+        QCOMPARE(RowTexts(*ControlOf<QListWidget>(*dialog, 1006)), QStringList(14, "00 00 00"));
     }
 
     void filesOfTheWorkingDirectoryAreShownRowByMatch() {
@@ -61,10 +32,10 @@ class ForecastListsTest : public QObject {
         QStringList forecast(14, "40 33 27");
         forecast[0] = "100 00 00";
         forecast[1] = "50 30 20";
-        QCOMPARE(Rows(*ControlOf<QListWidget>(*dialog, 1002)), forecast);
+        QCOMPARE(RowTexts(*ControlOf<QListWidget>(*dialog, 1002)), forecast);
         QStringList expectation(14, "0.4 0.3 0.3");
         expectation[0] = "1.5 1.0 0.3";
-        QCOMPARE(Rows(*ControlOf<QListWidget>(*dialog, 1007)), expectation);
+        QCOMPARE(RowTexts(*ControlOf<QListWidget>(*dialog, 1007)), expectation);
         QCOMPARE(minSum, 0 + 20 + 12 * 27);
         QCOMPARE(maxSum, 100 + 50 + 12 * 40);
     }
@@ -79,7 +50,7 @@ class ForecastListsTest : public QObject {
         dialog->RefreshColumnList();
         QStringList shares(14, "100 00 00");
         shares[0] = "33 33 33";
-        QCOMPARE(Rows(*ControlOf<QListWidget>(*dialog, 1006)), shares);
+        QCOMPARE(RowTexts(*ControlOf<QListWidget>(*dialog, 1006)), shares);
     }
 
     void forecastRowsShowWholeWithoutScrolling() {
@@ -96,10 +67,6 @@ class ForecastListsTest : public QObject {
             QVERIFY(metrics.horizontalAdvance(list->item(row)->text()) < list->viewport()->width());
         }
     }
-
-  private:
-    std::unique_ptr<ScopedEmptyWorkingDirectory> workingDirectory;
-    std::unique_ptr<CLumoDlg> dialog;
 };
 
 QTEST_MAIN(ForecastListsTest)

@@ -7,7 +7,7 @@
 
 #include "app/dialog_units.h"
 #include "app/lumo_dlg.h"
-#include "app/message_box.h"
+#include "seam_answerers.h"
 #include "widgets/address_opener.h"
 #include "widgets/hyper_link.h"
 #include "window_test_support.h"
@@ -60,16 +60,12 @@ class HyperLinkTest : public QObject {
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
         QTest::mouseMove(window.get(), QPoint(5, 5));
         opened.clear();
-        messages.clear();
-        SetMessageAnswerer([this](const MessageRequest& request) {
-            messages.append(request.text);
-            return MessageAnswer::kOk;
-        });
+        messages = std::make_unique<MessageRecorder>();
     }
 
     void cleanup() {
         SetAddressOpener({});
-        SetMessageAnswerer({});
+        messages.reset();
         window.reset();
     }
 
@@ -98,7 +94,7 @@ class HyperLinkTest : public QObject {
 
         QTest::mouseClick(link, Qt::LeftButton);
         QCOMPARE(opened, QStringList{kAddress});
-        QVERIFY(messages.isEmpty());
+        QVERIFY(messages->requests.isEmpty());
         Leave();
         QVERIFY(link->Visited());
         QCOMPARE(link->TextColour(), CHyperLink::kVisitedColour);
@@ -148,14 +144,14 @@ class HyperLinkTest : public QObject {
         QFETCH(QString, message);
         SetOpenerResult(code);
         QTest::mouseClick(link, Qt::LeftButton);
-        QCOMPARE(messages, QStringList{message});
+        QCOMPARE(messages->Texts(), QStringList{message});
         QVERIFY(!link->Visited());
 
         // The control stays usable: a later click tries again.
         SetOpenerResult(33);
         QTest::mouseClick(link, Qt::LeftButton);
         QCOMPARE(opened.size(), 2);
-        QCOMPARE(messages.size(), 1);
+        QCOMPARE(messages->requests.size(), 1);
         QVERIFY(link->Visited());
     }
 
@@ -290,7 +286,7 @@ class HyperLinkTest : public QObject {
     std::unique_ptr<QWidget> window;
     CHyperLink* link = nullptr;
     QStringList opened;
-    QStringList messages;
+    std::unique_ptr<MessageRecorder> messages;
 };
 
 QTEST_MAIN(HyperLinkTest)

@@ -2,22 +2,19 @@
 // the cut, the fixed results, the condition, the sort, the reduction, the
 // save, and the saved file opened into an empty bet; compared with the same
 // steps run directly on the column library.
-#include <QAbstractButton>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
-#include <QLineEdit>
 #include <QtTest>
 #include <memory>
 
-#include "app/file_dialog.h"
-#include "app/lumo_dlg.h"
-#include "command_probe.h"
 #include "core/column_predicates.h"
 #include "core/condition.h"
 #include "core/covering.h"
+#include "dialog_test_case.h"
+#include "file_contents.h"
 #include "forecast/forecast_table.h"
-#include "window_test_support.h"
+#include "seam_answerers.h"
 
 namespace {
 
@@ -45,48 +42,40 @@ std::unique_ptr<CColumnSet> RoadOnTheLibrary() {
 
 }  // namespace
 
-class WholeRoadTest : public QObject {
+class WholeRoadTest : public DialogTestCase {
     Q_OBJECT
 
   private Q_SLOTS:
-    void cleanup() {
-        SetFileDialogAnswerer({});
-        forecastTable = CForecastTable();
-        expectationTable = CForecastTable();
-        UpdateScoreBounds(forecastTable);
-    }
+    void cleanup() { CloseDialog(); }
 
     void wholeRoadGivesTheLibrarysBet() {
-        const ScopedEmptyWorkingDirectory folder;
-        QFile forecast(QStringLiteral("pronostico.txt"));
-        QVERIFY(forecast.open(QIODevice::WriteOnly));
-        forecast.write(kForecast);
-        forecast.close();
+        workingDirectory = std::make_unique<ScopedEmptyWorkingDirectory>();
+        WriteFile(QStringLiteral("pronostico.txt"), kForecast);
         const QString saved = QDir::current().absoluteFilePath(QStringLiteral("camino.txt"));
-        SetFileDialogAnswerer([&saved](const FileDialogRequest&) { return saved; });
+        const FileDialogRecorder fileDialog(saved);
 
-        auto dialog = std::make_unique<CLumoDlg>();
+        dialog = std::make_unique<CLumoDlg>();
         QCOMPARE(forecastTable.rows[3], (std::array<std::int32_t, 3>{100, 0, 0}));
-        CommandProbe probe(*dialog);
-        Click(*dialog, 1053);
+        probe = std::make_unique<CommandProbe>(*dialog);
+        Click(1053);
         QCOMPARE(dialog->Bet().Count(), kAllColumns);
-        Type(*dialog, 1056, QString::number(kCutBelow));
-        Click(*dialog, 1038);
-        Click(*dialog, 1057);
-        Type(*dialog, 1033, QString::number(kBounds.minVariants));
-        Type(*dialog, 1032, QString::number(kBounds.maxVariants));
-        Type(*dialog, 1054, QString::number(kBounds.minDoses));
-        Type(*dialog, 1055, QString::number(kBounds.maxDoses));
-        Click(*dialog, 1052);
+        Type(1056, QString::number(kCutBelow));
+        Click(1038);
+        Click(1057);
+        Type(1033, QString::number(kBounds.minVariants));
+        Type(1032, QString::number(kBounds.maxVariants));
+        Type(1054, QString::number(kBounds.minDoses));
+        Type(1055, QString::number(kBounds.maxDoses));
+        Click(1052);
         // Enough columns are left that the sort asks first; the answer is Yes.
         QVERIFY(dialog->Bet().Count() > 100'000);
-        Click(*dialog, 1036);
-        QCOMPARE(probe.messages.size(), 1);
-        QCOMPARE(probe.messages.front().buttons, MessageButtons::kYesNo);
-        Click(*dialog, 1043);
-        Click(*dialog, 1082);
+        Click(1036);
+        QCOMPARE(probe->messages.size(), 1);
+        QCOMPARE(probe->messages.front().buttons, MessageButtons::kYesNo);
+        Click(1043);
+        Click(1082);
         QVERIFY(QFile::exists(saved));
-        QCOMPARE(probe.messages.size(), 1);
+        QCOMPARE(probe->messages.size(), 1);
 
         const std::unique_ptr<CColumnSet> expected = RoadOnTheLibrary();
         QVERIFY(expected->Count() > 1000);
@@ -100,26 +89,14 @@ class WholeRoadTest : public QObject {
 
         // Into an empty bet: the same columns, in the same order, unscored.
         dialog = std::make_unique<CLumoDlg>();
-        Click(*dialog, 1001);
+        Click(1001);
         const CColumnSet& opened = dialog->Bet();
         QCOMPARE(opened.Count(), expected->Count());
         for (int i = 0; i < opened.Count(); ++i) {
             QCOMPARE(opened[i].Index(), (*expected)[i].Index());
             QCOMPARE(opened[i].score, 0);
         }
-        QCOMPARE(ControlOf<QLabel>(*dialog, 1059)->text(),
-                 QStringLiteral("%1 cols.").arg(expected->Count()));
-    }
-
-  private:
-    static void Click(const CLumoDlg& dialog, int id) {
-        auto* button = ControlOf<QAbstractButton>(dialog, id);
-        QVERIFY(button != nullptr && !button->isHidden());
-        button->click();
-    }
-
-    static void Type(const CLumoDlg& dialog, int id, const QString& text) {
-        ControlOf<QLineEdit>(dialog, id)->setText(text);
+        QCOMPARE(Label(1059)->text(), QStringLiteral("%1 cols.").arg(expected->Count()));
     }
 };
 
