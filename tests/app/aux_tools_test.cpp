@@ -370,9 +370,7 @@ class AuxToolsTest : public DialogTestCase {
     }
 
     void profitableKeepsExpectationsAboveOne() {
-        for (auto& row : expectationTable.rows) {
-            row = {150, 100, 50};
-        }
+        expectationTable = TableOf({150, 100, 50});
         SetColumns({ColumnOf("11111111111111"), ColumnOf("XXXXXXXXXXXXXX"),
                     ColumnOf("X1111111111111"), ColumnOf("22222222222222"),
                     ColumnOf("2X111111111111")});

@@ -12,19 +12,14 @@
 #include <vector>
 
 #include "fuzz/fuzz_support.h"
+#include "tests/core/test_support.h"
 
 namespace {
-
-std::string Text(const CColumn& column) {
-    std::ostringstream out;
-    column.WriteText(out);
-    return out.str();
-}
 
 std::vector<std::string> Texts(const CColumnSet& set, std::int32_t from = 0) {
     std::vector<std::string> texts;
     for (std::int32_t i = from; i < set.Count(); ++i) {
-        texts.push_back(Text(set[i]));
+        texts.push_back(SignsOf(set[i]));
     }
     return texts;
 }
@@ -53,7 +48,7 @@ TEST_P(ReadBetTest, AppendsTheCompleteColumnsAfterThoseHeld) {
     EXPECT_EQ(result.end, GetParam().end);
     EXPECT_EQ(result.announced, GetParam().announced);
     EXPECT_EQ(result.added, static_cast<std::int32_t>(GetParam().columns.size()));
-    EXPECT_EQ(Text(set[0]), "22222222222222");
+    EXPECT_EQ(SignsOf(set[0]), "22222222222222");
     EXPECT_EQ(Texts(set, 1), GetParam().columns);
     for (const CColumn& column : set) {
         EXPECT_EQ(column.score, 0);
@@ -224,7 +219,7 @@ class GeneratedBetBuffer : public std::streambuf {
         if (next == columns) {
             return traits_type::eof();
         }
-        const std::string text = Text(CColumn(next++)) + "\r\n";
+        const std::string text = SignsOf(CColumn(next++)) + "\r\n";
         std::copy(text.begin(), text.end(), line);
         setg(line, line, line + text.size());
         return traits_type::to_int_type(*gptr());

@@ -76,10 +76,7 @@ TEST(ColumnPredicatesTest, NoZeroPercentReadsTheForecastTableByDefault) {
 }
 
 TEST(ColumnPredicatesTest, IsProfitableNeedsMoreThanTheThreshold) {
-    CForecastTable table;
-    for (auto& row : table.rows) {
-        row = {100, 100, 100};
-    }
+    CForecastTable table = TableOf({100, 100, 100});
     const IsProfitable profitable(1.0, table);
     EXPECT_FALSE(profitable(ColumnOf("1X2")));  // exactly 1.0 is not enough
     table.rows[0][1] = 101;
@@ -104,10 +101,7 @@ TEST(ColumnPredicatesTest, IsProfitableNeedsMoreThanTheThreshold) {
 
 TEST(ColumnPredicatesTest, IsProfitableReadsTheExpectationTableByDefault) {
     const ScoringStateGuard guard;
-    expectationTable = CForecastTable();
-    for (auto& row : expectationTable.rows) {
-        row = {100, 100, 100};
-    }
+    expectationTable = TableOf({100, 100, 100});
     expectationTable.rows[5][2] = 200;
     const IsProfitable predicate(1.0);
     EXPECT_TRUE(predicate(ColumnOf("111112")));

@@ -175,10 +175,7 @@ TEST(ColumnTest, NormalisedAndAverageScoresOfTheConstructedTable) {
 TEST(ColumnTest, AverageScoreTruncatesTowardZero) {
     const ScoringStateGuard guard;
     averageMode = true;
-    CForecastTable table;
-    for (auto& row : table.rows) {
-        row = {53, 0, -53};
-    }
+    CForecastTable table = TableOf({53, 0, -53});
     table.rows[13] = {52, 0, -52};
     EXPECT_EQ(ColumnOf("11111111111111").ComputeScore(table), 52);   // 741 / 14 = 52.93
     EXPECT_EQ(ColumnOf("22222222222222").ComputeScore(table), -52);  // not -53
@@ -187,10 +184,7 @@ TEST(ColumnTest, AverageScoreTruncatesTowardZero) {
 TEST(ColumnTest, FlatTableScoresEveryColumnOneHundred) {
     const ScoringStateGuard guard;
     averageMode = false;
-    CForecastTable table;
-    for (auto& row : table.rows) {
-        row = {33, 33, 33};
-    }
+    CForecastTable table = TableOf({33, 33, 33});
     UpdateScoreBounds(table);
     ASSERT_EQ(minSum, maxSum);
     EXPECT_EQ(ColumnOf("1X21X21X21X21X").ComputeScore(table), 100);
@@ -198,10 +192,7 @@ TEST(ColumnTest, FlatTableScoresEveryColumnOneHundred) {
 
 TEST(ColumnTest, HugeTableValuesNeitherOverflowNorWrap) {
     const ScoringStateGuard guard;
-    CForecastTable table;
-    for (auto& row : table.rows) {
-        row = {INT32_MAX, 0, INT32_MIN};
-    }
+    CForecastTable table = TableOf({INT32_MAX, 0, INT32_MIN});
     averageMode = true;
     EXPECT_EQ(ColumnOf("11111111111111").ComputeScore(table), INT32_MAX);
     EXPECT_EQ(ColumnOf("22222222222222").ComputeScore(table), INT32_MIN);
@@ -222,19 +213,14 @@ TEST(ColumnTest, HugeTableValuesNeitherOverflowNorWrap) {
 }
 
 TEST(ColumnTest, ProbabilityMultipliesChosenValuesAsFractions) {
-    CForecastTable table;
-    for (auto& row : table.rows) {
-        row = {50, 50, 50};
-    }
+    CForecastTable table = TableOf({50, 50, 50});
     EXPECT_EQ(ColumnOf("1X21X21X21X21X").Probability(table), 0.00006103515625);
 
     table.rows[6][1] = 0;
     EXPECT_EQ(ColumnOf("111111X1111111").Probability(table), 0.0);
     EXPECT_GT(ColumnOf("11111121111111").Probability(table), 0.0);
 
-    for (auto& row : table.rows) {
-        row = {100, 100, 100};
-    }
+    table = TableOf({100, 100, 100});
     EXPECT_EQ(ColumnOf("11111111111111").Probability(table), 1.0);
     table.rows[0][0] = 150;
     EXPECT_GT(ColumnOf("11111111111111").Probability(table), 1.0);
@@ -266,10 +252,7 @@ TEST(ColumnTest, ResultForDrawFollowsTheScaledDraw) {
 }
 
 TEST(ColumnTest, RandomizeDrawsByEachMatchsPercentagesAndKeepsTheMark) {
-    CForecastTable table;
-    for (auto& row : table.rows) {
-        row = {0, 0, 100};
-    }
+    CForecastTable table = TableOf({0, 0, 100});
     table.rows[0] = {0, 0, 0};
     CColumn column;
     column.score = 42;
@@ -280,9 +263,7 @@ TEST(ColumnTest, RandomizeDrawsByEachMatchsPercentagesAndKeepsTheMark) {
     EXPECT_EQ(column.marked, 1);
 
     // 50, 30, 20 in every match: the shares of the drawn results follow.
-    for (auto& row : table.rows) {
-        row = {50, 30, 20};
-    }
+    table = TableOf({50, 30, 20});
     std::array<std::int32_t, 3> seen{};
     for (int round = 0; round < 5'000; ++round) {
         column.Randomize(table);

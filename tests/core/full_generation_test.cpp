@@ -19,12 +19,6 @@ struct TableCase {
     bool average;
 };
 
-CForecastTable TableOf(std::array<std::int32_t, 3> row) {
-    CForecastTable table;
-    table.rows.fill(row);
-    return table;
-}
-
 // Tables whose scores go through every path: few sums (looked up), sums too
 // far apart to tabulate, the average mode, and a flat table.
 std::vector<TableCase> TableCases() {

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "fuzz/fuzz_support.h"
+#include "tests/core/test_support.h"
 
 namespace {
 
@@ -20,11 +21,21 @@ struct Loaded {
     std::string diagnostics;
 };
 
-Loaded Load(const std::string& text) {
-    Loaded loaded;
+// What LoadForecast reads from `text` into `table`.
+Loaded Load(const std::string& text, CForecastTable table = {}) {
+    Loaded loaded{table, {}};
     std::istringstream in(text);
     std::ostringstream diagnostics;
     LoadForecast(in, loaded.table, diagnostics);
+    loaded.diagnostics = diagnostics.str();
+    return loaded;
+}
+
+// What LoadForecast reads from the file at `path` into a constructed table.
+Loaded LoadFile(const std::filesystem::path& path) {
+    Loaded loaded;
+    std::ostringstream diagnostics;
+    LoadForecast(path, loaded.table, diagnostics);
     loaded.diagnostics = diagnostics.str();
     return loaded;
 }
@@ -104,16 +115,10 @@ TEST(LoadForecastTest, LineLayoutIsFree) {
 }
 
 TEST(LoadForecastTest, FailedCellsKeepWhatTheyHeld) {
-    CForecastTable table;
-    for (auto& row : table.rows) {
-        row = {1, 1, 1};
-    }
-    std::istringstream in("5");
-    std::ostringstream diagnostics;
-    LoadForecast(in, table, diagnostics);
-    EXPECT_EQ(table.rows[0], (Row{5, 1, 1}));
-    EXPECT_EQ(table.rows[1], (Row{1, 1, 1}));
-    EXPECT_EQ(diagnostics.str().size(), 14 * std::string("ERROR").size());
+    const Loaded loaded = Load("5", TableOf({1, 1, 1}));
+    EXPECT_EQ(loaded.table.rows[0], (Row{5, 1, 1}));
+    EXPECT_EQ(loaded.table.rows[1], (Row{1, 1, 1}));
+    EXPECT_EQ(loaded.diagnostics.size(), 14 * std::string("ERROR").size());
 }
 
 TEST(LoadForecastTest, ScoreBoundsFollowTheTableFileOrNoFile) {
@@ -122,11 +127,9 @@ TEST(LoadForecastTest, ScoreBoundsFollowTheTableFileOrNoFile) {
     EXPECT_EQ(minSum, 20 + 13 * 27);
     EXPECT_EQ(maxSum, 50 + 13 * 40);
 
-    CForecastTable table;
-    std::ostringstream diagnostics;
-    LoadForecast(std::filesystem::path("/nonexistent/pronostico.txt"), table, diagnostics);
-    EXPECT_EQ(table.rows, CForecastTable().rows);
-    EXPECT_EQ(diagnostics.str(), "");
+    const Loaded loaded = LoadFile("/nonexistent/pronostico.txt");
+    EXPECT_EQ(loaded.table.rows, CForecastTable().rows);
+    EXPECT_EQ(loaded.diagnostics, "");
     EXPECT_EQ(minSum, 378);
     EXPECT_EQ(maxSum, 560);
 }
@@ -145,24 +148,20 @@ TEST(LoadForecastTest, LeavesWhatFollowsTheLastValueUnread) {
 TEST(LoadForecastTest, FolderAndMissingFolderReadNothing) {
     for (const auto& path : {std::filesystem::temp_directory_path(),
                              std::filesystem::path("/nonexistent/folder/pronostico.txt")}) {
-        CForecastTable table;
-        std::ostringstream diagnostics;
-        LoadForecast(path, table, diagnostics);
-        EXPECT_EQ(table.rows, CForecastTable().rows) << path;
-        EXPECT_EQ(diagnostics.str(), "") << path;
+        const Loaded loaded = LoadFile(path);
+        EXPECT_EQ(loaded.table.rows, CForecastTable().rows) << path;
+        EXPECT_EQ(loaded.diagnostics, "") << path;
     }
 }
 
 TEST(LoadForecastTest, ReadsFromAFile) {
     const auto path = std::filesystem::temp_directory_path() / "lumo_forecast_test_pronostico.txt";
     std::ofstream(path) << "100 0 0\r\n10 20 30\r\n";
-    CForecastTable table;
-    std::ostringstream diagnostics;
-    LoadForecast(path, table, diagnostics);
+    const Loaded loaded = LoadFile(path);
     std::filesystem::remove(path);
-    EXPECT_EQ(table.rows[0], (Row{100, 0, 0}));
-    EXPECT_EQ(table.rows[1], (Row{10, 20, 30}));
-    EXPECT_EQ(diagnostics.str(), "ERROR");
+    EXPECT_EQ(loaded.table.rows[0], (Row{100, 0, 0}));
+    EXPECT_EQ(loaded.table.rows[1], (Row{10, 20, 30}));
+    EXPECT_EQ(loaded.diagnostics, "ERROR");
 }
 
 TEST(LoadExpectationTest, ReadsTheSameGrammarWithoutCheckOrBounds) {
