@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "file_contents.h"
+#include "open_error_rows.h"
 #include "seam_answerers.h"
 #include "widgets/address_opener.h"
 
@@ -240,46 +241,7 @@ class AddressOpenerTest : public QObject {
         QCOMPARE(LaunchDetached(QStringLiteral("true"), {kAddress}), kOpenSucceeded);
     }
 
-    void errorTexts_data() {
-        QTest::addColumn<int>("code");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("0") << 0
-                           << QStringLiteral(
-                                  "The operating system is out\nof memory or resources.");
-        QTest::newRow("2") << 2 << QStringLiteral("The specified file was not found.");
-        QTest::newRow("3") << 3 << QStringLiteral("The specified path was not found.");
-        QTest::newRow("5") << 5
-                           << QStringLiteral(
-                                  "The operating system denied\naccess to the specified file.");
-        QTest::newRow("8") << 8
-                           << QStringLiteral(
-                                  "There was not enough memory to complete the operation.");
-        QTest::newRow("11")
-            << 11
-            << QStringLiteral("The .EXE file is invalid\n(non-Win32 .EXE or error in .EXE image).");
-        QTest::newRow("26") << 26 << QStringLiteral("A sharing violation occurred. ");
-        QTest::newRow("27") << 27
-                            << QStringLiteral(
-                                   "The filename association is\nincomplete or invalid.");
-        QTest::newRow("28")
-            << 28
-            << QStringLiteral(
-                   "The DDE transaction could not\nbe completed because the request timed out.");
-        QTest::newRow("29") << 29 << QStringLiteral("The DDE transaction failed.");
-        QTest::newRow("30") << 30
-                            << QStringLiteral(
-                                   "The DDE transaction could not\nbe completed because other DDE "
-                                   "transactions\nwere being processed.");
-        QTest::newRow("31")
-            << 31
-            << QStringLiteral(
-                   "There is no application associated\nwith the given filename extension.");
-        QTest::newRow("32") << 32
-                            << QStringLiteral("The specified dynamic-link library was not found.");
-        QTest::newRow("1") << 1 << QStringLiteral("Unknown Error (1) occurred.");
-        QTest::newRow("-5") << -5 << QStringLiteral("Unknown Error (-5) occurred.");
-        QTest::newRow("33") << 33 << QStringLiteral("Unknown Error (33) occurred.");
-    }
+    void errorTexts_data() { AddOpenErrorRows(QString(), OpenErrorRows::kEveryCode); }
 
     void errorTexts() {
         QFETCH(int, code);
@@ -288,14 +250,8 @@ class AddressOpenerTest : public QObject {
     }
 
     void reportShowsThePrefixedText_data() {
-        QTest::addColumn<int>("code");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("26") << 26
-                            << QStringLiteral(
-                                   "Unable to open hyperlink:\n\nA sharing violation occurred. ");
-        QTest::newRow("1") << 1
-                           << QStringLiteral(
-                                  "Unable to open hyperlink:\n\nUnknown Error (1) occurred.");
+        AddOpenErrorRows(QStringLiteral("Unable to open hyperlink:\n\n"),
+                         OpenErrorRows::kEveryCode);
     }
 
     void reportShowsThePrefixedText() {

@@ -10,24 +10,7 @@
 #include "app/wait_cursor.h"
 #include "core/progress.h"
 #include "dialog_test_case.h"
-
-namespace {
-
-// Counts the paint events a widget receives.
-class PaintCounter : public QObject {
-  public:
-    int paints = 0;
-
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint) {
-            ++paints;
-        }
-        return QObject::eventFilter(watched, event);
-    }
-};
-
-}  // namespace
+#include "event_counter.h"
 
 class CommandPatternTest : public DialogTestCase {
     Q_OBJECT
@@ -41,23 +24,19 @@ class CommandPatternTest : public DialogTestCase {
     void cleanup() { CloseDialog(); }
 
     void progressRepaintsTheBarAtOnce() {
-        PaintCounter counter;
-        bar->installEventFilter(&counter);
+        EventCounter paints(*bar, QEvent::Paint);
         ReportProgress(42);
         QCOMPARE(bar->value(), 42);
-        QVERIFY(counter.paints > 0);  // painted inside the call, no event loop ran
-        bar->removeEventFilter(&counter);
+        QVERIFY(paints.count > 0);  // painted inside the call, no event loop ran
     }
 
     void repeatedPositionIsNotPaintedAgain() {
         ReportProgress(42);
-        PaintCounter counter;
-        bar->installEventFilter(&counter);
+        EventCounter paints(*bar, QEvent::Paint);
         ReportProgress(42);
-        QCOMPARE(counter.paints, 0);
+        QCOMPARE(paints.count, 0);
         ReportProgress(43);
-        QVERIFY(counter.paints > 0);
-        bar->removeEventFilter(&counter);
+        QVERIFY(paints.count > 0);
     }
 
     void noInputReachesTheDialogDuringAnOperation() {

@@ -7,6 +7,8 @@
 
 #include "app/dialog_units.h"
 #include "app/lumo_dlg.h"
+#include "event_counter.h"
+#include "open_error_rows.h"
 #include "seam_answerers.h"
 #include "widgets/address_opener.h"
 #include "widgets/hyper_link.h"
@@ -28,20 +30,6 @@ bool PaintsColour(QWidget& widget, const QColor& colour) {
     }
     return false;
 }
-
-// Counts the timer events a widget receives.
-class TickCounter : public QObject {
-  public:
-    int ticks = 0;
-
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Timer) {
-            ++ticks;
-        }
-        return QObject::eventFilter(watched, event);
-    }
-};
 
 }  // namespace
 
@@ -125,26 +113,16 @@ class HyperLinkTest : public QObject {
     }
 
     void failedOpenBeepsAndReports_data() {
-        QTest::addColumn<int>("code");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("26") << 26
-                            << QStringLiteral(
-                                   "Unable to open hyperlink:\n\nA sharing violation occurred. ");
-        QTest::newRow("1") << 1
-                           << QStringLiteral(
-                                  "Unable to open hyperlink:\n\nUnknown Error (1) occurred.");
-        QTest::newRow("32") << 32
-                            << QStringLiteral(
-                                   "Unable to open hyperlink:\n\nThe specified "
-                                   "dynamic-link library was not found.");
+        AddOpenErrorRows(QStringLiteral("Unable to open hyperlink:\n\n"),
+                         OpenErrorRows::kFailuresOnly);
     }
 
     void failedOpenBeepsAndReports() {
         QFETCH(int, code);
-        QFETCH(QString, message);
+        QFETCH(QString, text);
         SetOpenerResult(code);
         QTest::mouseClick(link, Qt::LeftButton);
-        QCOMPARE(messages->Texts(), QStringList{message});
+        QCOMPARE(messages->Texts(), QStringList{text});
         QVERIFY(!link->Visited());
 
         // The control stays usable: a later click tries again.
@@ -190,24 +168,22 @@ class HyperLinkTest : public QObject {
     }
 
     void leavingEndsTheHoverAtTheNextTick() {
-        TickCounter counter;
-        link->installEventFilter(&counter);
+        EventCounter ticks(*link, QEvent::Timer);
         Hover();
         // While the pointer stays over it, the ticks leave it hovered.
-        QTRY_VERIFY(counter.ticks >= 3);
+        QTRY_VERIFY(ticks.count >= 3);
         QVERIFY(link->Hovered());
 
-        counter.ticks = 0;
+        ticks.count = 0;
         QTest::mouseMove(window.get(), QPoint(5, 5));
         QTRY_VERIFY(!link->Hovered());
-        QCOMPARE(counter.ticks, 1);
+        QCOMPARE(ticks.count, 1);
         QCOMPARE(link->TextColour(), CHyperLink::kLinkColour);
         QVERIFY(!link->font().underline());
 
         // The timer stopped with the hover.
         QTest::qWait(3 * CHyperLink::kHoverPeriodMs);
-        QCOMPARE(counter.ticks, 1);
-        link->removeEventFilter(&counter);
+        QCOMPARE(ticks.count, 1);
     }
 
     void fitsItsTextAboutTheCentre_data() {
