@@ -2,8 +2,8 @@
 
 #include "core/column_set.h"
 
-// The full set of all columns in index order, generated once with the
-// constructed forecast table.
+// The full set of all columns in index order, generated once, on first use,
+// with the forecast table of that moment.
 const CColumnSet& FullSetInIndexOrder();
 
 // The same columns sorted by score, highest first, sorted once.

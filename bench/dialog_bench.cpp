@@ -10,12 +10,11 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QProgressBar>
-#include <algorithm>
 #include <memory>
-#include <vector>
 
 #include "app/lumo_dlg.h"
 #include "app/message_box.h"
+#include "bench/bench_sets.h"
 
 namespace {
 
@@ -38,19 +37,8 @@ enum class BetOrder { kIndex, kScore };
 
 // The full bet, in index order (as step 1 makes it) or sorted by score (as
 // the sort of step 5 leaves it before a reduction).
-const std::vector<CColumn>& FullBet(BetOrder order) {
-    static const std::vector<CColumn> byIndex = [] {
-        CColumnSet all(kAllColumns);
-        all.GenerateAll();
-        return std::vector<CColumn>(all.begin(), all.end());
-    }();
-    static const std::vector<CColumn> byScore = [] {
-        CColumnSet all(kAllColumns);
-        all.GenerateAll();
-        all.SortByScore();
-        return std::vector<CColumn>(all.begin(), all.end());
-    }();
-    return order == BetOrder::kIndex ? byIndex : byScore;
+const CColumnSet& FullBet(BetOrder order) {
+    return order == BetOrder::kIndex ? FullSetInIndexOrder() : FullSetByScore();
 }
 
 void LoadBet(BetOrder order) {

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "bench/bench_sets.h"
+#include "bench/timed_pass.h"
 #include "core/column_predicates.h"
 
 namespace {
@@ -21,41 +22,23 @@ std::int32_t MedianScore() {
 
 void BM_FilterHalf(benchmark::State& state) {
     const std::int32_t median = MedianScore();
-    CColumnSet set(kAllColumns);
-    for (auto _ : state) {
-        state.PauseTiming();
-        CopyColumns(FullSetInIndexOrder(), kAllColumns, set);
-        state.ResumeTiming();
-        set.Filter(ScoreAbove{median});
-        benchmark::DoNotOptimize(set.Count());
-    }
-    state.counters["kept"] = set.Count();
+    TimePassOnCopy(state, FullSetInIndexOrder(), kAllColumns,
+                   [median](CColumnSet& set) { set.Filter(ScoreAbove{median}); });
 }
 BENCHMARK(BM_FilterHalf)->Unit(benchmark::kMillisecond);
 
 void BM_SortByScore(benchmark::State& state) {
-    CColumnSet set(kAllColumns);
-    for (auto _ : state) {
-        state.PauseTiming();
-        CopyColumns(FullSetInIndexOrder(), kAllColumns, set);
-        state.ResumeTiming();
-        set.SortByScore();
-        benchmark::ClobberMemory();
-    }
+    TimePassOnCopy(state, FullSetInIndexOrder(), kAllColumns,
+                   [](CColumnSet& set) { set.SortByScore(); });
 }
 BENCHMARK(BM_SortByScore)->Unit(benchmark::kMillisecond);
 
 // Reference: std::sort with the comparison by score, highest first.
 void BM_StdSortByScore(benchmark::State& state) {
-    CColumnSet set(kAllColumns);
-    for (auto _ : state) {
-        state.PauseTiming();
-        CopyColumns(FullSetInIndexOrder(), kAllColumns, set);
-        state.ResumeTiming();
+    TimePassOnCopy(state, FullSetInIndexOrder(), kAllColumns, [](CColumnSet& set) {
         std::sort(&set[0], &set[0] + set.Count(),
                   [](const CColumn& a, const CColumn& b) { return a.score > b.score; });
-        benchmark::ClobberMemory();
-    }
+    });
 }
 BENCHMARK(BM_StdSortByScore)->Unit(benchmark::kMillisecond);
 
