@@ -8,6 +8,7 @@
 
 #include "app/file_dialog.h"
 #include "file_contents.h"
+#include "modal_answer.h"
 #include "window_test_support.h"
 
 namespace {
@@ -15,14 +16,12 @@ namespace {
 // Types `name` into the next file dialog as soon as it shows, then presses
 // Enter (or Escape for an empty name).
 void AnswerWhenShown(const QString& name) {
-    QTimer::singleShot(0, [name] {
-        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-        QVERIFY(dialog != nullptr);
+    AnswerModalWhenShown<QFileDialog>([name](QFileDialog& dialog) {
         if (name.isEmpty()) {
-            QTest::keyClick(dialog, Qt::Key_Escape);
+            QTest::keyClick(&dialog, Qt::Key_Escape);
             return;
         }
-        auto* edit = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        auto* edit = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
         QVERIFY(edit != nullptr);
         edit->setFocus();
         edit->selectAll();

@@ -5,6 +5,7 @@
 #include "app/lumo_app.h"
 #include "app/lumo_dlg.h"
 #include "app/window_menu.h"
+#include "modal_answer.h"
 #include "window_test_support.h"
 
 namespace {
@@ -13,22 +14,21 @@ enum class Closing { kEscape, kCloseBox, kCloseEntry };
 
 // Closes the running main dialog as soon as it shows, the way `closing` says.
 void CloseMainDialogWhenShown(Closing closing) {
-    QTimer::singleShot(50, [closing] {
-        auto* dialog = qobject_cast<CLumoDlg*>(QApplication::activeModalWidget());
-        QVERIFY(dialog != nullptr);
-        QCOMPARE(dialog->windowTitle(), QStringLiteral("Brelm"));
+    const auto close = [closing](CLumoDlg& dialog) {
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Brelm"));
         switch (closing) {
             case Closing::kEscape:
-                QTest::keyClick(dialog, Qt::Key_Escape);
+                QTest::keyClick(&dialog, Qt::Key_Escape);
                 break;
             case Closing::kCloseBox:
-                dialog->close();
+                dialog.close();
                 break;
             case Closing::kCloseEntry:
-                dialog->OnSysCommand(kCloseCommand);
+                dialog.OnSysCommand(kCloseCommand);
                 break;
         }
-    });
+    };
+    AnswerModalWhenShown<CLumoDlg>(close, 50);
 }
 
 }  // namespace

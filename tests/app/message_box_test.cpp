@@ -7,25 +7,18 @@
 
 #include "app/message_box.h"
 #include "app/wait_cursor.h"
+#include "modal_answer.h"
 
 namespace {
 
 // Presses `button` of the next message box as soon as it shows.
 void PressWhenShown(QMessageBox::StandardButton button) {
-    QTimer::singleShot(0, [button] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        QVERIFY(box != nullptr);
-        box->button(button)->click();
-    });
+    AnswerModalWhenShown<QMessageBox>([button](QMessageBox& box) { box.button(button)->click(); });
 }
 
-// Accepts the default button of the next message box with Enter.
-void PressEnterWhenShown() {
-    QTimer::singleShot(0, [] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        QVERIFY(box != nullptr);
-        QTest::keyClick(box, Qt::Key_Return);
-    });
+// Presses `key` on the next message box as soon as it shows.
+void PressKeyWhenShown(Qt::Key key) {
+    AnswerModalWhenShown<QMessageBox>([key](QMessageBox& box) { QTest::keyClick(&box, key); });
 }
 
 }  // namespace
@@ -69,16 +62,15 @@ class MessageBoxTest : public QObject {
         PressWhenShown(QMessageBox::No);
         QCOMPARE(AskYesNo(nullptr, QStringLiteral("¿Seguro?"), MessageAnswer::kYes),
                  MessageAnswer::kNo);
-        PressEnterWhenShown();
+        PressKeyWhenShown(Qt::Key_Return);
         QCOMPARE(AskYesNo(nullptr, QStringLiteral("¿Seguro?"), MessageAnswer::kYes),
                  MessageAnswer::kYes);
-        PressEnterWhenShown();
+        PressKeyWhenShown(Qt::Key_Return);
         ShowMessage(nullptr, QStringLiteral("todo explorado"));
     }
 
     void escapeAnswersNo() {
-        QTimer::singleShot(
-            0, [] { QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Escape); });
+        PressKeyWhenShown(Qt::Key_Escape);
         QCOMPARE(AskYesNo(nullptr, QStringLiteral("¿Seguro?"), MessageAnswer::kYes),
                  MessageAnswer::kNo);
     }
@@ -86,9 +78,9 @@ class MessageBoxTest : public QObject {
     void boxDuringAWaitCursorShowsTheNormalPointer() {
         const CWaitCursor wait;
         Qt::CursorShape shownWithTheBox = Qt::WaitCursor;
-        QTimer::singleShot(0, [&shownWithTheBox] {
+        AnswerModalWhenShown<QMessageBox>([&shownWithTheBox](QMessageBox& box) {
             shownWithTheBox = QGuiApplication::overrideCursor()->shape();
-            QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Return);
+            QTest::keyClick(&box, Qt::Key_Return);
         });
         ShowMessage(nullptr, QStringLiteral("todo explorado"));
         QCOMPARE(shownWithTheBox, Qt::ArrowCursor);
