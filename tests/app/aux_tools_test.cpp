@@ -343,11 +343,7 @@ class AuxToolsTest : public DialogTestCase {
         ClickHidden(id);
         QCOMPARE(bet.Count(), 2);
         QVERIFY(Distance(bet[1], bet[0]) > distance);
-        int marked = 0;
-        for (const CColumn& column : *dialog->Universe()) {
-            marked += column.marked;
-        }
-        QCOMPARE(bet.covered, marked);
+        QCOMPARE(bet.covered, MarkedCount(*dialog->Universe()));
         QVERIFY(probe->messages.isEmpty());
         QCOMPARE(probe->refreshes, 2);
     }

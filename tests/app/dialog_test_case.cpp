@@ -8,6 +8,7 @@
 #include <QtTest>
 
 #include "forecast/forecast_table.h"
+#include "tests/core/test_support.h"
 
 void DialogTestCase::OpenDialog(DialogDisplay display) {
     workingDirectory = std::make_unique<ScopedEmptyWorkingDirectory>();
@@ -28,10 +29,7 @@ void DialogTestCase::CloseDialog() {
     probe.reset();
     dialog.reset();
     workingDirectory.reset();
-    forecastTable = CForecastTable();
-    expectationTable = CForecastTable();
-    UpdateScoreBounds(forecastTable);
-    averageMode = false;
+    ResetScoring();
 }
 
 void DialogTestCase::Click(int id) {

@@ -125,9 +125,7 @@ TEST(ColumnSetTest, ConstructionWithoutMemoryThrows) {
 
 TEST(ColumnSetTest, GenerateAllFillsEveryColumnInIndexOrder) {
     const ScoringStateGuard guard;
-    forecastTable = CForecastTable();
-    UpdateScoreBounds(forecastTable);
-    averageMode = false;
+    ResetScoring();
 
     CColumnSet set(0);  // grows to room for every column first
     set.Append(ColumnOf("2"));

@@ -156,8 +156,7 @@ TEST(ColumnTest, HitsCountsEqualMatchesInEveryPosition) {
 // Every row 40, 33, 27: minSum 378, maxSum 560.
 TEST(ColumnTest, NormalisedAndAverageScoresOfTheConstructedTable) {
     const ScoringStateGuard guard;
-    forecastTable = CForecastTable();
-    UpdateScoreBounds(forecastTable);
+    ResetScoring();
     ASSERT_EQ(minSum, 378);
     ASSERT_EQ(maxSum, 560);
 

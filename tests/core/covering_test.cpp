@@ -291,9 +291,7 @@ TEST(CoveringTest, MarkCoveredCountsOnlyNewlyMarkedColumnsWithinTheDistance) {
 
 TEST(CoveringTest, GreedyStepsOnAFreshUniverse) {
     const ScoringStateGuard guard;
-    forecastTable = CForecastTable();
-    UpdateScoreBounds(forecastTable);
-    averageMode = false;
+    ResetScoring();
     CColumnSet universe(kAllColumns);
     universe.GenerateAll();
 
@@ -309,11 +307,7 @@ TEST(CoveringTest, GreedyStepsOnAFreshUniverse) {
         ASSERT_EQ(chosen, &universe[0]) << d;  // all 1: the best score, lowest index
         EXPECT_EQ(chosen->marked, 1);
         EXPECT_EQ(bet.covered, 5 + ballSizes[d - 1]) << d;
-        std::int32_t marked = 0;
-        for (const CColumn& column : universe) {
-            marked += column.marked;
-        }
-        EXPECT_EQ(marked, ballSizes[d - 1]) << d;
+        EXPECT_EQ(MarkedCount(universe), ballSizes[d - 1]) << d;
     }
 
     // Further steps never pick a marked column; the total covered equals the
@@ -333,11 +327,7 @@ TEST(CoveringTest, GreedyStepsOnAFreshUniverse) {
         bet.Append(*chosen);
     }
     EXPECT_LT(universe[picked[1]].Hits(universe[picked[0]]), 13);  // outside the first ball
-    std::int32_t marked = 0;
-    for (const CColumn& column : universe) {
-        marked += column.marked;
-    }
-    EXPECT_EQ(bet.covered, marked);
+    EXPECT_EQ(bet.covered, MarkedCount(universe));
     EXPECT_EQ(bet.Count(), 5);
     EXPECT_EQ(bet[0].marked, 1);
 }

@@ -42,6 +42,13 @@ ScoringStateGuard::~ScoringStateGuard() {
     averageMode = savedAverageMode;
 }
 
+void ResetScoring() {
+    forecastTable = CForecastTable();
+    expectationTable = CForecastTable();
+    UpdateScoreBounds(forecastTable);
+    averageMode = false;
+}
+
 CColumn ColumnOf(std::string_view signs) {
     CColumn column;
     column.ParseText(signs);
@@ -143,4 +150,12 @@ std::vector<std::int32_t> ScoresOf(const CColumnSet& set) {
         scores.push_back(column.score);
     }
     return scores;
+}
+
+std::int32_t MarkedCount(const CColumnSet& set) {
+    std::int32_t marked = 0;
+    for (const CColumn& column : set) {
+        marked += column.marked;
+    }
+    return marked;
 }

@@ -48,6 +48,11 @@ class ScoringStateGuard {
     bool savedAverageMode;
 };
 
+// Puts the program-wide scoring inputs back as at start-up: the forecast and
+// expectation tables as constructed, the score bounds of that forecast, and
+// average mode off.
+void ResetScoring();
+
 // A column from 14 signs (ParseText rules).
 CColumn ColumnOf(std::string_view signs);
 // The 14 signs of a column.
@@ -85,3 +90,5 @@ std::vector<CColumn> ColumnsOf(const CColumnSet& set);
 std::vector<std::int32_t> IndicesOf(const CColumnSet& set);
 // The scores of the set's columns, in order.
 std::vector<std::int32_t> ScoresOf(const CColumnSet& set);
+// How many of the set's columns are marked.
+std::int32_t MarkedCount(const CColumnSet& set);
