@@ -30,20 +30,23 @@ std::string Contents(const fs::path& path) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-// A fresh, empty folder for one test, removed with what it holds.
-class ScratchFolder {
-  public:
-    ScratchFolder()
-        : path(fs::temp_directory_path() / ("lumo-bet-writer-" + std::to_string(::getpid()))) {
-        fs::remove_all(path);
-        fs::create_directory(path);
+// The tests that write files, each in a fresh, empty folder that goes with
+// what it holds.
+class WriteBetFileTest : public testing::Test {
+  protected:
+    WriteBetFileTest() {
+        fs::remove_all(folder);
+        fs::create_directory(folder);
     }
-    ~ScratchFolder() { fs::remove_all(path); }
+    ~WriteBetFileTest() override { fs::remove_all(folder); }
+
     std::size_t Entries() const {
-        return static_cast<std::size_t>(std::distance(fs::directory_iterator(path), {}));
+        return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder), {}));
     }
 
-    const fs::path path;
+    const fs::path folder =
+        fs::temp_directory_path() / ("lumo-bet-writer-" + std::to_string(::getpid()));
+    const fs::path path = folder / "apuesta.txt";
 };
 
 // An output buffer that takes `room` bytes and then refuses, as a full disk.
@@ -92,9 +95,7 @@ TEST(WriteBetTest, StreamThatFillsUpEndsBad) {
     EXPECT_EQ(full.taken, "3\r\nX1111111111111\r\n2");
 }
 
-TEST(WriteBetTest, FullSetRoundTripsThroughAFile) {
-    ScratchFolder folder;
-    const fs::path path = folder.path / "apuesta.txt";
+TEST_F(WriteBetFileTest, FullSetRoundTripsThroughAFile) {
     CColumnSet all(kAllColumns);
     all.GenerateAll();
     ASSERT_TRUE(WriteBet(path, all).Saved());
@@ -111,57 +112,51 @@ TEST(WriteBetTest, FullSetRoundTripsThroughAFile) {
     }
 }
 
-TEST(WriteBetTest, ReplacesAnExistingFileKeepingItsPermissions) {
-    ScratchFolder folder;
-    const fs::path path = folder.path / "apuesta.txt";
+TEST_F(WriteBetFileTest, ReplacesAnExistingFileKeepingItsPermissions) {
     std::ofstream(path) << "old";
     fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
     ASSERT_TRUE(WriteBet(path, *BetOf({0})).Saved());
     EXPECT_EQ(Contents(path), "1\r\n11111111111111\r\n");
     EXPECT_EQ(fs::status(path).permissions(),
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-    EXPECT_EQ(folder.Entries(), 1u);
+    EXPECT_EQ(Entries(), 1u);
 }
 
-TEST(WriteBetTest, SymbolicLinkKeepsPointingAtTheReplacedFile) {
-    ScratchFolder folder;
-    std::ofstream(folder.path / "real.txt") << "old";
-    fs::create_symlink("real.txt", folder.path / "link.txt");
-    ASSERT_TRUE(WriteBet(folder.path / "link.txt", *BetOf({})).Saved());
-    EXPECT_TRUE(fs::is_symlink(folder.path / "link.txt"));
-    EXPECT_EQ(Contents(folder.path / "real.txt"), "0\r\n");
+TEST_F(WriteBetFileTest, SymbolicLinkKeepsPointingAtTheReplacedFile) {
+    std::ofstream(folder / "real.txt") << "old";
+    fs::create_symlink("real.txt", folder / "link.txt");
+    ASSERT_TRUE(WriteBet(folder / "link.txt", *BetOf({})).Saved());
+    EXPECT_TRUE(fs::is_symlink(folder / "link.txt"));
+    EXPECT_EQ(Contents(folder / "real.txt"), "0\r\n");
 }
 
-TEST(WriteBetTest, TargetsThatCannotBeWritten) {
-    ScratchFolder folder;
-    fs::create_directory(folder.path / "sub");
-    std::ofstream(folder.path / "sub" / "keep.txt") << "kept";
-    ASSERT_EQ(::mkfifo((folder.path / "pipe").c_str(), 0600), 0);
+TEST_F(WriteBetFileTest, TargetsThatCannotBeWritten) {
+    fs::create_directory(folder / "sub");
+    std::ofstream(folder / "sub" / "keep.txt") << "kept";
+    ASSERT_EQ(::mkfifo((folder / "pipe").c_str(), 0600), 0);
     const struct {
         fs::path path;
         BetSaveFailure failure;
         int error;
     } cases[] = {
-        {folder.path / "sub", BetSaveFailure::kIsFolder, EISDIR},
-        {folder.path / "pipe", BetSaveFailure::kNotRegularFile, 0},
-        {folder.path / "missing" / "apuesta.txt", BetSaveFailure::kCannotCreate, ENOENT},
-        {folder.path / "sub" / "keep.txt" / "apuesta.txt", BetSaveFailure::kCannotCreate, ENOTDIR}};
+        {folder / "sub", BetSaveFailure::kIsFolder, EISDIR},
+        {folder / "pipe", BetSaveFailure::kNotRegularFile, 0},
+        {folder / "missing" / "apuesta.txt", BetSaveFailure::kCannotCreate, ENOENT},
+        {folder / "sub" / "keep.txt" / "apuesta.txt", BetSaveFailure::kCannotCreate, ENOTDIR}};
     for (const auto& [path, failure, error] : cases) {
         const BetSaveResult result = WriteBet(path, *BetOf({0, 1}));
         EXPECT_EQ(result.failure, failure) << path;
         EXPECT_EQ(result.systemError, error) << path;
         EXPECT_FALSE(result.Saved());
     }
-    EXPECT_EQ(Contents(folder.path / "sub" / "keep.txt"), "kept");
-    EXPECT_TRUE(fs::is_fifo(folder.path / "pipe"));
-    EXPECT_EQ(folder.Entries(), 2u);
+    EXPECT_EQ(Contents(folder / "sub" / "keep.txt"), "kept");
+    EXPECT_TRUE(fs::is_fifo(folder / "pipe"));
+    EXPECT_EQ(Entries(), 2u);
 }
 
 // A file size limit makes write(2) fail part of the way through, as a full
 // disk does: the old file stays, the new one is gone, and the error is EFBIG.
-TEST(WriteBetTest, SaveFailingHalfWayLeavesTheOldFile) {
-    ScratchFolder folder;
-    const fs::path path = folder.path / "apuesta.txt";
+TEST_F(WriteBetFileTest, SaveFailingHalfWayLeavesTheOldFile) {
     std::ofstream(path) << "1\r\n22222222222222\r\n";
     CColumnSet bet(100'000);
     for (std::int32_t i = 0; i < 100'000; ++i) {
@@ -181,14 +176,12 @@ TEST(WriteBetTest, SaveFailingHalfWayLeavesTheOldFile) {
     EXPECT_EQ(result.failure, BetSaveFailure::kWriteFailed);
     EXPECT_EQ(result.systemError, EFBIG);
     EXPECT_EQ(Contents(path), "1\r\n22222222222222\r\n");
-    EXPECT_EQ(folder.Entries(), 1u);
+    EXPECT_EQ(Entries(), 1u);
 }
 
 // Without memory for the text block the save fails as a write does: the old
 // file stays and no hidden new file is left behind.
-TEST(WriteBetTest, SaveWithoutMemoryLeavesTheOldFile) {
-    ScratchFolder folder;
-    const fs::path path = folder.path / "apuesta.txt";
+TEST_F(WriteBetFileTest, SaveWithoutMemoryLeavesTheOldFile) {
     std::ofstream(path) << "1\r\n22222222222222\r\n";
     const auto bet = BetOf({0, 1});
     BetSaveResult result;
@@ -199,7 +192,7 @@ TEST(WriteBetTest, SaveWithoutMemoryLeavesTheOldFile) {
     EXPECT_EQ(result.failure, BetSaveFailure::kWriteFailed);
     EXPECT_EQ(result.systemError, ENOMEM);
     EXPECT_EQ(Contents(path), "1\r\n22222222222222\r\n");
-    EXPECT_EQ(folder.Entries(), 1u);
+    EXPECT_EQ(Entries(), 1u);
 }
 
 }  // namespace
