@@ -1,5 +1,6 @@
 #include "window_test_support.h"
 
+#include <QDir>
 #include <QListWidget>
 #include <QTreeWidget>
 
