@@ -9,14 +9,16 @@
 #include <vector>
 
 #include "app/column_list.h"
-#include "app/edit_number.h"
 #include "app/lumo_dlg.h"
-#include "app/message_box.h"
+#include "core/bet_additions.h"
 #include "core/column_predicates.h"
 #include "core/covering.h"
-#include "core/neighbour.h"
+#include "core/greedy_step.h"
 #include "core/progress.h"
+#include "core/rescore.h"
 #include "forecast/forecast_table.h"
+#include "platform/edit_number.h"
+#include "platform/message_box.h"
 
 namespace {
 
@@ -24,8 +26,6 @@ namespace {
 constexpr qsizetype kRandomCountLength = 127;
 // Columns typed or taken as the winner: only the first 14 characters count.
 constexpr qsizetype kTypedColumnLength = kMatches;
-// The re-score tool reports every this many columns.
-constexpr std::int32_t kRescoreReportStep = 10'000;
 // The winning-column statistics ask for this many hits: no column has them,
 // so only the five counters matter.
 constexpr std::int32_t kWinnerThreshold = 15;
@@ -51,64 +51,32 @@ CColumn ColumnFromText(const QString& text) {
     return column;
 }
 
-// The keys of the selected rows, in the list's order (as it is sorted now).
-std::vector<int> SelectedRowKeys(const QTreeWidget& list) {
-    std::vector<int> keys;
-    for (int row = 0; row < list.topLevelItemCount(); ++row) {
-        const QTreeWidgetItem* item = list.topLevelItem(row);
-        if (item->isSelected()) {
-            keys.push_back(RowKey(*item));
+// The winning-column statistics as the message shows them.
+QString HitCountsText(const HitCounters& counters) {
+    QString text;
+    for (std::size_t i = 0; i < counters.size(); ++i) {
+        if (i > 0) {
+            text += QLatin1Char('\n');
         }
+        const auto hits = static_cast<int>(kMatches - static_cast<std::int32_t>(i));
+        text += QStringLiteral("%1 aciertos: %2").arg(hits).arg(counters[i]);
     }
-    return keys;
-}
-
-// Makes room for `more` columns after the bet's last one; false when that
-// many cannot be held. The bet is unchanged either way.
-bool ReserveMore(CColumnSet& bet, std::int64_t more) {
-    const std::int64_t needed = static_cast<std::int64_t>(bet.Count()) + more;
-    if (needed > INT32_MAX) {
-        return false;
-    }
-    try {
-        bet.Reserve(static_cast<std::int32_t>(needed));
-    } catch (const std::bad_alloc&) {
-        return false;
-    }
-    return true;
+    return text;
 }
 
 }  // namespace
 
 void CLumoDlg::OnRandomColumns() {
-    RunCommand(CommandCursor::kNormal, [this] {
-        const std::int32_t n = ReadEditNumber(*randomCountEdit, kRandomCountLength);
-        if (n < 0) {
-            // A larger number than the count empties the bet.
-            bet->Truncate(bet->Count() + n);
-            return;
-        }
-        if (!ReserveMore(*bet, n)) {
-            ShowMessage(this, kNoMemoryText);
-            return;
-        }
-        for (std::int32_t i = 0; i < n; ++i) {
-            CColumn column;
-            column.Randomize(forecastTable);
-            bet->AppendNoGrow(column);
-        }
-    });
+    const std::int32_t n = ReadEditNumber(*randomCountEdit, kRandomCountLength);
+    RunCommand(CommandCursor::kNormal, kNoMemoryText,
+               [this, n] { return AppendRandomColumns(*bet, n, forecastTable); });
 }
 
 void CLumoDlg::OnAddColumn() {
-    RunCommand(CommandCursor::kNormal, [this] {
-        try {
-            bet->AppendNoGrow(ColumnFromText(addColumnEdit->text()));
-        } catch (const std::bad_alloc&) {
-            ShowMessage(this, kNoMemoryText);
-            return;
-        }
+    RunCommand(CommandCursor::kNormal, kNoMemoryText, [this] {
+        bet->AppendNoGrow(ColumnFromText(addColumnEdit->text()));
         addColumnEdit->clear();
+        return MemoryOutcome::kDone;
     });
 }
 
@@ -121,15 +89,7 @@ void CLumoDlg::OnWinner() {
         const CColumn winner = ColumnFromText(winnerEdit->text());
         HitCounters counters{};
         HitStatistics(*bet, winner, counters, kWinnerThreshold);
-        QString text;
-        for (std::size_t i = 0; i < counters.size(); ++i) {
-            if (i > 0) {
-                text += QLatin1Char('\n');
-            }
-            const auto hits = static_cast<int>(kMatches - static_cast<std::int32_t>(i));
-            text += QStringLiteral("%1 aciertos: %2").arg(hits).arg(counters[i]);
-        }
-        ShowMessage(this, text);
+        ShowMessage(this, HitCountsText(counters));
     });
 }
 
@@ -149,17 +109,9 @@ void CLumoDlg::OnDeleteAll() {
 
 void CLumoDlg::OnRescore() {
     RunCommand(CommandCursor::kWait, [this] {
-        const std::int32_t count = bet->Count();
-        for (std::int32_t i = 0; i < count; ++i) {
-            if (i % kRescoreReportStep == 0) {
-                statusText->setText(QStringLiteral("%1 %2").arg(i).arg(count));
-                // The bar is scaled to all columns, not to the bet.
-                ReportProgress(
-                    static_cast<std::int32_t>(static_cast<std::int64_t>(i) * 100 / kAllColumns));
-            }
-            CColumn& column = (*bet)[i];
-            column.score = column.ComputeScore(forecastTable);
-        }
+        RescoreAll(*bet, forecastTable, [this](std::int32_t index, std::int32_t count) {
+            statusText->setText(QStringLiteral("%1 %2").arg(index).arg(count));
+        });
     });
 }
 
@@ -173,21 +125,8 @@ void CLumoDlg::OnAddNeighbours() {
     if (keys.empty()) {
         return;
     }
-    RunCommand(CommandCursor::kNormal, [this, &keys] {
-        if (!ReserveMore(*bet, static_cast<std::int64_t>(keys.size()) * kNeighbourChanges)) {
-            ShowMessage(this, kNoMemoryText);
-            return;
-        }
-        for (const int key : keys) {
-            if (key >= bet->Count()) {
-                continue;  // a row of a column the bet no longer holds
-            }
-            const CColumn source = (*bet)[key];
-            for (std::int32_t change = 0; change < kNeighbourChanges; ++change) {
-                bet->AppendNoGrow(Neighbour(source, change));
-            }
-        }
-    });
+    RunCommand(CommandCursor::kNormal, kNoMemoryText,
+               [this, &keys] { return AppendNeighbours(*bet, keys); });
 }
 
 void CLumoDlg::OnAddNeighbours2() {
@@ -195,22 +134,8 @@ void CLumoDlg::OnAddNeighbours2() {
     if (keys.empty()) {
         return;
     }
-    RunCommand(CommandCursor::kNormal, [this, key = keys.front()] {
-        if (key >= bet->Count()) {
-            return;
-        }
-        if (!ReserveMore(*bet, kNeighbourChanges * kNeighbourChanges)) {
-            ShowMessage(this, kNoMemoryText);
-            return;
-        }
-        const CColumn source = (*bet)[key];
-        for (std::int32_t outer = 0; outer < kNeighbourChanges; ++outer) {
-            const CColumn neighbour = Neighbour(source, outer);
-            for (std::int32_t inner = 0; inner < kNeighbourChanges; ++inner) {
-                bet->AppendNoGrow(Neighbour(neighbour, inner));
-            }
-        }
-    });
+    RunCommand(CommandCursor::kNormal, kNoMemoryText,
+               [this, key = keys.front()] { return AppendSecondNeighbours(*bet, key); });
 }
 
 void CLumoDlg::OnMakeUniverse() {
@@ -231,19 +156,14 @@ void CLumoDlg::OnGreedyStep(int distance) {
         ShowMessage(this, kNoUniverseText);
         return;
     }
-    RunCommand(CommandCursor::kNormal, [this, distance] {
-        // Room first, so that a picked column always reaches the bet.
-        if (!ReserveMore(*bet, 1)) {
-            ShowMessage(this, kNoMemoryText);
-            return;
-        }
-        const CColumn* picked = ReduceStep(*bet, *universe, distance);
-        if (picked == nullptr) {
-            ShowMessage(this, kExploredText);
-            return;
-        }
-        bet->Append(*picked);
-    });
+    GreedyStepEnd end = GreedyStepEnd::kAdded;
+    RunCommand(CommandCursor::kNormal,
+               [this, distance, &end] { end = GreedyStep(*bet, *universe, distance); });
+    if (end == GreedyStepEnd::kNoMemory) {
+        ShowMessage(this, kNoMemoryText);
+    } else if (end == GreedyStepEnd::kAllExplored) {
+        ShowMessage(this, kExploredText);
+    }
 }
 
 void CLumoDlg::OnProfitable() {

@@ -12,13 +12,13 @@
 #include <string>
 #include <vector>
 
-#include "app/file_dialog.h"
 #include "app/lumo_dlg.h"
-#include "app/message_box.h"
 #include "betfile/bet_messages.h"
 #include "betfile/bet_reader.h"
 #include "betfile/bet_writer.h"
 #include "betfile/clipboard_text.h"
+#include "platform/file_dialog.h"
+#include "platform/message_box.h"
 
 namespace {
 

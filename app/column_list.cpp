@@ -2,20 +2,14 @@
 
 #include <QByteArray>
 #include <QHeaderView>
-#include <QLabel>
-#include <QLineEdit>
 #include <QList>
-#include <QProgressBar>
 #include <QString>
 #include <QTreeWidget>
 #include <algorithm>
 #include <sstream>
 #include <vector>
 
-#include "app/lumo_dlg.h"
-#include "app/message_box.h"
 #include "core/column_set.h"
-#include "forecast/forecast_table.h"
 
 int sortColumn = 0;
 std::map<int, int> rowOfKey;
@@ -66,6 +60,17 @@ int RowKey(const QTreeWidgetItem& row) {
     return row.data(kSignsColumn, Qt::UserRole).toInt();
 }
 
+std::vector<int> SelectedRowKeys(const QTreeWidget& list) {
+    std::vector<int> keys;
+    for (int row = 0; row < list.topLevelItemCount(); ++row) {
+        const QTreeWidgetItem* item = list.topLevelItem(row);
+        if (item->isSelected()) {
+            keys.push_back(RowKey(*item));
+        }
+    }
+    return keys;
+}
+
 int CompareRows(const QTreeWidget& list, int key1, int key2) {
     const auto text = [&list](int key) {
         const QTreeWidgetItem* row = list.topLevelItem(rowOfKey.at(key));
@@ -101,33 +106,4 @@ void SortColumnList(QTreeWidget& list, int header) {
         sorted.append(rowsByPosition[static_cast<std::size_t>(rowOfKey.at(key))]);
     }
     list.addTopLevelItems(sorted);
-}
-
-void CLumoDlg::RefreshColumnList() {
-    columnList->setUpdatesEnabled(false);
-    FillColumnList(*columnList, *bet);
-    randomCountEdit->setText(QString::number(bet->Count()));
-    countText->setText(QString::asprintf("%d cols.", bet->Count()));
-    columnList->setUpdatesEnabled(true);
-    progressBar->setValue(0);
-    coveredEdit->setText(QString::number(bet->covered));
-    ShowBetShares();
-    if (universe) {
-        universeCountEdit->setText(QString::number(universe->Count()));
-    }
-}
-
-void CLumoDlg::OnHeaderClick(int header) {
-    SortColumnList(*columnList, header);
-}
-
-void CLumoDlg::OnListDoubleClick(const QTreeWidgetItem* row) {
-    if (row == nullptr) {
-        return;
-    }
-    const int key = RowKey(*row);
-    if (key < 0 || key >= bet->Count()) {
-        return;  // a row left over from a bet that has shrunk since the refresh
-    }
-    ShowMessage(this, QString::asprintf("%.3f", (*bet)[key].Probability(expectationTable)));
 }

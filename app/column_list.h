@@ -2,12 +2,13 @@
 
 #include <cstdint>
 #include <map>
+#include <vector>
 
 class CColumnSet;
 class QTreeWidget;
 class QTreeWidgetItem;
 
-// The column list (list view 1046): the bet's first columns, one row each
+// The column list (list view kColumnList): the bet's first columns, one row each
 // with the column's 14 signs ("P"), its score ("V") and its index in the bet
 // ("A"). Every row carries a key, the index in the bet of the column it
 // shows, which sorting moves with the row.
@@ -30,6 +31,9 @@ void FillColumnList(QTreeWidget& list, const CColumnSet& bet);
 
 // The key of a row.
 int RowKey(const QTreeWidgetItem& row);
+
+// The keys of the selected rows, in the list's order (as it is sorted now).
+std::vector<int> SelectedRowKeys(const QTreeWidget& list);
 
 // Compares the rows of two keys by their texts in column sortColumn, each
 // cut to 49 characters, byte by byte: negative when the row of key1 comes

@@ -1,13 +1,23 @@
-// The three list boxes of per-match percentages: the Forecast table (1002),
-// the Expectation table (1007, hidden) and the bet shares (1006, hidden).
+// What the main dialog shows of its data: the refresh after every command
+// (column list, count, hidden mirror fields, bet shares, progress bar), the
+// list's events, and the three list boxes of per-match percentages: the
+// Forecast table, the Expectation table (hidden) and the bet shares (hidden).
+#include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QProgressBar>
+#include <QString>
+#include <QTreeWidget>
 #include <array>
 #include <string>
 
+#include "app/column_list.h"
 #include "app/lumo_dlg.h"
 #include "core/column.h"
 #include "forecast/bet_shares.h"
+#include "forecast/forecast_table.h"
 #include "forecast/forecast_text.h"
+#include "platform/message_box.h"
 
 namespace {
 
@@ -31,4 +41,33 @@ void CLumoDlg::ShowExpectation(const CForecastTable& table) {
 
 void CLumoDlg::ShowBetShares() {
     ShowRows(*betSharesList, BetShareRowTexts(*bet));
+}
+
+void CLumoDlg::RefreshColumnList() {
+    columnList->setUpdatesEnabled(false);
+    FillColumnList(*columnList, *bet);
+    randomCountEdit->setText(QString::number(bet->Count()));
+    countText->setText(QString::asprintf("%d cols.", bet->Count()));
+    columnList->setUpdatesEnabled(true);
+    progressBar->setValue(0);
+    coveredEdit->setText(QString::number(bet->covered));
+    ShowBetShares();
+    if (universe) {
+        universeCountEdit->setText(QString::number(universe->Count()));
+    }
+}
+
+void CLumoDlg::OnHeaderClick(int header) {
+    SortColumnList(*columnList, header);
+}
+
+void CLumoDlg::OnListDoubleClick(const QTreeWidgetItem* row) {
+    if (row == nullptr) {
+        return;
+    }
+    const int key = RowKey(*row);
+    if (key < 0 || key >= bet->Count()) {
+        return;  // a row left over from a bet that has shrunk since the refresh
+    }
+    ShowMessage(this, QString::asprintf("%.3f", (*bet)[key].Probability(expectationTable)));
 }

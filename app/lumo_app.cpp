@@ -1,7 +1,7 @@
 #include "app/lumo_app.h"
 
-#include "app/icon_resources.h"
 #include "app/lumo_dlg.h"
+#include "platform/icon_resources.h"
 
 CLumoApp::CLumoApp(int& argc, char** argv) : QApplication(argc, argv) {
     RegisterImageResources();

@@ -13,77 +13,59 @@
 #include <array>
 #include <filesystem>
 #include <initializer_list>
+#include <new>
 #include <optional>
 
 #include "app/column_list.h"
-#include "app/dialog_builder.h"
-#include "app/dialog_fonts.h"
+#include "app/control_ids.h"
 #include "app/dialog_template.h"
-#include "app/dialog_units.h"
-#include "app/icon_resources.h"
-#include "app/thread_priority.h"
-#include "app/wait_cursor.h"
-#include "app/window_menu.h"
 #include "core/progress.h"
 #include "core/random.h"
 #include "forecast/forecast_file.h"
+#include "platform/dialog_builder.h"
+#include "platform/dialog_fonts.h"
+#include "platform/dialog_units.h"
+#include "platform/icon_resources.h"
+#include "platform/message_box.h"
+#include "platform/thread_priority.h"
+#include "platform/wait_cursor.h"
+#include "platform/window_menu.h"
 #include "widgets/about_dlg.h"
 #include "widgets/hyper_link.h"
 
 namespace {
-
-template <typename Control>
-Control* ControlById(const QWidget& dialog, int id) {
-    return dialog.findChild<Control*>(QString::number(id), Qt::FindDirectChildrenOnly);
-}
-
-struct DistanceButton {
-    int id;
-    int distance;
-};
-
-// The step 5 funnels with the distance each reduces by.
-constexpr std::array<DistanceButton, 9> kReduceButtons{{
-    {1050, 0},
-    {1041, 1},
-    {1043, 2},
-    {1044, 3},
-    {1045, 4},
-    {1048, 5},
-    {1063, 6},
-    {1066, 7},
-    {1067, 8},
-}};
-
-// The hidden greedy covering steps with their distances.
-constexpr std::array<DistanceButton, 6> kGreedyButtons{{
-    {1039, 1},
-    {1034, 2},
-    {1073, 3},
-    {1074, 4},
-    {1075, 5},
-    {1072, 6},
-}};
 
 struct CommandButton {
     int id;
     void (CLumoDlg::*handler)();
 };
 
-// Every other button with its handler. Button 1051 raises nothing.
+// Every other button with its handler. Button kNoCommandButton raises nothing.
 constexpr std::array<CommandButton, 24> kCommandButtons{{
-    {1053, &CLumoDlg::OnGenerateAll},       {1001, &CLumoDlg::OnOpenBet},
-    {1038, &CLumoDlg::OnCutBelow},          {1040, &CLumoDlg::OnCutAbove},
-    {1057, &CLumoDlg::OnRemoveZeroPercent}, {1052, &CLumoDlg::OnCondition},
-    {1036, &CLumoDlg::OnSortByScore},       {1011, &CLumoDlg::OnMagicReduction},
-    {1082, &CLumoDlg::OnSaveBet},           {1003, &CLumoDlg::OnCopyBet},
-    {1004, &CLumoDlg::OnRandomColumns},     {1029, &CLumoDlg::OnAddColumn},
-    {1042, &CLumoDlg::OnDeleteMarked},      {1049, &CLumoDlg::OnDeleteAll},
-    {1013, &CLumoDlg::OnConsolidateMarked}, {1037, &CLumoDlg::OnAddNeighbours},
-    {1071, &CLumoDlg::OnAddNeighbours2},    {1030, &CLumoDlg::OnWinner},
-    {1047, &CLumoDlg::OnRescore},           {1069, &CLumoDlg::OnAverageModeToggled},
-    {1070, &CLumoDlg::OnMakeUniverse},      {1078, &CLumoDlg::OnProfitable},
-    {1080, &CLumoDlg::OnSwapUniverse},      {1077, &CLumoDlg::OnImport},
+    {kGenerateAllButton, &CLumoDlg::OnGenerateAll},
+    {kOpenBetButton, &CLumoDlg::OnOpenBet},
+    {kCutBelowButton, &CLumoDlg::OnCutBelow},
+    {kCutAboveButton, &CLumoDlg::OnCutAbove},
+    {kRemoveZeroPercentButton, &CLumoDlg::OnRemoveZeroPercent},
+    {kConditionButton, &CLumoDlg::OnCondition},
+    {kSortByScoreButton, &CLumoDlg::OnSortByScore},
+    {kMagicReductionButton, &CLumoDlg::OnMagicReduction},
+    {kSaveBetButton, &CLumoDlg::OnSaveBet},
+    {kCopyBetButton, &CLumoDlg::OnCopyBet},
+    {kRandomColumnsButton, &CLumoDlg::OnRandomColumns},
+    {kAddColumnButton, &CLumoDlg::OnAddColumn},
+    {kDeleteMarkedButton, &CLumoDlg::OnDeleteMarked},
+    {kDeleteAllButton, &CLumoDlg::OnDeleteAll},
+    {kConsolidateMarkedButton, &CLumoDlg::OnConsolidateMarked},
+    {kAddNeighboursButton, &CLumoDlg::OnAddNeighbours},
+    {kAddNeighbours2Button, &CLumoDlg::OnAddNeighbours2},
+    {kWinnerButton, &CLumoDlg::OnWinner},
+    {kRescoreButton, &CLumoDlg::OnRescore},
+    {kAverageModeCheck, &CLumoDlg::OnAverageModeToggled},
+    {kMakeUniverseButton, &CLumoDlg::OnMakeUniverse},
+    {kProfitableButton, &CLumoDlg::OnProfitable},
+    {kSwapUniverseButton, &CLumoDlg::OnSwapUniverse},
+    {kImportButton, &CLumoDlg::OnImport},
 }};
 
 }  // namespace
@@ -147,57 +129,60 @@ void CLumoDlg::CreateWindowAndControls() {
     setFont(DialogFont());
     const DialogBaseUnits units = MeasureBaseUnits(font());
     setFixedSize(units.ToPixels(kMainDialogWidth, kMainDialogHeight));
-    CreateDialogControls(*this, MainDialogTemplate(), units);
+    CreateDialogControls(*this, MainDialogTemplate(), units,
+                         [](const QString& text, QWidget* parent) -> QLabel* {
+                             return new CHyperLink(text, parent);
+                         });
 }
 
 void CLumoDlg::DoDataExchange() {
-    hyperLink = ControlById<CHyperLink>(*this, 1083);
-    universeCountEdit = ControlById<QLineEdit>(*this, 1079);
-    expectationList = ControlById<QListWidget>(*this, 1007);
-    betSharesList = ControlById<QListWidget>(*this, 1006);
-    coveredEdit = ControlById<QLineEdit>(*this, 1076);
-    addNeighbours2Button = ControlById<QPushButton>(*this, 1071);
-    addNeighboursButton = ControlById<QPushButton>(*this, 1037);
-    averageModeCheck = ControlById<QCheckBox>(*this, 1069);
-    cutAboveEdit = ControlById<QLineEdit>(*this, 1068);
-    consolidateMarkedButton = ControlById<QPushButton>(*this, 1013);
-    copyBetButton = ControlById<QPushButton>(*this, 1003);
-    reduce8Button = ControlById<QPushButton>(*this, 1067);
-    reduce7Button = ControlById<QPushButton>(*this, 1066);
-    reduce6Button = ControlById<QPushButton>(*this, 1063);
-    reduce5Button = ControlById<QPushButton>(*this, 1048);
-    stepNumeral6 = ControlById<QLabel>(*this, 1065);
-    stepNumeral5 = ControlById<QLabel>(*this, 1064);
-    stepNumeral4 = ControlById<QLabel>(*this, 1062);
-    stepNumeral3 = ControlById<QLabel>(*this, 1061);
-    stepNumeral2 = ControlById<QLabel>(*this, 1060);
-    countText = ControlById<QLabel>(*this, 1059);
-    stepNumeral1 = ControlById<QLabel>(*this, 1058);
-    cutBelowEdit = ControlById<QLineEdit>(*this, 1056);
-    minDosesEdit = ControlById<QLineEdit>(*this, 1054);
-    maxDosesEdit = ControlById<QLineEdit>(*this, 1055);
-    reduce0Button = ControlById<QPushButton>(*this, 1050);
-    reduce4Button = ControlById<QPushButton>(*this, 1045);
-    deleteAllButton = ControlById<QPushButton>(*this, 1049);
-    randomColumnsButton = ControlById<QPushButton>(*this, 1004);
-    columnList = ControlById<QTreeWidget>(*this, 1046);
-    reduce3Button = ControlById<QPushButton>(*this, 1044);
-    reduce2Button = ControlById<QPushButton>(*this, 1043);
-    deleteMarkedButton = ControlById<QPushButton>(*this, 1042);
-    reduce1Button = ControlById<QPushButton>(*this, 1041);
-    winnerButton = ControlById<QPushButton>(*this, 1030);
-    sortByScoreButton = ControlById<QPushButton>(*this, 1036);
-    minVariantsEdit = ControlById<QLineEdit>(*this, 1033);
-    maxVariantsEdit = ControlById<QLineEdit>(*this, 1032);
-    winnerEdit = ControlById<QLineEdit>(*this, 1031);
-    addColumnButton = ControlById<QPushButton>(*this, 1029);
-    addColumnEdit = ControlById<QLineEdit>(*this, 1028);
-    randomCountEdit = ControlById<QLineEdit>(*this, 1005);
-    forecastList = ControlById<QListWidget>(*this, 1002);
-    openBetButton = ControlById<QPushButton>(*this, 1001);
-    saveBetButton = ControlById<QPushButton>(*this, 1082);
-    progressBar = ControlById<QProgressBar>(*this, 1014);
-    statusText = ControlById<QLabel>(*this, 1035);
+    hyperLink = ControlById<CHyperLink>(*this, kHyperLinkControl);
+    universeCountEdit = ControlById<QLineEdit>(*this, kUniverseCountEdit);
+    expectationList = ControlById<QListWidget>(*this, kExpectationList);
+    betSharesList = ControlById<QListWidget>(*this, kBetSharesList);
+    coveredEdit = ControlById<QLineEdit>(*this, kCoveredEdit);
+    addNeighbours2Button = ControlById<QPushButton>(*this, kAddNeighbours2Button);
+    addNeighboursButton = ControlById<QPushButton>(*this, kAddNeighboursButton);
+    averageModeCheck = ControlById<QCheckBox>(*this, kAverageModeCheck);
+    cutAboveEdit = ControlById<QLineEdit>(*this, kCutAboveEdit);
+    consolidateMarkedButton = ControlById<QPushButton>(*this, kConsolidateMarkedButton);
+    copyBetButton = ControlById<QPushButton>(*this, kCopyBetButton);
+    reduce8Button = ControlById<QPushButton>(*this, kReduce8Button);
+    reduce7Button = ControlById<QPushButton>(*this, kReduce7Button);
+    reduce6Button = ControlById<QPushButton>(*this, kReduce6Button);
+    reduce5Button = ControlById<QPushButton>(*this, kReduce5Button);
+    stepNumeral6 = ControlById<QLabel>(*this, kStepNumeral6);
+    stepNumeral5 = ControlById<QLabel>(*this, kStepNumeral5);
+    stepNumeral4 = ControlById<QLabel>(*this, kStepNumeral4);
+    stepNumeral3 = ControlById<QLabel>(*this, kStepNumeral3);
+    stepNumeral2 = ControlById<QLabel>(*this, kStepNumeral2);
+    countText = ControlById<QLabel>(*this, kCountText);
+    stepNumeral1 = ControlById<QLabel>(*this, kStepNumeral1);
+    cutBelowEdit = ControlById<QLineEdit>(*this, kCutBelowEdit);
+    minDosesEdit = ControlById<QLineEdit>(*this, kMinDosesEdit);
+    maxDosesEdit = ControlById<QLineEdit>(*this, kMaxDosesEdit);
+    reduce0Button = ControlById<QPushButton>(*this, kReduce0Button);
+    reduce4Button = ControlById<QPushButton>(*this, kReduce4Button);
+    deleteAllButton = ControlById<QPushButton>(*this, kDeleteAllButton);
+    randomColumnsButton = ControlById<QPushButton>(*this, kRandomColumnsButton);
+    columnList = ControlById<QTreeWidget>(*this, kColumnList);
+    reduce3Button = ControlById<QPushButton>(*this, kReduce3Button);
+    reduce2Button = ControlById<QPushButton>(*this, kReduce2Button);
+    deleteMarkedButton = ControlById<QPushButton>(*this, kDeleteMarkedButton);
+    reduce1Button = ControlById<QPushButton>(*this, kReduce1Button);
+    winnerButton = ControlById<QPushButton>(*this, kWinnerButton);
+    sortByScoreButton = ControlById<QPushButton>(*this, kSortByScoreButton);
+    minVariantsEdit = ControlById<QLineEdit>(*this, kMinVariantsEdit);
+    maxVariantsEdit = ControlById<QLineEdit>(*this, kMaxVariantsEdit);
+    winnerEdit = ControlById<QLineEdit>(*this, kWinnerEdit);
+    addColumnButton = ControlById<QPushButton>(*this, kAddColumnButton);
+    addColumnEdit = ControlById<QLineEdit>(*this, kAddColumnEdit);
+    randomCountEdit = ControlById<QLineEdit>(*this, kRandomCountEdit);
+    forecastList = ControlById<QListWidget>(*this, kForecastList);
+    openBetButton = ControlById<QPushButton>(*this, kOpenBetButton);
+    saveBetButton = ControlById<QPushButton>(*this, kSaveBetButton);
+    progressBar = ControlById<QProgressBar>(*this, kProgressBar);
+    statusText = ControlById<QLabel>(*this, kStatusText);
 }
 
 void CLumoDlg::ConnectCommands() {
@@ -260,6 +245,21 @@ void CLumoDlg::RunCommand(CommandCursor cursor, const std::function<void()>& ope
     }
     operation();
     RefreshColumnList();
+}
+
+void CLumoDlg::RunCommand(CommandCursor cursor, const QString& noMemoryText,
+                          const std::function<MemoryOutcome()>& operation) {
+    MemoryOutcome outcome = MemoryOutcome::kDone;
+    RunCommand(cursor, [&operation, &outcome] {
+        try {
+            outcome = operation();
+        } catch (const std::bad_alloc&) {
+            outcome = MemoryOutcome::kNoMemory;
+        }
+    });
+    if (outcome == MemoryOutcome::kNoMemory) {
+        ShowMessage(this, noMemoryText);
+    }
 }
 
 void CLumoDlg::keyPressEvent(QKeyEvent* event) {

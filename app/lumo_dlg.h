@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "core/column_set.h"
+#include "core/memory_outcome.h"
 #include "forecast/forecast_table.h"
 
 class CHyperLink;
@@ -97,6 +98,11 @@ class CLumoDlg : public QDialog {
     // refresh use CWaitCursor directly.
     enum class CommandCursor { kWait, kNormal };
     void RunCommand(CommandCursor cursor, const std::function<void()>& operation);
+    // The same for the commands that can run out of memory: when the
+    // operation returns kNoMemory or throws std::bad_alloc (leaving the bet as
+    // it was), `noMemoryText` is shown after the refresh.
+    void RunCommand(CommandCursor cursor, const QString& noMemoryText,
+                    const std::function<MemoryOutcome()>& operation);
 
   protected:
     // Enter reaches the dialog only when no focused button took it; the
@@ -120,50 +126,50 @@ class CLumoDlg : public QDialog {
     CHyperLink* hyperLink = nullptr;
 
     // The bound controls, attached by DoDataExchange.
-    QLineEdit* universeCountEdit = nullptr;          // 1079
-    QListWidget* expectationList = nullptr;          // 1007
-    QListWidget* betSharesList = nullptr;            // 1006
-    QLineEdit* coveredEdit = nullptr;                // 1076
-    QPushButton* addNeighbours2Button = nullptr;     // 1071
-    QPushButton* addNeighboursButton = nullptr;      // 1037
-    QCheckBox* averageModeCheck = nullptr;           // 1069
-    QLineEdit* cutAboveEdit = nullptr;               // 1068
-    QPushButton* consolidateMarkedButton = nullptr;  // 1013
-    QPushButton* copyBetButton = nullptr;            // 1003
-    QPushButton* reduce8Button = nullptr;            // 1067
-    QPushButton* reduce7Button = nullptr;            // 1066
-    QPushButton* reduce6Button = nullptr;            // 1063
-    QPushButton* reduce5Button = nullptr;            // 1048
-    QLabel* stepNumeral6 = nullptr;                  // 1065
-    QLabel* stepNumeral5 = nullptr;                  // 1064
-    QLabel* stepNumeral4 = nullptr;                  // 1062
-    QLabel* stepNumeral3 = nullptr;                  // 1061
-    QLabel* stepNumeral2 = nullptr;                  // 1060
-    QLabel* countText = nullptr;                     // 1059
-    QLabel* stepNumeral1 = nullptr;                  // 1058
-    QLineEdit* cutBelowEdit = nullptr;               // 1056
-    QLineEdit* minDosesEdit = nullptr;               // 1054
-    QLineEdit* maxDosesEdit = nullptr;               // 1055
-    QPushButton* reduce0Button = nullptr;            // 1050
-    QPushButton* reduce4Button = nullptr;            // 1045
-    QPushButton* deleteAllButton = nullptr;          // 1049
-    QPushButton* randomColumnsButton = nullptr;      // 1004
-    QTreeWidget* columnList = nullptr;               // 1046
-    QPushButton* reduce3Button = nullptr;            // 1044
-    QPushButton* reduce2Button = nullptr;            // 1043
-    QPushButton* deleteMarkedButton = nullptr;       // 1042
-    QPushButton* reduce1Button = nullptr;            // 1041
-    QPushButton* winnerButton = nullptr;             // 1030
-    QPushButton* sortByScoreButton = nullptr;        // 1036
-    QLineEdit* minVariantsEdit = nullptr;            // 1033
-    QLineEdit* maxVariantsEdit = nullptr;            // 1032
-    QLineEdit* winnerEdit = nullptr;                 // 1031
-    QPushButton* addColumnButton = nullptr;          // 1029
-    QLineEdit* addColumnEdit = nullptr;              // 1028
-    QLineEdit* randomCountEdit = nullptr;            // 1005
-    QListWidget* forecastList = nullptr;             // 1002
-    QPushButton* openBetButton = nullptr;            // 1001
-    QPushButton* saveBetButton = nullptr;            // 1082
+    QLineEdit* universeCountEdit = nullptr;
+    QListWidget* expectationList = nullptr;
+    QListWidget* betSharesList = nullptr;
+    QLineEdit* coveredEdit = nullptr;
+    QPushButton* addNeighbours2Button = nullptr;
+    QPushButton* addNeighboursButton = nullptr;
+    QCheckBox* averageModeCheck = nullptr;
+    QLineEdit* cutAboveEdit = nullptr;
+    QPushButton* consolidateMarkedButton = nullptr;
+    QPushButton* copyBetButton = nullptr;
+    QPushButton* reduce8Button = nullptr;
+    QPushButton* reduce7Button = nullptr;
+    QPushButton* reduce6Button = nullptr;
+    QPushButton* reduce5Button = nullptr;
+    QLabel* stepNumeral6 = nullptr;
+    QLabel* stepNumeral5 = nullptr;
+    QLabel* stepNumeral4 = nullptr;
+    QLabel* stepNumeral3 = nullptr;
+    QLabel* stepNumeral2 = nullptr;
+    QLabel* countText = nullptr;
+    QLabel* stepNumeral1 = nullptr;
+    QLineEdit* cutBelowEdit = nullptr;
+    QLineEdit* minDosesEdit = nullptr;
+    QLineEdit* maxDosesEdit = nullptr;
+    QPushButton* reduce0Button = nullptr;
+    QPushButton* reduce4Button = nullptr;
+    QPushButton* deleteAllButton = nullptr;
+    QPushButton* randomColumnsButton = nullptr;
+    QTreeWidget* columnList = nullptr;
+    QPushButton* reduce3Button = nullptr;
+    QPushButton* reduce2Button = nullptr;
+    QPushButton* deleteMarkedButton = nullptr;
+    QPushButton* reduce1Button = nullptr;
+    QPushButton* winnerButton = nullptr;
+    QPushButton* sortByScoreButton = nullptr;
+    QLineEdit* minVariantsEdit = nullptr;
+    QLineEdit* maxVariantsEdit = nullptr;
+    QLineEdit* winnerEdit = nullptr;
+    QPushButton* addColumnButton = nullptr;
+    QLineEdit* addColumnEdit = nullptr;
+    QLineEdit* randomCountEdit = nullptr;
+    QListWidget* forecastList = nullptr;
+    QPushButton* openBetButton = nullptr;
+    QPushButton* saveBetButton = nullptr;
 
     // Icon 128: the window's icon.
     QIcon mainIcon;

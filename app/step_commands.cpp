@@ -5,14 +5,14 @@
 #include <memory>
 #include <new>
 
-#include "app/edit_number.h"
 #include "app/lumo_dlg.h"
-#include "app/message_box.h"
-#include "app/wait_cursor.h"
 #include "core/column_predicates.h"
 #include "core/condition.h"
 #include "core/covering.h"
 #include "forecast/forecast_table.h"
+#include "platform/edit_number.h"
+#include "platform/message_box.h"
+#include "platform/wait_cursor.h"
 
 namespace {
 
@@ -31,23 +31,14 @@ const QString kNoMemoryForStepText =
 }  // namespace
 
 void CLumoDlg::OnGenerateAll() {
-    bool outOfMemory = false;
-    RunCommand(CommandCursor::kWait, [this, &outOfMemory] {
+    RunCommand(CommandCursor::kWait, kNoMemoryForAllText, [this] {
         // The new set first: when its memory cannot be had, the user's bet
         // stays as it is.
-        std::unique_ptr<CColumnSet> fresh;
-        try {
-            fresh = std::make_unique<CColumnSet>(kAllColumns);
-        } catch (const std::bad_alloc&) {
-            outOfMemory = true;
-            return;
-        }
+        auto fresh = std::make_unique<CColumnSet>(kAllColumns);
         fresh->GenerateAll();
         bet = std::move(fresh);
+        return MemoryOutcome::kDone;
     });
-    if (outOfMemory) {
-        ShowMessage(this, kNoMemoryForAllText);
-    }
 }
 
 void CLumoDlg::OnCutBelow() {
@@ -82,32 +73,19 @@ void CLumoDlg::OnSortByScore() {
         AskYesNo(this, kSlowSortQuestion, MessageAnswer::kYes) == MessageAnswer::kNo) {
         return;
     }
-    bool outOfMemory = false;
-    RunCommand(CommandCursor::kNormal, [this, &outOfMemory] {
-        try {
-            bet->SortByScore();
-        } catch (const std::bad_alloc&) {
-            outOfMemory = true;  // the sort left the bet untouched
-        }
+    RunCommand(CommandCursor::kNormal, kNoMemoryForStepText, [this] {
+        bet->SortByScore();  // leaves the bet untouched when it runs out of memory
+        return MemoryOutcome::kDone;
     });
-    if (outOfMemory) {
-        ShowMessage(this, kNoMemoryForStepText);
-    }
 }
 
 void CLumoDlg::OnReduce(int distance) {
-    bool outOfMemory = false;
-    RunCommand(CommandCursor::kWait, [this, distance, &outOfMemory] {
-        try {
-            NotNearKept notNearKept(*bet, distance);
-            bet->Filter(notNearKept);
-        } catch (const std::bad_alloc&) {
-            outOfMemory = true;  // only the predicate allocates, before the filter starts
-        }
+    RunCommand(CommandCursor::kWait, kNoMemoryForStepText, [this, distance] {
+        // Only the predicate allocates, before the filter starts.
+        NotNearKept notNearKept(*bet, distance);
+        bet->Filter(notNearKept);
+        return MemoryOutcome::kDone;
     });
-    if (outOfMemory) {
-        ShowMessage(this, kNoMemoryForStepText);
-    }
 }
 
 void CLumoDlg::OnMagicReduction() {

@@ -12,9 +12,11 @@
 #include <QProgressBar>
 #include <memory>
 
+#include "app/control_ids.h"
 #include "app/lumo_dlg.h"
-#include "app/message_box.h"
 #include "bench/bench_sets.h"
+#include "platform/dialog_builder.h"
+#include "platform/message_box.h"
 
 namespace {
 
@@ -22,7 +24,7 @@ CLumoDlg* dialog = nullptr;
 
 template <typename Control = QAbstractButton>
 Control* ControlOf(int id) {
-    return dialog->findChild<Control*>(QString::number(id), Qt::FindDirectChildrenOnly);
+    return ControlById<Control>(*dialog, id);
 }
 
 void Click(int id) {
@@ -61,7 +63,7 @@ void ClickOnFullBet(benchmark::State& state, int id, BetOrder order) {
         Click(id);
         left = dialog->Bet().Count();
     }
-    if (ControlOf<QProgressBar>(1014)->value() != 0) {
+    if (ControlOf<QProgressBar>(kProgressBar)->value() != 0) {
         state.SkipWithError("the progress bar is not back at 0");
     }
     state.counters["left"] = left;
@@ -69,7 +71,7 @@ void ClickOnFullBet(benchmark::State& state, int id, BetOrder order) {
 
 void BM_DialogGenerateAll(benchmark::State& state) {
     for (auto _ : state) {
-        Click(1053);
+        Click(kGenerateAllButton);
     }
     if (dialog->Bet().Count() != kAllColumns) {
         state.SkipWithError("the bet does not hold all columns");
@@ -78,44 +80,43 @@ void BM_DialogGenerateAll(benchmark::State& state) {
 BENCHMARK(BM_DialogGenerateAll)->UseRealTime()->Unit(benchmark::kMillisecond);
 
 void BM_DialogCutBelow(benchmark::State& state) {
-    Type(1056, "60");
-    ClickOnFullBet(state, 1038, BetOrder::kIndex);
+    Type(kCutBelowEdit, "60");
+    ClickOnFullBet(state, kCutBelowButton, BetOrder::kIndex);
 }
 BENCHMARK(BM_DialogCutBelow)->UseRealTime()->Unit(benchmark::kMillisecond);
 
 void BM_DialogCutAbove(benchmark::State& state) {
-    Type(1068, "60");
-    ClickOnFullBet(state, 1040, BetOrder::kIndex);
+    Type(kCutAboveEdit, "60");
+    ClickOnFullBet(state, kCutAboveButton, BetOrder::kIndex);
 }
 BENCHMARK(BM_DialogCutAbove)->UseRealTime()->Unit(benchmark::kMillisecond);
 
 void BM_DialogRemoveZeroPercent(benchmark::State& state) {
-    ClickOnFullBet(state, 1057, BetOrder::kIndex);
+    ClickOnFullBet(state, kRemoveZeroPercentButton, BetOrder::kIndex);
 }
 BENCHMARK(BM_DialogRemoveZeroPercent)->UseRealTime()->Unit(benchmark::kMillisecond);
 
 void BM_DialogCondition(benchmark::State& state) {
-    Type(1033, "3");
-    Type(1032, "9");
-    Type(1054, "1");
-    Type(1055, "5");
-    ClickOnFullBet(state, 1052, BetOrder::kIndex);
+    Type(kMinVariantsEdit, "3");
+    Type(kMaxVariantsEdit, "9");
+    Type(kMinDosesEdit, "1");
+    Type(kMaxDosesEdit, "5");
+    ClickOnFullBet(state, kConditionButton, BetOrder::kIndex);
 }
 BENCHMARK(BM_DialogCondition)->UseRealTime()->Unit(benchmark::kMillisecond);
 
 void BM_DialogSortByScore(benchmark::State& state) {
     SetMessageAnswerer([](const MessageRequest&) { return MessageAnswer::kYes; });
-    ClickOnFullBet(state, 1036, BetOrder::kIndex);
+    ClickOnFullBet(state, kSortByScoreButton, BetOrder::kIndex);
     SetMessageAnswerer({});
 }
 BENCHMARK(BM_DialogSortByScore)->UseRealTime()->Unit(benchmark::kMillisecond);
 
 // The funnels of step 5, by distance.
-constexpr int kReduceButtons[] = {1050, 1041, 1043, 1044, 1045, 1048, 1063, 1066, 1067};
 
 void BM_DialogReduce(benchmark::State& state) {
     const auto distance = static_cast<std::size_t>(state.range(0));
-    ClickOnFullBet(state, kReduceButtons[distance], BetOrder::kScore);
+    ClickOnFullBet(state, kReduceButtons[distance].id, BetOrder::kScore);
 }
 BENCHMARK(BM_DialogReduce)->DenseRange(0, 8)->UseRealTime()->Unit(benchmark::kMillisecond);
 

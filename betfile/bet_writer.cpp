@@ -5,7 +5,6 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <array>
 #include <cerrno>
 #include <charconv>
 #include <memory>
@@ -16,7 +15,6 @@
 
 namespace {
 
-constexpr std::array<char, 3> kSigns = {'1', 'X', '2'};
 constexpr std::size_t kLineBytes = kMatches + 2;
 // Columns formatted per block handed on: 64 KiB of text.
 constexpr std::int32_t kBlockColumns = 4096;
@@ -38,7 +36,7 @@ void FormatBet(const CColumnSet& bet, Emit&& emit) {
         out = block.get();
         for (std::int32_t i = first; i < last; ++i) {
             for (const auto code : bet[i].results) {
-                *out++ = kSigns[std::min<std::size_t>(code, 2)];
+                *out++ = SignOf(code);
             }
             *out++ = '\r';
             *out++ = '\n';

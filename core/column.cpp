@@ -18,8 +18,6 @@ constexpr std::array<std::int32_t, kMatches> kPowersOfThree = [] {
     return powers;
 }();
 
-constexpr char kSigns[3] = {'1', 'X', '2'};
-
 }  // namespace
 
 CColumn::CColumn(std::int32_t index) {
@@ -60,7 +58,7 @@ std::istream& CColumn::ReadText(std::istream& in) {
 
 std::ostream& CColumn::WriteText(std::ostream& out) const {
     for (const auto result : results) {
-        out.put(kSigns[std::min<std::uint8_t>(result, 2)]);
+        out.put(SignOf(result));
     }
     return out;
 }

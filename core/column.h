@@ -20,6 +20,13 @@ inline constexpr std::uint8_t kHomeWin = 0;  // written "1"
 inline constexpr std::uint8_t kDraw = 1;     // written "X"
 inline constexpr std::uint8_t kAwayWin = 2;  // written "2"
 
+// The sign a result code is written as: '1', 'X' or '2'; any code above 2
+// is written '2'.
+constexpr char SignOf(std::uint8_t code) {
+    constexpr std::array<char, 3> kSigns{'1', 'X', '2'};
+    return kSigns[code < kAwayWin ? code : kAwayWin];
+}
+
 // One complete prediction of the 14 matches with the score and the covering
 // mark that bet operations attach to it. A plain record copied by value.
 struct CColumn {

@@ -67,11 +67,10 @@ void CColumnSet::Filter(ColumnPredicate predicate, PredicateParameter parameter)
 }
 
 void CColumnSet::DumpText(char* destination) const {
-    static constexpr char kSigns[3] = {'1', 'X', '2'};
     char* out = destination;
     for (std::int32_t i = 0; i < count; ++i) {
         for (const auto result : columns[static_cast<std::size_t>(i)].results) {
-            *out++ = kSigns[std::min<std::uint8_t>(result, 2)];
+            *out++ = SignOf(result);
             *out++ = '\t';
         }
         *out++ = '\n';

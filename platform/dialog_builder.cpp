@@ -1,4 +1,4 @@
-#include "app/dialog_builder.h"
+#include "platform/dialog_builder.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -11,10 +11,9 @@
 #include <QTreeWidget>
 #include <vector>
 
-#include "app/group_box.h"
-#include "app/icon_resources.h"
-#include "app/list_box.h"
-#include "widgets/hyper_link.h"
+#include "platform/group_box.h"
+#include "platform/icon_resources.h"
+#include "platform/list_box.h"
 
 namespace {
 
@@ -27,9 +26,9 @@ QLabel* CreateText(QWidget* parent, const QString& text, Qt::Alignment alignment
     return label;
 }
 
-// The web-address control 1083: a centred link that shows the address.
-QLabel* CreateHyperLink(QWidget* parent, const QString& text) {
-    auto* link = new CHyperLink(text, parent);
+// The web-address control: a centred link that shows the address.
+QLabel* CreateHyperLink(QWidget* parent, const QString& text, HyperLinkFactory makeHyperLink) {
+    QLabel* link = makeHyperLink(text, parent);
     link->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     return link;
 }
@@ -54,7 +53,7 @@ QTreeWidget* CreateListView(QWidget* parent) {
     return view;
 }
 
-QWidget* CreateControl(QWidget* parent, const DialogItem& item) {
+QWidget* CreateControl(QWidget* parent, const DialogItem& item, HyperLinkFactory makeHyperLink) {
     const QString text = QString::fromUtf8(item.text);
     switch (item.kind) {
         case ControlKind::kPushButton:
@@ -97,7 +96,7 @@ QWidget* CreateControl(QWidget* parent, const DialogItem& item) {
             return label;
         }
         case ControlKind::kHyperLink:
-            return CreateHyperLink(parent, text);
+            return CreateHyperLink(parent, text, makeHyperLink);
         case ControlKind::kPicture: {
             QLabel* picture = CreateText(parent, QString(), Qt::AlignLeft);
             picture->setPixmap(QPixmap(ImageResourcePath(item.image)));
@@ -116,11 +115,11 @@ QWidget* CreateControl(QWidget* parent, const DialogItem& item) {
 }  // namespace
 
 void CreateDialogControls(QWidget& dialog, std::span<const DialogItem> layout,
-                          const DialogBaseUnits& units) {
+                          const DialogBaseUnits& units, HyperLinkFactory makeHyperLink) {
     std::vector<QWidget*> created;
     created.reserve(layout.size());
     for (const DialogItem& item : layout) {
-        QWidget* control = CreateControl(&dialog, item);
+        QWidget* control = CreateControl(&dialog, item, makeHyperLink);
         if (item.id != kNoId) {
             control->setObjectName(QString::number(item.id));
         }

@@ -1,4 +1,4 @@
-#include "app/dialog_fonts.h"
+#include "platform/dialog_fonts.h"
 
 #include <QFontMetrics>
 

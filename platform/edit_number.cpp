@@ -1,4 +1,4 @@
-#include "app/edit_number.h"
+#include "platform/edit_number.h"
 
 #include <QByteArray>
 #include <QLineEdit>

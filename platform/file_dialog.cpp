@@ -1,4 +1,4 @@
-#include "app/file_dialog.h"
+#include "platform/file_dialog.h"
 
 #include <QDir>
 #include <QFileDialog>

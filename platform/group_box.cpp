@@ -1,4 +1,4 @@
-#include "app/group_box.h"
+#include "platform/group_box.h"
 
 #include <QFontMetrics>
 #include <QGroupBox>

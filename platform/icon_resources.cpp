@@ -1,4 +1,4 @@
-#include "app/icon_resources.h"
+#include "platform/icon_resources.h"
 
 #include <QtGlobal>
 #include <algorithm>

@@ -1,4 +1,4 @@
-#include "app/list_box.h"
+#include "platform/list_box.h"
 
 #include <QFontMetrics>
 #include <QListWidget>

@@ -1,4 +1,4 @@
-#include "app/message_box.h"
+#include "platform/message_box.h"
 
 #include <QCoreApplication>
 #include <QCursor>

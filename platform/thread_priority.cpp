@@ -1,4 +1,4 @@
-#include "app/thread_priority.h"
+#include "platform/thread_priority.h"
 
 #include <sys/resource.h>
 #include <unistd.h>

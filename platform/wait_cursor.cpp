@@ -1,4 +1,4 @@
-#include "app/wait_cursor.h"
+#include "platform/wait_cursor.h"
 
 #include <QCursor>
 #include <QGuiApplication>

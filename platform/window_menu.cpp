@@ -1,4 +1,4 @@
-#include "app/window_menu.h"
+#include "platform/window_menu.h"
 
 #include <QAction>
 #include <QContextMenuEvent>

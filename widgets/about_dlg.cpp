@@ -4,9 +4,9 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "app/dialog_fonts.h"
-#include "app/dialog_units.h"
-#include "app/icon_resources.h"
+#include "platform/dialog_fonts.h"
+#include "platform/dialog_units.h"
+#include "platform/icon_resources.h"
 
 namespace {
 

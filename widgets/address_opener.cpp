@@ -11,7 +11,7 @@
 #include <QUrl>
 #include <array>
 
-#include "app/message_box.h"
+#include "platform/message_box.h"
 
 namespace {
 

@@ -21,8 +21,6 @@ int Distance(const CColumn& a, const CColumn& b) {
     return kMatches - a.Hits(b);
 }
 
-constexpr int kGreedyButtons[] = {1039, 1034, 1073, 1074, 1075, 1072};
-
 }  // namespace
 
 class AuxToolsTest : public DialogTestCase {
@@ -50,25 +48,25 @@ class AuxToolsTest : public DialogTestCase {
         QFETCH(QString, text);
         QFETCH(QString, signs);
         SetBet({7, 8});
-        Type(1028, text);
-        ClickHidden(1029);
+        Type(kAddColumnEdit, text);
+        ClickHidden(kAddColumnButton);
         QCOMPARE(dialog->Bet().Count(), 3);
         const CColumn& added = dialog->Bet()[2];
         QCOMPARE(QString::fromStdString(SignsOf(added)), signs);
         QCOMPARE(added.score, 0);
         QCOMPARE(added.marked, 0);
-        QVERIFY(Edit(1028)->text().isEmpty());
+        QVERIFY(Edit(kAddColumnEdit)->text().isEmpty());
         QCOMPARE(probe->refreshes, 1);
-        QCOMPARE(Edit(1005)->text(), QStringLiteral("3"));
+        QCOMPARE(Edit(kRandomCountEdit)->text(), QStringLiteral("3"));
     }
 
     void deleteAllThenAddGivesOneColumn() {
         SetBet({1, 2, 3, 4, 5});
-        ClickHidden(1049);
+        ClickHidden(kDeleteAllButton);
         QCOMPARE(dialog->Bet().Count(), 0);
         QVERIFY(dialog->Bet().Capacity() >= 5);
-        QCOMPARE(Label(1059)->text(), QStringLiteral("0 cols."));
-        ClickHidden(1029);
+        QCOMPARE(Label(kCountText)->text(), QStringLiteral("0 cols."));
+        ClickHidden(kAddColumnButton);
         QCOMPARE(dialog->Bet().Count(), 1);
     }
 
@@ -93,8 +91,8 @@ class AuxToolsTest : public DialogTestCase {
         QFETCH(int, count);
         QFETCH(bool, message);
         SetBet({0, 1, 2, 3, 4, 5, 6, 7, 8, 9});
-        Type(1005, text);
-        ClickHidden(1004);
+        Type(kRandomCountEdit, text);
+        ClickHidden(kRandomColumnsButton);
         QCOMPARE(dialog->Bet().Count(), count);
         QCOMPARE(probe->messages.size(), message ? 1 : 0);
         QCOMPARE(probe->refreshes, 1);
@@ -107,15 +105,15 @@ class AuxToolsTest : public DialogTestCase {
                 QCOMPARE(column.marked, 0);
             }
         }
-        QCOMPARE(Edit(1005)->text(), QString::number(count));
+        QCOMPARE(Edit(kRandomCountEdit)->text(), QString::number(count));
     }
 
     void randomColumnsAgainDoublesTheBet() {
         SetBet({});
-        Type(1005, QStringLiteral("3"));
-        ClickHidden(1004);
+        Type(kRandomCountEdit, QStringLiteral("3"));
+        ClickHidden(kRandomColumnsButton);
         QCOMPARE(dialog->Bet().Count(), 3);
-        ClickHidden(1004);
+        ClickHidden(kRandomColumnsButton);
         QCOMPARE(dialog->Bet().Count(), 6);
     }
 
@@ -125,8 +123,8 @@ class AuxToolsTest : public DialogTestCase {
                     ColumnOf("2221X21X21X21X"), ColumnOf("22X1X21X21X21X"),
                     ColumnOf("22X1X21X21X211"), ColumnOf("2222222X21X21X"),
                     ColumnOf("X1X1X1X21X21X1")});
-        Type(1031, QString::fromLatin1(winner));
-        ClickHidden(1030);
+        Type(kWinnerEdit, QString::fromLatin1(winner));
+        ClickHidden(kWinnerButton);
         QCOMPARE(probe->MessageTexts(),
                  QStringList{QStringLiteral(
                      "14 aciertos: 1\n13 aciertos: 1\n12 aciertos: 1\n11 aciertos: 1\n"
@@ -137,8 +135,8 @@ class AuxToolsTest : public DialogTestCase {
 
     void markToolsOnlyRefresh_data() {
         QTest::addColumn<int>("id");
-        QTest::newRow("Borrar las cols marcadas") << 1042;
-        QTest::newRow("Consolidar marcadas") << 1013;
+        QTest::newRow("Borrar las cols marcadas") << kDeleteMarkedButton;
+        QTest::newRow("Consolidar marcadas") << kConsolidateMarkedButton;
     }
 
     void markToolsOnlyRefresh() {
@@ -157,12 +155,12 @@ class AuxToolsTest : public DialogTestCase {
         forecastTable.rows[0] = {80, 10, 10};
         UpdateScoreBounds(forecastTable);
         SetColumns({CColumn(0), CColumn(1), CColumn(2)});
-        ClickHidden(1047);
+        ClickHidden(kRescoreButton);
         for (int i = 0; i < 3; ++i) {
             QCOMPARE(dialog->Bet()[i].score, dialog->Bet()[i].ComputeScore(forecastTable));
         }
         QVERIFY(dialog->Bet()[0].score > dialog->Bet()[1].score);
-        QCOMPARE(Label(1035)->text(), QStringLiteral("0 3"));
+        QCOMPARE(Label(kStatusText)->text(), QStringLiteral("0 3"));
         QCOMPARE(probe->refreshes, 1);
         QVERIFY(probe->waitDuringRefresh);
     }
@@ -175,36 +173,36 @@ class AuxToolsTest : public DialogTestCase {
         int highest = 0;
         connect(Bar(), &QProgressBar::valueChanged, this,
                 [&highest](int value) { highest = std::max(highest, value); });
-        ClickHidden(1047);
-        QCOMPARE(Label(1035)->text(), QStringLiteral("490000 500000"));
+        ClickHidden(kRescoreButton);
+        QCOMPARE(Label(kStatusText)->text(), QStringLiteral("490000 500000"));
         QCOMPARE(highest, 490'000 * 100 / kAllColumns);
         QCOMPARE(Bar()->value(), 0);
     }
 
     void rescoreOfAnEmptyBetOnlyRefreshes() {
-        Label(1035)->setText(QStringLiteral("antes"));
-        ClickHidden(1047);
+        Label(kStatusText)->setText(QStringLiteral("antes"));
+        ClickHidden(kRescoreButton);
         QCOMPARE(dialog->Bet().Count(), 0);
-        QCOMPARE(Label(1035)->text(), QStringLiteral("antes"));
+        QCOMPARE(Label(kStatusText)->text(), QStringLiteral("antes"));
         QCOMPARE(probe->refreshes, 1);
     }
 
     void averageModeWaitsForRescoring() {
         SetBet({0, 100, 4'782'968});
         const int normalScore = dialog->Bet()[1].score;
-        ClickHidden(1069);
+        ClickHidden(kAverageModeCheck);
         QVERIFY(averageMode);
-        QVERIFY(ControlOf<QCheckBox>(*dialog, 1069)->isChecked());
+        QVERIFY(ControlById<QCheckBox>(*dialog, kAverageModeCheck)->isChecked());
         QCOMPARE(dialog->Bet()[1].score, normalScore);
         QCOMPARE(probe->refreshes, 0);
 
-        ClickHidden(1047);
+        ClickHidden(kRescoreButton);
         // Average mode: the percentage sum divided by 14, 40 for all 1s.
         QCOMPARE(dialog->Bet()[0].score, 40);
         QCOMPARE(dialog->Bet()[2].score, 27);
         QVERIFY(dialog->Bet()[1].score != normalScore);
 
-        ClickHidden(1069);
+        ClickHidden(kAverageModeCheck);
         QVERIFY(!averageMode);
     }
 
@@ -215,7 +213,7 @@ class AuxToolsTest : public DialogTestCase {
         // Selected bottom up: the list's order counts, not the selection's.
         List()->topLevelItem(2)->setSelected(true);
         List()->topLevelItem(0)->setSelected(true);
-        ClickHidden(1037);
+        ClickHidden(kAddNeighboursButton);
 
         const CColumnSet& bet = dialog->Bet();
         QCOMPARE(bet.Count(), 3 + 56);
@@ -242,8 +240,8 @@ class AuxToolsTest : public DialogTestCase {
 
     void neighboursWithoutSelectionDoNothing_data() {
         QTest::addColumn<int>("id");
-        QTest::newRow("28 per row") << 1037;
-        QTest::newRow("784") << 1071;
+        QTest::newRow("28 per row") << kAddNeighboursButton;
+        QTest::newRow("784") << kAddNeighbours2Button;
     }
 
     void neighboursWithoutSelectionDoNothing() {
@@ -260,7 +258,7 @@ class AuxToolsTest : public DialogTestCase {
         dialog->OnHeaderClick(1);  // rows of columns 1, 0
         List()->topLevelItem(1)->setSelected(true);
         List()->topLevelItem(0)->setSelected(true);
-        ClickHidden(1071);
+        ClickHidden(kAddNeighbours2Button);
 
         const CColumnSet& bet = dialog->Bet();
         QCOMPARE(bet.Count(), 2 + 784);
@@ -283,8 +281,8 @@ class AuxToolsTest : public DialogTestCase {
 
     void greedyStepWithoutUniverseAsksForIt_data() {
         QTest::addColumn<int>("id");
-        for (const int id : kGreedyButtons) {
-            QTest::addRow("%d", id) << id;
+        for (const DistanceButton& button : kGreedyButtons) {
+            QTest::addRow("%d", button.id) << button.id;
         }
     }
 
@@ -302,16 +300,16 @@ class AuxToolsTest : public DialogTestCase {
     }
 
     void makeUniverseShowsItsCountAtTheNextRefresh() {
-        Edit(1079)->setText(QStringLiteral("antes"));
-        ClickHidden(1070);
+        Edit(kUniverseCountEdit)->setText(QStringLiteral("antes"));
+        ClickHidden(kMakeUniverseButton);
         QVERIFY(dialog->Universe() != nullptr);
         QCOMPARE(dialog->Universe()->Count(), kAllColumns);
         QCOMPARE(probe->refreshes, 0);
         QVERIFY(!probe->waitSeen);
         QCOMPARE(Bar()->value(), 0);
-        QCOMPARE(Edit(1079)->text(), QStringLiteral("antes"));
-        ClickHidden(1042);
-        QCOMPARE(Edit(1079)->text(), QString::number(kAllColumns));
+        QCOMPARE(Edit(kUniverseCountEdit)->text(), QStringLiteral("antes"));
+        ClickHidden(kDeleteMarkedButton);
+        QCOMPARE(Edit(kUniverseCountEdit)->text(), QString::number(kAllColumns));
     }
 
     void greedyStepsCoverTheUniverse_data() {
@@ -319,9 +317,8 @@ class AuxToolsTest : public DialogTestCase {
         QTest::addColumn<int>("distance");
         QTest::addColumn<int>("covered");
         const int covered[] = {29, 393, 3'305, 19'321, 83'385, 275'577};
-        for (int d = 1; d <= 6; ++d) {
-            QTest::addRow("%d", kGreedyButtons[d - 1])
-                << kGreedyButtons[d - 1] << d << covered[d - 1];
+        for (const auto& [id, distance] : kGreedyButtons) {
+            QTest::addRow("%d", id) << id << distance << covered[distance - 1];
         }
     }
 
@@ -329,7 +326,7 @@ class AuxToolsTest : public DialogTestCase {
         QFETCH(int, id);
         QFETCH(int, distance);
         QFETCH(int, covered);
-        ClickHidden(1070);
+        ClickHidden(kMakeUniverseButton);
         ClickHidden(id);
         const CColumnSet& bet = dialog->Bet();
         QCOMPARE(bet.Count(), 1);
@@ -338,7 +335,7 @@ class AuxToolsTest : public DialogTestCase {
         QCOMPARE(bet[0].score, 100);
         QCOMPARE(bet[0].marked, 1);
         QCOMPARE(bet.covered, covered);
-        QCOMPARE(Edit(1076)->text(), QString::number(covered));
+        QCOMPARE(Edit(kCoveredEdit)->text(), QString::number(covered));
 
         ClickHidden(id);
         QCOMPARE(bet.Count(), 2);
@@ -351,14 +348,14 @@ class AuxToolsTest : public DialogTestCase {
     void greedyStepOnAnExhaustedUniverse() {
         // A universe of one column scored above 0 and one scored 0.
         SetColumns({Scored(8, 0), Scored(9, 50)});
-        ClickHidden(1080);
+        ClickHidden(kSwapUniverseButton);
         QCOMPARE(dialog->Bet().Count(), 0);
-        ClickHidden(1039);
+        ClickHidden(kGreedy1Button);
         QCOMPARE(dialog->Bet().Count(), 1);
         QCOMPARE(dialog->Bet()[0].Index(), 9);
         QVERIFY(probe->messages.isEmpty());
 
-        ClickHidden(1039);
+        ClickHidden(kGreedy1Button);
         QCOMPARE(probe->MessageTexts(), QStringList{QStringLiteral("todo explorado")});
         QCOMPARE(dialog->Bet().Count(), 1);
         QCOMPARE(dialog->Bet().covered, 1);
@@ -370,7 +367,7 @@ class AuxToolsTest : public DialogTestCase {
         SetColumns({ColumnOf("11111111111111"), ColumnOf("XXXXXXXXXXXXXX"),
                     ColumnOf("X1111111111111"), ColumnOf("22222222222222"),
                     ColumnOf("2X111111111111")});
-        ClickHidden(1078);
+        ClickHidden(kProfitableButton);
         const CColumnSet& bet = dialog->Bet();
         QCOMPARE(bet.Count(), 3);
         QCOMPARE(SignsOf(bet[0]), std::string("11111111111111"));
@@ -382,36 +379,36 @@ class AuxToolsTest : public DialogTestCase {
     void profitableEmptiesABetAtOrBelowOne() {
         // The constructed expectation table: every column well below 1.0.
         SetBet({0, 1, 4'782'968});
-        ClickHidden(1078);
+        ClickHidden(kProfitableButton);
         QCOMPARE(dialog->Bet().Count(), 0);
     }
 
     void swapExchangesBetAndUniverse() {
-        ClickHidden(1070);
+        ClickHidden(kMakeUniverseButton);
         SetBet({5, 6, 7});
-        ClickHidden(1080);
+        ClickHidden(kSwapUniverseButton);
         QCOMPARE(dialog->Bet().Count(), kAllColumns);
         QCOMPARE(dialog->Universe()->Count(), 3);
-        QCOMPARE(Edit(1079)->text(), QStringLiteral("3"));
-        QCOMPARE(Label(1059)->text(), QStringLiteral("4782969 cols."));
+        QCOMPARE(Edit(kUniverseCountEdit)->text(), QStringLiteral("3"));
+        QCOMPARE(Label(kCountText)->text(), QStringLiteral("4782969 cols."));
         QCOMPARE(probe->refreshes, 1);
     }
 
     void swapWithoutUniverseMakesTheBetTheUniverse() {
         SetBet({5, 6, 7});
-        ClickHidden(1080);
+        ClickHidden(kSwapUniverseButton);
         QCOMPARE(dialog->Bet().Count(), 0);
         QVERIFY(dialog->Universe() != nullptr);
         QCOMPARE(dialog->Universe()->Count(), 3);
         QCOMPARE((*dialog->Universe())[2].Index(), 7);
-        QCOMPARE(Edit(1079)->text(), QStringLiteral("3"));
+        QCOMPARE(Edit(kUniverseCountEdit)->text(), QStringLiteral("3"));
         QCOMPARE(probe->refreshes, 1);
     }
 
     void importAndTypingDoNothing() {
         SetBet({5, 6});
-        Type(1028, QStringLiteral("X2"));
-        ClickHidden(1077);
+        Type(kAddColumnEdit, QStringLiteral("X2"));
+        ClickHidden(kImportButton);
         QCOMPARE(dialog->Bet().Count(), 2);
         QCOMPARE(probe->refreshes, 0);
         QVERIFY(probe->messages.isEmpty());
@@ -421,13 +418,16 @@ class AuxToolsTest : public DialogTestCase {
         QTest::addColumn<int>("id");
         QTest::addColumn<bool>("refresh");
         QTest::addColumn<bool>("wait");
-        for (const int id : {1004, 1029, 1030, 1049, 1037, 1071, 1039, 1080}) {
+        for (const int id :
+             {kRandomColumnsButton, kAddColumnButton, kWinnerButton, kDeleteAllButton,
+              kAddNeighboursButton, kAddNeighbours2Button, kGreedy1Button, kSwapUniverseButton}) {
             QTest::addRow("%d", id) << id << true << false;
         }
-        for (const int id : {1042, 1013, 1047, 1078}) {
+        for (const int id :
+             {kDeleteMarkedButton, kConsolidateMarkedButton, kRescoreButton, kProfitableButton}) {
             QTest::addRow("%d", id) << id << true << true;
         }
-        for (const int id : {1069, 1077}) {
+        for (const int id : {kAverageModeCheck, kImportButton}) {
             QTest::addRow("%d", id) << id << false << false;
         }
     }
@@ -437,7 +437,7 @@ class AuxToolsTest : public DialogTestCase {
         QFETCH(bool, refresh);
         QFETCH(bool, wait);
         SetColumns({Scored(3, 50)});
-        ClickHidden(1080);  // a universe of one column
+        ClickHidden(kSwapUniverseButton);  // a universe of one column
         SetColumns({Scored(3, 50), Scored(4, 40)});
         List()->topLevelItem(1)->setSelected(true);
         ClickHidden(id);
@@ -449,17 +449,46 @@ class AuxToolsTest : public DialogTestCase {
     void hiddenControlsStayHidden() {
         SetBet({1, 2});
         List()->topLevelItem(0)->setSelected(true);
-        for (const int id : {1004, 1029, 1030, 1042, 1049, 1013, 1047, 1069, 1051, 1070, 1039,
-                             1034, 1073, 1074, 1075, 1072, 1078, 1080, 1077, 1037, 1071}) {
+        for (const int id :
+             {kRandomColumnsButton, kAddColumnButton,         kWinnerButton,  kDeleteMarkedButton,
+              kDeleteAllButton,     kConsolidateMarkedButton, kRescoreButton, kAverageModeCheck,
+              kNoCommandButton,     kMakeUniverseButton,      kGreedy1Button, kGreedy2Button,
+              kGreedy3Button,       kGreedy4Button,           kGreedy5Button, kGreedy6Button,
+              kProfitableButton,    kSwapUniverseButton,      kImportButton,  kAddNeighboursButton,
+              kAddNeighbours2Button}) {
             ClickHidden(id);
         }
-        for (const int id :
-             {1004, 1005, 1028, 1029, 1042, 1049, 1013, 1037, 1071, 1030, 1031, 1047, 1069, 1051,
-              1070, 1039, 1034, 1073, 1074, 1075, 1072, 1078, 1079, 1080, 1077, 1076, 1035}) {
-            QVERIFY2(ControlOf(*dialog, id)->isHidden(), qPrintable(QString::number(id)));
+        for (const int id : {kRandomColumnsButton,
+                             kRandomCountEdit,
+                             kAddColumnEdit,
+                             kAddColumnButton,
+                             kDeleteMarkedButton,
+                             kDeleteAllButton,
+                             kConsolidateMarkedButton,
+                             kAddNeighboursButton,
+                             kAddNeighbours2Button,
+                             kWinnerButton,
+                             kWinnerEdit,
+                             kRescoreButton,
+                             kAverageModeCheck,
+                             kNoCommandButton,
+                             kMakeUniverseButton,
+                             kGreedy1Button,
+                             kGreedy2Button,
+                             kGreedy3Button,
+                             kGreedy4Button,
+                             kGreedy5Button,
+                             kGreedy6Button,
+                             kProfitableButton,
+                             kUniverseCountEdit,
+                             kSwapUniverseButton,
+                             kImportButton,
+                             kCoveredEdit,
+                             kStatusText}) {
+            QVERIFY2(ControlById(*dialog, id)->isHidden(), qPrintable(QString::number(id)));
         }
-        QVERIFY(!Edit(1076)->isEnabled());
-        QVERIFY(!Edit(1079)->isEnabled());
+        QVERIFY(!Edit(kCoveredEdit)->isEnabled());
+        QVERIFY(!Edit(kUniverseCountEdit)->isEnabled());
     }
 };
 

@@ -39,7 +39,7 @@ class BetCommandsTest : public DialogTestCase {
     void saveAsksForTheBetFileAndWritesIt() {
         SetBet({0, 1, 4'782'968});
         fileDialog->answer = Path(QStringLiteral("apuesta.txt"));
-        Click(1082);
+        Click(kSaveBetButton);
         QCOMPARE(fileDialog->requests.size(), 1);
         QCOMPARE(fileDialog->requests.front().mode, FileDialogMode::kSave);
         QCOMPARE(fileDialog->requests.front().proposedName, QStringLiteral("apuesta.txt"));
@@ -56,7 +56,7 @@ class BetCommandsTest : public DialogTestCase {
 
     void emptyBetIsSavedAsThreeBytes() {
         fileDialog->answer = Path(QStringLiteral("vacia"));
-        Click(1082);
+        Click(kSaveBetButton);
         QCOMPARE(ReadFile(fileDialog->answer), QByteArray("0\r\n"));
     }
 
@@ -64,14 +64,14 @@ class BetCommandsTest : public DialogTestCase {
         fileDialog->answer = Path(QStringLiteral("apuesta.txt"));
         WriteFile(fileDialog->answer, QByteArray(1000, 'a'));
         SetBet({1});
-        Click(1082);
+        Click(kSaveBetButton);
         QCOMPARE(ReadFile(fileDialog->answer), QByteArray("1\r\nX1111111111111\r\n"));
     }
 
     void cancelledSaveWritesNothing() {
         SetBet({1});
         fileDialog->answer.clear();
-        Click(1082);
+        Click(kSaveBetButton);
         QCOMPARE(fileDialog->requests.size(), 1);
         QVERIFY(QDir::current().entryList(QDir::Files | QDir::Hidden).isEmpty());
         QVERIFY(probe->messages.isEmpty());
@@ -95,7 +95,7 @@ class BetCommandsTest : public DialogTestCase {
         WriteFile(Path(QStringLiteral("apuesta.txt")), "2\r\n");
         SetBet({5, 6});
         fileDialog->answer = Path(name);
-        Click(1082);
+        Click(kSaveBetButton);
         QCOMPARE(probe->MessageTexts(),
                  QStringList{QStringLiteral("No se ha podido grabar la apuesta en «%1»: %2. Si el "
                                             "archivo ya existía, no ha cambiado.")
@@ -113,11 +113,11 @@ class BetCommandsTest : public DialogTestCase {
         SetBet(indices);
         dialog->Bet()[3].marked = 1;
         fileDialog->answer = Path(QStringLiteral("ida.txt"));
-        Click(1082);
+        Click(kSaveBetButton);
 
         dialog->Bet().Truncate(0);
         probe->Reset();
-        Click(1001);
+        Click(kOpenBetButton);
         QCOMPARE(fileDialog->requests.back().mode, FileDialogMode::kOpen);
         QCOMPARE(fileDialog->requests.back().proposedName, QStringLiteral("apuesta.txt"));
         const CColumnSet& bet = dialog->Bet();
@@ -129,7 +129,7 @@ class BetCommandsTest : public DialogTestCase {
         }
         QCOMPARE(probe->refreshes, 1);
         QVERIFY(!probe->waitSeen);
-        QCOMPARE(Label(1059)->text(), QStringLiteral("700 cols."));
+        QCOMPARE(Label(kCountText)->text(), QStringLiteral("700 cols."));
         QCOMPARE(List()->topLevelItemCount(), 500);
         QVERIFY(probe->messages.isEmpty());
     }
@@ -138,8 +138,8 @@ class BetCommandsTest : public DialogTestCase {
         WriteFile(Path(QStringLiteral("dos.txt")), "2\r\n1X21X21X21X21X\r\n22222222222222\r\n");
         SetBet({0});
         fileDialog->answer = Path(QStringLiteral("dos.txt"));
-        Click(1001);
-        Click(1001);
+        Click(kOpenBetButton);
+        Click(kOpenBetButton);
         const CColumnSet& bet = dialog->Bet();
         QCOMPARE(bet.Count(), 5);
         QCOMPARE(bet[0].Index(), 0);
@@ -152,7 +152,7 @@ class BetCommandsTest : public DialogTestCase {
     void cancelledOpenChangesNothing() {
         SetBet({4, 5});
         fileDialog->answer.clear();
-        Click(1001);
+        Click(kOpenBetButton);
         QCOMPARE(dialog->Bet().Count(), 2);
         QCOMPARE(probe->refreshes, 0);
         QVERIFY(probe->messages.isEmpty());
@@ -188,7 +188,7 @@ class BetCommandsTest : public DialogTestCase {
             WriteFile(fileDialog->answer, content);
         }
         SetBet({7});
-        Click(1001);
+        Click(kOpenBetButton);
         QCOMPARE(dialog->Bet().Count(), 1 + added);
         QCOMPARE(dialog->Bet()[0].Index(), 7);
         QCOMPARE(probe->refreshes, 1);
@@ -220,7 +220,7 @@ class BetCommandsTest : public DialogTestCase {
         }
         SetBet(indices);
         QGuiApplication::clipboard()->setText(QStringLiteral("antes"));
-        Click(1003);
+        Click(kCopyBetButton);
         if (bytes < 0) {
             QCOMPARE(probe->MessageTexts(), QStringList{QStringLiteral("A lo sumo 1000 cols")});
             QCOMPARE(ClipboardText(), QByteArray("antes"));

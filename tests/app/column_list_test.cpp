@@ -59,8 +59,8 @@ class ColumnListTest : public DialogTestCase {
             QCOMPARE(item->text(2), QString::number(row));
             QCOMPARE(item->text(1), QString::number(row % 101));
         }
-        QCOMPARE(Label(1059)->text(), QStringLiteral("%1 cols.").arg(count));
-        QCOMPARE(Edit(1005)->text(), QString::number(count));
+        QCOMPARE(Label(kCountText)->text(), QStringLiteral("%1 cols.").arg(count));
+        QCOMPARE(Edit(kRandomCountEdit)->text(), QString::number(count));
     }
 
     void rowShowsTheColumnsSigns() {
@@ -80,8 +80,8 @@ class ColumnListTest : public DialogTestCase {
         dialog->RefreshColumnList();
         QCOMPARE(list->topLevelItemCount(), 500);
         QCOMPARE(list->topLevelItem(499)->text(2), QStringLiteral("499"));
-        QCOMPARE(Label(1059)->text(), QStringLiteral("4782969 cols."));
-        QCOMPARE(Edit(1005)->text(), QStringLiteral("4782969"));
+        QCOMPARE(Label(kCountText)->text(), QStringLiteral("4782969 cols."));
+        QCOMPARE(Edit(kRandomCountEdit)->text(), QStringLiteral("4782969"));
     }
 
     void scoresSortAsTextsDescending() {

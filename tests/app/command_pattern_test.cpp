@@ -7,10 +7,10 @@
 #include <QtTest>
 #include <stdexcept>
 
-#include "app/wait_cursor.h"
 #include "core/progress.h"
 #include "dialog_test_case.h"
 #include "event_counter.h"
+#include "platform/wait_cursor.h"
 
 class CommandPatternTest : public DialogTestCase {
     Q_OBJECT
@@ -72,7 +72,7 @@ class CommandPatternTest : public DialogTestCase {
                            });
         QCOMPARE(cursorDuringCommand, wait);
         QVERIFY(QGuiApplication::overrideCursor() == nullptr);
-        QCOMPARE(Label(1059)->text(), QStringLiteral("1 cols."));
+        QCOMPARE(Label(kCountText)->text(), QStringLiteral("1 cols."));
         QCOMPARE(bar->value(), 0);
     }
 

@@ -6,18 +6,19 @@
 #include <QProgressBar>
 #include <QTreeWidget>
 
+#include "app/control_ids.h"
 #include "app/lumo_dlg.h"
 #include "seam_answerers.h"
 #include "window_test_support.h"
 
 CommandProbe::CommandProbe(CLumoDlg& dialog) {
-    auto* list = ControlOf<QTreeWidget>(dialog, 1046);
+    auto* list = ControlById<QTreeWidget>(dialog, kColumnList);
     connect(list->model(), &QAbstractItemModel::modelReset, this, [this] {
         ++refreshes;
         waitDuringRefresh = WaitCursorShown();
         waitSeen = waitSeen || waitDuringRefresh;
     });
-    connect(ControlOf<QProgressBar>(dialog, 1014), &QProgressBar::valueChanged, this,
+    connect(ControlById<QProgressBar>(dialog, kProgressBar), &QProgressBar::valueChanged, this,
             [this](int value) {
                 positions.append(value);
                 waitSeen = waitSeen || WaitCursorShown();

@@ -4,7 +4,7 @@
 #include <QObject>
 #include <QStringList>
 
-#include "app/message_box.h"
+#include "platform/message_box.h"
 
 class CLumoDlg;
 

@@ -33,14 +33,14 @@ void DialogTestCase::CloseDialog() {
 }
 
 void DialogTestCase::Click(int id) {
-    auto* button = ControlOf<QAbstractButton>(*dialog, id);
+    auto* button = ControlById<QAbstractButton>(*dialog, id);
     QVERIFY(button != nullptr);
     QVERIFY(!button->isHidden());
     button->click();
 }
 
 void DialogTestCase::ClickHidden(int id) {
-    auto* button = ControlOf<QAbstractButton>(*dialog, id);
+    auto* button = ControlById<QAbstractButton>(*dialog, id);
     QVERIFY(button != nullptr);
     QVERIFY(button->isHidden());
     button->click();
@@ -51,19 +51,19 @@ void DialogTestCase::Type(int id, const QString& text) {
 }
 
 QLineEdit* DialogTestCase::Edit(int id) const {
-    return ControlOf<QLineEdit>(*dialog, id);
+    return ControlById<QLineEdit>(*dialog, id);
 }
 
 QLabel* DialogTestCase::Label(int id) const {
-    return ControlOf<QLabel>(*dialog, id);
+    return ControlById<QLabel>(*dialog, id);
 }
 
 QTreeWidget* DialogTestCase::List() const {
-    return ControlOf<QTreeWidget>(*dialog, 1046);
+    return ControlById<QTreeWidget>(*dialog, kColumnList);
 }
 
 QProgressBar* DialogTestCase::Bar() const {
-    return ControlOf<QProgressBar>(*dialog, 1014);
+    return ControlById<QProgressBar>(*dialog, kProgressBar);
 }
 
 void DialogTestCase::SetColumns(const std::vector<CColumn>& columns) {

@@ -5,6 +5,7 @@
 #include <memory>
 #include <vector>
 
+#include "app/control_ids.h"
 #include "app/lumo_dlg.h"
 #include "command_probe.h"
 #include "window_test_support.h"

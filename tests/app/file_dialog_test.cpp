@@ -6,9 +6,9 @@
 #include <QLineEdit>
 #include <QtTest>
 
-#include "app/file_dialog.h"
 #include "file_contents.h"
 #include "modal_answer.h"
+#include "platform/file_dialog.h"
 #include "window_test_support.h"
 
 namespace {

@@ -20,9 +20,12 @@ class ForecastListsTest : public DialogTestCase {
 
     void withoutFilesTheListsShowTheConstructedTables() {
         dialog = std::make_unique<CLumoDlg>();
-        QCOMPARE(RowTexts(*ControlOf<QListWidget>(*dialog, 1002)), QStringList(14, "40 33 27"));
-        QCOMPARE(RowTexts(*ControlOf<QListWidget>(*dialog, 1007)), QStringList(14, "0.4 0.3 0.3"));
-        QCOMPARE(RowTexts(*ControlOf<QListWidget>(*dialog, 1006)), QStringList(14, "00 00 00"));
+        QCOMPARE(RowTexts(*ControlById<QListWidget>(*dialog, kForecastList)),
+                 QStringList(14, "40 33 27"));
+        QCOMPARE(RowTexts(*ControlById<QListWidget>(*dialog, kExpectationList)),
+                 QStringList(14, "0.4 0.3 0.3"));
+        QCOMPARE(RowTexts(*ControlById<QListWidget>(*dialog, kBetSharesList)),
+                 QStringList(14, "00 00 00"));
     }
 
     void filesOfTheWorkingDirectoryAreShownRowByMatch() {
@@ -32,10 +35,10 @@ class ForecastListsTest : public DialogTestCase {
         QStringList forecast(14, "40 33 27");
         forecast[0] = "100 00 00";
         forecast[1] = "50 30 20";
-        QCOMPARE(RowTexts(*ControlOf<QListWidget>(*dialog, 1002)), forecast);
+        QCOMPARE(RowTexts(*ControlById<QListWidget>(*dialog, kForecastList)), forecast);
         QStringList expectation(14, "0.4 0.3 0.3");
         expectation[0] = "1.5 1.0 0.3";
-        QCOMPARE(RowTexts(*ControlOf<QListWidget>(*dialog, 1007)), expectation);
+        QCOMPARE(RowTexts(*ControlById<QListWidget>(*dialog, kExpectationList)), expectation);
         QCOMPARE(minSum, 0 + 20 + 12 * 27);
         QCOMPARE(maxSum, 100 + 50 + 12 * 40);
     }
@@ -50,7 +53,7 @@ class ForecastListsTest : public DialogTestCase {
         dialog->RefreshColumnList();
         QStringList shares(14, "100 00 00");
         shares[0] = "33 33 33";
-        QCOMPARE(RowTexts(*ControlOf<QListWidget>(*dialog, 1006)), shares);
+        QCOMPARE(RowTexts(*ControlById<QListWidget>(*dialog, kBetSharesList)), shares);
     }
 
     void forecastRowsShowWholeWithoutScrolling() {
@@ -58,7 +61,7 @@ class ForecastListsTest : public DialogTestCase {
         dialog = std::make_unique<CLumoDlg>();
         dialog->show();
         QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
-        const auto* list = ControlOf<QListWidget>(*dialog, 1002);
+        const auto* list = ControlById<QListWidget>(*dialog, kForecastList);
         QVERIFY(!list->verticalScrollBar()->isVisible());
         const QFontMetrics metrics(list->font());
         for (int row = 0; row < list->count(); ++row) {

@@ -5,10 +5,11 @@
 #include <QtTest>
 #include <memory>
 
-#include "app/dialog_units.h"
+#include "app/control_ids.h"
 #include "app/lumo_dlg.h"
 #include "event_counter.h"
 #include "open_error_rows.h"
+#include "platform/dialog_units.h"
 #include "seam_answerers.h"
 #include "widgets/address_opener.h"
 #include "widgets/hyper_link.h"
@@ -229,7 +230,7 @@ class HyperLinkTest : public QObject {
     void mainDialogShowsTheAddress() {
         const ScopedEmptyWorkingDirectory emptyFolder;
         const CLumoDlg dialog;
-        auto* control = ControlOf<CHyperLink>(dialog, 1083);
+        auto* control = ControlById<CHyperLink>(dialog, kHyperLinkControl);
         QVERIFY(control != nullptr);
         QCOMPARE(control->Address(), kAddress);
         QCOMPARE(control->text(), kAddress);

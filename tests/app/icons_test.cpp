@@ -4,8 +4,9 @@
 #include <QtTest>
 #include <memory>
 
-#include "app/icon_resources.h"
+#include "app/control_ids.h"
 #include "app/lumo_dlg.h"
+#include "platform/icon_resources.h"
 #include "window_test_support.h"
 
 class IconsTest : public QObject {
@@ -48,11 +49,27 @@ class IconsTest : public QObject {
     void iconButtonsShowTheirIcons_data() {
         QTest::addColumn<int>("id");
         QTest::addColumn<int>("icon");
-        const std::pair<int, int> buttons[] = {
-            {1082, 129}, {1001, 130}, {1036, 131}, {1029, 132}, {1030, 134}, {1041, 135},
-            {1043, 137}, {1044, 138}, {1045, 141}, {1048, 143}, {1063, 144}, {1066, 145},
-            {1067, 146}, {1050, 142}, {1042, 136}, {1004, 139}, {1049, 140}, {1003, 147},
-            {1013, 148}, {1037, 152}, {1071, 153}};
+        const std::pair<int, int> buttons[] = {{kSaveBetButton, 129},
+                                               {kOpenBetButton, 130},
+                                               {kSortByScoreButton, 131},
+                                               {kAddColumnButton, 132},
+                                               {kWinnerButton, 134},
+                                               {kReduce1Button, 135},
+                                               {kReduce2Button, 137},
+                                               {kReduce3Button, 138},
+                                               {kReduce4Button, 141},
+                                               {kReduce5Button, 143},
+                                               {kReduce6Button, 144},
+                                               {kReduce7Button, 145},
+                                               {kReduce8Button, 146},
+                                               {kReduce0Button, 142},
+                                               {kDeleteMarkedButton, 136},
+                                               {kRandomColumnsButton, 139},
+                                               {kDeleteAllButton, 140},
+                                               {kCopyBetButton, 147},
+                                               {kConsolidateMarkedButton, 148},
+                                               {kAddNeighboursButton, 152},
+                                               {kAddNeighbours2Button, 153}};
         for (const auto& [id, icon] : buttons) {
             QTest::addRow("%d", id) << id << icon;
         }
@@ -63,7 +80,7 @@ class IconsTest : public QObject {
         QFETCH(int, icon);
         const ScopedEmptyWorkingDirectory workingDirectory;
         const CLumoDlg dialog;
-        const auto* button = ControlOf<QPushButton>(dialog, id);
+        const auto* button = ControlById<QPushButton>(dialog, id);
         QVERIFY(button != nullptr);
         QVERIFY(!button->icon().isNull());
         const QSize size = button->iconSize();

@@ -13,8 +13,8 @@
 #include <QtTest>
 #include <vector>
 
-#include "app/dialog_units.h"
 #include "dialog_test_case.h"
+#include "platform/dialog_units.h"
 
 namespace {
 
@@ -34,8 +34,6 @@ enum Kind {
     kGrey,
     kWhite,
 };
-
-constexpr int kNoId = -1;
 
 struct Expected {
     int id;
@@ -336,7 +334,7 @@ class LayoutTest : public DialogTestCase {
         QFETCH(int, id);
         QFETCH(int, cellHeight);
         QFETCH(bool, fixedPitch);
-        const QFont font = ControlOf(*dialog, id)->font();
+        const QFont font = ControlById(*dialog, id)->font();
         QVERIFY(font.bold());
         const int height = QFontMetrics(font).height();
         QVERIFY2(height <= cellHeight && height >= cellHeight - 2,
@@ -346,7 +344,7 @@ class LayoutTest : public DialogTestCase {
 
     void otherControlsUseTheDialogFont() {
         for (const int id : {1053, 1056, 1081, 1083}) {
-            QCOMPARE(ControlOf(*dialog, id)->font(), dialog->font());
+            QCOMPARE(ControlById(*dialog, id)->font(), dialog->font());
         }
     }
 
@@ -375,7 +373,7 @@ class LayoutTest : public DialogTestCase {
   private:
     const QWidget* Find(const Expected& expected) const {
         if (expected.id != kNoId) {
-            return ControlOf(*dialog, expected.id);
+            return ControlById(*dialog, expected.id);
         }
         for (const QWidget* control : Controls(*dialog)) {
             if (!control->objectName().isEmpty() || !IsA(*control, expected.kind)) {

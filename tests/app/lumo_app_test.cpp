@@ -4,8 +4,8 @@
 
 #include "app/lumo_app.h"
 #include "app/lumo_dlg.h"
-#include "app/window_menu.h"
 #include "modal_answer.h"
+#include "platform/window_menu.h"
 #include "window_test_support.h"
 
 namespace {

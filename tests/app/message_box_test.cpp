@@ -5,9 +5,9 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "app/message_box.h"
-#include "app/wait_cursor.h"
 #include "modal_answer.h"
+#include "platform/message_box.h"
+#include "platform/wait_cursor.h"
 
 namespace {
 

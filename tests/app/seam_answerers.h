@@ -4,8 +4,8 @@
 #include <QString>
 #include <QStringList>
 
-#include "app/file_dialog.h"
-#include "app/message_box.h"
+#include "platform/file_dialog.h"
+#include "platform/message_box.h"
 
 // Answerers that tests put in the message box and file dialog seams for
 // their lifetime; each records what it was asked.

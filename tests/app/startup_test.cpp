@@ -46,11 +46,11 @@ class StartupTest : public DialogTestCase {
 
     void emptyBetIsListed() {
         QCOMPARE(List()->topLevelItemCount(), 0);
-        QCOMPARE(Label(1059)->text(), QStringLiteral("0 cols."));
-        QCOMPARE(Edit(1005)->text(), QStringLiteral("0"));
-        QCOMPARE(Edit(1076)->text(), QStringLiteral("0"));
+        QCOMPARE(Label(kCountText)->text(), QStringLiteral("0 cols."));
+        QCOMPARE(Edit(kRandomCountEdit)->text(), QStringLiteral("0"));
+        QCOMPARE(Edit(kCoveredEdit)->text(), QStringLiteral("0"));
         // No universe yet: its count field keeps its empty text.
-        QCOMPARE(Edit(1079)->text(), QString());
+        QCOMPARE(Edit(kUniverseCountEdit)->text(), QString());
         QCOMPARE(dialog->Bet().Count(), 0);
         QVERIFY(dialog->Universe() == nullptr);
     }
@@ -58,12 +58,12 @@ class StartupTest : public DialogTestCase {
     void stepFourHoldsTheDefaultLimitsAndStepTwoIsEmpty_data() {
         QTest::addColumn<int>("id");
         QTest::addColumn<QString>("text");
-        QTest::newRow("max variants") << 1032 << "14";
-        QTest::newRow("min variants") << 1033 << "0";
-        QTest::newRow("max doses") << 1055 << "14";
-        QTest::newRow("min doses") << 1054 << "0";
-        QTest::newRow("cut below") << 1056 << "";
-        QTest::newRow("cut above") << 1068 << "";
+        QTest::newRow("max variants") << kMaxVariantsEdit << "14";
+        QTest::newRow("min variants") << kMinVariantsEdit << "0";
+        QTest::newRow("max doses") << kMaxDosesEdit << "14";
+        QTest::newRow("min doses") << kMinDosesEdit << "0";
+        QTest::newRow("cut below") << kCutBelowEdit << "";
+        QTest::newRow("cut above") << kCutAboveEdit << "";
     }
 
     void stepFourHoldsTheDefaultLimitsAndStepTwoIsEmpty() {
@@ -89,7 +89,7 @@ class StartupTest : public DialogTestCase {
     void keyboardFocusStartsOnTheSaveButton() {
         dialog->show();
         QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
-        QCOMPARE(QApplication::focusWidget(), ControlOf(*dialog, 1082));
+        QCOMPARE(QApplication::focusWidget(), ControlById(*dialog, kSaveBetButton));
         dialog->hide();
     }
 
@@ -102,14 +102,14 @@ class StartupTest : public DialogTestCase {
         for (QPushButton* button : dialog->findChildren<QPushButton*>()) {
             connect(button, &QPushButton::clicked, this, [&clicks] { ++clicks; });
         }
-        auto* edit = Edit(1056);
+        auto* edit = Edit(kCutBelowEdit);
         edit->setFocus();
         QTest::keyClick(edit, Qt::Key_Return);
         QCOMPARE(clicks, 0);
         QVERIFY(dialog->isVisible());
 
         // A focused button takes Enter itself.
-        auto* sort = ControlOf<QPushButton>(*dialog, 1036);
+        auto* sort = ControlById<QPushButton>(*dialog, kSortByScoreButton);
         sort->setFocus();
         QTest::keyClick(sort, Qt::Key_Return);
         QCOMPARE(clicks, 1);

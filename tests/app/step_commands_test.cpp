@@ -15,7 +15,6 @@
 namespace {
 
 // The step 5 funnels, by distance.
-constexpr int kReduceButtons[] = {1050, 1041, 1043, 1044, 1045, 1048, 1063, 1066, 1067};
 
 // `n` different columns of scattered indices (a fixed sequence), scored from
 // the forecast.
@@ -47,7 +46,7 @@ class StepCommandsTest : public DialogTestCase {
 
     void generateAllReplacesTheBetByAllColumns() {
         SetColumns({Scored(7, 1), Scored(8, 2)});
-        Click(1053);
+        Click(kGenerateAllButton);
         const CColumnSet& bet = dialog->Bet();
         QCOMPARE(bet.Count(), kAllColumns);
         for (const int i : {0, 1, 2, 500, 2'391'484, kAllColumns - 1}) {
@@ -55,7 +54,7 @@ class StepCommandsTest : public DialogTestCase {
             QCOMPARE(bet[i].score, bet[i].ComputeScore(forecastTable));
             QCOMPARE(bet[i].marked, 0);
         }
-        QCOMPARE(Label(1059)->text(), QStringLiteral("4782969 cols."));
+        QCOMPARE(Label(kCountText)->text(), QStringLiteral("4782969 cols."));
         QCOMPARE(List()->topLevelItemCount(), 500);
         QCOMPARE(List()->topLevelItem(499)->text(2), QStringLiteral("499"));
         QVERIFY(probe->messages.isEmpty());
@@ -65,20 +64,20 @@ class StepCommandsTest : public DialogTestCase {
 
     void longCommandsMoveTheBarAndEndAtZero_data() {
         QTest::addColumn<int>("id");
-        QTest::newRow("generate") << 1053;
-        QTest::newRow("cut below") << 1038;
-        QTest::newRow("cut above") << 1040;
-        QTest::newRow("zero percent") << 1057;
-        QTest::newRow("condition") << 1052;
-        QTest::newRow("reduce 0") << 1050;
-        QTest::newRow("reduce 8") << 1067;
+        QTest::newRow("generate") << kGenerateAllButton;
+        QTest::newRow("cut below") << kCutBelowButton;
+        QTest::newRow("cut above") << kCutAboveButton;
+        QTest::newRow("zero percent") << kRemoveZeroPercentButton;
+        QTest::newRow("condition") << kConditionButton;
+        QTest::newRow("reduce 0") << kReduce0Button;
+        QTest::newRow("reduce 8") << kReduce8Button;
     }
 
     void longCommandsMoveTheBarAndEndAtZero() {
         QFETCH(int, id);
-        Click(1053);
+        Click(kGenerateAllButton);
         probe->Reset();
-        Type(1068, QStringLiteral("101"));  // cut above 101 keeps everything
+        Type(kCutAboveEdit, QStringLiteral("101"));  // cut above 101 keeps everything
         Click(id);
         // The bar took many positions on the way up, then went back to 0.
         const QList<int>& positions = probe->positions;
@@ -95,17 +94,22 @@ class StepCommandsTest : public DialogTestCase {
         QTest::addColumn<std::vector<int>>("kept");
         // Scores of the bet: -5, 0, 7, 49, 50, 51, 100.
         QTest::newRow("below, empty field reads 0")
-            << 1038 << "" << std::vector{7, 49, 50, 51, 100};
-        QTest::newRow("below, letters read 0") << 1038 << "abc" << std::vector{7, 49, 50, 51, 100};
-        QTest::newRow("below 50abc, 50 removed") << 1038 << "50abc" << std::vector{51, 100};
-        QTest::newRow("below +50") << 1038 << "+50" << std::vector{51, 100};
-        QTest::newRow("below   -7") << 1038 << "  -7" << std::vector{-5, 0, 7, 49, 50, 51, 100};
-        QTest::newRow("below 100") << 1038 << "100" << std::vector<int>{};
-        QTest::newRow("above, empty field reads 0") << 1040 << "" << std::vector{-5};
-        QTest::newRow("above 50abc, 50 removed") << 1040 << "50abc" << std::vector{-5, 0, 7, 49};
-        QTest::newRow("above   -7") << 1040 << "  -7" << std::vector<int>{};
-        QTest::newRow("above 5 0 reads 5") << 1040 << "5 0" << std::vector{-5, 0};
-        QTest::newRow("above 101") << 1040 << "101" << std::vector{-5, 0, 7, 49, 50, 51, 100};
+            << kCutBelowButton << "" << std::vector{7, 49, 50, 51, 100};
+        QTest::newRow("below, letters read 0")
+            << kCutBelowButton << "abc" << std::vector{7, 49, 50, 51, 100};
+        QTest::newRow("below 50abc, 50 removed")
+            << kCutBelowButton << "50abc" << std::vector{51, 100};
+        QTest::newRow("below +50") << kCutBelowButton << "+50" << std::vector{51, 100};
+        QTest::newRow("below   -7")
+            << kCutBelowButton << "  -7" << std::vector{-5, 0, 7, 49, 50, 51, 100};
+        QTest::newRow("below 100") << kCutBelowButton << "100" << std::vector<int>{};
+        QTest::newRow("above, empty field reads 0") << kCutAboveButton << "" << std::vector{-5};
+        QTest::newRow("above 50abc, 50 removed")
+            << kCutAboveButton << "50abc" << std::vector{-5, 0, 7, 49};
+        QTest::newRow("above   -7") << kCutAboveButton << "  -7" << std::vector<int>{};
+        QTest::newRow("above 5 0 reads 5") << kCutAboveButton << "5 0" << std::vector{-5, 0};
+        QTest::newRow("above 101")
+            << kCutAboveButton << "101" << std::vector{-5, 0, 7, 49, 50, 51, 100};
     }
 
     void cuts() {
@@ -114,22 +118,22 @@ class StepCommandsTest : public DialogTestCase {
         QFETCH(std::vector<int>, kept);
         SetColumns({Scored(10, -5), Scored(11, 0), Scored(12, 7), Scored(13, 49), Scored(14, 50),
                     Scored(15, 51), Scored(16, 100)});
-        Type(id == 1038 ? 1056 : 1068, limit);
+        Type(id == kCutBelowButton ? kCutBelowEdit : kCutAboveEdit, limit);
         Click(id);
         QCOMPARE(ScoresOf(dialog->Bet()), kept);
         // The kept columns stay in their order, and the field keeps its text.
         const std::vector<int> indices = IndicesOf(dialog->Bet());
         QVERIFY(std::is_sorted(indices.begin(), indices.end()));
-        QCOMPARE(Edit(id == 1038 ? 1056 : 1068)->text(), limit);
-        QCOMPARE(Label(1059)->text(), QStringLiteral("%1 cols.").arg(kept.size()));
+        QCOMPARE(Edit(id == kCutBelowButton ? kCutBelowEdit : kCutAboveEdit)->text(), limit);
+        QCOMPARE(Label(kCountText)->text(), QStringLiteral("%1 cols.").arg(kept.size()));
         QCOMPARE(probe->refreshes, 1);
     }
 
     void removeZeroPercentDropsTheRuledOutResults() {
         forecastTable.rows[0] = {60, 0, 40};
         UpdateScoreBounds(forecastTable);
-        Click(1053);
-        Click(1057);
+        Click(kGenerateAllButton);
+        Click(kRemoveZeroPercentButton);
         const CColumnSet& bet = dialog->Bet();
         QCOMPARE(bet.Count(), kAllColumns / 3 * 2);
         for (const int i : {0, 1, 2, 3, bet.Count() / 2, bet.Count() - 1}) {
@@ -140,7 +144,7 @@ class StepCommandsTest : public DialogTestCase {
 
     void removeZeroPercentWithoutZerosKeepsAll() {
         SetColumns(ScatteredColumns(1000));
-        Click(1057);
+        Click(kRemoveZeroPercentButton);
         QCOMPARE(dialog->Bet().Count(), 1000);
         QCOMPARE(probe->refreshes, 1);
     }
@@ -175,11 +179,11 @@ class StepCommandsTest : public DialogTestCase {
         SetColumns({ColumnOf("11111111111111"), ColumnOf("1111111111111X"),
                     ColumnOf("11111111111112"), ColumnOf("X2X2111111111X"),
                     ColumnOf("22222222222222")});
-        const int fields[] = {1033, 1032, 1054, 1055};
+        const int fields[] = {kMinVariantsEdit, kMaxVariantsEdit, kMinDosesEdit, kMaxDosesEdit};
         for (int i = 0; i < 4; ++i) {
             Type(fields[i], bounds[i]);
         }
-        Click(1052);
+        Click(kConditionButton);
         QCOMPARE(RowTexts(*List(), 0), kept);
         QCOMPARE(dialog->Bet().Count(), kept.size());
         for (int i = 0; i < 4; ++i) {
@@ -209,7 +213,7 @@ class StepCommandsTest : public DialogTestCase {
         SetColumns(columns);
         const QString firstRowBefore = List()->topLevelItem(0)->text(1);
         probe->answer = answerYes ? MessageAnswer::kYes : MessageAnswer::kNo;
-        Click(1036);
+        Click(kSortByScoreButton);
 
         if (asked) {
             QCOMPARE(probe->messages.size(), 1);
@@ -258,32 +262,32 @@ class StepCommandsTest : public DialogTestCase {
             columns.push_back(near);
         }
         SetColumns(columns);
-        Click(kReduceButtons[distance]);
+        Click(kReduceButtons[static_cast<std::size_t>(distance)].id);
         const std::vector<int> kept = IndicesOf(dialog->Bet());
         QCOMPARE(kept, NaiveReduction(columns, distance));
         QCOMPARE(probe->refreshes, 1);
         QVERIFY(probe->waitDuringRefresh);
 
         // A second run with the same distance finds nothing to remove.
-        Click(kReduceButtons[distance]);
+        Click(kReduceButtons[static_cast<std::size_t>(distance)].id);
         QCOMPARE(IndicesOf(dialog->Bet()), kept);
     }
 
     void reduceAtZeroOnlyRemovesDuplicates() {
         const std::vector<CColumn> distinct = ScatteredColumns(2000);
         SetColumns(distinct);
-        Click(1050);
+        Click(kReduce0Button);
         QCOMPARE(IndicesOf(dialog->Bet()), IndicesOf(*SetOf(distinct)));
         std::vector<CColumn> doubled = distinct;
         doubled.insert(doubled.end(), distinct.begin(), distinct.end());
         SetColumns(doubled);
-        Click(1050);
+        Click(kReduce0Button);
         QCOMPARE(IndicesOf(dialog->Bet()), IndicesOf(*SetOf(distinct)));
     }
 
     void reduceAtEightOnAllColumnsInIndexOrder() {
-        Click(1053);
-        Click(1067);
+        Click(kGenerateAllButton);
+        Click(kReduce8Button);
         const CColumnSet& bet = dialog->Bet();
         QVERIFY(bet.Count() > 1);
         QCOMPARE(bet[0].Index(), 0);  // all 1s
@@ -300,14 +304,14 @@ class StepCommandsTest : public DialogTestCase {
     }
 
     void reduceOfAnEmptyBetRefreshes() {
-        Click(1043);
+        Click(kReduce2Button);
         QCOMPARE(dialog->Bet().Count(), 0);
         QCOMPARE(probe->refreshes, 1);
     }
 
     void magicReductionOnlySaysSo() {
         SetColumns({Scored(3, 9), Scored(2, 8)});
-        Click(1011);
+        Click(kMagicReductionButton);
         QCOMPARE(probe->MessageTexts(), QStringList{QStringLiteral("reduccion -magica-")});
         QCOMPARE(probe->messages.front().buttons, MessageButtons::kOk);
         QCOMPARE(IndicesOf(dialog->Bet()), (std::vector{3, 2}));
@@ -319,14 +323,15 @@ class StepCommandsTest : public DialogTestCase {
         QTest::addColumn<int>("id");
         QTest::addColumn<bool>("wait");
         QTest::addColumn<bool>("refresh");
-        for (const int id : {1053, 1040, 1057, 1052, 1036}) {
+        for (const int id : {kGenerateAllButton, kCutAboveButton, kRemoveZeroPercentButton,
+                             kConditionButton, kSortByScoreButton}) {
             QTest::addRow("%d", id) << id << true << true;
         }
-        for (const int id : kReduceButtons) {
-            QTest::addRow("%d", id) << id << true << true;
+        for (const DistanceButton& button : kReduceButtons) {
+            QTest::addRow("%d", button.id) << button.id << true << true;
         }
-        QTest::addRow("1038") << 1038 << false << true;
-        QTest::addRow("1011") << 1011 << false << false;
+        QTest::addRow("1038") << kCutBelowButton << false << true;
+        QTest::addRow("1011") << kMagicReductionButton << false << false;
     }
 
     void waitCursorAndRefreshFollowTheCommandPattern() {

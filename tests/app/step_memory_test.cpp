@@ -34,18 +34,18 @@ class StepMemoryTest : public DialogTestCase {
         SetColumns({Scored(7, 70), Scored(8, 80), Scored(9, 90)});
         {
             const AllocationFailure noFullSet(sizeof(CColumn) * kAllColumns);
-            Click(1053);
+            Click(kGenerateAllButton);
         }
         QCOMPARE(probe->MessageTexts(),
                  QStringList{QStringLiteral("No hay memoria suficiente para crear todas las "
                                             "columnas. La apuesta queda como estaba.")});
         QCOMPARE(Signature(), (std::vector<int>{7, 70, 8, 80, 9, 90}));
-        QCOMPARE(Label(1059)->text(), QStringLiteral("3 cols."));
+        QCOMPARE(Label(kCountText)->text(), QStringLiteral("3 cols."));
         QCOMPARE(Bar()->value(), 0);
         QVERIFY(QGuiApplication::overrideCursor() == nullptr);
 
         // With the memory back, the same button works.
-        Click(1053);
+        Click(kGenerateAllButton);
         QCOMPARE(dialog->Bet().Count(), kAllColumns);
     }
 
@@ -54,7 +54,7 @@ class StepMemoryTest : public DialogTestCase {
         SetColumns({Scored(7, 70), Scored(7, 70), Scored(8, 80)});
         {
             const AllocationFailure noMap(500'000);
-            Click(1043);
+            Click(kReduce2Button);
         }
         QCOMPARE(probe->MessageTexts(), QStringList{kNoMemoryForStep});
         QCOMPARE(Signature(), (std::vector<int>{7, 70, 7, 70, 8, 80}));
@@ -70,7 +70,7 @@ class StepMemoryTest : public DialogTestCase {
         SetColumns(columns);
         {
             const AllocationFailure noCounters(400'000);
-            Click(1036);
+            Click(kSortByScoreButton);
         }
         QCOMPARE(probe->MessageTexts(), QStringList{kNoMemoryForStep});
         for (int i = 0; i < 65'536; ++i) {
@@ -98,7 +98,7 @@ class StepMemoryTest : public DialogTestCase {
         const FileDialogRecorder fileDialog(path);
         {
             const AllocationFailure noGrowth(static_cast<std::size_t>(threshold));
-            Click(1001);
+            Click(kOpenBetButton);
         }
         QCOMPARE(dialog->Bet().Count(), added);
         QCOMPARE(probe->MessageTexts(),
@@ -116,7 +116,7 @@ class StepMemoryTest : public DialogTestCase {
         {
             // The writer formats 64 KiB of text at a time.
             const AllocationFailure noBlock(60'000);
-            Click(1082);
+            Click(kSaveBetButton);
         }
         QCOMPARE(probe->MessageTexts(),
                  QStringList{QStringLiteral("No se ha podido grabar la apuesta en «%1»: no hay "
@@ -136,7 +136,7 @@ class StepMemoryTest : public DialogTestCase {
         {
             // The clipboard block takes 100,000 bytes.
             const AllocationFailure noBlock(90'000);
-            Click(1003);
+            Click(kCopyBetButton);
         }
         QCOMPARE(probe->MessageTexts(),
                  QStringList{QStringLiteral("No hay memoria suficiente para copiar la apuesta. El "

@@ -57,23 +57,23 @@ class WholeRoadTest : public DialogTestCase {
         dialog = std::make_unique<CLumoDlg>();
         QCOMPARE(forecastTable.rows[3], (std::array<std::int32_t, 3>{100, 0, 0}));
         probe = std::make_unique<CommandProbe>(*dialog);
-        Click(1053);
+        Click(kGenerateAllButton);
         QCOMPARE(dialog->Bet().Count(), kAllColumns);
-        Type(1056, QString::number(kCutBelow));
-        Click(1038);
-        Click(1057);
-        Type(1033, QString::number(kBounds.minVariants));
-        Type(1032, QString::number(kBounds.maxVariants));
-        Type(1054, QString::number(kBounds.minDoses));
-        Type(1055, QString::number(kBounds.maxDoses));
-        Click(1052);
+        Type(kCutBelowEdit, QString::number(kCutBelow));
+        Click(kCutBelowButton);
+        Click(kRemoveZeroPercentButton);
+        Type(kMinVariantsEdit, QString::number(kBounds.minVariants));
+        Type(kMaxVariantsEdit, QString::number(kBounds.maxVariants));
+        Type(kMinDosesEdit, QString::number(kBounds.minDoses));
+        Type(kMaxDosesEdit, QString::number(kBounds.maxDoses));
+        Click(kConditionButton);
         // Enough columns are left that the sort asks first; the answer is Yes.
         QVERIFY(dialog->Bet().Count() > 100'000);
-        Click(1036);
+        Click(kSortByScoreButton);
         QCOMPARE(probe->messages.size(), 1);
         QCOMPARE(probe->messages.front().buttons, MessageButtons::kYesNo);
-        Click(1043);
-        Click(1082);
+        Click(kReduce2Button);
+        Click(kSaveBetButton);
         QVERIFY(QFile::exists(saved));
         QCOMPARE(probe->messages.size(), 1);
 
@@ -89,14 +89,14 @@ class WholeRoadTest : public DialogTestCase {
 
         // Into an empty bet: the same columns, in the same order, unscored.
         dialog = std::make_unique<CLumoDlg>();
-        Click(1001);
+        Click(kOpenBetButton);
         const CColumnSet& opened = dialog->Bet();
         QCOMPARE(opened.Count(), expected->Count());
         for (int i = 0; i < opened.Count(); ++i) {
             QCOMPARE(opened[i].Index(), (*expected)[i].Index());
             QCOMPARE(opened[i].score, 0);
         }
-        QCOMPARE(Label(1059)->text(), QStringLiteral("%1 cols.").arg(expected->Count()));
+        QCOMPARE(Label(kCountText)->text(), QStringLiteral("%1 cols.").arg(expected->Count()));
     }
 };
 

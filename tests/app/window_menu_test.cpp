@@ -6,10 +6,10 @@
 #include <QtTest>
 #include <functional>
 
-#include "app/dialog_fonts.h"
-#include "app/dialog_units.h"
-#include "app/window_menu.h"
 #include "dialog_test_case.h"
+#include "platform/dialog_fonts.h"
+#include "platform/dialog_units.h"
+#include "platform/window_menu.h"
 #include "widgets/about_dlg.h"
 
 namespace {
@@ -130,12 +130,12 @@ class WindowMenuTest : public DialogTestCase {
         QApplication::activePopupWidget()->close();
 
         // A text lets the click through to the background.
-        const QWidget* label = ControlOf(*dialog, 1059);
+        const QWidget* label = ControlById(*dialog, kCountText);
         const QPoint onText = label->geometry().center();
         QVERIFY(dialog->childAt(onText) == nullptr);
 
         // A button does not.
-        const QPoint onButton = ControlOf(*dialog, 1053)->geometry().center();
+        const QPoint onButton = ControlById(*dialog, kGenerateAllButton)->geometry().center();
         QContextMenuEvent onControl(QContextMenuEvent::Mouse, onButton,
                                     dialog->mapToGlobal(onButton));
         QApplication::sendEvent(dialog.get(), &onControl);

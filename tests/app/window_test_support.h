@@ -5,16 +5,12 @@
 #include <QTemporaryDir>
 #include <QWidget>
 
+#include "platform/dialog_builder.h"
+
 class QListWidget;
 class QTreeWidget;
 
 // Helpers shared by the window tests.
-
-// The control of a dialog with the decimal identifier `id`, or nullptr.
-template <typename Control = QWidget>
-Control* ControlOf(const QWidget& dialog, int id) {
-    return dialog.findChild<Control*>(QString::number(id), Qt::FindDirectChildrenOnly);
-}
 
 // The texts of a list's rows, top to bottom.
 QStringList RowTexts(const QListWidget& list);

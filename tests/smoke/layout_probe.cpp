@@ -10,9 +10,9 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "app/dialog_fonts.h"
 #include "app/dialog_template.h"
-#include "app/dialog_units.h"
+#include "platform/dialog_fonts.h"
+#include "platform/dialog_units.h"
 
 int main(int argc, char** argv) {
     const QGuiApplication application(argc, argv);

@@ -1,0 +1,7 @@
+#pragma once
+
+#include <cstdint>
+
+// How an operation that needed more memory ended: kNoMemory when the memory
+// could not be had, and then the operation left its data as they were.
+enum class MemoryOutcome : std::uint8_t { kDone, kNoMemory };
