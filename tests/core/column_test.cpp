@@ -110,6 +110,14 @@ TEST(ColumnTest, WriteTextWritesFourteenSignsAndNothingElse) {
     EXPECT_EQ(out.str(), "1X211111111111|");
 }
 
+TEST(ColumnTest, SignOfWritesEachCodeAndAnyLargerCodeAsTwo) {
+    EXPECT_EQ(SignOf(kHomeWin), '1');
+    EXPECT_EQ(SignOf(kDraw), 'X');
+    EXPECT_EQ(SignOf(kAwayWin), '2');
+    EXPECT_EQ(SignOf(3), '2');
+    EXPECT_EQ(SignOf(255), '2');
+}
+
 TEST(ColumnTest, CountsMatchAMatchByMatchCount) {
     EXPECT_EQ(ColumnOf("XXXXXXXXXXXXX2").CountVariants(), 14);
     EXPECT_EQ(ColumnOf("XXXXXXXXXXXXX2").CountDoses(), 1);
