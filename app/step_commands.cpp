@@ -3,7 +3,7 @@
 #include <QString>
 #include <cstdint>
 #include <memory>
-#include <new>
+#include <utility>
 
 #include "app/lumo_dlg.h"
 #include "core/column_predicates.h"
