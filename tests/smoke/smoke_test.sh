@@ -14,6 +14,10 @@ examples=$3
 screenshot=$4
 saved_screenshot=${screenshot%.png}-saved.png
 
+# The program and the layout probe show on the X display, whatever platform
+# the caller's environment names (a test run may set the offscreen one).
+export QT_QPA_PLATFORM=xcb
+
 work=$(mktemp -d)
 pid=""
 cleanup() {
