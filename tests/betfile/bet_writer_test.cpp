@@ -374,35 +374,33 @@ TEST_F(WriteBetUnprivilegedTest, WritableFileInAFolderThatTakesNoNewFile) {
     EXPECT_EQ(Entries(), 1u);
 }
 
-TEST_F(WriteBetUnprivilegedTest, SharedFileKeepsItsOwnerAndGroup) {
+// Files of other owners that the saving user may write: a file of root's
+// shared with the saving user's group, and another user's file open to all
+// in a sticky folder. Each keeps its owner, group and permission bits.
+TEST_F(WriteBetUnprivilegedTest, FilesOfOtherOwnersKeepTheirOwnerGroupAndMode) {
     if (!RunningAsRoot()) {
-        GTEST_SKIP() << "giving a file to another user and group needs root";
+        GTEST_SKIP() << "giving files to other users and groups needs root";
     }
-    ASSERT_EQ(::chmod(folder.c_str(), 0777), 0);
-    std::ofstream(path) << "old";
-    ASSERT_EQ(::chown(path.c_str(), 0, kSharedGroup), 0);
-    ASSERT_EQ(::chmod(path.c_str(), 0664), 0);
-    ASSERT_TRUE(SaveUnprivileged(path, *bet).Saved());
-    EXPECT_EQ(Contents(path), betText);
-    const struct stat after = Status(path);
-    EXPECT_EQ(after.st_uid, 0u);
-    EXPECT_EQ(after.st_gid, kSharedGroup);
-    EXPECT_EQ(after.st_mode & 07777, 0664u);
-    EXPECT_EQ(Entries(), 1u);
-}
-
-TEST_F(WriteBetUnprivilegedTest, AnotherUsersOpenFileInAStickyFolder) {
-    if (!RunningAsRoot()) {
-        GTEST_SKIP() << "giving a file to another user needs root";
+    const struct {
+        mode_t folderMode;
+        uid_t owner;
+        gid_t group;
+        mode_t mode;
+    } cases[] = {{0777, 0, kSharedGroup, 0664}, {01777, kOtherUser, kOtherUser, 0666}};
+    for (const auto& c : cases) {
+        ASSERT_EQ(::chmod(folder.c_str(), c.folderMode), 0);
+        std::ofstream(path) << "old";
+        ASSERT_EQ(::chown(path.c_str(), c.owner, c.group), 0);
+        ASSERT_EQ(::chmod(path.c_str(), c.mode), 0);
+        ASSERT_TRUE(SaveUnprivileged(path, *bet).Saved()) << c.owner;
+        EXPECT_EQ(Contents(path), betText);
+        const struct stat after = Status(path);
+        EXPECT_EQ(after.st_uid, c.owner);
+        EXPECT_EQ(after.st_gid, c.group);
+        EXPECT_EQ(after.st_mode & 07777, c.mode);
+        EXPECT_EQ(Entries(), 1u);
+        fs::remove(path);
     }
-    ASSERT_EQ(::chmod(folder.c_str(), 01777), 0);
-    std::ofstream(path) << "old";
-    ASSERT_EQ(::chown(path.c_str(), kOtherUser, kOtherUser), 0);
-    ASSERT_EQ(::chmod(path.c_str(), 0666), 0);
-    ASSERT_TRUE(SaveUnprivileged(path, *bet).Saved());
-    EXPECT_EQ(Contents(path), betText);
-    EXPECT_EQ(Status(path).st_uid, kOtherUser);
-    EXPECT_EQ(Entries(), 1u);
 }
 
 // Writing into the file itself fails half-way (a file size limit, as a full
