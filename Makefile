@@ -29,8 +29,13 @@ run: configure
 	fi
 	cd examples && ../$(BUILD_DIR)/app/lumo
 
+# The second run: the window and library tests under the Spanish locale
+# that the build makes in $(BUILD_DIR)/locale.
+SPANISH := LOCPATH=$(CURDIR)/$(BUILD_DIR)/locale LANG=es_ES.UTF-8 LC_ALL=es_ES.UTF-8
+
 test: build
 	ctest --test-dir $(BUILD_DIR) --output-on-failure
+	$(SPANISH) ctest --test-dir $(BUILD_DIR) --output-on-failure -L spanish
 	cmake -G "$(GENERATOR)" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLUMO_WERROR=ON -DLUMO_SANITIZE=ON -DLUMO_BUILD_GUI=OFF \
 		-DLUMO_BUILD_BENCH=OFF -S . -B $(ASAN_DIR) >/dev/null
 	cmake --build $(ASAN_DIR)

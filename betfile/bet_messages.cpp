@@ -54,6 +54,8 @@ std::string SaveReason(const BetSaveResult& result) {
         default:
             break;
     }
+    const bool existingFile = result.failure == BetSaveFailure::kNotWritable ||
+                              result.failure == BetSaveFailure::kWriteInPlaceFailed;
     switch (result.systemError) {
         case ENOENT:
             return "la carpeta no existe";
@@ -61,7 +63,8 @@ std::string SaveReason(const BetSaveResult& result) {
             return "una parte de la ruta no es una carpeta";
         case EACCES:
         case EPERM:
-            return "no hay permiso para escribir en esa carpeta";
+            return existingFile ? "no hay permiso para escribir en ese archivo"
+                                : "no hay permiso para escribir en esa carpeta";
         case EROFS:
             return "el disco es de solo lectura";
         case ENOSPC:
@@ -116,6 +119,9 @@ std::string BetSaveMessage(std::string_view fileName, const BetSaveResult& resul
     if (result.Saved()) {
         return {};
     }
+    const char* const aftermath = result.failure == BetSaveFailure::kWriteInPlaceFailed
+                                      ? ". El archivo puede haber quedado incompleto."
+                                      : ". Si el archivo ya existía, no ha cambiado.";
     return "No se ha podido grabar la apuesta en " + Quoted(fileName) + ": " + SaveReason(result) +
-           ". Si el archivo ya existía, no ha cambiado.";
+           aftermath;
 }

@@ -17,5 +17,6 @@ inline constexpr std::string_view kCopyLimitText = "A lo sumo 1000 cols";
 std::string BetReadMessage(std::string_view fileName, const BetReadResult& result);
 
 // Why a save failed, and that an earlier file of that name was left as it
-// was. Empty for a save that succeeded.
+// was, or, when writing into it failed part of the way, that it may be
+// incomplete. Empty for a save that succeeded.
 std::string BetSaveMessage(std::string_view fileName, const BetSaveResult& result);

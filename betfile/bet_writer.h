@@ -19,10 +19,14 @@ std::ostream& WriteBet(std::ostream& out, const CColumnSet& bet);
 enum class BetSaveFailure {
     kNone,            // saved
     kIsFolder,        // the path names a folder
-    kNotRegularFile,  // the path names something other than a file (a device, a pipe)
+    kNotRegularFile,  // the path names something that takes no writing (a socket, a pipe nobody
+                      // reads)
+    kNotWritable,     // the file exists and the user may not write it; it was left as it was
     kCannotCreate,   // no new file could be made in the folder (missing folder, no permission, ...)
     kWriteFailed,    // writing, flushing or closing the new file failed (full disk, ...)
     kCannotReplace,  // the new file could not take the place of the old one
+    kWriteInPlaceFailed,  // writing into the existing file failed part of the way: it may be
+                          // incomplete
 };
 
 struct BetSaveResult {
@@ -33,12 +37,24 @@ struct BetSaveResult {
     bool Saved() const { return failure == BetSaveFailure::kNone; }
 };
 
-// Saves the bet to a file so that a failure never passes for a success and
-// never destroys what was there: the text goes to a new hidden file in the
-// same folder, every byte is checked written and the file flushed to the
-// disk, and only then does it replace the target in one step. On any failure
-// the new file is removed, the target is left exactly as it was (or absent),
-// and the result says why. A target that is a symbolic link to a file keeps
-// the link and has the linked file replaced; a replaced file keeps its
-// permission bits.
+// Saves the bet to a file so that a failure never passes for a success, and
+// the file afterwards is the one the user had, with the new text.
+// - A symbolic link is followed (link after link) and its target written; a
+//   link to nothing creates its target.
+// - An existing target that the user may not write is refused (kNotWritable)
+//   and left alone.
+// - A new file, or an existing plain file with a single name and no extended
+//   attributes whose owner, group and permission bits a new file in its
+//   folder can take, is replaced in one step: the text goes to a new hidden
+//   file in the same folder, every byte is checked written and the file
+//   flushed to the disk, and only then does it take the target's place. On
+//   any failure the new file is removed and the target is left exactly as
+//   it was (or absent).
+// - Any other existing target (a file with more than one name, a file that
+//   another user owns, a file in a folder that takes no new file, a pipe, a
+//   device) is written in place: room for the whole text is reserved first,
+//   so that a full disk leaves the file as it was; then the text is written
+//   from its start, the file cut to its length and flushed to the disk. A
+//   failure after the reservation is kWriteInPlaceFailed. A pipe that nobody
+//   reads is refused rather than waited on (kNotRegularFile, ENXIO).
 BetSaveResult WriteBet(const std::filesystem::path& path, const CColumnSet& bet);

@@ -95,7 +95,10 @@ std::int32_t ScoreForSum(std::int64_t sum) {
     } else if (maxSum == minSum) {
         value = 100;
     } else {
-        value = (sum - minSum) * 100 / (static_cast<std::int64_t>(maxSum) - minSum);
+        // Sums of a hand-written table can overrun bounds that were clamped
+        // to 32 bits: the score still stays within 0..100.
+        value = std::clamp<std::int64_t>(
+            (sum - minSum) * 100 / (static_cast<std::int64_t>(maxSum) - minSum), 0, 100);
     }
     return static_cast<std::int32_t>(std::clamp<std::int64_t>(value, INT32_MIN, INT32_MAX));
 }

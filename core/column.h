@@ -63,8 +63,9 @@ struct CColumn {
     // Score from a percentage table, following averageMode, minSum and
     // maxSum: the percentage sum divided by 14 in average mode, otherwise the
     // sum normalised to 0..100 between minSum and maxSum (100 for every
-    // column when the two are equal). Computed in 64 bits and clamped to the
-    // 32-bit range, so that no table can overflow it.
+    // column when the two are equal), never outside 0..100 whatever the
+    // table. Computed in 64 bits; the average is clamped to the 32-bit range,
+    // so that no table can overflow it.
     std::int32_t ComputeScore(const CForecastTable& table) const;
     // Product over the matches of the chosen table value times 0.01.
     double Probability(const CForecastTable& table) const;
@@ -82,7 +83,8 @@ static_assert(sizeof(CColumn) == 20,
 
 // The score of a column whose chosen table values add up to `sum`, as
 // ComputeScore gives it: follows averageMode, minSum and maxSum, computed in
-// 64 bits and clamped to the 32-bit range.
+// 64 bits; the normalised score clamped to 0..100, the average to the 32-bit
+// range.
 std::int32_t ScoreForSum(std::int64_t sum);
 
 // The result that a draw r in 0..32767 gives for a match with the

@@ -27,7 +27,8 @@ void LoadForecast(std::istream& in, CForecastTable& table, std::ostream& diagnos
     ReadTable(in, table, [&diagnostics](const std::array<std::int32_t, 3>& row) {
         const std::int64_t sum = std::int64_t{row[0]} + row[1] + row[2];
         if (sum != 100) {
-            diagnostics << "ERROR";
+            // Flushed at once, so that a program that ends abruptly has shown it.
+            diagnostics << "ERROR" << std::flush;
         }
     });
     UpdateScoreBounds(table);

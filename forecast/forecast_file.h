@@ -22,8 +22,8 @@
 
 // Reads the Forecast table into `table`. After each row, writes "ERROR" (no
 // line end) to `diagnostics` when the row's three values as they now stand
-// do not add up to exactly 100 (the sum is taken without overflow); the
-// values stay as read. Finally sets minSum and maxSum from the table as it
+// do not add up to exactly 100 (the sum is taken without overflow), and
+// flushes it at once; the values stay as read. Finally sets minSum and maxSum from the table as it
 // stands (UpdateScoreBounds), file or no file.
 void LoadForecast(std::istream& in, CForecastTable& table, std::ostream& diagnostics = std::cout);
 

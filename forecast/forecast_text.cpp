@@ -1,5 +1,6 @@
 #include "forecast/forecast_text.h"
 
+#include <charconv>
 #include <cstdio>
 
 namespace {
@@ -28,11 +29,18 @@ std::array<std::string, kMatches> ForecastRowTexts(const CForecastTable& table) 
 std::array<std::string, kMatches> ExpectationRowTexts(const CForecastTable& table) {
     std::array<std::string, kMatches> texts;
     for (std::size_t m = 0; m < texts.size(); ++m) {
-        const auto& row = table.rows[m];
         char text[kRowTextBytes];
-        std::snprintf(text, sizeof text, "%.1f %.1f %.1f", Hundredths(row[0]), Hundredths(row[1]),
-                      Hundredths(row[2]));
-        texts[m] = text;
+        char* out = text;
+        for (const std::int32_t value : table.rows[m]) {
+            if (out != text) {
+                *out++ = ' ';
+            }
+            // As "%.1f" in the C locale, whatever locale the process runs in.
+            out = std::to_chars(out, text + sizeof text, Hundredths(value),
+                                std::chars_format::fixed, 1)
+                      .ptr;
+        }
+        texts[m].assign(text, out);
     }
     return texts;
 }

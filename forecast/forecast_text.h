@@ -17,5 +17,6 @@ std::array<std::string, kMatches> ForecastRowTexts(const CForecastTable& table);
 // Each row as "%.1f %.1f %.1f" of its values times 0.01, the product taken in
 // single precision and then printed as a double: 150 shows as 1.5, the
 // constructed row as "0.4 0.3 0.3", and 35 as 0.3 (0.35 in single precision
-// lies just below the halfway point).
+// lies just below the halfway point). Always with a decimal point, whatever
+// the locale.
 std::array<std::string, kMatches> ExpectationRowTexts(const CForecastTable& table);

@@ -7,7 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-svg-dev libgl-dev
-  fonts-liberation2
+  fonts-liberation2 locales
   xvfb xauth xdotool x11-utils imagemagick
   clang libclang-rt-14-dev
 )

@@ -1,15 +1,21 @@
 #include "widgets/address_opener.h"
 
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <QApplication>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTextStream>
-#include <QUrl>
 #include <array>
+#include <cerrno>
+#include <string>
+#include <thread>
+#include <vector>
 
 #include "platform/message_box.h"
 
@@ -105,6 +111,42 @@ QStringList SplitDesktopCommand(const QString& line) {
     return arguments;
 }
 
+// Waits at most `wait` for the started opener and gives its result code. One
+// still running then is left to go on, and a thread of its own collects its
+// end so that it leaves no zombie behind.
+int AwaitOpener(pid_t child, std::chrono::milliseconds wait) {
+    constexpr auto kPoll = std::chrono::milliseconds(10);
+    const auto deadline = std::chrono::steady_clock::now() + wait;
+    int status = 0;
+    for (;;) {
+        const pid_t ended = ::waitpid(child, &status, WNOHANG);
+        if (ended == child) {
+            break;
+        }
+        if (ended < 0 && errno != EINTR) {
+            return kOpenSucceeded;  // collected elsewhere: it started, nothing more is known
+        }
+        if (std::chrono::steady_clock::now() >= deadline) {
+            std::thread([child] { ::waitpid(child, nullptr, 0); }).detach();
+            return kOpenSucceeded;
+        }
+        std::this_thread::sleep_for(kPoll);
+    }
+    if (!WIFEXITED(status)) {
+        return kIncompleteAssociation;
+    }
+    switch (WEXITSTATUS(status)) {
+        case 0:
+            return kOpenSucceeded;
+        case 2:
+            return kFileNotFound;
+        case 3:
+            return kNoAssociation;
+        default:
+            return kIncompleteAssociation;
+    }
+}
+
 bool IsBrowserFieldCode(QChar code) {
     return code == QLatin1Char('u') || code == QLatin1Char('U') || code == QLatin1Char('f') ||
            code == QLatin1Char('F');
@@ -114,17 +156,22 @@ bool IsBrowserFieldCode(QChar code) {
 
 OpenerSystem DesktopOpenerSystem() {
     return {
-        [](const QString& address) { return QDesktopServices::openUrl(QUrl(address)); },
+        [](const QString& address) {
+            const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+            return opener.isEmpty() ? kNoAssociation : RunOpener(opener, {address});
+        },
         QueryDefaultBrowserEntry,
-        LaunchDetached,
+        [](const QString& program, const QStringList& arguments) {
+            return RunOpener(program, arguments);
+        },
     };
 }
 
 int OpenAddress(const QString& address, const OpenerSystem& system) {
-    if (system.openWithDesktop(address)) {
-        return kOpenSucceeded;
+    const int desktopResult = system.openWithDesktop(address);
+    if (desktopResult > 32) {
+        return desktopResult;
     }
-    const int desktopResult = kNoAssociation;
     const QString entryName = system.defaultBrowserEntry();
     if (entryName.isEmpty()) {
         return desktopResult;
@@ -235,7 +282,8 @@ QStringList FallbackArguments(const QString& execLine, const QString& address) {
     return arguments;
 }
 
-int LaunchDetached(const QString& program, const QStringList& arguments) {
+int RunOpener(const QString& program, const QStringList& arguments,
+              std::chrono::milliseconds wait) {
     QString path = program;
     if (!program.contains(QLatin1Char('/'))) {
         path = QStandardPaths::findExecutable(program);
@@ -250,7 +298,20 @@ int LaunchDetached(const QString& program, const QStringList& arguments) {
     if (file.isDir() || !file.isExecutable()) {
         return kAccessDenied;
     }
-    return QProcess::startDetached(path, arguments) ? kOpenSucceeded : kInvalidProgram;
+    std::vector<std::string> texts{path.toStdString()};
+    for (const QString& argument : arguments) {
+        texts.push_back(argument.toStdString());
+    }
+    std::vector<char*> argv;
+    for (std::string& text : texts) {
+        argv.push_back(text.data());
+    }
+    argv.push_back(nullptr);
+    pid_t child = 0;
+    if (::posix_spawn(&child, argv[0], nullptr, nullptr, argv.data(), environ) != 0) {
+        return kInvalidProgram;
+    }
+    return AwaitOpener(child, wait);
 }
 
 QString OpenErrorText(int code) {

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <chrono>
 #include <functional>
 
 class QWidget;
@@ -11,22 +12,28 @@ class QWidget;
 // the error codes whose texts OpenErrorText gives.
 //
 // The steps, and the code each failure gives:
-// 1. The desktop's own opener (QDesktopServices::openUrl, that is xdg-open).
-//    Success gives kOpenSucceeded; failure is remembered as the desktop's
-//    result, kNoAssociation (31).
+// 1. The desktop's own opener, xdg-open, run with the address by RunOpener.
+//    Success gives kOpenSucceeded; a failure's code (kNoAssociation when
+//    there is no xdg-open) is remembered as the desktop's result.
 // 2. The default web browser's desktop entry, from
 //    `xdg-mime query default x-scheme-handler/http`. No xdg-mime, no answer,
 //    or no entry of that name in the XDG application folders: the desktop's
-//    result, 31.
+//    result.
 // 3. The entry's Exec= line of its [Desktop Entry] group, cut at its first
 //    field code %u, %U, %f or %F (before the quote of a quoted one). No Exec
 //    line, or nothing left before the field code: kIncompleteAssociation (27).
 // 4. The cut line split into arguments (desktop-entry quoting), the address
-//    appended as one more argument, run without a shell. Program not found:
-//    kFileNotFound (2); a program path whose folder does not exist:
-//    kPathNotFound (3); found but not executable: kAccessDenied (5); found
-//    and executable but it would not start: kInvalidProgram (11); started:
-//    kOpenSucceeded (33).
+//    appended as one more argument, run by RunOpener.
+//
+// RunOpener's codes: program not found: kFileNotFound (2); a program path
+// whose folder does not exist: kPathNotFound (3); found but not executable:
+// kAccessDenied (5); found and executable but it would not start:
+// kInvalidProgram (11). A started program is waited for, at most
+// kOpenerWait: exit status 0, or still running then (a browser that stays),
+// gives kOpenSucceeded (33); the failures of xdg-open's exit statuses give
+// kFileNotFound for 2 (a file that does not exist), kNoAssociation for 3 (no
+// program to open it with), and kIncompleteAssociation for any other status
+// or an end by a signal.
 
 inline constexpr int kOpenSucceeded = 33;
 inline constexpr int kFileNotFound = 2;
@@ -36,18 +43,21 @@ inline constexpr int kInvalidProgram = 11;
 inline constexpr int kIncompleteAssociation = 27;
 inline constexpr int kNoAssociation = 31;
 
+// How long RunOpener waits for the program it started.
+inline constexpr std::chrono::milliseconds kOpenerWait{3000};
+
 // What the opener asks of the system, so that tests can answer instead.
 struct OpenerSystem {
-    // Opens the address with the desktop's opener; true on success.
-    std::function<bool(const QString& address)> openWithDesktop;
+    // Opens the address with the desktop's opener; returns a result code.
+    std::function<int(const QString& address)> openWithDesktop;
     // The file name of the default browser's desktop entry ("firefox.desktop"),
     // empty when none is known.
     std::function<QString()> defaultBrowserEntry;
-    // Starts `program` with `arguments`, detached, and returns a result code.
+    // Runs `program` with `arguments` and returns a result code.
     std::function<int(const QString& program, const QStringList& arguments)> launch;
 };
 
-// The real system: QDesktopServices, xdg-mime and LaunchDetached.
+// The real system: xdg-open, xdg-mime and RunOpener.
 OpenerSystem DesktopOpenerSystem();
 
 // Opens `address` through `system` as the steps above say; returns the code.
@@ -89,10 +99,11 @@ QString FallbackCommandLine(const QString& execLine, const QString& address);
 // holds. Empty when the cut line holds no program.
 QStringList FallbackArguments(const QString& execLine, const QString& address);
 
-// Starts `program` with `arguments` without a shell and without waiting,
-// with the codes of step 4 above. A program without a slash is looked for in
-// PATH.
-int LaunchDetached(const QString& program, const QStringList& arguments);
+// Starts `program` with `arguments` without a shell and waits for it at most
+// `wait`, with the codes given above. A program without a slash is looked
+// for in PATH. A program still running when the wait ends goes on by itself.
+int RunOpener(const QString& program, const QStringList& arguments,
+              std::chrono::milliseconds wait = kOpenerWait);
 
 // The text for a result code: those of the Windows shell's table, or
 // "Unknown Error (<code>) occurred." for any other code.

@@ -98,13 +98,23 @@ void CHyperLink::mouseMoveEvent(QMouseEvent* event) {
 
 void CHyperLink::mousePressEvent(QMouseEvent* event) {
     // Taking the press makes the release of the same click come here.
-    event->setAccepted(event->button() == Qt::LeftButton);
+    pressed = event->button() == Qt::LeftButton;
+    event->setAccepted(pressed);
 }
 
 void CHyperLink::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+    const bool completesClick = pressed && event->button() == Qt::LeftButton;
+    pressed = false;
+    if (completesClick && rect().contains(event->position().toPoint())) {
         OnClicked();
     }
+}
+
+void CHyperLink::mouseDoubleClickEvent(QMouseEvent* event) {
+    // The second press of a double click: its first click has opened the
+    // address already, so its release opens nothing.
+    pressed = false;
+    event->setAccepted(event->button() == Qt::LeftButton);
 }
 
 void CHyperLink::timerEvent(QTimerEvent* event) {

@@ -9,8 +9,9 @@
 // A static text that shows a web address and behaves as a link: drawn in the
 // link colour (the visited colour once an open succeeded), red while the
 // pointer is over it, with a hand cursor and the address as its tooltip. A
-// left click opens the address with OpenAddress (address_opener.h); a
-// failure beeps and shows the error message, and the control stays usable.
+// left click opens the address with OpenAddress (address_opener.h), a double
+// click only once; a failure beeps and shows the error message, and the
+// control stays usable.
 //
 // Hover: the first mouse move over the control sets it hovered and starts a
 // 100 ms timer; a tick that finds the pointer outside turns it back and
@@ -60,6 +61,7 @@ class CHyperLink : public QLabel {
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void timerEvent(QTimerEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
@@ -67,6 +69,8 @@ class CHyperLink : public QLabel {
     void OnClicked();
 
     bool over = false;
+    // A left press began a click that its release completes.
+    bool pressed = false;
     bool visited = false;
     UnderlineMode underlineMode = UnderlineMode::kWhileHovered;
     QString address;

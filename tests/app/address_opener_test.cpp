@@ -61,7 +61,7 @@ struct Launch {
 OpenerSystem FakeSystem(const QString& entry, std::optional<Launch>& launched,
                         int launchResult = kOpenSucceeded) {
     return {
-        [](const QString&) { return false; },
+        [](const QString&) { return kNoAssociation; },
         [entry] { return entry; },
         [&launched, launchResult](const QString& program, const QStringList& arguments) {
             launched = Launch{program, arguments};
@@ -162,7 +162,7 @@ class AddressOpenerTest : public QObject {
         const OpenerSystem system{
             [&asked](const QString& address) {
                 asked.append(address);
-                return true;
+                return kOpenSucceeded;
             },
             [] { return QStringLiteral("web.desktop"); },
             [&launches](const QString&, const QStringList&) {
@@ -226,19 +226,53 @@ class AddressOpenerTest : public QObject {
 
     void launchCodes() {
         const QTemporaryDir folder;
-        QCOMPARE(LaunchDetached(QStringLiteral("lumo-no-such-program"), {}), kFileNotFound);
-        QCOMPARE(LaunchDetached(folder.filePath(QStringLiteral("missing")), {}), kFileNotFound);
-        QCOMPARE(LaunchDetached(folder.filePath(QStringLiteral("no/such/folder/web")), {}),
+        QCOMPARE(RunOpener(QStringLiteral("lumo-no-such-program"), {}), kFileNotFound);
+        QCOMPARE(RunOpener(folder.filePath(QStringLiteral("missing")), {}), kFileNotFound);
+        QCOMPARE(RunOpener(folder.filePath(QStringLiteral("no/such/folder/web")), {}),
                  kPathNotFound);
         const QString plain = folder.filePath(QStringLiteral("plain"));
         WriteFile(plain, "#!/bin/sh\n");
-        QCOMPARE(LaunchDetached(plain, {}), kAccessDenied);
-        QCOMPARE(LaunchDetached(folder.path(), {}), kAccessDenied);
+        QCOMPARE(RunOpener(plain, {}), kAccessDenied);
+        QCOMPARE(RunOpener(folder.path(), {}), kAccessDenied);
         const QString garbage = folder.filePath(QStringLiteral("garbage"));
         WriteFile(garbage, QByteArray(64, '\x7f'),
                   QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        QCOMPARE(LaunchDetached(garbage, {}), kInvalidProgram);
-        QCOMPARE(LaunchDetached(QStringLiteral("true"), {kAddress}), kOpenSucceeded);
+        QCOMPARE(RunOpener(garbage, {}), kInvalidProgram);
+        QCOMPARE(RunOpener(QStringLiteral("true"), {kAddress}), kOpenSucceeded);
+    }
+
+    void openerIsWaitedForAndItsEndGivesTheCode_data() {
+        QTest::addColumn<QByteArray>("script");
+        QTest::addColumn<int>("code");
+        QTest::newRow("opened") << QByteArray("exit 0") << kOpenSucceeded;
+        QTest::newRow("syntax error") << QByteArray("exit 1") << kIncompleteAssociation;
+        QTest::newRow("no such file") << QByteArray("exit 2") << kFileNotFound;
+        QTest::newRow("no tool") << QByteArray("exit 3") << kNoAssociation;
+        QTest::newRow("action failed") << QByteArray("exit 4") << kIncompleteAssociation;
+        QTest::newRow("killed") << QByteArray("kill -9 $$") << kIncompleteAssociation;
+        QTest::newRow("still running") << QByteArray("exec sleep 5") << kOpenSucceeded;
+    }
+
+    void openerIsWaitedForAndItsEndGivesTheCode() {
+        QFETCH(QByteArray, script);
+        QFETCH(int, code);
+        FakePrograms programs;
+        programs.Add(QStringLiteral("opener"), script);
+        QCOMPARE(RunOpener(QStringLiteral("opener"), {kAddress}, std::chrono::milliseconds(500)),
+                 code);
+    }
+
+    // The desktop's opener fails (exit status 3) and no default browser is
+    // known: the failure, not a success, is the result.
+    void failingDesktopOpenerIsReportedAsSuch() {
+        FakePrograms programs;
+        programs.Add(QStringLiteral("xdg-open"), "exit 3");
+        programs.Add(QStringLiteral("xdg-mime"), "exit 1");
+        QCOMPARE(OpenAddress(kAddress, DesktopOpenerSystem()), kNoAssociation);
+        programs.Add(QStringLiteral("xdg-open"), "exit 2");
+        QCOMPARE(OpenAddress(kAddress, DesktopOpenerSystem()), kFileNotFound);
+        programs.Add(QStringLiteral("xdg-open"), "[ \"$1\" = " + kAddress.toUtf8() + " ]");
+        QCOMPARE(OpenAddress(kAddress, DesktopOpenerSystem()), kOpenSucceeded);
     }
 
     void errorTexts_data() { AddOpenErrorRows(QString(), OpenErrorRows::kEveryCode); }

@@ -142,6 +142,33 @@ class HyperLinkTest : public QObject {
         QCOMPARE(opened.size(), 1);
     }
 
+    void doubleClickOpensOnce() {
+        SetOpenerResult(42);
+        // What the system delivers for a double click: press, release,
+        // press, double click, release.
+        QTest::mousePress(link, Qt::LeftButton);
+        QTest::mouseRelease(link, Qt::LeftButton);
+        QTest::mousePress(link, Qt::LeftButton);
+        QTest::mouseDClick(link, Qt::LeftButton);
+        QTest::mouseRelease(link, Qt::LeftButton);
+        QCOMPARE(opened.size(), 1);
+        QTest::mouseClick(link, Qt::LeftButton);
+        QCOMPARE(opened.size(), 2);
+    }
+
+    // The system's own opener, a program that fails with exit status 3: the
+    // click beeps and reports it, and the link is not visited.
+    void failingSystemOpenerIsReported() {
+        FakePrograms programs;
+        programs.Add(QStringLiteral("xdg-open"), "exit 3");
+        programs.Add(QStringLiteral("xdg-mime"), "exit 1");
+        QTest::mouseClick(link, Qt::LeftButton);
+        QCOMPARE(messages->Texts(),
+                 QStringList{QStringLiteral("Unable to open hyperlink:\n\nThere is no application "
+                                            "associated\nwith the given filename extension.")});
+        QVERIFY(!link->Visited());
+    }
+
     void underlineModes_data() {
         QTest::addColumn<CHyperLink::UnderlineMode>("mode");
         QTest::addColumn<bool>("atRest");

@@ -1,6 +1,8 @@
 // The application object: it runs the main dialog and ends the program with
 // status 0 however the dialog is closed.
 #include <QtTest>
+#include <clocale>
+#include <cstdio>
 
 #include "app/lumo_app.h"
 #include "app/lumo_dlg.h"
@@ -56,6 +58,15 @@ class LumoAppTest : public QObject {
                 std::none_of(
                     QApplication::topLevelWidgets().begin(), QApplication::topLevelWidgets().end(),
                     [](const QWidget* widget) { return qobject_cast<const CLumoDlg*>(widget); }));
+    }
+
+    // The application takes the user's locale, but numbers keep a decimal
+    // point (this matters in the run under a Spanish locale).
+    void numbersKeepADecimalPoint() {
+        QCOMPARE(QByteArray(std::localeconv()->decimal_point), QByteArray("."));
+        char text[8];
+        std::snprintf(text, sizeof text, "%.1f", 0.5);
+        QCOMPARE(QByteArray(text), QByteArray("0.5"));
     }
 
   private:

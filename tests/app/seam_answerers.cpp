@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "file_contents.h"
+
 QStringList TextsOf(const QList<MessageRequest>& requests) {
     QStringList texts;
     for (const MessageRequest& request : requests) {
@@ -34,4 +36,17 @@ FileDialogRecorder::FileDialogRecorder(QString answer) : answer(std::move(answer
 
 FileDialogRecorder::~FileDialogRecorder() {
     SetFileDialogAnswerer({});
+}
+
+FakePrograms::FakePrograms() : previousPath(qgetenv("PATH")) {
+    qputenv("PATH", folder.path().toLocal8Bit() + ':' + previousPath);
+}
+
+FakePrograms::~FakePrograms() {
+    qputenv("PATH", previousPath);
+}
+
+void FakePrograms::Add(const QString& name, const QByteArray& script) {
+    WriteFile(folder.filePath(name), "#!/bin/sh\n" + script + '\n',
+              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }

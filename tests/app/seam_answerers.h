@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QByteArray>
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 
 #include "platform/file_dialog.h"
 #include "platform/message_box.h"
@@ -36,4 +38,21 @@ class FileDialogRecorder {
 
     QString answer;
     QList<FileDialogRequest> requests;
+};
+
+// Puts a folder of the test's own programs first on PATH for its lifetime,
+// so that the programs the window runs (xdg-open, xdg-mime) are the test's.
+class FakePrograms {
+  public:
+    FakePrograms();
+    ~FakePrograms();
+    FakePrograms(const FakePrograms&) = delete;
+    FakePrograms& operator=(const FakePrograms&) = delete;
+
+    // A program `name` that runs the shell commands `script`.
+    void Add(const QString& name, const QByteArray& script);
+
+  private:
+    QTemporaryDir folder;
+    QByteArray previousPath;
 };

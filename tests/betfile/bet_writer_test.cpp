@@ -1,8 +1,14 @@
 #include "betfile/bet_writer.h"
 
+#include <fcntl.h>
+#include <grp.h>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <csignal>
 #include <filesystem>
@@ -38,7 +44,11 @@ class WriteBetFileTest : public testing::Test {
         fs::remove_all(folder);
         fs::create_directory(folder);
     }
-    ~WriteBetFileTest() override { fs::remove_all(folder); }
+    ~WriteBetFileTest() override {
+        std::error_code ignored;
+        fs::permissions(folder, fs::perms::owner_all, fs::perm_options::add, ignored);
+        fs::remove_all(folder);
+    }
 
     std::size_t Entries() const {
         return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder), {}));
@@ -75,6 +85,30 @@ std::unique_ptr<CColumnSet> BetOf(std::initializer_list<std::int32_t> indices) {
         bet->AppendNoGrow(CColumn(index));
     }
     return bet;
+}
+
+// 100,000 columns: 1.6 MB of text.
+std::unique_ptr<CColumnSet> LargeBet() {
+    auto bet = std::make_unique<CColumnSet>(100'000);
+    for (std::int32_t i = 0; i < 100'000; ++i) {
+        bet->AppendNoGrow(CColumn(i));
+    }
+    return bet;
+}
+
+// Saves under a file size limit of 100,000 bytes, which makes write(2) fail
+// part of the way through with EFBIG, as a full disk does.
+BetSaveResult SaveWithSizeLimit(const fs::path& path, const CColumnSet& bet) {
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit previous{};
+    EXPECT_EQ(::getrlimit(RLIMIT_FSIZE, &previous), 0);
+    rlimit small = previous;
+    small.rlim_cur = 100'000;
+    EXPECT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    const BetSaveResult result = WriteBet(path, bet);
+    ::setrlimit(RLIMIT_FSIZE, &previous);
+    std::signal(SIGXFSZ, previousHandler);
+    return result;
 }
 
 TEST(WriteBetTest, CountLineThenOneCrLfLinePerColumn) {
@@ -128,19 +162,62 @@ TEST_F(WriteBetFileTest, SymbolicLinkKeepsPointingAtTheReplacedFile) {
     ASSERT_TRUE(WriteBet(folder / "link.txt", *BetOf({})).Saved());
     EXPECT_TRUE(fs::is_symlink(folder / "link.txt"));
     EXPECT_EQ(Contents(folder / "real.txt"), "0\r\n");
+
+    // A chain of links ends at its last target; a link to nothing creates it.
+    fs::create_symlink("link.txt", folder / "chain.txt");
+    fs::create_symlink(folder / "new.txt", folder / "dangling.txt");
+    ASSERT_TRUE(WriteBet(folder / "chain.txt", *BetOf({1})).Saved());
+    ASSERT_TRUE(WriteBet(folder / "dangling.txt", *BetOf({0})).Saved());
+    EXPECT_EQ(Contents(folder / "real.txt"), "1\r\nX1111111111111\r\n");
+    EXPECT_EQ(Contents(folder / "new.txt"), "1\r\n11111111111111\r\n");
+    EXPECT_TRUE(fs::is_symlink(folder / "chain.txt"));
+    EXPECT_TRUE(fs::is_symlink(folder / "dangling.txt"));
+    EXPECT_EQ(Entries(), 5u);
+}
+
+TEST_F(WriteBetFileTest, LongestNamesAreCreatedAndReplaced) {
+    const fs::path longName = folder / std::string(250, 'a');
+    ASSERT_TRUE(WriteBet(longName, *BetOf({0})).Saved());
+    ASSERT_TRUE(WriteBet(longName, *BetOf({})).Saved());
+    EXPECT_EQ(Contents(longName), "0\r\n");
+    EXPECT_EQ(Entries(), 1u);
+}
+
+TEST_F(WriteBetFileTest, PipesAndDevicesAreWrittenIntoWhenSomeoneReads) {
+    const fs::path pipe = folder / "pipe";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    const BetSaveResult unread = WriteBet(pipe, *BetOf({0}));
+    EXPECT_EQ(unread.failure, BetSaveFailure::kNotRegularFile);
+    EXPECT_EQ(unread.systemError, ENXIO);
+
+    const int reader = ::open(pipe.c_str(), O_RDONLY | O_NONBLOCK);
+    ASSERT_GE(reader, 0);
+    ASSERT_TRUE(WriteBet(pipe, *BetOf({2})).Saved());
+    std::string text(64, '\0');
+    text.resize(static_cast<std::size_t>(std::max<ssize_t>(0, ::read(reader, text.data(), 64))));
+    ::close(reader);
+    EXPECT_EQ(text, "1\r\n21111111111111\r\n");
+    EXPECT_TRUE(fs::is_fifo(pipe));
+
+    EXPECT_TRUE(WriteBet("/dev/null", *BetOf({0, 1})).Saved());
+    EXPECT_TRUE(fs::is_character_file("/dev/null"));
 }
 
 TEST_F(WriteBetFileTest, TargetsThatCannotBeWritten) {
     fs::create_directory(folder / "sub");
     std::ofstream(folder / "sub" / "keep.txt") << "kept";
-    ASSERT_EQ(::mkfifo((folder / "pipe").c_str(), 0600), 0);
+    const int socket = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{.sun_family = AF_UNIX, .sun_path = {}};
+    (folder / "socket").string().copy(address.sun_path, sizeof address.sun_path - 1);
+    ASSERT_EQ(::bind(socket, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+    ::close(socket);
     const struct {
         fs::path path;
         BetSaveFailure failure;
         int error;
     } cases[] = {
         {folder / "sub", BetSaveFailure::kIsFolder, EISDIR},
-        {folder / "pipe", BetSaveFailure::kNotRegularFile, 0},
+        {folder / "socket", BetSaveFailure::kNotRegularFile, ENXIO},
         {folder / "missing" / "apuesta.txt", BetSaveFailure::kCannotCreate, ENOENT},
         {folder / "sub" / "keep.txt" / "apuesta.txt", BetSaveFailure::kCannotCreate, ENOTDIR}};
     for (const auto& [path, failure, error] : cases) {
@@ -150,29 +227,15 @@ TEST_F(WriteBetFileTest, TargetsThatCannotBeWritten) {
         EXPECT_FALSE(result.Saved());
     }
     EXPECT_EQ(Contents(folder / "sub" / "keep.txt"), "kept");
-    EXPECT_TRUE(fs::is_fifo(folder / "pipe"));
+    EXPECT_TRUE(fs::is_socket(folder / "socket"));
     EXPECT_EQ(Entries(), 2u);
 }
 
-// A file size limit makes write(2) fail part of the way through, as a full
-// disk does: the old file stays, the new one is gone, and the error is EFBIG.
+// A write failing part of the way through: the old file stays, the new one
+// is gone, and the error is EFBIG.
 TEST_F(WriteBetFileTest, SaveFailingHalfWayLeavesTheOldFile) {
     std::ofstream(path) << "1\r\n22222222222222\r\n";
-    CColumnSet bet(100'000);
-    for (std::int32_t i = 0; i < 100'000; ++i) {
-        bet.AppendNoGrow(CColumn(i));
-    }
-
-    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit previous{};
-    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &previous), 0);
-    rlimit small = previous;
-    small.rlim_cur = 100'000;
-    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-    const BetSaveResult result = WriteBet(path, bet);
-    ::setrlimit(RLIMIT_FSIZE, &previous);
-    std::signal(SIGXFSZ, previousHandler);
-
+    const BetSaveResult result = SaveWithSizeLimit(path, *LargeBet());
     EXPECT_EQ(result.failure, BetSaveFailure::kWriteFailed);
     EXPECT_EQ(result.systemError, EFBIG);
     EXPECT_EQ(Contents(path), "1\r\n22222222222222\r\n");
@@ -193,6 +256,162 @@ TEST_F(WriteBetFileTest, SaveWithoutMemoryLeavesTheOldFile) {
     EXPECT_EQ(result.systemError, ENOMEM);
     EXPECT_EQ(Contents(path), "1\r\n22222222222222\r\n");
     EXPECT_EQ(Entries(), 1u);
+}
+
+// The unprivileged user and group that the permission cases save as, a
+// shared group that user belongs to, and another user.
+constexpr uid_t kSaver = 65534;
+constexpr gid_t kSaverGroup = 65534;
+constexpr gid_t kSharedGroup = 100;
+constexpr uid_t kOtherUser = 12345;
+
+bool RunningAsRoot() {
+    return ::geteuid() == 0;
+}
+
+// Saves as a user without privileges: when the tests run as root, in a child
+// process that first becomes kSaver (group kSaverGroup, also in
+// kSharedGroup); otherwise as the user running the tests, who has none.
+BetSaveResult SaveUnprivileged(const fs::path& path, const CColumnSet& bet) {
+    if (!RunningAsRoot()) {
+        return WriteBet(path, bet);
+    }
+    int channel[2];
+    if (::pipe(channel) != 0) {
+        ADD_FAILURE() << "no pipe";
+        return {};
+    }
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::close(channel[0]);
+        const gid_t groups[] = {kSharedGroup};
+        if (::setgroups(1, groups) != 0 || ::setgid(kSaverGroup) != 0 || ::setuid(kSaver) != 0 ||
+            ::setuid(0) == 0) {
+            ::_exit(2);
+        }
+        const BetSaveResult result = WriteBet(path, bet);
+        const bool sent = ::write(channel[1], &result, sizeof result) == sizeof result;
+        ::_exit(sent ? 0 : 3);
+    }
+    ::close(channel[1]);
+    BetSaveResult result{.failure = BetSaveFailure::kNone, .systemError = -1};
+    const ssize_t got = ::read(channel[0], &result, sizeof result);
+    ::close(channel[0]);
+    int status = -1;
+    ::waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
+    EXPECT_EQ(got, static_cast<ssize_t>(sizeof result));
+    return result;
+}
+
+// Saves made by a user without privileges, whatever user runs the tests.
+class WriteBetUnprivilegedTest : public WriteBetFileTest {
+  protected:
+    // Gives the file (or folder) to the saving user.
+    void GiveToSaver(const fs::path& file) const {
+        if (RunningAsRoot()) {
+            ASSERT_EQ(::chown(file.c_str(), kSaver, kSaverGroup), 0);
+        }
+    }
+
+    // A file of the saving user holding "old", with the permission bits `mode`.
+    void OldFile(const fs::path& file, mode_t mode) const {
+        std::ofstream(file) << "old";
+        GiveToSaver(file);
+        ASSERT_EQ(::chmod(file.c_str(), mode), 0);
+    }
+
+    struct stat Status(const fs::path& file) const {
+        struct stat status {};
+        EXPECT_EQ(::stat(file.c_str(), &status), 0);
+        return status;
+    }
+
+    const std::unique_ptr<CColumnSet> bet = BetOf({0, 1});
+    const std::string betText = "2\r\n11111111111111\r\nX1111111111111\r\n";
+};
+
+TEST_F(WriteBetUnprivilegedTest, FileTheUserMayNotWriteIsRefusedAndKept) {
+    GiveToSaver(folder);
+    OldFile(path, 0444);
+    const BetSaveResult result = SaveUnprivileged(path, *bet);
+    EXPECT_EQ(result.failure, BetSaveFailure::kNotWritable);
+    EXPECT_EQ(result.systemError, EACCES);
+    EXPECT_EQ(Contents(path), "old");
+    EXPECT_EQ(Status(path).st_mode & 07777, 0444u);
+    EXPECT_EQ(Entries(), 1u);
+}
+
+TEST_F(WriteBetUnprivilegedTest, OwnFileIsReplacedKeepingItsPermissions) {
+    GiveToSaver(folder);
+    OldFile(path, 0640);
+    const ino_t before = Status(path).st_ino;
+    ASSERT_TRUE(SaveUnprivileged(path, *bet).Saved());
+    EXPECT_EQ(Contents(path), betText);
+    const struct stat after = Status(path);
+    EXPECT_NE(after.st_ino, before);  // a new file took the old one's place
+    EXPECT_EQ(after.st_mode & 07777, 0640u);
+    EXPECT_EQ(after.st_uid, RunningAsRoot() ? kSaver : ::geteuid());
+    EXPECT_EQ(Entries(), 1u);
+}
+
+TEST_F(WriteBetUnprivilegedTest, FileWithTwoNamesIsWrittenInPlace) {
+    GiveToSaver(folder);
+    OldFile(path, 0644);
+    fs::create_hard_link(path, folder / "other-name.txt");
+    ASSERT_TRUE(SaveUnprivileged(path, *bet).Saved());
+    EXPECT_EQ(Contents(path), betText);
+    EXPECT_EQ(Contents(folder / "other-name.txt"), betText);
+    EXPECT_EQ(Status(path).st_nlink, 2u);
+    EXPECT_EQ(Entries(), 2u);
+}
+
+TEST_F(WriteBetUnprivilegedTest, WritableFileInAFolderThatTakesNoNewFile) {
+    OldFile(path, 0644);
+    ASSERT_EQ(::chmod(folder.c_str(), 0555), 0);
+    ASSERT_TRUE(SaveUnprivileged(path, *bet).Saved());
+    EXPECT_EQ(Contents(path), betText);
+    EXPECT_EQ(Entries(), 1u);
+}
+
+// Files of other owners that the saving user may write: a file of root's
+// shared with the saving user's group, and another user's file open to all
+// in a sticky folder. Each keeps its owner, group and permission bits.
+TEST_F(WriteBetUnprivilegedTest, FilesOfOtherOwnersKeepTheirOwnerGroupAndMode) {
+    if (!RunningAsRoot()) {
+        GTEST_SKIP() << "giving files to other users and groups needs root";
+    }
+    const struct {
+        mode_t folderMode;
+        uid_t owner;
+        gid_t group;
+        mode_t mode;
+    } cases[] = {{0777, 0, kSharedGroup, 0664}, {01777, kOtherUser, kOtherUser, 0666}};
+    for (const auto& c : cases) {
+        ASSERT_EQ(::chmod(folder.c_str(), c.folderMode), 0);
+        std::ofstream(path) << "old";
+        ASSERT_EQ(::chown(path.c_str(), c.owner, c.group), 0);
+        ASSERT_EQ(::chmod(path.c_str(), c.mode), 0);
+        ASSERT_TRUE(SaveUnprivileged(path, *bet).Saved()) << c.owner;
+        EXPECT_EQ(Contents(path), betText);
+        const struct stat after = Status(path);
+        EXPECT_EQ(after.st_uid, c.owner);
+        EXPECT_EQ(after.st_gid, c.group);
+        EXPECT_EQ(after.st_mode & 07777, c.mode);
+        EXPECT_EQ(Entries(), 1u);
+        fs::remove(path);
+    }
+}
+
+// Writing into the file itself fails half-way (a file size limit, as a full
+// disk after the room was reserved): the failure is reported as such.
+TEST_F(WriteBetUnprivilegedTest, FailureWritingInPlaceIsReported) {
+    OldFile(path, 0644);
+    fs::create_hard_link(path, folder / "other-name.txt");
+    const BetSaveResult result = SaveWithSizeLimit(path, *LargeBet());
+    EXPECT_EQ(result.failure, BetSaveFailure::kWriteInPlaceFailed);
+    EXPECT_EQ(result.systemError, EFBIG);
+    EXPECT_EQ(Entries(), 2u);
 }
 
 }  // namespace

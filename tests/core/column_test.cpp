@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 #include <random>
 #include <sstream>
@@ -209,14 +210,36 @@ TEST(ColumnTest, HugeTableValuesNeitherOverflowNorWrap) {
     averageMode = false;
     minSum = 0;
     maxSum = 1;
-    EXPECT_EQ(ColumnOf("11111111111111").ComputeScore(table), INT32_MAX);  // clamped
-    EXPECT_EQ(ColumnOf("22222222222222").ComputeScore(table), INT32_MIN);  // clamped
+    EXPECT_EQ(ColumnOf("11111111111111").ComputeScore(table), 100);  // clamped
+    EXPECT_EQ(ColumnOf("22222222222222").ComputeScore(table), 0);    // clamped
     EXPECT_EQ(ColumnOf("XXXXXXXXXXXXXX").ComputeScore(table), 0);
 
     UpdateScoreBounds(table);
     EXPECT_EQ(ColumnOf("XXXXXXXXXXXXXX").ComputeScore(table),
               (0 - static_cast<std::int64_t>(minSum)) * 100 /
                   (static_cast<std::int64_t>(maxSum) - minSum));
+}
+
+// Tables whose sums overrun the 32-bit bounds still score every column
+// within 0..100, the best 100 and the worst 0.
+TEST(ColumnTest, NormalisedScoresOfAbsurdTablesStayWithinZeroAndOneHundred) {
+    const ScoringStateGuard guard;
+    averageMode = false;
+    const CForecastTable tables[] = {TableOf({200'000'000, 100'000'000, 0}),
+                                     TableOf({-200'000'000, 0, 200'000'000}),
+                                     TableOf({INT32_MAX, INT32_MIN, 0})};
+    for (const CForecastTable& table : tables) {
+        UpdateScoreBounds(table);
+        std::int32_t lowest = INT32_MAX;
+        std::int32_t highest = INT32_MIN;
+        for (std::int32_t i = 0; i < kAllColumns; ++i) {
+            const std::int32_t score = CColumn(i).ComputeScore(table);
+            lowest = std::min(lowest, score);
+            highest = std::max(highest, score);
+        }
+        EXPECT_EQ(lowest, 0) << table.rows[0][0];
+        EXPECT_EQ(highest, 100) << table.rows[0][0];
+    }
 }
 
 TEST(ColumnTest, ProbabilityMultipliesChosenValuesAsFractions) {

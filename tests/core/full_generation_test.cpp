@@ -32,8 +32,12 @@ std::vector<TableCase> TableCases() {
     wide.rows[2] = {1'000'000, -3, 7};
     wide.rows[9] = {INT32_MAX, INT32_MIN, 0};
     return {
-        {"mixed", mixed, false},      {"mixed average", mixed, true},         {"wide", wide, false},
-        {"wide average", wide, true}, {"flat", TableOf({33, 33, 34}), false},
+        {"absurd", TableOf({200'000'000, 100'000'000, 0}), false},
+        {"mixed", mixed, false},
+        {"mixed average", mixed, true},
+        {"wide", wide, false},
+        {"wide average", wide, true},
+        {"flat", TableOf({33, 33, 34}), false},
     };
 }
 

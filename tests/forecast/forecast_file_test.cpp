@@ -114,6 +114,28 @@ TEST(LoadForecastTest, LineLayoutIsFree) {
     }
 }
 
+// An output buffer that holds what it is given until it is flushed.
+class HoldingBuffer : public std::stringbuf {
+  public:
+    std::string flushed;
+
+  protected:
+    int sync() override {
+        flushed += str();
+        str("");
+        return 0;
+    }
+};
+
+TEST(LoadForecastTest, EachErrorIsFlushedAtOnce) {
+    HoldingBuffer held;
+    std::ostream diagnostics(&held);
+    CForecastTable table;
+    std::istringstream in("33 33 33\n50 30 20\n10 10 10\n");
+    LoadForecast(in, table, diagnostics);
+    EXPECT_EQ(held.flushed, "ERRORERROR");
+}
+
 TEST(LoadForecastTest, FailedCellsKeepWhatTheyHeld) {
     const Loaded loaded = Load("5", TableOf({1, 1, 1}));
     EXPECT_EQ(loaded.table.rows[0], (Row{5, 1, 1}));

@@ -4,7 +4,9 @@
 # for the window "Brelm", clicks "OK" of step 1 (all columns), clicks the
 # save button of step 6, types a file name into the save dialog and presses
 # Enter, checks that the file holds all 4,782,969 columns, presses Escape
-# and expects the exit status 0. Screenshots: at start and after the save.
+# and expects the exit status 0. Before the Escape it clicks the web address,
+# whose opener (a stand-in xdg-open that fails with status 3) must be
+# reported in a message box. Screenshots: at start and after the save.
 # Usage: smoke_test.sh <lumo executable> <layout probe> <examples folder> <screenshot file>
 set -uo pipefail
 
@@ -13,6 +15,10 @@ probe=$2
 examples=$3
 screenshot=$4
 saved_screenshot=${screenshot%.png}-saved.png
+
+# The program and the layout probe show on the X display, whatever platform
+# the caller's environment names (a test run may set the offscreen one).
+export QT_QPA_PLATFORM=xcb
 
 work=$(mktemp -d)
 pid=""
@@ -44,7 +50,13 @@ wait_for() {
 
 cp "$examples"/pronostico.txt "$examples"/esperanza.txt "$work"/
 cd "$work" || fail "cannot enter $work"
-"$program" >stdout.txt 2>stderr.txt &
+# Stand-ins for the desktop's opener, which fails, and for the query of the
+# default browser, which knows none.
+mkdir bin
+printf '#!/bin/sh\ntouch "%s/opener-ran"\nexit 3\n' "$work" >bin/xdg-open
+printf '#!/bin/sh\nexit 1\n' >bin/xdg-mime
+chmod +x bin/xdg-open bin/xdg-mime
+PATH="$work/bin:$PATH" "$program" >stdout.txt 2>stderr.txt &
 pid=$!
 
 window=""
@@ -60,7 +72,7 @@ import -window root "$screenshot" || fail "no screenshot"
 
 # The layout in pixels, measured as the program measures it; the window must
 # have the size it gives, or the places would be wrong.
-layout=$("$probe" 1053 1082 2>/dev/null) || fail "the layout probe failed"
+layout=$("$probe" 1053 1082 1083 2>/dev/null) || fail "the layout probe failed"
 eval "$(xdotool getwindowgeometry --shell "$window")"
 read -r _ layout_width layout_height <<<"$(grep '^dialog ' <<<"$layout")"
 [ "$WIDTH" = "$layout_width" ] && [ "$HEIGHT" = "$layout_height" ] ||
@@ -79,12 +91,13 @@ click_control 1053  # step 1: "OK" beside "Generar todas las columnas"
 sleep 0.5
 click_control 1082  # step 6: the floppy disk; waits in the queue until step 1 is done
 
+# A window of the program other than the main one: a dialog or a message box.
 dialog=""
-find_save_dialog() {
+find_dialog() {
     dialog=$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | grep -v "^$window\$" | head -n 1)
     [ -n "$dialog" ]
 }
-wait_for 100 find_save_dialog || fail "no save dialog within 10 seconds"
+wait_for 100 find_dialog || fail "no save dialog within 10 seconds"
 xdotool windowfocus --sync "$dialog"
 sleep 0.3
 xdotool key ctrl+a
@@ -99,6 +112,19 @@ size=$(stat -c %s todas.txt)
 [ "$size" = "76527513" ] || fail "the saved file has $size bytes, not 76527513"
 sleep 0.3
 import -window root "$saved_screenshot" || fail "no screenshot after the save"
+
+# The web address: the failing opener is reported, not taken for a success.
+xdotool windowfocus --sync "$window"
+click_control 1083
+wait_for 100 find_dialog || fail "no message box for the failed opening of the web address"
+[ -f opener-ran ] || fail "the web address was not given to xdg-open"
+message_title=$(xdotool getwindowname "$dialog")
+[ "$message_title" = "lumo" ] || fail "the window after the click is \"$message_title\", not a message box"
+xdotool windowfocus --sync "$dialog"
+sleep 0.2
+xdotool key Return
+wait_for 50 sh -c "! xdotool search --onlyvisible --pid $pid 2>/dev/null | grep -qv '^$window\$'" ||
+    fail "the message box did not close"
 
 xdotool windowfocus --sync "$window"
 sleep 0.2
@@ -116,5 +142,6 @@ pid=""
 # The sample forecast adds up to 100 in every row, so nothing is reported.
 [ -s stdout.txt ] && fail "unexpected output: $(cat stdout.txt)"
 echo "smoke: window \"Brelm\" shown, all columns generated and saved through the save dialog" \
-    "($count columns, $size bytes), Escape ended it with status 0; screenshots $screenshot," \
+    "($count columns, $size bytes), the failed opening of the web address reported," \
+    "Escape ended it with status 0; screenshots $screenshot," \
     "$saved_screenshot"
