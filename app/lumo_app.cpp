@@ -2,9 +2,11 @@
 
 #include "app/icon_resources.h"
 #include "app/lumo_dlg.h"
+#include "app/qt_translations.h"
 
 CLumoApp::CLumoApp(int& argc, char** argv) : QApplication(argc, argv) {
     RegisterImageResources();
+    InstallQtSpanishTranslations(*this);
 }
 
 int CLumoApp::InitInstance() {
