@@ -34,16 +34,8 @@ fail() {
     [ -n "${LUMO_SCREENSHOT_FAILURE:-}" ] && import -window root "$LUMO_SCREENSHOT_FAILURE"
     exit 1
 }
-# Waits up to $1 tenths of a second for the command after it to succeed.
-wait_for() {
-    local tenths=$1
-    shift
-    for _ in $(seq "$tenths"); do
-        "$@" && return 0
-        sleep 0.1
-    done
-    return 1
-}
+# wait_for, find_main_window, click_control, save_through_dialog
+source "$root/tests/smoke/window_driver.sh"
 
 cp "$root"/examples/pronostico.txt "$root"/examples/esperanza.txt "$work"/
 cd "$work" || fail "cannot enter $work"
@@ -51,21 +43,11 @@ cd "$work" || fail "cannot enter $work"
 pid=$!
 
 window=""
-find_main_window() {
-    window=$(xdotool search --name '^Brelm$' 2>/dev/null | head -n 1)
-    [ -n "$window" ]
-}
 wait_for 50 find_main_window || fail "no window \"Brelm\" within 5 seconds"
 sleep 0.5
 eval "$(xdotool getwindowgeometry --shell "$window")"
 layout=$("$probe" 1053 1056 1038 1057 1033 1032 1054 1055 1052 1036 1043 1082) || fail "the layout probe failed"
 
-click_control() {
-    local x y w h
-    read -r _ x y w h <<<"$(grep "^$1 " <<<"$layout")"
-    [ -n "$h" ] || fail "control $1 is not in the layout"
-    xdotool mousemove --sync $((X + x + w / 2)) $((Y + y + h / 2)) click 1
-}
 # Replaces the text of edit box $1 by $2.
 type_into() {
     click_control "$1"
@@ -89,18 +71,7 @@ click_control 1036       # 5: sort by score, then reduce to distance 2
 click_control 1043
 click_control 1082       # 6: save
 
-dialog=""
-find_dialog() {
-    dialog=$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | grep -v "^$window\$" | head -n 1)
-    [ -n "$dialog" ]
-}
-wait_for 600 find_dialog || fail "no save dialog within 60 seconds"
-[ "$(xdotool getwindowname "$dialog")" != "lumo" ] || fail "a message box came up instead of the save dialog"
-xdotool windowfocus --sync "$dialog"
-sleep 0.3
-xdotool key ctrl+a
-xdotool type --delay 20 apuesta.txt
-xdotool key Return
+save_through_dialog apuesta.txt 600
 wait_for 100 test -s apuesta.txt || fail "no bet file apuesta.txt within 10 seconds"
 sleep 0.5
 mkdir -p "$(dirname "$output")"
