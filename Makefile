@@ -3,13 +3,17 @@
 # make bench builds and runs the benchmarks
 # make fuzz  runs each fuzz harness for FUZZ_SECONDS seconds (default 300)
 # make format applies .clang-format to the sources
+# make install  builds and installs under PREFIX (default /usr/local), staged under DESTDIR if given
+# make package  builds the Debian package lumo_<version>_<arch>.deb here
 
 BUILD_DIR := build/release
 ASAN_DIR := build/asan
 GENERATOR := $(shell command -v ninja >/dev/null 2>&1 && echo Ninja || echo "Unix Makefiles")
 CONFIGURE := cmake -G "$(GENERATOR)" -DCMAKE_BUILD_TYPE=Release -DLUMO_WERROR=ON
 
-.PHONY: deps configure build run test bench fuzz format
+.PHONY: deps configure build run test bench fuzz format install package
+
+PREFIX ?= /usr/local
 
 deps:
 	@scripts/install-deps.sh
@@ -40,6 +44,14 @@ test: build
 		-DLUMO_BUILD_BENCH=OFF -S . -B $(ASAN_DIR) >/dev/null
 	cmake --build $(ASAN_DIR)
 	ctest --test-dir $(ASAN_DIR) --output-on-failure
+
+install: build
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD_DIR) --prefix "$(PREFIX)"
+
+package: build
+	rm -f $(BUILD_DIR)/lumo_*.deb
+	cd $(BUILD_DIR) && cpack -G DEB
+	cp $(BUILD_DIR)/lumo_*.deb .
 
 bench: build
 	$(BUILD_DIR)/bench/lumo_bench

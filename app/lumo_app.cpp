@@ -4,12 +4,14 @@
 
 #include "app/lumo_dlg.h"
 #include "platform/icon_resources.h"
+#include "platform/qt_translations.h"
 
 CLumoApp::CLumoApp(int& argc, char** argv) : QApplication(argc, argv) {
     // QApplication took the whole locale from the environment; numbers are
     // written and read with a decimal point whatever the user's locale.
     std::setlocale(LC_NUMERIC, "C");
     RegisterImageResources();
+    InstallQtSpanishTranslations(*this);
 }
 
 int CLumoApp::InitInstance() {

@@ -10,6 +10,8 @@ packages=(
   fonts-liberation2 locales
   xvfb xauth xdotool x11-utils imagemagick
   clang libclang-rt-14-dev
+  qt6-translations-l10n libqt6svg6 xdg-utils
+  librsvg2-bin desktop-file-utils appstream dpkg-dev fakeroot lintian
 )
 
 missing=()

@@ -36,17 +36,8 @@ fail() {
     exit 1
 }
 
-# Waits up to $1 tenths of a second for the command after it to succeed.
-wait_for() {
-    local tenths=$1
-    shift
-    for _ in $(seq "$tenths"); do
-        "$@" && return 0
-        kill -0 "$pid" 2>/dev/null || fail "the program ended unexpectedly"
-        sleep 0.1
-    done
-    return 1
-}
+# wait_for, find_main_window, click_control, save_through_dialog
+source "$(dirname "$0")/window_driver.sh"
 
 cp "$examples"/pronostico.txt "$examples"/esperanza.txt "$work"/
 cd "$work" || fail "cannot enter $work"
@@ -60,10 +51,6 @@ PATH="$work/bin:$PATH" "$program" >stdout.txt 2>stderr.txt &
 pid=$!
 
 window=""
-find_main_window() {
-    window=$(xdotool search --name '^Brelm$' 2>/dev/null | head -n 1)
-    [ -n "$window" ]
-}
 wait_for 50 find_main_window || fail "no window \"Brelm\" within 5 seconds"
 
 sleep 0.5  # the first paint
@@ -78,31 +65,12 @@ read -r _ layout_width layout_height <<<"$(grep '^dialog ' <<<"$layout")"
 [ "$WIDTH" = "$layout_width" ] && [ "$HEIGHT" = "$layout_height" ] ||
     fail "window is ${WIDTH}x${HEIGHT}, the layout gives ${layout_width}x${layout_height}"
 
-# Clicks the middle of a control of the main window.
-click_control() {
-    local x y w h
-    read -r _ x y w h <<<"$(grep "^$1 " <<<"$layout")"
-    [ -n "$h" ] || fail "control $1 is not in the layout"
-    xdotool mousemove --sync $((X + x + w / 2)) $((Y + y + h / 2)) click 1
-}
-
 xdotool windowfocus --sync "$window"
 click_control 1053  # step 1: "OK" beside "Generar todas las columnas"
 sleep 0.5
 click_control 1082  # step 6: the floppy disk; waits in the queue until step 1 is done
 
-# A window of the program other than the main one: a dialog or a message box.
-dialog=""
-find_dialog() {
-    dialog=$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | grep -v "^$window\$" | head -n 1)
-    [ -n "$dialog" ]
-}
-wait_for 100 find_dialog || fail "no save dialog within 10 seconds"
-xdotool windowfocus --sync "$dialog"
-sleep 0.3
-xdotool key ctrl+a
-xdotool type --delay 20 todas.txt
-xdotool key Return
+save_through_dialog todas.txt 100
 
 # The file appears complete: it is written aside and then renamed.
 wait_for 300 test -f todas.txt || fail "no file todas.txt within 30 seconds"

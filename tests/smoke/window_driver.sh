@@ -1,0 +1,52 @@
+# Drives the real program's window with xdotool, like a user. Sourced by the
+# smoke test and scripts/screenshot.sh, which define fail (report and exit)
+# and set pid (the program's process), layout (the layout probe's output) and
+# X, Y (the main window's place on the screen).
+
+# Waits up to $1 tenths of a second for the command after it to succeed;
+# fails when the program ends meanwhile.
+wait_for() {
+    local tenths=$1
+    shift
+    for _ in $(seq "$tenths"); do
+        "$@" && return 0
+        kill -0 "$pid" 2>/dev/null || fail "the program ended unexpectedly"
+        sleep 0.1
+    done
+    return 1
+}
+
+# Sets window to the main window "Brelm", if it is there.
+find_main_window() {
+    window=$(xdotool search --name '^Brelm$' 2>/dev/null | head -n 1)
+    [ -n "$window" ]
+}
+
+# Sets dialog to a shown window of the program other than the main one, if
+# there is one: a message box or a file dialog.
+find_dialog() {
+    dialog=$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | grep -v "^$window\$" | head -n 1)
+    [ -n "$dialog" ]
+}
+
+# Clicks the middle of a control of the main window.
+click_control() {
+    local x y w h
+    read -r _ x y w h <<<"$(grep "^$1 " <<<"$layout")"
+    [ -n "$h" ] || fail "control $1 is not in the layout"
+    xdotool mousemove --sync $((X + x + w / 2)) $((Y + y + h / 2)) click 1
+}
+
+# Waits up to $2 tenths of a second for the save dialog, types the file name
+# $1 into it and presses Enter.
+save_through_dialog() {
+    dialog=""
+    wait_for "$2" find_dialog || fail "no save dialog within $(($2 / 10)) seconds"
+    [ "$(xdotool getwindowname "$dialog")" = "Guardar como" ] ||
+        fail "\"$(xdotool getwindowname "$dialog")\" came up instead of the save dialog"
+    xdotool windowfocus --sync "$dialog"
+    sleep 0.3
+    xdotool key ctrl+a
+    xdotool type --delay 20 "$1"
+    xdotool key Return
+}
