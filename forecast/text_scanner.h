@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <istream>
 #include <memory>
+#include <string_view>
 
 #include "core/read_number.h"
 
@@ -60,6 +61,23 @@ class TextScanner {
         }
         return kEnd;
     }
+
+    // Skips white space, taking further chunks as needed; at the end of the
+    // text it stops without failing (the next read fails).
+    void SkipSpace() {
+        while (!failed && (next != last || Refill()) && IsTextSpace(*next)) {
+            ++next;
+        }
+    }
+
+    // The characters of the current chunk not yet consumed (none once
+    // failed), for a caller that parses them in place, and the number of
+    // them it used. Skip must not go past the end of Ahead().
+    std::string_view Ahead() const {
+        return failed ? std::string_view()
+                      : std::string_view(next, static_cast<std::size_t>(last - next));
+    }
+    void Skip(std::size_t used) { next += used; }
 
     bool Failed() const { return failed; }
     // True after the stream buffer reported an error (it threw).
