@@ -33,17 +33,13 @@ const QString kNoMemoryForStepText =
 void CLumoDlg::OnGenerateAll() {
     bool outOfMemory = false;
     RunCommand(CommandCursor::kWait, [this, &outOfMemory] {
-        // The new set first: when its memory cannot be had, the user's bet
-        // stays as it is.
-        std::unique_ptr<CColumnSet> fresh;
+        // The bet's own storage when it has room; otherwise the new set
+        // first, so that when its memory cannot be had the bet stays as it is.
         try {
-            fresh = std::make_unique<CColumnSet>(kAllColumns);
+            RenewWithAllColumns(bet);
         } catch (const std::bad_alloc&) {
             outOfMemory = true;
-            return;
         }
-        fresh->GenerateAll();
-        bet = std::move(fresh);
     });
     if (outOfMemory) {
         ShowMessage(this, kNoMemoryForAllText);
