@@ -15,10 +15,25 @@
 #include "app/lumo_dlg.h"
 #include "app/message_box.h"
 #include "bench/bench_sets.h"
+#include "core/column_predicates.h"
+#include "core/condition.h"
+#include "core/covering.h"
+#include "core/progress.h"
+#include "forecast/forecast_table.h"
 
 namespace {
 
+std::unique_ptr<CLumoDlg> window;
 CLumoDlg* dialog = nullptr;
+
+// Replaces the dialog by a new one, shown, with an empty bet of no storage.
+void OpenFreshDialog() {
+    window.reset();  // its sink goes first
+    window = std::make_unique<CLumoDlg>();
+    window->show();
+    QApplication::processEvents();
+    dialog = window.get();
+}
 
 template <typename Control = QAbstractButton>
 Control* ControlOf(int id) {
@@ -67,15 +82,68 @@ void ClickOnFullBet(benchmark::State& state, int id, BetOrder order) {
     state.counters["left"] = left;
 }
 
-void BM_DialogGenerateAll(benchmark::State& state) {
+// Times `pass` on the dialog's bet, freshly loaded in `order`, without the
+// window: the engine's part of a command, without its progress painting.
+template <typename Pass>
+void PassOnFullBet(benchmark::State& state, BetOrder order, Pass pass) {
+    const QuietProgress quiet;
+    FullBet(order);
+    std::int32_t left = 0;
     for (auto _ : state) {
-        Click(1053);
+        state.PauseTiming();
+        LoadBet(order);
+        state.ResumeTiming();
+        pass(dialog->Bet());
+        left = dialog->Bet().Count();
     }
+    state.counters["left"] = left;
+}
+
+// The progress bar moved through the sink from 0 to 100 once, as a command
+// on the full bet moves it.
+void BM_ProgressSweep(benchmark::State& state) {
+    QProgressBar* const bar = ControlOf<QProgressBar>(1014);
+    for (auto _ : state) {
+        state.PauseTiming();
+        bar->setValue(0);
+        state.ResumeTiming();
+        for (std::int32_t position = 0; position <= 100; ++position) {
+            ReportProgress(position);
+        }
+    }
+    if (bar->value() != 100) {
+        state.SkipWithError("the sweep did not reach 100");
+    }
+}
+BENCHMARK(BM_ProgressSweep)->UseRealTime()->Unit(benchmark::kMillisecond);
+
+void CheckAllColumns(benchmark::State& state) {
     if (dialog->Bet().Count() != kAllColumns) {
         state.SkipWithError("the bet does not hold all columns");
     }
 }
+
+// Generate over a full bet: its storage holds all columns and is reused.
+void BM_DialogGenerateAll(benchmark::State& state) {
+    Click(1053);
+    for (auto _ : state) {
+        Click(1053);
+    }
+    CheckAllColumns(state);
+}
 BENCHMARK(BM_DialogGenerateAll)->UseRealTime()->Unit(benchmark::kMillisecond);
+
+// Generate as the first command of a new dialog: a new set of all columns.
+void BM_DialogGenerateAllFresh(benchmark::State& state) {
+    for (auto _ : state) {
+        state.PauseTiming();
+        OpenFreshDialog();
+        state.ResumeTiming();
+        Click(1053);
+    }
+    CheckAllColumns(state);
+}
+BENCHMARK(BM_DialogGenerateAllFresh)->UseRealTime()->Unit(benchmark::kMillisecond);
 
 void BM_DialogCutBelow(benchmark::State& state) {
     Type(1056, "60");
@@ -83,16 +151,32 @@ void BM_DialogCutBelow(benchmark::State& state) {
 }
 BENCHMARK(BM_DialogCutBelow)->UseRealTime()->Unit(benchmark::kMillisecond);
 
+void BM_EngineCutBelow(benchmark::State& state) {
+    PassOnFullBet(state, BetOrder::kIndex, [](CColumnSet& bet) { bet.Filter(ScoreAbove{60}); });
+}
+BENCHMARK(BM_EngineCutBelow)->UseRealTime()->Unit(benchmark::kMillisecond);
+
 void BM_DialogCutAbove(benchmark::State& state) {
     Type(1068, "60");
     ClickOnFullBet(state, 1040, BetOrder::kIndex);
 }
 BENCHMARK(BM_DialogCutAbove)->UseRealTime()->Unit(benchmark::kMillisecond);
 
+void BM_EngineCutAbove(benchmark::State& state) {
+    PassOnFullBet(state, BetOrder::kIndex, [](CColumnSet& bet) { bet.Filter(ScoreBelow{60}); });
+}
+BENCHMARK(BM_EngineCutAbove)->UseRealTime()->Unit(benchmark::kMillisecond);
+
 void BM_DialogRemoveZeroPercent(benchmark::State& state) {
     ClickOnFullBet(state, 1057, BetOrder::kIndex);
 }
 BENCHMARK(BM_DialogRemoveZeroPercent)->UseRealTime()->Unit(benchmark::kMillisecond);
+
+void BM_EngineRemoveZeroPercent(benchmark::State& state) {
+    PassOnFullBet(state, BetOrder::kIndex,
+                  [](CColumnSet& bet) { bet.Filter(NoZeroPercent(forecastTable)); });
+}
+BENCHMARK(BM_EngineRemoveZeroPercent)->UseRealTime()->Unit(benchmark::kMillisecond);
 
 void BM_DialogCondition(benchmark::State& state) {
     Type(1033, "3");
@@ -103,12 +187,25 @@ void BM_DialogCondition(benchmark::State& state) {
 }
 BENCHMARK(BM_DialogCondition)->UseRealTime()->Unit(benchmark::kMillisecond);
 
+void BM_EngineCondition(benchmark::State& state) {
+    PassOnFullBet(state, BetOrder::kIndex, [](CColumnSet& bet) {
+        KeepWithinCondition(bet,
+                            {.minVariants = 3, .maxVariants = 9, .minDoses = 1, .maxDoses = 5});
+    });
+}
+BENCHMARK(BM_EngineCondition)->UseRealTime()->Unit(benchmark::kMillisecond);
+
 void BM_DialogSortByScore(benchmark::State& state) {
     SetMessageAnswerer([](const MessageRequest&) { return MessageAnswer::kYes; });
     ClickOnFullBet(state, 1036, BetOrder::kIndex);
     SetMessageAnswerer({});
 }
 BENCHMARK(BM_DialogSortByScore)->UseRealTime()->Unit(benchmark::kMillisecond);
+
+void BM_EngineSortByScore(benchmark::State& state) {
+    PassOnFullBet(state, BetOrder::kIndex, [](CColumnSet& bet) { bet.SortByScore(); });
+}
+BENCHMARK(BM_EngineSortByScore)->UseRealTime()->Unit(benchmark::kMillisecond);
 
 // The funnels of step 5, by distance.
 constexpr int kReduceButtons[] = {1050, 1041, 1043, 1044, 1045, 1048, 1063, 1066, 1067};
@@ -118,6 +215,15 @@ void BM_DialogReduce(benchmark::State& state) {
     ClickOnFullBet(state, kReduceButtons[distance], BetOrder::kScore);
 }
 BENCHMARK(BM_DialogReduce)->DenseRange(0, 8)->UseRealTime()->Unit(benchmark::kMillisecond);
+
+void BM_EngineReduce(benchmark::State& state) {
+    const auto distance = static_cast<std::int32_t>(state.range(0));
+    PassOnFullBet(state, BetOrder::kScore, [distance](CColumnSet& bet) {
+        NotNearKept notNearKept(bet, distance);
+        bet.Filter(notNearKept);
+    });
+}
+BENCHMARK(BM_EngineReduce)->DenseRange(0, 8)->UseRealTime()->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
@@ -131,12 +237,10 @@ int main(int argc, char** argv) {
     }
     const QApplication application(argc, argv);
     QDir::setCurrent(QStringLiteral(LUMO_EXAMPLES_DIR));
-    const auto window = std::make_unique<CLumoDlg>();
-    window->show();
-    QApplication::processEvents();
-    dialog = window.get();
+    OpenFreshDialog();
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     dialog = nullptr;
+    window.reset();
     return 0;
 }
