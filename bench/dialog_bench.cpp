@@ -117,6 +117,15 @@ void BM_ProgressSweep(benchmark::State& state) {
 }
 BENCHMARK(BM_ProgressSweep)->UseRealTime()->Unit(benchmark::kMillisecond);
 
+// The list refresh that ends every command, on the full bet.
+void BM_DialogRefresh(benchmark::State& state) {
+    LoadBet(BetOrder::kIndex);
+    for (auto _ : state) {
+        dialog->RefreshColumnList();
+    }
+}
+BENCHMARK(BM_DialogRefresh)->UseRealTime()->Unit(benchmark::kMillisecond);
+
 void CheckAllColumns(benchmark::State& state) {
     if (dialog->Bet().Count() != kAllColumns) {
         state.SkipWithError("the bet does not hold all columns");

@@ -17,7 +17,7 @@ def medians(report, clock):
     times = {}
     counters = {}
     for run in report["benchmarks"]:
-        name = run["run_name"]
+        name = run["run_name"].removesuffix("/real_time")
         if run.get("aggregate_name", "median") == "median":
             scale = {"ns": 1e-6, "us": 1e-3, "ms": 1.0, "s": 1e3}[run["time_unit"]]
             times[name] = run[clock] * scale

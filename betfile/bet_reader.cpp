@@ -11,9 +11,6 @@
 
 namespace {
 
-// A file is read from disk in pieces of this size.
-constexpr std::size_t kFileBufferBytes = std::size_t{1} << 20;
-
 std::uint8_t ResultForSign(int sign) {
     return sign == '1' ? kHomeWin : sign == 'X' ? kDraw : kAwayWin;
 }
@@ -90,15 +87,13 @@ BetReadResult ReadWithScanner(TextScanner& scanner, CColumnSet& set, std::stream
     return result;
 }
 
-}  // namespace
-
-BetReadResult ReadBet(std::istream& in, CColumnSet& set) {
+BetReadResult ReadWithMode(std::istream& in, CColumnSet& set, ScanMode mode) {
     if (in.fail()) {
         return {.end = BetReadEnd::kUnreadable};
     }
     std::unique_ptr<TextScanner> scanner;
     try {
-        scanner = std::make_unique<TextScanner>(in);
+        scanner = std::make_unique<TextScanner>(in, mode);
     } catch (const std::bad_alloc&) {
         return {.end = BetReadEnd::kOutOfMemory};
     }
@@ -113,6 +108,12 @@ BetReadResult ReadBet(std::istream& in, CColumnSet& set) {
     return result;
 }
 
+}  // namespace
+
+BetReadResult ReadBet(std::istream& in, CColumnSet& set) {
+    return ReadWithMode(in, set, ScanMode::kStream);
+}
+
 BetReadResult ReadBet(const std::filesystem::path& path, CColumnSet& set) {
     // A folder opens as a file on some systems and fails only at the first
     // read; say what it is instead.
@@ -121,16 +122,13 @@ BetReadResult ReadBet(const std::filesystem::path& path, CColumnSet& set) {
         return {.end = BetReadEnd::kUnreadable, .systemError = EISDIR};
     }
     try {
-        // Declared before the file, so that it outlives the file's use of it.
-        const auto buffer = std::make_unique_for_overwrite<char[]>(kFileBufferBytes);
-        std::ifstream file;
-        file.rdbuf()->pubsetbuf(buffer.get(), static_cast<std::streamsize>(kFileBufferBytes));
         errno = 0;
-        file.open(path);
+        std::ifstream file(path);
         if (!file.is_open()) {
             return {.end = BetReadEnd::kUnreadable, .systemError = errno};
         }
-        return ReadBet(file, set);
+        // The file is closed after the read, so nothing need go back into it.
+        return ReadWithMode(file, set, ScanMode::kWholeFile);
     } catch (const std::bad_alloc&) {
         return {.end = BetReadEnd::kOutOfMemory};
     }

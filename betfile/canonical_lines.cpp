@@ -3,6 +3,7 @@
 #include <emmintrin.h>
 
 #include <algorithm>
+#include <cstddef>
 #include <cstring>
 
 namespace {
@@ -11,6 +12,12 @@ namespace {
 constexpr std::size_t kWindow = 16;
 constexpr auto kSignCount = static_cast<std::size_t>(kMatches);
 constexpr int kSignBits = (1 << kMatches) - 1;
+
+// The record's layout, which the line's codes are shifted into.
+constexpr int kResultsOffset = 5;
+static_assert(offsetof(CColumn, score) == 0 && offsetof(CColumn, marked) == 4 &&
+                  offsetof(CColumn, results) == kResultsOffset && sizeof(CColumn) == 20,
+              "a column is score, mark, 14 codes and one byte of padding");
 
 bool Bit(int mask, int position) {
     return ((mask >> position) & 1) != 0;
@@ -48,12 +55,16 @@ CanonicalRun ReadCanonicalLines(std::string_view text, std::int32_t due, CColumn
         } else {
             break;
         }
-        alignas(16) std::uint8_t codes[kWindow];
-        _mm_store_si128(
-            reinterpret_cast<__m128i*>(codes),
-            _mm_or_si128(_mm_and_si128(isDraw, drawCode), _mm_and_si128(isAway, awayCode)));
+        // The record in two registers: score 0 and mark 0, then the 14 codes
+        // (bytes 5 to 18), then padding 0; the codes of the line end are 0.
+        const __m128i codes =
+            _mm_or_si128(_mm_and_si128(isDraw, drawCode), _mm_and_si128(isAway, awayCode));
+        const __m128i head = _mm_slli_si128(codes, kResultsOffset);
+        const auto tail = static_cast<std::uint32_t>(
+            _mm_cvtsi128_si32(_mm_srli_si128(codes, kWindow - kResultsOffset)));
         CColumn column;
-        std::memcpy(column.results.data(), codes, kSignCount);
+        std::memcpy(static_cast<void*>(&column), &head, sizeof head);
+        std::memcpy(reinterpret_cast<char*>(&column) + sizeof head, &tail, sizeof tail);
         set.AppendNoGrow(column);
         ++run.columns;
         run.used += run.columns == due ? kSignCount : length;

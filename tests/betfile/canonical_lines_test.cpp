@@ -25,10 +25,18 @@ struct RunCase {
 
 TEST(CanonicalLinesTest, ReadsCanonicalLinesUpToTheFirstOtherOne) {
     const RunCase cases[] = {
-        {"both line ends", kMixed + "\r\n" + kTwos + "\n" + kMixed + " \r\n" + kTail, 9, 9,
-         {kMixed, kTwos}, 31},
-        {"the last due column keeps its line end", kMixed + "\r\n" + kTwos + "\r\n" + kTail, 2, 9,
-         {kMixed, kTwos}, 30},
+        {"both line ends",
+         kMixed + "\r\n" + kTwos + "\n" + kMixed + " \r\n" + kTail,
+         9,
+         9,
+         {kMixed, kTwos},
+         31},
+        {"the last due column keeps its line end",
+         kMixed + "\r\n" + kTwos + "\r\n" + kTail,
+         2,
+         9,
+         {kMixed, kTwos},
+         30},
         {"no more than the free slots", kMixed + "\n" + kTwos + "\n" + kTail, 9, 1, {kMixed}, 15},
         {"fewer than 16 bytes left", kMixed + "\n", 9, 9, {}, 0},
         {"CR without LF", kMixed + "\r" + kTwos + "\r\n" + kTail, 9, 9, {}, 0},
