@@ -40,8 +40,12 @@ Control* ControlOf(int id) {
     return dialog->findChild<Control*>(QString::number(id), Qt::FindDirectChildrenOnly);
 }
 
+// Clicks `id` and lets the event loop paint what the command left changed,
+// as it does before the user sees the result, so that no painting is left
+// over for the next command.
 void Click(int id) {
     ControlOf(id)->click();
+    QApplication::processEvents();
 }
 
 void Type(int id, const char* text) {
