@@ -2,9 +2,7 @@
 
 #include <algorithm>
 
-CForecastTable::CForecastTable() {
-    rows.fill(kConstructedRow);
-}
+CForecastTable::CForecastTable() { rows.fill(kConstructedRow); }
 
 CForecastTable forecastTable;
 CForecastTable expectationTable;
