@@ -46,15 +46,10 @@ void CLumoDlg::OnOpenBet() {
         return;
     }
     BetReadResult result;
-    RunCommand(CommandCursor::kNormal, [this, &path, &result] {
-        try {
-            result = ReadBet(FileSystemPath(path), *bet);
-        } catch (const std::bad_alloc&) {
-            // The reader's own buffer could not be had: nothing was read.
-            result = {.end = BetReadEnd::kOutOfMemory};
-        }
-    });
-    // The complete columns read before a fault stay; the message says how many.
+    RunCommand(CommandCursor::kNormal,
+               [this, &path, &result] { result = ReadBet(FileSystemPath(path), *bet); });
+    // The complete columns read before a fault stay; the message says how
+    // many. A lack of memory is one of these faults.
     if (result.end != BetReadEnd::kComplete) {
         ShowMessage(this, FromUtf8(BetReadMessage(ShownName(path), result)));
     }

@@ -90,9 +90,13 @@ void CLumoDlg::OnInitDialog() {
         if (position == bar->value()) {
             return;
         }
-        // Painted at once: the event loop does not run during an operation,
-        // so no input and no close request reach the dialog meanwhile.
+        // Painted at once, and once: the event loop does not run during an
+        // operation (so no input and no close request reach the dialog
+        // meanwhile), and the bar's own setValue paints only some positions.
+        // Its painting is held back while the value changes, then done here.
+        bar->setUpdatesEnabled(false);
         bar->setValue(position);
+        bar->setUpdatesEnabled(true);
         bar->repaint();
     });
     ConnectCommands();

@@ -32,11 +32,9 @@ const QString kNoMemoryForStepText =
 
 void CLumoDlg::OnGenerateAll() {
     RunCommand(CommandCursor::kWait, kNoMemoryForAllText, [this] {
-        // The new set first: when its memory cannot be had, the user's bet
-        // stays as it is.
-        auto fresh = std::make_unique<CColumnSet>(kAllColumns);
-        fresh->GenerateAll();
-        bet = std::move(fresh);
+        // The bet's own storage when it has room; otherwise the new set
+        // first, so that when its memory cannot be had the bet stays as it is.
+        RenewWithAllColumns(bet);
         return MemoryOutcome::kDone;
     });
 }

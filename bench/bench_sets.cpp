@@ -1,6 +1,12 @@
 #include "bench/bench_sets.h"
 
+#include <unistd.h>
+
 #include <algorithm>
+#include <fstream>
+#include <sstream>
+
+#include "betfile/bet_writer.h"
 
 namespace {
 
@@ -41,4 +47,37 @@ void CopyColumns(const CColumnSet& source, std::int32_t count, CColumnSet& targe
         return;
     }
     std::copy(source.begin(), source.begin() + count, &target[0]);
+}
+
+const std::string& FullBetText() {
+    static const std::string text = [] {
+        std::ostringstream written;
+        WriteBet(written, FullSetInIndexOrder());
+        return std::move(written).str();
+    }();
+    return text;
+}
+
+namespace {
+
+// A file that is removed when the program ends.
+struct TemporaryFile {
+    std::filesystem::path path;
+    ~TemporaryFile() {
+        std::error_code ignored;
+        std::filesystem::remove(path, ignored);
+    }
+};
+
+}  // namespace
+
+const std::filesystem::path& FullBetFile() {
+    static const TemporaryFile file{std::filesystem::temp_directory_path() /
+                                    ("lumo-bench-" + std::to_string(::getpid()) + ".txt")};
+    static const bool written = [] {
+        std::ofstream(file.path, std::ios::binary) << FullBetText();
+        return true;
+    }();
+    static_cast<void>(written);
+    return file.path;
 }

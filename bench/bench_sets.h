@@ -1,6 +1,10 @@
 #pragma once
 
+#include <filesystem>
+#include <string>
+
 #include "core/column_set.h"
+#include "core/progress.h"
 
 // The full set of all columns in index order, generated once, on first use,
 // with the forecast table of that moment.
@@ -12,3 +16,23 @@ const CColumnSet& FullSetByScore();
 // Makes `target` hold the first `count` columns of `source` in their order.
 // Used outside the timed region to give every iteration fresh input.
 void CopyColumns(const CColumnSet& source, std::int32_t count, CColumnSet& target);
+
+// The bet text of the full set in index order (76,527,513 bytes), made once.
+const std::string& FullBetText();
+
+// That text in a file of the temporary folder, written once and removed
+// when the program ends.
+const std::filesystem::path& FullBetFile();
+
+// Discards progress reports while it lives and then puts the sink back, so
+// that an engine pass is timed without the window's painting.
+class QuietProgress {
+  public:
+    QuietProgress() : saved(SetProgressSink({})) {}
+    ~QuietProgress() { SetProgressSink(saved); }
+    QuietProgress(const QuietProgress&) = delete;
+    QuietProgress& operator=(const QuietProgress&) = delete;
+
+  private:
+    ProgressSink saved;
+};

@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "core/column_set.h"
+#include "bench/bench_sets.h"
 
 namespace {
 
@@ -23,6 +23,7 @@ void BM_WriteArray(benchmark::State& state) {
 BENCHMARK(BM_WriteArray)->Unit(benchmark::kMillisecond);
 
 void BM_GenerateAll(benchmark::State& state) {
+    const QuietProgress quiet;
     CColumnSet set(kAllColumns);
     for (auto _ : state) {
         set.GenerateAll();

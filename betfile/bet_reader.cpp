@@ -1,9 +1,12 @@
 #include "betfile/bet_reader.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <fstream>
+#include <memory>
 #include <new>
 
+#include "betfile/canonical_lines.h"
 #include "forecast/text_scanner.h"
 
 namespace {
@@ -12,11 +15,23 @@ std::uint8_t ResultForSign(int sign) {
     return sign == '1' ? kHomeWin : sign == 'X' ? kDraw : kAwayWin;
 }
 
-// Reads the announced columns; sets result.added and, when they are not all
-// there, result.end.
+// Reads the announced columns, canonical lines in place and anything else by
+// the general grammar; sets result.added and, when they are not all there,
+// result.end.
 void ReadColumns(TextScanner& scanner, CColumnSet& set, BetReadResult& result) {
     try {
         while (result.added < result.announced) {
+            // The general grammar skips this white space before the next
+            // column too; skipping it here lets the canonical lines resume
+            // after a column that was not one.
+            scanner.SkipSpace();
+            const CanonicalRun run =
+                ReadCanonicalLines(scanner.Ahead(), result.announced - result.added, set);
+            scanner.Skip(run.used);
+            result.added += run.columns;
+            if (result.added == result.announced) {
+                return;
+            }
             CColumn column;
             for (auto& code : column.results) {
                 const int sign = scanner.ReadSign();
@@ -35,7 +50,16 @@ void ReadColumns(TextScanner& scanner, CColumnSet& set, BetReadResult& result) {
     }
 }
 
-BetReadResult ReadWithScanner(TextScanner& scanner, CColumnSet& set) {
+// Room for the announced columns, but never for more than the `available`
+// bytes of text can hold (14 signs a column), whatever the count says.
+void ReserveFor(CColumnSet& set, std::int32_t announced, std::streamsize available) {
+    const std::int64_t room = std::max<std::streamsize>(available, 0) / kMatches;
+    const std::int64_t wanted =
+        std::min<std::int64_t>(set.Count() + std::min<std::int64_t>(announced, room), INT32_MAX);
+    set.Reserve(static_cast<std::int32_t>(wanted));
+}
+
+BetReadResult ReadWithScanner(TextScanner& scanner, CColumnSet& set, std::streamsize available) {
     BetReadResult result;
     std::int32_t announced = 0;
     switch (scanner.ReadInteger(announced)) {
@@ -53,23 +77,41 @@ BetReadResult ReadWithScanner(TextScanner& scanner, CColumnSet& set) {
         result.end = BetReadEnd::kCountNegative;
         return result;
     }
+    try {
+        ReserveFor(set, announced, available);
+    } catch (const std::bad_alloc&) {
+        result.end = BetReadEnd::kOutOfMemory;
+        return result;
+    }
     ReadColumns(scanner, set, result);
+    return result;
+}
+
+BetReadResult ReadWithMode(std::istream& in, CColumnSet& set, ScanMode mode) {
+    if (in.fail()) {
+        return {.end = BetReadEnd::kUnreadable};
+    }
+    std::unique_ptr<TextScanner> scanner;
+    try {
+        scanner = std::make_unique<TextScanner>(in, mode);
+    } catch (const std::bad_alloc&) {
+        return {.end = BetReadEnd::kOutOfMemory};
+    }
+    // What the stream can still give: the rest of a string, or of a regular
+    // file (the file buffer asks the system); 0 when it cannot tell.
+    const std::streamsize available = in.rdbuf()->in_avail();
+    BetReadResult result = ReadWithScanner(*scanner, set, available);
+    if (result.end == BetReadEnd::kUnreadable) {
+        result.systemError = scanner->SystemError();
+    }
+    scanner->Finish();
     return result;
 }
 
 }  // namespace
 
 BetReadResult ReadBet(std::istream& in, CColumnSet& set) {
-    if (in.fail()) {
-        return {.end = BetReadEnd::kUnreadable};
-    }
-    TextScanner scanner(in);
-    BetReadResult result = ReadWithScanner(scanner, set);
-    if (result.end == BetReadEnd::kUnreadable) {
-        result.systemError = scanner.SystemError();
-    }
-    scanner.Finish();
-    return result;
+    return ReadWithMode(in, set, ScanMode::kStream);
 }
 
 BetReadResult ReadBet(const std::filesystem::path& path, CColumnSet& set) {
@@ -79,10 +121,15 @@ BetReadResult ReadBet(const std::filesystem::path& path, CColumnSet& set) {
     if (std::filesystem::is_directory(path, ignored)) {
         return {.end = BetReadEnd::kUnreadable, .systemError = EISDIR};
     }
-    errno = 0;
-    std::ifstream file(path);
-    if (!file.is_open()) {
-        return {.end = BetReadEnd::kUnreadable, .systemError = errno};
+    try {
+        errno = 0;
+        std::ifstream file(path);
+        if (!file.is_open()) {
+            return {.end = BetReadEnd::kUnreadable, .systemError = errno};
+        }
+        // The file is closed after the read, so nothing need go back into it.
+        return ReadWithMode(file, set, ScanMode::kWholeFile);
+    } catch (const std::bad_alloc&) {
+        return {.end = BetReadEnd::kOutOfMemory};
     }
-    return ReadBet(file, set);
 }

@@ -28,7 +28,8 @@ enum class BetReadEnd {
     kTruncated,        // the text ended after `added` of the `announced` columns
     kUnreadable,       // the file could not be opened, or a read failed after
                        // `added` columns
-    kOutOfMemory,      // no storage for more columns after `added` of them
+    kOutOfMemory,      // no storage for the reader's buffers or for more
+                       // columns after `added` of them
 };
 
 struct BetReadResult {
@@ -46,8 +47,16 @@ struct BetReadResult {
 // score 0 and not marked). Nothing else of the set changes. A column is
 // appended only when all 14 of its characters were read, so a read that ends
 // early keeps the complete columns before the end and nothing more. Storage
-// grows with the columns actually read, never by the announced count: a
-// count of 2,000,000,000 followed by three columns appends three columns.
+// is reserved once, for the announced columns but never for more than the
+// rest of the input can hold (the rest of a string or of a regular file, 14
+// signs a column; of a stream that cannot tell, what it has buffered), and
+// grows from there only as columns are read: a count of 2,000,000,000
+// followed by three columns appends three columns. A lack of memory is
+// reported as kOutOfMemory, never thrown.
+//
+// Lines of exactly 14 signs '1', 'X' or '2' and a line end, as the bet file
+// is written, are read in bulk; any other byte is left to the general
+// grammar, with the same result.
 //
 // The stream's buffer is read in chunks; afterwards the characters after the
 // last one used are still in the stream, and its state is the one formatted
@@ -56,7 +65,7 @@ struct BetReadResult {
 // and gives kUnreadable.
 BetReadResult ReadBet(std::istream& in, CColumnSet& set);
 
-// The same from a file. A missing file, a folder, a path in a missing folder
-// or any other file that cannot be opened gives kUnreadable with the error
-// number and appends nothing.
+// The same from a file, read from disk in pieces of 1 MiB. A missing file, a
+// folder, a path in a missing folder or any other file that cannot be opened
+// gives kUnreadable with the error number and appends nothing.
 BetReadResult ReadBet(const std::filesystem::path& path, CColumnSet& set);

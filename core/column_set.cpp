@@ -1,21 +1,73 @@
 #include "core/column_set.h"
 
+#include <sys/mman.h>
+
 #include <algorithm>
 #include <new>
+#include <type_traits>
 
 #include "core/full_generation.h"
 #include "core/score_sort.h"
 
+namespace {
+
+// Blocks of at least this size are aligned to it and advised for huge pages.
+constexpr std::size_t kHugePageBytes = std::size_t{2} << 20;
+
+// Slots are raw memory until written: a CColumn must be a record that plain
+// stores bring to life and that needs no destruction, of the size that lets
+// all columns fit in one block.
+static_assert(std::is_trivially_copyable_v<CColumn> && std::is_trivially_destructible_v<CColumn>,
+              "column slots are written without construction");
+static_assert(sizeof(CColumn) == 20 && kHugePageBytes % alignof(CColumn) == 0,
+              "a set of all columns is one block of 20-byte records");
+
+}  // namespace
+
+void ColumnSlotRelease::operator()(CColumn* slots) const noexcept {
+    ::operator delete(slots, alignment);
+}
+
+CColumnSet::SlotBlock CColumnSet::AllocateSlots(std::int32_t slots) {
+    std::size_t bytes = static_cast<std::size_t>(slots) * sizeof(CColumn);
+    std::align_val_t alignment{alignof(CColumn)};
+    const bool huge = bytes >= kHugePageBytes;
+    if (huge) {
+        // Whole huge pages, so that the advice covers only this block.
+        bytes = (bytes + kHugePageBytes - 1) / kHugePageBytes * kHugePageBytes;
+        alignment = std::align_val_t{kHugePageBytes};
+    }
+    // Operator new's storage holds implicitly created CColumn objects, which
+    // the first store into each slot gives their values.
+    SlotBlock block(static_cast<CColumn*>(::operator new(bytes, alignment)),
+                    ColumnSlotRelease{alignment});
+    if (huge) {
+        // Advice only: refused (no huge pages on this system), it changes
+        // nothing and the block works in ordinary pages.
+        static_cast<void>(::madvise(block.get(), bytes, MADV_HUGEPAGE));
+    }
+    return block;
+}
+
 CColumnSet::CColumnSet(std::int32_t slots) {
     Reallocate(std::max<std::int32_t>(slots, 0));
+    Clear();
 }
 
 void CColumnSet::Reallocate(std::int32_t slots) {
     // Allocate first: when that throws, nothing has changed.
-    auto fresh = std::make_unique_for_overwrite<CColumn[]>(static_cast<std::size_t>(slots));
+    SlotBlock fresh = AllocateSlots(slots);
     std::copy(columns.get(), columns.get() + count, fresh.get());
     columns = std::move(fresh);
     capacity = slots;
+}
+
+void CColumnSet::Grow() {
+    if (capacity == INT32_MAX) {
+        throw std::bad_alloc();
+    }
+    const std::int64_t grown = std::max<std::int64_t>(16, static_cast<std::int64_t>(capacity) * 2);
+    Reallocate(static_cast<std::int32_t>(std::min<std::int64_t>(grown, INT32_MAX)));
 }
 
 void CColumnSet::Append(const CColumn& column) {
@@ -28,18 +80,6 @@ void CColumnSet::Append(const CColumn& column) {
     columns[static_cast<std::size_t>(count++)] = column;
 }
 
-void CColumnSet::AppendNoGrow(const CColumn& column) {
-    if (count == capacity) {
-        if (capacity == INT32_MAX) {
-            throw std::bad_alloc();
-        }
-        const std::int64_t grown =
-            std::max<std::int64_t>(16, static_cast<std::int64_t>(capacity) * 2);
-        Reallocate(static_cast<std::int32_t>(std::min<std::int64_t>(grown, INT32_MAX)));
-    }
-    columns[static_cast<std::size_t>(count++)] = column;
-}
-
 void CColumnSet::Reserve(std::int32_t slots) {
     if (slots > capacity) {
         Reallocate(slots);
@@ -48,6 +88,15 @@ void CColumnSet::Reserve(std::int32_t slots) {
 
 void CColumnSet::Truncate(std::int32_t newCount) {
     count = std::clamp(newCount, 0, count);
+}
+
+void CColumnSet::Clear() {
+    count = 0;
+    maxVariants = 14;
+    minVariants = 0;
+    minDoses = 0;
+    maxDoses = 14;
+    covered = 0;
 }
 
 void CColumnSet::GenerateAll() {
@@ -76,4 +125,15 @@ void CColumnSet::DumpText(char* destination) const {
         *out++ = '\n';
     }
     *out = '\0';
+}
+
+void RenewWithAllColumns(std::unique_ptr<CColumnSet>& bet) {
+    if (bet->Capacity() >= kAllColumns) {
+        bet->Clear();
+        bet->GenerateAll();
+        return;
+    }
+    auto fresh = std::make_unique<CColumnSet>(kAllColumns);
+    fresh->GenerateAll();
+    bet = std::move(fresh);
 }

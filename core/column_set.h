@@ -1,7 +1,9 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <new>
 #include <utility>
 
 #include "core/column.h"
@@ -13,15 +15,26 @@ using PredicateParameter = std::intptr_t;
 // Receives a copy of one column and the caller's parameter; true keeps it.
 using ColumnPredicate = bool (*)(CColumn column, PredicateParameter parameter);
 
+// Hands a block of column slots back with the alignment it was obtained with.
+struct ColumnSlotRelease {
+    std::align_val_t alignment{alignof(CColumn)};
+    void operator()(CColumn* slots) const noexcept;
+};
+
 // A bet in memory: columns 0..Count()-1 in one flat block of slots owned by
 // the set, plus the default bounds of the condition step and the running
 // total of universe columns covered on its behalf.
 //
 // Storage that cannot be had throws std::bad_alloc and leaves the set exactly
-// as it was. Nothing ever writes past the end of the storage.
+// as it was. Nothing ever writes past the end of the storage. Fresh slots are
+// not initialised: the first write to a slot is the only one. Blocks of 2 MiB
+// or more start on a 2 MiB boundary and are offered to the system for huge
+// pages (where it declines, they stay in ordinary pages), so that the first
+// touch of a set of all columns costs few page faults.
 class CColumnSet {
   public:
-    // An empty set with room for `slots` columns.
+    // An empty set with room for `slots` columns, the bounds 14, 0, 0, 14 and
+    // nothing covered.
     explicit CColumnSet(std::int32_t slots = 0);
 
     CColumnSet(const CColumnSet&) = delete;
@@ -39,11 +52,19 @@ class CColumnSet {
     void Append(const CColumn& column);
     // Appends a copy into a free slot; when none is left the storage grows
     // geometrically, so that columns added one by one cost amortised O(1).
-    void AppendNoGrow(const CColumn& column);
+    void AppendNoGrow(const CColumn& column) {
+        if (count == capacity) {
+            Grow();
+        }
+        columns[static_cast<std::size_t>(count++)] = column;
+    }
     // Makes sure the storage holds at least `slots` slots.
     void Reserve(std::int32_t slots);
     // Lowers the count to `newCount` (clamped to 0..Count()); storage is kept.
     void Truncate(std::int32_t newCount);
+    // Makes the set what a new one is (no columns, the bounds 14, 0, 0, 14,
+    // nothing covered) and keeps its storage.
+    void Clear();
 
     // Replaces the contents by all kAllColumns columns in index order, each
     // scored with ComputeScore over forecastTable, none marked. Reports
@@ -66,20 +87,34 @@ class CColumnSet {
     // 29 * Count() + 1 characters.
     void DumpText(char* destination) const;
 
-    // Default bounds of the condition step and the covering total.
-    std::int32_t maxVariants = 14;
-    std::int32_t minVariants = 0;
-    std::int32_t minDoses = 0;
-    std::int32_t maxDoses = 14;
-    std::int32_t covered = 0;
+    // Default bounds of the condition step and the covering total; Clear
+    // gives them their first values.
+    std::int32_t maxVariants;
+    std::int32_t minVariants;
+    std::int32_t minDoses;
+    std::int32_t maxDoses;
+    std::int32_t covered;
 
   private:
-    void Reallocate(std::int32_t slots);
+    using SlotBlock = std::unique_ptr<CColumn[], ColumnSlotRelease>;
 
-    std::unique_ptr<CColumn[]> columns;
+    // A block of `slots` uninitialised slots.
+    static SlotBlock AllocateSlots(std::int32_t slots);
+    void Reallocate(std::int32_t slots);
+    // Makes room for one more column: twice the slots, at least 16.
+    void Grow();
+
+    SlotBlock columns;
     std::int32_t capacity = 0;
     std::int32_t count = 0;
 };
+
+// Makes `bet` hold all kAllColumns columns as a new set filled by GenerateAll
+// does (its bounds and covering total those of a new set). When the bet's
+// storage already has room for them it is reused, so nothing is allocated and
+// nothing can fail; otherwise the new set is allocated before the old one is
+// let go, and std::bad_alloc leaves `bet` as it was.
+void RenewWithAllColumns(std::unique_ptr<CColumnSet>& bet);
 
 template <typename Keep>
 void CColumnSet::Filter(Keep&& keep) {

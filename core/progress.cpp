@@ -11,8 +11,8 @@ ProgressSink& Sink() {
 
 }  // namespace
 
-void SetProgressSink(ProgressSink sink) {
-    Sink() = std::move(sink);
+ProgressSink SetProgressSink(ProgressSink sink) {
+    return std::exchange(Sink(), std::move(sink));
 }
 
 void ReportProgress(std::int32_t position) {

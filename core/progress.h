@@ -8,8 +8,9 @@
 // synchronous, on the calling thread.
 using ProgressSink = std::function<void(std::int32_t position)>;
 
-// Installs the sink (an empty function discards reports).
-void SetProgressSink(ProgressSink sink);
+// Installs the sink (an empty function discards reports) and returns the one
+// it replaces.
+ProgressSink SetProgressSink(ProgressSink sink);
 
 // Hands a position to the installed sink.
 void ReportProgress(std::int32_t position);

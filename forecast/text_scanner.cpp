@@ -9,6 +9,8 @@ namespace {
 // Large enough to make the per-chunk work vanish, small enough to stay in
 // the cache; a chunk never takes more than the stream buffer already holds.
 constexpr std::streamsize kChunkBytes = 64 * 1024;
+// A whole file is read in pieces this large, straight into the chunk.
+constexpr std::streamsize kFileChunkBytes = 1024 * 1024;
 
 using Traits = std::istream::traits_type;
 
@@ -18,8 +20,12 @@ bool IsDigit(int c) {
 
 }  // namespace
 
-TextScanner::TextScanner(std::istream& in)
-    : in(in), buffer(in.rdbuf()), chunk(std::make_unique_for_overwrite<char[]>(kChunkBytes)) {
+TextScanner::TextScanner(std::istream& in, ScanMode mode)
+    : in(in),
+      buffer(in.rdbuf()),
+      mode(mode),
+      chunkBytes(mode == ScanMode::kWholeFile ? kFileChunkBytes : kChunkBytes),
+      chunk(std::make_unique_for_overwrite<char[]>(static_cast<std::size_t>(chunkBytes))) {
     if (buffer == nullptr || in.bad()) {
         readError = true;
     }
@@ -31,14 +37,17 @@ bool TextScanner::Refill() {
         return false;
     }
     try {
-        if (Traits::eq_int_type(buffer->sgetc(), Traits::eof())) {
-            endReached = true;
-            return false;
+        std::streamsize wanted = chunkBytes;
+        if (mode == ScanMode::kStream) {
+            if (Traits::eq_int_type(buffer->sgetc(), Traits::eof())) {
+                endReached = true;
+                return false;
+            }
+            // Taking no more than the buffer holds copies from its get area
+            // without a further underflow, so Finish can put every byte back.
+            const std::streamsize available = buffer->in_avail();
+            wanted = available > 0 ? std::min(available, chunkBytes) : 1;
         }
-        // Taking no more than the buffer holds copies from its get area
-        // without a further underflow, so Finish can put every byte back.
-        const std::streamsize available = buffer->in_avail();
-        const std::streamsize wanted = available > 0 ? std::min(available, kChunkBytes) : 1;
         const std::streamsize got = buffer->sgetn(chunk.get(), wanted);
         if (got <= 0) {
             endReached = true;
@@ -110,7 +119,7 @@ TextScanner::IntegerRead TextScanner::ReadInteger(std::int32_t& value) {
 }
 
 void TextScanner::Finish() {
-    if (buffer != nullptr && !readError) {
+    if (buffer != nullptr && !readError && mode == ScanMode::kStream) {
         while (last != next) {
             --last;
             if (Traits::eq_int_type(buffer->sputbackc(*last), Traits::eof())) {

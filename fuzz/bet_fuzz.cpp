@@ -1,7 +1,9 @@
-// Fuzz harness for ReadBet: any text, read through a string stream and
-// through a buffer that cuts it into small pieces, must give exactly what
-// the plain reader over CColumn::ReadText gives, append after the columns
-// already held, and leave the same characters unread.
+// Fuzz harness for ReadBet: any text, and a bet file of canonical lines and
+// faults built from it, read through a string stream and through a buffer
+// that cuts it into small pieces, must give exactly what the plain reader
+// over CColumn::ReadText gives, append after the columns already held, and
+// leave the same characters unread.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <istream>
@@ -15,7 +17,7 @@
 
 namespace {
 
-void CheckRead(std::istream& fast, std::istream& reference) {
+void CheckRead(std::istream& fast, std::istream& reference, std::size_t textSize) {
     CColumnSet set;
     const CColumn held(4'000'000);
     set.AppendNoGrow(held);
@@ -34,27 +36,65 @@ void CheckRead(std::istream& fast, std::istream& reference) {
         Require(column.results == expected[static_cast<std::size_t>(i)].results, "same results");
         Require(column.score == 0 && column.marked == 0, "score 0, not marked");
     }
-    Require(set.Capacity() <= 4096 + 4 * set.Count(), "storage grows with the columns read");
+    Require(static_cast<std::size_t>(set.Capacity()) <=
+                std::max<std::size_t>(
+                    {16, 4 * static_cast<std::size_t>(set.Count()), 1 + textSize / 14}),
+            "storage follows the text read, never the count alone");
     Require(fast.rdstate() == reference.rdstate(), "same stream state");
     Require(RestOf(fast) == RestOf(reference), "same characters left unread");
     Require(BetReadMessage("a.txt", result).empty() == (result.end == BetReadEnd::kComplete),
             "a message for every read that did not end complete");
 }
 
-}  // namespace
+// The input taken as a recipe for a bet file: each byte adds a piece, most
+// of them whole canonical lines, so that the bulk reading of such lines meets
+// every kind of fault at every place (and a count now and then).
+std::string BetFileOf(const std::uint8_t* data, std::size_t size) {
+    static const char* const kPieces[] = {
+        "1X21X21X21X21X\r\n",
+        "22222222222222\r\n",
+        "11111111111111\n",
+        "XXXXXXXXXXXXXX\r\n",
+        "1X2",
+        "\r",
+        "\n",
+        " ",
+        "\t",
+        "x",
+        "0",
+        "7\r\n",
+        "2147483647\r\n",
+        "\xFF",
+        "-1\n",
+        "\v",
+    };
+    std::string text;
+    for (std::size_t i = 0; i < size; ++i) {
+        // Two pieces a byte: its low and its high half.
+        text += kPieces[data[i] & 0x0F];
+        text += kPieces[data[i] >> 4];
+    }
+    return text;
+}
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const std::string text(reinterpret_cast<const char*>(data), size);
+void CheckText(const std::string& text, std::size_t step) {
     {
         std::istringstream fast(text);
         std::istringstream reference(text);
-        CheckRead(fast, reference);
+        CheckRead(fast, reference, text.size());
     }
     {
-        TrickleBuffer pieces(text, 1 + size % 17);
+        TrickleBuffer pieces(text, step);
         std::istream fast(&pieces);
         std::istringstream reference(text);
-        CheckRead(fast, reference);
+        CheckRead(fast, reference, text.size());
     }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    CheckText(std::string(reinterpret_cast<const char*>(data), size), 1 + size % 17);
+    CheckText(BetFileOf(data, size), 1 + size % 41);
     return 0;
 }

@@ -30,6 +30,19 @@ class CommandPatternTest : public DialogTestCase {
         QVERIFY(paints.count > 0);  // painted inside the call, no event loop ran
     }
 
+    void everyNewPositionIsPaintedExactlyOnce() {
+        // Small steps (which the bar itself would not repaint) and large ones
+        // (which it would), each painted once, and nothing left for later.
+        for (const int position : {1, 2, 3, 50, 51, 100, 0, 99}) {
+            EventCounter paints(*bar, QEvent::Paint);
+            ReportProgress(position);
+            QCOMPARE(bar->value(), position);
+            QCOMPARE(paints.count, 1);
+            QCoreApplication::processEvents();
+            QCOMPARE(paints.count, 1);
+        }
+    }
+
     void repeatedPositionIsNotPaintedAgain() {
         ReportProgress(42);
         EventCounter paints(*bar, QEvent::Paint);

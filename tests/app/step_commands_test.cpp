@@ -62,6 +62,43 @@ class StepCommandsTest : public DialogTestCase {
         QVERIFY(probe->waitDuringRefresh);
     }
 
+    void generateOverABetWithRoomKeepsItsStorage() {
+        Click(kGenerateAllButton);
+        CColumnSet& bet = dialog->Bet();
+        bet.Truncate(3);
+        bet.covered = 9;
+        bet.maxDoses = 4;
+        const CColumn* const storage = bet.begin();
+        probe->Reset();
+        Click(kGenerateAllButton);
+        QCOMPARE(dialog->Bet().begin(), storage);
+        QCOMPARE(dialog->Bet().Count(), kAllColumns);
+        QCOMPARE(dialog->Bet()[kAllColumns - 1].Index(), kAllColumns - 1);
+        // As a new bet: nothing covered, the bounds of a new set.
+        QCOMPARE(dialog->Bet().covered, 0);
+        QCOMPARE(dialog->Bet().maxDoses, 14);
+        QCOMPARE(probe->refreshes, 1);
+    }
+
+    void generateMovesTheBarThroughEveryPosition_data() {
+        QTest::addColumn<int>("slots");
+        QTest::newRow("new set") << 0;
+        QTest::newRow("own storage") << kAllColumns;
+    }
+
+    void generateMovesTheBarThroughEveryPosition() {
+        QFETCH(int, slots);
+        dialog->Bet().Reserve(slots);
+        Click(kGenerateAllButton);
+        // 0 (where the bar stood) to 99 every 10,000 columns, then back to 0.
+        QList<int> expected;
+        for (int position = 1; position < 100; ++position) {
+            expected.append(position);
+        }
+        expected.append(0);
+        QCOMPARE(probe->positions, expected);
+    }
+
     void longCommandsMoveTheBarAndEndAtZero_data() {
         QTest::addColumn<int>("id");
         QTest::newRow("generate") << kGenerateAllButton;

@@ -79,32 +79,31 @@ class StepMemoryTest : public DialogTestCase {
         QVERIFY(QGuiApplication::overrideCursor() == nullptr);
     }
 
-    void openWithoutMemoryKeepsTheColumnsRead_data() {
+    void openWithoutMemoryKeepsTheBet_data() {
         QTest::addColumn<int>("threshold");
-        QTest::addColumn<int>("added");
-        QTest::addColumn<QString>("addedText");
-        // The reader takes a buffer of 64 KiB, then the bet's storage doubles
-        // up to 2,048 slots (40,960 bytes) before the next step fails.
-        QTest::newRow("no room to grow") << 70'000 << 2048 << "Se han añadido 2048 columnas.";
-        QTest::newRow("no buffer") << 50'000 << 0 << "No se ha añadido ninguna columna.";
+        // The reader takes a file buffer of 1 MiB and a chunk of 64 KiB, then
+        // reserves the bet's storage for the 60,000 columns at once (about
+        // 1.4 MB, as the file's size allows 68,571 of them).
+        QTest::newRow("no room for the columns") << 1'200'000;
+        QTest::newRow("no file buffer") << 1'000'000;
+        QTest::newRow("no chunk") << 50'000;
     }
 
-    void openWithoutMemoryKeepsTheColumnsRead() {
+    void openWithoutMemoryKeepsTheBet() {
         QFETCH(int, threshold);
-        QFETCH(int, added);
-        QFETCH(QString, addedText);
+        SetColumns({Scored(7, 70)});
         const QString path = QDir::current().absoluteFilePath(QStringLiteral("grande.txt"));
-        WriteFile(path, "5000\r\n" + QByteArray("1X21X21X21X21X\r\n").repeated(5000));
+        WriteFile(path, "60000\r\n" + QByteArray("1X21X21X21X21X\r\n").repeated(60'000));
         const FileDialogRecorder fileDialog(path);
         {
-            const AllocationFailure noGrowth(static_cast<std::size_t>(threshold));
+            const AllocationFailure noMemory(static_cast<std::size_t>(threshold));
             Click(kOpenBetButton);
         }
-        QCOMPARE(dialog->Bet().Count(), added);
+        QCOMPARE(Signature(), (std::vector<int>{7, 70}));
         QCOMPARE(probe->MessageTexts(),
                  QStringList{QStringLiteral("No hay memoria suficiente para todas las columnas "
-                                            "del archivo «%1». %2")
-                                 .arg(path, addedText)});
+                                            "del archivo «%1». No se ha añadido ninguna columna.")
+                                 .arg(path)});
         QCOMPARE(probe->refreshes, 1);
     }
 

@@ -251,6 +251,32 @@ TEST(ReadBetTest, FiftyMegabyteFileIsStreamedInSmallPieces) {
     }
 }
 
+// Reads `text` from `in` and checks that it gives exactly what the plain
+// reader over CColumn::ReadText gives, leaving the same characters unread.
+void ExpectReadAsThePlainReader(std::istream& in, const std::string& text) {
+    SCOPED_TRACE(testing::PrintToString(text));
+    CColumnSet set;
+    const BetReadResult result = ReadBet(in, set);
+
+    std::istringstream reference(text);
+    std::vector<CColumn> expected;
+    const BetReadResult wanted = ReferenceReadBet(reference, expected);
+
+    ASSERT_EQ(result.end, wanted.end);
+    ASSERT_EQ(result.announced, wanted.announced);
+    ASSERT_EQ(result.added, wanted.added);
+    ASSERT_EQ(set.Count(), static_cast<std::int32_t>(expected.size()));
+    for (std::int32_t i = 0; i < set.Count(); ++i) {
+        ASSERT_EQ(set[i].results, expected[static_cast<std::size_t>(i)].results);
+    }
+    ASSERT_EQ(in.rdstate(), reference.rdstate());
+    ASSERT_EQ(RestOf(in), RestOf(reference));
+    // Storage follows the text, not the count.
+    ASSERT_LE(
+        set.Capacity(),
+        std::max<std::int64_t>({16, 2 * set.Count(), static_cast<std::int64_t>(text.size()) / 14}));
+}
+
 // Random and hostile texts read exactly as the plain reader over
 // CColumn::ReadText reads them, whole or cut into small pieces, and leave
 // the same characters unread.
@@ -270,23 +296,92 @@ TEST(ReadBetTest, MatchesReadTextOnRandomTexts) {
         }
         TrickleBuffer pieces(text, 1 + random() % 40);
         std::istream in(&pieces);
-        CColumnSet set;
-        const BetReadResult result = ReadBet(in, set);
-
-        std::istringstream reference(text);
-        std::vector<CColumn> expected;
-        const BetReadResult wanted = ReferenceReadBet(reference, expected);
-
-        ASSERT_EQ(result.end, wanted.end) << testing::PrintToString(text);
-        ASSERT_EQ(result.announced, wanted.announced);
-        ASSERT_EQ(result.added, wanted.added);
-        ASSERT_EQ(set.Count(), static_cast<std::int32_t>(expected.size()));
-        for (std::int32_t i = 0; i < set.Count(); ++i) {
-            ASSERT_EQ(set[i].results, expected[static_cast<std::size_t>(i)].results);
+        ExpectReadAsThePlainReader(in, text);
+        if (testing::Test::HasFatalFailure()) {
+            return;
         }
-        ASSERT_EQ(in.rdstate(), reference.rdstate());
-        ASSERT_EQ(RestOf(in), RestOf(reference));
     }
+}
+
+std::string InsertedAt(const std::string& text, std::size_t at, const std::string& piece) {
+    return text.substr(0, at) + piece + text.substr(at);
+}
+
+// A bet file as written, with the faults of a hand-edited or damaged one
+// here and there: lines broken anywhere, CR without LF, foreign bytes, short
+// lines, blanks, a short or missing last line, counts above and below the
+// lines present. Canonical lines are read in bulk and everything else by the
+// general grammar, with exactly the plain reader's results, whether the text
+// comes whole or in pieces.
+TEST(ReadBetTest, CanonicalLinesWithFaultsReadAsThePlainReader) {
+    std::mt19937 random(2031);
+    const auto pick = [&random](std::size_t n) { return static_cast<std::size_t>(random() % n); };
+    const std::size_t pieceSizes[] = {1, 5, 15, 16, 17, 31, 64, 1000};
+    for (int trial = 0; trial < 3000; ++trial) {
+        const auto lines = static_cast<std::int32_t>(pick(60));
+        const std::int32_t counts[] = {lines, lines - 1, lines + 1, 0, 2'000'000'000};
+        std::string text = std::to_string(counts[pick(5)]) + (pick(2) == 0 ? "\r\n" : "\n");
+        for (std::int32_t line = 0; line < lines; ++line) {
+            std::string signs;
+            for (std::int32_t m = 0; m < kMatches; ++m) {
+                signs += "1X2"[pick(3)];
+            }
+            std::string end = pick(4) == 0 ? "\n" : "\r\n";
+            switch (pick(24)) {
+                case 0:  // broken anywhere
+                    signs = InsertedAt(signs, pick(signs.size() + 1), pick(2) == 0 ? "\r\n" : "\n");
+                    break;
+                case 1:  // CR without LF
+                    end.assign(1, '\r');
+                    break;
+                case 2:  // a foreign byte, white space included
+                    signs[pick(signs.size())] = static_cast<char>(random() % 256);
+                    break;
+                case 3:  // a short line
+                    signs.resize(pick(signs.size()));
+                    break;
+                case 4:  // blanks and tabs
+                    signs = InsertedAt(signs, pick(signs.size() + 1), pick(2) == 0 ? " " : "\t\t");
+                    break;
+                case 5:  // a byte in the line end
+                    end = InsertedAt(end, pick(end.size() + 1), std::string(1, "x \v"[pick(3)]));
+                    break;
+                default:
+                    break;
+            }
+            text += signs;
+            if (line + 1 < lines || pick(3) != 0) {
+                text += end;
+            }
+        }
+        {
+            std::istringstream whole(text);
+            ExpectReadAsThePlainReader(whole, text);
+        }
+        TrickleBuffer pieces(text, pieceSizes[pick(std::size(pieceSizes))]);
+        std::istream in(&pieces);
+        ExpectReadAsThePlainReader(in, text);
+        if (testing::Test::HasFatalFailure()) {
+            return;
+        }
+    }
+}
+
+// A file's size bounds the one reservation: a count far beyond its lines
+// asks for no more than its bytes can hold, 14 signs a column.
+TEST(ReadBetTest, FileReservesOnceForWhatItCanHold) {
+    const auto path = std::filesystem::temp_directory_path() / "lumo-reserve-test.txt";
+    std::string text = "2000000000\r\n";
+    for (int i = 0; i < 1000; ++i) {
+        text += kMixed + "\r\n";
+    }
+    std::ofstream(path, std::ios::binary) << text;
+    CColumnSet set;
+    const BetReadResult result = ReadBet(path, set);
+    std::filesystem::remove(path);
+    EXPECT_EQ(result.end, BetReadEnd::kTruncated);
+    EXPECT_EQ(result.added, 1000);
+    EXPECT_EQ(set.Capacity(), static_cast<std::int32_t>(text.size() / 14));
 }
 
 }  // namespace

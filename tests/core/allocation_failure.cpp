@@ -1,12 +1,14 @@
 #include "tests/core/allocation_failure.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cstdint>
 #include <cstdlib>
 #include <new>
 
-// The test program's own global operator new and delete: plain malloc and
-// free, with a threshold above which allocations fail on request.
+// The test program's own global operator new and delete, plain and aligned:
+// malloc, aligned_alloc and free, with a threshold above which allocations
+// fail on request.
 
 namespace {
 
@@ -49,5 +51,38 @@ void operator delete(void* memory, std::size_t) noexcept {
 }
 
 void operator delete[](void* memory, std::size_t) noexcept {
+    std::free(memory);
+}
+
+void* operator new(std::size_t size, std::align_val_t alignment) {
+    if (size >= failingFrom) {
+        throw std::bad_alloc();
+    }
+    const auto align = static_cast<std::size_t>(alignment);
+    // aligned_alloc wants a size that is a multiple of the alignment.
+    const std::size_t rounded = (std::max<std::size_t>(size, 1) + align - 1) / align * align;
+    if (void* memory = std::aligned_alloc(align, rounded)) {
+        return memory;
+    }
+    throw std::bad_alloc();
+}
+
+void* operator new[](std::size_t size, std::align_val_t alignment) {
+    return ::operator new(size, alignment);
+}
+
+void operator delete(void* memory, std::align_val_t) noexcept {
+    std::free(memory);
+}
+
+void operator delete[](void* memory, std::align_val_t) noexcept {
+    std::free(memory);
+}
+
+void operator delete(void* memory, std::size_t, std::align_val_t) noexcept {
+    std::free(memory);
+}
+
+void operator delete[](void* memory, std::size_t, std::align_val_t) noexcept {
     std::free(memory);
 }

@@ -2,7 +2,7 @@
 
 #include <cstddef>
 
-// While one lives, every operator new of at least `bytes` bytes in this test
+// While one lives, every operator new (plain or aligned) of at least `bytes` bytes in this test
 // program throws std::bad_alloc, as it does when memory runs out. Smaller
 // allocations go on as usual.
 class AllocationFailure {

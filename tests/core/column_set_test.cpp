@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
+#include <memory>
 #include <new>
 #include <set>
 #include <string>
@@ -121,6 +123,53 @@ TEST(ColumnSetTest, FailedGrowthLeavesTheSetAsItWas) {
 TEST(ColumnSetTest, ConstructionWithoutMemoryThrows) {
     const AllocationFailure failure(100 * sizeof(CColumn));
     EXPECT_THROW(CColumnSet set(kAllColumns), std::bad_alloc);
+}
+
+TEST(ColumnSetTest, LargeStorageStartsOnAHugePageBoundary) {
+    CColumnSet all(kAllColumns);
+    EXPECT_EQ(reinterpret_cast<std::uintptr_t>(all.begin()) % (std::uintptr_t{2} << 20), 0U);
+    // Fresh slots take their first write; the last one is inside the block.
+    all.GenerateAll();
+    EXPECT_EQ(all[kAllColumns - 1].Index(), kAllColumns - 1);
+}
+
+// A bet renewed with all columns is what a new set filled by GenerateAll is;
+// storage with room for them is kept, anything smaller is replaced.
+TEST(ColumnSetTest, RenewWithAllColumnsReusesRoomyStorageAndResetsTheBet) {
+    for (const std::int32_t slots : {kAllColumns, kAllColumns - 1, 0}) {
+        auto bet = std::make_unique<CColumnSet>(slots);
+        FillSet(*bet, SomeColumns(std::min(slots, 3)));
+        bet->maxVariants = 9;
+        bet->minDoses = 2;
+        bet->covered = 77;
+        const CColumnSet* const object = bet.get();
+        const CColumn* const storage = bet->begin();
+        RenewWithAllColumns(bet);
+        EXPECT_EQ(bet->Count(), kAllColumns) << slots;
+        for (const std::int32_t i : {0, 1, 2, 3, 1'234'567, kAllColumns - 1}) {
+            EXPECT_EQ((*bet)[i].Index(), i) << slots;
+        }
+        EXPECT_EQ(bet->maxVariants, 14);
+        EXPECT_EQ(bet->minDoses, 0);
+        EXPECT_EQ(bet->covered, 0);
+        const bool reused = slots >= kAllColumns;
+        EXPECT_EQ(bet.get() == object && bet->begin() == storage, reused) << slots;
+    }
+}
+
+TEST(ColumnSetTest, RenewWithAllColumnsFailsOnlyWhenItNeedsANewSet) {
+    auto roomy = std::make_unique<CColumnSet>(kAllColumns);
+    auto small = std::make_unique<CColumnSet>(3);
+    FillSet(*small, SomeColumns(3));
+    small->covered = 5;
+    {
+        const AllocationFailure noLargeBlock(1 << 20);
+        EXPECT_NO_THROW(RenewWithAllColumns(roomy));
+        EXPECT_THROW(RenewWithAllColumns(small), std::bad_alloc);
+    }
+    EXPECT_EQ(roomy->Count(), kAllColumns);
+    EXPECT_TRUE(SameColumns(ColumnsOf(*small), SomeColumns(3)));
+    EXPECT_EQ(small->covered, 5);
 }
 
 TEST(ColumnSetTest, GenerateAllFillsEveryColumnInIndexOrder) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <filesystem>
 #include <fstream>
@@ -114,6 +115,43 @@ TEST(TextScannerTest, FileStreamContinuesAfterTheLastCharacterUsed) {
     EXPECT_TRUE(in.good());
     EXPECT_EQ(RestOf(in), "X tail");
     std::filesystem::remove(path);
+}
+
+// A buffer over a text that records the largest piece asked of it at once.
+class RecordingBuffer : public std::stringbuf {
+  public:
+    explicit RecordingBuffer(const std::string& text) : std::stringbuf(text) {}
+    std::streamsize largest = 0;
+
+  protected:
+    std::streamsize xsgetn(char* destination, std::streamsize count) override {
+        largest = std::max(largest, count);
+        return std::stringbuf::xsgetn(destination, count);
+    }
+};
+
+// A whole file is taken in pieces of 1 MiB, a stream in pieces of 64 KiB at
+// most; both read the same signs to the end.
+TEST(TextScannerTest, WholeFileIsTakenInLargePieces) {
+    std::string text(3 << 20, 'X');
+    text[1'500'000] = ' ';
+    const struct {
+        ScanMode mode;
+        std::streamsize largest;
+    } cases[] = {{ScanMode::kWholeFile, 1 << 20}, {ScanMode::kStream, 64 << 10}};
+    for (const auto& [mode, largest] : cases) {
+        RecordingBuffer buffer(text);
+        std::istream in(&buffer);
+        TextScanner scanner(in, mode);
+        std::size_t signs = 0;
+        while (scanner.ReadSign() == 'X') {
+            ++signs;
+        }
+        scanner.Finish();
+        EXPECT_EQ(signs, text.size() - 1);
+        EXPECT_EQ(buffer.largest, largest);
+        EXPECT_TRUE(in.eof());
+    }
 }
 
 }  // namespace
