@@ -1,0 +1,17 @@
+#include "core/bet_index.h"
+
+BetIndex::BetIndex(const CColumnSet& bet)
+    : members((kAllColumns + 63) / 64, 0), ids(static_cast<std::size_t>(kAllColumns)) {
+    for (std::int32_t position = 0; position < bet.Count(); ++position) {
+        const std::int32_t index = bet[position].Index();
+        if (Contains(index)) {
+            continue;
+        }
+        const auto bit = static_cast<std::uint32_t>(index);
+        members[bit / 64] |= std::uint64_t{1} << (bit % 64);
+        ids[bit] = Size();
+        indices.push_back(index);
+        positions.push_back(position);
+        scores.push_back(bet[position].score);
+    }
+}
