@@ -8,9 +8,9 @@ namespace {
 
 // How far the search accepts a move that uncovers more: a move uncovering
 // k more columns is taken with probability exp(-k / kTemperature).
-constexpr double kTemperature = 0.35;
+constexpr double kTemperature = 0.5;
 // Moves between two looks at the clock.
-constexpr std::int32_t kMovesPerClockCheck = 256;
+constexpr std::int64_t kMovesPerClockCheck = 256;
 
 // A covering being changed: for every bet column, how many columns of the
 // covering reach it, and the list of those no column reaches.
@@ -102,11 +102,10 @@ std::int32_t Pick(const std::vector<std::int32_t>& items, Engine& engine) {
 }  // namespace
 
 std::vector<std::int32_t> ImproveCover(const BetIndex& bet, std::int32_t radius,
-                                       std::vector<std::int32_t> cover,
-                                       std::chrono::steady_clock::duration limit,
+                                       std::vector<std::int32_t> cover, SearchLimit limit,
                                        std::uint32_t seed) {
     std::sort(cover.begin(), cover.end());
-    const auto deadline = std::chrono::steady_clock::now() + limit;
+    const auto deadline = std::chrono::steady_clock::now() + limit.time;
     if (cover.size() <= 1) {
         return cover;
     }
@@ -120,7 +119,7 @@ std::vector<std::int32_t> ImproveCover(const BetIndex& bet, std::int32_t radius,
     std::vector<std::int32_t> targets;
     std::vector<std::int32_t> movable;
     DropCheapest(state);
-    for (std::int32_t move = 0;; ++move) {
+    for (std::int64_t move = 0; move < limit.moves; ++move) {
         if (move % kMovesPerClockCheck == 0 && std::chrono::steady_clock::now() >= deadline) {
             break;
         }
@@ -139,7 +138,7 @@ std::vector<std::int32_t> ImproveCover(const BetIndex& bet, std::int32_t radius,
         bet.ForEachNear(hole, radius, [&](std::int32_t near) { targets.push_back(near); });
         const std::int32_t target = Pick(targets, engine);
         movable.clear();
-        bet.ForEachNear(target, radius + 1, [&](std::int32_t near) {
+        bet.ForEachNear(target, radius, [&](std::int32_t near) {
             if (state.InCover(near)) {
                 movable.push_back(near);
             }

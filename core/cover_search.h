@@ -6,8 +6,15 @@
 
 #include "core/bet_index.h"
 
-// Improves a covering inside a bet (see greedy_cover.h) by local search for
-// at most `limit`: drops the column whose loss uncovers the fewest columns,
+// When a local search stops: after `time` or after `moves` moves, whichever
+// comes first.
+struct SearchLimit {
+    std::chrono::steady_clock::duration time;
+    std::int64_t moves;
+};
+
+// Improves a covering inside a bet (see greedy_cover.h) by local search
+// within `limit`: drops the column whose loss uncovers the fewest columns,
 // then moves columns of the covering to bet columns near the uncovered ones
 // (accepting a move that uncovers more only now and then, to leave local
 // minima) until everything is covered again, and repeats. Returns the
@@ -16,6 +23,5 @@
 // when `cover` is one. The same seed and the same number of moves give the
 // same result. May throw std::bad_alloc.
 std::vector<std::int32_t> ImproveCover(const BetIndex& bet, std::int32_t radius,
-                                       std::vector<std::int32_t> cover,
-                                       std::chrono::steady_clock::duration limit,
+                                       std::vector<std::int32_t> cover, SearchLimit limit,
                                        std::uint32_t seed);

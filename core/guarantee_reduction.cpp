@@ -1,6 +1,7 @@
 #include "core/guarantee_reduction.h"
 
 #include <algorithm>
+#include <limits>
 
 #include "core/bet_index.h"
 #include "core/cover_search.h"
@@ -10,10 +11,23 @@
 
 namespace {
 
+// The work of the short local search that every product bet gets, in bet
+// columns visited: it turns the greedy covering of a mixed block of doubles
+// and triples into a code close to the best known, in a fraction of a
+// second, and always the same. A move visits about four balls.
+constexpr std::int64_t kProductSearchWork = 52'000'000;
+
+// The moves of that search: fewer the larger the balls.
+std::int64_t ProductSearchMoves(const BetIndex& bet, std::int32_t radius) {
+    std::int64_t ball = 0;
+    bet.ForEachNear(0, radius, [&ball](std::int32_t) { ++ball; });
+    return kProductSearchWork / (4 * ball);
+}
+
 // The best of one local search per hardware thread, each with its own seed.
 std::vector<std::int32_t> ImproveOnEveryThread(const BetIndex& bet, std::int32_t radius,
                                                const std::vector<std::int32_t>& cover,
-                                               std::chrono::steady_clock::duration limit) {
+                                               SearchLimit limit) {
     constexpr std::int32_t kMaxSearches = 64;
     std::vector<std::vector<std::int32_t>> results(kMaxSearches);
     RunInChunks(kMaxSearches, [&](std::int32_t begin, std::int32_t) {
@@ -48,9 +62,16 @@ GuaranteeReduction ReduceWithGuarantee(const CColumnSet& bet, std::int32_t guara
             cover = std::move(product);
             reduction.method = ReductionMethod::kProduct;
         }
+        std::vector<std::int32_t> improved = ImproveCover(
+            index, radius, cover, {std::chrono::hours(1), ProductSearchMoves(index, radius)}, 1);
+        if (improved.size() < cover.size()) {
+            cover = std::move(improved);
+            reduction.method = ReductionMethod::kSearch;
+        }
     }
     if (optimise > std::chrono::steady_clock::duration::zero()) {
-        std::vector<std::int32_t> improved = ImproveOnEveryThread(index, radius, cover, optimise);
+        std::vector<std::int32_t> improved = ImproveOnEveryThread(
+            index, radius, cover, {optimise, std::numeric_limits<std::int64_t>::max()});
         if (improved.size() < cover.size()) {
             cover = std::move(improved);
             reduction.method = ReductionMethod::kSearch;
