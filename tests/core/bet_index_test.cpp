@@ -1,0 +1,49 @@
+#include "core/bet_index.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+#include <vector>
+
+#include "tests/core/test_support.h"
+
+namespace {
+
+TEST(BetIndexTest, NumbersDistinctColumnsByFirstOccurrence) {
+    const auto bet = SetOf({Scored(7, 50), Scored(3, 60), Scored(7, 70), Scored(0, 10)});
+    const BetIndex index(*bet);
+    ASSERT_EQ(index.Size(), 3);
+    EXPECT_EQ(index.IdOf(7), 0);
+    EXPECT_EQ(index.IdOf(3), 1);
+    EXPECT_EQ(index.IdOf(0), 2);
+    EXPECT_EQ(index.IdOf(1), -1);
+    EXPECT_EQ(index.PositionOf(2), 3);
+    EXPECT_EQ(index.ScoreOf(0), 50);  // the first occurrence's score
+    EXPECT_EQ(index.IndexOf(1), 3);
+}
+
+TEST(BetIndexTest, ForEachNearVisitsExactlyTheBetColumnsWithinTheRadius) {
+    std::mt19937 engine(11);
+    const std::vector<CColumn> columns = ClusteredBet(engine, 400);
+    const auto bet = SetOf(columns);
+    const BetIndex index(*bet);
+    for (std::int32_t radius = 0; radius <= 4; ++radius) {
+        for (std::int32_t id = 0; id < index.Size(); id += 17) {
+            std::vector<std::int32_t> visited;
+            index.ForEachNear(id, radius,
+                              [&visited](std::int32_t near) { visited.push_back(near); });
+            std::vector<std::int32_t> expected;
+            for (std::int32_t other = 0; other < index.Size(); ++other) {
+                if (NaiveHits(CColumn(index.IndexOf(id)), CColumn(index.IndexOf(other))) >=
+                    kMatches - radius) {
+                    expected.push_back(other);
+                }
+            }
+            std::sort(visited.begin(), visited.end());
+            EXPECT_EQ(visited, expected) << "radius " << radius << " id " << id;
+        }
+    }
+}
+
+}  // namespace
