@@ -1,5 +1,7 @@
 #pragma once
 
+#include <algorithm>
+#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -12,7 +14,9 @@
 // one column to cover and one to keep.
 //
 // Holds one number per possible column (about 19 MB) and a membership bitmap
-// (about 600 kB, so that most lookups of a ball stay in the cache). The
+// (about 600 kB, so that most lookups of a ball stay in the cache). Balls are
+// enumerated over the results the bet uses in each match only, so a bet with
+// fixed results and doubles has smaller balls to look through. The
 // constructor may throw std::bad_alloc.
 class BetIndex {
   public:
@@ -39,14 +43,67 @@ class BetIndex {
     // column `id` (itself included), each once.
     template <typename Visit>
     void ForEachNear(std::int32_t id, std::int32_t radius, Visit&& visit) const {
-        ForEachWithin(CColumn(IndexOf(id)), radius, [&](std::int32_t index) {
+        const CColumn column(IndexOf(id));
+        Moves moves{};
+        std::int32_t movable = 0;
+        for (std::size_t m = 0; m < moves.size(); ++m) {
+            const std::uint8_t code = column.results[m];
+            const auto& steps = kIndexStepsByCode[m][code];
+            Move& move = moves[static_cast<std::size_t>(movable)];
+            move.count = 0;
+            for (std::size_t k = 0; k < steps.size(); ++k) {
+                const auto other = static_cast<std::uint8_t>((code + 1 + k) % 3);
+                if ((used[m] >> other & 1) != 0) {
+                    move.steps[static_cast<std::size_t>(move.count++)] = steps[k];
+                }
+            }
+            movable += move.count > 0 ? 1 : 0;
+        }
+        const auto visitMember = [&](std::int32_t index) {
             if (Contains(index)) {
                 visit(ids[static_cast<std::size_t>(index)]);
             }
-        });
+        };
+        VisitMoves(moves, IndexOf(id), movable, std::min(radius, movable), visitMember);
     }
 
   private:
+    // The index steps of one match to the other results the bet uses there.
+    struct Move {
+        std::int32_t count;
+        std::array<std::int32_t, 2> steps;
+    };
+    using Moves = std::array<Move, kMatches>;
+
+    // Visits `index` and every index reached from it by up to `changesLeft`
+    // moves among moves 0..end-1, each set of matches and results once.
+    template <typename Visit>
+    static void VisitMoves(const Moves& moves, std::int32_t index, std::int32_t end,
+                           std::int32_t changesLeft, Visit& visit) {
+        visit(index);
+        if (changesLeft <= 0) {
+            return;
+        }
+        if (changesLeft == 1) {
+            for (std::int32_t m = 0; m < end; ++m) {
+                const Move& move = moves[static_cast<std::size_t>(m)];
+                for (std::int32_t k = 0; k < move.count; ++k) {
+                    visit(index + move.steps[static_cast<std::size_t>(k)]);
+                }
+            }
+            return;
+        }
+        for (std::int32_t m = end - 1; m >= 0; --m) {
+            const Move& move = moves[static_cast<std::size_t>(m)];
+            for (std::int32_t k = 0; k < move.count; ++k) {
+                VisitMoves(moves, index + move.steps[static_cast<std::size_t>(k)], m,
+                           changesLeft - 1, visit);
+            }
+        }
+    }
+
+    // Per match, bit r set when some bet column has result r there.
+    std::array<std::uint8_t, kMatches> used{};
     std::vector<std::uint64_t> members;
     std::vector<std::int32_t> ids;  // by column index; meaningful where the bit is set
     std::vector<std::int32_t> indices;

@@ -25,10 +25,16 @@ TEST(BetIndexTest, NumbersDistinctColumnsByFirstOccurrence) {
 
 TEST(BetIndexTest, ForEachNearVisitsExactlyTheBetColumnsWithinTheRadius) {
     std::mt19937 engine(11);
-    const std::vector<CColumn> columns = ClusteredBet(engine, 400);
+    std::vector<CColumn> columns = ClusteredBet(engine, 400);
+    // Some matches with fewer results used: fixed, and a double.
+    for (std::size_t i = 0; i < columns.size(); i += 2) {
+        columns[i].results[0] = kDraw;
+        columns[i].results[5] = columns[i].results[5] == kHomeWin ? kDraw : kAwayWin;
+        columns[i].results[13] = kHomeWin;
+    }
     const auto bet = SetOf(columns);
     const BetIndex index(*bet);
-    for (std::int32_t radius = 0; radius <= 4; ++radius) {
+    for (const std::int32_t radius : {0, 1, 2, 3, 4, 14}) {
         for (std::int32_t id = 0; id < index.Size(); id += 17) {
             std::vector<std::int32_t> visited;
             index.ForEachNear(id, radius,
