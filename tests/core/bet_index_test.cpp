@@ -27,10 +27,10 @@ TEST(BetIndexTest, ForEachNearVisitsExactlyTheBetColumnsWithinTheRadius) {
     std::mt19937 engine(11);
     std::vector<CColumn> columns = ClusteredBet(engine, 400);
     // Some matches with fewer results used: fixed, and a double.
-    for (std::size_t i = 0; i < columns.size(); i += 2) {
+    for (std::size_t i = 0; i < columns.size(); ++i) {
         columns[i].results[0] = kDraw;
         columns[i].results[5] = columns[i].results[5] == kHomeWin ? kDraw : kAwayWin;
-        columns[i].results[13] = kHomeWin;
+        columns[i].results[13] = i % 2 == 0 ? kHomeWin : columns[i].results[13];
     }
     const auto bet = SetOf(columns);
     const BetIndex index(*bet);
