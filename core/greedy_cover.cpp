@@ -4,7 +4,6 @@
 #include <numeric>
 #include <queue>
 
-#include "core/parallel_chunks.h"
 #include "core/progress.h"
 
 namespace {
@@ -24,14 +23,7 @@ std::vector<std::int32_t> ByPreference(const BetIndex& bet) {
 std::vector<std::int32_t> GreedyCover(const BetIndex& bet, std::int32_t radius) {
     const std::int32_t n = bet.Size();
     const auto size = static_cast<std::size_t>(n);
-    std::vector<std::int32_t> gain(size, 0);
-    RunInChunks(n, [&](std::int32_t begin, std::int32_t end) {
-        for (std::int32_t id = begin; id < end; ++id) {
-            std::int32_t near = 0;
-            bet.ForEachNear(id, radius, [&near](std::int32_t) { ++near; });
-            gain[static_cast<std::size_t>(id)] = near;
-        }
-    });
+    std::vector<std::int32_t> gain = bet.CountsNear(radius);
 
     // A heap key: the gain above, the preference rank (higher is better)
     // below, so that the top is the greedy choice. Gains only fall, so a key

@@ -13,9 +13,8 @@
 // The greedy covering: repeatedly takes the column that covers the most
 // columns not yet covered; among equal ones the higher score, then the
 // earlier in the bet. Returns the chosen numbers in increasing order (the
-// bet's order). The gains are counted on every hardware thread; progress goes
-// to the ProgressSink as the share of columns covered. May throw
-// std::bad_alloc.
+// bet's order). Progress goes to the ProgressSink as the share of columns
+// covered. May throw std::bad_alloc.
 std::vector<std::int32_t> GreedyCover(const BetIndex& bet, std::int32_t radius);
 
 // Drops from a covering, one at a time, every column whose neighbourhood in

@@ -23,7 +23,7 @@ TEST(BetIndexTest, NumbersDistinctColumnsByFirstOccurrence) {
     EXPECT_EQ(index.IndexOf(1), 3);
 }
 
-TEST(BetIndexTest, ForEachNearVisitsExactlyTheBetColumnsWithinTheRadius) {
+TEST(BetIndexTest, ForEachNearAndCountsNearFindExactlyTheBetColumnsWithinTheRadius) {
     std::mt19937 engine(11);
     std::vector<CColumn> columns = ClusteredBet(engine, 400);
     // Some matches with fewer results used: fixed, and a double.
@@ -34,7 +34,8 @@ TEST(BetIndexTest, ForEachNearVisitsExactlyTheBetColumnsWithinTheRadius) {
     }
     const auto bet = SetOf(columns);
     const BetIndex index(*bet);
-    for (const std::int32_t radius : {0, 1, 2, 3, 4, 14}) {
+    for (const std::int32_t radius : {0, 1, 2, 3, 4, 6}) {
+        const std::vector<std::int32_t> counts = index.CountsNear(radius);
         for (std::int32_t id = 0; id < index.Size(); id += 17) {
             std::vector<std::int32_t> visited;
             index.ForEachNear(id, radius,
@@ -48,6 +49,8 @@ TEST(BetIndexTest, ForEachNearVisitsExactlyTheBetColumnsWithinTheRadius) {
             }
             std::sort(visited.begin(), visited.end());
             EXPECT_EQ(visited, expected) << "radius " << radius << " id " << id;
+            EXPECT_EQ(counts[static_cast<std::size_t>(id)],
+                      static_cast<std::int32_t>(expected.size()));
         }
     }
 }
