@@ -68,11 +68,11 @@ class BetIndex {
     }
 
     // For every distinct column, the number of distinct bet columns within
-    // `radius` of it, itself included: what ForEachNear would count, found
-    // for all columns at once by counting, match by match, the bet columns
-    // that differ in exactly j of the matches seen so far. Uses
-    // (min(radius, 14) + 1) * 19 MB for the time it runs and may throw
-    // std::bad_alloc.
+    // `radius` of it, itself included: what ForEachNear would count. For a
+    // large bet, found for all columns at once by counting, match by match,
+    // the bet columns that differ in exactly j of the matches seen so far,
+    // using (min(radius, 14) + 1) * 19 MB while it runs; a small one is
+    // counted ball by ball. May throw std::bad_alloc.
     std::vector<std::int32_t> CountsNear(std::int32_t radius) const;
 
   private:

@@ -55,4 +55,19 @@ TEST(BetIndexTest, ForEachNearAndCountsNearFindExactlyTheBetColumnsWithinTheRadi
     }
 }
 
+TEST(BetIndexTest, CountsNearOfALargeBetAgreesWithItsBalls) {
+    // Large enough to be counted match by match rather than ball by ball.
+    std::mt19937 engine(4);
+    const auto bet = SetOf(ClusteredBet(engine, 20'000));
+    const BetIndex index(*bet);
+    for (const std::int32_t radius : {4, 5}) {
+        const std::vector<std::int32_t> counts = index.CountsNear(radius);
+        for (std::int32_t id = 0; id < index.Size(); id += 97) {
+            std::int32_t near = 0;
+            index.ForEachNear(id, radius, [&near](std::int32_t) { ++near; });
+            EXPECT_EQ(counts[static_cast<std::size_t>(id)], near) << "radius " << radius;
+        }
+    }
+}
+
 }  // namespace
