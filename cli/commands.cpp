@@ -112,6 +112,16 @@ void ExpectPositionals(const CommandLine& line, std::size_t count, std::string_v
     }
 }
 
+// Exactly one of two options, each written as "--name VALUE".
+void ExpectOneOf(const CommandLine& line, std::string_view command, std::string_view first,
+                 std::string_view second) {
+    const auto name = [](std::string_view option) { return option.substr(0, option.find(' ')); };
+    if (line.Has(name(first)) == line.Has(name(second))) {
+        throw CommandError("La orden " + std::string(command) + " necesita " + std::string(first) +
+                           " o " + std::string(second) + " (una de las dos).");
+    }
+}
+
 std::string SignsOf(const CColumn& column) {
     std::ostringstream signs;
     column.WriteText(signs);
@@ -197,12 +207,9 @@ std::string MethodText(ReductionMethod method) {
 
 int Reduce(const CommandLine& line, Streams& streams) {
     ExpectPositionals(line, 1, "reduce");
+    ExpectOneOf(line, "reduce", "--distance D", "--guarantee G");
     const auto distance = line.Value("--distance");
     const auto guarantee = line.Value("--guarantee");
-    if (distance.has_value() == guarantee.has_value()) {
-        throw CommandError(
-            "La orden reduce necesita --distance D o --guarantee G (una de las dos).");
-    }
     if (distance && line.Has("--optimise")) {
         throw CommandError("--optimise solo vale con --guarantee.");
     }
@@ -267,12 +274,9 @@ int Check(const CommandLine& line, Streams& streams) {
 
 int Scrutiny(const CommandLine& line, Streams& streams) {
     ExpectPositionals(line, 1, "scrutiny");
+    ExpectOneOf(line, "scrutiny", "--result SIGNOS", "--results ARCHIVO");
     const auto result = line.Value("--result");
     const auto resultsFile = line.Value("--results");
-    if (result.has_value() == resultsFile.has_value()) {
-        throw CommandError(
-            "La orden scrutiny necesita --result SIGNOS o --results ARCHIVO (una de las dos).");
-    }
     std::vector<RoundResult> rounds;
     if (result) {
         rounds.push_back({"", ParseResultSigns(*result, "--result")});

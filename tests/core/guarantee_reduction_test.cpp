@@ -49,24 +49,21 @@ TEST(GuaranteeReductionTest, KeepsAnOrderedSubsetThatHoldsTheGuarantee) {
     EXPECT_TRUE(ReduceWithGuarantee(*SetOf({}), 13, {}).positions.empty());
 }
 
-struct ProductCase {
-    std::size_t triples;
-    std::size_t doubles;
-    std::int32_t guarantee;
-    std::size_t atMost;
-};
-
-TEST(GuaranteeReductionTest, ProductBetsReachTheKnownSizes) {
-    const ProductCase cases[] = {
-        {4, 0, 13, 9}, {0, 7, 13, 16}, {8, 0, 12, 81}, {8, 0, 11, 27}, {3, 6, 13, 192},
-    };
-    for (const ProductCase& c : cases) {
-        const auto bet = ProductBet(c.triples, c.doubles);
-        const GuaranteeReduction reduction = ReduceWithGuarantee(*bet, c.guarantee, {});
-        EXPECT_LE(reduction.positions.size(), c.atMost)
-            << c.triples << " triples, " << c.doubles << " doubles, al " << c.guarantee;
-        EXPECT_EQ(FirstUncovered(*bet, *Kept(*bet, reduction), c.guarantee), std::nullopt);
-    }
+TEST(GuaranteeReductionTest, ProductBetsTakeTheConstructionOrTheSearchWhenSmaller) {
+    // Eight triples al 11: the construction's 27 columns beat the greedy covering.
+    const auto triples = ProductBet(8, 0);
+    const GuaranteeReduction al11 = ReduceWithGuarantee(*triples, 11, {});
+    EXPECT_EQ(al11.method, ReductionMethod::kProduct);
+    EXPECT_EQ(al11.positions.size(), 27U);
+    EXPECT_EQ(FirstUncovered(*triples, *Kept(*triples, al11), 11), std::nullopt);
+    // Three triples and six doubles al 13: no code of the table fits the
+    // mixed block, and the short search brings the greedy covering to 192 or
+    // fewer.
+    const auto mixed = ProductBet(3, 6);
+    const GuaranteeReduction al13 = ReduceWithGuarantee(*mixed, 13, {});
+    EXPECT_EQ(al13.method, ReductionMethod::kSearch);
+    EXPECT_LE(al13.positions.size(), 192U);
+    EXPECT_EQ(FirstUncovered(*mixed, *Kept(*mixed, al13), 13), std::nullopt);
 }
 
 }  // namespace
