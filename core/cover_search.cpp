@@ -106,7 +106,7 @@ std::vector<std::int32_t> ImproveCover(const BetIndex& bet, std::int32_t radius,
                                        std::uint32_t seed) {
     std::sort(cover.begin(), cover.end());
     const auto deadline = std::chrono::steady_clock::now() + limit.time;
-    if (cover.size() <= 1) {
+    if (cover.size() <= std::max<std::size_t>(limit.enough, 1)) {
         return cover;
     }
     std::mt19937 engine(seed);
@@ -125,7 +125,7 @@ std::vector<std::int32_t> ImproveCover(const BetIndex& bet, std::int32_t radius,
         }
         if (state.Uncovered().empty()) {
             best = state.Cover();
-            if (best.size() <= 1) {
+            if (best.size() <= std::max<std::size_t>(limit.enough, 1)) {
                 break;
             }
             DropCheapest(state);

@@ -6,11 +6,13 @@
 
 #include "core/bet_index.h"
 
-// When a local search stops: after `time` or after `moves` moves, whichever
-// comes first.
+// When a local search stops: after `time`, after `moves` moves, or once it
+// holds a covering of at most `enough` columns (a lower bound, when the
+// caller knows one), whichever comes first.
 struct SearchLimit {
     std::chrono::steady_clock::duration time;
     std::int64_t moves;
+    std::size_t enough = 1;
 };
 
 // Improves a covering inside a bet (see greedy_cover.h) by local search

@@ -17,11 +17,15 @@ namespace {
 // second, and always the same. A move visits about four balls.
 constexpr std::int64_t kProductSearchWork = 52'000'000;
 
-// The moves of that search: fewer the larger the balls.
-std::int64_t ProductSearchMoves(const BetIndex& bet, std::int32_t radius) {
+// The limits of that search: fewer moves the larger the balls, and no
+// search below the sphere bound (in a product every ball holds as many bet
+// columns, so no covering has fewer than the bet's size over that).
+SearchLimit ProductSearchLimit(const BetIndex& bet, std::int32_t radius) {
     std::int64_t ball = 0;
     bet.ForEachNear(0, radius, [&ball](std::int32_t) { ++ball; });
-    return kProductSearchWork / (4 * ball);
+    return {.time = std::chrono::hours(1),
+            .moves = kProductSearchWork / (4 * ball),
+            .enough = static_cast<std::size_t>((bet.Size() + ball - 1) / ball)};
 }
 
 // The best of one local search per hardware thread, each with its own seed.
@@ -52,6 +56,7 @@ GuaranteeReduction ReduceWithGuarantee(const CColumnSet& bet, std::int32_t guara
     GuaranteeReduction reduction;
     std::vector<std::int32_t> cover = GreedyCover(index, radius);
     DropRedundant(index, radius, cover);
+    SearchLimit optimiseLimit{optimise, std::numeric_limits<std::int64_t>::max()};
     if (const auto choices = ProductChoices(index)) {
         std::vector<std::int32_t> product = ProductCover(*choices, radius);
         if (product.size() < cover.size()) {
@@ -62,16 +67,17 @@ GuaranteeReduction ReduceWithGuarantee(const CColumnSet& bet, std::int32_t guara
             cover = std::move(product);
             reduction.method = ReductionMethod::kProduct;
         }
-        std::vector<std::int32_t> improved = ImproveCover(
-            index, radius, cover, {std::chrono::hours(1), ProductSearchMoves(index, radius)}, 1);
+        const SearchLimit productLimit = ProductSearchLimit(index, radius);
+        optimiseLimit.enough = productLimit.enough;
+        std::vector<std::int32_t> improved = ImproveCover(index, radius, cover, productLimit, 1);
         if (improved.size() < cover.size()) {
             cover = std::move(improved);
             reduction.method = ReductionMethod::kSearch;
         }
     }
     if (optimise > std::chrono::steady_clock::duration::zero()) {
-        std::vector<std::int32_t> improved = ImproveOnEveryThread(
-            index, radius, cover, {optimise, std::numeric_limits<std::int64_t>::max()});
+        std::vector<std::int32_t> improved =
+            ImproveOnEveryThread(index, radius, cover, optimiseLimit);
         if (improved.size() < cover.size()) {
             cover = std::move(improved);
             reduction.method = ReductionMethod::kSearch;
