@@ -12,8 +12,8 @@ namespace {
 std::vector<std::int32_t> ByPreference(const BetIndex& bet) {
     std::vector<std::int32_t> order(static_cast<std::size_t>(bet.Size()));
     std::iota(order.begin(), order.end(), 0);
-    std::stable_sort(order.begin(), order.end(), [&bet](std::int32_t a, std::int32_t b) {
-        return bet.ScoreOf(a) > bet.ScoreOf(b);
+    std::sort(order.begin(), order.end(), [&bet](std::int32_t a, std::int32_t b) {
+        return bet.ScoreOf(a) > bet.ScoreOf(b) || (bet.ScoreOf(a) == bet.ScoreOf(b) && a < b);
     });
     return order;
 }
@@ -79,7 +79,7 @@ void DropRedundant(const BetIndex& bet, std::int32_t radius, std::vector<std::in
                         [&times](std::int32_t near) { ++times[static_cast<std::size_t>(near)]; });
     }
     std::vector<std::int32_t> trial = cover;
-    std::stable_sort(trial.begin(), trial.end(), [&bet](std::int32_t a, std::int32_t b) {
+    std::sort(trial.begin(), trial.end(), [&bet](std::int32_t a, std::int32_t b) {
         return bet.ScoreOf(a) < bet.ScoreOf(b) || (bet.ScoreOf(a) == bet.ScoreOf(b) && a > b);
     });
     std::vector<std::int32_t> dropped;
