@@ -387,9 +387,13 @@ const std::vector<Command>& Commands() {
 }
 
 int Run(std::span<const std::string> words, Streams& streams) {
-    if (words.empty() || words.front() == "--help" || words.front() == "-h") {
+    if (words.empty()) {
+        streams.err << HelpText("");
+        return kExitError;
+    }
+    if (words.front() == "--help" || words.front() == "-h") {
         streams.out << HelpText("");
-        return words.empty() ? kExitError : kExitSuccess;
+        return kExitSuccess;
     }
     const auto command =
         std::find_if(Commands().begin(), Commands().end(),
