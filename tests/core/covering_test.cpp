@@ -31,29 +31,6 @@ std::vector<std::int32_t> Reduce(CColumnSet& set, std::int32_t distance) {
     return IndicesOf(set);
 }
 
-// Random bets drawn from a small neighbourhood, so that every distance finds
-// close columns, and with repeated columns.
-std::vector<CColumn> ClusteredBet(std::mt19937& engine, std::size_t count) {
-    const CColumn centre = RandomColumn(engine);
-    std::uniform_int_distribution<std::int32_t> matches(0, 13);
-    std::uniform_int_distribution<std::int32_t> code(0, 2);
-    std::uniform_int_distribution<std::int32_t> changes(0, 9);
-    std::vector<CColumn> columns;
-    while (columns.size() < count) {
-        if (!columns.empty() && changes(engine) == 0) {
-            columns.push_back(columns[static_cast<std::size_t>(matches(engine)) % columns.size()]);
-            continue;
-        }
-        CColumn column = centre;
-        for (std::int32_t k = changes(engine); k > 0; --k) {
-            column.results[static_cast<std::size_t>(matches(engine))] =
-                static_cast<std::uint8_t>(code(engine));
-        }
-        columns.push_back(column);
-    }
-    return columns;
-}
-
 TEST(CoveringTest, AnyWithinComparesAgainstTheDistance) {
     const CColumn column = ColumnOf("1X21X21X21X21X");
     CColumnSet set;

@@ -159,3 +159,38 @@ std::int32_t MarkedCount(const CColumnSet& set) {
     }
     return marked;
 }
+
+std::vector<CColumn> ClusteredBet(std::mt19937& engine, std::size_t count) {
+    const CColumn centre = RandomColumn(engine);
+    std::uniform_int_distribution<std::int32_t> matches(0, 13);
+    std::uniform_int_distribution<std::int32_t> code(0, 2);
+    std::uniform_int_distribution<std::int32_t> changes(0, 9);
+    std::vector<CColumn> columns;
+    while (columns.size() < count) {
+        if (!columns.empty() && changes(engine) == 0) {
+            columns.push_back(columns[static_cast<std::size_t>(matches(engine)) % columns.size()]);
+            continue;
+        }
+        CColumn column = centre;
+        for (std::int32_t k = changes(engine); k > 0; --k) {
+            column.results[static_cast<std::size_t>(matches(engine))] =
+                static_cast<std::uint8_t>(code(engine));
+        }
+        columns.push_back(column);
+    }
+    return columns;
+}
+
+std::optional<std::int32_t> NaiveFirstUncovered(const std::vector<CColumn>& bet,
+                                                const std::vector<CColumn>& cover,
+                                                std::int32_t guarantee) {
+    for (std::size_t i = 0; i < bet.size(); ++i) {
+        const bool reached = std::any_of(cover.begin(), cover.end(), [&](const CColumn& column) {
+            return NaiveHits(bet[i], column) >= guarantee;
+        });
+        if (!reached) {
+            return static_cast<std::int32_t>(i);
+        }
+    }
+    return std::nullopt;
+}

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <random>
 #include <string>
 #include <string_view>
@@ -92,3 +93,14 @@ std::vector<std::int32_t> IndicesOf(const CColumnSet& set);
 std::vector<std::int32_t> ScoresOf(const CColumnSet& set);
 // How many of the set's columns are marked.
 std::int32_t MarkedCount(const CColumnSet& set);
+
+// Random bets drawn from a small neighbourhood, so that every distance finds
+// close columns, and with repeated columns.
+std::vector<CColumn> ClusteredBet(std::mt19937& engine, std::size_t count);
+
+// The first column of the bet that has fewer than `guarantee` hits with every
+// column of the cover, found by comparing every pair; nothing when there is
+// none.
+std::optional<std::int32_t> NaiveFirstUncovered(const std::vector<CColumn>& bet,
+                                                const std::vector<CColumn>& cover,
+                                                std::int32_t guarantee);

@@ -60,7 +60,7 @@ zcat "$usr/share/man/es/man1/lumo.1.gz" | grep -q 'carpeta personal' || fail "th
 
 if [ "$with_cli" = 1 ]; then
     [ -x "$usr/bin/lumo-cli" ] || fail "no executable bin/lumo-cli"
-    [ -s "$usr/share/man/man1/lumo-cli.1.gz" ] || [ -s "$usr/share/man/man1/lumo-cli.1" ] ||
+    [ -s "$usr/share/man/man1/lumo-cli.1.gz" ] ||
         fail "no manual page lumo-cli(1)"
 fi
 

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "core/bet_index.h"
+
+// Coverings inside a bet: sets of the bet's own distinct columns (BetIndex
+// numbers) such that every column of the bet lies within `radius` of a chosen
+// one. Radius 14 - G gives the guarantee "at least G hits when the result is
+// in the bet".
+
+// The greedy covering: repeatedly takes the column that covers the most
+// columns not yet covered; among equal ones the higher score, then the
+// earlier in the bet. Returns the chosen numbers in increasing order (the
+// bet's order). Progress goes to the ProgressSink as the share of columns
+// covered. May throw std::bad_alloc.
+std::vector<std::int32_t> GreedyCover(const BetIndex& bet, std::int32_t radius);
+
+// Drops from a covering, one at a time, every column whose neighbourhood in
+// the bet stays covered by the others, trying the lowest scores first and,
+// among equal scores, the later in the bet first. The covering stays in
+// increasing order and remains a covering.
+void DropRedundant(const BetIndex& bet, std::int32_t radius, std::vector<std::int32_t>& cover);

@@ -1,0 +1,223 @@
+#include "cli/commands.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <sstream>
+
+#include "betfile/bet_reader.h"
+#include "betfile/bet_writer.h"
+#include "core/column_predicates.h"
+#include "core/condition.h"
+#include "core/cover_check.h"
+#include "core/covering.h"
+#include "forecast/forecast_file.h"
+#include "tests/core/test_support.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr std::string_view kForecast =
+    "55 27 18\n48 30 22\n62 24 14\n100 0 0\n35 32 33\n50 50 0\n41 31 28\n"
+    "70 20 10\n30 33 37\n45 30 25\n38 34 28\n58 26 16\n0 40 60\n44 30 26\n";
+
+struct CliRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+// Each test in a fresh folder holding a forecast file and a small bet made
+// of the window's own columns.
+class CommandsTest : public testing::Test {
+  protected:
+    CommandsTest() {
+        fs::remove_all(folder);
+        fs::create_directory(folder);
+        std::ofstream(folder / "pronostico.txt") << kForecast;
+        std::mt19937 engine(8);
+        FillSet(bet, ClusteredBet(engine, 2'000));
+        EXPECT_TRUE(WriteBet(Path("apuesta.txt"), bet).Saved());
+        LoadForecast(Path("pronostico.txt"), forecastTable, std::cerr);
+        for (std::int32_t i = 0; i < bet.Count(); ++i) {
+            bet[i].score = bet[i].ComputeScore(forecastTable);
+        }
+    }
+    ~CommandsTest() override { fs::remove_all(folder); }
+
+    std::string Path(std::string_view name) const { return (folder / name).string(); }
+
+    CliRun Cli(std::vector<std::string> words, const std::string& input = {}) const {
+        words.insert(words.end(), {"--forecast", Path("pronostico.txt")});
+        return CliAsIs(words, input);
+    }
+    static CliRun CliAsIs(const std::vector<std::string>& words, const std::string& input = {}) {
+        std::istringstream in(input);
+        std::ostringstream out;
+        std::ostringstream err;
+        const int status = RunLumoCli(words, in, out, err, ProgressDisplay::kOff);
+        return {status, out.str(), err.str()};
+    }
+    static std::string Text(const CColumnSet& set) {
+        std::ostringstream text;
+        WriteBet(text, set);
+        return text.str();
+    }
+
+    const ScoringStateGuard scoring;
+    const fs::path folder = fs::temp_directory_path() / ("lumo-cli-" + std::to_string(::getpid()));
+    CColumnSet bet;
+};
+
+TEST_F(CommandsTest, StepsGiveTheFileOfTheWindowsOwnOperations) {
+    const std::string in = Path("apuesta.txt");
+    const CliRun filtered = Cli({"filter", in, "--above", "40", "--below", "90", "--no-zero",
+                                 "--variants", "4:9", "--twos", "0:5"});
+    ASSERT_EQ(filtered.status, kExitSuccess) << filtered.err;
+    bet.Filter(ScoreAbove{40});
+    bet.Filter(ScoreBelow{90});
+    bet.Filter(NoZeroPercent(forecastTable));
+    KeepWithinCondition(bet, {.minVariants = 4, .maxVariants = 9, .minDoses = 0, .maxDoses = 5});
+    EXPECT_EQ(filtered.out, Text(bet));
+    ASSERT_GT(bet.Count(), 100);
+    EXPECT_NE(filtered.err.find("quedan " + std::to_string(bet.Count())), std::string::npos);
+
+    const CliRun sorted = Cli({"sort", "-"}, filtered.out);
+    bet.SortByScore();
+    EXPECT_EQ(sorted.out, Text(bet));
+
+    const CliRun reduced = Cli({"reduce", "-", "--distance", "2"}, sorted.out);
+    NotNearKept notNearKept(bet, 2);
+    const std::int32_t sortedCount = bet.Count();
+    bet.Filter(notNearKept);
+    EXPECT_LT(bet.Count(), sortedCount);
+    EXPECT_EQ(reduced.out, Text(bet));
+}
+
+TEST_F(CommandsTest, GuaranteeReductionIsCheckedAndSavedSafely) {
+    const CliRun reduced =
+        Cli({"reduce", Path("apuesta.txt"), "--guarantee", "12", "-o", Path("r.txt")});
+    ASSERT_EQ(reduced.status, kExitSuccess) << reduced.err;
+    EXPECT_TRUE(reduced.out.empty());
+    EXPECT_NE(reduced.err.find("Reducción al 12: de 2000 columnas a "), std::string::npos);
+    CColumnSet kept;
+    ASSERT_EQ(ReadBet(fs::path(Path("r.txt")), kept).end, BetReadEnd::kComplete);
+    EXPECT_EQ(FirstUncovered(bet, kept, 12), std::nullopt);
+    EXPECT_LT(kept.Count(), bet.Count());
+
+    const CliRun holds =
+        CliAsIs({"check", Path("apuesta.txt"), Path("r.txt"), "--guarantee", "12"});
+    EXPECT_EQ(holds.status, kExitSuccess) << holds.err;
+    const CliRun fails =
+        CliAsIs({"check", Path("apuesta.txt"), Path("r.txt"), "--guarantee", "13"});
+    EXPECT_EQ(fails.status, kExitCheckFailed);
+    const std::int32_t first = *FirstUncovered(bet, kept, 13);
+    std::ostringstream signs;
+    bet[first].WriteText(signs);
+    EXPECT_NE(fails.err.find(signs.str() + " (la " + std::to_string(first + 1) + ".ª"),
+              std::string::npos)
+        << fails.err;
+}
+
+TEST_F(CommandsTest, ScrutinyCountsAsTheWinnerTool) {
+    const CColumn result = ColumnOf("1X2111X2111X21");
+    HitCounters counters{};
+    HitStatistics(bet, result, counters, 15);
+    std::string expected;
+    for (std::size_t k = 0; k < counters.size(); ++k) {
+        expected += std::to_string(14 - k) + " aciertos: " + std::to_string(counters[k]) + "\n";
+    }
+    EXPECT_EQ(CliAsIs({"scrutiny", Path("apuesta.txt"), "--result", "1x2111X2111X21"}).out,
+              expected);
+
+    std::ofstream(Path("jornadas.txt"))
+        << "# pasadas\nJornada 1 1X2111X2111X21\n\nJ2 11111111111111\n";
+    const CliRun table =
+        CliAsIs({"scrutiny", Path("apuesta.txt"), "--results", Path("jornadas.txt")});
+    ASSERT_EQ(table.status, kExitSuccess) << table.err;
+    std::istringstream lines(table.out);
+    std::string header, first, second, extra;
+    std::getline(lines, header);
+    std::getline(lines, first);
+    std::getline(lines, second);
+    EXPECT_FALSE(std::getline(lines, extra));
+    EXPECT_TRUE(first.starts_with("Jornada 1  1X2111X2111X21")) << first;
+    EXPECT_TRUE(second.starts_with("J2         11111111111111")) << second;
+    std::istringstream cells(first.substr(first.find("X21 ") + 4));
+    for (const std::int32_t count : counters) {
+        std::int32_t cell = -1;
+        cells >> cell;
+        EXPECT_EQ(cell, count);
+    }
+}
+
+TEST_F(CommandsTest, StatsGivesTheSharesOfTheWholeBet) {
+    const auto small =
+        SetOf({ColumnOf("11111111111111"), ColumnOf("X1111111111111"), ColumnOf("21111111111112")});
+    ASSERT_TRUE(WriteBet(Path("tres.txt"), *small).Saved());
+    const CliRun stats = CliAsIs({"stats", Path("tres.txt")});
+    EXPECT_NE(stats.out.find("Partido  1:  1  33,3 %  X  33,3 %  2  33,3 %\n"), std::string::npos)
+        << stats.out;
+    EXPECT_NE(stats.out.find("Partido 14:  1  66,7 %  X   0,0 %  2  33,3 %\n"), std::string::npos);
+}
+
+TEST_F(CommandsTest, BadInputSaysWhatAndWhereAndLeavesTheOutputAlone) {
+    std::ofstream(Path("roto.txt")) << "5\r\n1X21X21X21X21X\r\n";
+    std::ofstream(Path("salida.txt")) << "anterior";
+    const struct {
+        std::vector<std::string> words;
+        std::string_view message;
+    } cases[] = {
+        {{"sort", Path("falta.txt"), "-o", Path("salida.txt")}, "el archivo no existe"},
+        {{"reduce", Path("roto.txt"), "--distance", "1", "-o", Path("salida.txt")},
+         "anuncia 5 columnas pero termina antes"},
+        {{"scrutiny", Path("apuesta.txt"), "--result", "1X21X21X21X21"},
+         "tiene 13 signos en vez de 14"},
+        {{"scrutiny", Path("apuesta.txt"), "--result", "1X21X21X21X21A"},
+         "un signo que no es 1, X ni 2"},
+        {{"reduce", Path("apuesta.txt"), "--guarantee", "15", "-o", Path("salida.txt")},
+         "--guarantee debe estar entre 10 y 14; es 15"},
+        {{"reduce", Path("apuesta.txt"), "--distance", "1", "--guarantee", "13"}, "una de las dos"},
+        {{"filter", Path("apuesta.txt"), "--above", "6O"}, "no es un número entero: «6O»"},
+        {{"filter", Path("apuesta.txt"), "--twos", "5:2"}, "el mínimo es mayor que el máximo"},
+        {{"filter", Path("apuesta.txt"), "--bogus"}, "Opción desconocida: «--bogus»"},
+        {{"check", Path("apuesta.txt"), "--guarantee", "12"}, "necesita 2 apuestas"},
+        {{"juega"}, "Orden desconocida"},
+        {{"generate", "--forecast", Path("nada.txt")}, "No se ha podido leer el pronóstico"},
+    };
+    for (const auto& c : cases) {
+        const CliRun run = CliAsIs(c.words);
+        EXPECT_EQ(run.status, kExitError) << c.message;
+        EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+        EXPECT_TRUE(run.out.empty()) << c.message;
+    }
+    std::ifstream kept(Path("salida.txt"));
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), "anterior");
+}
+
+TEST_F(CommandsTest, EveryCommandHasItsHelp) {
+    for (const std::string command :
+         {"generate", "filter", "sort", "reduce", "check", "scrutiny", "stats"}) {
+        const CliRun help = CliAsIs({command, "--help"});
+        EXPECT_EQ(help.status, kExitSuccess);
+        EXPECT_TRUE(help.out.starts_with("Uso: lumo-cli " + command)) << help.out;
+    }
+    EXPECT_EQ(CliAsIs({"--help"}).status, kExitSuccess);
+    EXPECT_EQ(CliAsIs({}).status, kExitError);
+}
+
+TEST_F(CommandsTest, SaysWhichForecastScoredTheColumns) {
+    const fs::path before = fs::current_path();
+    fs::current_path(folder);
+    EXPECT_NE(CliAsIs({"sort", "apuesta.txt"}).err.find("Pronóstico: «pronostico.txt»."),
+              std::string::npos);
+    fs::remove("pronostico.txt");
+    EXPECT_NE(CliAsIs({"sort", "apuesta.txt"}).err.find("la tabla construida"), std::string::npos);
+    fs::current_path(before);
+}
+
+}  // namespace

@@ -1,0 +1,35 @@
+#!/bin/sh
+# Runs the real lumo-cli as a player would: builds a bet from a forecast,
+# reduces it with a guarantee, checks it and scrutinises it; then a damaged
+# input. Arguments: the program and the examples folder.
+set -eu
+cli=$1
+examples=$2
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cd "$work"
+cp "$examples/pronostico.txt" .
+export LC_ALL=es_ES.UTF-8 2>/dev/null || true
+
+"$cli" generate | "$cli" filter - --above 60 --no-zero --variants 4:9 --twos 0:5 -o apuesta.txt 2>err.txt
+grep -q "De 4782969 columnas quedan 329695." err.txt
+"$cli" reduce apuesta.txt --guarantee 13 -o al13.txt 2>err.txt
+grep -q "Reducción al 13: de 329695 columnas a " err.txt
+"$cli" check apuesta.txt al13.txt --guarantee 13 2>/dev/null
+status=0
+"$cli" check apuesta.txt al13.txt --guarantee 14 2>err.txt || status=$?
+test "$status" -eq 1
+grep -q "NO se cumple" err.txt
+"$cli" sort apuesta.txt 2>/dev/null | "$cli" reduce - --distance 1 -o d1.txt 2>err.txt
+grep -q "de 329695 columnas a 65966." err.txt
+test "$(head -c 7 d1.txt)" = "$(printf '65966\r\n')"
+"$cli" scrutiny al13.txt --result 1X21X21X21X21X >counts.txt
+test "$(wc -l <counts.txt)" -eq 5
+grep -q "^14 aciertos: " counts.txt
+
+printf '3\r\n1X21X21X21X21X\r\n' >roto.txt
+status=0
+"$cli" stats roto.txt 2>err.txt || status=$?
+test "$status" -eq 2
+grep -q "roto.txt" err.txt
+echo "lumo-cli end to end: passed"

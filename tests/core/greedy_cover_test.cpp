@@ -1,0 +1,72 @@
+#include "core/greedy_cover.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+#include <vector>
+
+#include "tests/core/test_support.h"
+
+namespace {
+
+std::vector<CColumn> ColumnsOfIds(const BetIndex& index, const std::vector<std::int32_t>& ids) {
+    std::vector<CColumn> columns;
+    for (const std::int32_t id : ids) {
+        columns.emplace_back(index.IndexOf(id));
+    }
+    return columns;
+}
+
+TEST(GreedyCoverTest, EveryGuaranteeHoldsOnRandomBets) {
+    std::mt19937 engine(5);
+    for (std::int32_t round = 0; round < 12; ++round) {
+        const std::vector<CColumn> columns =
+            ClusteredBet(engine, 150 + 60 * static_cast<std::size_t>(round));
+        const auto bet = SetOf(columns);
+        const BetIndex index(*bet);
+        for (std::int32_t guarantee = 10; guarantee <= kMatches; ++guarantee) {
+            const std::int32_t radius = RadiusOf(guarantee);
+            std::vector<std::int32_t> cover = GreedyCover(index, radius);
+            ASSERT_TRUE(std::is_sorted(cover.begin(), cover.end()));
+            EXPECT_EQ(NaiveFirstUncovered(columns, ColumnsOfIds(index, cover), guarantee),
+                      std::nullopt)
+                << "round " << round << " guarantee " << guarantee;
+            const std::size_t greedySize = cover.size();
+            DropRedundant(index, radius, cover);
+            EXPECT_LE(cover.size(), greedySize);
+            EXPECT_EQ(NaiveFirstUncovered(columns, ColumnsOfIds(index, cover), guarantee),
+                      std::nullopt);
+            if (guarantee == kMatches) {
+                EXPECT_EQ(static_cast<std::int32_t>(cover.size()), index.Size());
+            }
+        }
+    }
+}
+
+TEST(GreedyCoverTest, TakesTheLargestGainThenTheHigherScoreThenTheEarlierColumn) {
+    // Three columns in a row at distance 1 from each other's neighbours:
+    // the middle one reaches all three at radius 1.
+    const CColumn left = ColumnOf("11111111111111");
+    const CColumn middle = ColumnOf("X1111111111111");
+    const CColumn right = ColumnOf("XX111111111111");
+    const auto line = SetOf({Scored(left, 90), Scored(middle, 10), Scored(right, 90)});
+    EXPECT_EQ(GreedyCover(BetIndex(*line), 1), (std::vector<std::int32_t>{1}));
+    // Two apart: equal gains, so the higher score wins, then the earlier.
+    const auto pair = SetOf({Scored(left, 10), Scored(middle, 20)});
+    EXPECT_EQ(GreedyCover(BetIndex(*pair), 1), (std::vector<std::int32_t>{1}));
+    const auto tie = SetOf({Scored(left, 20), Scored(middle, 20)});
+    EXPECT_EQ(GreedyCover(BetIndex(*tie), 1), (std::vector<std::int32_t>{0}));
+}
+
+TEST(GreedyCoverTest, DropRedundantRemovesTheLowestScoredSpareColumn) {
+    const auto bet =
+        SetOf({Scored(ColumnOf("11111111111111"), 50), Scored(ColumnOf("X1111111111111"), 40),
+               Scored(ColumnOf("21111111111111"), 60)});
+    const BetIndex index(*bet);
+    std::vector<std::int32_t> cover{0, 1, 2};  // any one covers all at radius 1
+    DropRedundant(index, 1, cover);
+    EXPECT_EQ(cover, (std::vector<std::int32_t>{2}));
+}
+
+}  // namespace

@@ -1,0 +1,69 @@
+#include "core/guarantee_reduction.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+#include <vector>
+
+#include "core/column_predicates.h"
+#include "core/cover_check.h"
+#include "tests/core/test_support.h"
+
+namespace {
+
+// The bet of a forecast with `triples` rows 40 30 30, `doubles` rows 50 50 0
+// and fixed rows 100 0 0, built as the window builds it: all columns, then
+// the zero step.
+std::unique_ptr<CColumnSet> ProductBet(std::size_t triples, std::size_t doubles) {
+    ScoringStateGuard guard;
+    for (std::size_t m = 0; m < forecastTable.rows.size(); ++m) {
+        forecastTable.rows[m] = m < triples             ? std::array<std::int32_t, 3>{40, 30, 30}
+                                : m < triples + doubles ? std::array<std::int32_t, 3>{50, 50, 0}
+                                                        : std::array<std::int32_t, 3>{100, 0, 0};
+    }
+    UpdateScoreBounds(forecastTable);
+    auto bet = std::make_unique<CColumnSet>(kAllColumns);
+    bet->GenerateAll();
+    bet->Filter(NoZeroPercent(forecastTable));
+    return bet;
+}
+
+std::unique_ptr<CColumnSet> Kept(const CColumnSet& bet, const GuaranteeReduction& reduction) {
+    auto kept = std::make_unique<CColumnSet>();
+    for (const std::int32_t position : reduction.positions) {
+        kept->Append(bet[position]);
+    }
+    return kept;
+}
+
+TEST(GuaranteeReductionTest, KeepsAnOrderedSubsetThatHoldsTheGuarantee) {
+    std::mt19937 engine(21);
+    for (std::int32_t guarantee = 10; guarantee <= kMatches; ++guarantee) {
+        const std::vector<CColumn> columns = ClusteredBet(engine, 500);
+        const auto bet = SetOf(columns);
+        const GuaranteeReduction reduction = ReduceWithGuarantee(*bet, guarantee, {});
+        EXPECT_TRUE(std::is_sorted(reduction.positions.begin(), reduction.positions.end()));
+        EXPECT_EQ(FirstUncovered(*bet, *Kept(*bet, reduction), guarantee), std::nullopt);
+    }
+    EXPECT_TRUE(ReduceWithGuarantee(*SetOf({}), 13, {}).positions.empty());
+}
+
+TEST(GuaranteeReductionTest, ProductBetsTakeTheConstructionOrTheSearchWhenSmaller) {
+    // Eight triples al 11: the construction's 27 columns beat the greedy covering.
+    const auto triples = ProductBet(8, 0);
+    const GuaranteeReduction al11 = ReduceWithGuarantee(*triples, 11, {});
+    EXPECT_EQ(al11.method, ReductionMethod::kProduct);
+    EXPECT_EQ(al11.positions.size(), 27U);
+    EXPECT_EQ(FirstUncovered(*triples, *Kept(*triples, al11), 11), std::nullopt);
+    // Three triples and six doubles al 13: no code of the table fits the
+    // mixed block, and the short search brings the greedy covering to 192 or
+    // fewer.
+    const auto mixed = ProductBet(3, 6);
+    const GuaranteeReduction al13 = ReduceWithGuarantee(*mixed, 13, {});
+    EXPECT_EQ(al13.method, ReductionMethod::kSearch);
+    EXPECT_LE(al13.positions.size(), 192U);
+    EXPECT_EQ(FirstUncovered(*mixed, *Kept(*mixed, al13), 13), std::nullopt);
+}
+
+}  // namespace
