@@ -54,6 +54,7 @@ void FillColumnList(QTreeWidget& list, const CColumnSet& bet) {
         items.append(item);
     }
     list.addTopLevelItems(items);
+    list.scrollToTop();
 }
 
 int RowKey(const QTreeWidgetItem& row) {
@@ -95,7 +96,9 @@ void SortColumnList(QTreeWidget& list, int header) {
     std::stable_sort(keys.begin(), keys.end(),
                      [&list](int key1, int key2) { return CompareRows(list, key1, key2) < 0; });
 
-    // Take the rows out and put them back in the sorted order.
+    // Take the rows out and put them back in the sorted order; taking a row
+    // out drops its selection, which goes back with it.
+    const QList<QTreeWidgetItem*> selected = list.selectedItems();
     std::vector<QTreeWidgetItem*> rowsByPosition(static_cast<std::size_t>(rows));
     for (int position = rows - 1; position >= 0; --position) {
         rowsByPosition[static_cast<std::size_t>(position)] = list.takeTopLevelItem(position);
@@ -106,4 +109,7 @@ void SortColumnList(QTreeWidget& list, int header) {
         sorted.append(rowsByPosition[static_cast<std::size_t>(rowOfKey.at(key))]);
     }
     list.addTopLevelItems(sorted);
+    for (QTreeWidgetItem* row : selected) {
+        row->setSelected(true);
+    }
 }

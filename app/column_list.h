@@ -26,7 +26,8 @@ extern std::map<int, int> rowOfKey;
 void SetupColumnList(QTreeWidget& list);
 
 // Replaces the rows by the first min(count, 500) columns of `bet` in bet
-// order; row i gets the key i. No row is selected afterwards.
+// order; row i gets the key i. No row is selected afterwards, and the list
+// shows its first row at the top.
 void FillColumnList(QTreeWidget& list, const CColumnSet& bet);
 
 // The key of a row.
@@ -42,5 +43,5 @@ std::vector<int> SelectedRowKeys(const QTreeWidget& list);
 int CompareRows(const QTreeWidget& list, int key1, int key2);
 
 // A click on `header`: sets sortColumn and rowOfKey, then orders the rows by
-// CompareRows, keys travelling with their rows.
+// CompareRows, keys and selection travelling with their rows.
 void SortColumnList(QTreeWidget& list, int header);
