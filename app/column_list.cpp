@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/column_set.h"
+#include "platform/dialog_fonts.h"
 
 int sortColumn = 0;
 std::map<int, int> rowOfKey;
@@ -28,7 +29,7 @@ QString SignsText(const CColumn& column) {
 
 }  // namespace
 
-void SetupColumnList(QTreeWidget& list) {
+void SetupColumnList(QTreeWidget& list, const DialogBaseUnits& units) {
     list.setColumnCount(3);
     list.setHeaderLabels({QStringLiteral("P"), QStringLiteral("V"), QStringLiteral("A")});
     QHeaderView* header = list.header();
@@ -36,9 +37,9 @@ void SetupColumnList(QTreeWidget& list) {
     header->setSectionsClickable(true);
     header->setSortIndicatorShown(false);
     header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    list.setColumnWidth(kSignsColumn, 180);
-    list.setColumnWidth(kScoreColumn, 30);
-    list.setColumnWidth(kIndexColumn, 30);
+    list.setColumnWidth(kSignsColumn, LayoutPixels(180, units));
+    list.setColumnWidth(kScoreColumn, LayoutPixels(30, units));
+    list.setColumnWidth(kIndexColumn, LayoutPixels(30, units));
 }
 
 void FillColumnList(QTreeWidget& list, const CColumnSet& bet) {
