@@ -44,7 +44,8 @@ fail() {
     exit 1
 }
 
-# wait_for, find_main_window, client_area, click_control, save_through_dialog
+# wait_for, find_main_window, window_place, client_area, click_control,
+# save_through_dialog
 source "$(dirname "$0")/window_driver.sh"
 
 if [ -n "$window_manager" ]; then
@@ -93,13 +94,11 @@ if [ -n "$window_manager" ]; then
         [[ $parent == *"(the root window)"* ]] && break
         read -r _ _ _ frame_window _ <<<"$parent"
     done
-    frame=$(xwininfo -id "$frame_window")
-    frame_x=$(awk '/Absolute upper-left X:/ {print $4}' <<<"$frame")
-    frame_y=$(awk '/Absolute upper-left Y:/ {print $4}' <<<"$frame")
+    read -r frame_x frame_y _ _ <<<"$(window_place -id "$frame_window")"
     client_area
     [ "$frame_x" -eq $((X - frame_left)) ] && [ "$frame_y" -eq $((Y - frame_top)) ] ||
         fail "the frame's corner $frame_x,$frame_y does not match the extents around $X,$Y"
-    read -r screen_width screen_height <<<"$(xwininfo -root | awk '/^ *Width:/ {w=$2} /^ *Height:/ {h=$2} END {print w, h}')"
+    read -r _ _ screen_width screen_height <<<"$(window_place -root)"
     [ "$frame_x" -ge 0 ] && [ "$frame_y" -ge 0 ] &&
         [ $((X + WIDTH + frame_right)) -le "$screen_width" ] &&
         [ $((Y + HEIGHT + frame_bottom)) -le "$screen_height" ] ||

@@ -29,16 +29,20 @@ find_dialog() {
     [ -n "$dialog" ]
 }
 
+# Prints "x y width height", the place and size on the screen of the window
+# that the xwininfo options name (-id <window> or -root), as the X server has
+# it. (xdotool getwindowgeometry adds the frame's extents under a window
+# manager.)
+window_place() {
+    xwininfo "$@" | awk '/Absolute upper-left X:/ {x = $4} /Absolute upper-left Y:/ {y = $4}
+        /^ *Width:/ {w = $2} /^ *Height:/ {h = $2} END {print x, y, w, h}'
+}
+
 # Sets X, Y, WIDTH and HEIGHT to the place and size of the client area of
-# $window on the screen, as the X server has it. (xdotool getwindowgeometry
-# adds the frame's extents under a window manager.)
+# $window on the screen.
 client_area() {
-    local info
-    info=$(xwininfo -id "$window") || fail "xwininfo knows no window $window"
-    X=$(awk '/Absolute upper-left X:/ {print $4}' <<<"$info")
-    Y=$(awk '/Absolute upper-left Y:/ {print $4}' <<<"$info")
-    WIDTH=$(awk '/^ *Width:/ {print $2}' <<<"$info")
-    HEIGHT=$(awk '/^ *Height:/ {print $2}' <<<"$info")
+    read -r X Y WIDTH HEIGHT <<<"$(window_place -id "$window")"
+    [ -n "$HEIGHT" ] || fail "xwininfo knows no window $window"
 }
 
 # Clicks the middle of a control of the main window.
