@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/column_set.h"
+#include "platform/dialog_fonts.h"
 
 int sortColumn = 0;
 std::map<int, int> rowOfKey;
@@ -28,7 +29,7 @@ QString SignsText(const CColumn& column) {
 
 }  // namespace
 
-void SetupColumnList(QTreeWidget& list) {
+void SetupColumnList(QTreeWidget& list, const DialogBaseUnits& units) {
     list.setColumnCount(3);
     list.setHeaderLabels({QStringLiteral("P"), QStringLiteral("V"), QStringLiteral("A")});
     QHeaderView* header = list.header();
@@ -36,9 +37,9 @@ void SetupColumnList(QTreeWidget& list) {
     header->setSectionsClickable(true);
     header->setSortIndicatorShown(false);
     header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    list.setColumnWidth(kSignsColumn, 180);
-    list.setColumnWidth(kScoreColumn, 30);
-    list.setColumnWidth(kIndexColumn, 30);
+    list.setColumnWidth(kSignsColumn, LayoutPixels(180, units));
+    list.setColumnWidth(kScoreColumn, LayoutPixels(30, units));
+    list.setColumnWidth(kIndexColumn, LayoutPixels(30, units));
 }
 
 void FillColumnList(QTreeWidget& list, const CColumnSet& bet) {
@@ -54,6 +55,7 @@ void FillColumnList(QTreeWidget& list, const CColumnSet& bet) {
         items.append(item);
     }
     list.addTopLevelItems(items);
+    list.scrollToTop();
 }
 
 int RowKey(const QTreeWidgetItem& row) {
@@ -95,7 +97,9 @@ void SortColumnList(QTreeWidget& list, int header) {
     std::stable_sort(keys.begin(), keys.end(),
                      [&list](int key1, int key2) { return CompareRows(list, key1, key2) < 0; });
 
-    // Take the rows out and put them back in the sorted order.
+    // Take the rows out and put them back in the sorted order; taking a row
+    // out drops its selection, which goes back with it.
+    const QList<QTreeWidgetItem*> selected = list.selectedItems();
     std::vector<QTreeWidgetItem*> rowsByPosition(static_cast<std::size_t>(rows));
     for (int position = rows - 1; position >= 0; --position) {
         rowsByPosition[static_cast<std::size_t>(position)] = list.takeTopLevelItem(position);
@@ -106,4 +110,7 @@ void SortColumnList(QTreeWidget& list, int header) {
         sorted.append(rowsByPosition[static_cast<std::size_t>(rowOfKey.at(key))]);
     }
     list.addTopLevelItems(sorted);
+    for (QTreeWidgetItem* row : selected) {
+        row->setSelected(true);
+    }
 }

@@ -5,6 +5,7 @@
 #include <vector>
 
 class CColumnSet;
+struct DialogBaseUnits;
 class QTreeWidget;
 class QTreeWidgetItem;
 
@@ -21,12 +22,15 @@ inline constexpr std::int32_t kMaxListedColumns = 500;
 extern int sortColumn;
 extern std::map<int, int> rowOfKey;
 
-// Gives the list its three columns "P", "V", "A" (180, 30 and 30 pixels wide,
-// left-aligned) and clickable headers that never sort by themselves.
-void SetupColumnList(QTreeWidget& list);
+// Gives the list its three columns "P", "V", "A" (180, 30 and 30 pixels wide
+// at the full-size dialog font, narrower with a smaller one whose base units
+// are `units`; left-aligned) and clickable headers that never sort by
+// themselves.
+void SetupColumnList(QTreeWidget& list, const DialogBaseUnits& units);
 
 // Replaces the rows by the first min(count, 500) columns of `bet` in bet
-// order; row i gets the key i. No row is selected afterwards.
+// order; row i gets the key i. No row is selected afterwards, and the list
+// shows its first row at the top.
 void FillColumnList(QTreeWidget& list, const CColumnSet& bet);
 
 // The key of a row.
@@ -42,5 +46,5 @@ std::vector<int> SelectedRowKeys(const QTreeWidget& list);
 int CompareRows(const QTreeWidget& list, int key1, int key2);
 
 // A click on `header`: sets sortColumn and rowOfKey, then orders the rows by
-// CompareRows, keys travelling with their rows.
+// CompareRows, keys and selection travelling with their rows.
 void SortColumnList(QTreeWidget& list, int header);

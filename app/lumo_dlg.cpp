@@ -27,6 +27,7 @@
 #include "platform/dialog_units.h"
 #include "platform/icon_resources.h"
 #include "platform/message_box.h"
+#include "platform/screen_fit.h"
 #include "platform/thread_priority.h"
 #include "platform/wait_cursor.h"
 #include "platform/window_menu.h"
@@ -101,7 +102,7 @@ void CLumoDlg::OnInitDialog() {
     });
     ConnectCommands();
 
-    SetupColumnList(*columnList);
+    SetupColumnList(*columnList, MeasureBaseUnits(font()));
 
     windowMenu = new CWindowMenu(*this);
     windowMenu->AppendEntry(QString::fromUtf8(kAboutMenuText), kAboutCommand);
@@ -130,9 +131,12 @@ void CLumoDlg::CreateWindowAndControls() {
     // minimise or maximise box.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    setFont(DialogFont());
+    // The largest dialog font with which the window fits the screen.
+    const QRect screenArea = DialogScreenArea();
+    setFont(DialogFontFitting(QSize(kMainDialogWidth, kMainDialogHeight), screenArea));
     const DialogBaseUnits units = MeasureBaseUnits(font());
     setFixedSize(units.ToPixels(kMainDialogWidth, kMainDialogHeight));
+    CentreDialog(*this, screenArea);
     CreateDialogControls(*this, MainDialogTemplate(), units,
                          [](const QString& text, QWidget* parent) -> QLabel* {
                              return new CHyperLink(text, parent);
@@ -222,8 +226,10 @@ void CLumoDlg::SetButtonIcons() {
 }
 
 void CLumoDlg::SetFonts() {
-    listFont = CreateCellFont(QStringLiteral("Courier New"), 16, FontWeight::kBold);
-    stepFont = CreateCellFont(QStringLiteral("Arial"), 26, FontWeight::kBold);
+    const DialogBaseUnits units = MeasureBaseUnits(font());
+    listFont =
+        CreateCellFont(QStringLiteral("Courier New"), LayoutPixels(16, units), FontWeight::kBold);
+    stepFont = CreateCellFont(QStringLiteral("Arial"), LayoutPixels(26, units), FontWeight::kBold);
     for (QWidget* control : std::initializer_list<QWidget*>{
              forecastList, expectationList, betSharesList, columnList, addColumnEdit, winnerEdit}) {
         control->setFont(listFont);

@@ -11,6 +11,7 @@
 #include <QTreeWidget>
 #include <vector>
 
+#include "platform/copy_key.h"
 #include "platform/group_box.h"
 #include "platform/icon_resources.h"
 #include "platform/list_box.h"
@@ -50,6 +51,7 @@ QTreeWidget* CreateListView(QWidget* parent) {
     view->setUniformRowHeights(true);
     view->setSelectionMode(QAbstractItemView::ExtendedSelection);
     view->setSortingEnabled(false);
+    DisableCopyKey(*view);
     return view;
 }
 

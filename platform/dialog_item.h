@@ -12,8 +12,8 @@ enum class ControlKind : std::uint8_t {
     kCheckBox,           // automatic check box
     kEdit,               // single-line edit box
     kDisabledEdit,
-    kListBox,
-    kListView,  // report-mode list view with clickable headers
+    kListBox,   // no Copy key either
+    kListView,  // report-mode list view with clickable headers, no Copy key
     kProgressBar,
     kGroupBox,
     kText,         // static text, left-aligned, wrapped at word breaks

@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <QStyledItemDelegate>
 
+#include "platform/copy_key.h"
+
 namespace {
 
 constexpr int kTextIndent = 2;
@@ -47,5 +49,6 @@ QListWidget* CreateListBox(QWidget* parent) {
     list->setUniformItemSizes(true);
     list->setSortingEnabled(false);
     list->setItemDelegate(new ListBoxRowDelegate(list));
+    DisableCopyKey(*list);
     return list;
 }

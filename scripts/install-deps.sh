@@ -8,7 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-svg-dev libgl-dev
   fonts-liberation2 locales
-  xvfb xauth xdotool x11-utils imagemagick
+  xvfb xauth xdotool x11-utils imagemagick openbox
   clang libclang-rt-14-dev
   qt6-translations-l10n libqt6svg6 xdg-utils
   librsvg2-bin desktop-file-utils appstream dpkg-dev fakeroot lintian

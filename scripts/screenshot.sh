@@ -34,7 +34,7 @@ fail() {
     [ -n "${LUMO_SCREENSHOT_FAILURE:-}" ] && import -window root "$LUMO_SCREENSHOT_FAILURE"
     exit 1
 }
-# wait_for, find_main_window, click_control, save_through_dialog
+# wait_for, find_main_window, client_area, click_control, save_through_dialog
 source "$root/tests/smoke/window_driver.sh"
 
 cp "$root"/examples/pronostico.txt "$root"/examples/esperanza.txt "$work"/
@@ -45,7 +45,7 @@ pid=$!
 window=""
 wait_for 50 find_main_window || fail "no window \"Brelm\" within 5 seconds"
 sleep 0.5
-eval "$(xdotool getwindowgeometry --shell "$window")"
+client_area
 layout=$("$probe" 1053 1056 1038 1057 1033 1032 1054 1055 1052 1036 1043 1082) || fail "the layout probe failed"
 
 # Replaces the text of edit box $1 by $2.

@@ -1,10 +1,13 @@
 // The column list: the 500-row cap and the row keys, the descending textual
 // sort by a clicked header, and the expectation shown on a double-click.
+#include <QClipboard>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QTreeWidget>
 #include <QtTest>
+#include <vector>
 
 #include "app/column_list.h"
 #include "dialog_test_case.h"
@@ -149,6 +152,50 @@ class ColumnListTest : public DialogTestCase {
         dialog->RefreshColumnList();
         QCOMPARE(RowTexts(*list, 2), (QStringList{"0", "1", "2"}));
         QVERIFY(list->selectedItems().isEmpty());
+    }
+
+    void headerClickKeepsTheSelectedRows() {
+        for (const int score : {5, 70, 300, 41, 8}) {
+            dialog->Bet().Append(Scored(dialog->Bet().Count(), score));
+        }
+        dialog->RefreshColumnList();
+        list->topLevelItem(1)->setSelected(true);
+        list->topLevelItem(3)->setSelected(true);
+        ClickHeader(1);
+        QCOMPARE(RowTexts(*list, 2), (QStringList{"4", "1", "0", "3", "2"}));
+        QCOMPARE(SelectedRowKeys(*list), (std::vector<int>{1, 3}));
+        ClickHeader(2);
+        QCOMPARE(SelectedRowKeys(*list), (std::vector<int>{3, 1}));
+    }
+
+    void refreshShowsTheFirstRow() {
+        for (int i = 0; i < 500; ++i) {
+            dialog->Bet().Append(Scored(i, i % 101));
+        }
+        dialog->RefreshColumnList();
+        list->scrollToBottom();
+        QTRY_VERIFY(list->verticalScrollBar()->value() > 0);
+        dialog->RefreshColumnList();
+        QTRY_COMPARE(list->itemAt(2, 2), list->topLevelItem(0));
+        QCOMPARE(list->verticalScrollBar()->value(), 0);
+    }
+
+    void copyKeyLeavesTheClipboardAlone_data() {
+        QTest::addColumn<int>("id");
+        for (const int id : {kColumnList, kForecastList, kExpectationList, kBetSharesList}) {
+            QTest::addRow("%d", id) << id;
+        }
+    }
+
+    void copyKeyLeavesTheClipboardAlone() {
+        QFETCH(int, id);
+        dialog->Bet().Append(Scored(kAllColumns - 1, 40));
+        dialog->RefreshColumnList();
+        auto* view = ControlById<QAbstractItemView>(*dialog, id);
+        view->setCurrentIndex(view->model()->index(0, 0));
+        QGuiApplication::clipboard()->setText(QStringLiteral("left alone"));
+        QTest::keySequence(view, QKeySequence::Copy);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("left alone"));
     }
 
     void headerClickOnAnEmptyListChangesNothing() {

@@ -1,6 +1,7 @@
 // Every control of the main dialog: kind, identifier, text, place and size
 // (through the dialog-unit conversion), visibility, tab order, fonts, and
-// whether its visible text fits.
+// whether its visible text fits; the dialog font picked for the screen and
+// the dialog's place on it. CTest runs it on several screen sizes.
 #include <QCheckBox>
 #include <QFontInfo>
 #include <QGroupBox>
@@ -11,10 +12,15 @@
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QtTest>
+#include <algorithm>
 #include <vector>
 
 #include "dialog_test_case.h"
+#include "forecast/forecast_table.h"
+#include "platform/dialog_fonts.h"
 #include "platform/dialog_units.h"
+#include "platform/screen_fit.h"
+#include "tests/core/test_support.h"
 
 namespace {
 
@@ -247,6 +253,53 @@ class LayoutTest : public DialogTestCase {
         QVERIFY(units.width > 0 && units.height > 0);
     }
 
+    void fontFitsTheScreen_data() {
+        QTest::addColumn<QSize>("area");
+        QTest::addColumn<int>("pixels");
+        QTest::newRow("1280x1024") << QSize(1280, 1024) << 15;
+        QTest::newRow("1366x768") << QSize(1366, 768) << 15;
+        QTest::newRow("1280x800") << QSize(1280, 800) << 15;
+        QTest::newRow("1366x768 less a panel") << QSize(1366, 738) << 13;
+        QTest::newRow("1280x680") << QSize(1280, 680) << 13;
+        QTest::newRow("narrow") << QSize(900, 1024) << 13;
+        QTest::newRow("too small for all") << QSize(1024, 600) << 13;
+    }
+
+    void fontFitsTheScreen() {
+        QFETCH(QSize, area);
+        QFETCH(int, pixels);
+        const QFont font = DialogFontFitting(QSize(427, 317), QRect(QPoint(0, 0), area));
+        QCOMPARE(font.pixelSize(), pixels);
+        QCOMPARE(font.family(), DialogFont().family());
+    }
+
+    void dialogFitsItsScreenCentred() {
+        const QRect area = DialogScreenArea();
+        const int pixels = dialog->font().pixelSize();
+        const auto size = std::find(kDialogFontSizes.begin(), kDialogFontSizes.end(), pixels);
+        QVERIFY(size != kDialogFontSizes.end());
+        // The largest size that fits: the next larger one would not.
+        const auto fits = [&area](QSize dialogSize) {
+            const QSize framed = dialogSize + kFrameAllowance;
+            return framed.width() <= area.width() && framed.height() <= area.height();
+        };
+        if (size != kDialogFontSizes.begin()) {
+            QVERIFY(!fits(MeasureBaseUnits(DialogFont(*(size - 1))).ToPixels(427, 317)));
+        }
+        // The frame's corner, where the title bar begins, lies on the screen;
+        // a dialog that fits has as much room left as right of it, and above
+        // as below.
+        const QPoint corner = dialog->frameGeometry().topLeft();
+        QVERIFY(area.contains(corner));
+        if (fits(dialog->size())) {
+            const QSize framed = dialog->size() + kFrameAllowance;
+            QVERIFY(qAbs(2 * (corner.x() - area.x()) - (area.width() - framed.width())) <= 1);
+            QVERIFY(qAbs(2 * (corner.y() - area.y()) - (area.height() - framed.height())) <= 1);
+        } else {
+            QCOMPARE(size + 1, kDialogFontSizes.end());
+        }
+    }
+
     void everyControl_data() {
         QTest::addColumn<int>("row");
         for (int row = 0; row < static_cast<int>(std::size(kLayout)); ++row) {
@@ -323,10 +376,10 @@ class LayoutTest : public DialogTestCase {
         QTest::addColumn<int>("cellHeight");
         QTest::addColumn<bool>("fixedPitch");
         for (const int id : {1002, 1007, 1006, 1046, 1028, 1031}) {
-            QTest::addRow("list font on %d", id) << id << 16 << true;
+            QTest::addRow("list font on %d", id) << id << LayoutPixels(16, units) << true;
         }
         for (const int id : {1059, 1058, 1060, 1061, 1062, 1064, 1065}) {
-            QTest::addRow("step font on %d", id) << id << 26 << false;
+            QTest::addRow("step font on %d", id) << id << LayoutPixels(26, units) << false;
         }
     }
 
@@ -346,6 +399,14 @@ class LayoutTest : public DialogTestCase {
         for (const int id : {1053, 1056, 1081, 1083}) {
             QCOMPARE(ControlById(*dialog, id)->font(), dialog->font());
         }
+    }
+
+    void forecastRowsAreWhole() {
+        dialog->ShowForecast(TableOf({100, 0, 0}));
+        const auto* list = ControlById<QListWidget>(*dialog, kForecastList);
+        QCOMPARE(list->item(0)->text(), QStringLiteral("100 00 00"));
+        QVERIFY(list->sizeHintForColumn(0) <= list->viewport()->width());
+        dialog->ShowForecast(forecastTable);
     }
 
     void visibleTextsAreWhole() {

@@ -1,6 +1,7 @@
 // Prints where the main dialog's layout puts its controls, in pixels of the
-// client area, measured the way the dialog measures them: the dialog font's
-// base units on the display given by the environment. The smoke test finds
+// client area, measured the way the dialog measures them: the base units of
+// the dialog font it picks for the screen of the display given by the
+// environment. The smoke test finds
 // the buttons it clicks with it.
 //
 // Usage: lumo_layout_probe <control id>...
@@ -11,12 +12,13 @@
 #include <cstdlib>
 
 #include "app/dialog_template.h"
-#include "platform/dialog_fonts.h"
 #include "platform/dialog_units.h"
+#include "platform/screen_fit.h"
 
 int main(int argc, char** argv) {
     const QGuiApplication application(argc, argv);
-    const DialogBaseUnits units = MeasureBaseUnits(DialogFont());
+    const DialogBaseUnits units = MeasureBaseUnits(
+        DialogFontFitting(QSize(kMainDialogWidth, kMainDialogHeight), DialogScreenArea()));
     QTextStream out(stdout);
     const QSize size = units.ToPixels(kMainDialogWidth, kMainDialogHeight);
     out << "dialog " << size.width() << ' ' << size.height() << '\n';

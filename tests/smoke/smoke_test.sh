@@ -7,13 +7,17 @@
 # and expects the exit status 0. Before the Escape it clicks the web address,
 # whose opener (a stand-in xdg-open that fails with status 3) must be
 # reported in a message box. Screenshots: at start and after the save.
-# Usage: smoke_test.sh <lumo executable> <layout probe> <examples folder> <screenshot file>
+# With a window manager named, it runs under that one (started first) and
+# checks that the window with its frame lies wholly on the screen, title bar
+# included.
+# Usage: smoke_test.sh <lumo executable> <layout probe> <examples folder> <screenshot file> [window manager]
 set -uo pipefail
 
 program=$1
 probe=$2
 examples=$3
 screenshot=$4
+window_manager=${5:-}
 saved_screenshot=${screenshot%.png}-saved.png
 
 # The program and the layout probe show on the X display, whatever platform
@@ -22,9 +26,13 @@ export QT_QPA_PLATFORM=xcb
 
 work=$(mktemp -d)
 pid=""
+manager_pid=""
 cleanup() {
     if [ -n "$pid" ] && kill -0 "$pid" 2>/dev/null; then
         kill "$pid"
+    fi
+    if [ -n "$manager_pid" ]; then
+        kill "$manager_pid" 2>/dev/null
     fi
     rm -rf "$work"
 }
@@ -36,8 +44,22 @@ fail() {
     exit 1
 }
 
-# wait_for, find_main_window, click_control, save_through_dialog
+# wait_for, find_main_window, window_place, client_area, click_control,
+# save_through_dialog
 source "$(dirname "$0")/window_driver.sh"
+
+if [ -n "$window_manager" ]; then
+    "$window_manager" >"$work/window-manager.txt" 2>&1 &
+    manager_pid=$!
+    manager_running() {
+        [[ $(xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null) == *"window id"* ]]
+    }
+    for _ in $(seq 50); do
+        manager_running && break
+        sleep 0.1
+    done
+    manager_running || fail "the window manager $window_manager did not start within 5 seconds"
+fi
 
 cp "$examples"/pronostico.txt "$examples"/esperanza.txt "$work"/
 cd "$work" || fail "cannot enter $work"
@@ -57,10 +79,37 @@ sleep 0.5  # the first paint
 import -window root "$screenshot" || fail "no screenshot"
 [ -s "$screenshot" ] || fail "empty screenshot"
 
+# Under a window manager: the window with its frame (the extents the window
+# manager announces) lies on the screen, its title bar included.
+if [ -n "$window_manager" ]; then
+    framed() { [[ $(xprop -id "$window" _NET_FRAME_EXTENTS 2>/dev/null) == *" = "* ]]; }
+    wait_for 50 framed ||
+        fail "the window manager gave the window no frame"
+    read -r frame_left frame_right frame_top frame_bottom <<<"$(xprop -id "$window" _NET_FRAME_EXTENTS |
+        sed 's/.* = //; s/,/ /g')"
+    # The frame: the window manager's window that holds ours, a child of the root.
+    frame_window=$window
+    for _ in 1 2 3 4; do
+        parent=$(xwininfo -tree -id "$frame_window" | grep 'Parent window id:')
+        [[ $parent == *"(the root window)"* ]] && break
+        read -r _ _ _ frame_window _ <<<"$parent"
+    done
+    read -r frame_x frame_y _ _ <<<"$(window_place -id "$frame_window")"
+    client_area
+    [ "$frame_x" -eq $((X - frame_left)) ] && [ "$frame_y" -eq $((Y - frame_top)) ] ||
+        fail "the frame's corner $frame_x,$frame_y does not match the extents around $X,$Y"
+    read -r _ _ screen_width screen_height <<<"$(window_place -root)"
+    [ "$frame_x" -ge 0 ] && [ "$frame_y" -ge 0 ] &&
+        [ $((X + WIDTH + frame_right)) -le "$screen_width" ] &&
+        [ $((Y + HEIGHT + frame_bottom)) -le "$screen_height" ] ||
+        fail "the window with its frame ($frame_x,$frame_y, ${WIDTH}x${HEIGHT} inside extents" \
+            "$frame_left $frame_right $frame_top $frame_bottom) is not wholly on the ${screen_width}x${screen_height} screen"
+fi
+
 # The layout in pixels, measured as the program measures it; the window must
 # have the size it gives, or the places would be wrong.
 layout=$("$probe" 1053 1082 1083 2>/dev/null) || fail "the layout probe failed"
-eval "$(xdotool getwindowgeometry --shell "$window")"
+client_area
 read -r _ layout_width layout_height <<<"$(grep '^dialog ' <<<"$layout")"
 [ "$WIDTH" = "$layout_width" ] && [ "$HEIGHT" = "$layout_height" ] ||
     fail "window is ${WIDTH}x${HEIGHT}, the layout gives ${layout_width}x${layout_height}"
@@ -109,6 +158,9 @@ pid=""
 [ "$status" -eq 0 ] || fail "exit status $status"
 # The sample forecast adds up to 100 in every row, so nothing is reported.
 [ -s stdout.txt ] && fail "unexpected output: $(cat stdout.txt)"
+[ -n "$window_manager" ] &&
+    echo "smoke: under $window_manager the window's frame lies at $frame_x,$frame_y (title bar $frame_top pixels high)," \
+        "the window ${WIDTH}x${HEIGHT} at $X,$Y, on the ${screen_width}x${screen_height} screen"
 echo "smoke: window \"Brelm\" shown, all columns generated and saved through the save dialog" \
     "($count columns, $size bytes), the failed opening of the web address reported," \
     "Escape ended it with status 0; screenshots $screenshot," \

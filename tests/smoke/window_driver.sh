@@ -1,7 +1,7 @@
 # Drives the real program's window with xdotool, like a user. Sourced by the
 # smoke test and scripts/screenshot.sh, which define fail (report and exit)
-# and set pid (the program's process), layout (the layout probe's output) and
-# X, Y (the main window's place on the screen).
+# and set pid (the program's process) and layout (the layout probe's output);
+# client_area sets X, Y (the main window's place on the screen).
 
 # Waits up to $1 tenths of a second for the command after it to succeed;
 # fails when the program ends meanwhile.
@@ -27,6 +27,22 @@ find_main_window() {
 find_dialog() {
     dialog=$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | grep -v "^$window\$" | head -n 1)
     [ -n "$dialog" ]
+}
+
+# Prints "x y width height", the place and size on the screen of the window
+# that the xwininfo options name (-id <window> or -root), as the X server has
+# it. (xdotool getwindowgeometry adds the frame's extents under a window
+# manager.)
+window_place() {
+    xwininfo "$@" | awk '/Absolute upper-left X:/ {x = $4} /Absolute upper-left Y:/ {y = $4}
+        /^ *Width:/ {w = $2} /^ *Height:/ {h = $2} END {print x, y, w, h}'
+}
+
+# Sets X, Y, WIDTH and HEIGHT to the place and size of the client area of
+# $window on the screen.
+client_area() {
+    read -r X Y WIDTH HEIGHT <<<"$(window_place -id "$window")"
+    [ -n "$HEIGHT" ] || fail "xwininfo knows no window $window"
 }
 
 # Clicks the middle of a control of the main window.
