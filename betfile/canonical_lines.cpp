@@ -1,10 +1,14 @@
 #include "betfile/canonical_lines.h"
 
+#if defined(__SSE2__)
 #include <emmintrin.h>
+#endif
 
 #include <algorithm>
 #include <cstddef>
 #include <cstring>
+
+#if defined(__SSE2__)
 
 namespace {
 
@@ -71,3 +75,13 @@ CanonicalRun ReadCanonicalLines(std::string_view text, std::int32_t due, CColumn
     }
     return run;
 }
+
+#else
+
+// Without SSE2 every line goes through the general grammar, which reads the
+// same columns, only more slowly.
+CanonicalRun ReadCanonicalLines(std::string_view, std::int32_t, CColumnSet&) {
+    return {};
+}
+
+#endif

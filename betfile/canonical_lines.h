@@ -9,7 +9,9 @@
 // A bet file as it is written is almost all canonical lines: exactly 14 signs
 // '1', 'X' or '2' and a line end, "\r\n" or "\n". The general grammar reads
 // such a line as the column of its signs and skips its line end before the
-// next column; here a line is checked and converted 16 bytes at a time.
+// next column; here a line is checked and converted 16 bytes at a time
+// (with SSE2; elsewhere nothing is taken here and the general grammar reads
+// every line).
 
 struct CanonicalRun {
     std::size_t used = 0;      // bytes of the text consumed
