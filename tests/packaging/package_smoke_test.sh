@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Unpacks the built Debian package with dpkg-deb -x and runs the smoke test
 # against the program of the unpacked tree, with the sample forecasts the
-# package ships. Runs inside xvfb-run.
+# package ships. Runs on a virtual display (virtual_display.sh).
 # Usage: package_smoke_test.sh <package folder> <smoke test> <layout probe> <screenshot file>
 set -uo pipefail
 

@@ -13,7 +13,7 @@ trap 'rm -rf "$work"' EXIT
 mkdir "$work/examples"
 cp "$1" "$work/lumo"
 cp "$2" "$work/lumo_layout_probe"
-cp "$here/smoke_test.sh" "$here/window_driver.sh" "$work/"
+cp "$here/smoke_test.sh" "$here/window_driver.sh" "$here/virtual_display.sh" "$work/"
 cp "$3"/pronostico.txt "$3"/esperanza.txt "$work/examples/"
 
 run=()
@@ -21,6 +21,6 @@ if [ "$(id -u)" -eq 0 ]; then
     chown -R 65534:65534 "$work"
     run=(setpriv --reuid=65534 --regid=65534 --clear-groups)
 fi
-"${run[@]}" env HOME="$work" xvfb-run -a -s "-screen 0 1280x1024x24" \
+"${run[@]}" env HOME="$work" "$work/virtual_display.sh" 1280x1024 \
     "$work/smoke_test.sh" "$work/lumo" "$work/lumo_layout_probe" "$work/examples" "$work/smoke.png"
 "${run[@]}" sh -c 'echo "smoke: run as $(id -un) (uid $(id -u))"'

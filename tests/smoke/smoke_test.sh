@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# End-to-end run of the real program on the X display that xvfb-run provides,
+# End-to-end run of the real program on a virtual X display (virtual_display.sh),
 # driven like a user with xdotool: starts it in a copy of examples/, waits
 # for the window "Brelm", clicks "OK" of step 1 (all columns), clicks the
 # save button of step 6, types a file name into the save dialog and presses
