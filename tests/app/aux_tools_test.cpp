@@ -7,6 +7,7 @@
 #include <QTreeWidget>
 #include <QtTest>
 #include <string>
+#include <vector>
 
 #include "core/covering.h"
 #include "core/neighbour.h"
@@ -414,42 +415,20 @@ class AuxToolsTest : public DialogTestCase {
     void hiddenControlsStayHidden() {
         SetBet({1, 2});
         List()->topLevelItem(0)->setSelected(true);
-        for (const int id :
-             {kRandomColumnsButton, kAddColumnButton,         kWinnerButton,  kDeleteMarkedButton,
-              kDeleteAllButton,     kConsolidateMarkedButton, kRescoreButton, kAverageModeCheck,
-              kNoCommandButton,     kMakeUniverseButton,      kGreedy1Button, kGreedy2Button,
-              kGreedy3Button,       kGreedy4Button,           kGreedy5Button, kGreedy6Button,
-              kProfitableButton,    kSwapUniverseButton,      kImportButton,  kAddNeighboursButton,
-              kAddNeighbours2Button}) {
+        std::vector<int> ids{kRandomColumnsButton, kAddColumnButton,     kWinnerButton,
+                             kDeleteMarkedButton,  kDeleteAllButton,     kConsolidateMarkedButton,
+                             kRescoreButton,       kAverageModeCheck,    kNoCommandButton,
+                             kMakeUniverseButton,  kProfitableButton,    kSwapUniverseButton,
+                             kImportButton,        kAddNeighboursButton, kAddNeighbours2Button};
+        for (const DistanceButton& button : kGreedyButtons) {
+            ids.push_back(button.id);
+        }
+        for (const int id : ids) {
             ClickHidden(id);
         }
-        for (const int id : {kRandomColumnsButton,
-                             kRandomCountEdit,
-                             kAddColumnEdit,
-                             kAddColumnButton,
-                             kDeleteMarkedButton,
-                             kDeleteAllButton,
-                             kConsolidateMarkedButton,
-                             kAddNeighboursButton,
-                             kAddNeighbours2Button,
-                             kWinnerButton,
-                             kWinnerEdit,
-                             kRescoreButton,
-                             kAverageModeCheck,
-                             kNoCommandButton,
-                             kMakeUniverseButton,
-                             kGreedy1Button,
-                             kGreedy2Button,
-                             kGreedy3Button,
-                             kGreedy4Button,
-                             kGreedy5Button,
-                             kGreedy6Button,
-                             kProfitableButton,
-                             kUniverseCountEdit,
-                             kSwapUniverseButton,
-                             kImportButton,
-                             kCoveredEdit,
-                             kStatusText}) {
+        ids.insert(ids.end(), {kRandomCountEdit, kAddColumnEdit, kWinnerEdit, kUniverseCountEdit,
+                               kCoveredEdit, kStatusText});
+        for (const int id : ids) {
             QVERIFY2(ControlById(*dialog, id)->isHidden(), qPrintable(QString::number(id)));
         }
         QVERIFY(!Edit(kCoveredEdit)->isEnabled());

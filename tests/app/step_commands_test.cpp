@@ -14,8 +14,6 @@
 
 namespace {
 
-// The step 5 funnels, by distance.
-
 // `n` different columns of scattered indices (a fixed sequence), scored from
 // the forecast.
 std::vector<CColumn> ScatteredColumns(int n) {
@@ -130,23 +128,20 @@ class StepCommandsTest : public DialogTestCase {
         QTest::addColumn<QString>("limit");
         QTest::addColumn<std::vector<int>>("kept");
         // Scores of the bet: -5, 0, 7, 49, 50, 51, 100.
+        const int below = kCutBelowButton;
+        const int above = kCutAboveButton;
         QTest::newRow("below, empty field reads 0")
-            << kCutBelowButton << "" << std::vector{7, 49, 50, 51, 100};
-        QTest::newRow("below, letters read 0")
-            << kCutBelowButton << "abc" << std::vector{7, 49, 50, 51, 100};
-        QTest::newRow("below 50abc, 50 removed")
-            << kCutBelowButton << "50abc" << std::vector{51, 100};
-        QTest::newRow("below +50") << kCutBelowButton << "+50" << std::vector{51, 100};
-        QTest::newRow("below   -7")
-            << kCutBelowButton << "  -7" << std::vector{-5, 0, 7, 49, 50, 51, 100};
-        QTest::newRow("below 100") << kCutBelowButton << "100" << std::vector<int>{};
-        QTest::newRow("above, empty field reads 0") << kCutAboveButton << "" << std::vector{-5};
-        QTest::newRow("above 50abc, 50 removed")
-            << kCutAboveButton << "50abc" << std::vector{-5, 0, 7, 49};
-        QTest::newRow("above   -7") << kCutAboveButton << "  -7" << std::vector<int>{};
-        QTest::newRow("above 5 0 reads 5") << kCutAboveButton << "5 0" << std::vector{-5, 0};
-        QTest::newRow("above 101")
-            << kCutAboveButton << "101" << std::vector{-5, 0, 7, 49, 50, 51, 100};
+            << below << "" << std::vector{7, 49, 50, 51, 100};
+        QTest::newRow("below, letters read 0") << below << "abc" << std::vector{7, 49, 50, 51, 100};
+        QTest::newRow("below 50abc, 50 removed") << below << "50abc" << std::vector{51, 100};
+        QTest::newRow("below +50") << below << "+50" << std::vector{51, 100};
+        QTest::newRow("below   -7") << below << "  -7" << std::vector{-5, 0, 7, 49, 50, 51, 100};
+        QTest::newRow("below 100") << below << "100" << std::vector<int>{};
+        QTest::newRow("above, empty field reads 0") << above << "" << std::vector{-5};
+        QTest::newRow("above 50abc, 50 removed") << above << "50abc" << std::vector{-5, 0, 7, 49};
+        QTest::newRow("above   -7") << above << "  -7" << std::vector<int>{};
+        QTest::newRow("above 5 0 reads 5") << above << "5 0" << std::vector{-5, 0};
+        QTest::newRow("above 101") << above << "101" << std::vector{-5, 0, 7, 49, 50, 51, 100};
     }
 
     void cuts() {

@@ -307,12 +307,8 @@ std::string InsertedAt(const std::string& text, std::size_t at, const std::strin
     return text.substr(0, at) + piece + text.substr(at);
 }
 
-// A bet file as written, with the faults of a hand-edited or damaged one
-// here and there: lines broken anywhere, CR without LF, foreign bytes, short
-// lines, blanks, a short or missing last line, counts above and below the
-// lines present. Canonical lines are read in bulk and everything else by the
-// general grammar, with exactly the plain reader's results, whether the text
-// comes whole or in pieces.
+// Bet files as written with a hand-edited or damaged one's faults here and
+// there read exactly as the plain reader reads them, whole or in pieces.
 TEST(ReadBetTest, CanonicalLinesWithFaultsReadAsThePlainReader) {
     std::mt19937 random(2031);
     const auto pick = [&random](std::size_t n) { return static_cast<std::size_t>(random() % n); };

@@ -77,6 +77,8 @@ TEST(BetAdditionsTest, NeighboursOfEachKeyInTheKeysOrder) {
         SetOf({Scored(ColumnOf("11111111111111"), 10), Scored(ColumnOf("X1111111111112"), 30),
                Scored(ColumnOf("21111111111112"), 20)});
     // Key 500 names no column of the bet and adds nothing.
+    ASSERT_EQ(AppendSecondNeighbours(*bet, 500), MemoryOutcome::kDone);
+    ASSERT_EQ(bet->Count(), 3);
     ASSERT_EQ(AppendNeighbours(*bet, std::vector{1, 500, 0}), MemoryOutcome::kDone);
     ASSERT_EQ(bet->Count(), 3 + 56);
     const std::int32_t sources[] = {1, 0};
@@ -111,12 +113,6 @@ TEST(BetAdditionsTest, SecondNeighboursCoverDistanceTwoWithRepetitions) {
         ++byDistance[distance];
     }
     EXPECT_EQ(byDistance, (std::map<std::int32_t, std::int32_t>{{0, 1}, {1, 28}, {2, 364}}));
-}
-
-TEST(BetAdditionsTest, SecondNeighboursOfAKeyBeyondTheBetAddNothing) {
-    const auto bet = SetOf({Scored(3, 30)});
-    EXPECT_EQ(AppendSecondNeighbours(*bet, 1), MemoryOutcome::kDone);
-    EXPECT_EQ(bet->Count(), 1);
 }
 
 }  // namespace

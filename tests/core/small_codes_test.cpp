@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
+#include <span>
 #include <string>
 
 namespace {
@@ -53,23 +55,18 @@ TEST(SmallCodesTest, EveryCodeCoversItsSpaceWithinItsRadius) {
 }
 
 TEST(SmallCodesTest, HoldsTheKnownOptimalSizes) {
-    const auto sizeOf = [](std::int32_t symbols, std::int32_t length, std::int32_t radius) {
-        for (const SmallCode& code : SmallCodes()) {
-            if (code.symbols == symbols && code.length == length && code.radius == radius) {
-                return static_cast<std::int32_t>(code.words.size());
-            }
-        }
-        return -1;
-    };
-    EXPECT_EQ(sizeOf(3, 3, 1), 5);
-    EXPECT_EQ(sizeOf(3, 4, 1), 9);
-    EXPECT_EQ(sizeOf(3, 5, 2), 8);
-    EXPECT_EQ(sizeOf(2, 4, 1), 4);
-    EXPECT_EQ(sizeOf(2, 5, 1), 7);
-    EXPECT_EQ(sizeOf(2, 6, 1), 12);
-    EXPECT_EQ(sizeOf(2, 7, 1), 16);
-    EXPECT_EQ(sizeOf(2, 6, 2), 4);
-    EXPECT_EQ(sizeOf(2, 7, 2), 7);
+    // Symbols, length, radius, size.
+    const std::int32_t known[][4] = {{3, 3, 1, 5},  {3, 4, 1, 9}, {3, 5, 2, 8},
+                                     {2, 4, 1, 4},  {2, 5, 1, 7}, {2, 6, 1, 12},
+                                     {2, 7, 1, 16}, {2, 6, 2, 4}, {2, 7, 2, 7}};
+    const std::span<const SmallCode> codes = SmallCodes();
+    for (const auto& k : known) {
+        const auto code = std::find_if(codes.begin(), codes.end(), [&k](const SmallCode& c) {
+            return c.symbols == k[0] && c.length == k[1] && c.radius == k[2];
+        });
+        ASSERT_NE(code, codes.end()) << k[0] << "-ary length " << k[1] << " radius " << k[2];
+        EXPECT_EQ(static_cast<std::int32_t>(code->words.size()), k[3]) << k[1];
+    }
 }
 
 }  // namespace
