@@ -54,11 +54,12 @@ if [ -n "$window_manager" ]; then
     manager_running() {
         [[ $(xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null) == *"window id"* ]]
     }
-    for _ in $(seq 50); do
+    # A loaded machine may take a while to start it.
+    for _ in $(seq 200); do
         manager_running && break
         sleep 0.1
     done
-    manager_running || fail "the window manager $window_manager did not start within 5 seconds"
+    manager_running || fail "the window manager $window_manager did not start within 20 seconds: $(cat "$work/window-manager.txt")"
 fi
 
 cp "$examples"/pronostico.txt "$examples"/esperanza.txt "$work"/
