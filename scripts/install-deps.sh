@@ -11,7 +11,7 @@ packages=(
   xvfb xauth xdotool x11-utils imagemagick openbox
   clang libclang-rt-14-dev
   qt6-translations-l10n libqt6svg6 xdg-utils
-  librsvg2-bin desktop-file-utils appstream dpkg-dev fakeroot lintian
+  librsvg2-bin desktop-file-utils appstream dpkg-dev fakeroot lintian file
 )
 
 missing=()
