@@ -1,7 +1,8 @@
 #include "betfile/bet_messages.h"
 
 #include <cerrno>
-#include <cstring>
+
+#include "core/system_error_text.h"
 
 namespace {
 
@@ -23,25 +24,17 @@ std::string AddedSentence(std::int32_t added) {
     return "Se han añadido " + Columns(added) + ".";
 }
 
-std::string UnknownError(int error) {
-    return "error del sistema " + std::to_string(error) + " (" + std::strerror(error) + ")";
-}
-
 std::string ReadReason(int error) {
     switch (error) {
         case ENOENT:
             return "el archivo no existe";
-        case EISDIR:
-            return "es una carpeta";
-        case ENOTDIR:
-            return "una parte de la ruta no es una carpeta";
         case EACCES:
         case EPERM:
             return "no hay permiso para leerlo";
         case EIO:
             return "error de lectura en el disco";
         default:
-            return UnknownError(error);
+            return SystemErrorText(error);
     }
 }
 
@@ -51,6 +44,8 @@ std::string SaveReason(const BetSaveResult& result) {
             return "es una carpeta";
         case BetSaveFailure::kNotRegularFile:
             return "no es un archivo normal";
+        case BetSaveFailure::kUnsafeLink:
+            return "es un enlace simbólico de otro usuario en una carpeta compartida, y no se sigue";
         default:
             break;
     }
@@ -59,28 +54,14 @@ std::string SaveReason(const BetSaveResult& result) {
     switch (result.systemError) {
         case ENOENT:
             return "la carpeta no existe";
-        case ENOTDIR:
-            return "una parte de la ruta no es una carpeta";
         case EACCES:
         case EPERM:
             return existingFile ? "no hay permiso para escribir en ese archivo"
                                 : "no hay permiso para escribir en esa carpeta";
-        case EROFS:
-            return "el disco es de solo lectura";
-        case ENOSPC:
-            return "no queda espacio en el disco";
-        case EDQUOT:
-            return "se ha agotado la cuota de disco";
-        case EFBIG:
-            return "el archivo sería demasiado grande";
-        case ENAMETOOLONG:
-            return "el nombre es demasiado largo";
         case EIO:
             return "error de escritura en el disco";
-        case ENOMEM:
-            return "no hay memoria suficiente";
         default:
-            return UnknownError(result.systemError);
+            return SystemErrorText(result.systemError);
     }
 }
 
@@ -120,7 +101,8 @@ std::string BetSaveMessage(std::string_view fileName, const BetSaveResult& resul
         return {};
     }
     const char* const aftermath = result.failure == BetSaveFailure::kWriteInPlaceFailed
-                                      ? ". El archivo puede haber quedado incompleto."
+                                      ? ". El archivo ha quedado incompleto y no se leerá "
+                                        "como una apuesta completa."
                                       : ". Si el archivo ya existía, no ha cambiado.";
     return "No se ha podido grabar la apuesta en " + Quoted(fileName) + ": " + SaveReason(result) +
            aftermath;

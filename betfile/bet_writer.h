@@ -25,8 +25,10 @@ enum class BetSaveFailure {
     kCannotCreate,   // no new file could be made in the folder (missing folder, no permission, ...)
     kWriteFailed,    // writing, flushing or closing the new file failed (full disk, ...)
     kCannotReplace,  // the new file could not take the place of the old one
-    kWriteInPlaceFailed,  // writing into the existing file failed part of the way: it may be
-                          // incomplete
+    kWriteInPlaceFailed,  // writing into the existing file failed part of the way: it is
+                          // left incomplete, marked so that no reader of ours takes it
+    kUnsafeLink,  // the name is another user's symbolic link in a shared folder (sticky, open to
+                  // all), which is not followed
 };
 
 struct BetSaveResult {
@@ -37,24 +39,32 @@ struct BetSaveResult {
     bool Saved() const { return failure == BetSaveFailure::kNone; }
 };
 
-// Saves the bet to a file so that a failure never passes for a success, and
-// the file afterwards is the one the user had, with the new text.
+// Saves the bet to a file so that a failure never passes for a success, the
+// file afterwards is the one the user had, with the new text, and a save cut
+// off at any moment (killed, crashed, interrupted) leaves the whole old
+// text, the whole new one, or a file that every reader of ours refuses.
 // - A symbolic link is followed (link after link) and its target written; a
-//   link to nothing creates its target.
+//   link to nothing creates its target. A link in a sticky folder that every
+//   user may write is followed only when it belongs to the folder's owner or
+//   to the saving user, as the kernel's protected_symlinks rule has it;
+//   another user's link there is refused (kUnsafeLink) and nothing changes.
 // - An existing target that the user may not write is refused (kNotWritable)
 //   and left alone.
-// - A new file, or an existing plain file with a single name and no extended
-//   attributes whose owner, group and permission bits a new file in its
-//   folder can take, is replaced in one step: the text goes to a new hidden
-//   file in the same folder, every byte is checked written and the file
-//   flushed to the disk, and only then does it take the target's place. On
-//   any failure the new file is removed and the target is left exactly as
-//   it was (or absent).
-// - Any other existing target (a file with more than one name, a file that
-//   another user owns, a file in a folder that takes no new file, a pipe, a
-//   device) is written in place: room for the whole text is reserved first,
-//   so that a full disk leaves the file as it was; then the text is written
-//   from its start, the file cut to its length and flushed to the disk. A
-//   failure after the reservation is kWriteInPlaceFailed. A pipe that nobody
-//   reads is refused rather than waited on (kNotRegularFile, ENXIO).
+// - The temporary files that earlier saves into the same folder left when
+//   they were killed are removed first (temporary_file.h says which).
+// - A new file, or an existing plain file with a single name, is replaced in
+//   one step when a new file in its folder can take its owner, group,
+//   permission bits and extended attributes (access control lists, security
+//   label): the text goes to a new hidden file in the same folder, made
+//   readable by the saving user only; every byte is checked written, the
+//   file gets its attributes and final permission bits (a new target those
+//   a file made in the folder gets), is flushed to the disk, and only then
+//   takes the target's place. On any failure the new file is removed and the
+//   target is left exactly as it was (or absent).
+// - Any other existing target (a file with more than one name, a file whose
+//   owner or attributes a new file cannot take, a file in a folder that takes
+//   no new file or that is mounted on its own, a pipe, a device) is written
+//   in place as in_place_save.h describes: a full disk leaves it as it was;
+//   a failure or a kill part of the way leaves it marked as the remains of
+//   an interrupted save (kWriteInPlaceFailed for a failure).
 BetSaveResult WriteBet(const std::filesystem::path& path, const CColumnSet& bet);

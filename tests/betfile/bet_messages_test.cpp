@@ -74,11 +74,19 @@ TEST(BetSaveMessageTest, SaysWhyAndThatTheOldFileIsUnchanged) {
         {{.failure = BetSaveFailure::kNotRegularFile, .systemError = ENXIO},
          "no es un archivo normal"},
         {{.failure = BetSaveFailure::kWriteInPlaceFailed, .systemError = EFBIG},
-         "demasiado grande. El archivo puede haber quedado incompleto."},
+         "demasiado grande. El archivo ha quedado incompleto y no se leerá como una apuesta "
+         "completa."},
         {{.failure = BetSaveFailure::kWriteFailed, .systemError = EFBIG}, "demasiado grande"},
         {{.failure = BetSaveFailure::kWriteFailed, .systemError = ENOMEM},
          "no hay memoria suficiente"},
-        {{.failure = BetSaveFailure::kCannotReplace, .systemError = EXDEV}, "error del sistema 18"},
+        {{.failure = BetSaveFailure::kCannotReplace, .systemError = EXDEV},
+         "está en otro sistema de archivos"},
+        {{.failure = BetSaveFailure::kCannotCreate, .systemError = ELOOP},
+         "demasiados enlaces simbólicos"},
+        {{.failure = BetSaveFailure::kUnsafeLink, .systemError = EACCES},
+         "enlace simbólico de otro usuario en una carpeta compartida, y no se sigue. Si el archivo "
+         "ya existía, no ha cambiado."},
+        {{.failure = BetSaveFailure::kWriteFailed, .systemError = 4095}, "error del sistema 4095."},
     };
     for (const auto& c : cases) {
         EXPECT_THAT(BetSaveMessage("a.txt", c.result), HasSubstr(c.says));

@@ -1,0 +1,82 @@
+#include "betfile/internal/in_place_save.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <string>
+
+#include "betfile/internal/bet_text.h"
+#include "betfile/internal/save_hook.h"
+#include "betfile/interrupted_save_mark.h"
+
+namespace {
+
+BetSaveResult Failure(BetSaveFailure failure, int systemError) {
+    return {.failure = failure, .systemError = systemError};
+}
+
+// The steps after the reservation; 0 or the error number of the first that
+// failed.
+int WriteMarkedText(int fd, const CColumnSet& bet, off_t bytes) {
+    const std::string count = CountLine(bet.Count());
+    std::string mark = count;
+    mark.replace(0, mark.size() - 2, mark.size() - 2, kInterruptedSaveMark);
+    int error = WriteAllAt(fd, mark, 0, SaveCall::kWriteMark);
+    if (error == 0) {
+        error = SyncFile(fd);
+    }
+    if (error == 0) {
+        error = WriteBetText(fd, bet, mark);
+    }
+    if (error == 0) {
+        error = InjectedSaveError(SaveCall::kTruncate);
+        if (error == 0 && ::ftruncate(fd, bytes) != 0) {
+            error = errno;
+        }
+    }
+    if (error == 0) {
+        error = SyncFile(fd);
+    }
+    if (error == 0) {
+        error = WriteAllAt(fd, count, 0, SaveCall::kWriteCount);
+    }
+    if (error == 0) {
+        error = SyncFile(fd);
+    }
+    return error;
+}
+
+}  // namespace
+
+BetSaveResult WriteInPlace(const std::filesystem::path& target, const struct stat& existing,
+                           const CColumnSet& bet) {
+    const bool plainFile = S_ISREG(existing.st_mode);
+    // Not blocking in the opening: a pipe that nobody reads is refused. Not
+    // following a link either: the name was followed already.
+    const int fd =
+        ::open(target.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC | O_NONBLOCK | O_NOFOLLOW);
+    if (fd < 0) {
+        const int error = errno;
+        return Failure(
+            error == ENXIO ? BetSaveFailure::kNotRegularFile : BetSaveFailure::kNotWritable, error);
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    int error = 0;
+    if (plainFile) {
+        const off_t bytes = TextBytes(bet);
+        if (::fallocate(fd, FALLOC_FL_KEEP_SIZE, 0, bytes) != 0 && errno != EOPNOTSUPP) {
+            // No room for the new text: the old one is still whole.
+            error = errno;
+            ::close(fd);
+            return Failure(BetSaveFailure::kWriteFailed, error);
+        }
+        error = WriteMarkedText(fd, bet, bytes);
+    } else {
+        error = WriteBetText(fd, bet, CountLine(bet.Count()));
+    }
+    if (::close(fd) != 0 && error == 0) {
+        error = errno;
+    }
+    return error == 0 ? BetSaveResult{} : Failure(BetSaveFailure::kWriteInPlaceFailed, error);
+}

@@ -1,0 +1,160 @@
+// A save killed with SIGKILL at random moments, on each of its paths: the
+// file afterwards is the whole old bet, the whole new bet, or a file that
+// every reader of ours refuses; and the next save leaves no temporary file.
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <random>
+#include <thread>
+
+#include "betfile/bet_reader.h"
+#include "betfile/bet_writer.h"
+#include "tests/betfile/save_test_support.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+enum class Aftermath { kOld, kNew, kRefused, kMixed };
+
+struct Tally {
+    int old = 0;
+    int fresh = 0;
+    int refused = 0;
+    int mixed = 0;
+
+    void Add(Aftermath aftermath) {
+        switch (aftermath) {
+            case Aftermath::kOld:
+                ++old;
+                break;
+            case Aftermath::kNew:
+                ++fresh;
+                break;
+            case Aftermath::kRefused:
+                ++refused;
+                break;
+            case Aftermath::kMixed:
+                ++mixed;
+                break;
+        }
+    }
+};
+
+Aftermath Classify(const fs::path& path, const std::string& oldText, const std::string& newText) {
+    const std::string contents = Contents(path);
+    if (contents == oldText) {
+        return Aftermath::kOld;
+    }
+    if (contents == newText) {
+        return Aftermath::kNew;
+    }
+    // The window's reader must append nothing.
+    CColumnSet tolerant;
+    const BetReadResult read = ReadBet(path, tolerant);
+    if (read.end != BetReadEnd::kComplete && read.added == 0) {
+        return Aftermath::kRefused;
+    }
+    return Aftermath::kMixed;
+}
+
+// The ways a save can go: through a new file, and in place for a file with
+// two names and for a file in a folder that takes no new file.
+enum class SaveRoute { kRename, kHardLink, kClosedFolder };
+
+struct RouteCase {
+    const char* name;
+    SaveRoute route;
+};
+
+class SaveCrashTest : public testing::TestWithParam<RouteCase> {
+  protected:
+    static constexpr int kKills = 20;
+
+    void SetUp() override {
+        ASSERT_TRUE(WriteBet(path, *oldBet).Saved());
+        GiveTo(path, Saver());
+        switch (GetParam().route) {
+            case SaveRoute::kRename:
+                GiveTo(folder.Path(), Saver());
+                break;
+            case SaveRoute::kHardLink:
+                GiveTo(folder.Path(), Saver());
+                fs::create_hard_link(path, folder.Path() / "other-name.txt");
+                break;
+            case SaveRoute::kClosedFolder:
+                ASSERT_EQ(::chmod(folder.Path().c_str(), 0555), 0);
+                break;
+        }
+    }
+
+    // Starts a child that saves the new bet as the saving user.
+    pid_t StartSaving() const {
+        return StartChild(Saver(), [this] { WriteBet(path, *newBet); });
+    }
+
+    ScratchFolder folder{"save-crash"};
+    const fs::path path = folder.Path() / "apuesta.txt";
+    // Different counts and columns, so that a mixture shows.
+    const std::unique_ptr<CColumnSet> oldBet = LargeBet(400'000, 0, 7);
+    const std::unique_ptr<CColumnSet> newBet = LargeBet(300'000, 5, 11);
+    const std::string oldText = TextOf(*oldBet);
+    const std::string newText = TextOf(*newBet);
+};
+
+TEST_P(SaveCrashTest, KilledSaveLeavesOldNewOrRefusedAndNoTemporaryFile) {
+    // How long an undisturbed save takes, so that the kills spread over it.
+    const auto start = std::chrono::steady_clock::now();
+    int status = -1;
+    ASSERT_EQ(::waitpid(StartSaving(), &status, 0) > 0 && WIFEXITED(status), true);
+    const auto duration = std::chrono::steady_clock::now() - start;
+    ASSERT_EQ(Contents(path), newText);
+
+    std::random_device seedSource;
+    const unsigned seed = seedSource();
+    std::mt19937 random(seed);
+    std::uniform_int_distribution<std::int64_t> moment(
+        0, std::chrono::duration_cast<std::chrono::microseconds>(duration).count());
+    Tally tally;
+    for (int kill = 0; kill < kKills; ++kill) {
+        // The next save: it brings the old bet back and clears what the
+        // killed one left.
+        ASSERT_TRUE(SaveAs(Saver(), path, *oldBet).Saved());
+        ASSERT_EQ(Contents(path), oldText);
+        EXPECT_TRUE(TemporaryFilesIn(folder.Path()).empty()) << "after kill " << kill;
+
+        const pid_t child = StartSaving();
+        std::this_thread::sleep_for(std::chrono::microseconds(moment(random)));
+        ::kill(child, SIGKILL);
+        ::waitpid(child, &status, 0);
+        tally.Add(Classify(path, oldText, newText));
+    }
+    ASSERT_TRUE(SaveAs(Saver(), path, *oldBet).Saved());
+    EXPECT_TRUE(TemporaryFilesIn(folder.Path()).empty());
+
+    std::cout << "kill -9 on the " << GetParam().name << " path (seed " << seed
+              << "): old " << tally.old << ", new " << tally.fresh << ", refused "
+              << tally.refused << ", mixed " << tally.mixed << "\n";
+    EXPECT_EQ(tally.mixed, 0);
+    EXPECT_EQ(tally.old + tally.fresh + tally.refused + tally.mixed, kKills);
+}
+
+INSTANTIATE_TEST_SUITE_P(Paths, SaveCrashTest,
+                         testing::Values(RouteCase{"rename", SaveRoute::kRename},
+                                         RouteCase{"hard-link", SaveRoute::kHardLink},
+                                         RouteCase{"closed-folder", SaveRoute::kClosedFolder}),
+                         [](const auto& info) {
+                             return std::string(info.param.route == SaveRoute::kRename ? "Rename"
+                                                : info.param.route == SaveRoute::kHardLink
+                                                    ? "HardLink"
+                                                    : "ClosedFolder");
+                         });
+
+}  // namespace
