@@ -2,13 +2,10 @@
 
 #include <cerrno>
 
+#include "core/shown_text.h"
 #include "core/system_error_text.h"
 
 namespace {
-
-std::string Quoted(std::string_view fileName) {
-    return "«" + std::string(fileName) + "»";
-}
 
 std::string Columns(std::int32_t n) {
     return std::to_string(n) + (n == 1 ? " columna" : " columnas");
@@ -22,6 +19,15 @@ std::string AddedSentence(std::int32_t added) {
         return "Se ha añadido 1 columna.";
     }
     return "Se han añadido " + Columns(added) + ".";
+}
+
+// What a line holds, to follow "y" or "la línea N".
+std::string Holds(std::string_view text) {
+    return text.empty() ? "está vacía" : "tiene «" + ShownText(text) + "»";
+}
+
+std::string LineOf(std::int64_t line, std::string_view fileName) {
+    return "línea " + std::to_string(line) + " del archivo " + Quoted(fileName);
 }
 
 std::string ReadReason(int error) {
@@ -106,4 +112,46 @@ std::string BetSaveMessage(std::string_view fileName, const BetSaveResult& resul
                                       : ". Si el archivo ya existía, no ha cambiado.";
     return "No se ha podido grabar la apuesta en " + Quoted(fileName) + ": " + SaveReason(result) +
            aftermath;
+}
+
+std::string BetFileReadMessage(std::string_view fileName, const BetFileRead& read) {
+    const std::string file = "El archivo " + Quoted(fileName);
+    const std::string line = LineOf(read.line, fileName);
+    const std::string announces =
+        file + " anuncia " + Columns(read.announced) + " en la línea 1";
+    switch (read.error) {
+        case BetFileError::kNone:
+            return {};
+        case BetFileError::kUnreadable:
+            return "No se ha podido leer el archivo " + Quoted(fileName) +
+                   (read.systemError != 0 ? ": " + ReadReason(read.systemError) : std::string()) +
+                   ".";
+        case BetFileError::kReadFailed:
+            return "No se ha podido leer la " + line +
+                   (read.systemError != 0 ? ": " + ReadReason(read.systemError) : std::string()) +
+                   ".";
+        case BetFileError::kCountMissing:
+            return "La " + line + " debería tener el número de columnas, y " +
+                   Holds(read.text) + ".";
+        case BetFileError::kInterruptedSave:
+            return file +
+                   " quedó a medias en una grabación interrumpida: la línea 1 no llegó a recibir "
+                   "el número de columnas. No es una apuesta completa.";
+        case BetFileError::kCountOutOfRange:
+            return "El número de columnas de la " + line + " («" + ShownText(read.text) +
+                   "») está fuera de rango.";
+        case BetFileError::kNotAColumn:
+            return "La " + line + " debería ser una columna de 14 signos 1, X o 2, y " +
+                   Holds(read.text) + ".";
+        case BetFileError::kTooFewColumns:
+            return announces + ", pero termina en la línea " + std::to_string(read.line) +
+                   ", tras " + Columns(read.columns) + ".";
+        case BetFileError::kTooManyLines:
+            return announces + ", pero sigue después de la última: la línea " +
+                   std::to_string(read.line) + " " + Holds(read.text) + ".";
+        case BetFileError::kOutOfMemory:
+            return "No hay memoria suficiente para todas las columnas del archivo " +
+                   Quoted(fileName) + ".";
+    }
+    return {};
 }

@@ -5,9 +5,11 @@
 
 #include "betfile/bet_reader.h"
 #include "betfile/bet_writer.h"
+#include "betfile/strict_bet_reader.h"
 
-// The Spanish texts, UTF-8, that the window shows in its message boxes about
-// bet files and the clipboard. `fileName` is shown as given, between « and ».
+// The Spanish texts, UTF-8, that the programs show about bet files and the
+// clipboard. `fileName` is shown as given, between « and »; text taken from
+// a file as ShownText shows it.
 
 // Shown instead of copying a bet of more than kClipboardColumnLimit columns.
 inline constexpr std::string_view kCopyLimitText = "A lo sumo 1000 cols";
@@ -20,3 +22,7 @@ std::string BetReadMessage(std::string_view fileName, const BetReadResult& resul
 // was, or, when writing into it failed part of the way, that it may be
 // incomplete. Empty for a save that succeeded.
 std::string BetSaveMessage(std::string_view fileName, const BetSaveResult& result);
+
+// What was wrong with a bet file read strictly, naming the line and what it
+// holds. Empty for a read without error.
+std::string BetFileReadMessage(std::string_view fileName, const BetFileRead& read);

@@ -7,6 +7,7 @@
 #include <new>
 
 #include "betfile/canonical_lines.h"
+#include "betfile/internal/column_room.h"
 #include "forecast/text_scanner.h"
 
 namespace {
@@ -50,15 +51,6 @@ void ReadColumns(TextScanner& scanner, CColumnSet& set, BetReadResult& result) {
     }
 }
 
-// Room for the announced columns, but never for more than the `available`
-// bytes of text can hold (14 signs a column), whatever the count says.
-void ReserveFor(CColumnSet& set, std::int32_t announced, std::streamsize available) {
-    const std::int64_t room = std::max<std::streamsize>(available, 0) / kMatches;
-    const std::int64_t wanted =
-        std::min<std::int64_t>(set.Count() + std::min<std::int64_t>(announced, room), INT32_MAX);
-    set.Reserve(static_cast<std::int32_t>(wanted));
-}
-
 BetReadResult ReadWithScanner(TextScanner& scanner, CColumnSet& set, std::streamsize available) {
     BetReadResult result;
     std::int32_t announced = 0;
@@ -78,7 +70,7 @@ BetReadResult ReadWithScanner(TextScanner& scanner, CColumnSet& set, std::stream
         return result;
     }
     try {
-        ReserveFor(set, announced, available);
+        ReserveForText(set, announced, available);
     } catch (const std::bad_alloc&) {
         result.end = BetReadEnd::kOutOfMemory;
         return result;

@@ -16,16 +16,17 @@ BetSaveResult Failure(BetSaveFailure failure, int systemError) {
     return {.failure = failure, .systemError = systemError};
 }
 
-// The steps after the reservation; 0 or the error number of the first that
-// failed.
-int WriteMarkedText(int fd, const CColumnSet& bet, off_t bytes) {
-    const std::string count = CountLine(bet.Count());
-    std::string mark = count;
+// The count line's placeholder: the mark over the count's width, CR LF.
+std::string MarkLine(const std::string& countLine) {
+    std::string mark = countLine;
     mark.replace(0, mark.size() - 2, mark.size() - 2, kInterruptedSaveMark);
-    int error = WriteAllAt(fd, mark, 0, SaveCall::kWriteMark);
-    if (error == 0) {
-        error = SyncFile(fd);
-    }
+    return mark;
+}
+
+// The steps after the mark; 0 or the error number of the first that failed.
+int WriteMarkedText(int fd, const CColumnSet& bet, const std::string& mark,
+                    const std::string& count, off_t bytes) {
+    int error = SyncFile(fd);
     if (error == 0) {
         error = WriteBetText(fd, bet, mark);
     }
@@ -62,18 +63,25 @@ BetSaveResult WriteInPlace(const std::filesystem::path& target, const struct sta
             error == ENXIO ? BetSaveFailure::kNotRegularFile : BetSaveFailure::kNotWritable, error);
     }
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    const std::string count = CountLine(bet.Count());
     int error = 0;
     if (plainFile) {
         const off_t bytes = TextBytes(bet);
+        const std::string mark = MarkLine(count);
+        // Without room for the new text, or when not even the mark goes in,
+        // the old text is still whole.
         if (::fallocate(fd, FALLOC_FL_KEEP_SIZE, 0, bytes) != 0 && errno != EOPNOTSUPP) {
-            // No room for the new text: the old one is still whole.
             error = errno;
+        } else {
+            error = WriteAllAt(fd, mark, 0, SaveCall::kWriteMark);
+        }
+        if (error != 0) {
             ::close(fd);
             return Failure(BetSaveFailure::kWriteFailed, error);
         }
-        error = WriteMarkedText(fd, bet, bytes);
+        error = WriteMarkedText(fd, bet, mark, count, bytes);
     } else {
-        error = WriteBetText(fd, bet, CountLine(bet.Count()));
+        error = WriteBetText(fd, bet, count);
     }
     if (::close(fd) != 0 && error == 0) {
         error = errno;

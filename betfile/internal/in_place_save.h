@@ -11,7 +11,8 @@
 // owner, group, permissions and attributes; `existing` is its status.
 //
 // A regular file: room for the whole text is reserved first, so that a full
-// disk leaves the file as it was (kWriteFailed). Then the start of the file
+// disk leaves the file as it was (kWriteFailed, as when the mark below
+// cannot be written). Then the start of the file
 // is overwritten with kInterruptedSaveMark over the new count line's width
 // and flushed to the disk, so that from here on the file is refused by every
 // reader of ours; then the text follows with the mark in place of the count,

@@ -19,43 +19,21 @@
 #include <string>
 
 #include "betfile/bet_reader.h"
+#include "tests/betfile/save_test_support.h"
 #include "tests/core/allocation_failure.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-std::string Written(const CColumnSet& bet) {
-    std::ostringstream out;
-    WriteBet(out, bet);
-    return out.str();
-}
-
-std::string Contents(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 // The tests that write files, each in a fresh, empty folder that goes with
 // what it holds.
 class WriteBetFileTest : public testing::Test {
   protected:
-    WriteBetFileTest() {
-        fs::remove_all(folder);
-        fs::create_directory(folder);
-    }
-    ~WriteBetFileTest() override {
-        std::error_code ignored;
-        fs::permissions(folder, fs::perms::owner_all, fs::perm_options::add, ignored);
-        fs::remove_all(folder);
-    }
+    std::size_t Entries() const { return scratch.Entries(); }
 
-    std::size_t Entries() const {
-        return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder), {}));
-    }
-
-    const fs::path folder =
-        fs::temp_directory_path() / ("lumo-bet-writer-" + std::to_string(::getpid()));
+    ScratchFolder scratch{"bet-writer"};
+    const fs::path folder = scratch.Path();
     const fs::path path = folder / "apuesta.txt";
 };
 
@@ -78,24 +56,6 @@ class FullBuffer : public std::streambuf {
     std::size_t room;
 };
 
-// Column sets can be neither copied nor moved, hence the pointer.
-std::unique_ptr<CColumnSet> BetOf(std::initializer_list<std::int32_t> indices) {
-    auto bet = std::make_unique<CColumnSet>();
-    for (const auto index : indices) {
-        bet->AppendNoGrow(CColumn(index));
-    }
-    return bet;
-}
-
-// 100,000 columns: 1.6 MB of text.
-std::unique_ptr<CColumnSet> LargeBet() {
-    auto bet = std::make_unique<CColumnSet>(100'000);
-    for (std::int32_t i = 0; i < 100'000; ++i) {
-        bet->AppendNoGrow(CColumn(i));
-    }
-    return bet;
-}
-
 // Saves under a file size limit of 100,000 bytes, which makes write(2) fail
 // part of the way through with EFBIG, as a full disk does.
 BetSaveResult SaveWithSizeLimit(const fs::path& path, const CColumnSet& bet) {
@@ -112,11 +72,11 @@ BetSaveResult SaveWithSizeLimit(const fs::path& path, const CColumnSet& bet) {
 }
 
 TEST(WriteBetTest, CountLineThenOneCrLfLinePerColumn) {
-    EXPECT_EQ(Written(CColumnSet()), "0\r\n");
+    EXPECT_EQ(TextOf(CColumnSet()), "0\r\n");
     const auto bet = BetOf({0, kAllColumns - 1});
     (*bet)[1].results[3] = 9;
     (*bet)[1].results[4] = kDraw;
-    const std::string text = Written(*bet);
+    const std::string text = TextOf(*bet);
     EXPECT_EQ(text, "2\r\n11111111111111\r\n2222X222222222\r\n");
     EXPECT_EQ(text.size(), 35u);
 }
@@ -235,7 +195,7 @@ TEST_F(WriteBetFileTest, TargetsThatCannotBeWritten) {
 // is gone, and the error is EFBIG.
 TEST_F(WriteBetFileTest, SaveFailingHalfWayLeavesTheOldFile) {
     std::ofstream(path) << "1\r\n22222222222222\r\n";
-    const BetSaveResult result = SaveWithSizeLimit(path, *LargeBet());
+    const BetSaveResult result = SaveWithSizeLimit(path, *LargeBet(100'000));
     EXPECT_EQ(result.failure, BetSaveFailure::kWriteFailed);
     EXPECT_EQ(result.systemError, EFBIG);
     EXPECT_EQ(Contents(path), "1\r\n22222222222222\r\n");
@@ -258,61 +218,11 @@ TEST_F(WriteBetFileTest, SaveWithoutMemoryLeavesTheOldFile) {
     EXPECT_EQ(Entries(), 1u);
 }
 
-// The unprivileged user and group that the permission cases save as, a
-// shared group that user belongs to, and another user.
-constexpr uid_t kSaver = 65534;
-constexpr gid_t kSaverGroup = 65534;
-constexpr gid_t kSharedGroup = 100;
-constexpr uid_t kOtherUser = 12345;
-
-bool RunningAsRoot() {
-    return ::geteuid() == 0;
-}
-
-// Saves as a user without privileges: when the tests run as root, in a child
-// process that first becomes kSaver (group kSaverGroup, also in
-// kSharedGroup); otherwise as the user running the tests, who has none.
-BetSaveResult SaveUnprivileged(const fs::path& path, const CColumnSet& bet) {
-    if (!RunningAsRoot()) {
-        return WriteBet(path, bet);
-    }
-    int channel[2];
-    if (::pipe(channel) != 0) {
-        ADD_FAILURE() << "no pipe";
-        return {};
-    }
-    const pid_t child = ::fork();
-    if (child == 0) {
-        ::close(channel[0]);
-        const gid_t groups[] = {kSharedGroup};
-        if (::setgroups(1, groups) != 0 || ::setgid(kSaverGroup) != 0 || ::setuid(kSaver) != 0 ||
-            ::setuid(0) == 0) {
-            ::_exit(2);
-        }
-        const BetSaveResult result = WriteBet(path, bet);
-        const bool sent = ::write(channel[1], &result, sizeof result) == sizeof result;
-        ::_exit(sent ? 0 : 3);
-    }
-    ::close(channel[1]);
-    BetSaveResult result{.failure = BetSaveFailure::kNone, .systemError = -1};
-    const ssize_t got = ::read(channel[0], &result, sizeof result);
-    ::close(channel[0]);
-    int status = -1;
-    ::waitpid(child, &status, 0);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
-    EXPECT_EQ(got, static_cast<ssize_t>(sizeof result));
-    return result;
-}
-
 // Saves made by a user without privileges, whatever user runs the tests.
 class WriteBetUnprivilegedTest : public WriteBetFileTest {
   protected:
     // Gives the file (or folder) to the saving user.
-    void GiveToSaver(const fs::path& file) const {
-        if (RunningAsRoot()) {
-            ASSERT_EQ(::chown(file.c_str(), kSaver, kSaverGroup), 0);
-        }
-    }
+    void GiveToSaver(const fs::path& file) const { GiveTo(file, Saver()); }
 
     // A file of the saving user holding "old", with the permission bits `mode`.
     void OldFile(const fs::path& file, mode_t mode) const {
@@ -334,7 +244,7 @@ class WriteBetUnprivilegedTest : public WriteBetFileTest {
 TEST_F(WriteBetUnprivilegedTest, FileTheUserMayNotWriteIsRefusedAndKept) {
     GiveToSaver(folder);
     OldFile(path, 0444);
-    const BetSaveResult result = SaveUnprivileged(path, *bet);
+    const BetSaveResult result = SaveAs(Saver(), path, *bet);
     EXPECT_EQ(result.failure, BetSaveFailure::kNotWritable);
     EXPECT_EQ(result.systemError, EACCES);
     EXPECT_EQ(Contents(path), "old");
@@ -346,12 +256,12 @@ TEST_F(WriteBetUnprivilegedTest, OwnFileIsReplacedKeepingItsPermissions) {
     GiveToSaver(folder);
     OldFile(path, 0640);
     const ino_t before = Status(path).st_ino;
-    ASSERT_TRUE(SaveUnprivileged(path, *bet).Saved());
+    ASSERT_TRUE(SaveAs(Saver(), path, *bet).Saved());
     EXPECT_EQ(Contents(path), betText);
     const struct stat after = Status(path);
     EXPECT_NE(after.st_ino, before);  // a new file took the old one's place
     EXPECT_EQ(after.st_mode & 07777, 0640u);
-    EXPECT_EQ(after.st_uid, RunningAsRoot() ? kSaver : ::geteuid());
+    EXPECT_EQ(after.st_uid, EffectiveUid(Saver()));
     EXPECT_EQ(Entries(), 1u);
 }
 
@@ -359,7 +269,7 @@ TEST_F(WriteBetUnprivilegedTest, FileWithTwoNamesIsWrittenInPlace) {
     GiveToSaver(folder);
     OldFile(path, 0644);
     fs::create_hard_link(path, folder / "other-name.txt");
-    ASSERT_TRUE(SaveUnprivileged(path, *bet).Saved());
+    ASSERT_TRUE(SaveAs(Saver(), path, *bet).Saved());
     EXPECT_EQ(Contents(path), betText);
     EXPECT_EQ(Contents(folder / "other-name.txt"), betText);
     EXPECT_EQ(Status(path).st_nlink, 2u);
@@ -369,7 +279,7 @@ TEST_F(WriteBetUnprivilegedTest, FileWithTwoNamesIsWrittenInPlace) {
 TEST_F(WriteBetUnprivilegedTest, WritableFileInAFolderThatTakesNoNewFile) {
     OldFile(path, 0644);
     ASSERT_EQ(::chmod(folder.c_str(), 0555), 0);
-    ASSERT_TRUE(SaveUnprivileged(path, *bet).Saved());
+    ASSERT_TRUE(SaveAs(Saver(), path, *bet).Saved());
     EXPECT_EQ(Contents(path), betText);
     EXPECT_EQ(Entries(), 1u);
 }
@@ -386,13 +296,13 @@ TEST_F(WriteBetUnprivilegedTest, FilesOfOtherOwnersKeepTheirOwnerGroupAndMode) {
         uid_t owner;
         gid_t group;
         mode_t mode;
-    } cases[] = {{0777, 0, kSharedGroup, 0664}, {01777, kOtherUser, kOtherUser, 0666}};
+    } cases[] = {{0777, 0, kSharedGroup, 0664}, {01777, kOtherUid, kOtherUid, 0666}};
     for (const auto& c : cases) {
         ASSERT_EQ(::chmod(folder.c_str(), c.folderMode), 0);
         std::ofstream(path) << "old";
         ASSERT_EQ(::chown(path.c_str(), c.owner, c.group), 0);
         ASSERT_EQ(::chmod(path.c_str(), c.mode), 0);
-        ASSERT_TRUE(SaveUnprivileged(path, *bet).Saved()) << c.owner;
+        ASSERT_TRUE(SaveAs(Saver(), path, *bet).Saved()) << c.owner;
         EXPECT_EQ(Contents(path), betText);
         const struct stat after = Status(path);
         EXPECT_EQ(after.st_uid, c.owner);
@@ -408,7 +318,7 @@ TEST_F(WriteBetUnprivilegedTest, FilesOfOtherOwnersKeepTheirOwnerGroupAndMode) {
 TEST_F(WriteBetUnprivilegedTest, FailureWritingInPlaceIsReported) {
     OldFile(path, 0644);
     fs::create_hard_link(path, folder / "other-name.txt");
-    const BetSaveResult result = SaveWithSizeLimit(path, *LargeBet());
+    const BetSaveResult result = SaveWithSizeLimit(path, *LargeBet(100'000));
     EXPECT_EQ(result.failure, BetSaveFailure::kWriteInPlaceFailed);
     EXPECT_EQ(result.systemError, EFBIG);
     EXPECT_EQ(Entries(), 2u);

@@ -16,6 +16,7 @@
 
 #include "betfile/bet_reader.h"
 #include "betfile/bet_writer.h"
+#include "betfile/strict_bet_reader.h"
 #include "tests/betfile/save_test_support.h"
 
 namespace fs = std::filesystem;
@@ -56,10 +57,14 @@ Aftermath Classify(const fs::path& path, const std::string& oldText, const std::
     if (contents == newText) {
         return Aftermath::kNew;
     }
-    // The window's reader must append nothing.
+    // The window's reader must append nothing, the strict one name the
+    // interrupted save.
     CColumnSet tolerant;
     const BetReadResult read = ReadBet(path, tolerant);
-    if (read.end != BetReadEnd::kComplete && read.added == 0) {
+    CColumnSet strict;
+    const BetFileRead checked = ReadBetStrictly(path, strict);
+    if (read.end != BetReadEnd::kComplete && read.added == 0 &&
+        checked.error == BetFileError::kInterruptedSave) {
         return Aftermath::kRefused;
     }
     return Aftermath::kMixed;
@@ -144,6 +149,10 @@ TEST_P(SaveCrashTest, KilledSaveLeavesOldNewOrRefusedAndNoTemporaryFile) {
               << tally.refused << ", mixed " << tally.mixed << "\n";
     EXPECT_EQ(tally.mixed, 0);
     EXPECT_EQ(tally.old + tally.fresh + tally.refused + tally.mixed, kKills);
+}
+
+void PrintTo(const RouteCase& route, std::ostream* out) {
+    *out << route.name;
 }
 
 INSTANTIATE_TEST_SUITE_P(Paths, SaveCrashTest,

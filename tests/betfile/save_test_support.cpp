@@ -86,18 +86,24 @@ uid_t EffectiveUid(const Identity& identity) {
     return RunningAsRoot() ? identity.uid : ::geteuid();
 }
 
-pid_t StartChild(const Identity& identity, const std::function<void()>& work) {
+pid_t StartChild(const std::function<void()>& work) {
     const pid_t child = ::fork();
     if (child == 0) {
+        work();
+        ::_exit(0);
+    }
+    return child;
+}
+
+pid_t StartChild(const Identity& identity, const std::function<void()>& work) {
+    return StartChild([&] {
         if (RunningAsRoot() &&
             (::setgroups(identity.groups.size(), identity.groups.data()) != 0 ||
              ::setgid(identity.gid) != 0 || ::setuid(identity.uid) != 0 || ::setuid(0) == 0)) {
             ::_exit(2);
         }
         work();
-        ::_exit(0);
-    }
-    return child;
+    });
 }
 
 std::string InChild(const Identity& identity, const std::function<std::string()>& work) {

@@ -81,6 +81,8 @@ uid_t EffectiveUid(const Identity& identity);
 // root; otherwise it stays the user running them), then runs `work` and ends
 // with status 0 (2 when it could not take the identity).
 pid_t StartChild(const Identity& identity, const std::function<void()>& work);
+// The same without changing the user.
+pid_t StartChild(const std::function<void()>& work);
 
 // Runs `work` in such a child and returns the bytes `work` returned. A child
 // that fails to take the identity or does not end normally fails the test.

@@ -1,0 +1,222 @@
+#include "betfile/strict_bet_reader.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <fstream>
+#include <new>
+#include <string_view>
+
+#include "betfile/canonical_lines.h"
+#include "betfile/internal/column_room.h"
+#include "betfile/interrupted_save_mark.h"
+#include "core/chunked_input.h"
+
+namespace {
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+// The most digits a count line may hold.
+constexpr std::size_t kCountDigits = 20;
+// The widest mark: the count line of the largest 32-bit count.
+constexpr std::size_t kMarkWidth = 10;
+// Bytes that ReadCanonicalLines needs ahead to take a line.
+constexpr std::size_t kCanonicalWindow = 16;
+// Bytes looked at for one line read on its own: any line that can be a
+// column or a count, and the start of any other, shown in a message.
+constexpr std::size_t kLineLook = 64;
+
+// One line taken on its own.
+struct LineView {
+    std::string_view content;  // without its line end; at most kLineLook bytes
+    std::size_t bytes = 0;     // what it takes with its line end
+    bool ended = false;        // its LF was seen
+    bool cut = false;          // it is longer than kLineLook
+};
+
+LineView NextLine(ChunkedInput& input) {
+    input.Want(kLineLook);
+    const std::string_view ahead = input.Ahead().substr(0, kLineLook);
+    const std::size_t feed = ahead.find('\n');
+    if (feed == std::string_view::npos) {
+        // The text ends on this line, unless it is longer than we look.
+        const bool cut = ahead.size() == kLineLook;
+        return {.content = ahead, .bytes = ahead.size(), .ended = false, .cut = cut};
+    }
+    std::string_view content = ahead.substr(0, feed);
+    if (content.ends_with('\r')) {
+        content.remove_suffix(1);
+    }
+    return {.content = content, .bytes = feed + 1, .ended = true, .cut = false};
+}
+
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+bool AllOf(std::string_view text, bool (*test)(char)) {
+    return !text.empty() && std::all_of(text.begin(), text.end(), test);
+}
+
+// The column of a line of exactly 14 signs, or false.
+bool ColumnOf(std::string_view content, CColumn& column) {
+    if (content.size() != static_cast<std::size_t>(kMatches)) {
+        return false;
+    }
+    for (std::size_t i = 0; i < content.size(); ++i) {
+        switch (content[i]) {
+            case '1':
+                column.results[i] = kHomeWin;
+                break;
+            case 'X':
+            case 'x':
+                column.results[i] = kDraw;
+                break;
+            case '2':
+                column.results[i] = kAwayWin;
+                break;
+            default:
+                return false;
+        }
+    }
+    return true;
+}
+
+BetFileRead Failed(BetFileRead result, BetFileError error, std::int64_t line,
+                   std::string_view text = {}) {
+    result.error = error;
+    result.line = line;
+    result.text = std::string(text);
+    return result;
+}
+
+// Reads the count line into result.announced; an error otherwise.
+BetFileRead ReadCount(ChunkedInput& input) {
+    BetFileRead result;
+    input.Want(kByteOrderMark.size());
+    if (input.Ahead().starts_with(kByteOrderMark)) {
+        input.Skip(kByteOrderMark.size());
+    }
+    const LineView view = NextLine(input);
+    if (!view.ended && input.ReadError()) {
+        return Failed(result, BetFileError::kReadFailed, 1);
+    }
+    const std::string_view digits = view.content;
+    if (!view.cut && digits.size() <= kMarkWidth &&
+        AllOf(digits, [](char c) { return c == kInterruptedSaveMark; })) {
+        return Failed(result, BetFileError::kInterruptedSave, 1, digits);
+    }
+    if (!AllOf(digits, IsDigit)) {
+        return Failed(result, BetFileError::kCountMissing, 1, digits);
+    }
+    std::int64_t count = 0;
+    for (const char c : digits) {
+        count = std::min<std::int64_t>(count * 10 + (c - '0'), std::int64_t{INT32_MAX} + 1);
+    }
+    if (view.cut || digits.size() > kCountDigits || count > INT32_MAX) {
+        return Failed(result, BetFileError::kCountOutOfRange, 1, digits);
+    }
+    input.Skip(view.bytes);
+    result.announced = static_cast<std::int32_t>(count);
+    return result;
+}
+
+// Reads the announced columns and checks that nothing follows them.
+BetFileRead ReadColumns(ChunkedInput& input, CColumnSet& set, BetFileRead result) {
+    std::int64_t line = 2;  // the next line
+    bool lineEndPending = false;
+    while (result.columns < result.announced) {
+        if (input.Ahead().size() < kCanonicalWindow) {
+            input.Want(kCanonicalWindow);
+        }
+        const CanonicalRun run =
+            ReadCanonicalLines(input.Ahead(), result.announced - result.columns, set);
+        input.Skip(run.used);
+        result.columns += run.columns;
+        line += run.columns;
+        if (result.columns == result.announced) {
+            lineEndPending = run.columns > 0;  // the bulk stops after the last column's signs
+            break;
+        }
+        if (run.columns > 0 && input.Ahead().size() < kCanonicalWindow) {
+            continue;  // the chunk ran out: more text lets the bulk go on
+        }
+        const LineView view = NextLine(input);
+        if (!view.ended && input.ReadError()) {
+            return Failed(result, BetFileError::kReadFailed, line);
+        }
+        if (view.bytes == 0) {
+            return Failed(result, BetFileError::kTooFewColumns, line - 1);
+        }
+        CColumn column;
+        if (view.cut || !ColumnOf(view.content, column)) {
+            return Failed(result, BetFileError::kNotAColumn, line, view.content);
+        }
+        set.AppendNoGrow(column);
+        input.Skip(view.bytes);
+        ++result.columns;
+        ++line;
+    }
+    if (lineEndPending) {
+        input.Want(2);
+        input.Skip(input.Ahead().starts_with("\r\n") ? 2 : 1);
+    }
+    input.Want(1);
+    if (!input.Ahead().empty()) {
+        return Failed(result, BetFileError::kTooManyLines, line, NextLine(input).content);
+    }
+    if (input.ReadError()) {
+        return Failed(result, BetFileError::kReadFailed, line);
+    }
+    return result;
+}
+
+BetFileRead Unreadable(int systemError) {
+    BetFileRead result;
+    result.error = BetFileError::kUnreadable;
+    result.systemError = systemError;
+    return result;
+}
+
+BetFileRead ReadFrom(std::istream& in, CColumnSet& set) {
+    const std::int32_t held = set.Count();
+    BetFileRead result;
+    try {
+        // What the stream can still give: the rest of a string, or of a
+        // regular file; 0 when it cannot tell.
+        const std::streamsize available = in.good() ? in.rdbuf()->in_avail() : 0;
+        ChunkedInput input(in);
+        result = ReadCount(input);
+        if (result.Ok()) {
+            ReserveForText(set, result.announced, available);
+            result = ReadColumns(input, set, result);
+        }
+        if (result.error == BetFileError::kReadFailed) {
+            result.systemError = input.SystemError();
+        }
+    } catch (const std::bad_alloc&) {
+        result.error = BetFileError::kOutOfMemory;
+        result.line = 0;
+    }
+    if (!result.Ok()) {
+        set.Truncate(held);
+    }
+    return result;
+}
+
+}  // namespace
+
+BetFileRead ReadBetStrictly(std::istream& in, CColumnSet& set) {
+    return ReadFrom(in, set);
+}
+
+BetFileRead ReadBetStrictly(const std::filesystem::path& path, CColumnSet& set) {
+    std::error_code ignored;
+    if (std::filesystem::is_directory(path, ignored)) {
+        return Unreadable(EISDIR);
+    }
+    errno = 0;
+    std::ifstream file(path, std::ios::binary);
+    if (!file.is_open()) {
+        return Unreadable(errno);
+    }
+    return ReadFrom(file, set);
+}

@@ -1,0 +1,186 @@
+// Saves in folders shared with another user: the saving user (nobody) and
+// the other user (4242) each act in a child process of their own. Becoming
+// them needs root, which the test runs have; a plain user's run skips these.
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "betfile/bet_writer.h"
+#include "betfile/internal/save_hook.h"
+#include "tests/betfile/save_test_support.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class SaveOtherUsersTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        if (!RunningAsRoot()) {
+            GTEST_SKIP() << "acting as two other users needs root";
+        }
+        // The saving user's own folder and the file another user wants.
+        fs::create_directory(home);
+        GiveTo(home, Saver());
+        ASSERT_TRUE(WriteBet(victim, *BetOf({7})).Saved());
+        GiveTo(victim, Saver());
+        ASSERT_EQ(::chmod(victim.c_str(), 0600), 0);
+    }
+
+    // Makes `link` point at `target` as `identity` (root makes it itself).
+    static void LinkAs(const Identity& identity, const fs::path& target, const fs::path& link) {
+        if (identity.uid == 0) {
+            fs::create_symlink(target, link);
+            return;
+        }
+        const std::string made = InChild(identity, [&] {
+            return ::symlink(target.c_str(), link.c_str()) == 0 ? std::string("made") : "";
+        });
+        ASSERT_EQ(made, "made") << link;
+    }
+
+    ScratchFolder folder{"save-other-users"};
+    const fs::path home = folder.Path() / "home";
+    const fs::path victim = home / "authorized_keys";
+    const std::string victimText = TextOf(*BetOf({7}));
+    const std::unique_ptr<CColumnSet> bet = BetOf({0, 1});
+};
+
+// A link is followed only where the kernel's protected_symlinks rule would
+// follow it: outside a sticky folder open to all, or when it belongs to the
+// folder's owner or to the saving user. Another user's link in /tmp-like
+// folders would make the save replace a file of the saver's own.
+TEST_F(SaveOtherUsersTest, LinksInSharedFoldersAreFollowedAsTheKernelWould) {
+    const Identity root{0, 0, {}};
+    const struct {
+        const char* name;
+        mode_t folderMode;
+        Identity folderOwner;
+        Identity linkOwner;
+        bool followed;
+    } cases[] = {
+        {"another user's link in a sticky shared folder", 01777, root, OtherUser(), false},
+        {"the saver's own link there", 01777, root, Saver(), true},
+        {"the folder owner's link there", 01777, root, root, true},
+        {"the other user's link in the other user's sticky folder", 01777, OtherUser(),
+         OtherUser(), true},
+        {"another user's link in a shared folder that is not sticky", 0777, root, OtherUser(),
+         true},
+    };
+    for (const auto& c : cases) {
+        const fs::path shared = folder.Path() / "shared";
+        fs::remove_all(shared);
+        fs::create_directory(shared);
+        GiveTo(shared, c.folderOwner);
+        ASSERT_EQ(::chmod(shared.c_str(), c.folderMode), 0);
+        LinkAs(c.linkOwner, victim, shared / "apuesta.txt");
+        ASSERT_TRUE(WriteBet(victim, *BetOf({7})).Saved());
+
+        const BetSaveResult result = SaveAs(Saver(), shared / "apuesta.txt", *bet);
+        if (c.followed) {
+            EXPECT_TRUE(result.Saved()) << c.name;
+            EXPECT_EQ(Contents(victim), TextOf(*bet)) << c.name;
+        } else {
+            EXPECT_EQ(result.failure, BetSaveFailure::kUnsafeLink) << c.name;
+            EXPECT_EQ(result.systemError, EACCES) << c.name;
+            EXPECT_EQ(Contents(victim), victimText) << c.name;
+        }
+        EXPECT_TRUE(fs::is_symlink(shared / "apuesta.txt")) << c.name;
+    }
+}
+
+// The same along a chain of links, and for a link to a file not yet there,
+// which is not made.
+TEST_F(SaveOtherUsersTest, AnotherUsersLinkAnywhereAlongTheWayIsRefused) {
+    const fs::path shared = folder.Path() / "shared";
+    fs::create_directory(shared);
+    ASSERT_EQ(::chmod(shared.c_str(), 01777), 0);
+    LinkAs(OtherUser(), victim, shared / "trap.txt");
+    LinkAs(Saver(), shared / "trap.txt", home / "apuesta.txt");
+    LinkAs(OtherUser(), home / "nueva.txt", shared / "dangling.txt");
+
+    EXPECT_EQ(SaveAs(Saver(), home / "apuesta.txt", *bet).failure, BetSaveFailure::kUnsafeLink);
+    EXPECT_EQ(Contents(victim), victimText);
+    EXPECT_EQ(SaveAs(Saver(), shared / "dangling.txt", *bet).failure,
+              BetSaveFailure::kUnsafeLink);
+    EXPECT_FALSE(fs::exists(home / "nueva.txt"));
+}
+
+// While a bet of mode 0600 is saved in a shared folder, the other user,
+// watching the folder, cannot read the new file: it is the saver's alone
+// from the moment it is made.
+TEST_F(SaveOtherUsersTest, OtherUserCannotReadTheNewFileWhileItIsWritten) {
+    const fs::path shared = folder.Path() / "shared";
+    fs::create_directory(shared);
+    ASSERT_EQ(::chmod(shared.c_str(), 01777), 0);
+    const fs::path path = shared / "apuesta.txt";
+    ASSERT_TRUE(WriteBet(path, *BetOf({5})).Saved());
+    GiveTo(path, Saver());
+    ASSERT_EQ(::chmod(path.c_str(), 0600), 0);
+
+    int written[2];  // the saver says the text is going in
+    int looked[2];   // the watcher says it has looked
+    ASSERT_EQ(::pipe(written), 0);
+    ASSERT_EQ(::pipe(looked), 0);
+    const pid_t saver = StartChild(Saver(), [&] {
+        ::close(written[0]);
+        ::close(looked[1]);
+        ::umask(0);  // the worst a user can have
+        SetSaveHook([&, calls = 0](SaveCall call) mutable {
+            if (call == SaveCall::kWrite && ++calls == 2) {
+                char byte = 'w';
+                if (::write(written[1], &byte, 1) != 1 || ::read(looked[0], &byte, 1) != 1) {
+                    ::_exit(4);
+                }
+            }
+            return 0;
+        });
+        if (!WriteBet(path, *bet).Saved()) {
+            ::_exit(5);
+        }
+    });
+    // The watcher: 0 when it saw the new file and could not open it, 1 when
+    // it read it, 6 when it saw none.
+    const pid_t watcher = StartChild(OtherUser(), [&] {
+        ::close(written[1]);
+        ::close(looked[0]);
+        char byte = 0;
+        if (::read(written[0], &byte, 1) != 1) {
+            ::_exit(7);
+        }
+        const std::vector<std::string> names = TemporaryFilesIn(shared);
+        int outcome = names.empty() ? 6 : 0;
+        for (const auto& name : names) {
+            const int fd = ::open((shared / name).c_str(), O_RDONLY);
+            if (fd >= 0 || errno != EACCES) {
+                outcome = 1;
+            }
+        }
+        if (::write(looked[1], &byte, 1) != 1) {
+            ::_exit(8);
+        }
+        ::_exit(outcome);
+    });
+    for (const int fd : {written[0], written[1], looked[0], looked[1]}) {
+        ::close(fd);
+    }
+    int saverStatus = -1;
+    int watcherStatus = -1;
+    ::waitpid(watcher, &watcherStatus, 0);
+    ::waitpid(saver, &saverStatus, 0);
+    EXPECT_TRUE(WIFEXITED(watcherStatus) && WEXITSTATUS(watcherStatus) == 0)
+        << "watcher status " << watcherStatus;
+    EXPECT_TRUE(WIFEXITED(saverStatus) && WEXITSTATUS(saverStatus) == 0)
+        << "saver status " << saverStatus;
+    struct stat status {};
+    ASSERT_EQ(::stat(path.c_str(), &status), 0);
+    EXPECT_EQ(status.st_mode & 07777, 0600u);
+    EXPECT_EQ(Contents(path), TextOf(*bet));
+}
+
+}  // namespace
