@@ -27,24 +27,6 @@ std::string UnknownError(int error) {
     return "error del sistema " + std::to_string(error) + " (" + std::strerror(error) + ")";
 }
 
-std::string ReadReason(int error) {
-    switch (error) {
-        case ENOENT:
-            return "el archivo no existe";
-        case EISDIR:
-            return "es una carpeta";
-        case ENOTDIR:
-            return "una parte de la ruta no es una carpeta";
-        case EACCES:
-        case EPERM:
-            return "no hay permiso para leerlo";
-        case EIO:
-            return "error de lectura en el disco";
-        default:
-            return UnknownError(error);
-    }
-}
-
 std::string SaveReason(const BetSaveResult& result) {
     switch (result.failure) {
         case BetSaveFailure::kIsFolder:
@@ -86,6 +68,24 @@ std::string SaveReason(const BetSaveResult& result) {
 
 }  // namespace
 
+std::string ReadFailureReason(int error) {
+    switch (error) {
+        case ENOENT:
+            return "el archivo no existe";
+        case EISDIR:
+            return "es una carpeta";
+        case ENOTDIR:
+            return "una parte de la ruta no es una carpeta";
+        case EACCES:
+        case EPERM:
+            return "no hay permiso para leerlo";
+        case EIO:
+            return "error de lectura en el disco";
+        default:
+            return UnknownError(error);
+    }
+}
+
 std::string BetReadMessage(std::string_view fileName, const BetReadResult& result) {
     const std::string file = "el archivo " + Quoted(fileName);
     switch (result.end) {
@@ -105,7 +105,7 @@ std::string BetReadMessage(std::string_view fileName, const BetReadResult& resul
                    " pero termina antes de completarlas. " + AddedSentence(result.added);
         case BetReadEnd::kUnreadable:
             return "No se ha podido leer " + file +
-                   (result.systemError != 0 ? ": " + ReadReason(result.systemError)
+                   (result.systemError != 0 ? ": " + ReadFailureReason(result.systemError)
                                             : std::string()) +
                    ". " + AddedSentence(result.added);
         case BetReadEnd::kOutOfMemory:

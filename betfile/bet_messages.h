@@ -12,6 +12,10 @@
 // Shown instead of copying a bet of more than kClipboardColumnLimit columns.
 inline constexpr std::string_view kCopyLimitText = "A lo sumo 1000 cols";
 
+// Why a file could not be opened or read, from the error number the system
+// gave: "el archivo no existe", "no hay permiso para leerlo"...
+std::string ReadFailureReason(int error);
+
 // What happened in a read that did not end complete, and how many columns
 // were added to the bet. Empty for kComplete.
 std::string BetReadMessage(std::string_view fileName, const BetReadResult& result);
