@@ -30,20 +30,6 @@ std::string LineOf(std::int64_t line, std::string_view fileName) {
     return "línea " + std::to_string(line) + " del archivo " + Quoted(fileName);
 }
 
-std::string ReadReason(int error) {
-    switch (error) {
-        case ENOENT:
-            return "el archivo no existe";
-        case EACCES:
-        case EPERM:
-            return "no hay permiso para leerlo";
-        case EIO:
-            return "error de lectura en el disco";
-        default:
-            return SystemErrorText(error);
-    }
-}
-
 std::string SaveReason(const BetSaveResult& result) {
     switch (result.failure) {
         case BetSaveFailure::kIsFolder:
@@ -92,7 +78,7 @@ std::string BetReadMessage(std::string_view fileName, const BetReadResult& resul
                    " pero termina antes de completarlas. " + AddedSentence(result.added);
         case BetReadEnd::kUnreadable:
             return "No se ha podido leer " + file +
-                   (result.systemError != 0 ? ": " + ReadReason(result.systemError)
+                   (result.systemError != 0 ? ": " + ReadFailureReason(result.systemError)
                                             : std::string()) +
                    ". " + AddedSentence(result.added);
         case BetReadEnd::kOutOfMemory:
@@ -124,11 +110,11 @@ std::string BetFileReadMessage(std::string_view fileName, const BetFileRead& rea
             return {};
         case BetFileError::kUnreadable:
             return "No se ha podido leer el archivo " + Quoted(fileName) +
-                   (read.systemError != 0 ? ": " + ReadReason(read.systemError) : std::string()) +
+                   (read.systemError != 0 ? ": " + ReadFailureReason(read.systemError) : std::string()) +
                    ".";
         case BetFileError::kReadFailed:
             return "No se ha podido leer la " + line +
-                   (read.systemError != 0 ? ": " + ReadReason(read.systemError) : std::string()) +
+                   (read.systemError != 0 ? ": " + ReadFailureReason(read.systemError) : std::string()) +
                    ".";
         case BetFileError::kCountMissing:
             return "La " + line + " debería tener el número de columnas, y " +

@@ -4,12 +4,14 @@
 #include <cerrno>
 #include <fstream>
 #include <new>
+#include <optional>
 #include <string_view>
 
 #include "betfile/canonical_lines.h"
 #include "betfile/internal/column_room.h"
 #include "betfile/interrupted_save_mark.h"
 #include "core/chunked_input.h"
+#include "core/typed_signs.h"
 
 namespace {
 
@@ -56,28 +58,12 @@ bool AllOf(std::string_view text, bool (*test)(char)) {
     return !text.empty() && std::all_of(text.begin(), text.end(), test);
 }
 
-// The column of a line of exactly 14 signs, or false.
-bool ColumnOf(std::string_view content, CColumn& column) {
+// The column of a line of exactly 14 signs (and so no separators), if it is one.
+std::optional<CColumn> ColumnOf(std::string_view content) {
     if (content.size() != static_cast<std::size_t>(kMatches)) {
-        return false;
+        return std::nullopt;
     }
-    for (std::size_t i = 0; i < content.size(); ++i) {
-        switch (content[i]) {
-            case '1':
-                column.results[i] = kHomeWin;
-                break;
-            case 'X':
-            case 'x':
-                column.results[i] = kDraw;
-                break;
-            case '2':
-                column.results[i] = kAwayWin;
-                break;
-            default:
-                return false;
-        }
-    }
-    return true;
+    return ColumnFromTypedSigns(content);
 }
 
 BetFileRead Failed(BetFileRead result, BetFileError error, std::int64_t line,
@@ -146,11 +132,11 @@ BetFileRead ReadColumns(ChunkedInput& input, CColumnSet& set, BetFileRead result
         if (view.bytes == 0) {
             return Failed(result, BetFileError::kTooFewColumns, line - 1);
         }
-        CColumn column;
-        if (view.cut || !ColumnOf(view.content, column)) {
+        const std::optional<CColumn> column = ColumnOf(view.content);
+        if (view.cut || !column) {
             return Failed(result, BetFileError::kNotAColumn, line, view.content);
         }
-        set.AppendNoGrow(column);
+        set.AppendNoGrow(*column);
         input.Skip(view.bytes);
         ++result.columns;
         ++line;

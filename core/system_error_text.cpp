@@ -68,3 +68,17 @@ std::string SystemErrorText(int error) {
     }
     return "error del sistema " + std::to_string(error);
 }
+
+std::string ReadFailureReason(int error) {
+    switch (error) {
+        case ENOENT:
+            return "el archivo no existe";
+        case EACCES:
+        case EPERM:
+            return "no hay permiso para leerlo";
+        case EIO:
+            return "error de lectura en el disco";
+        default:
+            return SystemErrorText(error);
+    }
+}

@@ -8,3 +8,7 @@
 // text; any other number reads "error del sistema N". No text of the
 // system's own (strerror, which is English under most locales) is used.
 std::string SystemErrorText(int error);
+
+// Why a file could not be opened or read: "el archivo no existe", "no hay
+// permiso para leerlo", "error de lectura en el disco", else SystemErrorText.
+std::string ReadFailureReason(int error);

@@ -178,7 +178,7 @@ TEST_F(CommandsTest, BadInputSaysWhatAndWhereAndLeavesTheOutputAlone) {
         {{"scrutiny", Path("apuesta.txt"), "--result", "1X21X21X21X21"},
          "tiene 13 signos en vez de 14"},
         {{"scrutiny", Path("apuesta.txt"), "--result", "1X21X21X21X21A"},
-         "un signo que no es 1, X ni 2"},
+         "lleva un signo, «A», que no es 1, X ni 2"},
         {{"reduce", Path("apuesta.txt"), "--guarantee", "15", "-o", Path("salida.txt")},
          "--guarantee debe estar entre 10 y 14; es 15"},
         {{"reduce", Path("apuesta.txt"), "--distance", "1", "--guarantee", "13"}, "una de las dos"},
