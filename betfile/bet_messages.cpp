@@ -37,7 +37,8 @@ std::string SaveReason(const BetSaveResult& result) {
         case BetSaveFailure::kNotRegularFile:
             return "no es un archivo normal";
         case BetSaveFailure::kUnsafeLink:
-            return "es un enlace simbólico de otro usuario en una carpeta compartida, y no se sigue";
+            return "es un enlace simbólico de otro usuario en una carpeta compartida, y no se "
+                   "sigue";
         default:
             break;
     }
@@ -103,22 +104,23 @@ std::string BetSaveMessage(std::string_view fileName, const BetSaveResult& resul
 std::string BetFileReadMessage(std::string_view fileName, const BetFileRead& read) {
     const std::string file = "El archivo " + Quoted(fileName);
     const std::string line = LineOf(read.line, fileName);
-    const std::string announces =
-        file + " anuncia " + Columns(read.announced) + " en la línea 1";
+    const std::string announces = file + " anuncia " + Columns(read.announced) + " en la línea 1";
     switch (read.error) {
         case BetFileError::kNone:
             return {};
         case BetFileError::kUnreadable:
             return "No se ha podido leer el archivo " + Quoted(fileName) +
-                   (read.systemError != 0 ? ": " + ReadFailureReason(read.systemError) : std::string()) +
+                   (read.systemError != 0 ? ": " + ReadFailureReason(read.systemError)
+                                          : std::string()) +
                    ".";
         case BetFileError::kReadFailed:
             return "No se ha podido leer la " + line +
-                   (read.systemError != 0 ? ": " + ReadFailureReason(read.systemError) : std::string()) +
+                   (read.systemError != 0 ? ": " + ReadFailureReason(read.systemError)
+                                          : std::string()) +
                    ".";
         case BetFileError::kCountMissing:
-            return "La " + line + " debería tener el número de columnas, y " +
-                   Holds(read.text) + ".";
+            return "La " + line + " debería tener el número de columnas, y " + Holds(read.text) +
+                   ".";
         case BetFileError::kInterruptedSave:
             return file +
                    " quedó a medias en una grabación interrumpida: la línea 1 no llegó a recibir "

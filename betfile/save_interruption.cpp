@@ -16,7 +16,8 @@ namespace {
 // it is set only after the name is whole.
 std::array<char, PATH_MAX> registeredName{};
 std::atomic<bool> registered{false};
-static_assert(std::atomic<bool>::is_always_lock_free, "the handlers may only read lock-free atomics");
+static_assert(std::atomic<bool>::is_always_lock_free,
+              "the handlers may only read lock-free atomics");
 
 constexpr int kSignals[] = {SIGINT, SIGTERM, SIGHUP, SIGQUIT};
 

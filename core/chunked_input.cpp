@@ -29,8 +29,8 @@ bool ChunkedInput::Want(std::size_t bytes) {
     last = next + ahead;
     try {
         while (ahead < bytes) {
-            const std::streamsize got =
-                buffer->sgetn(chunk.get() + ahead, static_cast<std::streamsize>(kChunkBytes - ahead));
+            const std::streamsize got = buffer->sgetn(
+                chunk.get() + ahead, static_cast<std::streamsize>(kChunkBytes - ahead));
             if (got <= 0) {
                 ended = true;
                 break;

@@ -21,9 +21,7 @@ class ChunkedInput {
     ChunkedInput& operator=(const ChunkedInput&) = delete;
 
     // The text read and not yet consumed.
-    std::string_view Ahead() const {
-        return {next, static_cast<std::size_t>(last - next)};
-    }
+    std::string_view Ahead() const { return {next, static_cast<std::size_t>(last - next)}; }
     // Consumes `bytes` of Ahead().
     void Skip(std::size_t bytes) { next += bytes; }
 

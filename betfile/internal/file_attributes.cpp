@@ -131,11 +131,13 @@ int AccessListBits(const std::string& list) {
 int CopyExtendedAttributes(const std::filesystem::path& source, int fd) {
     std::string sourceList;
     std::string ownList;
-    if (!ReadSized(sourceList, [&](char* buffer, std::size_t size) {
-            return ::llistxattr(source.c_str(), buffer, size);
-        }) ||
-        !ReadSized(ownList,
-                   [&](char* buffer, std::size_t size) { return ::flistxattr(fd, buffer, size); })) {
+    if (!ReadSized(sourceList,
+                   [&](char* buffer, std::size_t size) {
+                       return ::llistxattr(source.c_str(), buffer, size);
+                   }) ||
+        !ReadSized(ownList, [&](char* buffer, std::size_t size) {
+            return ::flistxattr(fd, buffer, size);
+        })) {
         return errno;
     }
     const std::vector<std::string> wanted = Names(sourceList);

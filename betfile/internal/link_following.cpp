@@ -57,7 +57,8 @@ BetSaveResult FollowLinks(const std::filesystem::path& path, SaveTarget& target)
         errno = 0;
         const std::string next = ReadLink(target.path, target.status);
         if (next.empty()) {
-            return {.failure = BetSaveFailure::kCannotCreate, .systemError = errno ? errno : ENOENT};
+            return {.failure = BetSaveFailure::kCannotCreate,
+                    .systemError = errno ? errno : ENOENT};
         }
         const std::filesystem::path nextPath(next);
         target.path = nextPath.is_absolute() ? nextPath : FolderOf(target.path) / nextPath;

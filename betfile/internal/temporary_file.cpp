@@ -54,7 +54,8 @@ bool ProcessIsGone(pid_t process) {
 
 // Removes the entry when it is a stale temporary file of the saving user.
 void RemoveIfStale(int folder, const char* name) {
-    const int fd = ::openat(folder, name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    const int fd =
+        ::openat(folder, name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) {
         return;
     }
@@ -69,10 +70,10 @@ void RemoveIfStale(int folder, const char* name) {
 }  // namespace
 
 TemporaryFile::TemporaryFile(const std::filesystem::path& folder) {
-    std::string name = (FolderOrCurrent(folder) /
-                        (std::string(kPrefix) + std::to_string(::getpid()) + "-XXXXXX" +
-                         std::string(kSuffix)))
-                           .string();
+    std::string name =
+        (FolderOrCurrent(folder) /
+         (std::string(kPrefix) + std::to_string(::getpid()) + "-XXXXXX" + std::string(kSuffix)))
+            .string();
     // mkostemps makes the file with mode 0600 and tries other random names
     // while the one drawn is taken.
     fd = ::mkostemps(name.data(), static_cast<int>(kSuffix.size()), O_CLOEXEC);

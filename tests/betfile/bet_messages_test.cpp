@@ -93,4 +93,58 @@ TEST(BetSaveMessageTest, SaysWhyAndThatTheOldFileIsUnchanged) {
     }
 }
 
+// Every strict-reading error names the file and, where there is one, the
+// line and what it holds.
+TEST(BetFileReadMessageTest, NamesTheFileTheLineAndWhatItHolds) {
+    EXPECT_EQ(BetFileReadMessage("a.txt", {}), "");
+    const auto read = [](BetFileError error, std::int64_t line, std::string text = {}) {
+        BetFileRead result;
+        result.error = error;
+        result.line = line;
+        result.text = std::move(text);
+        result.announced = 5;
+        result.columns = 3;
+        return result;
+    };
+    BetFileRead unreadable = read(BetFileError::kUnreadable, 0);
+    unreadable.systemError = ENOENT;
+    BetFileRead failed = read(BetFileError::kReadFailed, 9);
+    failed.systemError = EIO;
+    const struct {
+        BetFileRead read;
+        const char* message;
+    } cases[] = {
+        {unreadable, "No se ha podido leer el archivo «a.txt»: el archivo no existe."},
+        {failed,
+         "No se ha podido leer la línea 9 del archivo «a.txt»: error de lectura en el disco."},
+        {read(BetFileError::kCountMissing, 1, ""),
+         "La línea 1 del archivo «a.txt» debería tener el número de columnas, y está vacía."},
+        {read(BetFileError::kCountMissing, 1, "-1"),
+         "La línea 1 del archivo «a.txt» debería tener el número de columnas, y tiene «-1»."},
+        {read(BetFileError::kInterruptedSave, 1, "###"),
+         "El archivo «a.txt» quedó a medias en una grabación interrumpida: la línea 1 no llegó a "
+         "recibir el número de columnas. No es una apuesta completa."},
+        {read(BetFileError::kCountOutOfRange, 1, "99999999999"),
+         "El número de columnas de la línea 1 del archivo «a.txt» («99999999999») está fuera de "
+         "rango."},
+        {read(BetFileError::kNotAColumn, 7, "11X2\t\x01"),
+         "La línea 7 del archivo «a.txt» debería ser una columna de 14 signos 1, X o 2, y tiene "
+         "«11X2 ?»."},
+        {read(BetFileError::kTooFewColumns, 4),
+         "El archivo «a.txt» anuncia 5 columnas en la línea 1, pero termina en la línea 4, tras 3 "
+         "columnas."},
+        {read(BetFileError::kTooManyLines, 7, "3"),
+         "El archivo «a.txt» anuncia 5 columnas en la línea 1, pero sigue después de la última: la "
+         "línea 7 tiene «3»."},
+        {read(BetFileError::kTooManyLines, 7, ""),
+         "El archivo «a.txt» anuncia 5 columnas en la línea 1, pero sigue después de la última: la "
+         "línea 7 está vacía."},
+        {read(BetFileError::kOutOfMemory, 0),
+         "No hay memoria suficiente para todas las columnas del archivo «a.txt»."},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(BetFileReadMessage("a.txt", c.read), c.message);
+    }
+}
+
 }  // namespace

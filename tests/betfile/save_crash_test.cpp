@@ -144,9 +144,9 @@ TEST_P(SaveCrashTest, KilledSaveLeavesOldNewOrRefusedAndNoTemporaryFile) {
     ASSERT_TRUE(SaveAs(Saver(), path, *oldBet).Saved());
     EXPECT_TRUE(TemporaryFilesIn(folder.Path()).empty());
 
-    std::cout << "kill -9 on the " << GetParam().name << " path (seed " << seed
-              << "): old " << tally.old << ", new " << tally.fresh << ", refused "
-              << tally.refused << ", mixed " << tally.mixed << "\n";
+    std::cout << "kill -9 on the " << GetParam().name << " path (seed " << seed << "): old "
+              << tally.old << ", new " << tally.fresh << ", refused " << tally.refused << ", mixed "
+              << tally.mixed << "\n";
     EXPECT_EQ(tally.mixed, 0);
     EXPECT_EQ(tally.old + tally.fresh + tally.refused + tally.mixed, kKills);
 }

@@ -67,8 +67,8 @@ TEST_F(SaveOtherUsersTest, LinksInSharedFoldersAreFollowedAsTheKernelWould) {
         {"another user's link in a sticky shared folder", 01777, root, OtherUser(), false},
         {"the saver's own link there", 01777, root, Saver(), true},
         {"the folder owner's link there", 01777, root, root, true},
-        {"the other user's link in the other user's sticky folder", 01777, OtherUser(),
-         OtherUser(), true},
+        {"the other user's link in the other user's sticky folder", 01777, OtherUser(), OtherUser(),
+         true},
         {"another user's link in a shared folder that is not sticky", 0777, root, OtherUser(),
          true},
     };
@@ -106,8 +106,7 @@ TEST_F(SaveOtherUsersTest, AnotherUsersLinkAnywhereAlongTheWayIsRefused) {
 
     EXPECT_EQ(SaveAs(Saver(), home / "apuesta.txt", *bet).failure, BetSaveFailure::kUnsafeLink);
     EXPECT_EQ(Contents(victim), victimText);
-    EXPECT_EQ(SaveAs(Saver(), shared / "dangling.txt", *bet).failure,
-              BetSaveFailure::kUnsafeLink);
+    EXPECT_EQ(SaveAs(Saver(), shared / "dangling.txt", *bet).failure, BetSaveFailure::kUnsafeLink);
     EXPECT_FALSE(fs::exists(home / "nueva.txt"));
 }
 

@@ -122,9 +122,8 @@ class SaveSafetyTest : public testing::Test {
         const BetReadResult read = ReadBet(path, tolerant);
         CColumnSet strict;
         const BetFileRead checked = ReadBetStrictly(path, strict);
-        return read.added == 0 && checked.error == BetFileError::kInterruptedSave
-                   ? Found::kRefused
-                   : Found::kOther;
+        return read.added == 0 && checked.error == BetFileError::kInterruptedSave ? Found::kRefused
+                                                                                  : Found::kOther;
     }
 
     // Saves the new bet in a child process whose hook ends it abruptly (as a
@@ -159,9 +158,9 @@ TEST_F(SaveSafetyTest, InPlaceSaveStoppedAtEachStep) {
         int occurrence;
         Found expected;
     } cases[] = {
-        {SaveCall::kWriteMark, 1, Found::kOld},  {SaveCall::kSync, 1, Found::kRefused},
-        {SaveCall::kWrite, 1, Found::kRefused},  {SaveCall::kWrite, 4, Found::kRefused},
-        {SaveCall::kTruncate, 1, Found::kRefused}, {SaveCall::kSync, 2, Found::kRefused},
+        {SaveCall::kWriteMark, 1, Found::kOld},      {SaveCall::kSync, 1, Found::kRefused},
+        {SaveCall::kWrite, 1, Found::kRefused},      {SaveCall::kWrite, 4, Found::kRefused},
+        {SaveCall::kTruncate, 1, Found::kRefused},   {SaveCall::kSync, 2, Found::kRefused},
         {SaveCall::kWriteCount, 1, Found::kRefused}, {SaveCall::kSync, 3, Found::kNew},
     };
     for (const auto& c : cases) {
@@ -180,9 +179,12 @@ TEST_F(SaveSafetyTest, SaveThroughANewFileStoppedAtEachStep) {
         int occurrence;
         Found expected;
     } cases[] = {
-        {SaveCall::kTemporaryCreated, 1, Found::kOld}, {SaveCall::kWrite, 3, Found::kOld},
-        {SaveCall::kSetAttribute, 1, Found::kOld},     {SaveCall::kChangeMode, 1, Found::kOld},
-        {SaveCall::kSync, 1, Found::kOld},             {SaveCall::kRename, 1, Found::kOld},
+        {SaveCall::kTemporaryCreated, 1, Found::kOld},
+        {SaveCall::kWrite, 3, Found::kOld},
+        {SaveCall::kSetAttribute, 1, Found::kOld},
+        {SaveCall::kChangeMode, 1, Found::kOld},
+        {SaveCall::kSync, 1, Found::kOld},
+        {SaveCall::kRename, 1, Found::kOld},
     };
     for (const auto& c : cases) {
         ASSERT_TRUE(WriteBet(path, *oldBet).Saved());
@@ -212,8 +214,8 @@ TEST_F(SaveSafetyTest, FailuresAtEachStep) {
         {Route::kNewFile, SaveCall::kWrite, 2, EIO, BetSaveFailure::kWriteFailed, Found::kOld,
          true},
         {Route::kNewFile, SaveCall::kSync, 1, EIO, BetSaveFailure::kWriteFailed, Found::kOld, true},
-        {Route::kNewFile, SaveCall::kRename, 1, EACCES, BetSaveFailure::kCannotReplace,
-         Found::kOld, true},
+        {Route::kNewFile, SaveCall::kRename, 1, EACCES, BetSaveFailure::kCannotReplace, Found::kOld,
+         true},
         {Route::kNewFile, SaveCall::kSetAttribute, 1, EPERM, BetSaveFailure::kNone, Found::kNew,
          true},
         {Route::kNewFile, SaveCall::kChangeMode, 1, EPERM, BetSaveFailure::kNone, Found::kNew,
@@ -294,19 +296,19 @@ TEST_F(SaveSafetyTest, NewFileGetsTheModeOfAFileMadeInItsFolder) {
         bool defaultList;
         mode_t expected;
     } cases[] = {
-        {022, false, 0644}, {077, false, 0600}, {0, false, 0666}, {027, false, 0640},
-        {0, true, 0640},    {077, true, 0640},
+        {022, false, 0644}, {077, false, 0600}, {0, false, 0666},
+        {027, false, 0640}, {0, true, 0640},    {077, true, 0640},
     };
     for (const auto& c : cases) {
-        const fs::path sub = folder.Path() / ("sub" + std::to_string(c.umask) +
-                                              (c.defaultList ? "-list" : ""));
+        const fs::path sub =
+            folder.Path() / ("sub" + std::to_string(c.umask) + (c.defaultList ? "-list" : ""));
         fs::create_directory(sub);
         if (c.defaultList) {
-            const std::string list = AccessList(
-                {{kUserObject, 6, kNoId}, {kGroupObject, 4, kNoId}, {kOther, 0, kNoId}});
-            ASSERT_EQ(::setxattr(sub.c_str(), "system.posix_acl_default", list.data(),
-                                 list.size(), 0),
-                      0);
+            const std::string list =
+                AccessList({{kUserObject, 6, kNoId}, {kGroupObject, 4, kNoId}, {kOther, 0, kNoId}});
+            ASSERT_EQ(
+                ::setxattr(sub.c_str(), "system.posix_acl_default", list.data(), list.size(), 0),
+                0);
         }
         ::umask(c.umask);
         const BetSaveResult result = WriteBet(sub / "nueva.txt", *newBet);
@@ -321,16 +323,20 @@ TEST_F(SaveSafetyTest, NewFileGetsTheModeOfAFileMadeInItsFolder) {
 // access list, a user attribute) and gets none that the folder would give
 // a new file.
 TEST_F(SaveSafetyTest, NewFileCarriesTheOldOnesAttributesAndNoOthers) {
-    const std::string list =
-        AccessList({{kUserObject, 6, kNoId}, {kNamedUser, 4, kOtherUid}, {kGroupObject, 4, kNoId},
-                    {kMask, 4, kNoId}, {kOther, 0, kNoId}});
+    const std::string list = AccessList({{kUserObject, 6, kNoId},
+                                         {kNamedUser, 4, kOtherUid},
+                                         {kGroupObject, 4, kNoId},
+                                         {kMask, 4, kNoId},
+                                         {kOther, 0, kNoId}});
     ASSERT_EQ(::setxattr(path.c_str(), "system.posix_acl_access", list.data(), list.size(), 0), 0);
     ASSERT_EQ(::setxattr(path.c_str(), "user.lumo.nota", "hola", 4, 0), 0);
     const std::string plain = (folder.Path() / "sin-atributos.txt").string();
     ASSERT_TRUE(WriteBet(plain, *oldBet).Saved());
-    const std::string inherited = AccessList(
-        {{kUserObject, 7, kNoId}, {kNamedUser, 7, kOtherUid}, {kGroupObject, 5, kNoId},
-         {kMask, 7, kNoId}, {kOther, 5, kNoId}});
+    const std::string inherited = AccessList({{kUserObject, 7, kNoId},
+                                              {kNamedUser, 7, kOtherUid},
+                                              {kGroupObject, 5, kNoId},
+                                              {kMask, 7, kNoId},
+                                              {kOther, 5, kNoId}});
     ASSERT_EQ(::setxattr(folder.Path().c_str(), "system.posix_acl_default", inherited.data(),
                          inherited.size(), 0),
               0);
