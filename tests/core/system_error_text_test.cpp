@@ -14,12 +14,12 @@ namespace {
 // Every error a file can meet has a Spanish text of its own, never the
 // system's: the errors of the save and read paths are listed here.
 TEST(SystemErrorTextTest, EveryFileErrorHasItsOwnSpanishText) {
-    const int errors[] = {EPERM,  ENOENT, EINTR,   EIO,       ENXIO,  EBADF,        EAGAIN,
-                          ENOMEM, EACCES, EBUSY,   EEXIST,    EXDEV,  ENODEV,       ENOTDIR,
-                          EISDIR, EINVAL, ENFILE,  EMFILE,    ETXTBSY, EFBIG,       ENOSPC,
-                          EROFS,  EMLINK, EPIPE,   ENAMETOOLONG, ENOLCK, ENOSYS,    ENOTEMPTY,
-                          ELOOP,  ENODATA, EOVERFLOW, EOPNOTSUPP, ENOTCONN, ECONNRESET,
-                          ETIMEDOUT, ESTALE, EDQUOT, ENOMEDIUM, ENOKEY, EUCLEAN, ERANGE};
+    const int errors[] = {EPERM,  ENOENT,  EINTR,     EIO,          ENXIO,    EBADF,      EAGAIN,
+                          ENOMEM, EACCES,  EBUSY,     EEXIST,       EXDEV,    ENODEV,     ENOTDIR,
+                          EISDIR, EINVAL,  ENFILE,    EMFILE,       ETXTBSY,  EFBIG,      ENOSPC,
+                          EROFS,  EMLINK,  EPIPE,     ENAMETOOLONG, ENOLCK,   ENOSYS,     ENOTEMPTY,
+                          ELOOP,  ENODATA, EOVERFLOW, EOPNOTSUPP,   ENOTCONN, ECONNRESET, ETIMEDOUT,
+                          ESTALE, EDQUOT,  ENOMEDIUM, ENOKEY,       EUCLEAN,  ERANGE};
     const char* const previousLocale = std::setlocale(LC_MESSAGES, nullptr);
     const std::string restore = previousLocale != nullptr ? previousLocale : "C";
     std::setlocale(LC_MESSAGES, "C");
@@ -33,8 +33,10 @@ TEST(SystemErrorTextTest, EveryFileErrorHasItsOwnSpanishText) {
     }
     std::setlocale(LC_MESSAGES, restore.c_str());
     EXPECT_EQ(texts.size(), std::size(errors));
-    EXPECT_EQ(SystemErrorText(EXDEV), "el archivo está en otro sistema de archivos o montado aparte");
-    EXPECT_EQ(SystemErrorText(ELOOP), "hay demasiados enlaces simbólicos seguidos, o forman un ciclo");
+    EXPECT_EQ(SystemErrorText(EXDEV),
+              "el archivo está en otro sistema de archivos o montado aparte");
+    EXPECT_EQ(SystemErrorText(ELOOP),
+              "hay demasiados enlaces simbólicos seguidos, o forman un ciclo");
     EXPECT_EQ(SystemErrorText(4095), "error del sistema 4095");
 }
 
@@ -54,8 +56,8 @@ TEST(ShownTextTest, KeepsPrintableTextAndUtf8AndCutsLongText) {
         {"año «x»", "año «x»"},
         {"a\tb", "a b"},
         {"a\r\n\x01\x7F", "a????"},
-        {"\xC3", "?"},               // a sequence cut short
-        {"\xC3(", "?("},             // a lead byte without its continuation
+        {"\xC3", "?"},    // a sequence cut short
+        {"\xC3(", "?("},  // a lead byte without its continuation
         {"\xE2\x82", "??"},
         {"\xF5\x80\x80\x80", "????"},  // beyond Unicode
         {std::string(41, 'x'), std::string(40, 'x') + "…"},
