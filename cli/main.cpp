@@ -3,9 +3,11 @@
 #include <string>
 #include <vector>
 
+#include "betfile/save_interruption.h"
 #include "cli/commands.h"
 
 int main(int argc, char** argv) {
+    InstallSaveInterruptionHandlers();
     std::ios::sync_with_stdio(false);
     const std::vector<std::string> words(argv + 1, argv + argc);
     return RunLumoCli(words, std::cin, std::cout, std::cerr, ProgressDisplayForStandardError());

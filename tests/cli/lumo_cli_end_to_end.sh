@@ -32,4 +32,21 @@ status=0
 "$cli" stats roto.txt 2>err.txt || status=$?
 test "$status" -eq 2
 grep -q "roto.txt" err.txt
+# Stopped by SIGTERM while it saves: the temporary file goes with the program
+# and no file of that name appears.
+temporaries() { ls -a | grep '^\.lumo-.*\.tmp$' || true; }
+"$cli" generate -o grande.txt 2>/dev/null &
+pid=$!
+tries=0
+while [ -z "$(temporaries)" ] && [ "$tries" -lt 3000 ]; do
+    tries=$((tries + 1))
+    sleep 0.01
+done
+test -n "$(temporaries)"
+kill -TERM "$pid"
+status=0
+wait "$pid" || status=$?
+test "$status" -eq 143
+test -z "$(temporaries)"
+test ! -e grande.txt
 echo "lumo-cli end to end: passed"
