@@ -22,32 +22,44 @@ constexpr std::size_t kCountDigits = 20;
 constexpr std::size_t kMarkWidth = 10;
 // Bytes that ReadCanonicalLines needs ahead to take a line.
 constexpr std::size_t kCanonicalWindow = 16;
-// Bytes looked at for one line read on its own: any line that can be a
-// column or a count, and the start of any other, shown in a message.
+// Bytes of a line read on its own that are looked at: any line that can be
+// a column or a count, and the start of any other, shown in a message.
 constexpr std::size_t kLineLook = 64;
 
 // One line taken on its own.
 struct LineView {
-    std::string_view content;  // without its line end; at most kLineLook bytes
-    std::size_t bytes = 0;     // what it takes with its line end
+    std::string_view content;  // without its line end; its first kLineLook bytes
+    std::size_t bytes = 0;     // what it takes with its line end, when not cut
     bool ended = false;        // its LF was seen
     bool cut = false;          // it is longer than kLineLook
 };
 
 LineView NextLine(ChunkedInput& input) {
-    input.Want(kLineLook);
-    const std::string_view ahead = input.Ahead().substr(0, kLineLook);
+    // Room for the line end after kLineLook bytes, so that a line of that
+    // length is seen whole.
+    constexpr std::size_t kLook = kLineLook + 2;
+    input.Want(kLook);
+    const std::string_view ahead = input.Ahead().substr(0, kLook);
     const std::size_t feed = ahead.find('\n');
+    LineView view;
     if (feed == std::string_view::npos) {
         // The text ends on this line, unless it is longer than we look.
-        const bool cut = ahead.size() == kLineLook;
-        return {.content = ahead, .bytes = ahead.size(), .ended = false, .cut = cut};
+        view.content = ahead;
+        view.bytes = ahead.size();
+        view.cut = ahead.size() == kLook;
+    } else {
+        view.content = ahead.substr(0, feed);
+        if (view.content.ends_with('\r')) {
+            view.content.remove_suffix(1);
+        }
+        view.bytes = feed + 1;
+        view.ended = true;
     }
-    std::string_view content = ahead.substr(0, feed);
-    if (content.ends_with('\r')) {
-        content.remove_suffix(1);
+    if (view.content.size() > kLineLook) {
+        view.content = view.content.substr(0, kLineLook);
+        view.cut = true;
     }
-    return {.content = content, .bytes = feed + 1, .ended = true, .cut = false};
+    return view;
 }
 
 bool IsDigit(char c) {

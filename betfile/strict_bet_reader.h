@@ -41,7 +41,7 @@ struct BetFileRead {
     std::int32_t announced = 0;  // the count, once read
     std::int32_t columns = 0;    // the columns read before the end or the error
     int systemError = 0;         // for kUnreadable and kReadFailed, 0 when unknown
-    std::string text;            // the start of the line an error is about, as read
+    std::string text;            // the line an error is about, as read: its first 64 bytes
 
     bool Ok() const { return error == BetFileError::kNone; }
 };

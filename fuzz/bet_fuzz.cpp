@@ -1,8 +1,10 @@
-// Fuzz harness for ReadBet: any text, and a bet file of canonical lines and
-// faults built from it, read through a string stream and through a buffer
-// that cuts it into small pieces, must give exactly what the plain reader
-// over CColumn::ReadText gives, append after the columns already held, and
-// leave the same characters unread.
+// Fuzz harness for ReadBet and ReadBetStrictly: any text, and a bet file of
+// canonical lines and faults built from it, read through a string stream and
+// through a buffer that cuts it into small pieces, must give exactly what the
+// plain readers give: for ReadBet the one over CColumn::ReadText (appending
+// after the columns already held, leaving the same characters unread), for
+// ReadBetStrictly the one over whole lines (the same error, line and text;
+// on an error, nothing appended).
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -13,6 +15,7 @@
 
 #include "betfile/bet_messages.h"
 #include "betfile/bet_reader.h"
+#include "betfile/strict_bet_reader.h"
 #include "fuzz/fuzz_support.h"
 
 namespace {
@@ -77,7 +80,51 @@ std::string BetFileOf(const std::uint8_t* data, std::size_t size) {
     return text;
 }
 
+void CheckStrictRead(std::istream& in, const std::string& text) {
+    std::vector<CColumn> expected;
+    const BetFileRead wanted = ReferenceReadBetStrictly(text, expected);
+    CColumnSet set;
+    const CColumn held(4'000'000);
+    set.AppendNoGrow(held);
+    const BetFileRead read = ReadBetStrictly(in, set);
+    Require(read.error == wanted.error, "strict: same error");
+    Require(read.line == wanted.line, "strict: same line");
+    Require(read.text == wanted.text, "strict: same text of the line");
+    Require(static_cast<std::size_t>(set.Count()) == 1 + expected.size(),
+            "strict: the columns of a whole bet appended, none on an error");
+    Require(set[0].results == held.results, "strict: the column held is untouched");
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        Require(set[static_cast<std::int32_t>(1 + i)].results == expected[i].results,
+                "strict: same results");
+    }
+    Require(!read.Ok() || (read.columns == read.announced &&
+                           static_cast<std::size_t>(read.announced) == expected.size()),
+            "strict: a whole bet has all its columns");
+    Require(BetFileReadMessage("a.txt", read).empty() == read.Ok(),
+            "strict: a message for every error");
+
+    // What the strict reader takes whole, the window's reader takes alike,
+    // where their grammars meet (no byte-order mark, no lower-case x).
+    if (read.Ok() && text.find_first_of("x\xEF") == std::string::npos) {
+        std::istringstream again(text);
+        CColumnSet tolerant;
+        const BetReadResult lenient = ReadBet(again, tolerant);
+        Require(lenient.end == BetReadEnd::kComplete && lenient.added == read.columns,
+                "a strict bet reads whole through the window's reader");
+        for (std::int32_t i = 0; i < tolerant.Count(); ++i) {
+            Require(tolerant[i].results == set[1 + i].results, "and gives the same columns");
+        }
+    }
+}
+
 void CheckText(const std::string& text, std::size_t step) {
+    {
+        std::istringstream whole(text);
+        CheckStrictRead(whole, text);
+        TrickleBuffer pieces(text, step);
+        std::istream trickled(&pieces);
+        CheckStrictRead(trickled, text);
+    }
     {
         std::istringstream fast(text);
         std::istringstream reference(text);

@@ -7,6 +7,7 @@
 #include <istream>
 #include <iterator>
 #include <ostream>
+#include <string>
 #include <system_error>
 
 BetReadResult ReferenceReadBet(std::istream& in, std::vector<CColumn>& columns) {
@@ -48,6 +49,83 @@ BetReadResult ReferenceReadBet(std::istream& in, std::vector<CColumn>& columns) 
         ++result.added;
     }
     return result;
+}
+
+namespace {
+
+// Each LF ends a line, with a CR before it taken off; what follows the last
+// LF, if anything, is a last line as it stands.
+std::vector<std::string> LinesOf(std::string_view text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (std::size_t feed; (feed = text.find('\n', start)) != std::string_view::npos;
+         start = feed + 1) {
+        std::string line(text.substr(start, feed - start));
+        if (line.ends_with('\r')) {
+            line.pop_back();
+        }
+        lines.push_back(line);
+    }
+    if (start < text.size()) {
+        lines.emplace_back(text.substr(start));
+    }
+    return lines;
+}
+
+BetFileRead StrictFailure(BetFileError error, std::int64_t line, const std::string& text = {}) {
+    BetFileRead read;
+    read.error = error;
+    read.line = line;
+    read.text = text.substr(0, 64);
+    return read;
+}
+
+}  // namespace
+
+BetFileRead ReferenceReadBetStrictly(std::string_view text, std::vector<CColumn>& columns) {
+    if (text.starts_with("\xEF\xBB\xBF")) {
+        text.remove_prefix(3);
+    }
+    const std::vector<std::string> lines = LinesOf(text);
+    const std::string count = lines.empty() ? std::string() : lines[0];
+    if (!count.empty() && count.size() <= 10 && count.find_first_not_of('#') == std::string::npos) {
+        return StrictFailure(BetFileError::kInterruptedSave, 1, count);
+    }
+    if (count.empty() || count.substr(0, 64).find_first_not_of("0123456789") != std::string::npos) {
+        return StrictFailure(BetFileError::kCountMissing, 1, count);
+    }
+    std::uint64_t announced = 0;
+    for (const char digit : count.substr(0, 20)) {
+        announced = std::min<std::uint64_t>(announced * 10 + static_cast<std::uint64_t>(digit - '0'),
+                                            std::uint64_t{1} << 32);
+    }
+    if (count.size() > 20 || announced > INT32_MAX) {
+        return StrictFailure(BetFileError::kCountOutOfRange, 1, count);
+    }
+    std::vector<CColumn> read;
+    for (std::size_t k = 1; k <= announced; ++k) {
+        if (k == lines.size()) {
+            return StrictFailure(BetFileError::kTooFewColumns, static_cast<std::int64_t>(k));
+        }
+        const std::string& line = lines[k];
+        if (line.size() != 14 || line.find_first_not_of("1Xx2") != std::string::npos) {
+            return StrictFailure(BetFileError::kNotAColumn, static_cast<std::int64_t>(k + 1), line);
+        }
+        CColumn column;
+        for (std::size_t m = 0; m < line.size(); ++m) {
+            column.results[m] = line[m] == '1' ? kHomeWin : line[m] == '2' ? kAwayWin : kDraw;
+        }
+        read.push_back(column);
+    }
+    if (lines.size() > announced + 1) {
+        return StrictFailure(BetFileError::kTooManyLines, static_cast<std::int64_t>(announced + 2),
+                             lines[announced + 1]);
+    }
+    columns = read;
+    BetFileRead whole;
+    whole.announced = static_cast<std::int32_t>(announced);
+    whole.columns = whole.announced;
+    return whole;
 }
 
 void ReferenceReadTable(std::istream& in, CForecastTable& table, std::ostream* diagnostics) {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "betfile/bet_reader.h"
+#include "betfile/strict_bet_reader.h"
 #include "core/column.h"
 #include "forecast/forecast_table.h"
 
@@ -20,6 +21,11 @@
 // ReadBet's rules over `in >> count` and CColumn::ReadText; the columns read
 // go to `columns`. Leaves the stream as ReadBet must.
 BetReadResult ReferenceReadBet(std::istream& in, std::vector<CColumn>& columns);
+
+// The strict bet grammar (strict_bet_reader.h) spelled out over the text cut
+// into whole lines at each LF; the columns go to `columns`. Gives what
+// ReadBetStrictly gives, but for the counts of columns it leaves at 0.
+BetFileRead ReferenceReadBetStrictly(std::string_view text, std::vector<CColumn>& columns);
 
 // The forecast files' rules over `in >> value`: a cell takes a value only
 // when the read succeeds and the value fits in 32 bits. Writes "ERROR" to
