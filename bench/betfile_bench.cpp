@@ -13,6 +13,7 @@
 #include "bench/bench_sets.h"
 #include "betfile/bet_reader.h"
 #include "betfile/bet_writer.h"
+#include "betfile/strict_bet_reader.h"
 
 namespace {
 
@@ -107,6 +108,32 @@ void BM_ReadBetFull(benchmark::State& state) {
 }
 BENCHMARK(BM_ReadBetFull)->Unit(benchmark::kMillisecond);
 
+void CheckFullStrictRead(benchmark::State& state, const BetFileRead& read) {
+    if (!read.Ok() || read.columns != kAllColumns) {
+        state.SkipWithError("the full set did not read back strictly");
+    }
+}
+
+// ReadBetStrictly of the full text from memory into a set whose storage
+// already holds all columns: the strict grammar's parsing, against
+// BM_ReadBetParse.
+void BM_ReadBetStrictParse(benchmark::State& state) {
+    const std::string& text = FullBetText();
+    const auto set = std::make_unique<CColumnSet>(kAllColumns);
+    for (auto _ : state) {
+        state.PauseTiming();
+        std::istringstream in(text);
+        set->Truncate(0);
+        state.ResumeTiming();
+        const BetFileRead read = ReadBetStrictly(in, *set);
+        benchmark::DoNotOptimize(read);
+        CheckFullStrictRead(state, read);
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) *
+                            static_cast<std::int64_t>(text.size()));
+}
+BENCHMARK(BM_ReadBetStrictParse)->Unit(benchmark::kMillisecond);
+
 // From the file on disk (in the page cache) into an empty set.
 void BM_OpenBetFile(benchmark::State& state) {
     const std::filesystem::path& path = FullBetFile();
@@ -120,5 +147,19 @@ void BM_OpenBetFile(benchmark::State& state) {
                             static_cast<std::int64_t>(FullBetText().size()));
 }
 BENCHMARK(BM_OpenBetFile)->Unit(benchmark::kMillisecond);
+
+// The same strictly, against BM_OpenBetFile.
+void BM_OpenBetFileStrictly(benchmark::State& state) {
+    const std::filesystem::path& path = FullBetFile();
+    for (auto _ : state) {
+        CColumnSet set;
+        const BetFileRead read = ReadBetStrictly(path, set);
+        benchmark::DoNotOptimize(read);
+        CheckFullStrictRead(state, read);
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) *
+                            static_cast<std::int64_t>(FullBetText().size()));
+}
+BENCHMARK(BM_OpenBetFileStrictly)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -36,6 +36,8 @@ def engine_goals(t):
         ("ReadBetFull / (TouchFreshSet + ReadBetParse)",
          lambda: t["BM_ReadBetFull"] / (t["BM_TouchFreshSet"] + t["BM_ReadBetParse"]), "<= 1.3"),
         ("OpenBetFile / ReadBetFull", lambda: t["BM_OpenBetFile"] / t["BM_ReadBetFull"], "<= 1.15"),
+        ("ReadBetStrictParse / ReadBetParse", lambda: t["BM_ReadBetStrictParse"] / t["BM_ReadBetParse"], "<= 1.2"),
+        ("OpenBetFileStrictly / OpenBetFile", lambda: t["BM_OpenBetFileStrictly"] / t["BM_OpenBetFile"], "<= 1.2"),
     ]
     goals += [(f"Reduce/{d} (ms)", lambda d=d: t[f"BM_Reduce/{d}"], "< 1000") for d in range(9)]
     goals += [(f"GreedyStep/{d} (ms)", lambda d=d: t[f"BM_GreedyStep/{d}"], "< 50") for d in range(1, 7)]
