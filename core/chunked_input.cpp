@@ -1,18 +1,32 @@
 #include "core/chunked_input.h"
 
+#include <algorithm>
 #include <cstring>
 #include <ios>
 #include <system_error>
 
 namespace {
 
-constexpr std::size_t kChunkBytes = 1024 * 1024;
+constexpr std::size_t kLargestChunk = 1024 * 1024;
+
+// A chunk that holds the whole of a short text at once (a forecast file),
+// and 1 MiB of a long one or of one that cannot say how long it is (a pipe).
+std::size_t ChunkBytesFor(std::istream& in) {
+    const std::streamsize available =
+        in.good() && in.rdbuf() != nullptr ? in.rdbuf()->in_avail() : 0;
+    if (available <= 0) {
+        return kLargestChunk;
+    }
+    return std::clamp(static_cast<std::size_t>(available) + 1, 2 * ChunkedInput::kMostWanted,
+                      kLargestChunk);
+}
 
 }  // namespace
 
 ChunkedInput::ChunkedInput(std::istream& in)
     : buffer(in.rdbuf()),
-      chunk(std::make_unique_for_overwrite<char[]>(kChunkBytes)),
+      chunkBytes(ChunkBytesFor(in)),
+      chunk(std::make_unique_for_overwrite<char[]>(chunkBytes)),
       next(chunk.get()),
       last(chunk.get()) {
     readError = buffer == nullptr || in.bad();
@@ -30,7 +44,7 @@ bool ChunkedInput::Want(std::size_t bytes) {
     try {
         while (ahead < bytes) {
             const std::streamsize got = buffer->sgetn(
-                chunk.get() + ahead, static_cast<std::streamsize>(kChunkBytes - ahead));
+                chunk.get() + ahead, static_cast<std::streamsize>(chunkBytes - ahead));
             if (got <= 0) {
                 ended = true;
                 break;

@@ -5,8 +5,9 @@
 #include <memory>
 #include <string_view>
 
-// Reads a stream's text in chunks of 1 MiB taken straight from its buffer
-// (a file buffer reads them from the system without copying), for readers
+// Reads a stream's text in chunks of up to 1 MiB (no larger than a short
+// text needs) taken straight from its buffer (a file buffer reads them from
+// the system without copying), for readers
 // that parse the text in place and read it to its end: nothing is handed
 // back to the stream. A read error is kept with its error number and is
 // never taken for the end of the text. A stream that is not good() to begin
@@ -36,6 +37,7 @@ class ChunkedInput {
 
   private:
     std::streambuf* buffer;
+    std::size_t chunkBytes;
     std::unique_ptr<char[]> chunk;
     const char* next;
     const char* last;
