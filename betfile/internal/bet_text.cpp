@@ -3,9 +3,7 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <array>
 #include <cerrno>
-#include <charconv>
 #include <memory>
 #include <new>
 
@@ -16,27 +14,6 @@ namespace {
 constexpr std::size_t kLineBytes = kMatches + 2;
 // Columns formatted per block handed on: 64 KiB of text.
 constexpr std::int32_t kBlockColumns = 4096;
-
-// Writes all of `text` from the current offset; 0 or the error number.
-int WriteAll(int fd, std::string_view text) {
-    while (!text.empty()) {
-        if (const int injected = InjectedSaveError(SaveCall::kWrite)) {
-            return injected;
-        }
-        const ssize_t written = ::write(fd, text.data(), text.size());
-        if (written < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return errno;
-        }
-        if (written == 0) {
-            return EIO;
-        }
-        text.remove_prefix(static_cast<std::size_t>(written));
-    }
-    return 0;
-}
 
 }  // namespace
 
@@ -75,7 +52,7 @@ int WriteBetText(int fd, const CColumnSet& bet, std::string_view head) {
     int error = 0;
     try {
         FormatBet(bet, head, [fd, &error](std::string_view text) {
-            error = WriteAll(fd, text);
+            error = WriteAllAt(fd, text, std::nullopt, SaveCall::kWrite);
             return error == 0;
         });
     } catch (const std::bad_alloc&) {
@@ -84,12 +61,13 @@ int WriteBetText(int fd, const CColumnSet& bet, std::string_view head) {
     return error;
 }
 
-int WriteAllAt(int fd, std::string_view text, off_t offset, SaveCall call) {
+int WriteAllAt(int fd, std::string_view text, std::optional<off_t> offset, SaveCall call) {
     while (!text.empty()) {
         if (const int injected = InjectedSaveError(call)) {
             return injected;
         }
-        const ssize_t written = ::pwrite(fd, text.data(), text.size(), offset);
+        const ssize_t written = offset ? ::pwrite(fd, text.data(), text.size(), *offset)
+                                       : ::write(fd, text.data(), text.size());
         if (written < 0) {
             if (errno == EINTR) {
                 continue;
@@ -100,7 +78,9 @@ int WriteAllAt(int fd, std::string_view text, off_t offset, SaveCall call) {
             return EIO;
         }
         text.remove_prefix(static_cast<std::size_t>(written));
-        offset += written;
+        if (offset) {
+            *offset += written;
+        }
     }
     return 0;
 }

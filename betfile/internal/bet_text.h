@@ -3,6 +3,7 @@
 #include <sys/types.h>
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -32,9 +33,10 @@ void FormatBet(const CColumnSet& bet, std::string_view head, const TextSink& sin
 // memory for the block and nothing was written).
 int WriteBetText(int fd, const CColumnSet& bet, std::string_view head);
 
-// Writes all of `text` at `offset`; 0 or the error number. `call` names the
-// write to the save hook.
-int WriteAllAt(int fd, std::string_view text, off_t offset, SaveCall call);
+// Writes all of `text` at `offset`, or from the descriptor's current offset
+// when none is given; 0 or the error number. `call` names each write to the
+// save hook.
+int WriteAllAt(int fd, std::string_view text, std::optional<off_t> offset, SaveCall call);
 
 // Flushes the file to the disk; 0 or the error number.
 int SyncFile(int fd);

@@ -16,14 +16,6 @@
 
 namespace {
 
-std::vector<std::string> Texts(const CColumnSet& set, std::int32_t from = 0) {
-    std::vector<std::string> texts;
-    for (std::int32_t i = from; i < set.Count(); ++i) {
-        texts.push_back(SignsOf(set[i]));
-    }
-    return texts;
-}
-
 struct ReadCase {
     const char* name;
     std::string text;
@@ -49,7 +41,7 @@ TEST_P(ReadBetTest, AppendsTheCompleteColumnsAfterThoseHeld) {
     EXPECT_EQ(result.announced, GetParam().announced);
     EXPECT_EQ(result.added, static_cast<std::int32_t>(GetParam().columns.size()));
     EXPECT_EQ(SignsOf(set[0]), "22222222222222");
-    EXPECT_EQ(Texts(set, 1), GetParam().columns);
+    EXPECT_EQ(SignsOf(set, 1), GetParam().columns);
     for (const CColumn& column : set) {
         EXPECT_EQ(column.score, 0);
         EXPECT_EQ(column.marked, 0);
@@ -159,7 +151,7 @@ TEST(ReadBetTest, ReadingTheSameTextTwiceDoublesTheBet) {
         std::istringstream in(text);
         EXPECT_EQ(ReadBet(in, set).end, BetReadEnd::kComplete);
     }
-    EXPECT_EQ(Texts(set), (std::vector<std::string>{kOnes, kMixed, kOnes, kMixed}));
+    EXPECT_EQ(SignsOf(set), (std::vector<std::string>{kOnes, kMixed, kOnes, kMixed}));
 }
 
 TEST(ReadBetTest, ReadErrorKeepsTheColumnsReadBefore) {
@@ -172,7 +164,7 @@ TEST(ReadBetTest, ReadErrorKeepsTheColumnsReadBefore) {
     EXPECT_EQ(result.added, 2);
     EXPECT_EQ(result.systemError, EIO);
     EXPECT_TRUE(in.bad());
-    EXPECT_EQ(Texts(set), (std::vector<std::string>{kOnes, kMixed}));
+    EXPECT_EQ(SignsOf(set), (std::vector<std::string>{kOnes, kMixed}));
 }
 
 TEST(ReadBetTest, FailedStreamIsUnreadable) {

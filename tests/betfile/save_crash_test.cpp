@@ -15,37 +15,12 @@
 #include <random>
 #include <thread>
 
-#include "betfile/bet_reader.h"
 #include "betfile/bet_writer.h"
-#include "betfile/strict_bet_reader.h"
 #include "tests/betfile/save_test_support.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-enum class Aftermath { kOld, kNew, kRefused, kMixed };
-
-Aftermath Classify(const fs::path& path, const std::string& oldText, const std::string& newText) {
-    const std::string contents = Contents(path);
-    if (contents == oldText) {
-        return Aftermath::kOld;
-    }
-    if (contents == newText) {
-        return Aftermath::kNew;
-    }
-    // The window's reader must append nothing, the strict one name the
-    // interrupted save.
-    CColumnSet tolerant;
-    const BetReadResult read = ReadBet(path, tolerant);
-    CColumnSet strict;
-    const BetFileRead checked = ReadBetStrictly(path, strict);
-    if (read.end != BetReadEnd::kComplete && read.added == 0 &&
-        checked.error == BetFileError::kInterruptedSave) {
-        return Aftermath::kRefused;
-    }
-    return Aftermath::kMixed;
-}
 
 // The ways a save can go: through a new file, and in place for a file with
 // two names and for a file in a folder that takes no new file.
@@ -104,7 +79,7 @@ TEST_P(SaveCrashTest, KilledSaveLeavesOldNewOrRefusedAndNoTemporaryFile) {
     std::mt19937 random(seed);
     std::uniform_int_distribution<std::int64_t> moment(
         0, std::chrono::duration_cast<std::chrono::microseconds>(duration).count());
-    std::array<int, 4> tally{};  // by Aftermath
+    std::array<int, 4> tally{};  // by SaveAftermath
     for (int kill = 0; kill < kKills; ++kill) {
         // The next save: it brings the old bet back and clears what the
         // killed one left.
@@ -116,7 +91,7 @@ TEST_P(SaveCrashTest, KilledSaveLeavesOldNewOrRefusedAndNoTemporaryFile) {
         std::this_thread::sleep_for(std::chrono::microseconds(moment(random)));
         ::kill(child, SIGKILL);
         ::waitpid(child, &status, 0);
-        ++tally[static_cast<std::size_t>(Classify(path, oldText, newText))];
+        ++tally[static_cast<std::size_t>(AftermathOf(path, oldText, newText))];
     }
     ASSERT_TRUE(SaveAs(Saver(), path, *oldBet).Saved());
     EXPECT_TRUE(TemporaryFilesIn(folder.Path()).empty());
@@ -124,7 +99,7 @@ TEST_P(SaveCrashTest, KilledSaveLeavesOldNewOrRefusedAndNoTemporaryFile) {
     std::cout << "kill -9 on the " << GetParam().name << " path (seed " << seed << "): old "
               << tally[0] << ", new " << tally[1] << ", refused " << tally[2] << ", mixed "
               << tally[3] << "\n";
-    EXPECT_EQ(tally[static_cast<std::size_t>(Aftermath::kMixed)], 0);
+    EXPECT_EQ(tally[static_cast<std::size_t>(SaveAftermath::kMixed)], 0);
 }
 
 void PrintTo(const RouteCase& route, std::ostream* out) {

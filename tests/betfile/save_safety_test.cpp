@@ -14,11 +14,9 @@
 #include <fstream>
 #include <map>
 
-#include "betfile/bet_reader.h"
 #include "betfile/bet_writer.h"
 #include "betfile/internal/save_hook.h"
 #include "betfile/save_interruption.h"
-#include "betfile/strict_bet_reader.h"
 #include "tests/betfile/save_test_support.h"
 
 namespace fs = std::filesystem;
@@ -39,8 +37,6 @@ SaveHook AtCall(SaveCall call, int occurrence, std::function<int()> act) {
     auto seen = std::make_shared<int>(0);
     return [=](SaveCall made) { return made == call && ++*seen == occurrence ? act() : 0; };
 }
-
-enum class Found { kOld, kNew, kRefused, kOther };
 
 ino_t Inode(const fs::path& path) {
     struct stat status {};
@@ -96,21 +92,7 @@ class SaveSafetyTest : public testing::Test {
   protected:
     void SetUp() override { ASSERT_TRUE(WriteBet(path, *oldBet).Saved()); }
 
-    Found Examine() const {
-        const std::string contents = Contents(path);
-        if (contents == oldText) {
-            return Found::kOld;
-        }
-        if (contents == newText) {
-            return Found::kNew;
-        }
-        CColumnSet tolerant;
-        const BetReadResult read = ReadBet(path, tolerant);
-        CColumnSet strict;
-        const BetFileRead checked = ReadBetStrictly(path, strict);
-        return read.added == 0 && checked.error == BetFileError::kInterruptedSave ? Found::kRefused
-                                                                                  : Found::kOther;
-    }
+    SaveAftermath Examine() const { return AftermathOf(path, oldText, newText); }
 
     // Saves the new bet in a child process whose hook ends it abruptly (as a
     // kill would) at the n-th `call`.
@@ -144,22 +126,22 @@ TEST_F(SaveSafetyTest, SaveStoppedAtEachStep) {
         bool inPlace;
         SaveCall call;
         int occurrence;
-        Found expected;
+        SaveAftermath expected;
     } cases[] = {
-        {false, SaveCall::kTemporaryCreated, 1, Found::kOld},
-        {false, SaveCall::kWrite, 3, Found::kOld},
-        {false, SaveCall::kSetAttribute, 1, Found::kOld},
-        {false, SaveCall::kChangeMode, 1, Found::kOld},
-        {false, SaveCall::kSync, 1, Found::kOld},
-        {false, SaveCall::kRename, 1, Found::kOld},
-        {true, SaveCall::kWriteMark, 1, Found::kOld},
-        {true, SaveCall::kSync, 1, Found::kRefused},
-        {true, SaveCall::kWrite, 1, Found::kRefused},
-        {true, SaveCall::kWrite, 4, Found::kRefused},
-        {true, SaveCall::kTruncate, 1, Found::kRefused},
-        {true, SaveCall::kSync, 2, Found::kRefused},
-        {true, SaveCall::kWriteCount, 1, Found::kRefused},
-        {true, SaveCall::kSync, 3, Found::kNew},
+        {false, SaveCall::kTemporaryCreated, 1, SaveAftermath::kOld},
+        {false, SaveCall::kWrite, 3, SaveAftermath::kOld},
+        {false, SaveCall::kSetAttribute, 1, SaveAftermath::kOld},
+        {false, SaveCall::kChangeMode, 1, SaveAftermath::kOld},
+        {false, SaveCall::kSync, 1, SaveAftermath::kOld},
+        {false, SaveCall::kRename, 1, SaveAftermath::kOld},
+        {true, SaveCall::kWriteMark, 1, SaveAftermath::kOld},
+        {true, SaveCall::kSync, 1, SaveAftermath::kRefused},
+        {true, SaveCall::kWrite, 1, SaveAftermath::kRefused},
+        {true, SaveCall::kWrite, 4, SaveAftermath::kRefused},
+        {true, SaveCall::kTruncate, 1, SaveAftermath::kRefused},
+        {true, SaveCall::kSync, 2, SaveAftermath::kRefused},
+        {true, SaveCall::kWriteCount, 1, SaveAftermath::kRefused},
+        {true, SaveCall::kSync, 3, SaveAftermath::kNew},
     };
     for (const auto& c : cases) {
         fs::remove(secondName);
@@ -187,32 +169,35 @@ TEST_F(SaveSafetyTest, FailuresAtEachStep) {
         int occurrence;
         int error;
         BetSaveFailure failure;
-        Found expected;
+        SaveAftermath expected;
         bool sameFile;
     } cases[] = {
-        {Route::kNewFile, SaveCall::kWrite, 2, EIO, BetSaveFailure::kWriteFailed, Found::kOld,
+        {Route::kNewFile, SaveCall::kWrite, 2, EIO, BetSaveFailure::kWriteFailed,
+         SaveAftermath::kOld, true},
+        {Route::kNewFile, SaveCall::kSync, 1, EIO, BetSaveFailure::kWriteFailed,
+         SaveAftermath::kOld, true},
+        {Route::kNewFile, SaveCall::kRename, 1, EACCES, BetSaveFailure::kCannotReplace,
+         SaveAftermath::kOld, true},
+        {Route::kNewFile, SaveCall::kSetAttribute, 1, EPERM, BetSaveFailure::kNone,
+         SaveAftermath::kNew, true},
+        {Route::kNewFile, SaveCall::kChangeMode, 1, EPERM, BetSaveFailure::kNone,
+         SaveAftermath::kNew, true},
+        {Route::kNewFile, SaveCall::kRename, 1, EBUSY, BetSaveFailure::kNone, SaveAftermath::kNew,
          true},
-        {Route::kNewFile, SaveCall::kSync, 1, EIO, BetSaveFailure::kWriteFailed, Found::kOld, true},
-        {Route::kNewFile, SaveCall::kRename, 1, EACCES, BetSaveFailure::kCannotReplace, Found::kOld,
+        {Route::kNewFile, SaveCall::kRename, 1, EXDEV, BetSaveFailure::kNone, SaveAftermath::kNew,
          true},
-        {Route::kNewFile, SaveCall::kSetAttribute, 1, EPERM, BetSaveFailure::kNone, Found::kNew,
-         true},
-        {Route::kNewFile, SaveCall::kChangeMode, 1, EPERM, BetSaveFailure::kNone, Found::kNew,
-         true},
-        {Route::kNewFile, SaveCall::kRename, 1, EBUSY, BetSaveFailure::kNone, Found::kNew, true},
-        {Route::kNewFile, SaveCall::kRename, 1, EXDEV, BetSaveFailure::kNone, Found::kNew, true},
-        {Route::kNewFile, SaveCall::kWrite, 1, ENOSPC, BetSaveFailure::kWriteFailed, Found::kOld,
-         true},
-        {Route::kInPlace, SaveCall::kWriteMark, 1, EIO, BetSaveFailure::kWriteFailed, Found::kOld,
-         true},
+        {Route::kNewFile, SaveCall::kWrite, 1, ENOSPC, BetSaveFailure::kWriteFailed,
+         SaveAftermath::kOld, true},
+        {Route::kInPlace, SaveCall::kWriteMark, 1, EIO, BetSaveFailure::kWriteFailed,
+         SaveAftermath::kOld, true},
         {Route::kInPlace, SaveCall::kWrite, 3, EIO, BetSaveFailure::kWriteInPlaceFailed,
-         Found::kRefused, true},
+         SaveAftermath::kRefused, true},
         {Route::kInPlace, SaveCall::kTruncate, 1, EFBIG, BetSaveFailure::kWriteInPlaceFailed,
-         Found::kRefused, true},
+         SaveAftermath::kRefused, true},
         {Route::kInPlace, SaveCall::kSync, 2, EIO, BetSaveFailure::kWriteInPlaceFailed,
-         Found::kRefused, true},
+         SaveAftermath::kRefused, true},
         {Route::kInPlace, SaveCall::kWriteCount, 1, EIO, BetSaveFailure::kWriteInPlaceFailed,
-         Found::kRefused, true},
+         SaveAftermath::kRefused, true},
     };
     const fs::path secondName = folder.Path() / "other-name.txt";
     for (const auto& c : cases) {

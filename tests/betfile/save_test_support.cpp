@@ -11,6 +11,9 @@
 #include <iterator>
 #include <sstream>
 
+#include "betfile/bet_reader.h"
+#include "betfile/strict_bet_reader.h"
+
 namespace fs = std::filesystem;
 
 std::string Contents(const fs::path& path) {
@@ -40,6 +43,25 @@ std::unique_ptr<CColumnSet> LargeBet(std::int32_t count, std::int32_t first, std
         index += step;
     }
     return bet;
+}
+
+SaveAftermath AftermathOf(const fs::path& path, const std::string& oldText,
+                          const std::string& newText) {
+    const std::string contents = Contents(path);
+    if (contents == oldText) {
+        return SaveAftermath::kOld;
+    }
+    if (contents == newText) {
+        return SaveAftermath::kNew;
+    }
+    CColumnSet tolerant;
+    const BetReadResult read = ReadBet(path, tolerant);
+    CColumnSet strict;
+    const BetFileRead checked = ReadBetStrictly(path, strict);
+    return read.end != BetReadEnd::kComplete && read.added == 0 &&
+                   checked.error == BetFileError::kInterruptedSave
+               ? SaveAftermath::kRefused
+               : SaveAftermath::kMixed;
 }
 
 std::vector<std::string> TemporaryFilesIn(const fs::path& folder) {

@@ -31,6 +31,17 @@ std::unique_ptr<CColumnSet> BetOf(std::initializer_list<std::int32_t> indices);
 std::unique_ptr<CColumnSet> LargeBet(std::int32_t count, std::int32_t first = 0,
                                      std::int32_t step = 1);
 
+// What a save stopped part of the way left in the file.
+enum class SaveAftermath {
+    kOld,      // the whole old text
+    kNew,      // the whole new text
+    kRefused,  // a file the window's reader appends nothing from and the
+               // strict reader names as the remains of an interrupted save
+    kMixed,    // anything else
+};
+SaveAftermath AftermathOf(const std::filesystem::path& path, const std::string& oldText,
+                          const std::string& newText);
+
 // The names in the folder that look like a save's temporary file
 // (".lumo-" ... ".tmp").
 std::vector<std::string> TemporaryFilesIn(const std::filesystem::path& folder);

@@ -20,14 +20,6 @@ namespace {
 const std::string kOnes = "11111111111111";
 const std::string kMixed = "1X21X21X21X21X";
 
-std::vector<std::string> SignsFrom(const CColumnSet& set, std::int32_t from) {
-    std::vector<std::string> signs;
-    for (std::int32_t i = from; i < set.Count(); ++i) {
-        signs.push_back(SignsOf(set[i]));
-    }
-    return signs;
-}
-
 struct StrictCase {
     const char* name;
     std::string text;
@@ -51,7 +43,7 @@ class StrictBetReaderTest : public testing::TestWithParam<StrictCase> {
         std::istringstream in(text);
         const BetFileRead read = ReadBetStrictly(in, set);
         EXPECT_EQ(SignsOf(set[0]), "22222222222222");
-        columns = SignsFrom(set, 1);
+        columns = SignsOf(set, 1);
 
         for (const std::size_t step : {1, 5, 17}) {
             CColumnSet pieceSet;
@@ -61,7 +53,7 @@ class StrictBetReaderTest : public testing::TestWithParam<StrictCase> {
             EXPECT_EQ(again.error, read.error) << "pieces of " << step;
             EXPECT_EQ(again.line, read.line) << "pieces of " << step;
             EXPECT_EQ(again.text, read.text) << "pieces of " << step;
-            EXPECT_EQ(SignsFrom(pieceSet, 0), columns) << "pieces of " << step;
+            EXPECT_EQ(SignsOf(pieceSet, 0), columns) << "pieces of " << step;
         }
         return read;
     }
@@ -236,7 +228,7 @@ TEST(StrictBetReaderLargeTest, FaultFarIntoALargeFileIsFoundAtItsLine) {
     CColumnSet whole;
     std::istringstream in(text);
     ASSERT_TRUE(ReadBetStrictly(in, whole).Ok());
-    EXPECT_EQ(SignsFrom(whole, 0), expected);
+    EXPECT_EQ(SignsOf(whole, 0), expected);
 
     for (const std::int64_t damaged : {2, 70'001, 200'001}) {
         std::string broken = text;

@@ -61,6 +61,14 @@ std::string SignsOf(const CColumn& column) {
     return out.str();
 }
 
+std::vector<std::string> SignsOf(const CColumnSet& set, std::int32_t from) {
+    std::vector<std::string> signs;
+    for (std::int32_t i = from; i < set.Count(); ++i) {
+        signs.push_back(SignsOf(set[i]));
+    }
+    return signs;
+}
+
 std::int32_t NaiveIndex(const CColumn& column) {
     std::int32_t index = 0;
     std::int32_t power = 1;

@@ -58,6 +58,8 @@ void ResetScoring();
 CColumn ColumnOf(std::string_view signs);
 // The 14 signs of a column.
 std::string SignsOf(const CColumn& column);
+// The signs of the set's columns from `from` on.
+std::vector<std::string> SignsOf(const CColumnSet& set, std::int32_t from = 0);
 // The index computed digit by digit, independently of CColumn::Index.
 std::int32_t NaiveIndex(const CColumn& column);
 // Hits counted match by match.
