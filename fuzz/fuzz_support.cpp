@@ -96,8 +96,8 @@ BetFileRead ReferenceReadBetStrictly(std::string_view text, std::vector<CColumn>
     }
     std::uint64_t announced = 0;
     for (const char digit : count.substr(0, 20)) {
-        announced = std::min<std::uint64_t>(announced * 10 + static_cast<std::uint64_t>(digit - '0'),
-                                            std::uint64_t{1} << 32);
+        announced = std::min<std::uint64_t>(
+            announced * 10 + static_cast<std::uint64_t>(digit - '0'), std::uint64_t{1} << 32);
     }
     if (count.size() > 20 || announced > INT32_MAX) {
         return StrictFailure(BetFileError::kCountOutOfRange, 1, count);
