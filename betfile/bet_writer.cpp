@@ -22,10 +22,6 @@ BetSaveResult Failure(BetSaveFailure failure, int systemError) {
     return {.failure = failure, .systemError = systemError};
 }
 
-std::filesystem::path FolderOf(const std::filesystem::path& target) {
-    return target.has_parent_path() ? target.parent_path() : std::filesystem::path(".");
-}
-
 // Flushes a folder's entries to the disk, so that the replacement survives a
 // crash; a failure here is not the save's, which has already happened.
 void SyncFolder(const std::filesystem::path& folder) {

@@ -66,7 +66,9 @@ std::string RoundFileMessage(std::string_view fileName, const RoundFileReading& 
             return {};
         case RoundFileProblem::kUnreadable:
             return "No se ha podido leer el archivo de resultados " + file +
-                   (reading.systemError != 0 ? ": " + ReadFailureReason(reading.systemError) : std::string()) + ".";
+                   (reading.systemError != 0 ? ": " + ReadFailureReason(reading.systemError)
+                                             : std::string()) +
+                   ".";
         case RoundFileProblem::kMissingSigns:
             return where + "se esperaba el nombre de la jornada y su resultado de 14 signos.";
         case RoundFileProblem::kBadSigns:

@@ -158,10 +158,9 @@ int CopyExtendedAttributes(const std::filesystem::path& source, int fd) {
 
 mode_t NewFileMode(const std::filesystem::path& folder) {
     std::string list;
-    const std::filesystem::path where = folder.empty() ? std::filesystem::path(".") : folder;
     if (ReadSized(list,
                   [&](char* buffer, std::size_t size) {
-                      return ::getxattr(where.c_str(), "system.posix_acl_default", buffer, size);
+                      return ::getxattr(folder.c_str(), "system.posix_acl_default", buffer, size);
                   }) &&
         AccessListBits(list) >= 0) {
         return kNewFileBits & static_cast<mode_t>(AccessListBits(list));

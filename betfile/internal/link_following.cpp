@@ -10,10 +10,6 @@ namespace {
 // As many links as the system itself follows in one path.
 constexpr int kMaxLinks = 40;
 
-std::filesystem::path FolderOf(const std::filesystem::path& path) {
-    return path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
-}
-
 // Whether the kernel's rule lets the saving user follow this link.
 bool MayFollow(const std::filesystem::path& link, const struct stat& linkStatus) {
     struct stat folder {};
@@ -40,6 +36,10 @@ std::string ReadLink(const std::filesystem::path& link, const struct stat& statu
 }
 
 }  // namespace
+
+std::filesystem::path FolderOf(const std::filesystem::path& path) {
+    return path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
+}
 
 BetSaveResult FollowLinks(const std::filesystem::path& path, SaveTarget& target) {
     target.path = path;

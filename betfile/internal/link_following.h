@@ -6,6 +6,9 @@
 
 #include "betfile/bet_writer.h"
 
+// The folder that holds `path`: its parent, or "." for a bare name.
+std::filesystem::path FolderOf(const std::filesystem::path& path);
+
 // Where a save's name leads.
 struct SaveTarget {
     // The name finally written: the given one with its symbolic links

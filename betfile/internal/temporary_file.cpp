@@ -22,10 +22,6 @@ namespace {
 constexpr std::string_view kPrefix = ".lumo-";
 constexpr std::string_view kSuffix = ".tmp";
 
-std::filesystem::path FolderOrCurrent(const std::filesystem::path& folder) {
-    return folder.empty() ? std::filesystem::path(".") : folder;
-}
-
 bool IsNameCharacter(char c) {
     return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 }
@@ -70,10 +66,9 @@ void RemoveIfStale(int folder, const char* name) {
 }  // namespace
 
 TemporaryFile::TemporaryFile(const std::filesystem::path& folder) {
-    std::string name =
-        (FolderOrCurrent(folder) /
-         (std::string(kPrefix) + std::to_string(::getpid()) + "-XXXXXX" + std::string(kSuffix)))
-            .string();
+    std::string name = (folder / (std::string(kPrefix) + std::to_string(::getpid()) + "-XXXXXX" +
+                                  std::string(kSuffix)))
+                           .string();
     // mkostemps makes the file with mode 0600 and tries other random names
     // while the one drawn is taken.
     fd = ::mkostemps(name.data(), static_cast<int>(kSuffix.size()), O_CLOEXEC);
@@ -111,7 +106,7 @@ int TemporaryFile::RenameTo(const std::filesystem::path& target) {
 }
 
 void RemoveStaleTemporaryFiles(const std::filesystem::path& folder) {
-    DIR* const entries = ::opendir(FolderOrCurrent(folder).c_str());
+    DIR* const entries = ::opendir(folder.c_str());
     if (entries == nullptr) {
         return;
     }

@@ -11,7 +11,8 @@
 // (save_interruption.h).
 class TemporaryFile {
   public:
-    // Makes the file. When none could be made, Fd() is -1 and Error() the
+    // Makes the file in `folder` (as FolderOf gives it). When none could be
+    // made, Fd() is -1 and Error() the
     // error number.
     explicit TemporaryFile(const std::filesystem::path& folder);
     // Closes the file and, unless it was renamed, removes it.
