@@ -12,8 +12,7 @@
 class TemporaryFile {
   public:
     // Makes the file in `folder` (as FolderOf gives it). When none could be
-    // made, Fd() is -1 and Error() the
-    // error number.
+    // made, Fd() is -1 and Error() the error number.
     explicit TemporaryFile(const std::filesystem::path& folder);
     // Closes the file and, unless it was renamed, removes it.
     ~TemporaryFile();
