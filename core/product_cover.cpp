@@ -3,71 +3,55 @@
 #include <bit>
 #include <limits>
 
-#include "core/small_codes.h"
+#include "core/block_codes.h"
 
 namespace {
 
 constexpr std::size_t kLimit = kMatches + 1;
 
-// The smallest direct sum of table codes over `symbols` symbols for every
-// length and radius up to 14: its size and its first block.
+// The smallest direct sum of block codes for every number of triples,
+// number of doubles and radius up to 14: its size and its first block.
 struct Plans {
-    std::array<std::array<std::int64_t, kLimit>, kLimit> size{};
-    std::array<std::array<const SmallCode*, kLimit>, kLimit> first{};
+    std::array<std::array<std::array<std::int64_t, kLimit>, kLimit>, kLimit> size{};
+    std::array<std::array<std::array<const BlockCode*, kLimit>, kLimit>, kLimit> first{};
 };
 
-Plans BestPlans(std::int32_t symbols) {
+Plans BestPlans() {
     Plans plans;
-    plans.size[0].fill(1);
-    for (std::size_t length = 1; length < kLimit; ++length) {
-        for (std::size_t radius = 0; radius < kLimit; ++radius) {
-            std::int64_t best = std::numeric_limits<std::int64_t>::max();
-            for (const SmallCode& code : SmallCodes()) {
-                const auto codeLength = static_cast<std::size_t>(code.length);
-                const auto codeRadius = static_cast<std::size_t>(code.radius);
-                if (code.symbols != symbols || codeLength > length || codeRadius > radius) {
-                    continue;
+    for (std::size_t triples = 0; triples < kLimit; ++triples) {
+        for (std::size_t doubles = 0; triples + doubles < kLimit; ++doubles) {
+            for (std::size_t radius = 0; radius < kLimit; ++radius) {
+                std::int64_t best =
+                    triples + doubles == 0 ? 1 : std::numeric_limits<std::int64_t>::max();
+                for (const BlockCode& code : BlockCodes()) {
+                    const auto t = static_cast<std::size_t>(code.triples);
+                    const auto d = static_cast<std::size_t>(code.doubles);
+                    const auto r = static_cast<std::size_t>(code.radius);
+                    if (t > triples || d > doubles || r > radius ||
+                        plans.size[triples - t][doubles - d][radius - r] ==
+                            std::numeric_limits<std::int64_t>::max()) {
+                        continue;
+                    }
+                    const std::int64_t size =
+                        code.Size() * plans.size[triples - t][doubles - d][radius - r];
+                    if (size < best) {
+                        best = size;
+                        plans.first[triples][doubles][radius] = &code;
+                    }
                 }
-                const std::int64_t size = static_cast<std::int64_t>(code.words.size()) *
-                                          plans.size[length - codeLength][radius - codeRadius];
-                if (size < best) {
-                    best = size;
-                    plans.first[length][radius] = &code;
-                }
+                plans.size[triples][doubles][radius] = best;
             }
-            plans.size[length][radius] = best;
         }
     }
     return plans;
 }
 
-using Results = std::array<std::uint8_t, kMatches>;
-
-// Replaces every partial column by its combinations with the words of the
-// plan's blocks over the given matches; `valueOf(slot, digit)` is the result
-// that digit of a word stands for at the slot-th of those matches.
-template <typename ValueOf>
-void ExpandPlan(const Plans& plans, const std::vector<std::size_t>& matches, std::size_t radius,
-                ValueOf valueOf, std::vector<Results>& columns) {
-    std::size_t start = 0;
-    while (start < matches.size()) {
-        const SmallCode& code = *plans.first[matches.size() - start][radius];
-        std::vector<Results> expanded;
-        expanded.reserve(columns.size() * code.words.size());
-        for (const Results& column : columns) {
-            for (const std::string_view word : code.words) {
-                Results next = column;
-                for (std::size_t k = 0; k < word.size(); ++k) {
-                    next[matches[start + k]] = valueOf(start + k, word[k] - '0');
-                }
-                expanded.push_back(next);
-            }
-        }
-        columns = std::move(expanded);
-        start += static_cast<std::size_t>(code.length);
-        radius -= static_cast<std::size_t>(code.radius);
-    }
+const Plans& TheBestPlans() {
+    static const Plans plans = BestPlans();
+    return plans;
 }
+
+using Results = std::array<std::uint8_t, kMatches>;
 
 }  // namespace
 
@@ -96,51 +80,66 @@ std::optional<MatchChoices> ProductChoices(const BetIndex& bet) {
 }
 
 std::vector<std::int32_t> ProductCover(const MatchChoices& choices, std::int32_t radius) {
-    Results base{};
+    // A column's index is the sum over the matches of its result times the
+    // match's place value, so the covering is every sum of the fixed
+    // matches' part and one word's part per block.
+    std::array<std::int32_t, kMatches> place{};
+    std::int32_t fixedPart = 0;
     std::vector<std::size_t> triples;
     std::vector<std::size_t> doubles;
-    std::vector<std::array<std::uint8_t, 2>> doubleValues;
-    for (std::size_t match = 0; match < choices.size(); ++match) {
+    for (std::size_t match = 0, value = 1; match < choices.size(); ++match, value *= 3) {
+        place[match] = static_cast<std::int32_t>(value);
         const std::uint8_t choice = choices[match];
         if (std::popcount(choice) == 3) {
             triples.push_back(match);
         } else if (std::popcount(choice) == 2) {
             doubles.push_back(match);
-            const auto low = static_cast<std::uint8_t>(std::countr_zero(choice));
-            const auto high = static_cast<std::uint8_t>(
-                std::countr_zero(static_cast<std::uint8_t>(choice & (choice - 1))));
-            doubleValues.push_back({low, high});
         } else {
-            base[match] = static_cast<std::uint8_t>(std::countr_zero(choice));
+            fixedPart += std::countr_zero(choice) * place[match];
         }
     }
-    const Plans ternary = BestPlans(3);
-    const Plans binary = BestPlans(2);
-    const auto total = static_cast<std::size_t>(radius);
-    std::size_t ternaryRadius = 0;
-    for (std::size_t r = 1; r <= total; ++r) {
-        if (ternary.size[triples.size()][r] * binary.size[doubles.size()][total - r] <
-            ternary.size[triples.size()][ternaryRadius] *
-                binary.size[doubles.size()][total - ternaryRadius]) {
-            ternaryRadius = r;
+    const Plans& plans = TheBestPlans();
+    std::vector<std::int32_t> indices{fixedPart};
+    std::size_t triple = 0;
+    std::size_t double_ = 0;
+    auto radiusLeft = static_cast<std::size_t>(radius);
+    while (triple < triples.size() || double_ < doubles.size()) {
+        const BlockCode& code =
+            *plans.first[triples.size() - triple][doubles.size() - double_][radiusLeft];
+        // The part of the index each word gives: a ternary digit is the
+        // result itself, a binary one the lower or the higher result of the
+        // double.
+        std::vector<std::int32_t> parts;
+        const auto length = static_cast<std::size_t>(code.Length());
+        for (std::size_t start = 0; start < code.digits.size(); start += length) {
+            std::int32_t part = 0;
+            for (std::size_t k = 0; k < length; ++k) {
+                const std::uint8_t digit = code.digits[start + k];
+                if (k < static_cast<std::size_t>(code.triples)) {
+                    part += digit * place[triples[triple + k]];
+                } else {
+                    const std::size_t match =
+                        doubles[double_ + k - static_cast<std::size_t>(code.triples)];
+                    std::uint8_t choice = choices[match];
+                    if (digit == 1) {
+                        choice = static_cast<std::uint8_t>(choice & (choice - 1));
+                    }
+                    part += std::countr_zero(choice) * place[match];
+                }
+            }
+            parts.push_back(part);
         }
-    }
-    std::vector<Results> columns{base};
-    ExpandPlan(
-        ternary, triples, ternaryRadius,
-        [](std::size_t, std::int32_t digit) { return static_cast<std::uint8_t>(digit); }, columns);
-    ExpandPlan(
-        binary, doubles, total - ternaryRadius,
-        [&doubleValues](std::size_t slot, std::int32_t digit) {
-            return doubleValues[slot][static_cast<std::size_t>(digit)];
-        },
-        columns);
-    std::vector<std::int32_t> indices;
-    indices.reserve(columns.size());
-    for (const Results& results : columns) {
-        CColumn column;
-        column.results = results;
-        indices.push_back(column.Index());
+        std::vector<std::int32_t> expanded;
+        expanded.reserve(indices.size() * parts.size());
+        for (const std::int32_t index : indices) {
+            for (const std::int32_t part : parts) {
+                expanded.push_back(index + part);
+            }
+        }
+        indices = std::move(expanded);
+        triple += static_cast<std::size_t>(code.triples);
+        double_ += static_cast<std::size_t>(code.doubles);
+        radiusLeft -= static_cast<std::size_t>(code.radius);
     }
     return indices;
 }

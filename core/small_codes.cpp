@@ -11,9 +11,6 @@ constexpr std::array kBinaryAll{"0"sv, "1"sv};
 constexpr std::array kSingle{"0"sv};
 constexpr std::array kTernary2x1{"00"sv, "11"sv, "22"sv};
 constexpr std::array kTernary3x1{"012"sv, "020"sv, "110"sv, "122"sv, "201"sv};
-// The tetracode: (a, b, a + b, a + 2b) modulo 3.
-constexpr std::array kTernary4x1{"0000"sv, "0112"sv, "0221"sv, "1011"sv, "1120"sv,
-                                 "1202"sv, "2022"sv, "2101"sv, "2210"sv};
 constexpr std::array kTernary3x2{"000"sv, "111"sv, "222"sv};
 constexpr std::array kTernary4x2{"0000"sv, "1111"sv, "2222"sv};
 constexpr std::array kTernary5x2{"00220"sv, "01120"sv, "02001"sv, "10112"sv,
@@ -36,17 +33,43 @@ constexpr std::array kBinary7x2{"0000101"sv, "0001001"sv, "0010011"sv, "0011101"
                                 "1101110"sv, "1110000"sv, "1110010"sv};
 constexpr std::array kBinary7x3{"0000000"sv, "1111111"sv};
 
+// Found by a tabu search (codewords moved one position at a time towards an
+// uncovered word, the move that leaves the fewest words uncovered taken
+// first), for sizes below those of any direct sum of the codes above.
+// Ternary positions first, then binary ones.
+constexpr std::array kTernary6x2{"101000"sv, "012200"sv, "222010"sv, "001210"sv, "112020"sv,
+                                 "220120"sv, "100101"sv, "210011"sv, "122111"sv, "211121"sv,
+                                 "120221"sv, "021002"sv, "202202"sv, "110112"sv, "221212"sv,
+                                 "002022"sv, "111222"sv};
+constexpr std::array kTernary7x2{
+    "1222000"sv, "1002100"sv, "1112200"sv, "2101010"sv, "0011010"sv, "1011010"sv, "0121110"sv,
+    "0201210"sv, "0100020"sv, "2210120"sv, "2020220"sv, "2100001"sv, "0010001"sv, "0120101"sv,
+    "0200201"sv, "1200201"sv, "0102011"sv, "2212111"sv, "2022211"sv, "1221021"sv, "1001121"sv,
+    "1111221"sv, "0101002"sv, "2211102"sv, "2021202"sv, "1220012"sv, "1000112"sv, "1110212"sv,
+    "2012022"sv, "0212122"sv, "1122122"sv, "2122122"sv, "2202222"sv, "0022222"sv};
+constexpr std::array kTernary7x3{"2010000"sv, "1022000"sv, "0021010"sv, "0002020"sv,
+                                 "0222201"sv, "1200211"sv, "2220221"sv, "1211221"sv,
+                                 "0110102"sv, "2101102"sv, "2112112"sv, "1121122"sv};
+constexpr std::array kMixed3and3x1{
+    "210000"sv, "121000"sv, "002000"sv, "100100"sv, "011100"sv, "222100"sv, "100010"sv, "011010"sv,
+    "222010"sv, "020110"sv, "201110"sv, "112110"sv, "020001"sv, "201001"sv, "112001"sv, "100101"sv,
+    "011101"sv, "222101"sv, "210011"sv, "121011"sv, "002011"sv, "210111"sv, "121111"sv, "002111"sv};
+constexpr std::array kTernary6x3{"121100"sv, "011010"sv, "002011"sv,
+                                 "222221"sv, "200102"sv, "110222"sv};
+
 constexpr std::array kCodes{
-    SmallCode{3, 1, 0, kTernaryAll}, SmallCode{3, 1, 1, kSingle},
-    SmallCode{3, 2, 1, kTernary2x1}, SmallCode{3, 3, 1, kTernary3x1},
-    SmallCode{3, 4, 1, kTernary4x1}, SmallCode{3, 3, 2, kTernary3x2},
-    SmallCode{3, 4, 2, kTernary4x2}, SmallCode{3, 5, 2, kTernary5x2},
-    SmallCode{2, 1, 0, kBinaryAll},  SmallCode{2, 1, 1, kSingle},
-    SmallCode{2, 3, 1, kBinary3x1},  SmallCode{2, 4, 1, kBinary4x1},
-    SmallCode{2, 5, 1, kBinary5x1},  SmallCode{2, 6, 1, kBinary6x1},
-    SmallCode{2, 7, 1, kBinary7x1},  SmallCode{2, 5, 2, kBinary5x2},
-    SmallCode{2, 6, 2, kBinary6x2},  SmallCode{2, 7, 2, kBinary7x2},
-    SmallCode{2, 7, 3, kBinary7x3},
+    SmallCode{1, 0, 0, kTernaryAll},   SmallCode{1, 0, 1, kSingle},
+    SmallCode{2, 0, 1, kTernary2x1},   SmallCode{3, 0, 1, kTernary3x1},
+    SmallCode{3, 0, 2, kTernary3x2},   SmallCode{4, 0, 2, kTernary4x2},
+    SmallCode{5, 0, 2, kTernary5x2},   SmallCode{0, 1, 0, kBinaryAll},
+    SmallCode{0, 1, 1, kSingle},       SmallCode{0, 3, 1, kBinary3x1},
+    SmallCode{0, 4, 1, kBinary4x1},    SmallCode{0, 5, 1, kBinary5x1},
+    SmallCode{0, 6, 1, kBinary6x1},    SmallCode{0, 7, 1, kBinary7x1},
+    SmallCode{0, 5, 2, kBinary5x2},    SmallCode{0, 6, 2, kBinary6x2},
+    SmallCode{0, 7, 2, kBinary7x2},    SmallCode{0, 7, 3, kBinary7x3},
+    SmallCode{6, 0, 2, kTernary6x2},   SmallCode{7, 0, 2, kTernary7x2},
+    SmallCode{6, 0, 3, kTernary6x3},   SmallCode{7, 0, 3, kTernary7x3},
+    SmallCode{3, 3, 1, kMixed3and3x1},
 };
 
 }  // namespace

@@ -4,20 +4,21 @@
 #include <span>
 #include <string_view>
 
-// Small covering codes of the smallest known sizes, the building blocks of
-// the product constructions. A code over `symbols` symbols (2 or 3) on
-// `length` positions has covering radius `radius`: every word of that length
-// differs from some codeword in at most `radius` positions. Each word is a
-// string of `length` digits 0..symbols-1.
+// Small covering codes given by their words, building blocks of the product
+// constructions. A code on `triples` ternary positions followed by `doubles`
+// binary ones has covering radius `radius`: every word of that shape differs
+// from some codeword in at most `radius` positions. Each word is a string of
+// triples + doubles digits, 0..2 on the ternary positions and 0..1 on the
+// binary ones.
 struct SmallCode {
-    std::int32_t symbols;
-    std::int32_t length;
+    std::int32_t triples;
+    std::int32_t doubles;
     std::int32_t radius;
     std::span<const std::string_view> words;
 };
 
-// Every code of the table, for both alphabets: the whole space of one
-// position (radius 0), a single word (radius 1 on one position), the
-// ternary Hamming code of length 4 (9 words, radius 1), the binary Hamming
-// code of length 7 (16 words, radius 1) and the other small optimal codes.
+// Every code of the table: the whole space of one position (radius 0), a
+// single word (radius 1 on one position), the binary Hamming code of length
+// 7 (16 words, radius 1), other small optimal codes, and codes of both
+// alphabets found by a tabu search.
 std::span<const SmallCode> SmallCodes();

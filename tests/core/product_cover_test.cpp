@@ -2,9 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <bit>
+#include <string>
 #include <vector>
 
+#include "core/cover_check.h"
 #include "tests/core/test_support.h"
 
 namespace {
@@ -61,31 +65,88 @@ TEST(ProductCoverTest, RecognisesExactProductsOnly) {
     EXPECT_EQ(ProductChoices(BetIndex(*SetOf({}))), std::nullopt);
 }
 
-struct ConstructionCase {
-    std::size_t triples;
-    std::size_t doubles;
-    std::int32_t guarantee;
-    std::size_t size;
+// The sizes of the coverings, by number of triples and number of doubles
+// (the rest fixed), al 13, al 12 and al 11.
+using Sizes = std::array<std::size_t, 3>;
+// clang-format off
+const std::vector<std::vector<Sizes>> kExpectedSizes = {
+    {{1, 1, 1}, {1, 1, 1}, {2, 1, 1}, {2, 2, 1}, {4, 2, 2}, {7, 2, 2}, {12, 4, 2}, {16, 7, 2}, {32, 14, 4}, {64, 24, 8}, {128, 32, 14}, {256, 64, 24}, {512, 112, 32}, {1024, 192, 64}, {2048, 256, 112}},
+    {{1, 1, 1}, {2, 1, 1}, {4, 2, 1}, {6, 2, 2}, {12, 4, 2}, {21, 6, 2}, {36, 12, 4}, {48, 16, 6}, {96, 32, 12}, {192, 64, 24}, {384, 96, 32}, {768, 192, 64}, {1536, 336, 96}, {3072, 576, 192}},
+    {{3, 1, 1}, {6, 2, 1}, {12, 4, 2}, {18, 6, 2}, {36, 12, 4}, {63, 18, 6}, {108, 36, 12}, {144, 48, 16}, {288, 96, 32}, {576, 192, 64}, {1152, 288, 96}, {2304, 576, 192}, {4608, 1008, 288}},
+    {{5, 3, 1}, {10, 5, 2}, {20, 10, 4}, {24, 10, 6}, {48, 20, 10}, {96, 35, 10}, {192, 48, 20}, {384, 80, 35}, {768, 160, 48}, {1536, 288, 96}, {3072, 384, 160}, {6144, 768, 320}},
+    {{9, 3, 3}, {18, 6, 3}, {36, 12, 6}, {72, 18, 6}, {144, 36, 12}, {288, 63, 18}, {576, 108, 36}, {1152, 144, 48}, {2304, 288, 96}, {4608, 576, 192}, {9216, 1152, 288}},
+    {{27, 8, 3}, {54, 16, 6}, {108, 32, 12}, {216, 54, 16}, {432, 108, 32}, {864, 189, 54}, {1728, 324, 96}, {3456, 432, 128}, {6912, 864, 256}, {13824, 1728, 512}},
+    {{81, 17, 6}, {162, 34, 12}, {324, 68, 24}, {648, 120, 34}, {1296, 240, 68}, {2592, 480, 119}, {5184, 576, 204}, {10368, 1152, 272}, {20736, 2304, 544}},
+    {{243, 34, 12}, {486, 68, 24}, {972, 136, 48}, {1944, 216, 68}, {3888, 432, 136}, {7776, 864, 238}, {15552, 1728, 408}, {31104, 3456, 544}},
+    {{729, 81, 27}, {1458, 162, 54}, {2916, 324, 108}, {5832, 648, 162}, {11664, 1296, 324}, {23328, 2592, 567}, {46656, 5184, 972}},
+    {{2187, 243, 72}, {4374, 486, 144}, {8748, 972, 288}, {17496, 1944, 408}, {34992, 3888, 816}, {69984, 7776, 1632}},
+    {{6561, 729, 153}, {13122, 1458, 306}, {26244, 2916, 612}, {52488, 5832, 816}, {104976, 11664, 1632}},
+    {{19683, 729, 306}, {39366, 1458, 612}, {78732, 2916, 1224}, {157464, 5832, 1458}},
+    {{59049, 2187, 729}, {118098, 4374, 1458}, {236196, 8748, 2916}},
+    {{59049, 6561, 2187}, {118098, 13122, 4374}},
+    {{177147, 19683, 3645}}
 };
+// clang-format on
 
-TEST(ProductCoverTest, BuildsTheKnownSizesAndCoversTheProduct) {
-    const ConstructionCase cases[] = {
-        {4, 0, 13, 9},  {0, 7, 13, 16}, {8, 0, 12, 81}, {8, 0, 11, 27}, {3, 0, 13, 5},
-        {2, 5, 12, 18}, {5, 0, 12, 8},  {0, 0, 14, 1},  {2, 0, 14, 9},  {6, 4, 10, 32},
-    };
-    for (const ConstructionCase& c : cases) {
-        const MatchChoices choices = Choices(c.triples, c.doubles);
-        const std::vector<std::int32_t> cover = ProductCover(choices, RadiusOf(c.guarantee));
-        const std::vector<CColumn> bet = ProductBet(choices);
-        const auto betSet = SetOf(bet);
-        const BetIndex index(*betSet);
-        for (const std::int32_t column : cover) {
-            ASSERT_NE(index.IdOf(column), -1) << "a constructed column outside the bet";
+// The sanitizer build checks the coverings of the smaller bets only (up to
+// 3^11 columns); the largest take minutes there.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr std::size_t kLargestCheckedBet = 177'147;
+#else
+constexpr std::size_t kLargestCheckedBet = kAllColumns;
+#endif
+
+// Whether every result of the column is one of the choices.
+bool InsideProduct(std::int32_t index, const MatchChoices& choices) {
+    const CColumn column(index);
+    for (std::size_t m = 0; m < choices.size(); ++m) {
+        if ((choices[m] >> column.results[m] & 1) == 0) {
+            return false;
         }
-        EXPECT_EQ(cover.size(), c.size)
-            << c.triples << " triples, " << c.doubles << " doubles, al " << c.guarantee;
-        EXPECT_EQ(NaiveFirstUncovered(bet, ColumnsOfIndices(cover), c.guarantee), std::nullopt)
-            << c.triples << " triples, " << c.doubles << " doubles, al " << c.guarantee;
+    }
+    return true;
+}
+
+TEST(ProductCoverTest, BuildsTheTableOfSizesAndCoversEveryProduct) {
+    ASSERT_EQ(kExpectedSizes.size(), kMatches + 1);
+    for (std::size_t triples = 0; triples <= kMatches; ++triples) {
+        ASSERT_EQ(kExpectedSizes[triples].size(), kMatches + 1 - triples);
+        for (std::size_t doubles = 0; triples + doubles <= kMatches; ++doubles) {
+            const MatchChoices choices = Choices(triples, doubles);
+            const std::vector<CColumn> bet = ProductBet(choices);
+            const auto betSet = SetOf(bet);
+            for (std::size_t g = 0; g < 3; ++g) {
+                const std::int32_t guarantee = 13 - static_cast<std::int32_t>(g);
+                const std::string shape = std::to_string(triples) + " triples, " +
+                                          std::to_string(doubles) + " doubles, al " +
+                                          std::to_string(guarantee);
+                const std::vector<std::int32_t> cover = ProductCover(choices, RadiusOf(guarantee));
+                EXPECT_EQ(cover.size(), kExpectedSizes[triples][doubles][g]) << shape;
+                EXPECT_TRUE(std::all_of(cover.begin(), cover.end(), [&](std::int32_t index) {
+                    return InsideProduct(index, choices);
+                })) << shape;
+                if (bet.size() <= kLargestCheckedBet) {
+                    EXPECT_EQ(FirstUncovered(*betSet, *SetOf(ColumnsOfIndices(cover)), guarantee),
+                              std::nullopt)
+                        << shape;
+                }
+            }
+        }
+    }
+}
+
+TEST(ProductCoverTest, SmallCoveringsHoldColumnByColumn) {
+    // Checked against every pair of bet and covering columns, apart from the
+    // bitmap of the independent check.
+    const std::size_t shapes[][3] = {{4, 0, 13}, {0, 7, 13}, {3, 3, 13}, {6, 0, 12}, {2, 5, 12},
+                                     {7, 0, 11}, {6, 4, 10}, {0, 0, 14}, {2, 0, 14}};
+    for (const auto& shape : shapes) {
+        const MatchChoices choices = Choices(shape[0], shape[1]);
+        const auto guarantee = static_cast<std::int32_t>(shape[2]);
+        const std::vector<std::int32_t> cover = ProductCover(choices, RadiusOf(guarantee));
+        EXPECT_EQ(NaiveFirstUncovered(ProductBet(choices), ColumnsOfIndices(cover), guarantee),
+                  std::nullopt)
+            << shape[0] << " triples, " << shape[1] << " doubles, al " << guarantee;
     }
 }
 
