@@ -56,6 +56,17 @@ constexpr std::array kMixed3and3x1{
     "011101"sv, "222101"sv, "210011"sv, "121011"sv, "002011"sv, "210111"sv, "121111"sv, "002111"sv};
 constexpr std::array kTernary6x3{"121100"sv, "011010"sv, "002011"sv,
                                  "222221"sv, "200102"sv, "110222"sv};
+constexpr std::array kTernary6x1{
+    "120000"sv, "211000"sv, "010100"sv, "102100"sv, "001200"sv, "222200"sv, "100010"sv, "202010"sv,
+    "010110"sv, "021110"sv, "121110"sv, "221110"sv, "020210"sv, "111210"sv, "112210"sv, "001020"sv,
+    "002020"sv, "012020"sv, "022020"sv, "200120"sv, "220120"sv, "111120"sv, "200220"sv, "210220"sv,
+    "121220"sv, "000001"sv, "200001"sv, "101001"sv, "120101"sv, "011101"sv, "212101"sv, "022101"sv,
+    "110201"sv, "221201"sv, "012201"sv, "222201"sv, "011011"sv, "122011"sv, "100111"sv, "212111"sv,
+    "020211"sv, "201211"sv, "110021"sv, "221021"sv, "001121"sv, "212121"sv, "020221"sv, "102221"sv,
+    "021002"sv, "112002"sv, "010102"sv, "201102"sv, "100202"sv, "222202"sv, "210012"sv, "220012"sv,
+    "101012"sv, "002012"sv, "220112"sv, "111112"sv, "002112"sv, "210212"sv, "121212"sv, "002212"sv,
+    "100022"sv, "202022"sv, "010122"sv, "121122"sv, "122122"sv, "020222"sv, "011222"sv, "111222"sv,
+    "211222"sv};
 
 constexpr std::array kCodes{
     SmallCode{1, 0, 0, kTernaryAll},   SmallCode{1, 0, 1, kSingle},
@@ -69,7 +80,7 @@ constexpr std::array kCodes{
     SmallCode{0, 7, 2, kBinary7x2},    SmallCode{0, 7, 3, kBinary7x3},
     SmallCode{6, 0, 2, kTernary6x2},   SmallCode{7, 0, 2, kTernary7x2},
     SmallCode{6, 0, 3, kTernary6x3},   SmallCode{7, 0, 3, kTernary7x3},
-    SmallCode{3, 3, 1, kMixed3and3x1},
+    SmallCode{3, 3, 1, kMixed3and3x1}, SmallCode{6, 0, 1, kTernary6x1},
 };
 
 }  // namespace
