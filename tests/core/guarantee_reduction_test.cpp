@@ -56,8 +56,8 @@ TEST(GuaranteeReductionTest, ProductBetsTakeTheConstructionOrTheSearchWhenSmalle
     EXPECT_EQ(al11.method, ReductionMethod::kProduct);
     EXPECT_EQ(al11.positions.size(), 27U);
     EXPECT_EQ(FirstUncovered(*triples, *Kept(*triples, al11), 11), std::nullopt);
-    // Three triples and six doubles al 13: no code of the table fits the
-    // mixed block, and the short search brings the greedy covering to 192 or
+    // Three triples and six doubles al 13: the short search improves on
+    // both the greedy covering and the mixed code of the table, to 192 or
     // fewer.
     const auto mixed = ProductBet(3, 6);
     const GuaranteeReduction al13 = ReduceWithGuarantee(*mixed, 13, {});
