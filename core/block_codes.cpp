@@ -3,29 +3,28 @@
 #include <cstddef>
 
 #include "core/algebraic_codes.h"
+#include "core/coset_codes.h"
 #include "core/small_codes.h"
 #include "core/syndrome_code.h"
 
 namespace {
 
-// A code given by a parity-check matrix and the radius it is known to have.
-struct KnownSyndromeCode {
-    SyndromeCode code;
-    std::int32_t radius;
-};
-
-std::vector<KnownSyndromeCode> SyndromeCodes() {
-    return {
+std::vector<SyndromeCodeWithRadius> SyndromeCodes() {
+    std::vector<SyndromeCodeWithRadius> codes{
         {HammingCode(2), 1},
         {HammingCode(3), 1},
         {GolayCode(), 2},
         {ExtendedGolayCode(), 3},
     };
+    for (SyndromeCodeWithRadius& found : CosetCodes()) {
+        codes.push_back(std::move(found));
+    }
+    return codes;
 }
 
 std::vector<BlockCode> BuildBlockCodes() {
     std::vector<BlockCode> codes;
-    for (const KnownSyndromeCode& known : SyndromeCodes()) {
+    for (const SyndromeCodeWithRadius& known : SyndromeCodes()) {
         const std::int32_t radius = CoveringRadiusOf(known.code);
         if (radius >= 0 && radius <= known.radius) {
             codes.push_back({.triples = static_cast<std::int32_t>(known.code.columns.size()),
