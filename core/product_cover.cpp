@@ -51,8 +51,6 @@ const Plans& TheBestPlans() {
     return plans;
 }
 
-using Results = std::array<std::uint8_t, kMatches>;
-
 }  // namespace
 
 std::optional<MatchChoices> ProductChoices(const BetIndex& bet) {
@@ -100,12 +98,12 @@ std::vector<std::int32_t> ProductCover(const MatchChoices& choices, std::int32_t
     }
     const Plans& plans = TheBestPlans();
     std::vector<std::int32_t> indices{fixedPart};
-    std::size_t triple = 0;
-    std::size_t double_ = 0;
+    std::size_t triplesUsed = 0;
+    std::size_t doublesUsed = 0;
     auto radiusLeft = static_cast<std::size_t>(radius);
-    while (triple < triples.size() || double_ < doubles.size()) {
+    while (triplesUsed < triples.size() || doublesUsed < doubles.size()) {
         const BlockCode& code =
-            *plans.first[triples.size() - triple][doubles.size() - double_][radiusLeft];
+            *plans.first[triples.size() - triplesUsed][doubles.size() - doublesUsed][radiusLeft];
         // The part of the index each word gives: a ternary digit is the
         // result itself, a binary one the lower or the higher result of the
         // double.
@@ -116,10 +114,10 @@ std::vector<std::int32_t> ProductCover(const MatchChoices& choices, std::int32_t
             for (std::size_t k = 0; k < length; ++k) {
                 const std::uint8_t digit = code.digits[start + k];
                 if (k < static_cast<std::size_t>(code.triples)) {
-                    part += digit * place[triples[triple + k]];
+                    part += digit * place[triples[triplesUsed + k]];
                 } else {
                     const std::size_t match =
-                        doubles[double_ + k - static_cast<std::size_t>(code.triples)];
+                        doubles[doublesUsed + k - static_cast<std::size_t>(code.triples)];
                     std::uint8_t choice = choices[match];
                     if (digit == 1) {
                         choice = static_cast<std::uint8_t>(choice & (choice - 1));
@@ -137,8 +135,8 @@ std::vector<std::int32_t> ProductCover(const MatchChoices& choices, std::int32_t
             }
         }
         indices = std::move(expanded);
-        triple += static_cast<std::size_t>(code.triples);
-        double_ += static_cast<std::size_t>(code.doubles);
+        triplesUsed += static_cast<std::size_t>(code.triples);
+        doublesUsed += static_cast<std::size_t>(code.doubles);
         radiusLeft -= static_cast<std::size_t>(code.radius);
     }
     return indices;
