@@ -56,13 +56,12 @@ TEST(GuaranteeReductionTest, ProductBetsTakeTheConstructionOrTheSearchWhenSmalle
     EXPECT_EQ(al11.method, ReductionMethod::kProduct);
     EXPECT_EQ(al11.positions.size(), 27U);
     EXPECT_EQ(FirstUncovered(*triples, *Kept(*triples, al11), 11), std::nullopt);
-    // Three triples and six doubles al 13: the short search improves on
-    // both the greedy covering and the mixed code of the table, to 192 or
-    // fewer.
+    // Three triples and six doubles al 13: the table's mixed code of 176
+    // columns beats the greedy covering; the short search may shorten it.
     const auto mixed = ProductBet(3, 6);
     const GuaranteeReduction al13 = ReduceWithGuarantee(*mixed, 13, {});
-    EXPECT_EQ(al13.method, ReductionMethod::kSearch);
-    EXPECT_LE(al13.positions.size(), 192U);
+    EXPECT_NE(al13.method, ReductionMethod::kGreedy);
+    EXPECT_LE(al13.positions.size(), 176U);
     EXPECT_EQ(FirstUncovered(*mixed, *Kept(*mixed, al13), 13), std::nullopt);
 }
 
