@@ -2,7 +2,9 @@
 
 #include <algorithm>
 
-CForecastTable::CForecastTable() { rows.fill(kConstructedRow); }
+CForecastTable::CForecastTable() {
+    rows.fill(kConstructedRow);
+}
 
 CForecastTable forecastTable;
 CForecastTable expectationTable;
