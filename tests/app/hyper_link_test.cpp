@@ -256,7 +256,8 @@ class HyperLinkTest : public QObject {
 
     void mainDialogShowsTheAddress() {
         const ScopedEmptyWorkingDirectory emptyFolder;
-        const CLumoDlg dialog;
+        ProgramTables tables;
+        const CLumoDlg dialog(tables);
         auto* control = ControlById<CHyperLink>(dialog, kHyperLinkControl);
         QVERIFY(control != nullptr);
         QCOMPARE(control->Address(), kAddress);

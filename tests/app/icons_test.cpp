@@ -79,7 +79,8 @@ class IconsTest : public QObject {
         QFETCH(int, id);
         QFETCH(int, icon);
         const ScopedEmptyWorkingDirectory workingDirectory;
-        const CLumoDlg dialog;
+        ProgramTables tables;
+        const CLumoDlg dialog(tables);
         const auto* button = ControlById<QPushButton>(dialog, id);
         QVERIFY(button != nullptr);
         QVERIFY(!button->icon().isNull());
@@ -94,7 +95,8 @@ class IconsTest : public QObject {
 
     void windowShowsTheMainIcon() {
         const ScopedEmptyWorkingDirectory workingDirectory;
-        const CLumoDlg dialog;
+        ProgramTables tables;
+        const CLumoDlg dialog(tables);
         QCOMPARE(dialog.windowIcon().pixmap(32, 32).toImage(),
                  QIcon(ImageResourcePath(kMainIcon)).pixmap(32, 32).toImage());
     }

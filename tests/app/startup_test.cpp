@@ -82,7 +82,8 @@ class StartupTest : public DialogTestCase {
     void threadRunsOneStepBelowNormal() {
         QCOMPARE(ThreadNice(), niceBeforeStart + 1);
         // A second dialog keeps the same level instead of lowering it again.
-        const CLumoDlg second;
+        ProgramTables secondTables;
+        const CLumoDlg second(secondTables);
         QCOMPARE(ThreadNice(), niceBeforeStart + 1);
     }
 
