@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "core/forecast_table.h"
-#include "core/result_words.h"
+#include "core/internal/result_words.h"
 #include "core/scoring.h"
 
 // Number of matches on a coupon.

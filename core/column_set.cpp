@@ -6,8 +6,8 @@
 #include <new>
 #include <type_traits>
 
-#include "core/full_generation.h"
-#include "core/score_sort.h"
+#include "core/internal/full_generation.h"
+#include "core/internal/score_sort.h"
 
 namespace {
 

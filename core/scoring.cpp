@@ -30,8 +30,7 @@ std::int32_t ScoreForSum(const Scoring& scoring, std::int64_t sum) {
     }
     // Sums of a hand-written table can overrun bounds that were clamped to
     // 32 bits: the score still stays within 0..100.
-    return static_cast<std::int32_t>(
-        std::clamp<std::int64_t>((sum - scoring.minSum) * 100 /
-                                     (static_cast<std::int64_t>(scoring.maxSum) - scoring.minSum),
-                                 0, 100));
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(
+        (sum - scoring.minSum) * 100 / (static_cast<std::int64_t>(scoring.maxSum) - scoring.minSum),
+        0, 100));
 }

@@ -1,6 +1,6 @@
 #include "core/scrutiny.h"
 
-#include "core/result_words.h"
+#include "core/internal/result_words.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "core/full_generation.h"
+#include "core/internal/full_generation.h"
 
 #include <algorithm>
 #include <array>

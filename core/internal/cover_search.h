@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "core/bet_index.h"
+#include "core/internal/bet_index.h"
 
 // When a local search stops: after `time`, after `moves` moves, or once it
 // holds a covering of at most `enough` columns (a lower bound, when the

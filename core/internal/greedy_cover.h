@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "core/bet_index.h"
+#include "core/internal/bet_index.h"
 
 // Coverings inside a bet: sets of the bet's own distinct columns (BetIndex
 // numbers) such that every column of the bet lies within `radius` of a chosen
