@@ -1,6 +1,7 @@
 #!/bin/sh
 # Each folder of the program includes only its own headers and those of the
-# floors below it, and only core/ includes core/internal/. Run from ctest with
+# floors below it, and so do the tests of the window's lower floors; only
+# core/ includes core/internal/. Run from ctest with
 # the source folder.
 cd "$1" || exit 2
 status=0
@@ -26,6 +27,8 @@ check cli cli betfile forecast core
 check platform platform core
 check widgets widgets platform core
 check app app widgets platform betfile forecast core
+check tests/platform platform core
+check tests/widgets widgets platform core
 
 internal=$(grep -rn '#include "core/internal/' --include='*.cpp' --include='*.h' \
     forecast betfile cli platform widgets app)
