@@ -20,39 +20,62 @@ std::vector<std::int32_t> ByPreference(const BetIndex& bet) {
 
 }  // namespace
 
+std::vector<std::int64_t> CoverWeights(const BetIndex& bet, std::int32_t radius) {
+    // 2^40 / deg^2 stays above 10^4 for the largest ball of radius 3 and
+    // keeps a ball's sum far below 2^63.
+    constexpr std::int64_t kUnit = std::int64_t{1} << 40;
+    const std::vector<std::int32_t> degree = bet.CountsNear(radius);
+    std::vector<std::int64_t> weight(degree.size());
+    for (std::size_t id = 0; id < degree.size(); ++id) {
+        const std::int64_t d = degree[id];
+        weight[id] = std::max<std::int64_t>(1, kUnit / (d * d));
+    }
+    return weight;
+}
+
 std::vector<std::int32_t> GreedyCover(const BetIndex& bet, std::int32_t radius,
                                       const std::stop_token& stop, const ProgressSink& progress) {
     const std::int32_t n = bet.Size();
     const auto size = static_cast<std::size_t>(n);
-    std::vector<std::int32_t> gain = bet.CountsNear(radius);
-
-    // A heap key: the gain above, the preference rank (higher is better)
-    // below, so that the top is the greedy choice. Gains only fall, so a key
-    // whose gain is out of date is pushed again with the current one.
-    const std::vector<std::int32_t> byPreference = ByPreference(bet);
-    const auto key = [n](std::int32_t gainOf, std::int32_t rank) {
-        return (static_cast<std::uint64_t>(gainOf) << 32) | static_cast<std::uint32_t>(n - rank);
-    };
-    std::vector<std::uint64_t> keys(size);
-    for (std::int32_t rank = 0; rank < n; ++rank) {
-        keys[static_cast<std::size_t>(rank)] =
-            key(gain[static_cast<std::size_t>(byPreference[static_cast<std::size_t>(rank)])], rank);
+    const std::vector<std::int64_t> weight = CoverWeights(bet, radius);
+    std::vector<std::int64_t> gain(size, 0);
+    for (std::int32_t id = 0; id < n && !stop.stop_requested(); ++id) {
+        std::int64_t sum = 0;
+        bet.ForEachNear(id, radius,
+                        [&](std::int32_t near) { sum += weight[static_cast<std::size_t>(near)]; });
+        gain[static_cast<std::size_t>(id)] = sum;
     }
-    std::priority_queue<std::uint64_t> heap(std::less<std::uint64_t>{}, std::move(keys));
+
+    // The heap holds the gain a column had when pushed and its preference
+    // rank; gains only fall, so an entry out of date is pushed again with the
+    // current gain.
+    struct Entry {
+        std::int64_t gain;
+        std::int32_t rank;
+        bool operator<(const Entry& other) const {
+            return gain < other.gain || (gain == other.gain && rank > other.rank);
+        }
+    };
+    const std::vector<std::int32_t> byPreference = ByPreference(bet);
+    std::vector<Entry> entries(size);
+    for (std::int32_t rank = 0; rank < n; ++rank) {
+        entries[static_cast<std::size_t>(rank)] = {
+            gain[static_cast<std::size_t>(byPreference[static_cast<std::size_t>(rank)])], rank};
+    }
+    std::priority_queue<Entry> heap(std::less<Entry>{}, std::move(entries));
 
     std::vector<std::uint8_t> covered(size, 0);
     std::vector<std::int32_t> chosen;
     std::int32_t coveredCount = 0;
     ProgressCounter counter(n, progress);
     while (coveredCount < n && !stop.stop_requested()) {
-        const std::uint64_t top = heap.top();
+        const Entry top = heap.top();
         heap.pop();
-        const auto rank = n - static_cast<std::int32_t>(top & 0xFFFF'FFFF);
-        const std::int32_t id = byPreference[static_cast<std::size_t>(rank)];
-        const std::int32_t current = gain[static_cast<std::size_t>(id)];
-        if (static_cast<std::int32_t>(top >> 32) != current) {
+        const std::int32_t id = byPreference[static_cast<std::size_t>(top.rank)];
+        const std::int64_t current = gain[static_cast<std::size_t>(id)];
+        if (top.gain != current) {
             if (current > 0) {
-                heap.push(key(current, rank));
+                heap.push({current, top.rank});
             }
             continue;
         }
@@ -63,8 +86,9 @@ std::vector<std::int32_t> GreedyCover(const BetIndex& bet, std::int32_t radius,
             }
             covered[static_cast<std::size_t>(near)] = 1;
             ++coveredCount;
-            bet.ForEachNear(near, radius, [&gain](std::int32_t other) {
-                --gain[static_cast<std::size_t>(other)];
+            const std::int64_t lost = weight[static_cast<std::size_t>(near)];
+            bet.ForEachNear(near, radius, [&gain, lost](std::int32_t other) {
+                gain[static_cast<std::size_t>(other)] -= lost;
             });
         });
         counter.At(coveredCount);

@@ -12,12 +12,18 @@
 // one. Radius 14 - G gives the guarantee "at least G hits when the result is
 // in the bet".
 
-// The greedy covering: repeatedly takes the column that covers the most
-// columns not yet covered; among equal ones the higher score, then the
-// earlier in the bet. Returns the chosen numbers in increasing order (the
-// bet's order). Progress goes to `progress` as the share of columns covered.
-// A stop request ends it early with a covering that is not complete: the
-// caller tells by the token. May throw std::bad_alloc.
+// The weight of each bet column in the greedy covering, about 2^40 / deg^2
+// where deg is the number of bet columns within `radius` of it: a column few
+// others reach counts more, as it constrains the covering more. Always
+// positive. May throw std::bad_alloc.
+std::vector<std::int64_t> CoverWeights(const BetIndex& bet, std::int32_t radius);
+
+// The weighted greedy covering: repeatedly takes the column whose ball holds
+// the largest weight (CoverWeights) of columns not yet covered; among equal
+// ones the higher score, then the earlier in the bet. Returns the chosen numbers in increasing
+// order (the bet's order). Progress goes to `progress` as the share of columns covered. A stop
+// request ends it early with a covering that is not complete: the caller tells by the token. May
+// throw std::bad_alloc.
 std::vector<std::int32_t> GreedyCover(const BetIndex& bet, std::int32_t radius,
                                       const std::stop_token& stop = {},
                                       const ProgressSink& progress = {});

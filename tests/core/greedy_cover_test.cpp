@@ -59,6 +59,19 @@ TEST(GreedyCoverTest, TakesTheLargestGainThenTheHigherScoreThenTheEarlierColumn)
     EXPECT_EQ(GreedyCover(BetIndex(*tie), 1), (std::vector<std::int32_t>{0}));
 }
 
+TEST(GreedyCoverTest, AColumnFewOthersReachWeighsMore) {
+    // At radius 1 the ends of the line reach two columns and the middle three.
+    const auto line =
+        SetOf({ColumnOf("11111111111111"), ColumnOf("X1111111111111"), ColumnOf("XX111111111111")});
+    const std::vector<std::int64_t> weight = CoverWeights(BetIndex(*line), 1);
+    ASSERT_EQ(weight.size(), 3U);
+    EXPECT_EQ(weight[0], weight[2]);
+    EXPECT_NEAR(static_cast<double>(weight[0]) / static_cast<double>(weight[1]), 9.0 / 4.0, 1e-9);
+    // Alone, every column reaches only itself: all weigh the same.
+    const std::vector<std::int64_t> apart = CoverWeights(BetIndex(*line), 0);
+    EXPECT_EQ(apart, std::vector<std::int64_t>(3, apart[0]));
+}
+
 TEST(GreedyCoverTest, DropRedundantRemovesTheLowestScoredSpareColumn) {
     const auto bet =
         SetOf({Scored(ColumnOf("11111111111111"), 50), Scored(ColumnOf("X1111111111111"), 40),
