@@ -56,15 +56,18 @@ SearchLimit ProductSearchLimit(std::int64_t ball, std::int32_t bound, const std:
             .stop = stop};
 }
 
-// The best of one local search per hardware thread, each with its own seed;
-// the first reports the progress.
+// The best of one swap search per hardware thread, each with its own seed,
+// all ending at the same moment (also those that run one after another when
+// no thread is to be had); the first reports the progress.
 std::vector<std::int32_t> ImproveOnEveryThread(const BetIndex& bet, std::int32_t radius,
                                                const std::vector<std::int32_t>& cover,
                                                const SearchLimit& limit) {
     constexpr std::int32_t kMaxSearches = 64;
+    const auto deadline = std::chrono::steady_clock::now() + limit.time;
     std::vector<std::vector<std::int32_t>> results(kMaxSearches);
     RunInChunks(kMaxSearches, [&](std::int32_t begin, std::int32_t) {
         SearchLimit own = limit;
+        own.time = deadline - std::chrono::steady_clock::now();
         if (begin != 0) {
             own.progress = {};
         }
