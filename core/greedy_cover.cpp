@@ -1,6 +1,7 @@
 #include "core/greedy_cover.h"
 
 #include <algorithm>
+#include <cmath>
 #include <numeric>
 #include <queue>
 
@@ -20,11 +21,10 @@ std::vector<std::int32_t> ByPreference(const BetIndex& bet) {
 
 }  // namespace
 
-std::vector<std::int64_t> CoverWeights(const BetIndex& bet, std::int32_t radius) {
+std::vector<std::int64_t> CoverWeights(const std::vector<std::int32_t>& degree) {
     // 2^40 / deg^2 stays above 10^4 for the largest ball of radius 3 and
     // keeps a ball's sum far below 2^63.
     constexpr std::int64_t kUnit = std::int64_t{1} << 40;
-    const std::vector<std::int32_t> degree = bet.CountsNear(radius);
     std::vector<std::int64_t> weight(degree.size());
     for (std::size_t id = 0; id < degree.size(); ++id) {
         const std::int64_t d = degree[id];
@@ -33,17 +33,25 @@ std::vector<std::int64_t> CoverWeights(const BetIndex& bet, std::int32_t radius)
     return weight;
 }
 
-std::vector<std::int32_t> GreedyCover(const BetIndex& bet, std::int32_t radius,
-                                      const std::stop_token& stop, const ProgressSink& progress) {
+GreedyCovering GreedyCover(const BetIndex& bet, std::int32_t radius, const std::stop_token& stop,
+                           const ProgressSink& progress) {
     const std::int32_t n = bet.Size();
     const auto size = static_cast<std::size_t>(n);
-    const std::vector<std::int64_t> weight = CoverWeights(bet, radius);
+    const std::vector<std::int32_t> degree = bet.CountsNear(radius);
+    const std::vector<std::int64_t> weight = CoverWeights(degree);
+    // One pass over the balls gives every column's first gain and, as the
+    // balls are symmetric, the most columns any column reaching it covers.
     std::vector<std::int64_t> gain(size, 0);
+    double sphereSum = 0;
     for (std::int32_t id = 0; id < n && !stop.stop_requested(); ++id) {
         std::int64_t sum = 0;
-        bet.ForEachNear(id, radius,
-                        [&](std::int32_t near) { sum += weight[static_cast<std::size_t>(near)]; });
+        std::int32_t most = 1;
+        bet.ForEachNear(id, radius, [&](std::int32_t near) {
+            sum += weight[static_cast<std::size_t>(near)];
+            most = std::max(most, degree[static_cast<std::size_t>(near)]);
+        });
         gain[static_cast<std::size_t>(id)] = sum;
+        sphereSum += 1.0 / most;
     }
 
     // The heap holds the gain a column had when pushed and its preference
@@ -94,7 +102,10 @@ std::vector<std::int32_t> GreedyCover(const BetIndex& bet, std::int32_t radius,
         counter.At(coveredCount);
     }
     std::sort(chosen.begin(), chosen.end());
-    return chosen;
+    // Rounding of the sum stays far below this margin.
+    constexpr double kMargin = 1e-6;
+    return {.chosen = std::move(chosen),
+            .lowerBound = static_cast<std::int32_t>(std::ceil(sphereSum - kMargin))};
 }
 
 void DropRedundant(const BetIndex& bet, std::int32_t radius, std::vector<std::int32_t>& cover) {

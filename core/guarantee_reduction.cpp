@@ -112,8 +112,10 @@ GuaranteeReduction ReduceWithGuarantee(const CColumnSet& bet, const ReductionReq
     if (stopped()) {
         return reduction;
     }
-    std::vector<std::int32_t> cover =
+    GreedyCovering greedy =
         GreedyCover(index, radius, request.stop, Scaled(request.progress, 0, constructionEnd));
+    std::vector<std::int32_t> cover = std::move(greedy.chosen);
+    reduction.lowerBound = greedy.lowerBound;
     if (stopped()) {
         return reduction;
     }
@@ -124,7 +126,6 @@ GuaranteeReduction ReduceWithGuarantee(const CColumnSet& bet, const ReductionReq
                               .progress = Scaled(request.progress, constructionEnd, 100)};
     if (const auto choices = ProductChoices(index)) {
         const std::int64_t ball = ProductBall(index, radius);
-        reduction.lowerBound = static_cast<std::int32_t>((index.Size() + ball - 1) / ball);
         std::vector<std::int32_t> product = ProductCover(*choices, radius);
         if (stopped()) {
             return reduction;

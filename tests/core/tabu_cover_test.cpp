@@ -38,7 +38,8 @@ class TabuCoverTest : public ::testing::Test {
 TEST_F(TabuCoverTest, ReturnsAValidCoveringNoLargerThanItsStartAndRepeatable) {
     for (std::int32_t guarantee = 11; guarantee <= 13; ++guarantee) {
         const std::int32_t radius = RadiusOf(guarantee);
-        for (const std::vector<std::int32_t>& start : {GreedyCover(index, radius), WholeBet()}) {
+        for (const std::vector<std::int32_t>& start :
+             {GreedyCover(index, radius).chosen, WholeBet()}) {
             const SearchLimit limit{.time = std::chrono::hours(1), .moves = 3000};
             const std::vector<std::int32_t> improved =
                 TabuImproveCover(index, radius, start, limit, 3);
