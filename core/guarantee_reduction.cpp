@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "core/bet_index.h"
+#include "core/cover_bound.h"
 #include "core/cover_search.h"
 #include "core/greedy_cover.h"
 #include "core/parallel_chunks.h"
@@ -34,6 +35,10 @@ std::int64_t FullBall(std::int32_t radius) {
     }
     return size;
 }
+
+// The share of an optimisation's time that goes to the Lagrangian bound
+// before the swap searches.
+constexpr std::int32_t kBoundShareDivisor = 8;
 
 // The share of the progress that building the first covering takes when an
 // optimisation follows.
@@ -120,10 +125,6 @@ GuaranteeReduction ReduceWithGuarantee(const CColumnSet& bet, const ReductionReq
         return reduction;
     }
     DropRedundant(index, radius, cover);
-    SearchLimit optimiseLimit{.time = request.optimise,
-                              .moves = std::numeric_limits<std::int64_t>::max(),
-                              .stop = request.stop,
-                              .progress = Scaled(request.progress, constructionEnd, 100)};
     if (const auto choices = ProductChoices(index)) {
         const std::int64_t ball = ProductBall(index, radius);
         std::vector<std::int32_t> product = ProductCover(*choices, radius);
@@ -138,7 +139,6 @@ GuaranteeReduction ReduceWithGuarantee(const CColumnSet& bet, const ReductionReq
             cover = std::move(product);
             reduction.method = ReductionMethod::kProduct;
         }
-        optimiseLimit.enough = static_cast<std::size_t>(reduction.lowerBound);
         std::vector<std::int32_t> improved = ImproveCover(
             index, radius, cover, ProductSearchLimit(ball, reduction.lowerBound, request.stop), 1);
         if (stopped()) {
@@ -165,8 +165,23 @@ GuaranteeReduction ReduceWithGuarantee(const CColumnSet& bet, const ReductionReq
         reduction.method = ReductionMethod::kSearch;
     }
     if (optimising) {
+        constexpr std::int64_t kNoLimit = std::numeric_limits<std::int64_t>::max();
+        const auto boundTime = request.optimise / kBoundShareDivisor;
+        const std::int32_t boundEnd =
+            constructionEnd + (100 - constructionEnd) / kBoundShareDivisor;
+        reduction.lowerBound = LagrangianBound(
+            index, radius, reduction.lowerBound, static_cast<std::int32_t>(cover.size()),
+            {.time = boundTime,
+             .moves = kNoLimit,
+             .stop = request.stop,
+             .progress = Scaled(request.progress, constructionEnd, boundEnd)});
         std::vector<std::int32_t> improved =
-            ImproveOnEveryThread(index, radius, cover, optimiseLimit);
+            ImproveOnEveryThread(index, radius, cover,
+                                 {.time = request.optimise - boundTime,
+                                  .moves = kNoLimit,
+                                  .enough = static_cast<std::size_t>(reduction.lowerBound),
+                                  .stop = request.stop,
+                                  .progress = Scaled(request.progress, boundEnd, 100)});
         if (improved.size() < cover.size()) {
             cover = std::move(improved);
             reduction.method = ReductionMethod::kSearch;
