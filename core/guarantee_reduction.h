@@ -54,7 +54,9 @@ struct GuaranteeReduction {
 // tie) and improves it by a short local search (cover_search.h). Then a
 // short swap search (tabu_cover.h) of fixed length; with a positive
 // `request.optimise`, a swap search for that long on every hardware thread,
-// each with its own seed, keeping the smallest. The same request on the same
+// each with its own seed, keeping the smallest, after an eighth of that time
+// spent raising the lower bound (cover_bound.h) above the local sphere bound
+// that the greedy covering gives (greedy_cover.h). The same request on the same
 // bet gives the same result without `optimise`. An empty bet gives an empty
 // result. May throw std::bad_alloc.
 GuaranteeReduction ReduceWithGuarantee(const CColumnSet& bet, const ReductionRequest& request);
