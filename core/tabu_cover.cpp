@@ -10,9 +10,6 @@ namespace {
 
 // Steps between two looks at the clock and the stop token.
 constexpr std::int64_t kStepsPerClockCheck = 16;
-// Columns reaching the uncovered column of a step whose swaps are weighed:
-// those of largest gain.
-constexpr std::size_t kCandidates = 8;
 // The weight of a bet column at the start and the most it rises to: a
 // column uncovered for long counts up to three covered ones, enough to move
 // the search on without letting the uncovered ones pile up.
@@ -251,9 +248,9 @@ std::vector<std::int32_t> TabuImproveCover(const BetIndex& bet, std::int32_t rad
             state.Remove(state.Cheapest([](std::int32_t) { return false; }));
             continue;
         }
-        // The best swap of a column reaching a random uncovered one (among
-        // the few of largest gain) against a chosen column: the cheapest
-        // unfrozen one, or one whose sole coverage the new column shares.
+        // The best swap of an unfrozen column reaching a random uncovered one
+        // against a chosen column: the cheapest unfrozen one, or one whose
+        // sole coverage the new column shares.
         const std::int32_t hole = Pick(state.Uncovered(), engine);
         candidates.clear();
         bet.ForEachNear(hole, radius, [&](std::int32_t near) {
@@ -264,31 +261,27 @@ std::vector<std::int32_t> TabuImproveCover(const BetIndex& bet, std::int32_t rad
         if (candidates.empty()) {
             bet.ForEachNear(hole, radius, [&](std::int32_t near) { candidates.push_back(near); });
         }
-        const auto byGain = [&state](std::int32_t a, std::int32_t b) {
-            return state.Gain(a) > state.Gain(b);
-        };
-        const auto considered = std::min(candidates.size(), kCandidates);
-        std::partial_sort(candidates.begin(),
-                          candidates.begin() + static_cast<std::ptrdiff_t>(considered),
-                          candidates.end(), byGain);
         const std::int32_t cheapest =
             state.Cheapest([&](std::int32_t id) { return frozen(id, step); });
         std::int32_t added = -1;
         std::int32_t removed = -1;
         std::int64_t bestScore = std::numeric_limits<std::int64_t>::min();
-        for (std::size_t k = 0; k < considered; ++k) {
-            const std::int32_t candidate = candidates[k];
+        std::int64_t bestRecency = 0;
+        // Among equal swaps, the one whose columns changed longest ago.
+        const auto offer = [&](std::int32_t in, std::int32_t out, std::int64_t score) {
+            const std::int64_t recency =
+                frozenUntil[static_cast<std::size_t>(in)] +
+                (out >= 0 ? frozenUntil[static_cast<std::size_t>(out)] : 0);
+            if (score > bestScore || (score == bestScore && recency < bestRecency)) {
+                bestScore = score;
+                bestRecency = recency;
+                added = in;
+                removed = out;
+            }
+        };
+        for (const std::int32_t candidate : candidates) {
             const std::int64_t gain = state.Gain(candidate);
-            if (cheapest >= 0 && gain - state.Loss(cheapest) > bestScore) {
-                bestScore = gain - state.Loss(cheapest);
-                added = candidate;
-                removed = cheapest;
-            }
-            if (cheapest < 0 && gain > bestScore) {
-                bestScore = gain;
-                added = candidate;
-                removed = -1;
-            }
+            offer(candidate, cheapest, cheapest >= 0 ? gain - state.Loss(cheapest) : gain);
             state.ForEachSoleCover(candidate, [&](std::int32_t coverer, std::int64_t weight) {
                 if (shared[static_cast<std::size_t>(coverer)] == 0) {
                     sharers.push_back(coverer);
@@ -296,12 +289,9 @@ std::vector<std::int32_t> TabuImproveCover(const BetIndex& bet, std::int32_t rad
                 shared[static_cast<std::size_t>(coverer)] += weight;
             });
             for (const std::int32_t sharer : sharers) {
-                const std::int64_t score =
-                    gain - state.Loss(sharer) + shared[static_cast<std::size_t>(sharer)];
-                if (!frozen(sharer, step) && score > bestScore) {
-                    bestScore = score;
-                    added = candidate;
-                    removed = sharer;
+                if (!frozen(sharer, step)) {
+                    offer(candidate, sharer,
+                          gain - state.Loss(sharer) + shared[static_cast<std::size_t>(sharer)]);
                 }
                 shared[static_cast<std::size_t>(sharer)] = 0;
             }
