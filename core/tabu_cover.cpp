@@ -279,8 +279,17 @@ std::vector<std::int32_t> TabuImproveCover(const BetIndex& bet, std::int32_t rad
                 removed = out;
             }
         };
+        // No swap scores above the gain of the column it adds: by falling
+        // gain, the columns left once their gain is below the best score
+        // cannot beat it.
+        std::sort(candidates.begin(), candidates.end(), [&state](std::int32_t a, std::int32_t b) {
+            return state.Gain(a) > state.Gain(b);
+        });
         for (const std::int32_t candidate : candidates) {
             const std::int64_t gain = state.Gain(candidate);
+            if (gain < bestScore) {
+                break;
+            }
             offer(candidate, cheapest, cheapest >= 0 ? gain - state.Loss(cheapest) : gain);
             state.ForEachSoleCover(candidate, [&](std::int32_t coverer, std::int64_t weight) {
                 if (shared[static_cast<std::size_t>(coverer)] == 0) {
