@@ -3,13 +3,13 @@
 #include <algorithm>
 #include <limits>
 
-#include "core/bet_index.h"
-#include "core/cover_bound.h"
-#include "core/cover_search.h"
-#include "core/greedy_cover.h"
-#include "core/parallel_chunks.h"
-#include "core/product_cover.h"
-#include "core/tabu_cover.h"
+#include "core/internal/bet_index.h"
+#include "core/internal/cover_bound.h"
+#include "core/internal/cover_search.h"
+#include "core/internal/greedy_cover.h"
+#include "core/internal/parallel_chunks.h"
+#include "core/internal/product_cover.h"
+#include "core/internal/tabu_cover.h"
 
 namespace {
 

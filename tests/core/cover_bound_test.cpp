@@ -1,4 +1,4 @@
-#include "core/cover_bound.h"
+#include "core/internal/cover_bound.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <stop_token>
 #include <vector>
 
-#include "core/greedy_cover.h"
+#include "core/internal/greedy_cover.h"
 #include "tests/core/test_support.h"
 
 namespace {

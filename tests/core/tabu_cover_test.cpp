@@ -1,4 +1,4 @@
-#include "core/tabu_cover.h"
+#include "core/internal/tabu_cover.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "core/cover_check.h"
-#include "core/greedy_cover.h"
+#include "core/internal/greedy_cover.h"
 #include "tests/core/test_support.h"
 
 namespace {
