@@ -108,6 +108,12 @@ TEST_F(CommandsTest, GuaranteeReductionIsCheckedAndSavedSafely) {
     ASSERT_EQ(ReadBet(fs::path(Path("r.txt")), kept).end, BetReadEnd::kComplete);
     EXPECT_EQ(FirstUncovered(bet, kept, 12), std::nullopt);
     EXPECT_LT(kept.Count(), bet.Count());
+    // The lower bound follows, positive and no larger than the result.
+    const std::size_t bound = reduced.err.find("cota inferior: ");
+    ASSERT_NE(bound, std::string::npos);
+    const std::int32_t lower = std::stoi(reduced.err.substr(bound + 15));
+    EXPECT_GT(lower, 0);
+    EXPECT_LE(lower, kept.Count());
 
     const CliRun holds =
         CliAsIs({"check", Path("apuesta.txt"), Path("r.txt"), "--guarantee", "12"});
