@@ -4,12 +4,8 @@
 #include <span>
 #include <string>
 
+#include "cli/exit_status.h"
 #include "cli/progress_bar.h"
-
-// Exit statuses of lumo-cli.
-inline constexpr int kExitSuccess = 0;
-inline constexpr int kExitCheckFailed = 1;
-inline constexpr int kExitError = 2;
 
 // Runs lumo-cli on the words after the program's name: the command, its
 // arguments and options. A bet given as "-" is read from `in`; bets and

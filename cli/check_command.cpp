@@ -1,0 +1,48 @@
+// lumo-cli check: whether a reduction keeps its guarantee.
+#include <array>
+#include <memory>
+#include <ostream>
+
+#include "cli/command_inputs.h"
+#include "cli/command_list.h"
+#include "core/cover_check.h"
+#include "core/shown_text.h"
+
+namespace {
+
+constexpr std::array kOptions{kHelpOption, OptionRule{"--guarantee", OptionValue::kRequired}};
+
+constexpr std::string_view kHelp =
+    "Uso: lumo-cli check ENTRADA REDUCIDA --guarantee G\n"
+    "Comprueba que toda columna de ENTRADA tiene en REDUCIDA una columna con al menos\n"
+    "G aciertos (G de 0 a 14). Estado 0 si se cumple; 1, nombrando la primera columna\n"
+    "sin cubrir, si no.\n";
+
+int Check(const CommandLine& line, Streams& streams) {
+    ExpectPositionals(line, 2, "check");
+    const auto guarantee = line.Value("--guarantee");
+    if (!guarantee) {
+        throw CommandError("La orden check necesita --guarantee G.");
+    }
+    const std::int32_t g = ParseIntegerIn("--guarantee", *guarantee, 0, kMatches);
+    const std::unique_ptr<CColumnSet> bet = ReadInput(line.positionals[0], streams);
+    const std::unique_ptr<CColumnSet> reduced = ReadInput(line.positionals[1], streams);
+    const std::optional<std::int32_t> uncovered = FirstUncovered(*bet, *reduced, g);
+    if (uncovered) {
+        streams.err << "La garantía al " << g << " NO se cumple: la columna "
+                    << SignsText((*bet)[*uncovered]) << " (la " << *uncovered + 1 << ".ª de "
+                    << Quoted(line.positionals[0]) << ") no tiene " << g
+                    << " aciertos con ninguna columna de " << Quoted(line.positionals[1]) << ".\n";
+        return kExitCheckFailed;
+    }
+    streams.err << "La garantía al " << g << " se cumple: cada una de las " << bet->Count()
+                << " columnas de " << Quoted(line.positionals[0]) << " tiene al menos " << g
+                << " aciertos con alguna de las " << reduced->Count() << " de "
+                << Quoted(line.positionals[1]) << ".\n";
+    return kExitSuccess;
+}
+
+}  // namespace
+
+const Command kCheckCommand{"check", "comprueba la garantía de una reducción", kHelp, kOptions,
+                            Check};

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <span>
+
+#include "cli/command.h"
+
+// The commands of lumo-cli, each defined in its own file.
+extern const Command kGenerateCommand;
+extern const Command kFilterCommand;
+extern const Command kSortCommand;
+extern const Command kReduceCommand;
+extern const Command kCheckCommand;
+extern const Command kScrutinyCommand;
+extern const Command kStatsCommand;
+
+// Every command, in the order the program's help lists them.
+std::span<const Command* const> AllCommands();
