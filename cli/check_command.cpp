@@ -10,23 +10,24 @@
 
 namespace {
 
-constexpr std::array kOptions{kHelpOption, OptionRule{"--guarantee", OptionValue::kRequired}};
+constexpr std::array kOptions{kHelpOption, kLenientOption,
+                              OptionRule{"--guarantee", OptionValue::kRequired}};
 
 constexpr std::string_view kHelp =
-    "Uso: lumo-cli check ENTRADA REDUCIDA --guarantee G\n"
+    "Uso: lumo-cli check ENTRADA REDUCIDA --guarantee G [--lenient]\n"
     "Comprueba que toda columna de ENTRADA tiene en REDUCIDA una columna con al menos\n"
     "G aciertos (G de 0 a 14). Estado 0 si se cumple; 1, nombrando la primera columna\n"
     "sin cubrir, si no.\n";
 
-int Check(const CommandLine& line, Streams& streams) {
+int Check(const CommandLine& line, const Streams& streams) {
     ExpectPositionals(line, 2, "check");
     const auto guarantee = line.Value("--guarantee");
     if (!guarantee) {
         throw CommandError("La orden check necesita --guarantee G.");
     }
     const std::int32_t g = ParseIntegerIn("--guarantee", *guarantee, 0, kMatches);
-    const std::unique_ptr<CColumnSet> bet = ReadInput(line.positionals[0], streams);
-    const std::unique_ptr<CColumnSet> reduced = ReadInput(line.positionals[1], streams);
+    const std::unique_ptr<CColumnSet> bet = ReadInput(line, 0, streams);
+    const std::unique_ptr<CColumnSet> reduced = ReadInput(line, 1, streams);
     const std::optional<std::int32_t> uncovered = FirstUncovered(*bet, *reduced, g);
     if (uncovered) {
         streams.err << "La garantía al " << g << " NO se cumple: la columna "

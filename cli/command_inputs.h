@@ -1,21 +1,32 @@
 #pragma once
 
+#include <cstddef>
 #include <memory>
 #include <string>
 
 #include "cli/command.h"
 #include "core/column_set.h"
 
-// Loads the forecast the columns are scored with (--forecast, else
-// "pronostico.txt" of the current folder, else the constructed table) into
-// the program-wide table and score bounds, with averageMode off, and says on
-// `err` which one it is. Throws CommandError when the given file cannot be
-// read.
-void LoadScoring(const CommandLine& line, std::ostream& err);
+// Loads the forecast the columns are scored with into the program-wide table
+// and score bounds, with averageMode off, and says on `err` which one it is:
+// the file of --forecast ("-" for standard input), else "pronostico.txt" of
+// the current folder when there is one, else the constructed table. The
+// file is read strictly (strict_forecast_file.h); throws CommandError with
+// the line and what was wrong when it cannot be read or is damaged.
+void LoadScoring(const CommandLine& line, const Streams& streams);
 
-// Reads the bet named `name` ("-" for standard input). Throws CommandError
-// with the reader's message when it cannot be read whole.
-std::unique_ptr<CColumnSet> ReadInput(const std::string& name, Streams& streams);
+// Reads the bet named by the positional argument at `position` ("-" for
+// standard input). Strictly (strict_bet_reader.h), throwing CommandError
+// with the line at any damage; with --lenient as the window reads, warning
+// on `err` of what it did not take and using the columns it took. A read
+// error or a lack of memory throws CommandError either way.
+std::unique_ptr<CColumnSet> ReadInput(const CommandLine& line, std::size_t position,
+                                      const Streams& streams);
 
 // The same, and scores its columns with the forecast loaded.
-std::unique_ptr<CColumnSet> ReadScored(const std::string& name, Streams& streams);
+std::unique_ptr<CColumnSet> ReadScored(const CommandLine& line, std::size_t position,
+                                       const Streams& streams);
+
+// The name a message gives an input: the name as typed, or "entrada
+// estándar" for "-".
+std::string ShownInputName(const std::string& name);

@@ -29,6 +29,10 @@ CommandLine ParseCommandLine(std::span<const std::string> words,
         if (rule == rules.end()) {
             throw CommandError("Opción desconocida: «" + word + "».");
         }
+        if (line.Has(name)) {
+            throw CommandError("La opción " + name +
+                               " se ha dado más de una vez; dela una sola vez.");
+        }
         if (rule->value == OptionValue::kNone) {
             if (equals != std::string::npos) {
                 throw CommandError("La opción " + name + " no lleva valor.");

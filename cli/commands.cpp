@@ -2,12 +2,15 @@
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <iomanip>
 #include <new>
 #include <ostream>
 
+#include "cli/bet_output.h"
 #include "cli/command_list.h"
 #include "core/shown_text.h"
+#include "core/system_error_text.h"
 
 namespace {
 
@@ -21,13 +24,19 @@ constexpr std::string_view kProgramHelpTail =
     "\n"
     "Opciones comunes:\n"
     "  --forecast ARCHIVO  pronóstico para puntuar (por defecto pronostico.txt de la\n"
-    "                      carpeta actual si existe; si no, la tabla construida)\n"
-    "  -o ARCHIVO          graba la apuesta en ARCHIVO en vez de la salida estándar\n"
+    "                      carpeta actual si existe; si no, la tabla construida);\n"
+    "                      «-» lo lee de la entrada estándar\n"
+    "  -o ARCHIVO          graba la apuesta en ARCHIVO; «-o -» la escribe en la salida\n"
+    "                      estándar, también en una terminal (sin -o, solo si la salida\n"
+    "                      va a un archivo o a otra orden)\n"
+    "  --lenient           lee las apuestas como la ventana: toma las columnas que puede\n"
+    "                      y avisa de lo demás (sin ella, cualquier daño es un error)\n"
     "  --help              esta ayuda; «lumo-cli ORDEN --help» la de cada orden\n"
+    "  --version           la versión del programa\n"
     "\n"
     "Una apuesta de entrada «-» se lee de la entrada estándar. Los mensajes van a la\n"
     "salida de errores. Estado de salida: 0 bien, 1 garantía no cumplida (check),\n"
-    "2 error de uso o de lectura.\n";
+    "2 error de uso, de lectura o de escritura.\n";
 
 constexpr std::array kCommands{&kGenerateCommand, &kFilterCommand,   &kSortCommand, &kReduceCommand,
                                &kCheckCommand,    &kScrutinyCommand, &kStatsCommand};
@@ -41,13 +50,26 @@ void WriteProgramHelp(std::ostream& out) {
     out << kProgramHelpTail;
 }
 
-int Run(std::span<const std::string> words, Streams& streams) {
+// Standard input can give one file only.
+void ExpectStandardInputOnce(const CommandLine& line) {
+    const auto fromStandardInput =
+        std::ranges::count(line.positionals, "-") + (line.Value(kForecastOption.name) == "-");
+    if (fromStandardInput > 1) {
+        throw CommandError("La entrada estándar («-») solo puede dar uno de los archivos.");
+    }
+}
+
+int Run(std::span<const std::string> words, const Streams& streams) {
     if (words.empty()) {
         WriteProgramHelp(streams.err);
         return kExitError;
     }
     if (words.front() == "--help" || words.front() == "-h") {
         WriteProgramHelp(streams.out);
+        return kExitSuccess;
+    }
+    if (words.front() == "--version") {
+        streams.out << "lumo-cli " << LUMO_VERSION << '\n';
         return kExitSuccess;
     }
     const auto command =
@@ -58,11 +80,27 @@ int Run(std::span<const std::string> words, Streams& streams) {
                            ". Véase «lumo-cli --help».");
     }
     const CommandLine line = ParseCommandLine(words.subspan(1), (*command)->options);
-    if (line.Has("--help")) {
+    if (line.Has(kHelpOption.name)) {
         streams.out << (*command)->help;
         return kExitSuccess;
     }
+    ExpectStandardInputOnce(line);
+    if (std::ranges::any_of((*command)->options, [](const OptionRule& option) {
+            return option.name == kOutputOption.name;
+        })) {
+        ExpectBetDestination(line, streams);
+    }
     return (*command)->run(line, streams);
+}
+
+// Throws CommandError when what was written to standard output did not all
+// get there (a full disk, a closed stream).
+void ExpectOutputWritten(std::ostream& out) {
+    errno = 0;
+    if (!out.flush()) {
+        throw CommandError("No se ha podido escribir en la salida estándar" +
+                           (errno != 0 ? ": " + SystemErrorText(errno) : std::string()) + ".");
+    }
 }
 
 }  // namespace
@@ -71,15 +109,15 @@ std::span<const Command* const> AllCommands() {
     return kCommands;
 }
 
-int RunLumoCli(std::span<const std::string> words, std::istream& in, std::ostream& out,
-               std::ostream& err, ProgressDisplay progress) {
-    Streams streams{in, out, err, progress};
+int RunLumoCli(std::span<const std::string> words, const Streams& streams) {
     try {
-        return Run(words, streams);
+        const int status = Run(words, streams);
+        ExpectOutputWritten(streams.out);
+        return status;
     } catch (const CommandError& error) {
-        err << "lumo-cli: " << error.what() << '\n';
+        streams.err << "lumo-cli: " << error.what() << '\n';
     } catch (const std::bad_alloc&) {
-        err << "lumo-cli: no hay memoria suficiente para esta operación.\n";
+        streams.err << "lumo-cli: no hay memoria suficiente para esta operación.\n";
     }
     return kExitError;
 }

@@ -12,7 +12,11 @@
 
 namespace {
 
+// Scores lie between 0 and 100: a cut outside them is a mistake.
+constexpr std::int32_t kMaxScore = 100;
+
 constexpr std::array kOptions{kForecastOption,
+                              kLenientOption,
                               kOutputOption,
                               kHelpOption,
                               OptionRule{"--above", OptionValue::kRequired},
@@ -23,7 +27,7 @@ constexpr std::array kOptions{kForecastOption,
 
 constexpr std::string_view kHelp =
     "Uso: lumo-cli filter ENTRADA [--above N] [--below N] [--no-zero]\n"
-    "                     [--variants MIN:MAX] [--twos MIN:MAX] [-o SALIDA]\n"
+    "                     [--variants MIN:MAX] [--twos MIN:MAX] [--lenient] [-o SALIDA]\n"
     "Aplica, en este orden, los cortes de los pasos 2 a 4 como la ventana:\n"
     "  --above N           deja las columnas de puntuación mayor que N\n"
     "  --below N           deja las columnas de puntuación menor que N\n"
@@ -31,7 +35,7 @@ constexpr std::string_view kHelp =
     "  --variants MIN:MAX  variantes (resultados que no son 1) entre MIN y MAX\n"
     "  --twos MIN:MAX      doses entre MIN y MAX\n";
 
-int Filter(const CommandLine& line, Streams& streams) {
+int Filter(const CommandLine& line, const Streams& streams) {
     ExpectPositionals(line, 1, "filter");
     const auto above = line.Value("--above");
     const auto below = line.Value("--below");
@@ -48,10 +52,10 @@ int Filter(const CommandLine& line, Streams& streams) {
         bounds.minDoses = range.minimum;
         bounds.maxDoses = range.maximum;
     }
-    const std::int32_t aboveLimit = above ? ParseInteger("--above", *above) : 0;
-    const std::int32_t belowLimit = below ? ParseInteger("--below", *below) : 0;
-    LoadScoring(line, streams.err);
-    const std::unique_ptr<CColumnSet> bet = ReadScored(line.positionals[0], streams);
+    const std::int32_t aboveLimit = above ? ParseIntegerIn("--above", *above, 0, kMaxScore) : 0;
+    const std::int32_t belowLimit = below ? ParseIntegerIn("--below", *below, 0, kMaxScore) : 0;
+    LoadScoring(line, streams);
+    const std::unique_ptr<CColumnSet> bet = ReadScored(line, 0, streams);
     const std::int32_t before = bet->Count();
     {
         const ProgressBar bar(streams.err, streams.progress);
@@ -75,5 +79,6 @@ int Filter(const CommandLine& line, Streams& streams) {
 
 }  // namespace
 
-const Command kFilterCommand{"filter", "cortes por puntuación, fijos y variantes/doses (pasos 2 a 4)",
-                             kHelp, kOptions, Filter};
+const Command kFilterCommand{"filter",
+                             "cortes por puntuación, fijos y variantes/doses (pasos 2 a 4)", kHelp,
+                             kOptions, Filter};

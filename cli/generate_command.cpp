@@ -14,9 +14,9 @@ constexpr std::string_view kHelp =
     "Uso: lumo-cli generate [--forecast ARCHIVO] [-o SALIDA]\n"
     "Escribe las 4.782.969 columnas, puntuadas con el pronóstico (paso 1).\n";
 
-int Generate(const CommandLine& line, Streams& streams) {
+int Generate(const CommandLine& line, const Streams& streams) {
     ExpectPositionals(line, 0, "generate");
-    LoadScoring(line, streams.err);
+    LoadScoring(line, streams);
     CColumnSet bet(kAllColumns);
     {
         const ProgressBar bar(streams.err, streams.progress);

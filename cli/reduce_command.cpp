@@ -17,6 +17,7 @@ constexpr std::int32_t kMaxDistance = 8;
 constexpr std::int32_t kMinGuarantee = 10;
 
 constexpr std::array kOptions{kForecastOption,
+                              kLenientOption,
                               kOutputOption,
                               kHelpOption,
                               OptionRule{"--distance", OptionValue::kRequired},
@@ -24,8 +25,8 @@ constexpr std::array kOptions{kForecastOption,
                               OptionRule{"--optimise", OptionValue::kRequired}};
 
 constexpr std::string_view kHelp =
-    "Uso: lumo-cli reduce ENTRADA --distance D [-o SALIDA]\n"
-    "     lumo-cli reduce ENTRADA --guarantee G [--optimise SEGUNDOS] [-o SALIDA]\n"
+    "Uso: lumo-cli reduce ENTRADA --distance D [--lenient] [-o SALIDA]\n"
+    "     lumo-cli reduce ENTRADA --guarantee G [--optimise SEGUNDOS] [--lenient] [-o SALIDA]\n"
     "--distance D (0 a 8): la reducción del paso 5 de la ventana: deja una columna si\n"
     "  ninguna de las ya dejadas está a distancia D o menos. Depende del orden: use\n"
     "  antes «sort» como en la ventana.\n"
@@ -49,7 +50,7 @@ std::string MethodText(ReductionMethod method) {
     return {};
 }
 
-int Reduce(const CommandLine& line, Streams& streams) {
+int Reduce(const CommandLine& line, const Streams& streams) {
     ExpectPositionals(line, 1, "reduce");
     ExpectOneOf(line, "reduce", "--distance D", "--guarantee G");
     const auto distance = line.Value("--distance");
@@ -62,8 +63,8 @@ int Reduce(const CommandLine& line, Streams& streams) {
         guarantee ? ParseIntegerIn("--guarantee", *guarantee, kMinGuarantee, kMatches) : 0;
     const auto optimise = line.Value("--optimise");
     const std::int32_t seconds = optimise ? ParseIntegerIn("--optimise", *optimise, 0, 86'400) : 0;
-    LoadScoring(line, streams.err);
-    const std::unique_ptr<CColumnSet> bet = ReadScored(line.positionals[0], streams);
+    LoadScoring(line, streams);
+    const std::unique_ptr<CColumnSet> bet = ReadScored(line, 0, streams);
     const std::int32_t before = bet->Count();
     if (distance) {
         {

@@ -1,7 +1,6 @@
 // lumo-cli scrutiny: a bet against a result or against past rounds.
 #include <algorithm>
 #include <array>
-#include <fstream>
 #include <iomanip>
 #include <memory>
 #include <ostream>
@@ -18,18 +17,19 @@ namespace {
 // A scrutiny counts hits of 14 down to 10; HitStatistics' own count is unused.
 constexpr std::int32_t kNoThreshold = kMatches + 1;
 
-constexpr std::array kOptions{kHelpOption, OptionRule{"--result", OptionValue::kRequired},
+constexpr std::array kOptions{kHelpOption, kLenientOption,
+                              OptionRule{"--result", OptionValue::kRequired},
                               OptionRule{"--results", OptionValue::kRequired}};
 
 constexpr std::string_view kHelp =
-    "Uso: lumo-cli scrutiny ENTRADA --result SIGNOS\n"
+    "Uso: lumo-cli scrutiny ENTRADA --result SIGNOS [--lenient]\n"
     "     lumo-cli scrutiny ENTRADA --results ARCHIVO\n"
     "--result: cuántas columnas tienen 14, 13, 12, 11 y 10 aciertos con el resultado\n"
     "  (14 signos 1, X o 2), como la herramienta del ganador.\n"
     "--results: una línea por jornada, un nombre y 14 signos; escribe una tabla con\n"
     "  una fila por jornada.\n";
 
-int Scrutiny(const CommandLine& line, Streams& streams) {
+int Scrutiny(const CommandLine& line, const Streams& streams) {
     ExpectPositionals(line, 1, "scrutiny");
     ExpectOneOf(line, "scrutiny", "--result SIGNOS", "--results ARCHIVO");
     const auto result = line.Value("--result");
@@ -38,14 +38,9 @@ int Scrutiny(const CommandLine& line, Streams& streams) {
     if (result) {
         rounds.push_back({"", ParseResultSigns(*result, "--result")});
     } else {
-        std::ifstream file(*resultsFile);
-        if (!file) {
-            throw CommandError("No se ha podido leer el archivo de resultados " +
-                               Quoted(*resultsFile) + ".");
-        }
-        rounds = ReadRoundResults(file, *resultsFile);
+        rounds = ReadRoundResults(*resultsFile);
     }
-    const std::unique_ptr<CColumnSet> bet = ReadInput(line.positionals[0], streams);
+    const std::unique_ptr<CColumnSet> bet = ReadInput(line, 0, streams);
     HitCounters counters{};
     if (result) {
         HitStatistics(*bet, rounds.front().result, counters, kNoThreshold);

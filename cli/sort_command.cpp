@@ -9,16 +9,16 @@
 
 namespace {
 
-constexpr std::array kOptions{kForecastOption, kOutputOption, kHelpOption};
+constexpr std::array kOptions{kForecastOption, kLenientOption, kOutputOption, kHelpOption};
 
 constexpr std::string_view kHelp =
-    "Uso: lumo-cli sort ENTRADA [-o SALIDA]\n"
+    "Uso: lumo-cli sort ENTRADA [--lenient] [-o SALIDA]\n"
     "Ordena por puntuación, de mayor a menor, como el paso 5 de la ventana.\n";
 
-int Sort(const CommandLine& line, Streams& streams) {
+int Sort(const CommandLine& line, const Streams& streams) {
     ExpectPositionals(line, 1, "sort");
-    LoadScoring(line, streams.err);
-    const std::unique_ptr<CColumnSet> bet = ReadScored(line.positionals[0], streams);
+    LoadScoring(line, streams);
+    const std::unique_ptr<CColumnSet> bet = ReadScored(line, 0, streams);
     bet->SortByScore();
     WriteOutput(line, *bet, streams);
     streams.err << bet->Count() << " columnas ordenadas por puntuación.\n";

@@ -11,10 +11,10 @@
 
 namespace {
 
-constexpr std::array kOptions{kHelpOption};
+constexpr std::array kOptions{kHelpOption, kLenientOption};
 
 constexpr std::string_view kHelp =
-    "Uso: lumo-cli stats ENTRADA\n"
+    "Uso: lumo-cli stats ENTRADA [--lenient]\n"
     "Por partido, la parte de 1, X y 2 sobre toda la apuesta.\n";
 
 // A share as a percentage with one decimal and a decimal comma.
@@ -23,9 +23,9 @@ std::string Percentage(std::int64_t part, std::int64_t whole) {
     return std::to_string(tenths / 10) + "," + std::to_string(tenths % 10) + " %";
 }
 
-int Stats(const CommandLine& line, Streams& streams) {
+int Stats(const CommandLine& line, const Streams& streams) {
     ExpectPositionals(line, 1, "stats");
-    const std::unique_ptr<CColumnSet> bet = ReadInput(line.positionals[0], streams);
+    const std::unique_ptr<CColumnSet> bet = ReadInput(line, 0, streams);
     const MatchCounts counts = CountResultsPerMatch(*bet);
     streams.out << bet->Count() << " columnas\n";
     constexpr std::array<std::string_view, 3> kSignNames{"1", "X", "2"};

@@ -59,7 +59,8 @@ class CommandsTest : public testing::Test {
         std::istringstream in(input);
         std::ostringstream out;
         std::ostringstream err;
-        const int status = RunLumoCli(words, in, out, err, ProgressDisplay::kOff);
+        const int status =
+            RunLumoCli(words, {in, out, err, ProgressDisplay::kOff, StandardOutput::kFileOrPipe});
         return {status, out.str(), err.str()};
     }
     static std::string Text(const CColumnSet& set) {
@@ -174,7 +175,7 @@ TEST_F(CommandsTest, BadInputSaysWhatAndWhereAndLeavesTheOutputAlone) {
     } cases[] = {
         {{"sort", Path("falta.txt"), "-o", Path("salida.txt")}, "el archivo no existe"},
         {{"reduce", Path("roto.txt"), "--distance", "1", "-o", Path("salida.txt")},
-         "anuncia 5 columnas pero termina antes"},
+         "anuncia 5 columnas en la línea 1, pero termina en la línea 2"},
         {{"scrutiny", Path("apuesta.txt"), "--result", "1X21X21X21X21"},
          "tiene 13 signos en vez de 14"},
         {{"scrutiny", Path("apuesta.txt"), "--result", "1X21X21X21X21A"},
