@@ -7,6 +7,7 @@
 #include "cli/command_list.h"
 #include "core/cover_check.h"
 #include "core/shown_text.h"
+#include "core/spanish_numbers.h"
 
 namespace {
 
@@ -31,15 +32,18 @@ int Check(const CommandLine& line, const Streams& streams) {
     const std::optional<std::int32_t> uncovered = FirstUncovered(*bet, *reduced, g);
     if (uncovered) {
         streams.err << "La garantía al " << g << " NO se cumple: la columna "
-                    << SignsText((*bet)[*uncovered]) << " (la " << *uncovered + 1 << ".ª de "
-                    << Quoted(line.positionals[0]) << ") no tiene " << g
-                    << " aciertos con ninguna columna de " << Quoted(line.positionals[1]) << ".\n";
+                    << SignsText((*bet)[*uncovered]) << " (la " << GroupedNumber(*uncovered + 1)
+                    << ".ª de " << Quoted(line.positionals[0]) << ") no tiene "
+                    << CountWithNoun(g, "acierto", "aciertos") << " con ninguna columna de "
+                    << Quoted(line.positionals[1]) << ".\n";
         return kExitCheckFailed;
     }
-    streams.err << "La garantía al " << g << " se cumple: cada una de las " << bet->Count()
-                << " columnas de " << Quoted(line.positionals[0]) << " tiene al menos " << g
-                << " aciertos con alguna de las " << reduced->Count() << " de "
-                << Quoted(line.positionals[1]) << ".\n";
+    streams.err << "La garantía al " << g << " se cumple: cada columna de "
+                << Quoted(line.positionals[0]) << " ("
+                << CountWithNoun(bet->Count(), "columna", "columnas") << ") tiene al menos "
+                << CountWithNoun(g, "acierto", "aciertos") << " con alguna de "
+                << Quoted(line.positionals[1]) << " ("
+                << CountWithNoun(reduced->Count(), "columna", "columnas") << ").\n";
     return kExitSuccess;
 }
 

@@ -3,12 +3,16 @@
 #include <sstream>
 #include <string>
 
+#include "core/spanish_numbers.h"
+
 void ExpectPositionals(const CommandLine& line, std::size_t count, std::string_view command) {
     if (line.positionals.size() != count) {
+        const auto given = static_cast<std::int64_t>(line.positionals.size());
         throw CommandError("La orden " + std::string(command) + " necesita " +
-                           std::to_string(count) + (count == 1 ? " apuesta" : " apuestas") +
-                           " y se han dado " + std::to_string(line.positionals.size()) +
-                           ". Véase «lumo-cli " + std::string(command) + " --help».");
+                           CountWithNoun(static_cast<std::int64_t>(count), "apuesta", "apuestas") +
+                           (given == 1 ? " y se ha dado " : " y se han dado ") +
+                           GroupedNumber(given) + ". Véase «lumo-cli " + std::string(command) +
+                           " --help».");
     }
 }
 

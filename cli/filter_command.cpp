@@ -8,6 +8,7 @@
 #include "cli/command_list.h"
 #include "core/column_predicates.h"
 #include "core/condition.h"
+#include "core/spanish_numbers.h"
 #include "forecast/forecast_table.h"
 
 namespace {
@@ -73,7 +74,9 @@ int Filter(const CommandLine& line, const Streams& streams) {
         }
     }
     WriteOutput(line, *bet, streams);
-    streams.err << "De " << before << " columnas quedan " << bet->Count() << ".\n";
+    streams.err << "De " << CountWithNoun(before, "columna", "columnas")
+                << (bet->Count() == 1 ? " queda " : " quedan ") << GroupedNumber(bet->Count())
+                << ".\n";
     return kExitSuccess;
 }
 

@@ -5,6 +5,7 @@
 #include "cli/bet_output.h"
 #include "cli/command_inputs.h"
 #include "cli/command_list.h"
+#include "core/spanish_numbers.h"
 
 namespace {
 
@@ -23,7 +24,7 @@ int Generate(const CommandLine& line, const Streams& streams) {
         bet.GenerateAll();
     }
     WriteOutput(line, bet, streams);
-    streams.err << bet.Count() << " columnas.\n";
+    streams.err << CountWithNoun(bet.Count(), "columna", "columnas") << ".\n";
     return kExitSuccess;
 }
 

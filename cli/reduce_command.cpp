@@ -10,6 +10,7 @@
 #include "cli/command_list.h"
 #include "core/covering.h"
 #include "core/guarantee_reduction.h"
+#include "core/spanish_numbers.h"
 
 namespace {
 
@@ -32,20 +33,21 @@ constexpr std::string_view kHelp =
     "  antes «sort» como en la ventana.\n"
     "--guarantee G (10 a 14): deja un subconjunto de la apuesta tal que, si el\n"
     "  resultado está en la apuesta, alguna columna dejada tiene al menos G aciertos\n"
-    "  (al 13, al 12...). Cubrimiento voraz dentro de la apuesta y, si la apuesta es\n"
-    "  de fijos, dobles y triples, construcciones con códigos pequeños conocidos.\n"
-    "--optimise SEGUNDOS: mejora el resultado por búsqueda local durante a lo sumo\n"
-    "  ese tiempo, sin perder nunca la garantía.\n"
+    "  (al 13, al 12...). Elige las columnas de una en una, cada vez la que cubre más\n"
+    "  columnas aún sin cubrir; si la apuesta es de fijos, dobles y triples, parte\n"
+    "  también de reducciones conocidas de dobles y triples.\n"
+    "--optimise SEGUNDOS: durante a lo sumo ese tiempo, prueba cambios que quiten\n"
+    "  columnas sin perder nunca la garantía.\n"
     "La salida conserva el orden de la entrada.\n";
 
 std::string MethodText(ReductionMethod method) {
     switch (method) {
         case ReductionMethod::kGreedy:
-            return "cubrimiento voraz";
+            return "columnas elegidas de una en una";
         case ReductionMethod::kProduct:
-            return "construcción con códigos conocidos";
+            return "a partir de reducciones conocidas de dobles y triples";
         case ReductionMethod::kSearch:
-            return "mejorada por búsqueda local";
+            return "mejorada probando cambios";
     }
     return {};
 }
@@ -73,8 +75,9 @@ int Reduce(const CommandLine& line, const Streams& streams) {
             bet->Filter(notNearKept);
         }
         WriteOutput(line, *bet, streams);
-        streams.err << "Reducción a distancia " << d << ": de " << before << " columnas a "
-                    << bet->Count() << ".\n";
+        streams.err << "Reducción a distancia " << d << ": de "
+                    << CountWithNoun(before, "columna", "columnas") << " a "
+                    << GroupedNumber(bet->Count()) << ".\n";
         return kExitSuccess;
     }
     GuaranteeReduction reduction;
@@ -87,9 +90,10 @@ int Reduce(const CommandLine& line, const Streams& streams) {
         reduced.AppendNoGrow((*bet)[position]);
     }
     WriteOutput(line, reduced, streams);
-    streams.err << "Reducción al " << g << ": de " << before << " columnas a " << reduced.Count()
-                << " (" << MethodText(reduction.method) << "). Si el resultado está en la "
-                << "apuesta, alguna columna tiene al menos " << g << " aciertos.\n";
+    streams.err << "Reducción al " << g << ": de " << CountWithNoun(before, "columna", "columnas")
+                << " a " << GroupedNumber(reduced.Count()) << " (" << MethodText(reduction.method)
+                << "). Si el resultado está en la apuesta, "
+                << "alguna columna tiene al menos " << g << " aciertos.\n";
     return kExitSuccess;
 }
 

@@ -11,6 +11,7 @@
 #include "cli/round_results.h"
 #include "core/covering.h"
 #include "core/shown_text.h"
+#include "core/spanish_numbers.h"
 
 namespace {
 
@@ -45,8 +46,8 @@ int Scrutiny(const CommandLine& line, const Streams& streams) {
     if (result) {
         HitStatistics(*bet, rounds.front().result, counters, kNoThreshold);
         for (std::size_t k = 0; k < counters.size(); ++k) {
-            streams.out << kMatches - static_cast<std::int32_t>(k) << " aciertos: " << counters[k]
-                        << '\n';
+            streams.out << kMatches - static_cast<std::int32_t>(k)
+                        << " aciertos: " << GroupedNumber(counters[k]) << '\n';
         }
         return kExitSuccess;
     }
@@ -66,7 +67,7 @@ int Scrutiny(const CommandLine& line, const Streams& streams) {
         streams.out << std::left << std::setw(static_cast<int>(nameWidth)) << round.name
                     << std::right << "  " << SignsText(round.result);
         for (const std::int32_t count : counters) {
-            cell(count);
+            cell(GroupedNumber(count));
         }
         streams.out << '\n';
     }

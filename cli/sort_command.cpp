@@ -6,6 +6,7 @@
 #include "cli/bet_output.h"
 #include "cli/command_inputs.h"
 #include "cli/command_list.h"
+#include "core/spanish_numbers.h"
 
 namespace {
 
@@ -21,7 +22,8 @@ int Sort(const CommandLine& line, const Streams& streams) {
     const std::unique_ptr<CColumnSet> bet = ReadScored(line, 0, streams);
     bet->SortByScore();
     WriteOutput(line, *bet, streams);
-    streams.err << bet->Count() << " columnas ordenadas por puntuación.\n";
+    streams.err << CountWithNoun(bet->Count(), "columna ordenada", "columnas ordenadas")
+                << " por puntuación.\n";
     return kExitSuccess;
 }
 

@@ -8,6 +8,7 @@
 #include "cli/command_inputs.h"
 #include "cli/command_list.h"
 #include "core/match_counts.h"
+#include "core/spanish_numbers.h"
 
 namespace {
 
@@ -27,7 +28,7 @@ int Stats(const CommandLine& line, const Streams& streams) {
     ExpectPositionals(line, 1, "stats");
     const std::unique_ptr<CColumnSet> bet = ReadInput(line, 0, streams);
     const MatchCounts counts = CountResultsPerMatch(*bet);
-    streams.out << bet->Count() << " columnas\n";
+    streams.out << CountWithNoun(bet->Count(), "columna", "columnas") << '\n';
     constexpr std::array<std::string_view, 3> kSignNames{"1", "X", "2"};
     for (std::size_t match = 0; match < counts.size(); ++match) {
         streams.out << "Partido " << std::setw(2) << match + 1 << ":";

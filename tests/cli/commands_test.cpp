@@ -104,7 +104,7 @@ TEST_F(CommandsTest, GuaranteeReductionIsCheckedAndSavedSafely) {
         Cli({"reduce", Path("apuesta.txt"), "--guarantee", "12", "-o", Path("r.txt")});
     ASSERT_EQ(reduced.status, kExitSuccess) << reduced.err;
     EXPECT_TRUE(reduced.out.empty());
-    EXPECT_NE(reduced.err.find("Reducción al 12: de 2000 columnas a "), std::string::npos);
+    EXPECT_NE(reduced.err.find("Reducción al 12: de 2.000 columnas a "), std::string::npos);
     CColumnSet kept;
     ASSERT_EQ(ReadBet(fs::path(Path("r.txt")), kept).end, BetReadEnd::kComplete);
     EXPECT_EQ(FirstUncovered(bet, kept, 12), std::nullopt);
