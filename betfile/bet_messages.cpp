@@ -106,6 +106,16 @@ std::string BetSaveMessage(std::string_view fileName, const BetSaveResult& resul
            aftermath;
 }
 
+std::string BetFolderSyncMessage(std::string_view fileName, const BetSaveResult& result) {
+    if (!result.Saved() || result.folderSyncError == 0) {
+        return {};
+    }
+    return "La apuesta se ha grabado en " + Quoted(fileName) +
+           ", pero no se ha podido asegurar en el disco la carpeta que la guarda: " +
+           SystemErrorText(result.folderSyncError) +
+           ". Si el equipo se apagara de golpe, podría volver el archivo anterior.";
+}
+
 std::string BetFileReadMessage(std::string_view fileName, const BetFileRead& read) {
     const std::string file = "El archivo " + Quoted(fileName);
     const std::string line = LineOf(read.line, fileName);

@@ -27,6 +27,10 @@ std::string BetReadProblem(std::string_view fileName, const BetReadResult& resul
 // incomplete. Empty for a save that succeeded.
 std::string BetSaveMessage(std::string_view fileName, const BetSaveResult& result);
 
+// That a save happened but its folder could not be flushed to the disk, and
+// what that risks. Empty when there is nothing to say.
+std::string BetFolderSyncMessage(std::string_view fileName, const BetSaveResult& result);
+
 // What was wrong with a bet file read strictly, naming the line and what it
 // holds. Empty for a read without error.
 std::string BetFileReadMessage(std::string_view fileName, const BetFileRead& read);

@@ -28,6 +28,9 @@ void WriteOutput(const CommandLine& line, const CColumnSet& bet, const Streams& 
         if (!saved.Saved()) {
             throw CommandError(BetSaveMessage(*path, saved));
         }
+        if (const std::string unsynced = BetFolderSyncMessage(*path, saved); !unsynced.empty()) {
+            throw CommandError(unsynced);
+        }
         return;
     }
     errno = 0;

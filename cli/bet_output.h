@@ -10,5 +10,6 @@ void ExpectBetDestination(const CommandLine& line, const Streams& streams);
 
 // Writes the bet as the window writes its files: with the safe save into the
 // file of -o, or to standard output without -o or with "-o -". Throws
-// CommandError when it cannot.
+// CommandError when it cannot, and when the save happened but its folder
+// could not be flushed to the disk.
 void WriteOutput(const CommandLine& line, const CColumnSet& bet, const Streams& streams);

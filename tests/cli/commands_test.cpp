@@ -10,6 +10,7 @@
 
 #include "betfile/bet_reader.h"
 #include "betfile/bet_writer.h"
+#include "betfile/internal/save_hook.h"
 #include "core/column_predicates.h"
 #include "core/condition.h"
 #include "core/cover_check.h"
@@ -209,6 +210,42 @@ TEST_F(CommandsTest, EveryCommandHasItsHelp) {
     }
     EXPECT_EQ(CliAsIs({"--help"}).status, kExitSuccess);
     EXPECT_EQ(CliAsIs({}).status, kExitError);
+}
+
+// The save has happened, but a folder that could not be flushed to the disk
+// may give the old file back after a crash: the user hears of it.
+TEST_F(CommandsTest, AFolderNotFlushedIsAnError) {
+    SetSaveHook([](SaveCall call) { return call == SaveCall::kSyncFolder ? EIO : 0; });
+    const CliRun sorted = Cli({"sort", Path("apuesta.txt"), "-o", Path("r.txt")});
+    SetSaveHook({});
+    EXPECT_EQ(sorted.status, kExitError);
+    EXPECT_NE(sorted.err.find("se ha grabado en «" + Path("r.txt") +
+                              "», pero no se ha podido "
+                              "asegurar en el disco"),
+              std::string::npos)
+        << sorted.err;
+    CColumnSet saved;
+    EXPECT_EQ(ReadBet(fs::path(Path("r.txt")), saved).end, BetReadEnd::kComplete);
+    EXPECT_EQ(saved.Count(), bet.Count());
+}
+
+TEST_F(CommandsTest, ABetGoesToATerminalOnlyWhenAskedFor) {
+    const auto onTerminal = [](const std::vector<std::string>& words) {
+        std::istringstream in;
+        std::ostringstream out;
+        std::ostringstream err;
+        const int status =
+            RunLumoCli(words, {in, out, err, ProgressDisplay::kOff, StandardOutput::kTerminal});
+        return CliRun{status, out.str(), err.str()};
+    };
+    const CliRun refused = onTerminal({"sort", Path("apuesta.txt")});
+    EXPECT_EQ(refused.status, kExitError);
+    EXPECT_TRUE(refused.out.empty());
+    EXPECT_NE(refused.err.find("no se escribe en la terminal"), std::string::npos) << refused.err;
+    const CliRun asked = onTerminal({"sort", Path("apuesta.txt"), "-o", "-"});
+    EXPECT_EQ(asked.status, kExitSuccess) << asked.err;
+    EXPECT_TRUE(asked.out.starts_with("2000\r\n")) << asked.out.substr(0, 20);
+    EXPECT_EQ(onTerminal({"stats", Path("apuesta.txt")}).status, kExitSuccess);
 }
 
 TEST_F(CommandsTest, SaysWhichForecastScoredTheColumns) {
