@@ -167,6 +167,35 @@ TEST_F(CommandsTest, StatsGivesTheSharesOfTheWholeBet) {
     EXPECT_NE(stats.out.find("Partido 14:  1  66,7 %  X   0,0 %  2  33,3 %\n"), std::string::npos);
 }
 
+// 230.069 columns at 0,75 € each, on tickets of 8; with a Pleno al 15 and
+// prizes, the special category and the money won and spent.
+TEST_F(CommandsTest, StatsAndScrutinyGiveTheMoney) {
+    CColumnSet many(230'069);
+    for (std::int32_t index = 0; index < 230'069; ++index) {
+        many.AppendNoGrow(CColumn(index));
+    }
+    ASSERT_TRUE(WriteBet(Path("muchas.txt"), many).Saved());
+    const CliRun stats = CliAsIs({"stats", Path("muchas.txt")});
+    EXPECT_TRUE(
+        stats.out.starts_with("230.069 columnas\nCoste: 172.551,75 € (0,75 € la columna)\n"
+                              "Boletos de 8 columnas: 28.759\n"))
+        << stats.out;
+    EXPECT_NE(CliAsIs({"stats", Path("muchas.txt"), "--price", "1,5"}).out.find("345.103,50 €"),
+              std::string::npos);
+
+    const std::string first = SignsOf(many[0]);
+    const CliRun won = CliAsIs({"scrutiny", Path("muchas.txt"), "--result", first, "--pleno",
+                                "1-M,1 m", "--prizes", "1000:500000:0:0:0:0"});
+    EXPECT_EQ(won.status, kExitSuccess) << won.err;
+    EXPECT_TRUE(won.out.starts_with("Especial (14 y Pleno al 15): 1\n14 aciertos: 1\n")) << won.out;
+    EXPECT_NE(won.out.find("Premios: 501.000,00 €\nCoste: 172.551,75 €"), std::string::npos);
+    EXPECT_NE(won.out.find("Balance: 328.448,25 €\n"), std::string::npos) << won.out;
+    const CliRun missed = CliAsIs({"scrutiny", Path("muchas.txt"), "--result", first, "--pleno",
+                                   "1-M,0-0", "--prizes", "1000:500000:0:0:0:0", "--price", "0"});
+    EXPECT_NE(missed.out.find("Especial (14 y Pleno al 15): 0\n"), std::string::npos);
+    EXPECT_NE(missed.out.find("Balance: 500.000,00 €\n"), std::string::npos) << missed.out;
+}
+
 TEST_F(CommandsTest, BadInputSaysWhatAndWhereAndLeavesTheOutputAlone) {
     std::ofstream(Path("roto.txt")) << "5\r\n1X21X21X21X21X\r\n";
     std::ofstream(Path("salida.txt")) << "anterior";
@@ -190,6 +219,15 @@ TEST_F(CommandsTest, BadInputSaysWhatAndWhereAndLeavesTheOutputAlone) {
         {{"check", Path("apuesta.txt"), "--guarantee", "12"}, "necesita 2 apuestas"},
         {{"juega"}, "Orden desconocida"},
         {{"generate", "--forecast", Path("nada.txt")}, "No se ha podido leer el pronóstico"},
+        {{"stats", Path("apuesta.txt"), "--price", "1.500"}, "no es un precio en euros: «1.500»"},
+        {{"scrutiny", Path("apuesta.txt"), "--result", "1X21X21X21X21X", "--pleno", "2-3,1-1"},
+         "--pleno debe ser"},
+        {{"scrutiny", Path("apuesta.txt"), "--result", "1X21X21X21X21X", "--prizes", "1:2:3:4:5"},
+         "seis premios"},
+        {{"scrutiny", Path("apuesta.txt"), "--result", "1X21X21X21X21X", "--price", "1"},
+         "--price solo vale con --prizes"},
+        {{"scrutiny", Path("apuesta.txt"), "--results", Path("r.txt"), "--pleno", "1-1,1-1"},
+         "--pleno solo vale con --result"},
     };
     for (const auto& c : cases) {
         const CliRun run = CliAsIs(c.words);
