@@ -12,6 +12,7 @@ extern const Command kReduceCommand;
 extern const Command kCheckCommand;
 extern const Command kScrutinyCommand;
 extern const Command kStatsCommand;
+extern const Command kShowCommand;
 
 // Every command, in the order the program's help lists them.
 std::span<const Command* const> AllCommands();

@@ -38,8 +38,9 @@ constexpr std::string_view kProgramHelpTail =
     "salida de errores. Estado de salida: 0 bien, 1 garantía no cumplida (check),\n"
     "2 error de uso, de lectura o de escritura.\n";
 
-constexpr std::array kCommands{&kGenerateCommand, &kFilterCommand,   &kSortCommand, &kReduceCommand,
-                               &kCheckCommand,    &kScrutinyCommand, &kStatsCommand};
+constexpr std::array kCommands{&kGenerateCommand, &kFilterCommand, &kSortCommand,
+                               &kReduceCommand,   &kCheckCommand,  &kScrutinyCommand,
+                               &kStatsCommand,    &kShowCommand};
 
 // The program's help: what it is, a line per command, the common options.
 void WriteProgramHelp(std::ostream& out) {

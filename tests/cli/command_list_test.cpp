@@ -23,7 +23,7 @@ TEST(CommandListTest, EachHelpShowsItsCommandAndEveryOption) {
             }
         }
     }
-    EXPECT_EQ(names.size(), 7U);
+    EXPECT_EQ(names.size(), 8U);
 }
 
 }  // namespace

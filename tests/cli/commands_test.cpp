@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iomanip>
 #include <random>
 #include <sstream>
 
@@ -284,6 +285,19 @@ TEST_F(CommandsTest, ABetGoesToATerminalOnlyWhenAskedFor) {
     EXPECT_EQ(asked.status, kExitSuccess) << asked.err;
     EXPECT_TRUE(asked.out.starts_with("2000\r\n")) << asked.out.substr(0, 20);
     EXPECT_EQ(onTerminal({"stats", Path("apuesta.txt")}).status, kExitSuccess);
+}
+
+// The score of 1X21X21X21X21X with this forecast, by hand: its percentages
+// add up to 454, the least likely column's to 249 and the likeliest's to
+// 743, and (454 - 249) * 100 / (743 - 249) = 41,5 is cut to 41.
+TEST_F(CommandsTest, ShowWritesTheColumnsWithTheirScores) {
+    std::ofstream(Path("una.txt")) << "2\n1X21X21X21X21X\n" << SignsOf(bet[0]) << "\n";
+    const CliRun shown = Cli({"show", Path("una.txt"), "--scores"});
+    EXPECT_EQ(shown.status, kExitSuccess) << shown.err;
+    std::ostringstream score;
+    score << std::setw(5) << bet[0].score;
+    EXPECT_EQ(shown.out, "1X21X21X21X21X   41\n" + SignsOf(bet[0]) + score.str() + "\n");
+    EXPECT_EQ(CliAsIs({"show", Path("una.txt")}).out, "1X21X21X21X21X\n" + SignsOf(bet[0]) + "\n");
 }
 
 TEST_F(CommandsTest, SaysWhichForecastScoredTheColumns) {
