@@ -289,7 +289,7 @@ TEST_F(CommandsTest, ABetGoesToATerminalOnlyWhenAskedFor) {
 
 // The score of 1X21X21X21X21X with this forecast, by hand: its percentages
 // add up to 454, the least likely column's to 249 and the likeliest's to
-// 743, and (454 - 249) * 100 / (743 - 249) = 41,5 is cut to 41.
+// 743, and (454 - 249) * 100 / (743 - 249) = 41.49... is cut to 41.
 TEST_F(CommandsTest, ShowWritesTheColumnsWithTheirScores) {
     std::ofstream(Path("una.txt")) << "2\n1X21X21X21X21X\n" << SignsOf(bet[0]) << "\n";
     const CliRun shown = Cli({"show", Path("una.txt"), "--scores"});
