@@ -24,7 +24,7 @@ int Generate(const CommandLine& line, const Streams& streams) {
         bet.GenerateAll();
     }
     WriteOutput(line, bet, streams);
-    streams.err << CountWithNoun(bet.Count(), "columna", "columnas") << ".\n";
+    streams.err << CountWithNoun(bet.Count(), "columna generada", "columnas generadas") << ".\n";
     return kExitSuccess;
 }
 
