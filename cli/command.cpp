@@ -8,8 +8,11 @@
 void ExpectPositionals(const CommandLine& line, std::size_t count, std::string_view command) {
     if (line.positionals.size() != count) {
         const auto given = static_cast<std::int64_t>(line.positionals.size());
-        throw CommandError("La orden " + std::string(command) + " necesita " +
-                           CountWithNoun(static_cast<std::int64_t>(count), "apuesta", "apuestas") +
+        const std::string needs =
+            count == 0 ? " no lee ninguna apuesta"
+                       : " necesita " +
+                             CountWithNoun(static_cast<std::int64_t>(count), "apuesta", "apuestas");
+        throw CommandError("La orden " + std::string(command) + needs +
                            (given == 1 ? " y se ha dado " : " y se han dado ") +
                            GroupedNumber(given) + ". Véase «lumo-cli " + std::string(command) +
                            " --help».");

@@ -28,7 +28,7 @@ void ReadLeniently(const std::string& name, CColumnSet& bet, const Streams& stre
     if (result.end == BetReadEnd::kUnreadable || result.end == BetReadEnd::kOutOfMemory) {
         throw CommandError(problem);
     }
-    streams.err << "Aviso: " << problem << " Con --lenient se usan las "
+    streams.err << "Aviso: " << problem << " Con --lenient se sigue con "
                 << CountWithNoun(result.added, "columna leída", "columnas leídas") << ".\n";
 }
 
