@@ -10,6 +10,7 @@
 #include "cli/command_list.h"
 #include "core/covering.h"
 #include "core/guarantee_reduction.h"
+#include "core/progress.h"
 #include "core/spanish_numbers.h"
 
 namespace {
@@ -83,7 +84,9 @@ int Reduce(const CommandLine& line, const Streams& streams) {
     GuaranteeReduction reduction;
     {
         const ProgressBar bar(streams.err, streams.progress);
-        reduction = ReduceWithGuarantee(*bet, g, std::chrono::seconds(seconds));
+        reduction = ReduceWithGuarantee(*bet, {.guarantee = g,
+                                               .optimise = std::chrono::seconds(seconds),
+                                               .progress = ReportProgress});
     }
     CColumnSet reduced(static_cast<std::int32_t>(reduction.positions.size()));
     for (const std::int32_t position : reduction.positions) {
@@ -94,6 +97,13 @@ int Reduce(const CommandLine& line, const Streams& streams) {
                 << " a " << GroupedNumber(reduced.Count()) << " (" << MethodText(reduction.method)
                 << "). Si el resultado está en la apuesta, "
                 << "alguna columna tiene al menos " << g << " aciertos.\n";
+    if (reduction.lowerBound > 0) {
+        streams.err << "Cota inferior: ninguna reducción al " << g
+                    << " de esta apuesta tiene menos de "
+                    << CountWithNoun(reduction.lowerBound, "columna", "columnas") << ".\n";
+    } else {
+        streams.err << "Cota inferior: no se conoce ninguna para esta apuesta.\n";
+    }
     return kExitSuccess;
 }
 
