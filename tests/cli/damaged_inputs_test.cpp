@@ -232,6 +232,11 @@ TEST_F(DamagedInputsTest, EachInputGivesItsStatusAndSaysWhy) {
          2,
          {"entrada estándar"}},
         {"the version", "", "{cli} --version", 0, {"lumo-cli "}},
+        {"a result typed with blanks",
+         "",
+         "{cli} scrutiny apuesta.txt --result '1X2 1X2-1X2 1X2 1X'",
+         0,
+         {"14 aciertos: 1\n"}},
     };
     for (const Case& c : cases) {
         Write("entrada.txt", c.text);
