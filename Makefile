@@ -53,6 +53,7 @@ install: build
 package: deps
 	@cmake -G "$(GENERATOR)" -DCMAKE_BUILD_TYPE=Release -DLUMO_BUILD_TESTS=OFF -DLUMO_BUILD_BENCH=OFF \
 		-S . -B $(PACKAGE_DIR) >/dev/null
+	cmake --build $(PACKAGE_DIR)
 	rm -f $(PACKAGE_DIR)/lumo_*.deb
 	cd $(PACKAGE_DIR) && cpack -G DEB
 	cp $(PACKAGE_DIR)/lumo_*.deb .
