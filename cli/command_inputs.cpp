@@ -9,7 +9,6 @@
 #include "core/shown_text.h"
 #include "core/spanish_numbers.h"
 #include "forecast/forecast_messages.h"
-#include "forecast/forecast_table.h"
 #include "forecast/strict_forecast_file.h"
 
 namespace {
@@ -38,16 +37,13 @@ std::string ShownInputName(const std::string& name) {
     return name == kStandardInput ? "entrada estándar" : name;
 }
 
-void LoadScoring(const CommandLine& line, const Streams& streams) {
-    averageMode = false;
-    forecastTable = CForecastTable();
+Scoring LoadScoring(const CommandLine& line, const Streams& streams) {
     const std::optional<std::string> given = line.Value(kForecastOption.name);
     const bool useDefault = !given && std::filesystem::is_regular_file(kDefaultForecast);
     const std::string name = useDefault ? std::string(kDefaultForecast) : given.value_or("");
     if (!given && !useDefault) {
-        UpdateScoreBounds(forecastTable);
         streams.err << "Pronóstico: la tabla construida (40 33 27 en cada partido).\n";
-        return;
+        return Scoring{};
     }
     const ForecastFileRead read = name == kStandardInput
                                       ? ReadForecastStrictly(streams.in)
@@ -55,9 +51,8 @@ void LoadScoring(const CommandLine& line, const Streams& streams) {
     if (!read.Ok()) {
         throw CommandError(ForecastFileMessage(ShownInputName(name), read));
     }
-    forecastTable = read.table;
-    UpdateScoreBounds(forecastTable);
     streams.err << "Pronóstico: " << Quoted(ShownInputName(name)) << ".\n";
+    return ScoringOf(read.table);
 }
 
 std::unique_ptr<CColumnSet> ReadInput(const CommandLine& line, std::size_t position,
@@ -78,10 +73,10 @@ std::unique_ptr<CColumnSet> ReadInput(const CommandLine& line, std::size_t posit
 }
 
 std::unique_ptr<CColumnSet> ReadScored(const CommandLine& line, std::size_t position,
-                                       const Streams& streams) {
+                                       const Scoring& scoring, const Streams& streams) {
     std::unique_ptr<CColumnSet> bet = ReadInput(line, position, streams);
     for (std::int32_t i = 0; i < bet->Count(); ++i) {
-        (*bet)[i].score = (*bet)[i].ComputeScore(forecastTable);
+        (*bet)[i].score = (*bet)[i].ComputeScore(scoring);
     }
     return bet;
 }

@@ -6,14 +6,15 @@
 
 #include "cli/command.h"
 #include "core/column_set.h"
+#include "core/scoring.h"
 
-// Loads the forecast the columns are scored with into the program-wide table
-// and score bounds, with averageMode off, and says on `err` which one it is:
+// Loads the forecast the columns are scored with and says on `err` which one
+// it is, returning its normalised scoring:
 // the file of --forecast ("-" for standard input), else "pronostico.txt" of
 // the current folder when there is one, else the constructed table. The
 // file is read strictly (strict_forecast_file.h); throws CommandError with
 // the line and what was wrong when it cannot be read or is damaged.
-void LoadScoring(const CommandLine& line, const Streams& streams);
+Scoring LoadScoring(const CommandLine& line, const Streams& streams);
 
 // Reads the bet named by the positional argument at `position` ("-" for
 // standard input). Strictly (strict_bet_reader.h), throwing CommandError
@@ -23,9 +24,9 @@ void LoadScoring(const CommandLine& line, const Streams& streams);
 std::unique_ptr<CColumnSet> ReadInput(const CommandLine& line, std::size_t position,
                                       const Streams& streams);
 
-// The same, and scores its columns with the forecast loaded.
+// The same, and scores its columns with `scoring`.
 std::unique_ptr<CColumnSet> ReadScored(const CommandLine& line, std::size_t position,
-                                       const Streams& streams);
+                                       const Scoring& scoring, const Streams& streams);
 
 // The name a message gives an input: the name as typed, or "entrada
 // estándar" for "-".

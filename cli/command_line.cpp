@@ -32,7 +32,7 @@ CommandLine ParseCommandLine(std::span<const std::string> words,
         }
         if (line.Has(name)) {
             throw CommandError("La opción " + name +
-                               " se ha dado más de una vez; dela una sola vez.");
+                               " se ha dado más de una vez; solo puede darse una.");
         }
         if (rule->value == OptionValue::kNone) {
             if (equals != std::string::npos) {

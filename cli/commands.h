@@ -10,6 +10,5 @@
 // kExitSuccess, kExitCheckFailed when check finds the guarantee broken,
 // kExitError for a usage error, an unreadable or damaged input, a failed
 // save, output that could not be written, or a lack of memory; then no
-// output file has been written or changed. Sets the program-wide forecast
-// table, score bounds and averageMode (off).
+// output file has been written or changed.
 int RunLumoCli(std::span<const std::string> words, const Streams& streams);

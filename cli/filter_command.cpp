@@ -9,7 +9,6 @@
 #include "core/column_predicates.h"
 #include "core/condition.h"
 #include "core/spanish_numbers.h"
-#include "forecast/forecast_table.h"
 
 namespace {
 
@@ -55,8 +54,8 @@ int Filter(const CommandLine& line, const Streams& streams) {
     }
     const std::int32_t aboveLimit = above ? ParseIntegerIn("--above", *above, 0, kMaxScore) : 0;
     const std::int32_t belowLimit = below ? ParseIntegerIn("--below", *below, 0, kMaxScore) : 0;
-    LoadScoring(line, streams);
-    const std::unique_ptr<CColumnSet> bet = ReadScored(line, 0, streams);
+    const Scoring scoring = LoadScoring(line, streams);
+    const std::unique_ptr<CColumnSet> bet = ReadScored(line, 0, scoring, streams);
     const std::int32_t before = bet->Count();
     {
         const ProgressBar bar(streams.err, streams.progress);
@@ -67,7 +66,7 @@ int Filter(const CommandLine& line, const Streams& streams) {
             bet->Filter(ScoreBelow{belowLimit});
         }
         if (line.Has("--no-zero")) {
-            bet->Filter(NoZeroPercent(forecastTable));
+            bet->Filter(NoZeroPercent(scoring.table));
         }
         if (variants || twos) {
             KeepWithinCondition(*bet, bounds);

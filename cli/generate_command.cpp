@@ -17,11 +17,11 @@ constexpr std::string_view kHelp =
 
 int Generate(const CommandLine& line, const Streams& streams) {
     ExpectPositionals(line, 0, "generate");
-    LoadScoring(line, streams);
+    const Scoring scoring = LoadScoring(line, streams);
     CColumnSet bet(kAllColumns);
     {
         const ProgressBar bar(streams.err, streams.progress);
-        bet.GenerateAll();
+        bet.GenerateAll(scoring);
     }
     WriteOutput(line, bet, streams);
     streams.err << CountWithNoun(bet.Count(), "columna generada", "columnas generadas") << ".\n";

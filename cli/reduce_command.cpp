@@ -66,8 +66,8 @@ int Reduce(const CommandLine& line, const Streams& streams) {
         guarantee ? ParseIntegerIn("--guarantee", *guarantee, kMinGuarantee, kMatches) : 0;
     const auto optimise = line.Value("--optimise");
     const std::int32_t seconds = optimise ? ParseIntegerIn("--optimise", *optimise, 0, 86'400) : 0;
-    LoadScoring(line, streams);
-    const std::unique_ptr<CColumnSet> bet = ReadScored(line, 0, streams);
+    const Scoring scoring = LoadScoring(line, streams);
+    const std::unique_ptr<CColumnSet> bet = ReadScored(line, 0, scoring, streams);
     const std::int32_t before = bet->Count();
     if (distance) {
         {

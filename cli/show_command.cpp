@@ -26,8 +26,8 @@ int Show(const CommandLine& line, const Streams& streams) {
     const bool scores = line.Has(kScoresOption.name);
     std::unique_ptr<CColumnSet> bet;
     if (scores) {
-        LoadScoring(line, streams);
-        bet = ReadScored(line, 0, streams);
+        const Scoring scoring = LoadScoring(line, streams);
+        bet = ReadScored(line, 0, scoring, streams);
     } else {
         bet = ReadInput(line, 0, streams);
     }

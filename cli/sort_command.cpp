@@ -18,8 +18,8 @@ constexpr std::string_view kHelp =
 
 int Sort(const CommandLine& line, const Streams& streams) {
     ExpectPositionals(line, 1, "sort");
-    LoadScoring(line, streams);
-    const std::unique_ptr<CColumnSet> bet = ReadScored(line, 0, streams);
+    const Scoring scoring = LoadScoring(line, streams);
+    const std::unique_ptr<CColumnSet> bet = ReadScored(line, 0, scoring, streams);
     bet->SortByScore();
     WriteOutput(line, *bet, streams);
     streams.err << CountWithNoun(bet->Count(), "columna ordenada", "columnas ordenadas")
