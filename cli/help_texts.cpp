@@ -57,6 +57,8 @@ constexpr std::array kHelp{
           "  de fijos, dobles y triples, construcciones con códigos pequeños conocidos.\n"
           "--optimise SEGUNDOS: mejora el resultado por búsqueda local durante a lo sumo\n"
           "  ese tiempo, sin perder nunca la garantía.\n"
+          "Escribe también la cota inferior: ninguna reducción de la apuesta con esa\n"
+          "garantía puede tener menos columnas.\n"
           "La salida conserva el orden de la entrada.\n"},
     Entry{"check",
           "Uso: lumo-cli check ENTRADA REDUCIDA --guarantee G\n"
