@@ -39,6 +39,8 @@ constexpr std::string_view kHelp =
     "  también de reducciones conocidas de dobles y triples.\n"
     "--optimise SEGUNDOS: durante a lo sumo ese tiempo, prueba cambios que quiten\n"
     "  columnas sin perder nunca la garantía.\n"
+    "Escribe también la cota inferior: ninguna reducción de la apuesta con esa\n"
+    "garantía puede tener menos columnas.\n"
     "La salida conserva el orden de la entrada.\n";
 
 std::string MethodText(ReductionMethod method) {

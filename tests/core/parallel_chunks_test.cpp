@@ -59,6 +59,9 @@ TEST(ParallelChunksTest, NoThreadToBeHadRunsEveryChunkOnTheCallingThread) {
     if (std::thread::hardware_concurrency() < 2) {
         GTEST_SKIP() << "one hardware thread: no helper thread is ever made";
     }
+#ifdef __SANITIZE_ADDRESS__
+    GTEST_SKIP() << "the address sanitizer's own allocations fail under an address-space limit";
+#endif
     // A fresh process: one forked from here could reuse the cached stack of
     // a thread that ended.
     GTEST_FLAG_SET(death_test_style, "threadsafe");
