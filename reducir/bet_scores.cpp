@@ -30,7 +30,7 @@ std::string ScoreBet(CColumnSet& bet, const ScoreSource& source) {
     }
     forecastTable = table;
     UpdateScoreBounds(forecastTable);
-    RescoreAll(bet, forecastTable, {});
+    RescoreAll(bet, forecastTable, [](std::int32_t, std::int32_t) {});
     return {};
 }
 

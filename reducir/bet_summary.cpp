@@ -40,7 +40,7 @@ BetSummary::BetSummary(QWidget* parent)
       cost(ValueLabel(this, QStringLiteral("Coste de la apuesta"))),
       tickets(ValueLabel(this, QStringLiteral("Boletos de 8 columnas"))),
       scores(ValueLabel(this, QStringLiteral("Pronóstico de las puntuaciones"))),
-      chooseForecast(new QPushButton(QStringLiteral("Elegir &pronóstico…"), this)) {
+      chooseForecast(new QPushButton(QStringLiteral("E&legir pronóstico…"), this)) {
     price->setObjectName(QStringLiteral("price"));
     price->setLocale(QLocale(QLocale::Spanish, QLocale::Spain));
     price->setDecimals(2);
@@ -62,7 +62,7 @@ BetSummary::BetSummary(QWidget* parent)
     left->addRow(QStringLiteral("Forma:"), shape);
     left->addRow(QStringLiteral("Puntuaciones:"), scores);
     auto* right = new QFormLayout;
-    auto* priceLabel = new QLabel(QStringLiteral("P&recio por columna:"), this);
+    auto* priceLabel = new QLabel(QStringLiteral("Prec&io por columna:"), this);
     priceLabel->setBuddy(price);
     right->addRow(priceLabel, price);
     right->addRow(QStringLiteral("Coste:"), cost);

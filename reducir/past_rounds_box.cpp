@@ -14,6 +14,7 @@
 #include "core/spanish_numbers.h"
 #include "platform/file_dialog.h"
 #include "platform/message_box.h"
+#include "reducir/compact_chart.h"
 #include "reducir/qt_text.h"
 
 namespace {
@@ -56,9 +57,11 @@ PastRoundsBox::PastRoundsBox(QWidget* parent)
     chart->setTitle(QStringLiteral("Mejores aciertos por jornada"));
     auto* roundAxis = new QValueAxis;
     roundAxis->setLabelFormat(QStringLiteral("%.0f"));
-    roundAxis->setTitleText(QStringLiteral("Jornada (orden del archivo)"));
     auto* hitsAxis = new QValueAxis;
     hitsAxis->setRange(0, kMatches);
+    hitsAxis->setTickCount(kMatches / 2 + 1);
+    roundAxis->setTickType(QValueAxis::TicksDynamic);
+    roundAxis->setTickAnchor(1);
     hitsAxis->setLabelFormat(QStringLiteral("%.0f"));
     chart->addAxis(roundAxis, Qt::AlignBottom);
     chart->addAxis(hitsAxis, Qt::AlignLeft);
@@ -67,11 +70,13 @@ PastRoundsBox::PastRoundsBox(QWidget* parent)
         series->attachAxis(hitsAxis);
         series->setPointsVisible(true);
     }
-    chart->legend()->setAlignment(Qt::AlignBottom);
+    chart->legend()->setAlignment(Qt::AlignRight);
+    MakeCompact(*chart);
     auto* chartView = new QChartView(chart, this);
     chartView->setObjectName(QStringLiteral("roundsChart"));
     chartView->setAccessibleName(QStringLiteral("Gráfico de los mejores aciertos por jornada"));
     chartView->setRenderHint(QPainter::Antialiasing);
+    chartView->setMinimumHeight(150);
 
     auto* left = new QVBoxLayout;
     left->addWidget(open, 0, Qt::AlignLeft);
@@ -135,5 +140,8 @@ void PastRoundsBox::Show() {
         }
         table->setItem(row, kReductionBestColumn, new QTableWidgetItem(reducedBest));
     }
-    chart->axes(Qt::Horizontal).value(0)->setRange(1, std::max(shown, 2));
+    auto* roundAxis = qobject_cast<QValueAxis*>(chart->axes(Qt::Horizontal).value(0));
+    roundAxis->setRange(1, std::max(shown, 2));
+    // About ten marked rounds at most.
+    roundAxis->setTickInterval(std::max(1, (shown + 9) / 10));
 }

@@ -83,7 +83,7 @@ ReduceTab::ReduceTab(QWidget* parent)
 
     auto* order = new QGroupBox(QStringLiteral("Reducción con garantía"), this);
     auto* orderForm = new QFormLayout(order);
-    auto* guaranteeLabel = new QLabel(QStringLiteral("G&arantía:"), order);
+    auto* guaranteeLabel = new QLabel(QStringLiteral("Gara&ntía:"), order);
     guaranteeLabel->setBuddy(guarantee);
     orderForm->addRow(guaranteeLabel, guarantee);
     auto* optimiseLabel = new QLabel(QStringLiteral("&Mejorar durante:"), order);
@@ -109,9 +109,12 @@ ReduceTab::ReduceTab(QWidget* parent)
     fileButtons->addStretch();
     outcomeForm->addRow(fileButtons);
 
-    auto* layout = new QHBoxLayout(this);
-    layout->addWidget(order, 1);
-    layout->addWidget(outcome, 1);
+    auto* row = new QHBoxLayout;
+    row->addWidget(order, 1);
+    row->addWidget(outcome, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(row);
+    layout->addStretch();
 
     connect(reduce, &QPushButton::clicked, this, &ReduceTab::Start);
     connect(cancel, &QPushButton::clicked, this, &ReduceTab::Cancel);

@@ -24,6 +24,7 @@
 #include "core/typed_signs.h"
 #include "platform/message_box.h"
 #include "reducir/past_rounds_box.h"
+#include "reducir/compact_chart.h"
 #include "reducir/qt_text.h"
 #include "reducir/signs_validator.h"
 
@@ -33,6 +34,9 @@ const std::array<QString, kPrizeCategories> kCategoryNames{
     QStringLiteral("Especial (14 + Pleno al 15)"), QStringLiteral("14 aciertos"),
     QStringLiteral("13 aciertos"),                  QStringLiteral("12 aciertos"),
     QStringLiteral("11 aciertos"),                  QStringLiteral("10 aciertos")};
+const std::array<QString, kPrizeCategories> kShortCategoryNames{
+    QStringLiteral("Especial:"), QStringLiteral("14:"), QStringLiteral("13:"),
+    QStringLiteral("12:"),       QStringLiteral("11:"), QStringLiteral("10:")};
 constexpr int kWinningsRow = kPrizeCategories;
 constexpr int kCostRow = kWinningsRow + 1;
 constexpr int kBalanceRow = kCostRow + 1;
@@ -59,7 +63,7 @@ ScrutinyTab::ScrutinyTab(QWidget* parent)
     : QWidget(parent),
       priceCents(kDefaultColumnPriceCents),
       result(new QLineEdit(this)),
-      plenoPlayed(new QCheckBox(QStringLiteral("&Pleno al 15"), this)),
+      plenoPlayed(new QCheckBox(QStringLiteral("Pleno al 1&5"), this)),
       plenoGoals{GoalsBox(this, QStringLiteral("Pleno al 15: goles del local")),
                  GoalsBox(this, QStringLiteral("Pleno al 15: goles del visitante")),
                  GoalsBox(this, QStringLiteral("Tu pleno: goles del local")),
@@ -101,14 +105,22 @@ ScrutinyTab::ScrutinyTab(QWidget* parent)
     plenoRow->addWidget(plenoGoals[2]);
     plenoRow->addWidget(plenoGoals[3]);
     form->addRow(plenoRow);
+    // The prizes in two columns of three, so that the tab fits a laptop's screen.
+    auto* prizes = new QGridLayout;
+    prizes->addWidget(new QLabel(QStringLiteral("Premios por columna:"), inputs), 0, 0, 1, 4);
     for (std::size_t i = 0; i < kPrizeCategories; ++i) {
         auto* edit = new QLineEdit(inputs);
         edit->setObjectName(QStringLiteral("prize%1").arg(i));
         edit->setPlaceholderText(QStringLiteral("0,00 €"));
         edit->setAccessibleName(QStringLiteral("Premio por columna de %1").arg(kCategoryNames[i]));
+        edit->setMaximumWidth(110);
         prizeEdits[i] = edit;
-        form->addRow(QStringLiteral("Premio %1:").arg(kCategoryNames[i]), edit);
+        const int row = 1 + static_cast<int>(i % 3);
+        const int column = 2 * static_cast<int>(i / 3);
+        prizes->addWidget(new QLabel(kShortCategoryNames[i], inputs), row, column);
+        prizes->addWidget(edit, row, column + 1);
     }
+    form->addRow(prizes);
     form->addRow(scrutinise);
 
     table->setObjectName(QStringLiteral("categories"));
@@ -119,7 +131,8 @@ ScrutinyTab::ScrutinyTab(QWidget* parent)
     table->setVerticalHeaderLabels(rows);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table->verticalHeader()->setDefaultSectionSize(22);
+    table->setMinimumWidth(320);
 
     auto* series = new QBarSeries;
     series->append(betBars);
@@ -137,19 +150,20 @@ ScrutinyTab::ScrutinyTab(QWidget* parent)
     chart->addAxis(countAxis, Qt::AlignLeft);
     series->attachAxis(countAxis);
     chart->legend()->setAlignment(Qt::AlignBottom);
+    MakeCompact(*chart);
     auto* chartView = new QChartView(chart, this);
     chartView->setObjectName(QStringLiteral("hitsChart"));
     chartView->setAccessibleName(QStringLiteral("Gráfico de columnas por número de aciertos"));
     chartView->setRenderHint(QPainter::Antialiasing);
-    chartView->setMinimumHeight(200);
+    chartView->setMinimumHeight(150);
 
     auto* top = new QHBoxLayout;
     top->addWidget(inputs, 0);
     top->addWidget(table, 1);
-    top->addWidget(chartView, 2);
+    top->addWidget(chartView, 1);
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(top, 3);
-    layout->addWidget(pastRounds, 2);
+    layout->addLayout(top, 1);
+    layout->addWidget(pastRounds, 1);
 
     connect(scrutinise, &QPushButton::clicked, this, &ScrutinyTab::Scrutinise);
     connect(result, &QLineEdit::returnPressed, this, &ScrutinyTab::Scrutinise);

@@ -14,6 +14,7 @@
 
 #include "core/match_counts.h"
 #include "core/spanish_numbers.h"
+#include "reducir/compact_chart.h"
 #include "reducir/qt_text.h"
 
 namespace {
@@ -54,11 +55,12 @@ StatsTab::SharesView StatsTab::AddView(const QString& title, const QString& name
     series->attachAxis(matches);
     series->attachAxis(share);
     chart->legend()->setAlignment(Qt::AlignBottom);
+    MakeCompact(*chart);
     auto* chartView = new QChartView(chart, box);
     chartView->setObjectName(name + QStringLiteral("SharesChart"));
     chartView->setAccessibleName(QStringLiteral("Gráfico del reparto de signos: ") + title);
     chartView->setRenderHint(QPainter::Antialiasing);
-    chartView->setMinimumHeight(220);
+    chartView->setMinimumHeight(150);
 
     view.table = new QTableWidget(kMatches, 3, box);
     view.table->setObjectName(name + QStringLiteral("Shares"));
@@ -67,10 +69,11 @@ StatsTab::SharesView StatsTab::AddView(const QString& title, const QString& name
     view.table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view.table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     view.table->verticalHeader()->setDefaultSectionSize(20);
+    view.table->setMinimumHeight(100);
 
     auto* boxLayout = new QVBoxLayout(box);
-    boxLayout->addWidget(chartView, 3);
-    boxLayout->addWidget(view.table, 2);
+    boxLayout->addWidget(chartView, 1);
+    boxLayout->addWidget(view.table, 1);
     layout()->addWidget(box);
     return view;
 }
