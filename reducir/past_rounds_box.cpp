@@ -128,8 +128,9 @@ void PastRoundsBox::Show() {
         table->setItem(row, 1, new QTableWidgetItem(BestText(counts)));
         int column = 2;
         for (const PrizeCategory category : kShownCategories) {
-            table->setItem(row, column++,
-                           new QTableWidgetItem(FromUtf8(GroupedNumber(counts.InCategory(category)))));
+            table->setItem(
+                row, column++,
+                new QTableWidgetItem(FromUtf8(GroupedNumber(counts.InCategory(category)))));
         }
         betBest->append(row + 1, counts.BestHits().value_or(0));
         QString reducedBest = QStringLiteral("—");

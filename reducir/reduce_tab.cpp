@@ -123,7 +123,9 @@ ReduceTab::ReduceTab(QWidget* parent)
     ShowResult();
 }
 
-ReduceTab::~ReduceTab() { StopWorker(); }
+ReduceTab::~ReduceTab() {
+    StopWorker();
+}
 
 void ReduceTab::SetBet(const CColumnSet* shown, const std::filesystem::path& file) {
     StopWorker();
@@ -140,9 +142,13 @@ void ReduceTab::SetPrice(std::int64_t cents) {
     ShowResult();
 }
 
-const CColumnSet* ReduceTab::Reduction() const { return result ? result->kept.get() : nullptr; }
+const CColumnSet* ReduceTab::Reduction() const {
+    return result ? result->kept.get() : nullptr;
+}
 
-bool ReduceTab::Running() const { return worker.joinable(); }
+bool ReduceTab::Running() const {
+    return worker.joinable();
+}
 
 void ReduceTab::Start() {
     if (bet == nullptr || Running()) {

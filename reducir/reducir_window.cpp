@@ -38,7 +38,9 @@ QString DroppedFile(const QMimeData* data) {
 }  // namespace
 
 // Outside any namespace: Q_INIT_RESOURCE declares the resource's own function.
-static void RegisterReducirResources() { Q_INIT_RESOURCE(reducir); }
+static void RegisterReducirResources() {
+    Q_INIT_RESOURCE(reducir);
+}
 
 QString WindowTitleFor(const OpenedBet* bet) {
     const QString program = QStringLiteral("Lumo Reducir");

@@ -3,8 +3,8 @@
 #include "core/cover_check.h"
 #include "core/guarantee_reduction.h"
 
-ReductionRun RunReduction(const CColumnSet& bet, const ReductionOrder& order,
-                          std::stop_token stop, const ReductionProgress& progress) {
+ReductionRun RunReduction(const CColumnSet& bet, const ReductionOrder& order, std::stop_token stop,
+                          const ReductionProgress& progress) {
     const auto start = std::chrono::steady_clock::now();
     const GuaranteeReduction reduction = ReduceWithGuarantee(bet, order.guarantee, order.optimise);
     ReductionRun run;

@@ -38,5 +38,5 @@ using ReductionProgress = std::function<void(std::int32_t position)>;
 // Reduces `bet`, which must not change meanwhile. A stop requested through
 // `stop` ends the run within a second with kStopped. May throw
 // std::bad_alloc.
-ReductionRun RunReduction(const CColumnSet& bet, const ReductionOrder& order,
-                          std::stop_token stop, const ReductionProgress& progress);
+ReductionRun RunReduction(const CColumnSet& bet, const ReductionOrder& order, std::stop_token stop,
+                          const ReductionProgress& progress);

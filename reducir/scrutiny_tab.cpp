@@ -16,24 +16,27 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
-#include <QValueAxis>
 #include <QVBoxLayout>
+#include <QValueAxis>
 
 #include "core/bet_cost.h"
 #include "core/spanish_numbers.h"
 #include "core/typed_signs.h"
 #include "platform/message_box.h"
-#include "reducir/past_rounds_box.h"
 #include "reducir/compact_chart.h"
+#include "reducir/past_rounds_box.h"
 #include "reducir/qt_text.h"
 #include "reducir/signs_validator.h"
 
 namespace {
 
 const std::array<QString, kPrizeCategories> kCategoryNames{
-    QStringLiteral("Especial (14 + Pleno al 15)"), QStringLiteral("14 aciertos"),
-    QStringLiteral("13 aciertos"),                  QStringLiteral("12 aciertos"),
-    QStringLiteral("11 aciertos"),                  QStringLiteral("10 aciertos")};
+    QStringLiteral("Especial (14 + Pleno al 15)"),
+    QStringLiteral("14 aciertos"),
+    QStringLiteral("13 aciertos"),
+    QStringLiteral("12 aciertos"),
+    QStringLiteral("11 aciertos"),
+    QStringLiteral("10 aciertos")};
 const std::array<QString, kPrizeCategories> kShortCategoryNames{
     QStringLiteral("Especial:"), QStringLiteral("14:"), QStringLiteral("13:"),
     QStringLiteral("12:"),       QStringLiteral("11:"), QStringLiteral("10:")};
@@ -45,8 +48,8 @@ constexpr PlenoGoals kGoals[] = {PlenoGoals::kZero, PlenoGoals::kOne, PlenoGoals
 
 QComboBox* GoalsBox(QWidget* parent, const QString& accessibleName) {
     auto* box = new QComboBox(parent);
-    for (const QString& goals : {QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2"),
-                                 QStringLiteral("M")}) {
+    for (const QString& goals :
+         {QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("M")}) {
         box->addItem(goals);
     }
     box->setAccessibleName(accessibleName);

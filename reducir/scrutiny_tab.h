@@ -37,8 +37,7 @@ class ScrutinyTab : public QWidget {
     bool ReadPrizes(PrizeTable& prizes);
     void Scrutinise();
     void ShowSet(int column, const CColumnSet* set, const std::optional<CColumn>& result,
-                 const std::optional<PlenoPlay>& pleno, const PrizeTable& prizes,
-                 QBarSet& bars);
+                 const std::optional<PlenoPlay>& pleno, const PrizeTable& prizes, QBarSet& bars);
     void Clear();
 
     const CColumnSet* bet = nullptr;
