@@ -65,7 +65,7 @@ void BM_GuaranteeReduce(benchmark::State& state) {
     const CColumnSet& bet = ExampleBet();
     std::size_t kept = 0;
     for (auto _ : state) {
-        kept = ReduceWithGuarantee(bet, guarantee, {}).positions.size();
+        kept = ReduceWithGuarantee(bet, {.guarantee = guarantee}).positions.size();
     }
     const std::int32_t window = WindowReductionCount(kMatches - guarantee);
     state.counters["bet"] = bet.Count();
@@ -104,8 +104,8 @@ void BM_ProductReduce(benchmark::State& state) {
                                        static_cast<std::int32_t>(state.range(1)));
     std::size_t kept = 0;
     for (auto _ : state) {
-        kept = ReduceWithGuarantee(bet, static_cast<std::int32_t>(state.range(2)),
-                                   std::chrono::seconds(state.range(3)))
+        kept = ReduceWithGuarantee(bet, {.guarantee = static_cast<std::int32_t>(state.range(2)),
+                                         .optimise = std::chrono::seconds(state.range(3))})
                    .positions.size();
     }
     state.counters["bet"] = bet.Count();

@@ -21,6 +21,7 @@
 #include "core/covering.h"
 #include "core/guarantee_reduction.h"
 #include "core/match_counts.h"
+#include "core/progress.h"
 #include "forecast/forecast_file.h"
 #include "forecast/forecast_table.h"
 
@@ -235,7 +236,9 @@ int Reduce(const CommandLine& line, Streams& streams) {
     GuaranteeReduction reduction;
     {
         const ProgressBar bar(streams.err, streams.progress);
-        reduction = ReduceWithGuarantee(*bet, g, std::chrono::seconds(seconds));
+        reduction = ReduceWithGuarantee(*bet, {.guarantee = g,
+                                               .optimise = std::chrono::seconds(seconds),
+                                               .progress = ReportProgress});
     }
     CColumnSet reduced(static_cast<std::int32_t>(reduction.positions.size()));
     for (const std::int32_t position : reduction.positions) {
@@ -244,7 +247,8 @@ int Reduce(const CommandLine& line, Streams& streams) {
     WriteOutput(line, reduced, streams);
     streams.err << "Reducción al " << g << ": de " << before << " columnas a " << reduced.Count()
                 << " (" << MethodText(reduction.method) << "). Si el resultado está en la "
-                << "apuesta, alguna columna tiene al menos " << g << " aciertos.\n";
+                << "apuesta, alguna columna tiene al menos " << g << " aciertos.\n"
+                << "cota inferior: " << reduction.lowerBound << "\n";
     return kExitSuccess;
 }
 

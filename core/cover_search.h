@@ -2,17 +2,23 @@
 
 #include <chrono>
 #include <cstdint>
+#include <stop_token>
 #include <vector>
 
 #include "core/bet_index.h"
+#include "core/progress.h"
 
-// When a local search stops: after `time`, after `moves` moves, or once it
+// When a local search stops: after `time`, after `moves` moves, once it
 // holds a covering of at most `enough` columns (a lower bound, when the
-// caller knows one), whichever comes first.
+// caller knows one), or on a stop request (seen within a few milliseconds),
+// whichever comes first. `progress`, when given, receives the share of
+// `time` spent, 0..100.
 struct SearchLimit {
     std::chrono::steady_clock::duration time;
     std::int64_t moves;
     std::size_t enough = 1;
+    std::stop_token stop = {};
+    ProgressSink progress = {};
 };
 
 // Improves a covering inside a bet (see greedy_cover.h) by local search

@@ -20,7 +20,8 @@ std::vector<std::int32_t> ByPreference(const BetIndex& bet) {
 
 }  // namespace
 
-std::vector<std::int32_t> GreedyCover(const BetIndex& bet, std::int32_t radius) {
+std::vector<std::int32_t> GreedyCover(const BetIndex& bet, std::int32_t radius,
+                                      const std::stop_token& stop, const ProgressSink& progress) {
     const std::int32_t n = bet.Size();
     const auto size = static_cast<std::size_t>(n);
     std::vector<std::int32_t> gain = bet.CountsNear(radius);
@@ -42,8 +43,8 @@ std::vector<std::int32_t> GreedyCover(const BetIndex& bet, std::int32_t radius) 
     std::vector<std::uint8_t> covered(size, 0);
     std::vector<std::int32_t> chosen;
     std::int32_t coveredCount = 0;
-    ProgressCounter progress(n);
-    while (coveredCount < n) {
+    ProgressCounter counter(n, progress);
+    while (coveredCount < n && !stop.stop_requested()) {
         const std::uint64_t top = heap.top();
         heap.pop();
         const auto rank = n - static_cast<std::int32_t>(top & 0xFFFF'FFFF);
@@ -66,7 +67,7 @@ std::vector<std::int32_t> GreedyCover(const BetIndex& bet, std::int32_t radius) 
                 --gain[static_cast<std::size_t>(other)];
             });
         });
-        progress.At(coveredCount);
+        counter.At(coveredCount);
     }
     std::sort(chosen.begin(), chosen.end());
     return chosen;

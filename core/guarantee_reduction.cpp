@@ -17,26 +17,41 @@ namespace {
 // second, and always the same. A move visits about four balls.
 constexpr std::int64_t kProductSearchWork = 52'000'000;
 
-// The limits of that search: fewer moves the larger the balls, and no
-// search below the sphere bound (in a product every ball holds as many bet
-// columns, so no covering has fewer than the bet's size over that).
-SearchLimit ProductSearchLimit(const BetIndex& bet, std::int32_t radius) {
+// The share of the progress that building the first covering takes when an
+// optimisation follows.
+constexpr std::int32_t kConstructionShare = 10;
+
+// The number of bet columns within `radius` of the first one: in a product
+// every ball holds as many.
+std::int64_t ProductBall(const BetIndex& bet, std::int32_t radius) {
     std::int64_t ball = 0;
     bet.ForEachNear(0, radius, [&ball](std::int32_t) { ++ball; });
-    return {.time = std::chrono::hours(1),
-            .moves = kProductSearchWork / (4 * ball),
-            .enough = static_cast<std::size_t>((bet.Size() + ball - 1) / ball)};
+    return ball;
 }
 
-// The best of one local search per hardware thread, each with its own seed.
+// The limits of that search: fewer moves the larger the balls, and no
+// search below the sphere bound.
+SearchLimit ProductSearchLimit(std::int64_t ball, std::int32_t bound, const std::stop_token& stop) {
+    return {.time = std::chrono::hours(1),
+            .moves = kProductSearchWork / (4 * ball),
+            .enough = static_cast<std::size_t>(bound),
+            .stop = stop};
+}
+
+// The best of one local search per hardware thread, each with its own seed;
+// the first reports the progress.
 std::vector<std::int32_t> ImproveOnEveryThread(const BetIndex& bet, std::int32_t radius,
                                                const std::vector<std::int32_t>& cover,
-                                               SearchLimit limit) {
+                                               const SearchLimit& limit) {
     constexpr std::int32_t kMaxSearches = 64;
     std::vector<std::vector<std::int32_t>> results(kMaxSearches);
     RunInChunks(kMaxSearches, [&](std::int32_t begin, std::int32_t) {
+        SearchLimit own = limit;
+        if (begin != 0) {
+            own.progress = {};
+        }
         results[static_cast<std::size_t>(begin)] =
-            ImproveCover(bet, radius, cover, limit, static_cast<std::uint32_t>(begin + 1));
+            ImproveCover(bet, radius, cover, own, static_cast<std::uint32_t>(begin + 1));
     });
     std::vector<std::int32_t> best = cover;
     for (const std::vector<std::int32_t>& result : results) {
@@ -47,18 +62,52 @@ std::vector<std::int32_t> ImproveOnEveryThread(const BetIndex& bet, std::int32_t
     return best;
 }
 
+// Maps a phase's progress 0..100 into first..last of the whole.
+ProgressSink Scaled(const ProgressSink& progress, std::int32_t first, std::int32_t last) {
+    if (!progress) {
+        return {};
+    }
+    return [progress, first, last](std::int32_t position) {
+        progress(first + (last - first) * position / 100);
+    };
+}
+
 }  // namespace
 
-GuaranteeReduction ReduceWithGuarantee(const CColumnSet& bet, std::int32_t guarantee,
-                                       std::chrono::steady_clock::duration optimise) {
-    const std::int32_t radius = RadiusOf(guarantee);
-    const BetIndex index(bet);
+GuaranteeReduction ReduceWithGuarantee(const CColumnSet& bet, const ReductionRequest& request) {
+    const std::int32_t radius = RadiusOf(request.guarantee);
+    const bool optimising = request.optimise > std::chrono::steady_clock::duration::zero();
+    const std::int32_t constructionEnd = optimising ? kConstructionShare : 100;
     GuaranteeReduction reduction;
-    std::vector<std::int32_t> cover = GreedyCover(index, radius);
+    const auto stopped = [&request, &reduction] {
+        if (!request.stop.stop_requested()) {
+            return false;
+        }
+        reduction = GuaranteeReduction{};
+        reduction.outcome = ReductionOutcome::kStopped;
+        return true;
+    };
+    const BetIndex index(bet);
+    if (stopped()) {
+        return reduction;
+    }
+    std::vector<std::int32_t> cover =
+        GreedyCover(index, radius, request.stop, Scaled(request.progress, 0, constructionEnd));
+    if (stopped()) {
+        return reduction;
+    }
     DropRedundant(index, radius, cover);
-    SearchLimit optimiseLimit{optimise, std::numeric_limits<std::int64_t>::max()};
+    SearchLimit optimiseLimit{.time = request.optimise,
+                              .moves = std::numeric_limits<std::int64_t>::max(),
+                              .stop = request.stop,
+                              .progress = Scaled(request.progress, constructionEnd, 100)};
     if (const auto choices = ProductChoices(index)) {
+        const std::int64_t ball = ProductBall(index, radius);
+        reduction.lowerBound = static_cast<std::int32_t>((index.Size() + ball - 1) / ball);
         std::vector<std::int32_t> product = ProductCover(*choices, radius);
+        if (stopped()) {
+            return reduction;
+        }
         if (product.size() < cover.size()) {
             for (std::int32_t& column : product) {
                 column = index.IdOf(column);
@@ -67,20 +116,26 @@ GuaranteeReduction ReduceWithGuarantee(const CColumnSet& bet, std::int32_t guara
             cover = std::move(product);
             reduction.method = ReductionMethod::kProduct;
         }
-        const SearchLimit productLimit = ProductSearchLimit(index, radius);
-        optimiseLimit.enough = productLimit.enough;
-        std::vector<std::int32_t> improved = ImproveCover(index, radius, cover, productLimit, 1);
+        optimiseLimit.enough = static_cast<std::size_t>(reduction.lowerBound);
+        std::vector<std::int32_t> improved = ImproveCover(
+            index, radius, cover, ProductSearchLimit(ball, reduction.lowerBound, request.stop), 1);
+        if (stopped()) {
+            return reduction;
+        }
         if (improved.size() < cover.size()) {
             cover = std::move(improved);
             reduction.method = ReductionMethod::kSearch;
         }
     }
-    if (optimise > std::chrono::steady_clock::duration::zero()) {
+    if (optimising) {
         std::vector<std::int32_t> improved =
             ImproveOnEveryThread(index, radius, cover, optimiseLimit);
         if (improved.size() < cover.size()) {
             cover = std::move(improved);
             reduction.method = ReductionMethod::kSearch;
+        }
+        if (request.stop.stop_requested()) {
+            reduction.outcome = ReductionOutcome::kStopped;
         }
     }
     reduction.positions.reserve(cover.size());

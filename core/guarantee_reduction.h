@@ -2,6 +2,8 @@
 
 #include <chrono>
 #include <cstdint>
+#include <functional>
+#include <stop_token>
 #include <vector>
 
 #include "core/column_set.h"
@@ -13,21 +15,44 @@ enum class ReductionMethod {
     kSearch,   // the local search, from one of the two
 };
 
+// Whether a reduction ran to its end or was stopped on request.
+enum class ReductionOutcome {
+    kComplete,
+    kStopped,
+};
+
+// What to reduce to and how: the guarantee (0..14 hits), how long to improve
+// the first covering (zero: not at all), a token whose stop request ends the
+// work within a second, and a receiver of the progress 0..100 (may be empty;
+// it may be called from a worker thread, never from two at once).
+struct ReductionRequest {
+    std::int32_t guarantee = 0;
+    std::chrono::steady_clock::duration optimise{};
+    std::stop_token stop{};
+    std::function<void(std::int32_t)> progress{};
+};
+
 struct GuaranteeReduction {
     // Positions in the bet of the columns kept, increasing: the first
     // occurrence of each kept column.
     std::vector<std::int32_t> positions;
     ReductionMethod method = ReductionMethod::kGreedy;
+    // No reduction of this bet with this guarantee has fewer columns than
+    // this; 0 when no bound is known.
+    std::int32_t lowerBound = 0;
+    // kStopped: a stop request ended the work. Stopped before the first
+    // covering was complete, `positions` is empty; stopped while improving
+    // it, `positions` holds the smallest complete covering found so far.
+    ReductionOutcome outcome = ReductionOutcome::kComplete;
 };
 
 // A subset of the bet such that every column of the bet agrees with some
-// kept column in at least `guarantee` (0..14) matches. Builds the greedy
+// kept column in at least `request.guarantee` matches. Builds the greedy
 // covering (greedy_cover.h) and drops its redundant columns; when the bet is
 // exactly a product of per-match choices, also builds the product
 // construction (product_cover.h) and keeps the smaller, the greedy one on a
-// tie. With a positive `optimise`, then improves the result by local search
-// (cover_search.h) for at most that long, one search per hardware thread
-// with its own seed, keeping the smallest. An empty bet gives an empty
-// result. May throw std::bad_alloc.
-GuaranteeReduction ReduceWithGuarantee(const CColumnSet& bet, std::int32_t guarantee,
-                                       std::chrono::steady_clock::duration optimise);
+// tie. With a positive `request.optimise`, then improves the result by local
+// search (cover_search.h) for at most that long, one search per hardware
+// thread with its own seed, keeping the smallest. An empty bet gives an
+// empty result. May throw std::bad_alloc.
+GuaranteeReduction ReduceWithGuarantee(const CColumnSet& bet, const ReductionRequest& request);

@@ -21,9 +21,14 @@ void ReportProgress(std::int32_t position) {
     }
 }
 
+ProgressCounter::ProgressCounter(std::int32_t total, ProgressSink sink)
+    : total(total), sink(std::move(sink)) {}
+
 void ProgressCounter::Report(std::int32_t item) {
     const std::int64_t position = item * std::int64_t{100} / total;
-    ReportProgress(static_cast<std::int32_t>(position));
+    if (sink) {
+        sink(static_cast<std::int32_t>(position));
+    }
     // The first item of the next position: ceil((position + 1) * total / 100).
     nextChange = ((position + 1) * total + 99) / 100;
 }

@@ -19,9 +19,12 @@ void ReportProgress(std::int32_t position);
 // items, leaving out a report equal to the one this counter sent just before
 // (no sink can tell the difference, and a pass over millions of items then
 // reports at most 101 times). Items are announced in increasing order.
+// Reports go to the installed sink, or to `sink` when one is given (an empty
+// one discards them).
 class ProgressCounter {
   public:
-    explicit ProgressCounter(std::int32_t total) : total(total) {}
+    explicit ProgressCounter(std::int32_t total) : ProgressCounter(total, ReportProgress) {}
+    ProgressCounter(std::int32_t total, ProgressSink sink);
 
     void At(std::int32_t item) {
         if (item >= nextChange) {
@@ -33,5 +36,6 @@ class ProgressCounter {
     void Report(std::int32_t item);
 
     std::int64_t total;
+    ProgressSink sink;
     std::int64_t nextChange = 0;  // first item whose position differs from the last report
 };

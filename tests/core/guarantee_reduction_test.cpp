@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <random>
+#include <stop_token>
+#include <thread>
 #include <vector>
 
 #include "core/column_predicates.h"
@@ -42,17 +44,17 @@ TEST(GuaranteeReductionTest, KeepsAnOrderedSubsetThatHoldsTheGuarantee) {
     for (std::int32_t guarantee = 10; guarantee <= kMatches; ++guarantee) {
         const std::vector<CColumn> columns = ClusteredBet(engine, 500);
         const auto bet = SetOf(columns);
-        const GuaranteeReduction reduction = ReduceWithGuarantee(*bet, guarantee, {});
+        const GuaranteeReduction reduction = ReduceWithGuarantee(*bet, {.guarantee = guarantee});
         EXPECT_TRUE(std::is_sorted(reduction.positions.begin(), reduction.positions.end()));
         EXPECT_EQ(FirstUncovered(*bet, *Kept(*bet, reduction), guarantee), std::nullopt);
     }
-    EXPECT_TRUE(ReduceWithGuarantee(*SetOf({}), 13, {}).positions.empty());
+    EXPECT_TRUE(ReduceWithGuarantee(*SetOf({}), {.guarantee = 13}).positions.empty());
 }
 
 TEST(GuaranteeReductionTest, ProductBetsTakeTheConstructionOrTheSearchWhenSmaller) {
     // Eight triples al 11: the construction's 27 columns beat the greedy covering.
     const auto triples = ProductBet(8, 0);
-    const GuaranteeReduction al11 = ReduceWithGuarantee(*triples, 11, {});
+    const GuaranteeReduction al11 = ReduceWithGuarantee(*triples, {.guarantee = 11});
     EXPECT_EQ(al11.method, ReductionMethod::kProduct);
     EXPECT_EQ(al11.positions.size(), 27U);
     EXPECT_EQ(FirstUncovered(*triples, *Kept(*triples, al11), 11), std::nullopt);
@@ -60,10 +62,43 @@ TEST(GuaranteeReductionTest, ProductBetsTakeTheConstructionOrTheSearchWhenSmalle
     // mixed block, and the short search brings the greedy covering to 192 or
     // fewer.
     const auto mixed = ProductBet(3, 6);
-    const GuaranteeReduction al13 = ReduceWithGuarantee(*mixed, 13, {});
+    const GuaranteeReduction al13 = ReduceWithGuarantee(*mixed, {.guarantee = 13});
     EXPECT_EQ(al13.method, ReductionMethod::kSearch);
     EXPECT_LE(al13.positions.size(), 192U);
     EXPECT_EQ(FirstUncovered(*mixed, *Kept(*mixed, al13), 13), std::nullopt);
+}
+
+TEST(GuaranteeReductionTest, AStopRequestEndsTheWorkAtAnyPhase) {
+    std::mt19937 engine(5);
+    const auto bet = SetOf(ClusteredBet(engine, 2000));
+    // Before the first covering is complete: no result.
+    std::stop_source early;
+    early.request_stop();
+    const GuaranteeReduction none =
+        ReduceWithGuarantee(*bet, {.guarantee = 12, .stop = early.get_token()});
+    EXPECT_EQ(none.outcome, ReductionOutcome::kStopped);
+    EXPECT_TRUE(none.positions.empty());
+    // During an hour of optimisation, stopped once it has begun: the best
+    // complete covering found, and progress reports within 0..100 that never
+    // go back.
+    std::stop_source late;
+    std::vector<std::int32_t> reports;
+    const ReductionRequest request{
+        .guarantee = 12,
+        .optimise = std::chrono::hours(1),
+        .stop = late.get_token(),
+        .progress = [&reports](std::int32_t position) { reports.push_back(position); }};
+    std::jthread stopper([&late] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        late.request_stop();
+    });
+    const GuaranteeReduction kept = ReduceWithGuarantee(*bet, request);
+    EXPECT_EQ(kept.outcome, ReductionOutcome::kStopped);
+    EXPECT_EQ(FirstUncovered(*bet, *Kept(*bet, kept), 12), std::nullopt);
+    ASSERT_FALSE(reports.empty());
+    EXPECT_TRUE(std::is_sorted(reports.begin(), reports.end()));
+    EXPECT_GE(reports.front(), 0);
+    EXPECT_LE(reports.back(), 100);
 }
 
 }  // namespace
