@@ -6,9 +6,13 @@
 ReductionRun RunReduction(const CColumnSet& bet, const ReductionOrder& order, std::stop_token stop,
                           const ReductionProgress& progress) {
     const auto start = std::chrono::steady_clock::now();
-    const GuaranteeReduction reduction = ReduceWithGuarantee(bet, order.guarantee, order.optimise);
+    const GuaranteeReduction reduction = ReduceWithGuarantee(bet, {.guarantee = order.guarantee,
+                                                                   .optimise = order.optimise,
+                                                                   .stop = stop,
+                                                                   .progress = progress});
     ReductionRun run;
-    if (stop.stop_requested()) {
+    // Stopped while improving, the engine still gives a complete covering.
+    if (reduction.outcome == ReductionOutcome::kStopped && reduction.positions.empty()) {
         run.end = ReductionEnd::kStopped;
         return run;
     }
@@ -16,10 +20,8 @@ ReductionRun RunReduction(const CColumnSet& bet, const ReductionOrder& order, st
     for (const std::int32_t position : reduction.positions) {
         run.kept->AppendNoGrow(bet[position]);
     }
+    run.lowerBound = reduction.lowerBound;
     run.took = std::chrono::steady_clock::now() - start;
     run.checked = !FirstUncovered(bet, *run.kept, order.guarantee).has_value();
-    if (progress) {
-        progress(100);
-    }
     return run;
 }

@@ -36,7 +36,8 @@ struct ReductionRun {
 using ReductionProgress = std::function<void(std::int32_t position)>;
 
 // Reduces `bet`, which must not change meanwhile. A stop requested through
-// `stop` ends the run within a second with kStopped. May throw
-// std::bad_alloc.
+// `stop` ends the run within a second: with kStopped before the first
+// covering is complete, else with the smallest covering found so far (a
+// stop while improving keeps it). May throw std::bad_alloc.
 ReductionRun RunReduction(const CColumnSet& bet, const ReductionOrder& order, std::stop_token stop,
                           const ReductionProgress& progress);
