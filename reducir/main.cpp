@@ -7,7 +7,6 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("lumo-reducir"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Lumo Reducir"));
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.lumoquiniela.LumoReducir"));
     InstallQtSpanishTranslations(app);
     ReducirWindow window;
