@@ -20,6 +20,7 @@
 #include "core/spanish_numbers.h"
 #include "platform/file_dialog.h"
 #include "platform/message_box.h"
+#include "platform/thread_priority.h"
 #include "reducir/bet_summary.h"
 #include "reducir/qt_text.h"
 
@@ -164,6 +165,8 @@ void ReduceTab::Start() {
     const std::uint64_t number = ++runNumber;
     // The run's reports and its end reach this tab through its event queue.
     worker = std::jthread([this, reduced, order, number](std::stop_token stop) {
+        // Below the interface thread, so that the window answers on a busy machine.
+        LowerThreadPriority();
         auto run = std::make_shared<ReductionRun>();
         try {
             *run = RunReduction(*reduced, order, stop, [this, number](std::int32_t position) {

@@ -79,7 +79,10 @@ StatsTab::SharesView StatsTab::AddView(const QString& title, const QString& name
 }
 
 void StatsTab::SetSets(const CColumnSet* bet, const CColumnSet* reduction) {
-    Show(betView, bet);
+    if (bet != shownBet || bet == nullptr) {
+        shownBet = bet;
+        Show(betView, bet);
+    }
     Show(reductionView, reduction);
 }
 

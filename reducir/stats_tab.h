@@ -16,7 +16,8 @@ class StatsTab : public QWidget {
   public:
     explicit StatsTab(QWidget* parent = nullptr);
 
-    // The sets shown (null: none).
+    // The sets shown (null: none). The bet's shares are counted again only
+    // when it is another bet.
     void SetSets(const CColumnSet* bet, const CColumnSet* reduction);
 
   private:
@@ -29,6 +30,7 @@ class StatsTab : public QWidget {
     SharesView AddView(const QString& title, const QString& name);
     static void Show(const SharesView& view, const CColumnSet* set);
 
+    const CColumnSet* shownBet = nullptr;
     SharesView betView;
     SharesView reductionView;
 };
