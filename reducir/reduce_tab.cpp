@@ -230,7 +230,10 @@ void ReduceTab::Save() {
     }
     const std::string stem = betFile.empty() ? std::string("apuesta") : betFile.stem().string();
     FileDialogRequest request = BetFileRequest(FileDialogMode::kSave);
-    request.proposedName = FromUtf8(stem + "-al" + std::to_string(resultGuarantee) + ".txt");
+    // In the bet's folder: the dialog starts there.
+    request.proposedName =
+        FromUtf8((betFile.parent_path() / (stem + "-al" + std::to_string(resultGuarantee) + ".txt"))
+                     .string());
     const QString chosen = AskFileName(this, request);
     if (chosen.isEmpty()) {
         return;

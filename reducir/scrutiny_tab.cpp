@@ -168,6 +168,21 @@ ScrutinyTab::ScrutinyTab(QWidget* parent)
     layout->addLayout(top, 1);
     layout->addWidget(pastRounds, 1);
 
+    // The keyboard goes through the round's fields in reading order.
+    QWidget* previous = result;
+    for (QWidget* next :
+         {static_cast<QWidget*>(plenoPlayed), static_cast<QWidget*>(plenoGoals[0]),
+          static_cast<QWidget*>(plenoGoals[1]), static_cast<QWidget*>(plenoGoals[2]),
+          static_cast<QWidget*>(plenoGoals[3])}) {
+        setTabOrder(previous, next);
+        previous = next;
+    }
+    for (QLineEdit* edit : prizeEdits) {
+        setTabOrder(previous, edit);
+        previous = edit;
+    }
+    setTabOrder(previous, scrutinise);
+
     connect(scrutinise, &QPushButton::clicked, this, &ScrutinyTab::Scrutinise);
     connect(result, &QLineEdit::returnPressed, this, &ScrutinyTab::Scrutinise);
     Clear();

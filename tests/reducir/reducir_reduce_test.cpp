@@ -99,7 +99,7 @@ class ReducirReduceTest : public QObject {
         // Cancelled: nothing written.
         fixture->Click("save");
         QCOMPARE(fixture->dialogs.requests.size(), 1);
-        QCOMPARE(fixture->dialogs.requests[0].proposedName, QStringLiteral("apuesta-al13.txt"));
+        QCOMPARE(fixture->dialogs.requests[0].proposedName, fixture->Path("apuesta-al13.txt"));
         QVERIFY(!QFile::exists(fixture->Path("apuesta-al13.txt")));
         // Refused: a folder takes no bet.
         fixture->dialogs.answer = fixture->folder.path();
