@@ -47,6 +47,7 @@ PastRoundsBox::PastRoundsBox(QWidget* parent)
                                       QStringLiteral("12"), QStringLiteral("11"),
                                       QStringLiteral("10"), QStringLiteral("Mejor reducida")});
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->verticalHeader()->setDefaultSectionSize(22);
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
 
@@ -59,7 +60,7 @@ PastRoundsBox::PastRoundsBox(QWidget* parent)
     roundAxis->setLabelFormat(QStringLiteral("%.0f"));
     auto* hitsAxis = new QValueAxis;
     hitsAxis->setRange(0, kMatches);
-    hitsAxis->setTickCount(kMatches / 2 + 1);
+    hitsAxis->setTickCount(3);
     roundAxis->setTickType(QValueAxis::TicksDynamic);
     roundAxis->setTickAnchor(1);
     hitsAxis->setLabelFormat(QStringLiteral("%.0f"));
