@@ -1,8 +1,13 @@
 // Opening a bet in Lumo Reducir: the bet at a glance, the forecast that
 // scores it, and damaged files refused with their line.
+#include <QAbstractSpinBox>
+#include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QDropEvent>
+#include <QLineEdit>
 #include <QMimeData>
+#include <QTableWidget>
+#include <QToolButton>
 #include <QUrl>
 #include <QtTest>
 
@@ -109,6 +114,33 @@ class ReducirOpenTest : public QObject {
         fixture->window->findChild<QAction*>("openBet")->trigger();
         QCOMPARE(fixture->dialogs.requests.size(), 1);
         QCOMPARE(fixture->window->windowTitle(), QStringLiteral("menu.txt — Lumo Reducir"));
+    }
+
+    void everyControlTakesTheKeyboardAndHasASpanishName() {
+        QVERIFY(fixture->window->OpenBetFile(fixture->WriteProductBet("apuesta.txt", kEighteen)));
+        int controls = 0;
+        for (QWidget* widget : fixture->window->findChildren<QWidget*>()) {
+            const bool control = qobject_cast<QAbstractButton*>(widget) != nullptr ||
+                                 qobject_cast<QLineEdit*>(widget) != nullptr ||
+                                 qobject_cast<QComboBox*>(widget) != nullptr ||
+                                 qobject_cast<QAbstractSpinBox*>(widget) != nullptr ||
+                                 qobject_cast<QTableWidget*>(widget) != nullptr;
+            // The toolbar's button repeats "Archivo ▸ Abrir apuesta…" (Ctrl+O);
+            // the tab bar's and the tables' own buttons belong to Qt.
+            if (!control || qobject_cast<QToolButton*>(widget) != nullptr ||
+                widget->objectName().startsWith(QStringLiteral("qt_")) ||
+                qobject_cast<QLineEdit*>(widget->parentWidget()) != nullptr ||
+                qobject_cast<QAbstractSpinBox*>(widget->parentWidget()) != nullptr ||
+                qobject_cast<QTableWidget*>(widget->parentWidget()) != nullptr) {
+                continue;
+            }
+            ++controls;
+            QVERIFY2(widget->focusPolicy() & Qt::TabFocus, qPrintable(widget->objectName()));
+            QVERIFY2(!widget->accessibleName().isEmpty(),
+                     qPrintable(widget->metaObject()->className() + QStringLiteral(" ") +
+                                widget->objectName()));
+        }
+        QVERIFY(controls >= 25);
     }
 
   private:
