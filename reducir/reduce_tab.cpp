@@ -113,8 +113,18 @@ ReduceTab::ReduceTab(QWidget* parent)
     auto* row = new QHBoxLayout;
     row->addWidget(order, 1);
     row->addWidget(outcome, 1);
+    auto* explanation = new QLabel(
+        QStringLiteral(
+            "Una reducción al 13 conserva parte de las columnas de la apuesta de modo que, si el "
+            "resultado de la jornada es una de ellas, alguna columna conservada tiene al menos 13 "
+            "aciertos; al 12, al 11 y al 10, lo mismo con 12, 11 y 10 aciertos. Cuanto menor es la "
+            "garantía, menos columnas hacen falta. «Mejorar durante» busca una reducción aún más "
+            "pequeña durante esos segundos; la garantía se comprueba al final, aparte."),
+        this);
+    explanation->setWordWrap(true);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(row);
+    layout->addWidget(explanation);
     layout->addStretch();
 
     connect(reduce, &QPushButton::clicked, this, &ReduceTab::Start);
