@@ -48,11 +48,13 @@ if [ -n "$window_manager" ]; then
     manager_running() {
         [[ $(xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null) == *"window id"* ]]
     }
-    for _ in $(seq 200); do
+    # A loaded machine may take a while to start it.
+    for _ in $(seq 400); do
         manager_running && break
+        kill -0 "$manager_pid" 2>/dev/null || fail "the window manager $window_manager ended: $(cat "$work/window-manager.txt")"
         sleep 0.1
     done
-    manager_running || fail "the window manager $window_manager did not start within 20 seconds"
+    manager_running || fail "the window manager $window_manager did not start within 40 seconds: $(cat "$work/window-manager.txt")"
 fi
 
 cd "$work" || fail "cannot enter $work"
