@@ -53,9 +53,10 @@ void Click(const char* name) {
     QTest::mouseClick(window->findChild<QPushButton*>(QString::fromLatin1(name)), Qt::LeftButton);
 }
 
-// Turns the event loop until the reduction ends, timing each turn of a
-// 1 ms timer; returns the longest time between two of its ticks.
-qint64 LongestStallUntilDone() {
+// Turns the event loop while `busy` holds and then a few turns more, timing
+// each turn of a 1 ms timer; returns the longest time between two ticks.
+template <typename Busy>
+qint64 LongestStallWhile(Busy busy) {
     QElapsedTimer clock;
     clock.start();
     qint64 last = 0;
@@ -69,7 +70,7 @@ qint64 LongestStallUntilDone() {
     });
     tick.start(1);
     last = clock.nsecsElapsed();
-    while (window->Reduction().Running()) {
+    while (busy()) {
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
     }
     // The end's own handling in the window: the result shown, the tabs fed.
@@ -86,7 +87,7 @@ void BM_ReducirStallAl11(benchmark::State& state) {
         QElapsedTimer total;
         total.start();
         Click("reduce");
-        const qint64 stall = LongestStallUntilDone();
+        const qint64 stall = LongestStallWhile([] { return window->Reduction().Running(); });
         state.SetIterationTime(static_cast<double>(total.nsecsElapsed()) / 1e9);
         state.counters["stall_ms"] = static_cast<double>(stall) / 1e6;
         const CColumnSet* kept = window->Reduction().Reduction();
@@ -94,6 +95,19 @@ void BM_ReducirStallAl11(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ReducirStallAl11)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// Reference: the same loop for three seconds with nothing running, the
+// stalls that the machine's other work alone causes.
+void BM_IdleLoopStall(benchmark::State& state) {
+    for (auto _ : state) {
+        QElapsedTimer total;
+        total.start();
+        const qint64 stall = LongestStallWhile([&total] { return total.elapsed() < 3000; });
+        state.SetIterationTime(static_cast<double>(total.nsecsElapsed()) / 1e9);
+        state.counters["stall_ms"] = static_cast<double>(stall) / 1e6;
+    }
+}
+BENCHMARK(BM_IdleLoopStall)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
 
 void BM_ReducirCancelAl10(benchmark::State& state) {
     ChooseGuarantee(10);
