@@ -3,6 +3,7 @@
 # make bench builds and runs the benchmarks
 # make fuzz  runs each fuzz harness for FUZZ_SECONDS seconds (default 300)
 # make format applies .clang-format to the sources
+# make check-format fails if a source is off .clang-format
 # make install  builds and installs under PREFIX (default /usr/local), staged under DESTDIR if given
 # make package  builds the Debian package lumo_<version>_<arch>.deb here
 
@@ -11,7 +12,7 @@ ASAN_DIR := build/asan
 GENERATOR := $(shell command -v ninja >/dev/null 2>&1 && echo Ninja || echo "Unix Makefiles")
 CONFIGURE := cmake -G "$(GENERATOR)" -DCMAKE_BUILD_TYPE=Release -DLUMO_WERROR=ON
 
-.PHONY: deps configure build run test bench fuzz format install package
+.PHONY: deps configure build run test bench fuzz format check-format install package
 
 PREFIX ?= /usr/local
 
@@ -37,12 +38,16 @@ run: configure
 # that the build makes in $(BUILD_DIR)/locale.
 SPANISH := LOCPATH=$(CURDIR)/$(BUILD_DIR)/locale LANG=es_ES.UTF-8 LC_ALL=es_ES.UTF-8
 
-test: build
+# The sanitizer build uses CMake's default generator (Unix Makefiles), so that
+# every run builds with both generators; a folder left by another generator is
+# made afresh.
+test: check-format build
 	ctest --test-dir $(BUILD_DIR) --output-on-failure
 	$(SPANISH) ctest --test-dir $(BUILD_DIR) --output-on-failure -L spanish
-	cmake -G "$(GENERATOR)" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLUMO_WERROR=ON -DLUMO_SANITIZE=ON -DLUMO_BUILD_GUI=OFF \
+	@grep -qs '^CMAKE_GENERATOR:INTERNAL=Unix Makefiles$$' $(ASAN_DIR)/CMakeCache.txt || rm -rf $(ASAN_DIR)
+	cmake -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLUMO_WERROR=ON -DLUMO_SANITIZE=ON -DLUMO_BUILD_GUI=OFF \
 		-DLUMO_BUILD_BENCH=OFF -S . -B $(ASAN_DIR) >/dev/null
-	cmake --build $(ASAN_DIR)
+	cmake --build $(ASAN_DIR) --parallel $(shell nproc)
 	ctest --test-dir $(ASAN_DIR) --output-on-failure
 
 install: build
@@ -77,3 +82,6 @@ fuzz: deps
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+check-format:
+	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <chrono>
+#include <iostream>
 #include <memory>
 
 #include "bench/bench_sets.h"
@@ -15,21 +16,12 @@
 
 namespace {
 
-// Builds a bet as the window does, with the forecast rows given, and puts the
-// program-wide scoring inputs back afterwards.
+// Builds a bet as the window does, with the forecast rows given.
 template <typename Steps>
 std::unique_ptr<CColumnSet> BuildBet(const CForecastTable& table, Steps steps) {
-    const CForecastTable saved = forecastTable;
-    const std::int32_t savedMin = minSum;
-    const std::int32_t savedMax = maxSum;
-    forecastTable = table;
-    UpdateScoreBounds(forecastTable);
     auto bet = std::make_unique<CColumnSet>(kAllColumns);
-    bet->GenerateAll();
+    bet->GenerateAll(ScoringOf(table));
     steps(*bet);
-    forecastTable = saved;
-    minSum = savedMin;
-    maxSum = savedMax;
     return bet;
 }
 
@@ -37,8 +29,9 @@ std::unique_ptr<CColumnSet> BuildBet(const CForecastTable& table, Steps steps) {
 // the condition 4..9 variants, 0..5 twos.
 const CColumnSet& ExampleBet() {
     static const std::unique_ptr<CColumnSet> bet = [] {
-        CForecastTable table;
-        LoadForecast(std::filesystem::path(LUMO_EXAMPLES_DIR "/pronostico.txt"), table);
+        const CForecastTable table =
+            LoadForecast(std::filesystem::path(LUMO_EXAMPLES_DIR "/pronostico.txt"), std::cout)
+                .table;
         return BuildBet(table, [&table](CColumnSet& set) {
             set.Filter(ScoreAbove{60});
             set.Filter(NoZeroPercent(table));

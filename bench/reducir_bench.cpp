@@ -12,11 +12,13 @@
 #include <QTimer>
 #include <algorithm>
 #include <filesystem>
+#include <iostream>
 #include <memory>
 
 #include "betfile/bet_writer.h"
 #include "core/column_predicates.h"
 #include "core/condition.h"
+#include "core/scoring.h"
 #include "forecast/forecast_file.h"
 #include "reducir/reduce_tab.h"
 #include "reducir/reducir_window.h"
@@ -31,12 +33,11 @@ QTemporaryDir folder;
 // written beside a copy of the forecast and opened in the window.
 void OpenExampleBet() {
     const std::filesystem::path forecast(LUMO_EXAMPLES_DIR "/pronostico.txt");
-    LoadForecast(forecast, forecastTable);
-    UpdateScoreBounds(forecastTable);
+    const CForecastTable table = LoadForecast(forecast, std::cout).table;
     CColumnSet bet(kAllColumns);
-    bet.GenerateAll();
+    bet.GenerateAll(ScoringOf(table));
     bet.Filter(ScoreAbove{60});
-    bet.Filter(NoZeroPercent(forecastTable));
+    bet.Filter(NoZeroPercent(table));
     KeepWithinCondition(bet, {.minVariants = 4, .maxVariants = 9, .minDoses = 0, .maxDoses = 5});
     const std::filesystem::path dir(folder.path().toStdString());
     std::filesystem::copy_file(forecast, dir / "pronostico.txt");

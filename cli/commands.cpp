@@ -22,11 +22,10 @@
 #include "core/guarantee_reduction.h"
 #include "core/match_counts.h"
 #include "core/progress.h"
+#include "core/scoring.h"
 #include "forecast/forecast_file.h"
-#include "forecast/forecast_table.h"
 
 namespace {
-
 constexpr std::string_view kDefaultForecast = "pronostico.txt";
 constexpr std::int32_t kMaxDistance = 8;
 constexpr std::int32_t kMinGuarantee = 10;
@@ -45,9 +44,7 @@ std::string Quoted(std::string_view text) {
 }
 
 // Loads the forecast the columns are scored with and says which one it is.
-void LoadScoring(const CommandLine& line, std::ostream& err) {
-    averageMode = false;
-    forecastTable = CForecastTable();
+Scoring LoadScoring(const CommandLine& line, std::ostream& err) {
     std::string path;
     if (const auto given = line.Value("--forecast")) {
         path = *given;
@@ -58,18 +55,16 @@ void LoadScoring(const CommandLine& line, std::ostream& err) {
         path = kDefaultForecast;
     }
     if (path.empty()) {
-        UpdateScoreBounds(forecastTable);
         err << "Pronóstico: la tabla construida (40 33 27 en cada partido).\n";
-        return;
+        return Scoring{};
     }
     std::ostringstream diagnostics;
-    LoadForecast(std::filesystem::path(path), forecastTable, diagnostics);
+    const ForecastLoad load = LoadForecast(std::filesystem::path(path), diagnostics);
     err << "Pronóstico: " << Quoted(path) << ".\n";
-    const std::string errors = diagnostics.str();
-    if (!errors.empty()) {
-        err << "Aviso: " << errors.size() / std::string_view("ERROR").size()
-            << " filas del pronóstico no suman 100.\n";
+    if (load.errors > 0) {
+        err << "Aviso: " << load.errors << " filas del pronóstico no suman 100.\n";
     }
+    return ScoringOf(load.table);
 }
 
 std::unique_ptr<CColumnSet> ReadInput(const std::string& name, Streams& streams) {
@@ -83,10 +78,11 @@ std::unique_ptr<CColumnSet> ReadInput(const std::string& name, Streams& streams)
 }
 
 // Reads a bet and scores its columns with the forecast loaded.
-std::unique_ptr<CColumnSet> ReadScored(const std::string& name, Streams& streams) {
+std::unique_ptr<CColumnSet> ReadScored(const std::string& name, const Scoring& scoring,
+                                       Streams& streams) {
     std::unique_ptr<CColumnSet> bet = ReadInput(name, streams);
     for (std::int32_t i = 0; i < bet->Count(); ++i) {
-        (*bet)[i].score = (*bet)[i].ComputeScore(forecastTable);
+        (*bet)[i].score = (*bet)[i].ComputeScore(scoring);
     }
     return bet;
 }
@@ -131,11 +127,11 @@ std::string SignsOf(const CColumn& column) {
 
 int Generate(const CommandLine& line, Streams& streams) {
     ExpectPositionals(line, 0, "generate");
-    LoadScoring(line, streams.err);
+    const Scoring scoring = LoadScoring(line, streams.err);
     CColumnSet bet(kAllColumns);
     {
         const ProgressBar bar(streams.err, streams.progress);
-        bet.GenerateAll();
+        bet.GenerateAll(scoring);
     }
     WriteOutput(line, bet, streams);
     streams.err << bet.Count() << " columnas.\n";
@@ -161,8 +157,8 @@ int Filter(const CommandLine& line, Streams& streams) {
     }
     const std::int32_t aboveLimit = above ? ParseInteger("--above", *above) : 0;
     const std::int32_t belowLimit = below ? ParseInteger("--below", *below) : 0;
-    LoadScoring(line, streams.err);
-    const std::unique_ptr<CColumnSet> bet = ReadScored(line.positionals[0], streams);
+    const Scoring scoring = LoadScoring(line, streams.err);
+    const std::unique_ptr<CColumnSet> bet = ReadScored(line.positionals[0], scoring, streams);
     const std::int32_t before = bet->Count();
     {
         const ProgressBar bar(streams.err, streams.progress);
@@ -173,7 +169,7 @@ int Filter(const CommandLine& line, Streams& streams) {
             bet->Filter(ScoreBelow{belowLimit});
         }
         if (line.Has("--no-zero")) {
-            bet->Filter(NoZeroPercent(forecastTable));
+            bet->Filter(NoZeroPercent(scoring.table));
         }
         if (variants || twos) {
             KeepWithinCondition(*bet, bounds);
@@ -186,8 +182,8 @@ int Filter(const CommandLine& line, Streams& streams) {
 
 int Sort(const CommandLine& line, Streams& streams) {
     ExpectPositionals(line, 1, "sort");
-    LoadScoring(line, streams.err);
-    const std::unique_ptr<CColumnSet> bet = ReadScored(line.positionals[0], streams);
+    const Scoring scoring = LoadScoring(line, streams.err);
+    const std::unique_ptr<CColumnSet> bet = ReadScored(line.positionals[0], scoring, streams);
     bet->SortByScore();
     WriteOutput(line, *bet, streams);
     streams.err << bet->Count() << " columnas ordenadas por puntuación.\n";
@@ -219,8 +215,8 @@ int Reduce(const CommandLine& line, Streams& streams) {
         guarantee ? ParseIntegerIn("--guarantee", *guarantee, kMinGuarantee, kMatches) : 0;
     const auto optimise = line.Value("--optimise");
     const std::int32_t seconds = optimise ? ParseIntegerIn("--optimise", *optimise, 0, 86'400) : 0;
-    LoadScoring(line, streams.err);
-    const std::unique_ptr<CColumnSet> bet = ReadScored(line.positionals[0], streams);
+    const Scoring scoring = LoadScoring(line, streams.err);
+    const std::unique_ptr<CColumnSet> bet = ReadScored(line.positionals[0], scoring, streams);
     const std::int32_t before = bet->Count();
     if (distance) {
         {

@@ -18,7 +18,6 @@ inline constexpr int kExitError = 2;
 // progress bar when `progress` is kOn. Returns the exit status: kExitSuccess,
 // kExitCheckFailed when check finds the guarantee broken, kExitError for a
 // usage error, an unreadable or damaged input, a failed save or a lack of
-// memory; then no output file has been written or changed. Sets the
-// program-wide forecast table, score bounds and averageMode (off).
+// memory; then no output file has been written or changed.
 int RunLumoCli(std::span<const std::string> words, std::istream& in, std::ostream& out,
                std::ostream& err, ProgressDisplay progress);

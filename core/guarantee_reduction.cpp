@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <limits>
 
-#include "core/bet_index.h"
-#include "core/cover_search.h"
-#include "core/greedy_cover.h"
-#include "core/parallel_chunks.h"
-#include "core/product_cover.h"
+#include "core/internal/bet_index.h"
+#include "core/internal/cover_search.h"
+#include "core/internal/greedy_cover.h"
+#include "core/internal/parallel_chunks.h"
+#include "core/internal/product_cover.h"
 
 namespace {
 

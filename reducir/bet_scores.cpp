@@ -1,6 +1,7 @@
 #include "reducir/bet_scores.h"
 
 #include "core/rescore.h"
+#include "core/scoring.h"
 #include "forecast/forecast_messages.h"
 #include "forecast/strict_forecast_file.h"
 
@@ -20,17 +21,15 @@ ScoreSource DefaultScoreSource(const std::filesystem::path& betFile) {
 }
 
 std::string ScoreBet(CColumnSet& bet, const ScoreSource& source) {
-    CForecastTable table;
+    Scoring scoring;
     if (!source.forecastFile.empty()) {
-        ForecastFileRead read = ReadForecastStrictly(source.forecastFile);
+        const ForecastFileRead read = ReadForecastStrictly(source.forecastFile);
         if (!read.Ok()) {
             return ForecastFileMessage(source.forecastFile.filename().string(), read);
         }
-        table = read.table;
+        scoring = ScoringOf(read.table);
     }
-    forecastTable = table;
-    UpdateScoreBounds(forecastTable);
-    RescoreAll(bet, forecastTable, [](std::int32_t, std::int32_t) {});
+    RescoreAll(bet, scoring, [](std::int32_t, std::int32_t) {});
     return {};
 }
 

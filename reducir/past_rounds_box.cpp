@@ -16,6 +16,7 @@
 #include "platform/message_box.h"
 #include "reducir/compact_chart.h"
 #include "reducir/qt_text.h"
+#include "reducir/text_file_request.h"
 
 namespace {
 
@@ -109,9 +110,8 @@ bool PastRoundsBox::OpenRounds(const std::filesystem::path& file) {
 }
 
 void PastRoundsBox::AskForRounds() {
-    FileDialogRequest request = BetFileRequest(FileDialogMode::kOpen);
-    request.proposedName = QStringLiteral("jornadas.txt");
-    const QString chosen = AskFileName(this, request);
+    const QString chosen =
+        AskFileName(this, TextFileRequest(FileDialogMode::kOpen, QStringLiteral("jornadas.txt")));
     if (!chosen.isEmpty()) {
         OpenRounds(std::filesystem::path(chosen.toStdString()));
     }

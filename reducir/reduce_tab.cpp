@@ -23,6 +23,7 @@
 #include "platform/thread_priority.h"
 #include "reducir/bet_summary.h"
 #include "reducir/qt_text.h"
+#include "reducir/text_file_request.h"
 
 namespace {
 
@@ -239,12 +240,11 @@ void ReduceTab::Save() {
         return;
     }
     const std::string stem = betFile.empty() ? std::string("apuesta") : betFile.stem().string();
-    FileDialogRequest request = BetFileRequest(FileDialogMode::kSave);
     // In the bet's folder: the dialog starts there.
-    request.proposedName =
-        FromUtf8((betFile.parent_path() / (stem + "-al" + std::to_string(resultGuarantee) + ".txt"))
-                     .string());
-    const QString chosen = AskFileName(this, request);
+    const std::filesystem::path proposed =
+        betFile.parent_path() / (stem + "-al" + std::to_string(resultGuarantee) + ".txt");
+    const QString chosen =
+        AskFileName(this, TextFileRequest(FileDialogMode::kSave, FromUtf8(proposed.string())));
     if (chosen.isEmpty()) {
         return;
     }

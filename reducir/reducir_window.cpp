@@ -21,6 +21,7 @@
 #include "reducir/reduce_tab.h"
 #include "reducir/scrutiny_tab.h"
 #include "reducir/stats_tab.h"
+#include "reducir/text_file_request.h"
 
 namespace {
 
@@ -147,16 +148,16 @@ bool ReducirWindow::UseForecastFile(const QString& path) {
 }
 
 void ReducirWindow::AskForBet() {
-    const QString chosen = AskFileName(this, BetFileRequest(FileDialogMode::kOpen));
+    const QString chosen =
+        AskFileName(this, TextFileRequest(FileDialogMode::kOpen, QStringLiteral("apuesta.txt")));
     if (!chosen.isEmpty()) {
         OpenBetFile(chosen);
     }
 }
 
 void ReducirWindow::AskForForecast() {
-    FileDialogRequest request = BetFileRequest(FileDialogMode::kOpen);
-    request.proposedName = QStringLiteral("pronostico.txt");
-    const QString chosen = AskFileName(this, request);
+    const QString chosen =
+        AskFileName(this, TextFileRequest(FileDialogMode::kOpen, QStringLiteral("pronostico.txt")));
     if (!chosen.isEmpty()) {
         UseForecastFile(chosen);
     }

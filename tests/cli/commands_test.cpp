@@ -42,9 +42,9 @@ class CommandsTest : public testing::Test {
         std::mt19937 engine(8);
         FillSet(bet, ClusteredBet(engine, 2'000));
         EXPECT_TRUE(WriteBet(Path("apuesta.txt"), bet).Saved());
-        LoadForecast(Path("pronostico.txt"), forecastTable, std::cerr);
+        scoring = ScoringOf(LoadForecast(Path("pronostico.txt"), std::cerr).table);
         for (std::int32_t i = 0; i < bet.Count(); ++i) {
-            bet[i].score = bet[i].ComputeScore(forecastTable);
+            bet[i].score = bet[i].ComputeScore(scoring);
         }
     }
     ~CommandsTest() override { fs::remove_all(folder); }
@@ -68,7 +68,7 @@ class CommandsTest : public testing::Test {
         return text.str();
     }
 
-    const ScoringStateGuard scoring;
+    Scoring scoring;
     const fs::path folder = fs::temp_directory_path() / ("lumo-cli-" + std::to_string(::getpid()));
     CColumnSet bet;
 };
@@ -80,7 +80,7 @@ TEST_F(CommandsTest, StepsGiveTheFileOfTheWindowsOwnOperations) {
     ASSERT_EQ(filtered.status, kExitSuccess) << filtered.err;
     bet.Filter(ScoreAbove{40});
     bet.Filter(ScoreBelow{90});
-    bet.Filter(NoZeroPercent(forecastTable));
+    bet.Filter(NoZeroPercent(scoring.table));
     KeepWithinCondition(bet, {.minVariants = 4, .maxVariants = 9, .minDoses = 0, .maxDoses = 5});
     EXPECT_EQ(filtered.out, Text(bet));
     ASSERT_GT(bet.Count(), 100);

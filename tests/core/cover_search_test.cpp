@@ -1,11 +1,11 @@
-#include "core/cover_search.h"
+#include "core/internal/cover_search.h"
 
 #include <gtest/gtest.h>
 
 #include <random>
 #include <vector>
 
-#include "core/greedy_cover.h"
+#include "core/internal/greedy_cover.h"
 #include "tests/core/test_support.h"
 
 namespace {

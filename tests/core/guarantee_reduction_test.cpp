@@ -18,16 +18,15 @@ namespace {
 // and fixed rows 100 0 0, built as the window builds it: all columns, then
 // the zero step.
 std::unique_ptr<CColumnSet> ProductBet(std::size_t triples, std::size_t doubles) {
-    ScoringStateGuard guard;
-    for (std::size_t m = 0; m < forecastTable.rows.size(); ++m) {
-        forecastTable.rows[m] = m < triples             ? std::array<std::int32_t, 3>{40, 30, 30}
-                                : m < triples + doubles ? std::array<std::int32_t, 3>{50, 50, 0}
-                                                        : std::array<std::int32_t, 3>{100, 0, 0};
+    CForecastTable table;
+    for (std::size_t m = 0; m < table.rows.size(); ++m) {
+        table.rows[m] = m < triples             ? std::array<std::int32_t, 3>{40, 30, 30}
+                        : m < triples + doubles ? std::array<std::int32_t, 3>{50, 50, 0}
+                                                : std::array<std::int32_t, 3>{100, 0, 0};
     }
-    UpdateScoreBounds(forecastTable);
     auto bet = std::make_unique<CColumnSet>(kAllColumns);
-    bet->GenerateAll();
-    bet->Filter(NoZeroPercent(forecastTable));
+    bet->GenerateAll(ScoringOf(table));
+    bet->Filter(NoZeroPercent(table));
     return bet;
 }
 

@@ -1,4 +1,4 @@
-#include "core/parallel_chunks.h"
+#include "core/internal/parallel_chunks.h"
 
 #include <gtest/gtest.h>
 

@@ -27,28 +27,6 @@ std::vector<std::int32_t> WithoutRepeats(const std::vector<std::int32_t>& positi
     return distinct;
 }
 
-ScoringStateGuard::ScoringStateGuard()
-    : forecast(forecastTable),
-      expectation(expectationTable),
-      savedMinSum(minSum),
-      savedMaxSum(maxSum),
-      savedAverageMode(averageMode) {}
-
-ScoringStateGuard::~ScoringStateGuard() {
-    forecastTable = forecast;
-    expectationTable = expectation;
-    minSum = savedMinSum;
-    maxSum = savedMaxSum;
-    averageMode = savedAverageMode;
-}
-
-void ResetScoring() {
-    forecastTable = CForecastTable();
-    expectationTable = CForecastTable();
-    UpdateScoreBounds(forecastTable);
-    averageMode = false;
-}
-
 CColumn ColumnOf(std::string_view signs) {
     CColumn column;
     column.ParseText(signs);

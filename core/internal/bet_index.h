@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "core/column_set.h"
-#include "core/distance_ball.h"
+#include "core/internal/distance_ball.h"
 
 // The distinct columns of a bet, numbered 0..Size()-1 in the order of their
 // first occurrence, with a lookup from any column index to that number. The

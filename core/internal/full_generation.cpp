@@ -1,4 +1,4 @@
-#include "core/full_generation.h"
+#include "core/internal/full_generation.h"
 
 #include <algorithm>
 #include <array>
@@ -74,11 +74,11 @@ void ReportRow(std::int32_t first, std::int32_t& nextReport) {
 
 }  // namespace
 
-void WriteAllColumns(const CForecastTable& table, CColumn* destination) {
+void WriteAllColumns(const Scoring& scoring, CColumn* destination) {
     // Low half: the mark (byte 0, always 0) and matches 1..7; high half:
     // matches 8..14 and the record's padding byte.
-    const HalfTable low = MakeHalfTable(table, 0, 1);
-    const HalfTable high = MakeHalfTable(table, kHalfMatches, 0);
+    const HalfTable low = MakeHalfTable(scoring.table, 0, 1);
+    const HalfTable high = MakeHalfTable(scoring.table, kHalfMatches, 0);
 
     const std::int64_t lowMin = *std::min_element(low.sums.begin(), low.sums.end());
     const std::int64_t highMin = *std::min_element(high.sums.begin(), high.sums.end());
@@ -91,7 +91,7 @@ void WriteAllColumns(const CForecastTable& table, CColumn* destination) {
         // offset from its own minimum.
         std::vector<std::int32_t> scoreBySum(static_cast<std::size_t>(sumRange + 1));
         for (std::size_t k = 0; k < scoreBySum.size(); ++k) {
-            scoreBySum[k] = ScoreForSum(lowMin + highMin + static_cast<std::int64_t>(k));
+            scoreBySum[k] = ScoreForSum(scoring, lowMin + highMin + static_cast<std::int64_t>(k));
         }
         std::array<std::int32_t, kHalfColumns> lowOffsets{};
         for (std::size_t l = 0; l < lowOffsets.size(); ++l) {
@@ -118,7 +118,8 @@ void WriteAllColumns(const CForecastTable& table, CColumn* destination) {
         const std::int64_t highSum = high.sums[static_cast<std::size_t>(h)];
         CColumn* row = destination + first;
         for (std::size_t l = 0; l < kHalfColumns; ++l) {
-            StoreColumn(row + l, ScoreForSum(low.sums[l] + highSum), low.words[l], highWord);
+            StoreColumn(row + l, ScoreForSum(scoring, low.sums[l] + highSum), low.words[l],
+                        highWord);
         }
     }
 }

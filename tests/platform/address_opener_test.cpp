@@ -8,8 +8,8 @@
 
 #include "file_contents.h"
 #include "open_error_rows.h"
+#include "platform/address_opener.h"
 #include "seam_answerers.h"
-#include "widgets/address_opener.h"
 
 namespace {
 

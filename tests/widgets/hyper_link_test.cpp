@@ -5,13 +5,11 @@
 #include <QtTest>
 #include <memory>
 
-#include "app/control_ids.h"
-#include "app/lumo_dlg.h"
 #include "event_counter.h"
 #include "open_error_rows.h"
+#include "platform/address_opener.h"
 #include "platform/dialog_units.h"
 #include "seam_answerers.h"
-#include "widgets/address_opener.h"
 #include "widgets/hyper_link.h"
 #include "window_test_support.h"
 
@@ -252,21 +250,6 @@ class HyperLinkTest : public QObject {
         } else {
             QCOMPARE(after.top(), before.top());
         }
-    }
-
-    void mainDialogShowsTheAddress() {
-        const ScopedEmptyWorkingDirectory emptyFolder;
-        const CLumoDlg dialog;
-        auto* control = ControlById<CHyperLink>(dialog, kHyperLinkControl);
-        QVERIFY(control != nullptr);
-        QCOMPARE(control->Address(), kAddress);
-        QCOMPARE(control->text(), kAddress);
-        QCOMPARE(control->toolTip(), kAddress);
-        // Fitted about the centre of its place in the layout (10, 230, 140, 8
-        // in dialog units), which is wider than the address.
-        const QRect place = MeasureBaseUnits(dialog.font()).ToPixels(10, 230, 140, 8);
-        QVERIFY(control->width() < place.width());
-        QVERIFY(qAbs(control->geometry().center().x() - place.center().x()) <= 1);
     }
 
   private:

@@ -1,9 +1,9 @@
-#include "core/product_cover.h"
+#include "core/internal/product_cover.h"
 
 #include <bit>
 #include <limits>
 
-#include "core/small_codes.h"
+#include "core/internal/small_codes.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <memory>
 #include <string_view>
 
-#include "core/read_number.h"
+#include "core/number_grammar.h"
 
 // Reads the program's text files (forecast files, bet files) by the rules of
 // formatted extraction, but in chunks taken straight from the stream buffer,

@@ -1,4 +1,4 @@
-#include "forecast/text_scanner.h"
+#include "core/text_scanner.h"
 
 #include <algorithm>
 #include <ios>
@@ -14,8 +14,9 @@ constexpr std::streamsize kFileChunkBytes = 1024 * 1024;
 
 using Traits = std::istream::traits_type;
 
+// A character Peek gave (kEnd included) that is a digit.
 bool IsDigit(int c) {
-    return c >= '0' && c <= '9';
+    return c != TextScanner::kEnd && IsDecimalDigit(static_cast<char>(c));
 }
 
 }  // namespace
@@ -96,12 +97,9 @@ TextScanner::IntegerRead TextScanner::ReadInteger(std::int32_t& value) {
         failed = true;
         return IntegerRead::kFailed;
     }
-    // Past 2^31 + 1 the value is out of range whatever its sign, so it stops
-    // growing there.
-    constexpr std::int64_t kCap = (std::int64_t{1} << 31) + 1;
     std::int64_t magnitude = 0;
     while (IsDigit(c)) {
-        magnitude = std::min(kCap, magnitude * 10 + (c - '0'));
+        magnitude = AppendDigit(magnitude, static_cast<char>(c));
         ++next;
         c = Peek();
     }

@@ -5,7 +5,7 @@
 #include <stop_token>
 #include <vector>
 
-#include "core/bet_index.h"
+#include "core/internal/bet_index.h"
 #include "core/progress.h"
 
 // When a local search stops: after `time`, after `moves` moves, once it

@@ -1,4 +1,4 @@
-#include "widgets/address_opener.h"
+#include "platform/address_opener.h"
 
 #include <spawn.h>
 #include <sys/wait.h>

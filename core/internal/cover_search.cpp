@@ -1,4 +1,4 @@
-#include "core/cover_search.h"
+#include "core/internal/cover_search.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "core/greedy_cover.h"
+#include "core/internal/greedy_cover.h"
 
 #include <algorithm>
 #include <numeric>

@@ -5,7 +5,7 @@
 #include <optional>
 #include <vector>
 
-#include "core/bet_index.h"
+#include "core/internal/bet_index.h"
 
 // Per match, the results a bet uses there: bit r set for result code r.
 using MatchChoices = std::array<std::uint8_t, kMatches>;

@@ -4,7 +4,7 @@
 #include <stop_token>
 #include <vector>
 
-#include "core/bet_index.h"
+#include "core/internal/bet_index.h"
 #include "core/progress.h"
 
 // Coverings inside a bet: sets of the bet's own distinct columns (BetIndex

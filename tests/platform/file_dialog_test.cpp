@@ -1,4 +1,4 @@
-// The file dialog seam: the dialog it builds for the bet files, what the real
+// The file dialog seam: the dialog it builds for a text file, what the real
 // dialog returns when the user types, replaces or cancels, and the answerer.
 #include <QComboBox>
 #include <QFileDialog>
@@ -12,6 +12,14 @@
 #include "window_test_support.h"
 
 namespace {
+
+// A request as the bet file commands make it: a proposed name, text files
+// first, then all files.
+FileDialogRequest TextFileRequest(FileDialogMode mode) {
+    return {mode,
+            QStringLiteral("apuesta.txt"),
+            {QStringLiteral("Archivo de texto (*.txt)"), QStringLiteral("All Files (*.*)")}};
+}
 
 // Types `name` into the next file dialog as soon as it shows, then presses
 // Enter (or Escape for an empty name).
@@ -43,16 +51,16 @@ class FileDialogTest : public QObject {
         workingDirectory.reset();
     }
 
-    void betDialogsProposeTheNameAndFilters_data() {
+    void dialogsProposeTheNameAndFilters_data() {
         QTest::addColumn<int>("mode");
         QTest::newRow("save") << int(FileDialogMode::kSave);
         QTest::newRow("open") << int(FileDialogMode::kOpen);
     }
 
-    void betDialogsProposeTheNameAndFilters() {
+    void dialogsProposeTheNameAndFilters() {
         QFETCH(int, mode);
         const bool save = FileDialogMode(mode) == FileDialogMode::kSave;
-        const auto dialog = MakeFileDialog(nullptr, BetFileRequest(FileDialogMode(mode)));
+        const auto dialog = MakeFileDialog(nullptr, TextFileRequest(FileDialogMode(mode)));
         QVERIFY(dialog->testOption(QFileDialog::DontUseNativeDialog));
         QCOMPARE(dialog->acceptMode(), save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
         QCOMPARE(dialog->fileMode(), QFileDialog::AnyFile);
@@ -79,7 +87,7 @@ class FileDialogTest : public QObject {
         QFETCH(int, mode);
         QFETCH(QString, typed);
         AnswerWhenShown(typed);
-        const QString chosen = AskFileName(nullptr, BetFileRequest(FileDialogMode(mode)));
+        const QString chosen = AskFileName(nullptr, TextFileRequest(FileDialogMode(mode)));
         QCOMPARE(chosen, QDir::current().absoluteFilePath(typed));
     }
 
@@ -87,20 +95,20 @@ class FileDialogTest : public QObject {
         WriteFile(QStringLiteral("apuesta.txt"), "antes");
         AnswerWhenShown(QStringLiteral("apuesta.txt"));
         // A question would leave the dialog open and this call would not return.
-        QCOMPARE(AskFileName(nullptr, BetFileRequest(FileDialogMode::kSave)),
+        QCOMPARE(AskFileName(nullptr, TextFileRequest(FileDialogMode::kSave)),
                  QDir::current().absoluteFilePath(QStringLiteral("apuesta.txt")));
         QCOMPARE(ReadFile(QStringLiteral("apuesta.txt")), QByteArray("antes"));
     }
 
     void cancelGivesNoName() {
         AnswerWhenShown(QString());
-        QVERIFY(AskFileName(nullptr, BetFileRequest(FileDialogMode::kSave)).isEmpty());
+        QVERIFY(AskFileName(nullptr, TextFileRequest(FileDialogMode::kSave)).isEmpty());
     }
 
     void everyFileFilterListsNamesWithoutDot() {
         WriteFile(QStringLiteral("apuesta.txt"), "0\r\n");
         WriteFile(QStringLiteral("quiniela"), "0\r\n");
-        const auto dialog = MakeFileDialog(nullptr, BetFileRequest(FileDialogMode::kOpen));
+        const auto dialog = MakeFileDialog(nullptr, TextFileRequest(FileDialogMode::kOpen));
         dialog->show();
         auto* model = dialog->findChild<QFileSystemModel*>();
         QVERIFY(model != nullptr);
@@ -119,7 +127,7 @@ class FileDialogTest : public QObject {
     }
 
     void everyFileFilterKeepsTheTypedName() {
-        const auto dialog = MakeFileDialog(nullptr, BetFileRequest(FileDialogMode::kSave));
+        const auto dialog = MakeFileDialog(nullptr, TextFileRequest(FileDialogMode::kSave));
         dialog->show();
         auto* filters = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
         auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
@@ -138,7 +146,7 @@ class FileDialogTest : public QObject {
             requests.append(request);
             return QStringLiteral("/tmp/elegido.txt");
         });
-        QCOMPARE(AskFileName(nullptr, BetFileRequest(FileDialogMode::kSave)),
+        QCOMPARE(AskFileName(nullptr, TextFileRequest(FileDialogMode::kSave)),
                  QStringLiteral("/tmp/elegido.txt"));
         QCOMPARE(requests.size(), 1);
         QCOMPARE(requests.front().mode, FileDialogMode::kSave);
