@@ -1,6 +1,7 @@
 #include "core/internal/parallel_chunks.h"
 
 #include <algorithm>
+#include <system_error>
 #include <thread>
 #include <vector>
 
@@ -12,9 +13,21 @@ void RunInChunks(std::int32_t count, const std::function<void(std::int32_t, std:
         return static_cast<std::int32_t>(static_cast<std::int64_t>(count) * chunk / chunks);
     };
     std::vector<std::jthread> helpers;
+    helpers.reserve(static_cast<std::size_t>(chunks));
+    std::int32_t unstarted = chunks;
     for (std::int32_t chunk = 1; chunk < chunks; ++chunk) {
-        helpers.emplace_back(
-            [&work, &boundary, chunk] { work(boundary(chunk), boundary(chunk + 1)); });
+        try {
+            helpers.emplace_back(
+                [&work, &boundary, chunk] { work(boundary(chunk), boundary(chunk + 1)); });
+        } catch (const std::system_error&) {
+            // No thread to be had (a process or memory limit): the calling
+            // thread does the rest.
+            unstarted = chunk;
+            break;
+        }
     }
     work(boundary(0), boundary(1));
+    for (std::int32_t chunk = unstarted; chunk < chunks; ++chunk) {
+        work(boundary(chunk), boundary(chunk + 1));
+    }
 }

@@ -84,3 +84,12 @@ std::vector<CColumn> ClusteredBet(std::mt19937& engine, std::size_t count);
 std::optional<std::int32_t> NaiveFirstUncovered(const std::vector<CColumn>& bet,
                                                 const std::vector<CColumn>& cover,
                                                 std::int32_t guarantee);
+
+// The fewest distinct columns of a small bet (at most 20 distinct columns)
+// that hold the guarantee for all of it, by trying every subset.
+std::int32_t SmallestCovering(const std::vector<CColumn>& bet, std::int32_t guarantee);
+
+// A bet of `count` distinct columns that differ only in the first `matches`
+// matches, drawn at random: small enough for SmallestCovering.
+std::vector<CColumn> SmallClusteredBet(std::mt19937& engine, std::int32_t matches,
+                                       std::size_t count);
