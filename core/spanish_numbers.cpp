@@ -77,3 +77,9 @@ std::optional<std::int64_t> ParseEuros(std::string_view text) {
     }
     return euros * 100 + cents;
 }
+
+std::string PercentText(std::int64_t part, std::int64_t whole) {
+    // Tenths of a percent, rounded half up without leaving integers.
+    const std::int64_t tenths = whole == 0 ? 0 : (part * 2000 + whole) / (2 * whole);
+    return GroupedNumber(tenths / 10) + "," + static_cast<char>('0' + tenths % 10) + " %";
+}

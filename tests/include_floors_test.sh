@@ -11,7 +11,7 @@ check() {
     folder=$1
     shift
     allowed=$(echo "$*" | tr ' ' '|')
-    bad=$(grep -rnE '#include "(core|forecast|betfile|cli|platform|widgets|app)/' \
+    bad=$(grep -rnE '#include "(core|forecast|betfile|cli|platform|widgets|app|reducir)/' \
         --include='*.cpp' --include='*.h' "$folder" | grep -vE "#include \"($allowed)/")
     if [ -n "$bad" ]; then
         echo "$folder/ may include only $*:"
@@ -27,11 +27,13 @@ check cli cli betfile forecast core
 check platform platform core
 check widgets widgets platform core
 check app app widgets platform betfile forecast core
+check reducir reducir platform betfile forecast core
+check tests/reducir reducir platform betfile forecast core
 check tests/platform platform core
 check tests/widgets widgets platform core
 
 internal=$(grep -rn '#include "core/internal/' --include='*.cpp' --include='*.h' \
-    forecast betfile cli platform widgets app)
+    forecast betfile cli platform widgets app reducir)
 if [ -n "$internal" ]; then
     echo "core/internal/ is core's own:"
     echo "$internal"

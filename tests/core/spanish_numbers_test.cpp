@@ -39,6 +39,28 @@ TEST(SpanishNumbersTest, WritesEurosWithADecimalComma) {
     }
 }
 
+TEST(SpanishNumbersTest, WritesSharesAsPercentagesWithOneDecimalRoundedHalfUp) {
+    struct Case {
+        std::int64_t part;
+        std::int64_t whole;
+        std::string_view text;
+    };
+    const Case cases[] = {
+        {0, 0, "0,0 %"},
+        {0, 7, "0,0 %"},
+        {1, 3, "33,3 %"},
+        {2, 3, "66,7 %"},
+        {1, 2000, "0,1 %"},
+        {1, 2001, "0,0 %"},
+        {7, 7, "100,0 %"},
+        {329'694, 329'695, "100,0 %"},
+        {164'848, 329'695, "50,0 %"},
+    };
+    for (const auto& [part, whole, text] : cases) {
+        EXPECT_EQ(PercentText(part, whole), text) << part << " of " << whole;
+    }
+}
+
 TEST(SpanishNumbersTest, TheCostOfABetIsItsColumnsAtThePriceOnTicketsOfEight) {
     const BetCost cost = CostOf(230'069, kDefaultColumnPriceCents);
     EXPECT_EQ(EurosText(cost.cents), "172.551,75 €");
