@@ -13,10 +13,10 @@
 #include "core/bet_additions.h"
 #include "core/column_predicates.h"
 #include "core/covering.h"
+#include "core/forecast_table.h"
 #include "core/greedy_step.h"
 #include "core/progress.h"
 #include "core/rescore.h"
-#include "forecast/forecast_table.h"
 #include "platform/edit_number.h"
 #include "platform/message_box.h"
 
@@ -69,7 +69,7 @@ QString HitCountsText(const HitCounters& counters) {
 void CLumoDlg::OnRandomColumns() {
     const std::int32_t n = ReadEditNumber(*randomCountEdit, kRandomCountLength);
     RunCommand(CommandCursor::kNormal, kNoMemoryText,
-               [this, n] { return AppendRandomColumns(*bet, n, forecastTable); });
+               [this, n] { return AppendRandomColumns(*bet, n, tables.scoring.table); });
 }
 
 void CLumoDlg::OnAddColumn() {
@@ -109,7 +109,7 @@ void CLumoDlg::OnDeleteAll() {
 
 void CLumoDlg::OnRescore() {
     RunCommand(CommandCursor::kWait, [this] {
-        RescoreAll(*bet, forecastTable, [this](std::int32_t index, std::int32_t count) {
+        RescoreAll(*bet, tables.scoring, [this](std::int32_t index, std::int32_t count) {
             statusText->setText(QStringLiteral("%1 %2").arg(index).arg(count));
         });
     });
@@ -117,7 +117,8 @@ void CLumoDlg::OnRescore() {
 
 void CLumoDlg::OnAverageModeToggled() {
     // Held scores stay as they are until the re-score tool runs.
-    averageMode = averageModeCheck->isChecked();
+    tables.scoring.mode =
+        averageModeCheck->isChecked() ? ScoreMode::kAverage : ScoreMode::kNormalised;
 }
 
 void CLumoDlg::OnAddNeighbours() {
@@ -143,7 +144,7 @@ void CLumoDlg::OnMakeUniverse() {
     universe.reset();
     try {
         auto fresh = std::make_unique<CColumnSet>(kAllColumns);
-        fresh->GenerateAll();
+        fresh->GenerateAll(tables.scoring);
         universe = std::move(fresh);
     } catch (const std::bad_alloc&) {
         ReportProgress(0);
@@ -168,7 +169,7 @@ void CLumoDlg::OnGreedyStep(int distance) {
 
 void CLumoDlg::OnProfitable() {
     RunCommand(CommandCursor::kWait,
-               [this] { bet->Filter(IsProfitable(kProfitableThreshold, expectationTable)); });
+               [this] { bet->Filter(IsProfitable(kProfitableThreshold, tables.expectation)); });
 }
 
 void CLumoDlg::OnSwapUniverse() {

@@ -12,12 +12,12 @@
 #include <string>
 #include <vector>
 
+#include "app/bet_file_request.h"
 #include "app/lumo_dlg.h"
 #include "betfile/bet_messages.h"
 #include "betfile/bet_reader.h"
 #include "betfile/bet_writer.h"
 #include "betfile/clipboard_text.h"
-#include "platform/file_dialog.h"
 #include "platform/message_box.h"
 
 namespace {

@@ -4,6 +4,8 @@
 #include <map>
 #include <vector>
 
+#include "forecast/bet_shares.h"
+
 class CColumnSet;
 struct DialogBaseUnits;
 class QTreeWidget;
@@ -13,8 +15,6 @@ class QTreeWidgetItem;
 // with the column's 14 signs ("P"), its score ("V") and its index in the bet
 // ("A"). Every row carries a key, the index in the bet of the column it
 // shows, which sorting moves with the row.
-
-inline constexpr std::int32_t kMaxListedColumns = 500;
 
 // The sort state, program-wide: the header clicked last (0 at start), and
 // for each row key the position its row had when the last sort began.
@@ -28,7 +28,7 @@ extern std::map<int, int> rowOfKey;
 // themselves.
 void SetupColumnList(QTreeWidget& list, const DialogBaseUnits& units);
 
-// Replaces the rows by the first min(count, 500) columns of `bet` in bet
+// Replaces the rows by the first min(count, kMaxListedColumns) columns of `bet` in bet
 // order; row i gets the key i. No row is selected afterwards, and the list
 // shows its first row at the top.
 void FillColumnList(QTreeWidget& list, const CColumnSet& bet);

@@ -14,8 +14,8 @@
 #include "app/column_list.h"
 #include "app/lumo_dlg.h"
 #include "core/column.h"
+#include "core/forecast_table.h"
 #include "forecast/bet_shares.h"
-#include "forecast/forecast_table.h"
 #include "forecast/forecast_text.h"
 #include "platform/message_box.h"
 
@@ -69,5 +69,5 @@ void CLumoDlg::OnListDoubleClick(const QTreeWidgetItem* row) {
     if (key < 0 || key >= bet->Count()) {
         return;  // a row left over from a bet that has shrunk since the refresh
     }
-    ShowMessage(this, QString::asprintf("%.3f", (*bet)[key].Probability(expectationTable)));
+    ShowMessage(this, QString::asprintf("%.3f", (*bet)[key].Probability(tables.expectation)));
 }

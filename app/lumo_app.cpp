@@ -16,7 +16,7 @@ CLumoApp::CLumoApp(int& argc, char** argv) : QApplication(argc, argv) {
 
 int CLumoApp::InitInstance() {
     {
-        CLumoDlg dialog;
+        CLumoDlg dialog(tables);
         dialog.exec();  // the result is not examined
     }
     return 0;

@@ -2,8 +2,10 @@
 
 #include <QApplication>
 
-// The application object: runs the main dialog and ends the program when the
-// dialog closes.
+#include "app/program_tables.h"
+
+// The application object: owns the program-wide tables, runs the main dialog
+// on them and ends the program when the dialog closes.
 class CLumoApp : public QApplication {
     Q_OBJECT
 
@@ -13,4 +15,7 @@ class CLumoApp : public QApplication {
     // Constructs the main dialog, runs it modally and destroys it. Returns
     // the program's exit status: 0, however the dialog ended.
     int InitInstance();
+
+  private:
+    ProgramTables tables;
 };

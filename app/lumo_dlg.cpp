@@ -13,6 +13,7 @@
 #include <array>
 #include <filesystem>
 #include <initializer_list>
+#include <iostream>
 #include <new>
 #include <optional>
 
@@ -71,7 +72,7 @@ constexpr std::array<CommandButton, 24> kCommandButtons{{
 
 }  // namespace
 
-CLumoDlg::CLumoDlg() : QDialog(nullptr) {
+CLumoDlg::CLumoDlg(ProgramTables& tables) : QDialog(nullptr), tables(tables) {
     RegisterImageResources();
     mainIcon = QIcon(ImageResourcePath(kMainIcon));
     bet = std::make_unique<CColumnSet>();
@@ -114,10 +115,12 @@ void CLumoDlg::OnInitDialog() {
     SetFonts();
 
     SeedRandomFromTime();
-    LoadForecast(std::filesystem::path("pronostico.txt"), forecastTable);
-    LoadExpectation(std::filesystem::path("esperanza.txt"), expectationTable);
-    ShowForecast(forecastTable);
-    ShowExpectation(expectationTable);
+    tables.scoring =
+        ScoringOf(LoadForecast(std::filesystem::path("pronostico.txt"), std::cout).table,
+                  tables.scoring.mode);
+    tables.expectation = LoadExpectation(std::filesystem::path("esperanza.txt"));
+    ShowForecast(tables.scoring.table);
+    ShowExpectation(tables.expectation);
 
     WriteConditionLimits();
     LowerThreadPriority();

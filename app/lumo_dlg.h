@@ -6,9 +6,10 @@
 #include <functional>
 #include <memory>
 
+#include "app/program_tables.h"
 #include "core/column_set.h"
+#include "core/forecast_table.h"
 #include "core/memory_outcome.h"
-#include "forecast/forecast_table.h"
 
 class CHyperLink;
 class CWindowMenu;
@@ -26,12 +27,13 @@ class QTreeWidgetItem;
 // raises one command handler per button. Construction also runs the
 // initialisation: the controls exist, the forecast files of the working
 // directory are read and the list is refreshed when the constructor returns.
-// Esc, the close box and the window menu's "Cerrar" reject the dialog.
+// Esc, the close box and the window menu's "Cerrar" reject the dialog. The
+// program-wide tables are the caller's and outlive the dialog.
 class CLumoDlg : public QDialog {
     Q_OBJECT
 
   public:
-    CLumoDlg();
+    explicit CLumoDlg(ProgramTables& tables);
     ~CLumoDlg() override;
 
     CColumnSet& Bet() { return *bet; }
@@ -117,6 +119,10 @@ class CLumoDlg : public QDialog {
     void SetButtonIcons();
     void SetFonts();
     void WriteConditionLimits();
+
+    // The Forecast and Expectation tables and the scoring, loaded at
+    // initialisation.
+    ProgramTables& tables;
 
     // The bet, always present; the universe, absent until a tool creates it.
     std::unique_ptr<CColumnSet> bet;

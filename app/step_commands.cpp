@@ -9,7 +9,7 @@
 #include "core/column_predicates.h"
 #include "core/condition.h"
 #include "core/covering.h"
-#include "forecast/forecast_table.h"
+#include "core/forecast_table.h"
 #include "platform/edit_number.h"
 #include "platform/message_box.h"
 #include "platform/wait_cursor.h"
@@ -34,7 +34,7 @@ void CLumoDlg::OnGenerateAll() {
     RunCommand(CommandCursor::kWait, kNoMemoryForAllText, [this] {
         // The bet's own storage when it has room; otherwise the new set
         // first, so that when its memory cannot be had the bet stays as it is.
-        RenewWithAllColumns(bet);
+        RenewWithAllColumns(bet, tables.scoring);
         return MemoryOutcome::kDone;
     });
 }
@@ -50,7 +50,7 @@ void CLumoDlg::OnCutAbove() {
 }
 
 void CLumoDlg::OnRemoveZeroPercent() {
-    RunCommand(CommandCursor::kWait, [this] { bet->Filter(NoZeroPercent(forecastTable)); });
+    RunCommand(CommandCursor::kWait, [this] { bet->Filter(NoZeroPercent(tables.scoring.table)); });
 }
 
 void CLumoDlg::OnCondition() {

@@ -12,7 +12,7 @@ namespace {
 
 CColumnSet& MakeFullSet() {
     static CColumnSet set(kAllColumns);
-    set.GenerateAll();
+    set.GenerateAll(Scoring());
     return set;
 }
 
@@ -39,7 +39,7 @@ void CopyColumns(const CColumnSet& source, std::int32_t count, CColumnSet& targe
     target.Reserve(count);
     // Bring the count up cheaply, then overwrite the slots.
     if (count == kAllColumns) {
-        target.GenerateAll();
+        target.GenerateAll(Scoring());
     } else {
         for (std::int32_t i = 0; i < count; ++i) {
             target.AppendNoGrow(source[i]);

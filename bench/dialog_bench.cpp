@@ -18,20 +18,21 @@
 #include "core/column_predicates.h"
 #include "core/condition.h"
 #include "core/covering.h"
+#include "core/forecast_table.h"
 #include "core/progress.h"
-#include "forecast/forecast_table.h"
 #include "platform/dialog_builder.h"
 #include "platform/message_box.h"
 
 namespace {
 
+ProgramTables tables;
 std::unique_ptr<CLumoDlg> window;
 CLumoDlg* dialog = nullptr;
 
 // Replaces the dialog by a new one, shown, with an empty bet of no storage.
 void OpenFreshDialog() {
     window.reset();  // its sink goes first
-    window = std::make_unique<CLumoDlg>();
+    window = std::make_unique<CLumoDlg>(tables);
     window->show();
     QApplication::processEvents();
     dialog = window.get();
@@ -189,7 +190,7 @@ BENCHMARK(BM_DialogRemoveZeroPercent)->UseRealTime()->Unit(benchmark::kMilliseco
 
 void BM_EngineRemoveZeroPercent(benchmark::State& state) {
     PassOnFullBet(state, BetOrder::kIndex,
-                  [](CColumnSet& bet) { bet.Filter(NoZeroPercent(forecastTable)); });
+                  [](CColumnSet& bet) { bet.Filter(NoZeroPercent(tables.scoring.table)); });
 }
 BENCHMARK(BM_EngineRemoveZeroPercent)->UseRealTime()->Unit(benchmark::kMillisecond);
 

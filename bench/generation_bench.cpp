@@ -26,7 +26,7 @@ void BM_GenerateAll(benchmark::State& state) {
     const QuietProgress quiet;
     CColumnSet set(kAllColumns);
     for (auto _ : state) {
-        set.GenerateAll();
+        set.GenerateAll(Scoring());
         benchmark::DoNotOptimize(&set[0]);
         benchmark::ClobberMemory();
     }
@@ -36,11 +36,12 @@ BENCHMARK(BM_GenerateAll)->Unit(benchmark::kMillisecond);
 // Reference: per index, SetFromIndex by division, then ComputeScore.
 void BM_GenerateAllNaive(benchmark::State& state) {
     auto records = std::make_unique<CColumn[]>(kAllColumns);
+    const Scoring scoring;
     for (auto _ : state) {
         for (std::int32_t i = 0; i < kAllColumns; ++i) {
             CColumn& record = records[static_cast<std::size_t>(i)];
             record.SetFromIndex(i);
-            record.score = record.ComputeScore(forecastTable);
+            record.score = record.ComputeScore(scoring);
         }
         benchmark::DoNotOptimize(records.get());
         benchmark::ClobberMemory();

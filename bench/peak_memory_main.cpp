@@ -33,9 +33,9 @@ int main(int argc, char** argv) {
             return 1;
         }
     } else if (argc == 2 && std::strcmp(argv[1], "generate") == 0) {
-        RenewWithAllColumns(bet);
+        RenewWithAllColumns(bet, Scoring());
         before = PeakKibibytes();
-        RenewWithAllColumns(bet);
+        RenewWithAllColumns(bet, Scoring());
     } else {
         std::fprintf(stderr, "usage: %s open FILE | generate\n", argv[0]);
         return 2;

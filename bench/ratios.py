@@ -57,6 +57,19 @@ def memory_goals(c):
     ]
 
 
+def reducir_goals(c):
+    def counter(name, key):
+        return c[f"{name}/iterations:1/manual_time"][key]
+
+    return [
+        ("ReducirStallAl11 longest stall (ms)", lambda: counter("BM_ReducirStallAl11", "stall_ms"), "<= 50"),
+        ("ReducirStallAl11 - IdleLoopStall (ms)",
+         lambda: counter("BM_ReducirStallAl11", "stall_ms") - counter("BM_IdleLoopStall", "stall_ms"), "<= 50"),
+        ("ReducirCancelAl10 stop after Cancelar (ms)",
+         lambda: counter("BM_ReducirCancelAl10", "cancel_ms"), "<= 1000"),
+    ]
+
+
 def dialog_goals(t):
     pairs = [("CutBelow", "CutBelow"), ("CutAbove", "CutAbove"),
              ("RemoveZeroPercent", "RemoveZeroPercent"), ("Condition", "Condition"),
@@ -79,7 +92,7 @@ def dialog_goals(t):
 def main(path, clock):
     with open(path) as file:
         t, c = medians(json.load(file), clock)
-    for label, value, goal in engine_goals(t) + memory_goals(c) + dialog_goals(t):
+    for label, value, goal in engine_goals(t) + memory_goals(c) + dialog_goals(t) + reducir_goals(c):
         try:
             value = value()
         except KeyError:

@@ -10,7 +10,7 @@ namespace {
 // The whole-set passes of the step commands and tools, on the full set.
 void BM_NoZeroPercent(benchmark::State& state) {
     TimePassOnCopy(state, FullSetInIndexOrder(), kAllColumns,
-                   [](CColumnSet& set) { set.Filter(NoZeroPercent()); });
+                   [](CColumnSet& set) { set.Filter(NoZeroPercent(CForecastTable())); });
 }
 BENCHMARK(BM_NoZeroPercent)->Unit(benchmark::kMillisecond);
 
@@ -23,7 +23,7 @@ BENCHMARK(BM_Condition)->Unit(benchmark::kMillisecond);
 
 void BM_Profitable(benchmark::State& state) {
     TimePassOnCopy(state, FullSetInIndexOrder(), kAllColumns,
-                   [](CColumnSet& set) { set.Filter(IsProfitable(1.0)); });
+                   [](CColumnSet& set) { set.Filter(IsProfitable(1.0, CForecastTable())); });
 }
 BENCHMARK(BM_Profitable)->Unit(benchmark::kMillisecond);
 

@@ -60,33 +60,38 @@ std::string SaveReason(const BetSaveResult& result) {
 
 }  // namespace
 
-std::string BetReadMessage(std::string_view fileName, const BetReadResult& result) {
+std::string BetReadProblem(std::string_view fileName, const BetReadResult& result) {
     const std::string file = "el archivo " + Quoted(fileName);
     switch (result.end) {
         case BetReadEnd::kComplete:
             return {};
         case BetReadEnd::kCountMissing:
-            return "El archivo " + Quoted(fileName) + " no empieza por el número de columnas. " +
-                   AddedSentence(result.added);
+            return "El archivo " + Quoted(fileName) + " no empieza por el número de columnas.";
         case BetReadEnd::kCountOutOfRange:
-            return "El número de columnas que anuncia " + file + " está fuera de rango. " +
-                   AddedSentence(result.added);
+            return "El número de columnas que anuncia " + file + " está fuera de rango.";
         case BetReadEnd::kCountNegative:
             return "El archivo " + Quoted(fileName) + " anuncia un número negativo de columnas (" +
-                   std::to_string(result.announced) + "). " + AddedSentence(result.added);
+                   std::to_string(result.announced) + ").";
         case BetReadEnd::kTruncated:
             return "El archivo " + Quoted(fileName) + " anuncia " + Columns(result.announced) +
-                   " pero termina antes de completarlas. " + AddedSentence(result.added);
+                   " pero termina antes de completarlas.";
         case BetReadEnd::kUnreadable:
             return "No se ha podido leer " + file +
                    (result.systemError != 0 ? ": " + ReadFailureReason(result.systemError)
                                             : std::string()) +
-                   ". " + AddedSentence(result.added);
+                   ".";
         case BetReadEnd::kOutOfMemory:
             return "No hay memoria suficiente para todas las columnas del archivo " +
-                   Quoted(fileName) + ". " + AddedSentence(result.added);
+                   Quoted(fileName) + ".";
     }
     return {};
+}
+
+std::string BetReadMessage(std::string_view fileName, const BetReadResult& result) {
+    if (result.end == BetReadEnd::kComplete) {
+        return {};
+    }
+    return BetReadProblem(fileName, result) + " " + AddedSentence(result.added);
 }
 
 std::string BetSaveMessage(std::string_view fileName, const BetSaveResult& result) {
@@ -99,6 +104,16 @@ std::string BetSaveMessage(std::string_view fileName, const BetSaveResult& resul
                                       : ". Si el archivo ya existía, no ha cambiado.";
     return "No se ha podido grabar la apuesta en " + Quoted(fileName) + ": " + SaveReason(result) +
            aftermath;
+}
+
+std::string BetFolderSyncMessage(std::string_view fileName, const BetSaveResult& result) {
+    if (!result.Saved() || result.folderSyncError == 0) {
+        return {};
+    }
+    return "La apuesta se ha grabado en " + Quoted(fileName) +
+           ", pero no se ha podido asegurar en el disco la carpeta que la guarda: " +
+           SystemErrorText(result.folderSyncError) +
+           ". Si el equipo se apagara de golpe, podría volver el archivo anterior.";
 }
 
 std::string BetFileReadMessage(std::string_view fileName, const BetFileRead& read) {

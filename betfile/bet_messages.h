@@ -18,11 +18,18 @@ inline constexpr std::string_view kCopyLimitText = "A lo sumo 1000 cols";
 // What happened in a read that did not end complete, and how many columns
 // were added to the bet. Empty for kComplete.
 std::string BetReadMessage(std::string_view fileName, const BetReadResult& result);
+// What happened, without the columns added: the first sentence of
+// BetReadMessage.
+std::string BetReadProblem(std::string_view fileName, const BetReadResult& result);
 
 // Why a save failed, and that an earlier file of that name was left as it
 // was, or, when writing into it failed part of the way, that it may be
 // incomplete. Empty for a save that succeeded.
 std::string BetSaveMessage(std::string_view fileName, const BetSaveResult& result);
+
+// That a save happened but its folder could not be flushed to the disk, and
+// what that risks. Empty when there is nothing to say.
+std::string BetFolderSyncMessage(std::string_view fileName, const BetSaveResult& result);
 
 // What was wrong with a bet file read strictly, naming the line and what it
 // holds. Empty for a read without error.

@@ -8,7 +8,7 @@
 
 #include "betfile/canonical_lines.h"
 #include "betfile/internal/column_room.h"
-#include "forecast/text_scanner.h"
+#include "core/text_scanner.h"
 
 namespace {
 

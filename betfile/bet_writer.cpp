@@ -23,13 +23,19 @@ BetSaveResult Failure(BetSaveFailure failure, int systemError) {
 }
 
 // Flushes a folder's entries to the disk, so that the replacement survives a
-// crash; a failure here is not the save's, which has already happened.
-void SyncFolder(const std::filesystem::path& folder) {
+// crash. 0, or the error number of a flush the system refused; a folder that
+// cannot be opened for it is not looked at further.
+int SyncFolder(const std::filesystem::path& folder) {
     const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
+    if (fd < 0) {
+        return 0;
     }
+    int error = InjectedSaveError(SaveCall::kSyncFolder);
+    if (error == 0 && ::fsync(fd) != 0) {
+        error = errno;
+    }
+    ::close(fd);
+    return error;
 }
 
 // Gives the new file the owner and group of the existing one; false when the
@@ -105,8 +111,7 @@ std::optional<BetSaveResult> SaveThroughNewFile(const std::filesystem::path& tar
         }
         return Failure(BetSaveFailure::kCannotReplace, error);
     }
-    SyncFolder(FolderOf(target));
-    return BetSaveResult{};
+    return BetSaveResult{.folderSyncError = SyncFolder(FolderOf(target))};
 }
 
 }  // namespace

@@ -35,6 +35,11 @@ struct BetSaveResult {
     BetSaveFailure failure = BetSaveFailure::kNone;
     // The error number of the failing system call, 0 when there was none.
     int systemError = 0;
+    // For a save through a new file: the error number when the folder could
+    // not be flushed to the disk after the new file took the old one's
+    // place. The save happened, but a crash soon after may bring back the
+    // old file. 0 otherwise.
+    int folderSyncError = 0;
 
     bool Saved() const { return failure == BetSaveFailure::kNone; }
 };

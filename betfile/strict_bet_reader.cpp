@@ -11,6 +11,7 @@
 #include "betfile/internal/column_room.h"
 #include "betfile/interrupted_save_mark.h"
 #include "core/chunked_input.h"
+#include "core/number_grammar.h"
 #include "core/typed_signs.h"
 
 namespace {
@@ -62,10 +63,6 @@ LineView NextLine(ChunkedInput& input) {
     return view;
 }
 
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
 bool AllOf(std::string_view text, bool (*test)(char)) {
     return !text.empty() && std::all_of(text.begin(), text.end(), test);
 }
@@ -102,7 +99,7 @@ BetFileRead ReadCount(ChunkedInput& input) {
         AllOf(digits, [](char c) { return c == kInterruptedSaveMark; })) {
         return Failed(result, BetFileError::kInterruptedSave, 1, digits);
     }
-    if (!AllOf(digits, IsDigit)) {
+    if (!AllOf(digits, IsDecimalDigit)) {
         return Failed(result, BetFileError::kCountMissing, 1, digits);
     }
     std::int64_t count = 0;

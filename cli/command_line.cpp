@@ -4,6 +4,7 @@
 #include <charconv>
 
 #include "core/column.h"
+#include "core/spanish_numbers.h"
 
 std::optional<std::string> CommandLine::Value(std::string_view name) const {
     const auto found = options.find(name);
@@ -28,6 +29,10 @@ CommandLine ParseCommandLine(std::span<const std::string> words,
                                        [&name](const OptionRule& r) { return r.name == name; });
         if (rule == rules.end()) {
             throw CommandError("Opción desconocida: «" + word + "».");
+        }
+        if (line.Has(name)) {
+            throw CommandError("La opción " + name +
+                               " se ha dado más de una vez; solo puede darse una.");
         }
         if (rule->value == OptionValue::kNone) {
             if (equals != std::string::npos) {
@@ -62,8 +67,8 @@ std::int32_t ParseIntegerIn(std::string_view option, std::string_view text, std:
     const std::int32_t value = ParseInteger(option, text);
     if (value < minimum || value > maximum) {
         throw CommandError("El valor de " + std::string(option) + " debe estar entre " +
-                           std::to_string(minimum) + " y " + std::to_string(maximum) + "; es " +
-                           std::to_string(value) + ".");
+                           GroupedNumber(minimum) + " y " + GroupedNumber(maximum) + "; es " +
+                           GroupedNumber(value) + ".");
     }
     return value;
 }

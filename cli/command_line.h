@@ -26,7 +26,7 @@ struct OptionRule {
 };
 
 // The words after the command: positional arguments in order and the options
-// given (the last one wins when an option is repeated; a flag maps to "").
+// given, each once (a flag maps to "").
 struct CommandLine {
     std::vector<std::string> positionals;
     std::map<std::string, std::string, std::less<>> options;
@@ -37,8 +37,8 @@ struct CommandLine {
 
 // Splits the words by the rules. A word that starts with '-' and is not "-"
 // alone must be one of the rules; "--name=value" is accepted for an option
-// that takes a value. Throws CommandError for an unknown option, a missing
-// value or a value given to a flag.
+// that takes a value. Throws CommandError for an unknown option, an option
+// given twice, a missing value or a value given to a flag.
 CommandLine ParseCommandLine(std::span<const std::string> words, std::span<const OptionRule> rules);
 
 // A whole decimal integer (optional sign) that fits in 32 bits; anything

@@ -7,8 +7,11 @@
 #include "cli/commands.h"
 
 int main(int argc, char** argv) {
+    HoldClosedStandardStreams();
     InstallSaveInterruptionHandlers();
     std::ios::sync_with_stdio(false);
     const std::vector<std::string> words(argv + 1, argv + argc);
-    return RunLumoCli(words, std::cin, std::cout, std::cerr, ProgressDisplayForStandardError());
+    const Streams streams{std::cin, std::cout, std::cerr, ProgressDisplayForStandardError(),
+                          StandardOutputNow()};
+    return RunLumoCli(words, streams);
 }

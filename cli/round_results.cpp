@@ -14,10 +14,10 @@ CColumn ParseResultSigns(std::string_view signs, std::string_view where) {
     return *column;
 }
 
-std::vector<RoundResult> ReadRoundResults(std::istream& in, std::string_view fileName) {
-    RoundFileReading reading = ReadRoundFile(in);
+std::vector<RoundResult> ReadRoundResults(const std::filesystem::path& path) {
+    RoundFileReading reading = ReadRoundFile(path);
     if (reading.problem != RoundFileProblem::kNone) {
-        throw CommandError(RoundFileMessage(fileName, reading));
+        throw CommandError(RoundFileMessage(path.string(), reading));
     }
     return std::move(reading.rounds);
 }

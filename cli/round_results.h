@@ -1,6 +1,6 @@
 #pragma once
 
-#include <iosfwd>
+#include <filesystem>
 #include <string_view>
 #include <vector>
 
@@ -13,6 +13,6 @@
 CColumn ParseResultSigns(std::string_view signs, std::string_view where);
 
 // Reads a file of past rounds (betfile/round_file.h). Throws CommandError
-// naming the file and the line of the first line it cannot use, or the read
-// error.
-std::vector<RoundResult> ReadRoundResults(std::istream& in, std::string_view fileName);
+// naming the file and the line of the first line it cannot use, or why it
+// could not be opened or read: a read error is never taken for its end.
+std::vector<RoundResult> ReadRoundResults(const std::filesystem::path& path);

@@ -4,8 +4,8 @@
 #include <span>
 
 #include "core/column_set.h"
+#include "core/forecast_table.h"
 #include "core/memory_outcome.h"
-#include "forecast/forecast_table.h"
 
 // The hidden tools that add columns to a bet. Each makes room for all it adds
 // before it adds anything, so that when the room cannot be had it returns

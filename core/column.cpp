@@ -1,6 +1,5 @@
 #include "core/column.h"
 
-#include <algorithm>
 #include <istream>
 #include <ostream>
 
@@ -63,12 +62,12 @@ std::ostream& CColumn::WriteText(std::ostream& out) const {
     return out;
 }
 
-std::int32_t CColumn::ComputeScore(const CForecastTable& table) const {
+std::int32_t CColumn::ComputeScore(const Scoring& scoring) const {
     std::int64_t sum = 0;
     for (std::size_t m = 0; m < results.size(); ++m) {
-        sum += table.rows[m][results[m]];
+        sum += scoring.table.rows[m][results[m]];
     }
-    return ScoreForSum(sum);
+    return ScoreForSum(scoring, sum);
 }
 
 double CColumn::Probability(const CForecastTable& table) const {
@@ -86,21 +85,6 @@ void CColumn::Randomize(const CForecastTable& table) {
         results[m] = RandomResult(row[0], row[1], row[2]);
     }
     score = 0;
-}
-
-std::int32_t ScoreForSum(std::int64_t sum) {
-    std::int64_t value = 0;
-    if (averageMode) {
-        value = sum / kMatches;
-    } else if (maxSum == minSum) {
-        value = 100;
-    } else {
-        // Sums of a hand-written table can overrun bounds that were clamped
-        // to 32 bits: the score still stays within 0..100.
-        value = std::clamp<std::int64_t>(
-            (sum - minSum) * 100 / (static_cast<std::int64_t>(maxSum) - minSum), 0, 100);
-    }
-    return static_cast<std::int32_t>(std::clamp<std::int64_t>(value, INT32_MIN, INT32_MAX));
 }
 
 std::uint8_t ResultForDraw(std::int32_t draw, std::int32_t p1, std::int32_t pX) {

@@ -5,8 +5,9 @@
 #include <iosfwd>
 #include <string_view>
 
-#include "core/result_words.h"
-#include "forecast/forecast_table.h"
+#include "core/forecast_table.h"
+#include "core/internal/result_words.h"
+#include "core/scoring.h"
 
 // Number of matches on a coupon.
 inline constexpr std::int32_t kMatches = 14;
@@ -60,13 +61,12 @@ struct CColumn {
     // The column's index, the inverse of SetFromIndex.
     std::int32_t Index() const { return IndexOfCodes(LoadResultWords(results)); }
 
-    // Score from a percentage table, following averageMode, minSum and
-    // maxSum: the percentage sum divided by 14 in average mode, otherwise the
-    // sum normalised to 0..100 between minSum and maxSum (100 for every
+    // Score of the column's percentage sum over the scoring's table, by
+    // ScoreForSum: the sum divided by 14 in average mode, otherwise the sum
+    // normalised to 0..100 between the scoring's bounds (100 for every
     // column when the two are equal), never outside 0..100 whatever the
-    // table. Computed in 64 bits; the average is clamped to the 32-bit range,
-    // so that no table can overflow it.
-    std::int32_t ComputeScore(const CForecastTable& table) const;
+    // table.
+    std::int32_t ComputeScore(const Scoring& scoring) const;
     // Product over the matches of the chosen table value times 0.01.
     double Probability(const CForecastTable& table) const;
     // 14 random results drawn by each match's percentages; score 0, the mark
@@ -80,12 +80,6 @@ struct CColumn {
 
 static_assert(sizeof(CColumn) == 20,
               "4,782,969 columns must fit in one flat array of 20-byte records");
-
-// The score of a column whose chosen table values add up to `sum`, as
-// ComputeScore gives it: follows averageMode, minSum and maxSum, computed in
-// 64 bits; the normalised score clamped to 0..100, the average to the 32-bit
-// range.
-std::int32_t ScoreForSum(std::int64_t sum);
 
 // The result that a draw r in 0..32767 gives for a match with the
 // percentages p1 and pX: v = r * 100 / 32767; 1 when v < p1, X when

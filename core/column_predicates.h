@@ -4,7 +4,7 @@
 #include <cstdint>
 
 #include "core/column.h"
-#include "forecast/forecast_table.h"
+#include "core/forecast_table.h"
 
 // The column predicates of the step commands and of the profitability tool.
 // Each is a small function object that carries its parameter and is passed
@@ -26,7 +26,7 @@ struct ScoreBelow {
 // column's result is not 0. The table is read when the predicate is made.
 class NoZeroPercent {
   public:
-    explicit NoZeroPercent(const CForecastTable& table = forecastTable);
+    explicit NoZeroPercent(const CForecastTable& table);
     bool operator()(const CColumn& column) const;
 
   private:
@@ -34,13 +34,13 @@ class NoZeroPercent {
     std::array<std::uint8_t, kMatches> allowed{};
 };
 
-// Keeps a column whose Probability over the table (the Expectation table
-// unless told otherwise) is strictly greater than `threshold`; the
+// Keeps a column whose Probability over the table (the window passes the
+// Expectation table) is strictly greater than `threshold`; the
 // profitability tool passes 1.0. The table is copied when the predicate is
 // made.
 class IsProfitable {
   public:
-    explicit IsProfitable(double threshold, const CForecastTable& table = expectationTable);
+    explicit IsProfitable(double threshold, const CForecastTable& table);
     bool operator()(const CColumn& column) const;
 
   private:

@@ -6,8 +6,8 @@
 #include <new>
 #include <type_traits>
 
-#include "core/full_generation.h"
-#include "core/score_sort.h"
+#include "core/internal/full_generation.h"
+#include "core/internal/score_sort.h"
 
 namespace {
 
@@ -99,10 +99,10 @@ void CColumnSet::Clear() {
     covered = 0;
 }
 
-void CColumnSet::GenerateAll() {
+void CColumnSet::GenerateAll(const Scoring& scoring) {
     Reserve(kAllColumns);
     count = 0;
-    WriteAllColumns(forecastTable, columns.get());
+    WriteAllColumns(scoring, columns.get());
     count = kAllColumns;
     ReportProgress(0);
 }
@@ -127,13 +127,13 @@ void CColumnSet::DumpText(char* destination) const {
     *out = '\0';
 }
 
-void RenewWithAllColumns(std::unique_ptr<CColumnSet>& bet) {
+void RenewWithAllColumns(std::unique_ptr<CColumnSet>& bet, const Scoring& scoring) {
     if (bet->Capacity() >= kAllColumns) {
         bet->Clear();
-        bet->GenerateAll();
+        bet->GenerateAll(scoring);
         return;
     }
     auto fresh = std::make_unique<CColumnSet>(kAllColumns);
-    fresh->GenerateAll();
+    fresh->GenerateAll(scoring);
     bet = std::move(fresh);
 }

@@ -67,10 +67,10 @@ class CColumnSet {
     void Clear();
 
     // Replaces the contents by all kAllColumns columns in index order, each
-    // scored with ComputeScore over forecastTable, none marked. Reports
+    // scored with ComputeScore with `scoring`, none marked. Reports
     // i*100/kAllColumns at every i that is a multiple of 10,000, then 0.
     // Grows the storage first when it holds fewer than kAllColumns slots.
-    void GenerateAll();
+    void GenerateAll(const Scoring& scoring);
     // Sorts by score, highest first, in place. Equal scores keep no defined
     // order. Reports nothing.
     void SortByScore();
@@ -109,12 +109,12 @@ class CColumnSet {
     std::int32_t count = 0;
 };
 
-// Makes `bet` hold all kAllColumns columns as a new set filled by GenerateAll
-// does (its bounds and covering total those of a new set). When the bet's
+// Makes `bet` hold all kAllColumns columns as a new set filled by
+// GenerateAll(scoring) does (its bounds and covering total those of a new set). When the bet's
 // storage already has room for them it is reused, so nothing is allocated and
 // nothing can fail; otherwise the new set is allocated before the old one is
 // let go, and std::bad_alloc leaves `bet` as it was.
-void RenewWithAllColumns(std::unique_ptr<CColumnSet>& bet);
+void RenewWithAllColumns(std::unique_ptr<CColumnSet>& bet, const Scoring& scoring);
 
 template <typename Keep>
 void CColumnSet::Filter(Keep&& keep) {

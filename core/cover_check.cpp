@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "core/distance_ball.h"
+#include "core/internal/distance_ball.h"
 
 namespace {
 

@@ -1,10 +1,12 @@
 #include "core/match_counts.h"
 
-MatchCounts CountResultsPerMatch(const CColumnSet& bet) {
+#include <algorithm>
+
+MatchCounts CountResultsPerMatch(std::span<const CColumn> columns) {
     MatchCounts counts{};
-    for (const CColumn& column : bet) {
+    for (const CColumn& column : columns) {
         for (std::size_t match = 0; match < counts.size(); ++match) {
-            ++counts[match][column.results[match]];
+            ++counts[match][std::min<std::size_t>(column.results[match], kAwayWin)];
         }
     }
     return counts;

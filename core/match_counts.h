@@ -2,11 +2,12 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 
-#include "core/column_set.h"
+#include "core/column.h"
 
-// For each match (match 1 first), how many columns of the whole bet have
-// result 1, X and 2 there.
+// For each match (match 1 first), how many of the columns have result 1, X
+// and 2 there; a result code above 2 counts under 2, as WriteText writes it.
 using MatchCounts = std::array<std::array<std::int32_t, 3>, kMatches>;
 
-MatchCounts CountResultsPerMatch(const CColumnSet& bet);
+MatchCounts CountResultsPerMatch(std::span<const CColumn> columns);

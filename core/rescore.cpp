@@ -9,7 +9,7 @@ constexpr std::int32_t kRescoreReportStep = 10'000;
 
 }  // namespace
 
-void RescoreAll(CColumnSet& bet, const CForecastTable& table, const RescoreStatus& status) {
+void RescoreAll(CColumnSet& bet, const Scoring& scoring, const RescoreStatus& status) {
     const std::int32_t count = bet.Count();
     for (std::int32_t i = 0; i < count; ++i) {
         if (i % kRescoreReportStep == 0) {
@@ -18,6 +18,6 @@ void RescoreAll(CColumnSet& bet, const CForecastTable& table, const RescoreStatu
                 static_cast<std::int32_t>(static_cast<std::int64_t>(i) * 100 / kAllColumns));
         }
         CColumn& column = bet[i];
-        column.score = column.ComputeScore(table);
+        column.score = column.ComputeScore(scoring);
     }
 }

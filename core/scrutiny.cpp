@@ -1,6 +1,6 @@
 #include "core/scrutiny.h"
 
-#include "core/result_words.h"
+#include "core/internal/result_words.h"
 
 namespace {
 
@@ -62,7 +62,8 @@ Scrutiny Scrutinise(const CColumnSet& bet, const CColumn& result, std::optional<
     Scrutiny scrutiny;
     const ResultWords resultWords = LoadResultWords(result.results);
     for (const CColumn& column : bet) {
-        const std::int32_t differences = CountDifferences(LoadResultWords(column.results), resultWords);
+        const std::int32_t differences =
+            CountDifferences(LoadResultWords(column.results), resultWords);
         ++scrutiny.columnsByHits[static_cast<std::size_t>(kMatches - differences)];
     }
     if (pleno && pleno->pick == pleno->result) {

@@ -1,10 +1,9 @@
 #include "core/spanish_numbers.h"
+#include "core/number_grammar.h"
 
 #include <cstdlib>
 
 namespace {
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 std::string_view Trimmed(std::string_view text) {
     const auto blank = [](char c) { return c == ' ' || c == '\t'; };
@@ -55,7 +54,7 @@ std::optional<std::int64_t> ParseEuros(std::string_view text) {
     constexpr std::size_t kMaxWholeDigits = 12;
     std::size_t i = 0;
     std::int64_t euros = 0;
-    while (i < text.size() && IsDigit(text[i])) {
+    while (i < text.size() && IsDecimalDigit(text[i])) {
         if (i == kMaxWholeDigits) {
             return std::nullopt;
         }
@@ -70,11 +69,17 @@ std::optional<std::int64_t> ParseEuros(std::string_view text) {
             return std::nullopt;
         }
         const std::string_view decimals = text.substr(i + 1);
-        if (decimals.empty() || decimals.size() > 2 || !IsDigit(decimals[0]) ||
-            (decimals.size() == 2 && !IsDigit(decimals[1]))) {
+        if (decimals.empty() || decimals.size() > 2 || !IsDecimalDigit(decimals[0]) ||
+            (decimals.size() == 2 && !IsDecimalDigit(decimals[1]))) {
             return std::nullopt;
         }
         cents = (decimals[0] - '0') * 10 + (decimals.size() == 2 ? decimals[1] - '0' : 0);
     }
     return euros * 100 + cents;
+}
+
+std::string PercentText(std::int64_t part, std::int64_t whole) {
+    // Tenths of a percent, rounded half up without leaving integers.
+    const std::int64_t tenths = whole == 0 ? 0 : (part * 2000 + whole) / (2 * whole);
+    return GroupedNumber(tenths / 10) + "," + static_cast<char>('0' + tenths % 10) + " %";
 }

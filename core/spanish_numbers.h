@@ -26,3 +26,8 @@ std::string EurosText(std::int64_t cents);
 // anything else: a sign, grouping points ("1.500" is refused rather than
 // guessed), three decimals, or more than 10^12 euros.
 std::optional<std::int64_t> ParseEuros(std::string_view text);
+
+// The share `part` of `whole` as a percentage with one decimal, rounded half
+// up, a decimal comma and " %": "0,0 %", "33,3 %", "100,0 %". "0,0 %" when
+// `whole` is 0. Both at least 0, `part` at most `whole`.
+std::string PercentText(std::int64_t part, std::int64_t whole);

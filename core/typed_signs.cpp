@@ -6,7 +6,9 @@
 
 namespace {
 
-bool IsSeparator(char c) { return c == ' ' || c == '\t' || c == '-'; }
+bool IsSeparator(char c) {
+    return c == ' ' || c == '\t' || c == '-';
+}
 
 // The result code of a sign, or 3 for a character that is no sign.
 std::uint8_t CodeOfSign(char c) {
@@ -56,7 +58,8 @@ std::string TypedSignsProblem(std::string_view text) {
             while (i + length < text.size() && (text[i + length] & 0xC0) == 0x80) {
                 ++length;
             }
-            return "lleva un signo, «" + std::string(text.substr(i, length)) + "», que no es 1, X ni 2";
+            return "lleva un signo, «" + std::string(text.substr(i, length)) +
+                   "», que no es 1, X ni 2";
         }
         ++signs;
     }

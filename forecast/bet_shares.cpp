@@ -2,20 +2,13 @@
 
 #include <algorithm>
 
+#include "core/match_counts.h"
 #include "forecast/forecast_text.h"
 
 CForecastTable ComputeBetShares(const CColumnSet& bet) {
+    const std::int32_t counted = std::min(bet.Count(), kMaxListedColumns);
     CForecastTable shares;
-    for (auto& row : shares.rows) {
-        row.fill(0);
-    }
-    const std::int32_t counted = std::min(bet.Count(), kShareColumns);
-    for (std::int32_t i = 0; i < counted; ++i) {
-        const auto& results = bet[i].results;
-        for (std::size_t m = 0; m < results.size(); ++m) {
-            ++shares.rows[m][std::min<std::size_t>(results[m], 2)];
-        }
-    }
+    shares.rows = CountResultsPerMatch({bet.begin(), static_cast<std::size_t>(counted)});
     if (counted > 0) {
         for (auto& row : shares.rows) {
             for (auto& cell : row) {

@@ -6,18 +6,18 @@
 
 #include "core/column.h"
 #include "core/column_set.h"
-#include "forecast/forecast_table.h"
+#include "core/forecast_table.h"
 
-// The columns the shares are counted over: the first ones of the bet, as
-// many as the column list shows.
-inline constexpr std::int32_t kShareColumns = 500;
+// The window lists a bet's first 500 columns, and counts the shares over
+// the same ones.
+inline constexpr std::int32_t kMaxListedColumns = 500;
 
 // For each match and result, the percentage of the bet's first
-// min(Count(), kShareColumns) columns that have that result there, truncated
+// min(Count(), kMaxListedColumns) columns that have that result there, truncated
 // (cell * 100 / columns counted). Dividing by the columns counted rather than
 // by the whole count keeps the shares percentages for a large bet. All cells
-// are 0 for an empty bet. A result code above 2 counts under 2, as WriteText
-// writes it. Reads only Count() and the results of the counted columns.
+// are 0 for an empty bet. Counted by CountResultsPerMatch; reads only Count()
+// and the results of the counted columns.
 CForecastTable ComputeBetShares(const CColumnSet& bet);
 
 // The rows of ComputeBetShares in the Forecast format ("%02d %02d %02d").

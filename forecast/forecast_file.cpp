@@ -3,7 +3,7 @@
 #include <fstream>
 #include <ostream>
 
-#include "forecast/text_scanner.h"
+#include "core/text_scanner.h"
 
 namespace {
 
@@ -23,28 +23,31 @@ void ReadTable(std::istream& in, CForecastTable& table, RowRead&& rowRead) {
 
 }  // namespace
 
-void LoadForecast(std::istream& in, CForecastTable& table, std::ostream& diagnostics) {
-    ReadTable(in, table, [&diagnostics](const std::array<std::int32_t, 3>& row) {
+ForecastLoad LoadForecast(std::istream& in, std::ostream& diagnostics) {
+    ForecastLoad load;
+    ReadTable(in, load.table, [&diagnostics, &load](const std::array<std::int32_t, 3>& row) {
         const std::int64_t sum = std::int64_t{row[0]} + row[1] + row[2];
         if (sum != 100) {
+            ++load.errors;
             // Flushed at once, so that a program that ends abruptly has shown it.
             diagnostics << "ERROR" << std::flush;
         }
     });
-    UpdateScoreBounds(table);
+    return load;
 }
 
-void LoadForecast(const std::filesystem::path& path, CForecastTable& table,
-                  std::ostream& diagnostics) {
+ForecastLoad LoadForecast(const std::filesystem::path& path, std::ostream& diagnostics) {
     std::ifstream file(path);
-    LoadForecast(file, table, diagnostics);
+    return LoadForecast(file, diagnostics);
 }
 
-void LoadExpectation(std::istream& in, CForecastTable& table) {
+CForecastTable LoadExpectation(std::istream& in) {
+    CForecastTable table;
     ReadTable(in, table, [](const std::array<std::int32_t, 3>&) {});
+    return table;
 }
 
-void LoadExpectation(const std::filesystem::path& path, CForecastTable& table) {
+CForecastTable LoadExpectation(const std::filesystem::path& path) {
     std::ifstream file(path);
-    LoadExpectation(file, table);
+    return LoadExpectation(file);
 }

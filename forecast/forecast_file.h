@@ -1,10 +1,10 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <iosfwd>
-#include <iostream>
 
-#include "forecast/forecast_table.h"
+#include "core/forecast_table.h"
 
 // The forecast files, "pronostico.txt" (percentages) and "esperanza.txt"
 // (expectation factors in hundredths), share one grammar: 42 integers, each
@@ -20,19 +20,25 @@
 // file that begins with a byte-order mark therefore reads no value. Nothing
 // is reported except the "ERROR" texts below.
 
-// Reads the Forecast table into `table`. After each row, writes "ERROR" (no
-// line end) to `diagnostics` when the row's three values as they now stand
-// do not add up to exactly 100 (the sum is taken without overflow), and
-// flushes it at once; the values stay as read. Finally sets minSum and maxSum from the table as it
-// stands (UpdateScoreBounds), file or no file.
-void LoadForecast(std::istream& in, CForecastTable& table, std::ostream& diagnostics = std::cout);
+// What LoadForecast read: the table, its cells not read keeping the
+// constructed values, and how many rows do not add up to 100.
+struct ForecastLoad {
+    CForecastTable table;
+    std::int32_t errors = 0;
+};
+
+// Reads the Forecast table over a constructed one. After each row, writes
+// "ERROR" (no line end) to `diagnostics` when the row's three values as they
+// now stand do not add up to exactly 100 (the sum is taken without
+// overflow), and flushes it at once; the values stay as read. Changes
+// nothing else: the caller makes its Scoring from the table (ScoringOf).
+ForecastLoad LoadForecast(std::istream& in, std::ostream& diagnostics);
 
 // The same from a file. A file that is missing, unreadable or a folder reads
-// no value: every row is still checked and the sums are still set.
-void LoadForecast(const std::filesystem::path& path, CForecastTable& table,
-                  std::ostream& diagnostics = std::cout);
+// no value: every row of the constructed table is still checked.
+ForecastLoad LoadForecast(const std::filesystem::path& path, std::ostream& diagnostics);
 
-// Reads the Expectation table into `table`: the same grammar and failure
-// rules, no check, no diagnostics, and minSum and maxSum stay as they are.
-void LoadExpectation(std::istream& in, CForecastTable& table);
-void LoadExpectation(const std::filesystem::path& path, CForecastTable& table);
+// Reads the Expectation table over a constructed one: the same grammar and
+// failure rules, no check and no diagnostics.
+CForecastTable LoadExpectation(std::istream& in);
+CForecastTable LoadExpectation(const std::filesystem::path& path);

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "core/column.h"
-#include "forecast/forecast_table.h"
+#include "core/forecast_table.h"
 
 // The 14 lines, match 1 first, that the window lists for a table; row k of a
 // list always shows match k + 1.

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "core/chunked_input.h"
+#include "core/number_grammar.h"
 
 namespace {
 
@@ -22,10 +23,6 @@ constexpr std::int64_t kSlack = 3 * kBillion / 2;
 
 bool IsBlank(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
-}
-
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
 }
 
 enum class Ahead { kWord, kLineEnd, kTextEnd };
@@ -84,9 +81,9 @@ ForecastFileError ParsePercentage(std::string_view word, Percentage& value) {
     const std::string_view decimals =
         separator == std::string_view::npos ? std::string_view() : word.substr(separator + 1);
     value.decimal = separator != std::string_view::npos;
-    if (whole.empty() || !std::all_of(whole.begin(), whole.end(), IsDigit) ||
+    if (whole.empty() || !std::all_of(whole.begin(), whole.end(), IsDecimalDigit) ||
         (value.decimal &&
-         (decimals.empty() || !std::all_of(decimals.begin(), decimals.end(), IsDigit)))) {
+         (decimals.empty() || !std::all_of(decimals.begin(), decimals.end(), IsDecimalDigit)))) {
         return ForecastFileError::kNotANumber;
     }
     if (negative) {

@@ -5,7 +5,7 @@
 #include <iosfwd>
 #include <string>
 
-#include "forecast/forecast_table.h"
+#include "core/forecast_table.h"
 
 // Reading the forecast file strictly, for lumo-cli and the programs beside
 // the window (the window keeps LoadForecast):

@@ -11,7 +11,7 @@
 #include "betfile/bet_reader.h"
 #include "betfile/strict_bet_reader.h"
 #include "core/column.h"
-#include "forecast/forecast_table.h"
+#include "core/forecast_table.h"
 
 // Plain, slow readers built on the standard library's formatted extraction
 // and CColumn::ReadText, with the program's failure rules spelled out on top

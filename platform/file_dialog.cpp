@@ -55,12 +55,6 @@ void TreatStarDotStarAsEveryFile(QFileDialog& dialog) {
 
 }  // namespace
 
-FileDialogRequest BetFileRequest(FileDialogMode mode) {
-    return {mode,
-            QStringLiteral("apuesta.txt"),
-            {QStringLiteral("Archivo de texto (*.txt)"), QStringLiteral("All Files (*.*)")}};
-}
-
 QString AskFileName(QWidget* parent, const FileDialogRequest& request) {
     if (const FileDialogAnswerer& answerer = InstalledAnswerer()) {
         return answerer(request);

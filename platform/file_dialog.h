@@ -23,10 +23,6 @@ struct FileDialogRequest {
     QStringList filters;  // e.g. "Archivo de texto (*.txt)"
 };
 
-// The request of the bet file commands: "apuesta.txt" proposed, text files
-// first, then all files.
-FileDialogRequest BetFileRequest(FileDialogMode mode);
-
 // Shows the dialog; returns the chosen path, or an empty string when the
 // user cancels.
 QString AskFileName(QWidget* parent, const FileDialogRequest& request);

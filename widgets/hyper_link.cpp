@@ -6,7 +6,7 @@
 #include <QStyle>
 #include <QTimerEvent>
 
-#include "widgets/address_opener.h"
+#include "platform/address_opener.h"
 
 CHyperLink::CHyperLink(const QString& text, QWidget* parent) : QLabel(text, parent) {
     setTextFormat(Qt::PlainText);

@@ -16,6 +16,7 @@ enum class SaveCall {
     kSetAttribute,      // copying one extended attribute to the new file
     kChangeMode,        // giving the new file its final permission bits
     kRename,            // putting the new file in the old one's place
+    kSyncFolder,        // flushing the folder's entries to the disk after the rename
 };
 
 // Returns 0 to let the call run, or the error number it fails with instead.

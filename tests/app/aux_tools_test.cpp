@@ -10,9 +10,9 @@
 #include <vector>
 
 #include "core/covering.h"
+#include "core/forecast_table.h"
 #include "core/neighbour.h"
 #include "dialog_test_case.h"
-#include "forecast/forecast_table.h"
 #include "tests/core/test_support.h"
 
 namespace {
@@ -144,12 +144,13 @@ class AuxToolsTest : public DialogTestCase {
     }
 
     void rescoreScoresEveryColumn() {
-        forecastTable.rows[0] = {80, 10, 10};
-        UpdateScoreBounds(forecastTable);
+        CForecastTable table;
+        table.rows[0] = {80, 10, 10};
+        tables.scoring = ScoringOf(table);
         SetColumns({CColumn(0), CColumn(1), CColumn(2)});
         ClickHidden(kRescoreButton);
         for (int i = 0; i < 3; ++i) {
-            QCOMPARE(dialog->Bet()[i].score, dialog->Bet()[i].ComputeScore(forecastTable));
+            QCOMPARE(dialog->Bet()[i].score, dialog->Bet()[i].ComputeScore(tables.scoring));
         }
         QVERIFY(dialog->Bet()[0].score > dialog->Bet()[1].score);
         QCOMPARE(Label(kStatusText)->text(), QStringLiteral("0 3"));
@@ -183,7 +184,7 @@ class AuxToolsTest : public DialogTestCase {
         SetBet({0, 100, 4'782'968});
         const int normalScore = dialog->Bet()[1].score;
         ClickHidden(kAverageModeCheck);
-        QVERIFY(averageMode);
+        QCOMPARE(tables.scoring.mode, ScoreMode::kAverage);
         QVERIFY(ControlById<QCheckBox>(*dialog, kAverageModeCheck)->isChecked());
         QCOMPARE(dialog->Bet()[1].score, normalScore);
         QCOMPARE(probe->refreshes, 0);
@@ -195,7 +196,7 @@ class AuxToolsTest : public DialogTestCase {
         QVERIFY(dialog->Bet()[1].score != normalScore);
 
         ClickHidden(kAverageModeCheck);
-        QVERIFY(!averageMode);
+        QCOMPARE(tables.scoring.mode, ScoreMode::kNormalised);
     }
 
     void neighboursOfTheSelectedRowsInListOrder() {
@@ -329,7 +330,7 @@ class AuxToolsTest : public DialogTestCase {
     }
 
     void profitableKeepsExpectationsAboveOne() {
-        expectationTable = TableOf({150, 100, 50});
+        tables.expectation = TableOf({150, 100, 50});
         SetColumns({ColumnOf("11111111111111"), ColumnOf("XXXXXXXXXXXXXX"),
                     ColumnOf("X1111111111111"), ColumnOf("22222222222222"),
                     ColumnOf("2X111111111111")});

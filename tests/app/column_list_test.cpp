@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "app/column_list.h"
+#include "core/forecast_table.h"
 #include "dialog_test_case.h"
-#include "forecast/forecast_table.h"
 #include "tests/core/test_support.h"
 
 class ColumnListTest : public DialogTestCase {
@@ -79,7 +79,7 @@ class ColumnListTest : public DialogTestCase {
 
     void fullBetCountHasNoThousandsSeparator() {
         dialog->Bet().Reserve(kAllColumns);
-        dialog->Bet().GenerateAll();
+        dialog->Bet().GenerateAll(Scoring());
         dialog->RefreshColumnList();
         QCOMPARE(list->topLevelItemCount(), 500);
         QCOMPARE(list->topLevelItem(499)->text(2), QStringLiteral("499"));
@@ -206,8 +206,7 @@ class ColumnListTest : public DialogTestCase {
     void doubleClickShowsTheExpectationOfTheRowsOwnColumn() {
         // Factors 1.00 for 1, 2.00 for X, 0.50 for 2: a column's expectation
         // is 2 to the power of its Xs less its 2s.
-        const CForecastTable savedExpectation = expectationTable;
-        expectationTable = TableOf({100, 200, 50});
+        tables.expectation = TableOf({100, 200, 50});
         const char* columns[] = {"11111111111111", "X1111111111111", "XX111111111111",
                                  "21111111111111"};
         const int scores[] = {30, 100, 9, 87};
@@ -223,7 +222,6 @@ class ColumnListTest : public DialogTestCase {
         DoubleClickRow(0);
         DoubleClickRow(1);
         DoubleClickRow(3);
-        expectationTable = savedExpectation;
         QCOMPARE(probe->MessageTexts(), (QStringList{"4.000", "0.500", "2.000"}));
     }
 

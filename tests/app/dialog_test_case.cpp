@@ -7,12 +7,12 @@
 #include <QTreeWidget>
 #include <QtTest>
 
-#include "forecast/forecast_table.h"
 #include "tests/core/test_support.h"
 
 void DialogTestCase::OpenDialog(DialogDisplay display) {
     workingDirectory = std::make_unique<ScopedEmptyWorkingDirectory>();
-    dialog = std::make_unique<CLumoDlg>();
+    tables = ProgramTables();
+    dialog = std::make_unique<CLumoDlg>(tables);
     probe = std::make_unique<CommandProbe>(*dialog);
     if (display == DialogDisplay::kHidden) {
         return;
@@ -29,7 +29,6 @@ void DialogTestCase::CloseDialog() {
     probe.reset();
     dialog.reset();
     workingDirectory.reset();
-    ResetScoring();
 }
 
 void DialogTestCase::Click(int id) {
@@ -80,7 +79,7 @@ void DialogTestCase::SetBet(const std::vector<int>& indices) {
     std::vector<CColumn> columns;
     for (const int index : indices) {
         CColumn column(index);
-        column.score = column.ComputeScore(forecastTable);
+        column.score = column.ComputeScore(tables.scoring);
         columns.push_back(column);
     }
     SetColumns(columns);

@@ -25,10 +25,9 @@ class DialogTestCase : public QObject {
     Q_OBJECT
 
   protected:
-    // Opens a fresh dialog (and its probe) in a fresh empty working directory.
+    // Opens a fresh dialog (and its probe) on fresh program-wide tables in a
+    // fresh empty working directory.
     void OpenDialog(DialogDisplay display = DialogDisplay::kHidden);
-    // Closes it, and puts the program-wide forecast and expectation tables,
-    // score bounds and average mode back as constructed.
     void CloseDialog();
 
     // Clicks the button `id`, which the user sees.
@@ -48,6 +47,8 @@ class DialogTestCase : public QObject {
     void SetBet(const std::vector<int>& indices);
 
     std::unique_ptr<ScopedEmptyWorkingDirectory> workingDirectory;
+    // The tables the dialog is handed; a test may change them while it runs.
+    ProgramTables tables;
     std::unique_ptr<CLumoDlg> dialog;
     std::unique_ptr<CommandProbe> probe;
 };

@@ -5,9 +5,9 @@
 #include <QScrollBar>
 #include <QtTest>
 
+#include "core/forecast_table.h"
 #include "dialog_test_case.h"
 #include "file_contents.h"
-#include "forecast/forecast_table.h"
 
 class ForecastListsTest : public DialogTestCase {
     Q_OBJECT
@@ -19,7 +19,7 @@ class ForecastListsTest : public DialogTestCase {
     void cleanup() { CloseDialog(); }
 
     void withoutFilesTheListsShowTheConstructedTables() {
-        dialog = std::make_unique<CLumoDlg>();
+        dialog = std::make_unique<CLumoDlg>(tables);
         QCOMPARE(RowTexts(*ControlById<QListWidget>(*dialog, kForecastList)),
                  QStringList(14, "40 33 27"));
         QCOMPARE(RowTexts(*ControlById<QListWidget>(*dialog, kExpectationList)),
@@ -31,7 +31,7 @@ class ForecastListsTest : public DialogTestCase {
     void filesOfTheWorkingDirectoryAreShownRowByMatch() {
         WriteFile("pronostico.txt", "100 0 0\n50 30 20\n");
         WriteFile("esperanza.txt", "150 100 35\n");
-        dialog = std::make_unique<CLumoDlg>();
+        dialog = std::make_unique<CLumoDlg>(tables);
         QStringList forecast(14, "40 33 27");
         forecast[0] = "100 00 00";
         forecast[1] = "50 30 20";
@@ -39,12 +39,13 @@ class ForecastListsTest : public DialogTestCase {
         QStringList expectation(14, "0.4 0.3 0.3");
         expectation[0] = "1.5 1.0 0.3";
         QCOMPARE(RowTexts(*ControlById<QListWidget>(*dialog, kExpectationList)), expectation);
-        QCOMPARE(minSum, 0 + 20 + 12 * 27);
-        QCOMPARE(maxSum, 100 + 50 + 12 * 40);
+        QCOMPARE(tables.scoring.minSum, 0 + 20 + 12 * 27);
+        QCOMPARE(tables.scoring.maxSum, 100 + 50 + 12 * 40);
+        QCOMPARE(tables.expectation.rows[0], (std::array<std::int32_t, 3>{150, 100, 35}));
     }
 
     void betSharesFollowEveryRefresh() {
-        dialog = std::make_unique<CLumoDlg>();
+        dialog = std::make_unique<CLumoDlg>(tables);
         for (const char* text : {"11111111111111", "X1111111111111", "21111111111111"}) {
             CColumn column;
             column.ParseText(text);
@@ -58,7 +59,7 @@ class ForecastListsTest : public DialogTestCase {
 
     void forecastRowsShowWholeWithoutScrolling() {
         WriteFile("pronostico.txt", QByteArray("100 0 0\n").repeated(14));
-        dialog = std::make_unique<CLumoDlg>();
+        dialog = std::make_unique<CLumoDlg>(tables);
         dialog->show();
         QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
         const auto* list = ControlById<QListWidget>(*dialog, kForecastList);

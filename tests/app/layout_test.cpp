@@ -15,8 +15,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "core/forecast_table.h"
 #include "dialog_test_case.h"
-#include "forecast/forecast_table.h"
 #include "platform/dialog_fonts.h"
 #include "platform/dialog_units.h"
 #include "platform/screen_fit.h"
@@ -406,7 +406,7 @@ class LayoutTest : public DialogTestCase {
         const auto* list = ControlById<QListWidget>(*dialog, kForecastList);
         QCOMPARE(list->item(0)->text(), QStringLiteral("100 00 00"));
         QVERIFY(list->sizeHintForColumn(0) <= list->viewport()->width());
-        dialog->ShowForecast(forecastTable);
+        dialog->ShowForecast(tables.scoring.table);
     }
 
     void visibleTextsAreWhole() {

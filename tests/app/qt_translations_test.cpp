@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 
+#include "app/bet_file_request.h"
 #include "app/lumo_app.h"
 #include "platform/file_dialog.h"
 #include "platform/message_box.h"

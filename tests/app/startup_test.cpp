@@ -10,7 +10,10 @@
 #include <QTreeWidget>
 #include <QtTest>
 
+#include "app/dialog_template.h"
 #include "dialog_test_case.h"
+#include "platform/dialog_units.h"
+#include "widgets/hyper_link.h"
 
 namespace {
 
@@ -30,6 +33,20 @@ class StartupTest : public DialogTestCase {
     }
 
     void cleanupTestCase() { CloseDialog(); }
+
+    void hyperLinkShowsTheAuthorsAddress() {
+        const QString address = QString::fromUtf8(kAuthorAddress);
+        auto* control = ControlById<CHyperLink>(*dialog, kHyperLinkControl);
+        QVERIFY(control != nullptr);
+        QCOMPARE(control->Address(), address);
+        QCOMPARE(control->text(), address);
+        QCOMPARE(control->toolTip(), address);
+        // Fitted about the centre of its place in the layout (10, 230, 140, 8
+        // in dialog units), which is wider than the address.
+        const QRect place = MeasureBaseUnits(dialog->font()).ToPixels(10, 230, 140, 8);
+        QVERIFY(control->width() < place.width());
+        QVERIFY(qAbs(control->geometry().center().x() - place.center().x()) <= 1);
+    }
 
     void windowIsTheFixedBrelmDialog() {
         QCOMPARE(dialog->windowTitle(), QStringLiteral("Brelm"));
@@ -82,7 +99,8 @@ class StartupTest : public DialogTestCase {
     void threadRunsOneStepBelowNormal() {
         QCOMPARE(ThreadNice(), niceBeforeStart + 1);
         // A second dialog keeps the same level instead of lowering it again.
-        const CLumoDlg second;
+        ProgramTables secondTables;
+        const CLumoDlg second(secondTables);
         QCOMPARE(ThreadNice(), niceBeforeStart + 1);
     }
 

@@ -8,8 +8,8 @@
 #include <set>
 #include <vector>
 
+#include "core/forecast_table.h"
 #include "dialog_test_case.h"
-#include "forecast/forecast_table.h"
 #include "tests/core/test_support.h"
 
 namespace {
@@ -25,7 +25,7 @@ std::vector<CColumn> ScatteredColumns(int n) {
         const auto index = static_cast<int>((state >> 8) % static_cast<std::uint32_t>(kAllColumns));
         if (taken.insert(index).second) {
             CColumn column(index);
-            column.score = column.ComputeScore(forecastTable);
+            column.score = column.ComputeScore(Scoring());
             columns.push_back(column);
         }
     }
@@ -49,7 +49,7 @@ class StepCommandsTest : public DialogTestCase {
         QCOMPARE(bet.Count(), kAllColumns);
         for (const int i : {0, 1, 2, 500, 2'391'484, kAllColumns - 1}) {
             QCOMPARE(bet[i].Index(), i);
-            QCOMPARE(bet[i].score, bet[i].ComputeScore(forecastTable));
+            QCOMPARE(bet[i].score, bet[i].ComputeScore(tables.scoring));
             QCOMPARE(bet[i].marked, 0);
         }
         QCOMPARE(Label(kCountText)->text(), QStringLiteral("4782969 cols."));
@@ -162,8 +162,9 @@ class StepCommandsTest : public DialogTestCase {
     }
 
     void removeZeroPercentDropsTheRuledOutResults() {
-        forecastTable.rows[0] = {60, 0, 40};
-        UpdateScoreBounds(forecastTable);
+        CForecastTable table;
+        table.rows[0] = {60, 0, 40};
+        tables.scoring = ScoringOf(table);
         Click(kGenerateAllButton);
         Click(kRemoveZeroPercentButton);
         const CColumnSet& bet = dialog->Bet();

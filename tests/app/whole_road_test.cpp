@@ -11,9 +11,9 @@
 #include "core/column_predicates.h"
 #include "core/condition.h"
 #include "core/covering.h"
+#include "core/forecast_table.h"
 #include "dialog_test_case.h"
 #include "file_contents.h"
-#include "forecast/forecast_table.h"
 #include "seam_answerers.h"
 
 namespace {
@@ -28,11 +28,11 @@ const ConditionBounds kBounds{.minVariants = 3, .maxVariants = 9, .minDoses = 1,
 constexpr int kDistance = 2;
 
 // The same road on the column library alone.
-std::unique_ptr<CColumnSet> RoadOnTheLibrary() {
+std::unique_ptr<CColumnSet> RoadOnTheLibrary(const Scoring& scoring) {
     auto bet = std::make_unique<CColumnSet>(kAllColumns);
-    bet->GenerateAll();
+    bet->GenerateAll(scoring);
     bet->Filter(ScoreAbove{kCutBelow});
-    bet->Filter(NoZeroPercent(forecastTable));
+    bet->Filter(NoZeroPercent(scoring.table));
     KeepWithinCondition(*bet, kBounds);
     bet->SortByScore();
     NotNearKept notNearKept(*bet, kDistance);
@@ -54,8 +54,8 @@ class WholeRoadTest : public DialogTestCase {
         const QString saved = QDir::current().absoluteFilePath(QStringLiteral("camino.txt"));
         const FileDialogRecorder fileDialog(saved);
 
-        dialog = std::make_unique<CLumoDlg>();
-        QCOMPARE(forecastTable.rows[3], (std::array<std::int32_t, 3>{100, 0, 0}));
+        dialog = std::make_unique<CLumoDlg>(tables);
+        QCOMPARE(tables.scoring.table.rows[3], (std::array<std::int32_t, 3>{100, 0, 0}));
         probe = std::make_unique<CommandProbe>(*dialog);
         Click(kGenerateAllButton);
         QCOMPARE(dialog->Bet().Count(), kAllColumns);
@@ -77,7 +77,7 @@ class WholeRoadTest : public DialogTestCase {
         QVERIFY(QFile::exists(saved));
         QCOMPARE(probe->messages.size(), 1);
 
-        const std::unique_ptr<CColumnSet> expected = RoadOnTheLibrary();
+        const std::unique_ptr<CColumnSet> expected = RoadOnTheLibrary(tables.scoring);
         QVERIFY(expected->Count() > 1000);
         const CColumnSet& held = dialog->Bet();
         QCOMPARE(held.Count(), expected->Count());
@@ -88,7 +88,7 @@ class WholeRoadTest : public DialogTestCase {
         dialog.reset();
 
         // Into an empty bet: the same columns, in the same order, unscored.
-        dialog = std::make_unique<CLumoDlg>();
+        dialog = std::make_unique<CLumoDlg>(tables);
         Click(kOpenBetButton);
         const CColumnSet& opened = dialog->Bet();
         QCOMPARE(opened.Count(), expected->Count());

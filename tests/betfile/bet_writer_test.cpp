@@ -91,7 +91,7 @@ TEST(WriteBetTest, StreamThatFillsUpEndsBad) {
 
 TEST_F(WriteBetFileTest, FullSetRoundTripsThroughAFile) {
     CColumnSet all(kAllColumns);
-    all.GenerateAll();
+    all.GenerateAll(Scoring());
     ASSERT_TRUE(WriteBet(path, all).Saved());
     EXPECT_EQ(fs::file_size(path), 76'527'513u);
 

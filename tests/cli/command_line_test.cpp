@@ -11,18 +11,21 @@ constexpr std::array kRules{OptionRule{"-o", OptionValue::kRequired},
                             OptionRule{"--no-zero", OptionValue::kNone}};
 
 TEST(CommandLineTest, SplitsPositionalsOptionsAndFlags) {
-    const std::vector<std::string> words{"in.txt",    "-o", "out.txt",
-                                         "--no-zero", "-",  "-o=last.txt"};
+    const std::vector<std::string> words{"in.txt", "-o=out.txt", "--no-zero", "-"};
     const CommandLine line = ParseCommandLine(words, kRules);
     EXPECT_EQ(line.positionals, (std::vector<std::string>{"in.txt", "-"}));
-    EXPECT_EQ(line.Value("-o"), "last.txt");
+    EXPECT_EQ(line.Value("-o"), "out.txt");
     EXPECT_TRUE(line.Has("--no-zero"));
     EXPECT_FALSE(line.Has("--above"));
 }
 
 TEST(CommandLineTest, RejectsWhatItCannotUse) {
     for (const std::vector<std::string>& words :
-         std::vector<std::vector<std::string>>{{"--nope"}, {"-o"}, {"--no-zero=1"}}) {
+         std::vector<std::vector<std::string>>{{"--nope"},
+                                               {"-o"},
+                                               {"--no-zero=1"},
+                                               {"-o", "a", "-o=b"},
+                                               {"--no-zero", "--no-zero"}}) {
         EXPECT_THROW(ParseCommandLine(words, kRules), CommandError) << words.front();
     }
 }

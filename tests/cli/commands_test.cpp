@@ -5,11 +5,13 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iomanip>
 #include <random>
 #include <sstream>
 
 #include "betfile/bet_reader.h"
 #include "betfile/bet_writer.h"
+#include "betfile/internal/save_hook.h"
 #include "core/column_predicates.h"
 #include "core/condition.h"
 #include "core/cover_check.h"
@@ -42,9 +44,9 @@ class CommandsTest : public testing::Test {
         std::mt19937 engine(8);
         FillSet(bet, ClusteredBet(engine, 2'000));
         EXPECT_TRUE(WriteBet(Path("apuesta.txt"), bet).Saved());
-        LoadForecast(Path("pronostico.txt"), forecastTable, std::cerr);
+        scoring = ScoringOf(LoadForecast(Path("pronostico.txt"), std::cerr).table);
         for (std::int32_t i = 0; i < bet.Count(); ++i) {
-            bet[i].score = bet[i].ComputeScore(forecastTable);
+            bet[i].score = bet[i].ComputeScore(scoring);
         }
     }
     ~CommandsTest() override { fs::remove_all(folder); }
@@ -59,7 +61,8 @@ class CommandsTest : public testing::Test {
         std::istringstream in(input);
         std::ostringstream out;
         std::ostringstream err;
-        const int status = RunLumoCli(words, in, out, err, ProgressDisplay::kOff);
+        const int status =
+            RunLumoCli(words, {in, out, err, ProgressDisplay::kOff, StandardOutput::kFileOrPipe});
         return {status, out.str(), err.str()};
     }
     static std::string Text(const CColumnSet& set) {
@@ -68,7 +71,7 @@ class CommandsTest : public testing::Test {
         return text.str();
     }
 
-    const ScoringStateGuard scoring;
+    Scoring scoring;
     const fs::path folder = fs::temp_directory_path() / ("lumo-cli-" + std::to_string(::getpid()));
     CColumnSet bet;
 };
@@ -80,7 +83,7 @@ TEST_F(CommandsTest, StepsGiveTheFileOfTheWindowsOwnOperations) {
     ASSERT_EQ(filtered.status, kExitSuccess) << filtered.err;
     bet.Filter(ScoreAbove{40});
     bet.Filter(ScoreBelow{90});
-    bet.Filter(NoZeroPercent(forecastTable));
+    bet.Filter(NoZeroPercent(scoring.table));
     KeepWithinCondition(bet, {.minVariants = 4, .maxVariants = 9, .minDoses = 0, .maxDoses = 5});
     EXPECT_EQ(filtered.out, Text(bet));
     ASSERT_GT(bet.Count(), 100);
@@ -103,11 +106,20 @@ TEST_F(CommandsTest, GuaranteeReductionIsCheckedAndSavedSafely) {
         Cli({"reduce", Path("apuesta.txt"), "--guarantee", "12", "-o", Path("r.txt")});
     ASSERT_EQ(reduced.status, kExitSuccess) << reduced.err;
     EXPECT_TRUE(reduced.out.empty());
-    EXPECT_NE(reduced.err.find("Reducción al 12: de 2000 columnas a "), std::string::npos);
+    EXPECT_NE(reduced.err.find("Reducción al 12: de 2.000 columnas a "), std::string::npos);
     CColumnSet kept;
     ASSERT_EQ(ReadBet(fs::path(Path("r.txt")), kept).end, BetReadEnd::kComplete);
     EXPECT_EQ(FirstUncovered(bet, kept, 12), std::nullopt);
     EXPECT_LT(kept.Count(), bet.Count());
+    // The lower bound follows, positive and no larger than the result.
+    const std::size_t bound = reduced.err.find("Cota inferior: ");
+    ASSERT_NE(bound, std::string::npos) << reduced.err;
+    std::string digits =
+        reduced.err.substr(bound + 15, reduced.err.find(' ', bound + 15) - bound - 15);
+    std::erase(digits, '.');
+    const std::int32_t lower = std::stoi(digits);
+    EXPECT_GT(lower, 0);
+    EXPECT_LE(lower, kept.Count());
 
     const CliRun holds =
         CliAsIs({"check", Path("apuesta.txt"), Path("r.txt"), "--guarantee", "12"});
@@ -165,6 +177,35 @@ TEST_F(CommandsTest, StatsGivesTheSharesOfTheWholeBet) {
     EXPECT_NE(stats.out.find("Partido 14:  1  66,7 %  X   0,0 %  2  33,3 %\n"), std::string::npos);
 }
 
+// 230.069 columns at 0,75 € each, on tickets of 8; with a Pleno al 15 and
+// prizes, the special category and the money won and spent.
+TEST_F(CommandsTest, StatsAndScrutinyGiveTheMoney) {
+    CColumnSet many(230'069);
+    for (std::int32_t index = 0; index < 230'069; ++index) {
+        many.AppendNoGrow(CColumn(index));
+    }
+    ASSERT_TRUE(WriteBet(Path("muchas.txt"), many).Saved());
+    const CliRun stats = CliAsIs({"stats", Path("muchas.txt")});
+    EXPECT_TRUE(
+        stats.out.starts_with("230.069 columnas\nCoste: 172.551,75 € (0,75 € la columna)\n"
+                              "Boletos de 8 columnas: 28.759\n"))
+        << stats.out;
+    EXPECT_NE(CliAsIs({"stats", Path("muchas.txt"), "--price", "1,5"}).out.find("345.103,50 €"),
+              std::string::npos);
+
+    const std::string first = SignsOf(many[0]);
+    const CliRun won = CliAsIs({"scrutiny", Path("muchas.txt"), "--result", first, "--pleno",
+                                "1-M,1 m", "--prizes", "1000:500000:0:0:0:0"});
+    EXPECT_EQ(won.status, kExitSuccess) << won.err;
+    EXPECT_TRUE(won.out.starts_with("Especial (14 y Pleno al 15): 1\n14 aciertos: 1\n")) << won.out;
+    EXPECT_NE(won.out.find("Premios: 501.000,00 €\nCoste: 172.551,75 €"), std::string::npos);
+    EXPECT_NE(won.out.find("Balance: 328.448,25 €\n"), std::string::npos) << won.out;
+    const CliRun missed = CliAsIs({"scrutiny", Path("muchas.txt"), "--result", first, "--pleno",
+                                   "1-M,0-0", "--prizes", "1000:500000:0:0:0:0", "--price", "0"});
+    EXPECT_NE(missed.out.find("Especial (14 y Pleno al 15): 0\n"), std::string::npos);
+    EXPECT_NE(missed.out.find("Balance: 500.000,00 €\n"), std::string::npos) << missed.out;
+}
+
 TEST_F(CommandsTest, BadInputSaysWhatAndWhereAndLeavesTheOutputAlone) {
     std::ofstream(Path("roto.txt")) << "5\r\n1X21X21X21X21X\r\n";
     std::ofstream(Path("salida.txt")) << "anterior";
@@ -174,7 +215,7 @@ TEST_F(CommandsTest, BadInputSaysWhatAndWhereAndLeavesTheOutputAlone) {
     } cases[] = {
         {{"sort", Path("falta.txt"), "-o", Path("salida.txt")}, "el archivo no existe"},
         {{"reduce", Path("roto.txt"), "--distance", "1", "-o", Path("salida.txt")},
-         "anuncia 5 columnas pero termina antes"},
+         "anuncia 5 columnas en la línea 1, pero termina en la línea 2"},
         {{"scrutiny", Path("apuesta.txt"), "--result", "1X21X21X21X21"},
          "tiene 13 signos en vez de 14"},
         {{"scrutiny", Path("apuesta.txt"), "--result", "1X21X21X21X21A"},
@@ -188,6 +229,15 @@ TEST_F(CommandsTest, BadInputSaysWhatAndWhereAndLeavesTheOutputAlone) {
         {{"check", Path("apuesta.txt"), "--guarantee", "12"}, "necesita 2 apuestas"},
         {{"juega"}, "Orden desconocida"},
         {{"generate", "--forecast", Path("nada.txt")}, "No se ha podido leer el pronóstico"},
+        {{"stats", Path("apuesta.txt"), "--price", "1.500"}, "no es un precio en euros: «1.500»"},
+        {{"scrutiny", Path("apuesta.txt"), "--result", "1X21X21X21X21X", "--pleno", "2-3,1-1"},
+         "--pleno debe ser"},
+        {{"scrutiny", Path("apuesta.txt"), "--result", "1X21X21X21X21X", "--prizes", "1:2:3:4:5"},
+         "seis premios"},
+        {{"scrutiny", Path("apuesta.txt"), "--result", "1X21X21X21X21X", "--price", "1"},
+         "--price solo vale con --prizes"},
+        {{"scrutiny", Path("apuesta.txt"), "--results", Path("r.txt"), "--pleno", "1-1,1-1"},
+         "--pleno solo vale con --result"},
     };
     for (const auto& c : cases) {
         const CliRun run = CliAsIs(c.words);
@@ -208,6 +258,55 @@ TEST_F(CommandsTest, EveryCommandHasItsHelp) {
     }
     EXPECT_EQ(CliAsIs({"--help"}).status, kExitSuccess);
     EXPECT_EQ(CliAsIs({}).status, kExitError);
+}
+
+// The save has happened, but a folder that could not be flushed to the disk
+// may give the old file back after a crash: the user hears of it.
+TEST_F(CommandsTest, AFolderNotFlushedIsAnError) {
+    SetSaveHook([](SaveCall call) { return call == SaveCall::kSyncFolder ? EIO : 0; });
+    const CliRun sorted = Cli({"sort", Path("apuesta.txt"), "-o", Path("r.txt")});
+    SetSaveHook({});
+    EXPECT_EQ(sorted.status, kExitError);
+    EXPECT_NE(sorted.err.find("se ha grabado en «" + Path("r.txt") +
+                              "», pero no se ha podido "
+                              "asegurar en el disco"),
+              std::string::npos)
+        << sorted.err;
+    CColumnSet saved;
+    EXPECT_EQ(ReadBet(fs::path(Path("r.txt")), saved).end, BetReadEnd::kComplete);
+    EXPECT_EQ(saved.Count(), bet.Count());
+}
+
+TEST_F(CommandsTest, ABetGoesToATerminalOnlyWhenAskedFor) {
+    const auto onTerminal = [](const std::vector<std::string>& words) {
+        std::istringstream in;
+        std::ostringstream out;
+        std::ostringstream err;
+        const int status =
+            RunLumoCli(words, {in, out, err, ProgressDisplay::kOff, StandardOutput::kTerminal});
+        return CliRun{status, out.str(), err.str()};
+    };
+    const CliRun refused = onTerminal({"sort", Path("apuesta.txt")});
+    EXPECT_EQ(refused.status, kExitError);
+    EXPECT_TRUE(refused.out.empty());
+    EXPECT_NE(refused.err.find("no se escribe en la terminal"), std::string::npos) << refused.err;
+    const CliRun asked = onTerminal({"sort", Path("apuesta.txt"), "-o", "-"});
+    EXPECT_EQ(asked.status, kExitSuccess) << asked.err;
+    EXPECT_TRUE(asked.out.starts_with("2000\r\n")) << asked.out.substr(0, 20);
+    EXPECT_EQ(onTerminal({"stats", Path("apuesta.txt")}).status, kExitSuccess);
+}
+
+// The score of 1X21X21X21X21X with this forecast, by hand: its percentages
+// add up to 454, the least likely column's to 249 and the likeliest's to
+// 743, and (454 - 249) * 100 / (743 - 249) = 41.49... is cut to 41.
+TEST_F(CommandsTest, ShowWritesTheColumnsWithTheirScores) {
+    std::ofstream(Path("una.txt")) << "2\n1X21X21X21X21X\n" << SignsOf(bet[0]) << "\n";
+    const CliRun shown = Cli({"show", Path("una.txt"), "--scores"});
+    EXPECT_EQ(shown.status, kExitSuccess) << shown.err;
+    std::ostringstream score;
+    score << std::setw(5) << bet[0].score;
+    EXPECT_EQ(shown.out, "1X21X21X21X21X   41\n" + SignsOf(bet[0]) + score.str() + "\n");
+    EXPECT_EQ(CliAsIs({"show", Path("una.txt")}).out, "1X21X21X21X21X\n" + SignsOf(bet[0]) + "\n");
 }
 
 TEST_F(CommandsTest, SaysWhichForecastScoredTheColumns) {

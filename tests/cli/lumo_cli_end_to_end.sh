@@ -12,16 +12,16 @@ cp "$examples/pronostico.txt" .
 export LC_ALL=es_ES.UTF-8 2>/dev/null || true
 
 "$cli" generate | "$cli" filter - --above 60 --no-zero --variants 4:9 --twos 0:5 -o apuesta.txt 2>err.txt
-grep -q "De 4782969 columnas quedan 329695." err.txt
+grep -q "De 4.782.969 columnas quedan 329.695." err.txt
 "$cli" reduce apuesta.txt --guarantee 13 -o al13.txt 2>err.txt
-grep -q "Reducción al 13: de 329695 columnas a " err.txt
+grep -q "Reducción al 13: de 329.695 columnas a " err.txt
 "$cli" check apuesta.txt al13.txt --guarantee 13 2>/dev/null
 status=0
 "$cli" check apuesta.txt al13.txt --guarantee 14 2>err.txt || status=$?
 test "$status" -eq 1
 grep -q "NO se cumple" err.txt
 "$cli" sort apuesta.txt 2>/dev/null | "$cli" reduce - --distance 1 -o d1.txt 2>err.txt
-grep -q "de 329695 columnas a 65966." err.txt
+grep -q "de 329.695 columnas a 65.966." err.txt
 test "$(head -c 7 d1.txt)" = "$(printf '65966\r\n')"
 "$cli" scrutiny al13.txt --result 1X21X21X21X21X >counts.txt
 test "$(wc -l <counts.txt)" -eq 5

@@ -24,7 +24,7 @@ TEST(BetAdditionsTest, RandomColumnsAppendOrRemoveByTheSignOfTheCount) {
             columns.push_back(Scored(i, 50));
         }
         const auto bet = SetOf(columns);
-        EXPECT_EQ(AppendRandomColumns(*bet, c.n, forecastTable), MemoryOutcome::kDone) << c.n;
+        EXPECT_EQ(AppendRandomColumns(*bet, c.n, CForecastTable()), MemoryOutcome::kDone) << c.n;
         ASSERT_EQ(bet->Count(), c.count) << c.n;
         for (std::int32_t i = 0; i < c.count; ++i) {
             const CColumn& column = (*bet)[i];
@@ -38,12 +38,11 @@ TEST(BetAdditionsTest, RandomColumnsAppendOrRemoveByTheSignOfTheCount) {
 }
 
 TEST(BetAdditionsTest, RandomColumnsFollowTheForecast) {
-    const ScoringStateGuard guard;
     // Every draw falls below 0 + 101 for every match: every column is all X.
-    forecastTable = TableOf({0, 101, 0});
+    const CForecastTable table = TableOf({0, 101, 0});
     SeedRandom(7);
     CColumnSet bet;
-    ASSERT_EQ(AppendRandomColumns(bet, 20, forecastTable), MemoryOutcome::kDone);
+    ASSERT_EQ(AppendRandomColumns(bet, 20, table), MemoryOutcome::kDone);
     ASSERT_EQ(bet.Count(), 20);
     for (const CColumn& column : bet) {
         EXPECT_EQ(SignsOf(column), "XXXXXXXXXXXXXX");
@@ -53,13 +52,13 @@ TEST(BetAdditionsTest, RandomColumnsFollowTheForecast) {
 TEST(BetAdditionsTest, TooManyColumnsLeaveTheBetAsItWas) {
     const auto bet = SetOf({Scored(3, 30), Scored(4, 40)});
     // More than a 32-bit count can hold, and more than memory can hold.
-    EXPECT_EQ(AppendRandomColumns(*bet, INT32_MAX - 1, forecastTable), MemoryOutcome::kNoMemory);
+    EXPECT_EQ(AppendRandomColumns(*bet, INT32_MAX - 1, CForecastTable()), MemoryOutcome::kNoMemory);
     EXPECT_EQ(ReserveMore(*bet, 100'000'000'000), MemoryOutcome::kNoMemory);
     {
         const AllocationFailure noStorage(1'000);
         EXPECT_EQ(AppendNeighbours(*bet, std::vector{0, 1}), MemoryOutcome::kNoMemory);
         EXPECT_EQ(AppendSecondNeighbours(*bet, 0), MemoryOutcome::kNoMemory);
-        EXPECT_EQ(AppendRandomColumns(*bet, 100, forecastTable), MemoryOutcome::kNoMemory);
+        EXPECT_EQ(AppendRandomColumns(*bet, 100, CForecastTable()), MemoryOutcome::kNoMemory);
     }
     EXPECT_EQ(IndicesOf(*bet), (std::vector<std::int32_t>{3, 4}));
     EXPECT_EQ(ScoresOf(*bet), (std::vector<std::int32_t>{30, 40}));

@@ -1,4 +1,4 @@
-#include "core/bet_index.h"
+#include "core/internal/bet_index.h"
 
 #include <gtest/gtest.h>
 

@@ -35,8 +35,8 @@ TEST(BetShapeTest, AProductIsNamedByItsTriplesDoublesAndFixedMatches) {
 }
 
 TEST(BetShapeTest, APartOfAProductIsNotOneButNamesItsHull) {
-    std::vector<CColumn> columns = Product({"1X2", "1X", "1", "1", "1", "1", "1", "1", "1", "1",
-                                            "1", "1", "1", "1"});
+    std::vector<CColumn> columns =
+        Product({"1X2", "1X", "1", "1", "1", "1", "1", "1", "1", "1", "1", "1", "1", "1"});
     columns.pop_back();
     const BetShape shape = ShapeOf(*SetOf(columns));
     EXPECT_FALSE(shape.product);

@@ -1,4 +1,4 @@
-#include "core/block_codes.h"
+#include "core/internal/block_codes.h"
 
 #include <gtest/gtest.h>
 

@@ -66,11 +66,11 @@ TEST(ColumnPredicatesTest, NoZeroPercentDropsColumnsUsingARuledOutResult) {
     }
 }
 
-TEST(ColumnPredicatesTest, NoZeroPercentReadsTheForecastTableByDefault) {
-    const ScoringStateGuard guard;
-    forecastTable = CForecastTable();
-    forecastTable.rows[3][2] = 0;
-    const NoZeroPercent predicate;
+TEST(ColumnPredicatesTest, NoZeroPercentReadsTheTableWhenMade) {
+    CForecastTable table;
+    table.rows[3][2] = 0;
+    const NoZeroPercent predicate(table);
+    table.rows[3][1] = 0;
     EXPECT_FALSE(predicate(ColumnOf("1112")));
     EXPECT_TRUE(predicate(ColumnOf("111X")));
 }
@@ -97,15 +97,6 @@ TEST(ColumnPredicatesTest, IsProfitableNeedsMoreThanTheThreshold) {
             ASSERT_EQ(predicate(column), column.Probability(table) > 1.0);
         }
     }
-}
-
-TEST(ColumnPredicatesTest, IsProfitableReadsTheExpectationTableByDefault) {
-    const ScoringStateGuard guard;
-    expectationTable = TableOf({100, 100, 100});
-    expectationTable.rows[5][2] = 200;
-    const IsProfitable predicate(1.0);
-    EXPECT_TRUE(predicate(ColumnOf("111112")));
-    EXPECT_FALSE(predicate(ColumnOf("11111X")));
 }
 
 TEST(ColumnPredicatesTest, FilterWithThePredicatesKeepsTheirColumns) {

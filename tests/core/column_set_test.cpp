@@ -96,7 +96,7 @@ TEST(ColumnSetTest, FailedGrowthLeavesTheSetAsItWas) {
         {"Append", [](CColumnSet& set) { set.Append(ColumnOf("2")); }},
         {"AppendNoGrow", [](CColumnSet& set) { set.AppendNoGrow(ColumnOf("2")); }},
         {"Reserve", [](CColumnSet& set) { set.Reserve(set.Capacity() + 1); }},
-        {"GenerateAll", [](CColumnSet& set) { set.GenerateAll(); }},
+        {"GenerateAll", [](CColumnSet& set) { set.GenerateAll(Scoring()); }},
     };
     const std::vector<CColumn> columns = SomeColumns(1'000);
     for (const Growth& growth : growths) {
@@ -129,7 +129,7 @@ TEST(ColumnSetTest, LargeStorageStartsOnAHugePageBoundary) {
     CColumnSet all(kAllColumns);
     EXPECT_EQ(reinterpret_cast<std::uintptr_t>(all.begin()) % (std::uintptr_t{2} << 20), 0U);
     // Fresh slots take their first write; the last one is inside the block.
-    all.GenerateAll();
+    all.GenerateAll(Scoring());
     EXPECT_EQ(all[kAllColumns - 1].Index(), kAllColumns - 1);
 }
 
@@ -144,7 +144,7 @@ TEST(ColumnSetTest, RenewWithAllColumnsReusesRoomyStorageAndResetsTheBet) {
         bet->covered = 77;
         const CColumnSet* const object = bet.get();
         const CColumn* const storage = bet->begin();
-        RenewWithAllColumns(bet);
+        RenewWithAllColumns(bet, Scoring());
         EXPECT_EQ(bet->Count(), kAllColumns) << slots;
         for (const std::int32_t i : {0, 1, 2, 3, 1'234'567, kAllColumns - 1}) {
             EXPECT_EQ((*bet)[i].Index(), i) << slots;
@@ -164,8 +164,8 @@ TEST(ColumnSetTest, RenewWithAllColumnsFailsOnlyWhenItNeedsANewSet) {
     small->covered = 5;
     {
         const AllocationFailure noLargeBlock(1 << 20);
-        EXPECT_NO_THROW(RenewWithAllColumns(roomy));
-        EXPECT_THROW(RenewWithAllColumns(small), std::bad_alloc);
+        EXPECT_NO_THROW(RenewWithAllColumns(roomy, Scoring()));
+        EXPECT_THROW(RenewWithAllColumns(small, Scoring()), std::bad_alloc);
     }
     EXPECT_EQ(roomy->Count(), kAllColumns);
     EXPECT_TRUE(SameColumns(ColumnsOf(*small), SomeColumns(3)));
@@ -173,13 +173,10 @@ TEST(ColumnSetTest, RenewWithAllColumnsFailsOnlyWhenItNeedsANewSet) {
 }
 
 TEST(ColumnSetTest, GenerateAllFillsEveryColumnInIndexOrder) {
-    const ScoringStateGuard guard;
-    ResetScoring();
-
     CColumnSet set(0);  // grows to room for every column first
     set.Append(ColumnOf("2"));
     const ProgressRecorder recorder;
-    set.GenerateAll();
+    set.GenerateAll(Scoring());
 
     ASSERT_EQ(set.Count(), kAllColumns);
     EXPECT_EQ(set[0].Hits(set[1]), 13);
@@ -189,7 +186,7 @@ TEST(ColumnSetTest, GenerateAllFillsEveryColumnInIndexOrder) {
     for (std::int32_t i = 0; i < kAllColumns; ++i) {
         const CColumn& column = set[i];
         if (NaiveIndex(column) != i || column.marked != 0 ||
-            column.score != column.ComputeScore(forecastTable)) {
+            column.score != column.ComputeScore(Scoring())) {
             FAIL() << "slot " << i << " holds " << SignsOf(column) << " score " << column.score
                    << " marked " << int{column.marked};
         }

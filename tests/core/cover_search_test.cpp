@@ -1,11 +1,11 @@
-#include "core/cover_search.h"
+#include "core/internal/cover_search.h"
 
 #include <gtest/gtest.h>
 
 #include <random>
 #include <vector>
 
-#include "core/greedy_cover.h"
+#include "core/internal/greedy_cover.h"
 #include "tests/core/test_support.h"
 
 namespace {
@@ -17,7 +17,7 @@ TEST(CoverSearchTest, ReturnsASmallerCoveringOrTheGivenOne) {
         const auto bet = SetOf(columns);
         const BetIndex index(*bet);
         const std::int32_t guarantee = 12 + round % 2;
-        const std::vector<std::int32_t> greedy = GreedyCover(index, RadiusOf(guarantee));
+        const std::vector<std::int32_t> greedy = GreedyCover(index, RadiusOf(guarantee)).chosen;
         const SearchLimit limit{std::chrono::hours(1), 20'000};
         const std::vector<std::int32_t> improved =
             ImproveCover(index, RadiusOf(guarantee), greedy, limit, 7);
@@ -37,7 +37,7 @@ TEST(CoverSearchTest, NoMovesKeepTheCovering) {
     std::mt19937 engine(2);
     const auto bet = SetOf(ClusteredBet(engine, 200));
     const BetIndex index(*bet);
-    const std::vector<std::int32_t> greedy = GreedyCover(index, 1);
+    const std::vector<std::int32_t> greedy = GreedyCover(index, 1).chosen;
     EXPECT_EQ(ImproveCover(index, 1, greedy, {std::chrono::hours(1), 0}, 1), greedy);
 }
 

@@ -133,7 +133,7 @@ TEST(CoveringTest, ReductionReportsOncePerColumnPosition) {
 // drops every column with at most 8 results other than 1.
 TEST(CoveringTest, ReductionOfTheFullSetAtEightAndAtZero) {
     CColumnSet set(kAllColumns);
-    set.GenerateAll();
+    set.GenerateAll(Scoring());
     set.Filter(NotNearKept(set, 0));
     EXPECT_EQ(set.Count(), kAllColumns);
 
@@ -153,7 +153,7 @@ TEST(CoveringTest, ReductionOfTheFullSetAtEightAndAtZero) {
 // changing one digit of its index) was kept earlier in the input order.
 TEST(CoveringTest, ReductionOfTheSortedFullSetAtOneMatchesTheDefinition) {
     CColumnSet set(kAllColumns);
-    set.GenerateAll();
+    set.GenerateAll(Scoring());
     set.SortByScore();
     std::vector<std::int32_t> inputOrder(kAllColumns);
     for (std::int32_t i = 0; i < kAllColumns; ++i) {
@@ -267,10 +267,8 @@ TEST(CoveringTest, MarkCoveredCountsOnlyNewlyMarkedColumnsWithinTheDistance) {
 }
 
 TEST(CoveringTest, GreedyStepsOnAFreshUniverse) {
-    const ScoringStateGuard guard;
-    ResetScoring();
     CColumnSet universe(kAllColumns);
-    universe.GenerateAll();
+    universe.GenerateAll(Scoring());
 
     // On a universe with nothing marked, one step marks exactly the ball.
     const std::int32_t ballSizes[] = {29, 393, 3'305, 19'321, 83'385, 275'577};

@@ -1,4 +1,4 @@
-#include "core/full_generation.h"
+#include "core/internal/full_generation.h"
 
 #include <gtest/gtest.h>
 
@@ -48,17 +48,16 @@ void PrintTo(const TableCase& tableCase, std::ostream* out) {
 class FullGenerationTest : public testing::TestWithParam<TableCase> {};
 
 TEST_P(FullGenerationTest, EveryColumnIsScoredAsComputeScoreScoresIt) {
-    const ScoringStateGuard guard;
     const TableCase& tableCase = GetParam();
-    UpdateScoreBounds(tableCase.table);
-    averageMode = tableCase.average;
+    const Scoring scoring = ScoringOf(
+        tableCase.table, tableCase.average ? ScoreMode::kAverage : ScoreMode::kNormalised);
 
     auto columns = std::make_unique<CColumn[]>(kAllColumns);
-    WriteAllColumns(tableCase.table, columns.get());
+    WriteAllColumns(scoring, columns.get());
     for (std::int32_t i = 0; i < kAllColumns; ++i) {
         const CColumn& column = columns[static_cast<std::size_t>(i)];
         CColumn expected(i);
-        expected.score = expected.ComputeScore(tableCase.table);
+        expected.score = expected.ComputeScore(scoring);
         if (column.results != expected.results || column.score != expected.score ||
             column.marked != 0) {
             FAIL() << "slot " << i << " holds " << SignsOf(column) << " scored " << column.score
@@ -77,7 +76,7 @@ INSTANTIATE_TEST_SUITE_P(Tables, FullGenerationTest, testing::ValuesIn(TableCase
 TEST(FullGenerationProgressTest, ReportsAtEveryMultipleOfTenThousand) {
     auto columns = std::make_unique<CColumn[]>(kAllColumns);
     const ProgressRecorder recorder;
-    WriteAllColumns(CForecastTable(), columns.get());
+    WriteAllColumns(Scoring(), columns.get());
     std::vector<std::int32_t> expected;
     for (std::int32_t i = 0; i < kAllColumns; i += 10'000) {
         expected.push_back(static_cast<std::int32_t>(std::int64_t{i} * 100 / kAllColumns));

@@ -1,4 +1,4 @@
-#include "core/greedy_cover.h"
+#include "core/internal/greedy_cover.h"
 
 #include <gtest/gtest.h>
 
@@ -27,7 +27,7 @@ TEST(GreedyCoverTest, EveryGuaranteeHoldsOnRandomBets) {
         const BetIndex index(*bet);
         for (std::int32_t guarantee = 10; guarantee <= kMatches; ++guarantee) {
             const std::int32_t radius = RadiusOf(guarantee);
-            std::vector<std::int32_t> cover = GreedyCover(index, radius);
+            std::vector<std::int32_t> cover = GreedyCover(index, radius).chosen;
             ASSERT_TRUE(std::is_sorted(cover.begin(), cover.end()));
             EXPECT_EQ(NaiveFirstUncovered(columns, ColumnsOfIds(index, cover), guarantee),
                       std::nullopt)
@@ -51,12 +51,49 @@ TEST(GreedyCoverTest, TakesTheLargestGainThenTheHigherScoreThenTheEarlierColumn)
     const CColumn middle = ColumnOf("X1111111111111");
     const CColumn right = ColumnOf("XX111111111111");
     const auto line = SetOf({Scored(left, 90), Scored(middle, 10), Scored(right, 90)});
-    EXPECT_EQ(GreedyCover(BetIndex(*line), 1), (std::vector<std::int32_t>{1}));
+    EXPECT_EQ(GreedyCover(BetIndex(*line), 1).chosen, (std::vector<std::int32_t>{1}));
     // Two apart: equal gains, so the higher score wins, then the earlier.
     const auto pair = SetOf({Scored(left, 10), Scored(middle, 20)});
-    EXPECT_EQ(GreedyCover(BetIndex(*pair), 1), (std::vector<std::int32_t>{1}));
+    EXPECT_EQ(GreedyCover(BetIndex(*pair), 1).chosen, (std::vector<std::int32_t>{1}));
     const auto tie = SetOf({Scored(left, 20), Scored(middle, 20)});
-    EXPECT_EQ(GreedyCover(BetIndex(*tie), 1), (std::vector<std::int32_t>{0}));
+    EXPECT_EQ(GreedyCover(BetIndex(*tie), 1).chosen, (std::vector<std::int32_t>{0}));
+}
+
+TEST(GreedyCoverTest, AColumnFewOthersReachWeighsMore) {
+    // At radius 1 the ends of the line reach two columns and the middle three.
+    const auto line =
+        SetOf({ColumnOf("11111111111111"), ColumnOf("X1111111111111"), ColumnOf("XX111111111111")});
+    const std::vector<std::int64_t> weight = CoverWeights(BetIndex(*line).CountsNear(1));
+    ASSERT_EQ(weight.size(), 3U);
+    EXPECT_EQ(weight[0], weight[2]);
+    EXPECT_NEAR(static_cast<double>(weight[0]) / static_cast<double>(weight[1]), 9.0 / 4.0, 1e-9);
+    // Alone, every column reaches only itself: all weigh the same.
+    const std::vector<std::int64_t> apart = CoverWeights(BetIndex(*line).CountsNear(0));
+    EXPECT_EQ(apart, std::vector<std::int64_t>(3, apart[0]));
+}
+
+TEST(GreedyCoverTest, TheLocalSphereBoundNeverExceedsTheSmallestCovering) {
+    std::mt19937 engine(8);
+    for (std::int32_t round = 0; round < 12; ++round) {
+        const std::vector<CColumn> columns =
+            SmallClusteredBet(engine, 3 + round % 2, 8 + static_cast<std::size_t>(round));
+        const BetIndex index(*SetOf(columns));
+        for (const std::int32_t radius : {1, 2}) {
+            const GreedyCovering greedy = GreedyCover(index, radius);
+            const std::int32_t smallest = SmallestCovering(columns, RadiusOf(radius));
+            EXPECT_GE(greedy.lowerBound, 1);
+            EXPECT_LE(greedy.lowerBound, smallest) << "round " << round << " radius " << radius;
+            EXPECT_LE(smallest, static_cast<std::int32_t>(greedy.chosen.size()));
+        }
+    }
+    // All 27 columns of three matches at radius 1: balls of 7, so 27 / 7
+    // rounded up; the smallest covering has 5.
+    std::vector<CColumn> all;
+    for (std::int32_t index = 0; index < 27; ++index) {
+        all.emplace_back(index);
+    }
+    EXPECT_EQ(GreedyCover(BetIndex(*SetOf(all)), 1).lowerBound, 4);
+    EXPECT_EQ(SmallestCovering(all, 13), 5);
 }
 
 TEST(GreedyCoverTest, DropRedundantRemovesTheLowestScoredSpareColumn) {

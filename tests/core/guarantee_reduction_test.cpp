@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <random>
 #include <stop_token>
 #include <thread>
@@ -18,16 +19,15 @@ namespace {
 // and fixed rows 100 0 0, built as the window builds it: all columns, then
 // the zero step.
 std::unique_ptr<CColumnSet> ProductBet(std::size_t triples, std::size_t doubles) {
-    ScoringStateGuard guard;
-    for (std::size_t m = 0; m < forecastTable.rows.size(); ++m) {
-        forecastTable.rows[m] = m < triples             ? std::array<std::int32_t, 3>{40, 30, 30}
-                                : m < triples + doubles ? std::array<std::int32_t, 3>{50, 50, 0}
-                                                        : std::array<std::int32_t, 3>{100, 0, 0};
+    CForecastTable table;
+    for (std::size_t m = 0; m < table.rows.size(); ++m) {
+        table.rows[m] = m < triples             ? std::array<std::int32_t, 3>{40, 30, 30}
+                        : m < triples + doubles ? std::array<std::int32_t, 3>{50, 50, 0}
+                                                : std::array<std::int32_t, 3>{100, 0, 0};
     }
-    UpdateScoreBounds(forecastTable);
     auto bet = std::make_unique<CColumnSet>(kAllColumns);
-    bet->GenerateAll();
-    bet->Filter(NoZeroPercent(forecastTable));
+    bet->GenerateAll(ScoringOf(table));
+    bet->Filter(NoZeroPercent(table));
     return bet;
 }
 
@@ -65,6 +65,20 @@ TEST(GuaranteeReductionTest, ProductBetsTakeTheConstructionOrTheSearchWhenSmalle
     EXPECT_NE(al13.method, ReductionMethod::kGreedy);
     EXPECT_LE(al13.positions.size(), 176U);
     EXPECT_EQ(FirstUncovered(*mixed, *Kept(*mixed, al13), 13), std::nullopt);
+}
+
+TEST(GuaranteeReductionTest, LargeProductsTakeTheCodeAloneWithTheSphereBound) {
+    // Eleven triples al 12 (177,147 columns): the ternary Golay code, perfect,
+    // so its 729 columns meet the sphere bound; the greedy covering is not run
+    // even when an optimisation is asked for.
+    const auto triples = ProductBet(11, 0);
+    const GuaranteeReduction al12 =
+        ReduceWithGuarantee(*triples, {.guarantee = 12, .optimise = std::chrono::seconds(30)});
+    EXPECT_EQ(al12.method, ReductionMethod::kProduct);
+    EXPECT_EQ(al12.positions.size(), 729U);
+    EXPECT_EQ(al12.lowerBound, 729);
+    EXPECT_TRUE(std::is_sorted(al12.positions.begin(), al12.positions.end()));
+    EXPECT_EQ(FirstUncovered(*triples, *Kept(*triples, al12), 12), std::nullopt);
 }
 
 TEST(GuaranteeReductionTest, AStopRequestEndsTheWorkAtAnyPhase) {

@@ -1,8 +1,15 @@
-#include "core/parallel_chunks.h"
+#include "core/internal/parallel_chunks.h"
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
+#include <algorithm>
 #include <atomic>
+#include <cstdlib>
+#include <fstream>
+#include <string>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -19,6 +26,46 @@ TEST(ParallelChunksTest, EveryItemIsWorkedOnExactlyOnce) {
             EXPECT_EQ(times.load(), 1) << "count " << count;
         }
     }
+}
+
+// The address space this process uses now, in bytes, from /proc.
+std::uint64_t AddressSpaceInUse() {
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);) {
+        if (line.rfind("VmSize:", 0) == 0) {
+            return std::stoull(line.substr(7)) * 1024;
+        }
+    }
+    return 0;
+}
+
+// Runs 64 items in chunks with no room in the address space for another
+// thread's stack; exits 0 when every item ran once.
+[[noreturn]] void RunWithoutRoomForThreads() {
+    std::vector<std::atomic<std::int32_t>> seen(64);
+    const rlimit tight{AddressSpaceInUse() + (1U << 20), RLIM_INFINITY};
+    ::setrlimit(RLIMIT_AS, &tight);
+    RunInChunks(64, [&seen](std::int32_t begin, std::int32_t end) {
+        for (std::int32_t i = begin; i < end; ++i) {
+            ++seen[static_cast<std::size_t>(i)];
+        }
+    });
+    const bool once =
+        std::all_of(seen.begin(), seen.end(), [](const auto& times) { return times.load() == 1; });
+    std::exit(once ? 0 : 1);
+}
+
+TEST(ParallelChunksTest, NoThreadToBeHadRunsEveryChunkOnTheCallingThread) {
+    if (std::thread::hardware_concurrency() < 2) {
+        GTEST_SKIP() << "one hardware thread: no helper thread is ever made";
+    }
+#ifdef __SANITIZE_ADDRESS__
+    GTEST_SKIP() << "the address sanitizer's own allocations fail under an address-space limit";
+#endif
+    // A fresh process: one forked from here could reuse the cached stack of
+    // a thread that ended.
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(RunWithoutRoomForThreads(), ::testing::ExitedWithCode(0), "");
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "core/product_cover.h"
+#include "core/internal/product_cover.h"
 
 #include <gtest/gtest.h>
 

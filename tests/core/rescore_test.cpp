@@ -11,25 +11,24 @@ namespace {
 
 using StatusCall = std::pair<std::int32_t, std::int32_t>;
 
-TEST(RescoreTest, ScoresEveryColumnWithTheTableAndTheModeAsTheyStand) {
-    const ScoringStateGuard guard;
-    ResetScoring();
-    forecastTable.rows[0] = {80, 10, 10};
-    UpdateScoreBounds(forecastTable);
+TEST(RescoreTest, ScoresEveryColumnWithTheTableAndTheMode) {
+    CForecastTable table;
+    table.rows[0] = {80, 10, 10};
+    Scoring scoring = ScoringOf(table);
     const auto bet = SetOf({Scored(0, -1), Scored(1, -1), Scored(2, -1)});
     std::vector<StatusCall> calls;
-    RescoreAll(*bet, forecastTable, [&calls](std::int32_t index, std::int32_t count) {
+    RescoreAll(*bet, scoring, [&calls](std::int32_t index, std::int32_t count) {
         calls.emplace_back(index, count);
     });
     for (const CColumn& column : *bet) {
-        EXPECT_EQ(column.score, column.ComputeScore(forecastTable));
+        EXPECT_EQ(column.score, column.ComputeScore(scoring));
     }
     EXPECT_GT((*bet)[0].score, (*bet)[1].score);
     EXPECT_EQ(calls, std::vector<StatusCall>{StatusCall(0, 3)});
 
     // Average mode: the percentage sum divided by 14.
-    averageMode = true;
-    RescoreAll(*bet, forecastTable, [](std::int32_t, std::int32_t) {});
+    scoring.mode = ScoreMode::kAverage;
+    RescoreAll(*bet, scoring, [](std::int32_t, std::int32_t) {});
     EXPECT_EQ((*bet)[0].score, (80 + 13 * 40) / 14);
 }
 
@@ -40,7 +39,7 @@ TEST(RescoreTest, ReportsEveryTenThousandColumnsOnTheScaleOfAllColumns) {
     }
     std::vector<StatusCall> calls;
     const ProgressRecorder progress;
-    RescoreAll(bet, forecastTable, [&calls](std::int32_t index, std::int32_t count) {
+    RescoreAll(bet, Scoring(), [&calls](std::int32_t index, std::int32_t count) {
         calls.emplace_back(index, count);
     });
     EXPECT_EQ(calls, (std::vector<StatusCall>{{0, 25'001}, {10'000, 25'001}, {20'000, 25'001}}));
@@ -52,7 +51,7 @@ TEST(RescoreTest, AnEmptyBetCallsAndReportsNothing) {
     CColumnSet bet;
     bool called = false;
     const ProgressRecorder progress;
-    RescoreAll(bet, forecastTable, [&called](std::int32_t, std::int32_t) { called = true; });
+    RescoreAll(bet, Scoring(), [&called](std::int32_t, std::int32_t) { called = true; });
     EXPECT_FALSE(called);
     EXPECT_TRUE(progress.Positions().empty());
 }

@@ -1,4 +1,4 @@
-#include "core/score_sort.h"
+#include "core/internal/score_sort.h"
 
 #include <gtest/gtest.h>
 

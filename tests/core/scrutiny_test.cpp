@@ -25,7 +25,8 @@ TEST(ScrutinyTest, CountsEveryNumberOfHitsAsThePairwiseCountDoes) {
 
 TEST(ScrutinyTest, TheSpecialCategoryNeedsFourteenHitsAndTheRightPleno) {
     const CColumn result = ColumnOf("1X21X21X21X21X");
-    const auto bet = SetOf({result, result, ColumnOf("1X21X21X21X212"), ColumnOf("22222222222222")});
+    const auto bet =
+        SetOf({result, result, ColumnOf("1X21X21X21X212"), ColumnOf("22222222222222")});
     const PlenoScore twoToMore{PlenoGoals::kTwo, PlenoGoals::kMore};
     const Scrutiny right = Scrutinise(*bet, result, PlenoPlay{twoToMore, twoToMore});
     EXPECT_EQ(right.InCategory(PrizeCategory::kSpecial), 2);

@@ -1,4 +1,4 @@
-#include "core/small_codes.h"
+#include "core/internal/small_codes.h"
 
 #include <gtest/gtest.h>
 

@@ -31,11 +31,33 @@ TEST(SpanishNumbersTest, NounAgreesWithTheCount) {
 
 TEST(SpanishNumbersTest, WritesEurosWithADecimalComma) {
     const std::pair<std::int64_t, std::string_view> cases[] = {
-        {75, "0,75 €"},     {0, "0,00 €"},      {-75, "-0,75 €"},
-        {-350, "-3,50 €"},  {100'000, "1.000,00 €"}, {17'255'175, "172.551,75 €"},
+        {75, "0,75 €"},    {0, "0,00 €"},           {-75, "-0,75 €"},
+        {-350, "-3,50 €"}, {100'000, "1.000,00 €"}, {17'255'175, "172.551,75 €"},
     };
     for (const auto& [cents, text] : cases) {
         EXPECT_EQ(EurosText(cents), text);
+    }
+}
+
+TEST(SpanishNumbersTest, WritesSharesAsPercentagesWithOneDecimalRoundedHalfUp) {
+    struct Case {
+        std::int64_t part;
+        std::int64_t whole;
+        std::string_view text;
+    };
+    const Case cases[] = {
+        {0, 0, "0,0 %"},
+        {0, 7, "0,0 %"},
+        {1, 3, "33,3 %"},
+        {2, 3, "66,7 %"},
+        {1, 2000, "0,1 %"},
+        {1, 2001, "0,0 %"},
+        {7, 7, "100,0 %"},
+        {329'694, 329'695, "100,0 %"},
+        {164'848, 329'695, "50,0 %"},
+    };
+    for (const auto& [part, whole, text] : cases) {
+        EXPECT_EQ(PercentText(part, whole), text) << part << " of " << whole;
     }
 }
 
@@ -49,10 +71,19 @@ TEST(SpanishNumbersTest, TheCostOfABetIsItsColumnsAtThePriceOnTicketsOfEight) {
 
 TEST(SpanishNumbersTest, ReadsTypedEurosAndRefusesWhatItWouldHaveToGuess) {
     const std::pair<std::string_view, std::optional<std::int64_t>> cases[] = {
-        {"0,75", 75},       {"0.75", 75},      {"12", 1200},    {" 1500,5 € ", 150'050},
-        {"3€", 300},        {"", std::nullopt}, {"1.500", std::nullopt},
-        {"-1", std::nullopt}, {"0,755", std::nullopt}, {",5", std::nullopt},
-        {"5,", std::nullopt}, {"1 000", std::nullopt}, {"9999999999999", std::nullopt},
+        {"0,75", 75},
+        {"0.75", 75},
+        {"12", 1200},
+        {" 1500,5 € ", 150'050},
+        {"3€", 300},
+        {"", std::nullopt},
+        {"1.500", std::nullopt},
+        {"-1", std::nullopt},
+        {"0,755", std::nullopt},
+        {",5", std::nullopt},
+        {"5,", std::nullopt},
+        {"1 000", std::nullopt},
+        {"9999999999999", std::nullopt},
         {"abc", std::nullopt},
     };
     for (const auto& [text, cents] : cases) {

@@ -1,4 +1,4 @@
-#include "core/syndrome_code.h"
+#include "core/internal/syndrome_code.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "core/algebraic_codes.h"
+#include "core/internal/algebraic_codes.h"
 
 namespace {
 

@@ -1,6 +1,8 @@
 #include "tests/core/test_support.h"
 
 #include <algorithm>
+#include <bit>
+#include <numeric>
 #include <sstream>
 
 #include "core/progress.h"
@@ -25,28 +27,6 @@ std::vector<std::int32_t> WithoutRepeats(const std::vector<std::int32_t>& positi
         }
     }
     return distinct;
-}
-
-ScoringStateGuard::ScoringStateGuard()
-    : forecast(forecastTable),
-      expectation(expectationTable),
-      savedMinSum(minSum),
-      savedMaxSum(maxSum),
-      savedAverageMode(averageMode) {}
-
-ScoringStateGuard::~ScoringStateGuard() {
-    forecastTable = forecast;
-    expectationTable = expectation;
-    minSum = savedMinSum;
-    maxSum = savedMaxSum;
-    averageMode = savedAverageMode;
-}
-
-void ResetScoring() {
-    forecastTable = CForecastTable();
-    expectationTable = CForecastTable();
-    UpdateScoreBounds(forecastTable);
-    averageMode = false;
 }
 
 CColumn ColumnOf(std::string_view signs) {
@@ -201,4 +181,48 @@ std::optional<std::int32_t> NaiveFirstUncovered(const std::vector<CColumn>& bet,
         }
     }
     return std::nullopt;
+}
+
+std::int32_t SmallestCovering(const std::vector<CColumn>& bet, std::int32_t guarantee) {
+    std::vector<CColumn> distinct;
+    for (const CColumn& column : bet) {
+        if (std::none_of(distinct.begin(), distinct.end(),
+                         [&](const CColumn& seen) { return seen.Index() == column.Index(); })) {
+            distinct.push_back(column);
+        }
+    }
+    const auto n = static_cast<std::uint32_t>(distinct.size());
+    std::int32_t smallest = static_cast<std::int32_t>(n);
+    for (std::uint32_t subset = 0; subset < (1U << n); ++subset) {
+        const auto size = static_cast<std::int32_t>(std::popcount(subset));
+        if (size >= smallest) {
+            continue;
+        }
+        std::vector<CColumn> cover;
+        for (std::uint32_t k = 0; k < n; ++k) {
+            if ((subset >> k & 1U) != 0) {
+                cover.push_back(distinct[k]);
+            }
+        }
+        if (!NaiveFirstUncovered(distinct, cover, guarantee)) {
+            smallest = size;
+        }
+    }
+    return smallest;
+}
+
+std::vector<CColumn> SmallClusteredBet(std::mt19937& engine, std::int32_t matches,
+                                       std::size_t count) {
+    std::int32_t all = 1;
+    for (std::int32_t m = 0; m < matches; ++m) {
+        all *= 3;
+    }
+    std::vector<std::int32_t> indices(static_cast<std::size_t>(all));
+    std::iota(indices.begin(), indices.end(), 0);
+    std::shuffle(indices.begin(), indices.end(), engine);
+    std::vector<CColumn> columns;
+    for (std::size_t k = 0; k < std::min(count, indices.size()); ++k) {
+        columns.emplace_back(indices[k]);
+    }
+    return columns;
 }

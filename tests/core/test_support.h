@@ -11,7 +11,7 @@
 
 #include "core/column.h"
 #include "core/column_set.h"
-#include "forecast/forecast_table.h"
+#include "core/forecast_table.h"
 
 // Records every position handed to the ProgressSink while it lives.
 class ProgressRecorder {
@@ -31,28 +31,6 @@ class ProgressRecorder {
 
 // Collapses runs of equal positions.
 std::vector<std::int32_t> WithoutRepeats(const std::vector<std::int32_t>& positions);
-
-// Saves the program-wide scoring inputs and puts them back when it dies, so
-// that a test may change them freely.
-class ScoringStateGuard {
-  public:
-    ScoringStateGuard();
-    ~ScoringStateGuard();
-    ScoringStateGuard(const ScoringStateGuard&) = delete;
-    ScoringStateGuard& operator=(const ScoringStateGuard&) = delete;
-
-  private:
-    CForecastTable forecast;
-    CForecastTable expectation;
-    std::int32_t savedMinSum;
-    std::int32_t savedMaxSum;
-    bool savedAverageMode;
-};
-
-// Puts the program-wide scoring inputs back as at start-up: the forecast and
-// expectation tables as constructed, the score bounds of that forecast, and
-// average mode off.
-void ResetScoring();
 
 // A column from 14 signs (ParseText rules).
 CColumn ColumnOf(std::string_view signs);
@@ -106,3 +84,12 @@ std::vector<CColumn> ClusteredBet(std::mt19937& engine, std::size_t count);
 std::optional<std::int32_t> NaiveFirstUncovered(const std::vector<CColumn>& bet,
                                                 const std::vector<CColumn>& cover,
                                                 std::int32_t guarantee);
+
+// The fewest distinct columns of a small bet (at most 20 distinct columns)
+// that hold the guarantee for all of it, by trying every subset.
+std::int32_t SmallestCovering(const std::vector<CColumn>& bet, std::int32_t guarantee);
+
+// A bet of `count` distinct columns that differ only in the first `matches`
+// matches, drawn at random: small enough for SmallestCovering.
+std::vector<CColumn> SmallClusteredBet(std::mt19937& engine, std::int32_t matches,
+                                       std::size_t count);

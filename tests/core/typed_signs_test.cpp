@@ -7,9 +7,8 @@
 namespace {
 
 TEST(TypedSignsTest, ReadsFourteenSignsWithSeparatorsAndLowerCaseX) {
-    for (const std::string_view text :
-         {"1X21X21X21X21X", "1x21x21x21x21x", "1X2 1X2 1X2 1X2 1X", "1-X-2-1-X-2-1-X-2-1-X-2-1-X",
-          "\t1X21X21X21X21X "}) {
+    for (const std::string_view text : {"1X21X21X21X21X", "1x21x21x21x21x", "1X2 1X2 1X2 1X2 1X",
+                                        "1-X-2-1-X-2-1-X-2-1-X-2-1-X", "\t1X21X21X21X21X "}) {
         const std::optional<CColumn> column = ColumnFromTypedSigns(text);
         ASSERT_TRUE(column.has_value()) << text;
         EXPECT_EQ(SignsOf(*column), "1X21X21X21X21X");

@@ -34,7 +34,7 @@ TEST(BetSharesTest, LargeBetCountsTheListedColumnsAsPercentages) {
     CColumnSet bet;
     for (int i = 0; i < 600; ++i) {
         bet.AppendNoGrow(
-            ColumnOf(i < 250 ? kDraw : kHomeWin, i < kShareColumns ? kHomeWin : kAwayWin));
+            ColumnOf(i < 250 ? kDraw : kHomeWin, i < kMaxListedColumns ? kHomeWin : kAwayWin));
     }
     const CForecastTable shares = ComputeBetShares(bet);
     EXPECT_EQ(shares.rows[0], (std::array<std::int32_t, 3>{50, 50, 0}));

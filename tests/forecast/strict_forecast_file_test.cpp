@@ -64,9 +64,7 @@ TEST(StrictForecastFileTest, DecimalsRoundToTheSameTableAsTheIntegers) {
     // The window's reader takes the integer file to the same table.
     std::istringstream in(Lines(kIntegerRows));
     std::ostringstream diagnostics;
-    CForecastTable loaded;
-    LoadForecast(in, loaded, diagnostics);
-    EXPECT_EQ(loaded.rows, integers.table.rows);
+    EXPECT_EQ(LoadForecast(in, diagnostics).table.rows, integers.table.rows);
     EXPECT_EQ(diagnostics.str(), "");
 }
 

@@ -1,0 +1,82 @@
+#include "cli/command_inputs.h"
+
+#include <filesystem>
+#include <ostream>
+
+#include "betfile/bet_messages.h"
+#include "betfile/bet_reader.h"
+#include "betfile/strict_bet_reader.h"
+#include "core/shown_text.h"
+#include "core/spanish_numbers.h"
+#include "forecast/forecast_messages.h"
+#include "forecast/strict_forecast_file.h"
+
+namespace {
+
+constexpr std::string_view kDefaultForecast = "pronostico.txt";
+constexpr std::string_view kStandardInput = "-";
+
+// The bet as the window reads it: what it does not take is said on `err`.
+void ReadLeniently(const std::string& name, CColumnSet& bet, const Streams& streams) {
+    const BetReadResult result = name == kStandardInput ? ReadBet(streams.in, bet)
+                                                        : ReadBet(std::filesystem::path(name), bet);
+    if (result.end == BetReadEnd::kComplete) {
+        return;
+    }
+    const std::string problem = BetReadProblem(ShownInputName(name), result);
+    if (result.end == BetReadEnd::kUnreadable || result.end == BetReadEnd::kOutOfMemory) {
+        throw CommandError(problem);
+    }
+    streams.err << "Aviso: " << problem << " Con --lenient se sigue con "
+                << CountWithNoun(result.added, "columna leída", "columnas leídas") << ".\n";
+}
+
+}  // namespace
+
+std::string ShownInputName(const std::string& name) {
+    return name == kStandardInput ? "entrada estándar" : name;
+}
+
+Scoring LoadScoring(const CommandLine& line, const Streams& streams) {
+    const std::optional<std::string> given = line.Value(kForecastOption.name);
+    const bool useDefault = !given && std::filesystem::is_regular_file(kDefaultForecast);
+    const std::string name = useDefault ? std::string(kDefaultForecast) : given.value_or("");
+    if (!given && !useDefault) {
+        streams.err << "Pronóstico: la tabla construida (40 33 27 en cada partido).\n";
+        return Scoring{};
+    }
+    const ForecastFileRead read = name == kStandardInput
+                                      ? ReadForecastStrictly(streams.in)
+                                      : ReadForecastStrictly(std::filesystem::path(name));
+    if (!read.Ok()) {
+        throw CommandError(ForecastFileMessage(ShownInputName(name), read));
+    }
+    streams.err << "Pronóstico: " << Quoted(ShownInputName(name)) << ".\n";
+    return ScoringOf(read.table);
+}
+
+std::unique_ptr<CColumnSet> ReadInput(const CommandLine& line, std::size_t position,
+                                      const Streams& streams) {
+    const std::string& name = line.positionals.at(position);
+    auto bet = std::make_unique<CColumnSet>();
+    if (line.Has(kLenientOption.name)) {
+        ReadLeniently(name, *bet, streams);
+        return bet;
+    }
+    const BetFileRead read = name == kStandardInput
+                                 ? ReadBetStrictly(streams.in, *bet)
+                                 : ReadBetStrictly(std::filesystem::path(name), *bet);
+    if (!read.Ok()) {
+        throw CommandError(BetFileReadMessage(ShownInputName(name), read));
+    }
+    return bet;
+}
+
+std::unique_ptr<CColumnSet> ReadScored(const CommandLine& line, std::size_t position,
+                                       const Scoring& scoring, const Streams& streams) {
+    std::unique_ptr<CColumnSet> bet = ReadInput(line, position, streams);
+    for (std::int32_t i = 0; i < bet->Count(); ++i) {
+        (*bet)[i].score = (*bet)[i].ComputeScore(scoring);
+    }
+    return bet;
+}

@@ -1,0 +1,5 @@
+#include "core/forecast_table.h"
+
+CForecastTable::CForecastTable() {
+    rows.fill(kConstructedRow);
+}

@@ -1,0 +1,107 @@
+#include "core/internal/block_codes.h"
+
+#include <cstddef>
+
+#include "core/internal/algebraic_codes.h"
+#include "core/internal/coset_codes.h"
+#include "core/internal/small_codes.h"
+#include "core/internal/syndrome_code.h"
+
+namespace {
+
+std::vector<SyndromeCodeWithRadius> SyndromeCodes() {
+    std::vector<SyndromeCodeWithRadius> codes{
+        {HammingCode(2), 1},
+        {HammingCode(3), 1},
+        {GolayCode(), 2},
+        {ExtendedGolayCode(), 3},
+    };
+    for (SyndromeCodeWithRadius& found : CosetCodes()) {
+        codes.push_back(std::move(found));
+    }
+    return codes;
+}
+
+std::vector<BlockCode> BuildBlockCodes() {
+    std::vector<BlockCode> codes;
+    for (const SyndromeCodeWithRadius& known : SyndromeCodes()) {
+        const std::int32_t radius = CoveringRadiusOf(known.code);
+        if (radius >= 0 && radius <= known.radius) {
+            codes.push_back({.triples = static_cast<std::int32_t>(known.code.columns.size()),
+                             .doubles = 0,
+                             .radius = known.radius,
+                             .digits = WordsOf(known.code)});
+        }
+    }
+    for (const SmallCode& small : SmallCodes()) {
+        BlockCode code{.triples = small.triples,
+                       .doubles = small.doubles,
+                       .radius = small.radius,
+                       .digits = {}};
+        for (const std::string_view word : small.words) {
+            for (const char digit : word) {
+                code.digits.push_back(static_cast<std::uint8_t>(digit - '0'));
+            }
+        }
+        const std::int32_t radius = CoveringRadiusOf(code);
+        if (radius >= 0 && radius <= small.radius) {
+            codes.push_back(std::move(code));
+        }
+    }
+    return codes;
+}
+
+}  // namespace
+
+std::int64_t BlockCode::Size() const {
+    const std::int32_t length = Length();
+    return length == 0 ? 0 : static_cast<std::int64_t>(digits.size()) / length;
+}
+
+std::int32_t CoveringRadiusOf(const BlockCode& code) {
+    const auto length = static_cast<std::size_t>(code.Length());
+    if (length == 0 || code.digits.size() < length) {
+        return -1;
+    }
+    // Words are numbered in mixed radix, position 0 the least significant.
+    std::vector<std::int32_t> radix(length);
+    std::vector<std::int32_t> place(length);
+    std::int32_t count = 1;
+    for (std::size_t p = 0; p < length; ++p) {
+        radix[p] = p < static_cast<std::size_t>(code.triples) ? 3 : 2;
+        place[p] = count;
+        count *= radix[p];
+    }
+    std::vector<std::int32_t> distance(static_cast<std::size_t>(count), -1);
+    std::vector<std::int32_t> queue;
+    queue.reserve(static_cast<std::size_t>(count));
+    for (std::size_t start = 0; start + length <= code.digits.size(); start += length) {
+        std::int32_t number = 0;
+        for (std::size_t p = 0; p < length; ++p) {
+            number += code.digits[start + p] * place[p];
+        }
+        if (distance[static_cast<std::size_t>(number)] < 0) {
+            distance[static_cast<std::size_t>(number)] = 0;
+            queue.push_back(number);
+        }
+    }
+    for (std::size_t head = 0; head < queue.size(); ++head) {
+        const std::int32_t from = queue[head];
+        for (std::size_t p = 0; p < length; ++p) {
+            const std::int32_t digit = from / place[p] % radix[p];
+            for (std::int32_t other = 0; other < radix[p]; ++other) {
+                const auto to = static_cast<std::size_t>(from + (other - digit) * place[p]);
+                if (other != digit && distance[to] < 0) {
+                    distance[to] = distance[static_cast<std::size_t>(from)] + 1;
+                    queue.push_back(static_cast<std::int32_t>(to));
+                }
+            }
+        }
+    }
+    return distance[static_cast<std::size_t>(queue.back())];
+}
+
+const std::vector<BlockCode>& BlockCodes() {
+    static const std::vector<BlockCode> codes = BuildBlockCodes();
+    return codes;
+}

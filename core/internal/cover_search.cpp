@@ -1,0 +1,169 @@
+#include "core/internal/cover_search.h"
+
+#include <algorithm>
+#include <cmath>
+#include <random>
+
+namespace {
+
+// How far the search accepts a move that uncovers more: a move uncovering
+// k more columns is taken with probability exp(-k / kTemperature).
+constexpr double kTemperature = 0.5;
+// Moves between two looks at the clock.
+constexpr std::int64_t kMovesPerClockCheck = 256;
+
+// A covering being changed: for every bet column, how many columns of the
+// covering reach it, and the list of those no column reaches.
+class CoverState {
+  public:
+    CoverState(const BetIndex& bet, std::int32_t radius)
+        : bet(bet),
+          radius(radius),
+          reach(static_cast<std::size_t>(bet.Size()), 0),
+          slotOfUncovered(static_cast<std::size_t>(bet.Size()), -1),
+          slotInCover(static_cast<std::size_t>(bet.Size()), -1) {
+        for (std::int32_t id = 0; id < bet.Size(); ++id) {
+            AddUncovered(id);
+        }
+    }
+
+    void Add(std::int32_t id) {
+        slotInCover[static_cast<std::size_t>(id)] = static_cast<std::int32_t>(cover.size());
+        cover.push_back(id);
+        bet.ForEachNear(id, radius, [this](std::int32_t near) {
+            if (reach[static_cast<std::size_t>(near)]++ == 0) {
+                RemoveUncovered(near);
+            }
+        });
+    }
+    void Remove(std::int32_t id) {
+        const auto slot = static_cast<std::size_t>(slotInCover[static_cast<std::size_t>(id)]);
+        cover[slot] = cover.back();
+        slotInCover[static_cast<std::size_t>(cover[slot])] = static_cast<std::int32_t>(slot);
+        cover.pop_back();
+        slotInCover[static_cast<std::size_t>(id)] = -1;
+        bet.ForEachNear(id, radius, [this](std::int32_t near) {
+            if (--reach[static_cast<std::size_t>(near)] == 0) {
+                AddUncovered(near);
+            }
+        });
+    }
+    bool InCover(std::int32_t id) const { return slotInCover[static_cast<std::size_t>(id)] >= 0; }
+    // The number of columns that only `id` reaches.
+    std::int32_t OnlyReachedBy(std::int32_t id) const {
+        std::int32_t only = 0;
+        bet.ForEachNear(id, radius, [&](std::int32_t near) {
+            only += reach[static_cast<std::size_t>(near)] == 1 ? 1 : 0;
+        });
+        return only;
+    }
+
+    const std::vector<std::int32_t>& Cover() const { return cover; }
+    const std::vector<std::int32_t>& Uncovered() const { return uncovered; }
+
+  private:
+    void AddUncovered(std::int32_t id) {
+        slotOfUncovered[static_cast<std::size_t>(id)] = static_cast<std::int32_t>(uncovered.size());
+        uncovered.push_back(id);
+    }
+    void RemoveUncovered(std::int32_t id) {
+        const auto slot = static_cast<std::size_t>(slotOfUncovered[static_cast<std::size_t>(id)]);
+        uncovered[slot] = uncovered.back();
+        slotOfUncovered[static_cast<std::size_t>(uncovered[slot])] =
+            static_cast<std::int32_t>(slot);
+        uncovered.pop_back();
+    }
+
+    const BetIndex& bet;
+    std::int32_t radius;
+    std::vector<std::int32_t> reach;
+    std::vector<std::int32_t> slotOfUncovered;
+    std::vector<std::int32_t> uncovered;
+    std::vector<std::int32_t> slotInCover;
+    std::vector<std::int32_t> cover;
+};
+
+// Removes the covering column whose loss uncovers the fewest columns.
+void DropCheapest(CoverState& state) {
+    const std::vector<std::int32_t>& cover = state.Cover();
+    const auto cheapest =
+        std::min_element(cover.begin(), cover.end(), [&state](std::int32_t a, std::int32_t b) {
+            return state.OnlyReachedBy(a) < state.OnlyReachedBy(b);
+        });
+    state.Remove(*cheapest);
+}
+
+template <typename Engine>
+std::int32_t Pick(const std::vector<std::int32_t>& items, Engine& engine) {
+    std::uniform_int_distribution<std::size_t> pick(0, items.size() - 1);
+    return items[pick(engine)];
+}
+
+}  // namespace
+
+std::vector<std::int32_t> ImproveCover(const BetIndex& bet, std::int32_t radius,
+                                       std::vector<std::int32_t> cover, SearchLimit limit,
+                                       std::uint32_t seed) {
+    std::sort(cover.begin(), cover.end());
+    const auto start = std::chrono::steady_clock::now();
+    const auto deadline = start + limit.time;
+    if (cover.size() <= std::max<std::size_t>(limit.enough, 1)) {
+        return cover;
+    }
+    std::mt19937 engine(seed);
+    std::uniform_real_distribution<double> chance(0.0, 1.0);
+    CoverState state(bet, radius);
+    for (const std::int32_t id : cover) {
+        state.Add(id);
+    }
+    std::vector<std::int32_t> best = cover;
+    std::vector<std::int32_t> targets;
+    std::vector<std::int32_t> movable;
+    DropCheapest(state);
+    std::int32_t reported = -1;
+    for (std::int64_t move = 0; move < limit.moves; ++move) {
+        if (move % kMovesPerClockCheck == 0) {
+            const auto now = std::chrono::steady_clock::now();
+            if (now >= deadline || limit.stop.stop_requested()) {
+                break;
+            }
+            const auto spent = static_cast<std::int32_t>((now - start) * 100 / limit.time);
+            if (limit.progress && spent != reported) {
+                reported = spent;
+                limit.progress(spent);
+            }
+        }
+        if (state.Uncovered().empty()) {
+            best = state.Cover();
+            if (best.size() <= std::max<std::size_t>(limit.enough, 1)) {
+                break;
+            }
+            DropCheapest(state);
+            continue;
+        }
+        // Move a covering column near a random uncovered column onto a bet
+        // column that reaches it.
+        const std::int32_t hole = Pick(state.Uncovered(), engine);
+        targets.clear();
+        bet.ForEachNear(hole, radius, [&](std::int32_t near) { targets.push_back(near); });
+        const std::int32_t target = Pick(targets, engine);
+        movable.clear();
+        bet.ForEachNear(target, radius, [&](std::int32_t near) {
+            if (state.InCover(near)) {
+                movable.push_back(near);
+            }
+        });
+        const std::int32_t source =
+            movable.empty() ? Pick(state.Cover(), engine) : Pick(movable, engine);
+        const auto before = static_cast<std::int32_t>(state.Uncovered().size());
+        state.Remove(source);
+        state.Add(target);
+        const auto worse = static_cast<std::int32_t>(state.Uncovered().size()) - before;
+        if (worse > 0 && chance(engine) >= std::exp(-worse / kTemperature)) {
+            state.Remove(target);
+            state.Add(source);
+        }
+    }
+    std::sort(best.begin(), best.end());
+    return best;
+}

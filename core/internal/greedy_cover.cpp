@@ -1,0 +1,149 @@
+#include "core/internal/greedy_cover.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numeric>
+#include <queue>
+
+#include "core/internal/parallel_chunks.h"
+#include "core/progress.h"
+
+namespace {
+
+// Columns between two looks at the stop request in the first pass.
+constexpr std::int32_t kColumnsPerStopCheck = 1024;
+
+// The bet's numbers ordered by higher score first, then the earlier first.
+std::vector<std::int32_t> ByPreference(const BetIndex& bet) {
+    std::vector<std::int32_t> order(static_cast<std::size_t>(bet.Size()));
+    std::iota(order.begin(), order.end(), 0);
+    std::sort(order.begin(), order.end(), [&bet](std::int32_t a, std::int32_t b) {
+        return bet.ScoreOf(a) > bet.ScoreOf(b) || (bet.ScoreOf(a) == bet.ScoreOf(b) && a < b);
+    });
+    return order;
+}
+
+}  // namespace
+
+std::vector<std::int64_t> CoverWeights(const std::vector<std::int32_t>& degree) {
+    // 2^40 / deg^2 stays above 10^4 for the largest ball of radius 3 and
+    // keeps a ball's sum far below 2^63.
+    constexpr std::int64_t kUnit = std::int64_t{1} << 40;
+    std::vector<std::int64_t> weight(degree.size());
+    for (std::size_t id = 0; id < degree.size(); ++id) {
+        const std::int64_t d = degree[id];
+        weight[id] = std::max<std::int64_t>(1, kUnit / (d * d));
+    }
+    return weight;
+}
+
+GreedyCovering GreedyCover(const BetIndex& bet, std::int32_t radius, const std::stop_token& stop,
+                           const ProgressSink& progress) {
+    const std::int32_t n = bet.Size();
+    const auto size = static_cast<std::size_t>(n);
+    const std::vector<std::int32_t> degree = bet.CountsNear(radius);
+    const std::vector<std::int64_t> weight = CoverWeights(degree);
+    // One pass over the balls, shared among the threads, gives every
+    // column's first gain and, as the balls are symmetric, the most columns
+    // any column reaching it covers.
+    std::vector<std::int64_t> gain(size, 0);
+    std::vector<double> sphereShare(size, 0);
+    RunInChunks(n, [&](std::int32_t begin, std::int32_t end) {
+        for (std::int32_t id = begin; id < end; ++id) {
+            if ((id - begin) % kColumnsPerStopCheck == 0 && stop.stop_requested()) {
+                return;
+            }
+            std::int64_t sum = 0;
+            std::int32_t most = 1;
+            bet.ForEachNear(id, radius, [&](std::int32_t near) {
+                sum += weight[static_cast<std::size_t>(near)];
+                most = std::max(most, degree[static_cast<std::size_t>(near)]);
+            });
+            gain[static_cast<std::size_t>(id)] = sum;
+            sphereShare[static_cast<std::size_t>(id)] = 1.0 / most;
+        }
+    });
+    const double sphereSum = std::accumulate(sphereShare.begin(), sphereShare.end(), 0.0);
+
+    // The heap holds the gain a column had when pushed and its preference
+    // rank; gains only fall, so an entry out of date is pushed again with the
+    // current gain.
+    struct Entry {
+        std::int64_t gain;
+        std::int32_t rank;
+        bool operator<(const Entry& other) const {
+            return gain < other.gain || (gain == other.gain && rank > other.rank);
+        }
+    };
+    const std::vector<std::int32_t> byPreference = ByPreference(bet);
+    std::vector<Entry> entries(size);
+    for (std::int32_t rank = 0; rank < n; ++rank) {
+        entries[static_cast<std::size_t>(rank)] = {
+            gain[static_cast<std::size_t>(byPreference[static_cast<std::size_t>(rank)])], rank};
+    }
+    std::priority_queue<Entry> heap(std::less<Entry>{}, std::move(entries));
+
+    std::vector<std::uint8_t> covered(size, 0);
+    std::vector<std::int32_t> chosen;
+    std::int32_t coveredCount = 0;
+    ProgressCounter counter(n, progress);
+    while (coveredCount < n && !stop.stop_requested()) {
+        const Entry top = heap.top();
+        heap.pop();
+        const std::int32_t id = byPreference[static_cast<std::size_t>(top.rank)];
+        const std::int64_t current = gain[static_cast<std::size_t>(id)];
+        if (top.gain != current) {
+            if (current > 0) {
+                heap.push({current, top.rank});
+            }
+            continue;
+        }
+        chosen.push_back(id);
+        bet.ForEachNear(id, radius, [&](std::int32_t near) {
+            if (covered[static_cast<std::size_t>(near)] != 0) {
+                return;
+            }
+            covered[static_cast<std::size_t>(near)] = 1;
+            ++coveredCount;
+            const std::int64_t lost = weight[static_cast<std::size_t>(near)];
+            bet.ForEachNear(near, radius, [&gain, lost](std::int32_t other) {
+                gain[static_cast<std::size_t>(other)] -= lost;
+            });
+        });
+        counter.At(coveredCount);
+    }
+    std::sort(chosen.begin(), chosen.end());
+    // Rounding of the sum stays far below this margin.
+    constexpr double kMargin = 1e-6;
+    return {.chosen = std::move(chosen),
+            .lowerBound = static_cast<std::int32_t>(std::ceil(sphereSum - kMargin))};
+}
+
+void DropRedundant(const BetIndex& bet, std::int32_t radius, std::vector<std::int32_t>& cover) {
+    std::vector<std::int32_t> times(static_cast<std::size_t>(bet.Size()), 0);
+    for (const std::int32_t id : cover) {
+        bet.ForEachNear(id, radius,
+                        [&times](std::int32_t near) { ++times[static_cast<std::size_t>(near)]; });
+    }
+    std::vector<std::int32_t> trial = cover;
+    std::sort(trial.begin(), trial.end(), [&bet](std::int32_t a, std::int32_t b) {
+        return bet.ScoreOf(a) < bet.ScoreOf(b) || (bet.ScoreOf(a) == bet.ScoreOf(b) && a > b);
+    });
+    std::vector<std::int32_t> dropped;
+    for (const std::int32_t id : trial) {
+        bool needed = false;
+        bet.ForEachNear(id, radius, [&](std::int32_t near) {
+            needed = needed || times[static_cast<std::size_t>(near)] == 1;
+        });
+        if (!needed) {
+            bet.ForEachNear(id, radius, [&times](std::int32_t near) {
+                --times[static_cast<std::size_t>(near)];
+            });
+            dropped.push_back(id);
+        }
+    }
+    std::sort(dropped.begin(), dropped.end());
+    std::erase_if(cover, [&dropped](std::int32_t id) {
+        return std::binary_search(dropped.begin(), dropped.end(), id);
+    });
+}

@@ -1,0 +1,20 @@
+#include "reducir/bet_opening.h"
+
+#include "betfile/bet_file_reading.h"
+
+BetOpening OpenBet(const std::filesystem::path& file) {
+    auto opened = std::make_unique<OpenedBet>();
+    opened->file = file;
+    opened->columns = std::make_unique<CColumnSet>();
+    opened->scores = DefaultScoreSource(file);
+    BetOpening result;
+    result.message =
+        ReadBetFile(file, *opened->columns, BetGrammar::kStrict, file.filename().string());
+    if (result.message.empty()) {
+        result.message = ScoreBet(*opened->columns, opened->scores);
+    }
+    if (result.message.empty()) {
+        result.bet = std::move(opened);
+    }
+    return result;
+}

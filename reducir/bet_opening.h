@@ -1,0 +1,27 @@
+#pragma once
+
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "core/column_set.h"
+#include "reducir/bet_scores.h"
+
+// A bet opened in Lumo Reducir: read strictly, its columns scored.
+struct OpenedBet {
+    std::filesystem::path file;
+    std::unique_ptr<CColumnSet> columns;
+    ScoreSource scores;
+};
+
+struct BetOpening {
+    // The bet, or null when it could not be opened.
+    std::unique_ptr<OpenedBet> bet;
+    // Why not, in Spanish, naming the file and the line; empty on success.
+    std::string message;
+};
+
+// Reads the bet file strictly (any damage is an error naming its line) and
+// scores its columns with DefaultScoreSource of the file. May throw
+// std::bad_alloc.
+BetOpening OpenBet(const std::filesystem::path& file);

@@ -1,0 +1,44 @@
+#include "reducir/bet_scores.h"
+
+#include "core/rescore.h"
+#include "core/scoring.h"
+#include "forecast/forecast_messages.h"
+#include "forecast/strict_forecast_file.h"
+
+namespace {
+
+constexpr const char* kForecastName = "pronostico.txt";
+
+}  // namespace
+
+ScoreSource DefaultScoreSource(const std::filesystem::path& betFile) {
+    const std::filesystem::path candidate = betFile.parent_path() / kForecastName;
+    std::error_code error;
+    if (std::filesystem::is_regular_file(candidate, error)) {
+        return {candidate};
+    }
+    return {};
+}
+
+std::string ScoreBet(CColumnSet& bet, const ScoreSource& source) {
+    Scoring scoring;
+    if (!source.forecastFile.empty()) {
+        const ForecastFileRead read = ReadForecastStrictly(source.forecastFile);
+        if (!read.Ok()) {
+            return ForecastFileMessage(source.forecastFile.filename().string(), read);
+        }
+        scoring = ScoringOf(read.table);
+    }
+    RescoreAll(bet, scoring, [](std::int32_t, std::int32_t) {});
+    return {};
+}
+
+std::string ScoreSourceText(const ScoreSource& source, const std::filesystem::path& betFile) {
+    if (source.forecastFile.empty()) {
+        return "tabla construida";
+    }
+    if (source.forecastFile == DefaultScoreSource(betFile).forecastFile) {
+        return std::string(kForecastName) + " de la carpeta de la apuesta";
+    }
+    return "«" + source.forecastFile.filename().string() + "»";
+}

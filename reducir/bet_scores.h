@@ -1,0 +1,29 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+#include "core/column_set.h"
+
+// The one place where Lumo Reducir scores columns. The scores only order
+// the reduction's choices among equally good columns.
+
+// The forecast a bet's columns are scored with.
+struct ScoreSource {
+    // The forecast file read, or empty for the constructed table.
+    std::filesystem::path forecastFile;
+};
+
+// The forecast file Lumo Reducir uses for a bet when the player names none:
+// "pronostico.txt" in the bet's folder when it is there, else none.
+ScoreSource DefaultScoreSource(const std::filesystem::path& betFile);
+
+// Reads the source's forecast strictly (the constructed table when it names
+// no file) and scores every column of `bet` with it. Returns the Spanish
+// message naming the file and the line when the file cannot be used, and
+// then leaves the scores as they were; empty on success.
+std::string ScoreBet(CColumnSet& bet, const ScoreSource& source);
+
+// What the window says about the scores: "pronostico.txt de la carpeta de la
+// apuesta", "«otro.txt»" or "tabla construida".
+std::string ScoreSourceText(const ScoreSource& source, const std::filesystem::path& betFile);

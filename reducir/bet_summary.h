@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QGroupBox>
+#include <cstdint>
+
+#include "core/column_set.h"
+
+class QDoubleSpinBox;
+class QLabel;
+class QPushButton;
+
+// The bet at a glance, above the tabs: its columns, its shape (or the
+// product that holds it), the price per column the player sets, its cost and
+// its tickets of eight, and which forecast scored it.
+class BetSummary : public QGroupBox {
+    Q_OBJECT
+  public:
+    explicit BetSummary(QWidget* parent = nullptr);
+
+    // Shows `bet` (null: none open) and the forecast text.
+    void Show(const CColumnSet* bet, const QString& scoresText);
+    std::int64_t PriceCents() const;
+
+  Q_SIGNALS:
+    void PriceChanged(std::int64_t cents);
+    void ForecastRequested();
+
+  private:
+    void ShowCost();
+
+    const CColumnSet* bet = nullptr;
+    QLabel* columns;
+    QLabel* shape;
+    QDoubleSpinBox* price;
+    QLabel* cost;
+    QLabel* tickets;
+    QLabel* scores;
+    QPushButton* chooseForecast;
+};
+
+// The money and counts shown for a bet of `columns` at `priceCents`:
+// "172.551,75 €" and "28.759 boletos".
+QString CostText(std::int64_t columns, std::int64_t priceCents);
+QString TicketsText(std::int64_t columns);

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QGroupBox>
+#include <filesystem>
+#include <vector>
+
+#include "betfile/round_file.h"
+#include "core/column_set.h"
+
+class QChart;
+class QLineSeries;
+class QPushButton;
+class QTableWidget;
+
+// "Jornadas pasadas": a file of past rounds (betfile/round_file.h) against
+// the bet and its reduction, one row per round with the best hits and the
+// bet's columns per category, and a chart of the best hits per round.
+class PastRoundsBox : public QGroupBox {
+    Q_OBJECT
+  public:
+    explicit PastRoundsBox(QWidget* parent = nullptr);
+
+    // The sets scrutinised (null: none); the rounds read stay.
+    void SetSets(const CColumnSet* bet, const CColumnSet* reduction);
+    // Reads the rounds file strictly; false after telling the player what is
+    // wrong with it, keeping the rounds shown before.
+    bool OpenRounds(const std::filesystem::path& file);
+
+  private:
+    void AskForRounds();
+    void Show();
+
+    const CColumnSet* bet = nullptr;
+    const CColumnSet* reduction = nullptr;
+    std::vector<RoundResult> rounds;
+
+    QPushButton* open;
+    QTableWidget* table;
+    QChart* chart;
+    QLineSeries* betBest;
+    QLineSeries* reductionBest;
+};

@@ -1,0 +1,295 @@
+#include "reducir/reduce_tab.h"
+
+#include <QClipboard>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLocale>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include "betfile/bet_messages.h"
+#include "betfile/bet_writer.h"
+#include "betfile/clipboard_text.h"
+#include "core/bet_cost.h"
+#include "core/spanish_numbers.h"
+#include "platform/file_dialog.h"
+#include "platform/message_box.h"
+#include "platform/thread_priority.h"
+#include "reducir/bet_summary.h"
+#include "reducir/qt_text.h"
+#include "reducir/text_file_request.h"
+
+namespace {
+
+constexpr std::int32_t kGuarantees[] = {13, 12, 11, 10};
+
+QLabel* ResultLabel(QWidget* parent, const char* name, const QString& accessibleName) {
+    auto* label = new QLabel(QStringLiteral("—"), parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setAccessibleName(accessibleName);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    return label;
+}
+
+QString SecondsText(std::chrono::steady_clock::duration took) {
+    const double seconds = std::chrono::duration<double>(took).count();
+    return QLocale(QLocale::Spanish, QLocale::Spain).toString(seconds, 'f', 2) +
+           QStringLiteral(" s");
+}
+
+}  // namespace
+
+ReduceTab::ReduceTab(QWidget* parent)
+    : QWidget(parent),
+      priceCents(kDefaultColumnPriceCents),
+      guarantee(new QComboBox(this)),
+      optimise(new QSpinBox(this)),
+      reduce(new QPushButton(QStringLiteral("&Reducir"), this)),
+      cancel(new QPushButton(QStringLiteral("&Cancelar"), this)),
+      progress(new QProgressBar(this)),
+      kept(ResultLabel(this, "kept", QStringLiteral("Columnas conservadas"))),
+      cost(ResultLabel(this, "reductionCost", QStringLiteral("Coste de la reducción"))),
+      took(ResultLabel(this, "took", QStringLiteral("Tiempo empleado"))),
+      lowerBound(ResultLabel(this, "lowerBound", QStringLiteral("Cota inferior"))),
+      check(ResultLabel(this, "check", QStringLiteral("Comprobación de la garantía"))),
+      save(new QPushButton(QStringLiteral("&Grabar…"), this)),
+      copy(new QPushButton(QStringLiteral("C&opiar"), this)) {
+    guarantee->setObjectName(QStringLiteral("guarantee"));
+    for (const std::int32_t value : kGuarantees) {
+        guarantee->addItem(QStringLiteral("al %1").arg(value), value);
+    }
+    guarantee->setAccessibleName(QStringLiteral("Garantía"));
+    optimise->setObjectName(QStringLiteral("optimise"));
+    optimise->setRange(0, 3600);
+    optimise->setSuffix(QStringLiteral(" s"));
+    optimise->setSpecialValueText(QStringLiteral("sin mejora"));
+    optimise->setAccessibleName(QStringLiteral("Tiempo para mejorar el resultado, en segundos"));
+    reduce->setObjectName(QStringLiteral("reduce"));
+    reduce->setAccessibleName(QStringLiteral("Reducir"));
+    cancel->setObjectName(QStringLiteral("cancel"));
+    cancel->setAccessibleName(QStringLiteral("Cancelar la reducción"));
+    progress->setObjectName(QStringLiteral("progress"));
+    progress->setAccessibleName(QStringLiteral("Progreso de la reducción"));
+    progress->setRange(0, 100);
+    progress->setValue(0);
+    save->setObjectName(QStringLiteral("save"));
+    save->setAccessibleName(QStringLiteral("Grabar la reducción"));
+    copy->setObjectName(QStringLiteral("copy"));
+    copy->setAccessibleName(QStringLiteral("Copiar la reducción al portapapeles"));
+
+    auto* order = new QGroupBox(QStringLiteral("Reducción con garantía"), this);
+    auto* orderForm = new QFormLayout(order);
+    auto* guaranteeLabel = new QLabel(QStringLiteral("Gara&ntía:"), order);
+    guaranteeLabel->setBuddy(guarantee);
+    orderForm->addRow(guaranteeLabel, guarantee);
+    auto* optimiseLabel = new QLabel(QStringLiteral("&Mejorar durante:"), order);
+    optimiseLabel->setBuddy(optimise);
+    orderForm->addRow(optimiseLabel, optimise);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(reduce);
+    buttons->addWidget(cancel);
+    buttons->addStretch();
+    orderForm->addRow(buttons);
+    orderForm->addRow(progress);
+
+    auto* outcome = new QGroupBox(QStringLiteral("Resultado"), this);
+    auto* outcomeForm = new QFormLayout(outcome);
+    outcomeForm->addRow(QStringLiteral("Columnas conservadas:"), kept);
+    outcomeForm->addRow(QStringLiteral("Coste:"), cost);
+    outcomeForm->addRow(QStringLiteral("Tiempo:"), took);
+    outcomeForm->addRow(QStringLiteral("Cota inferior:"), lowerBound);
+    outcomeForm->addRow(QStringLiteral("Garantía:"), check);
+    auto* fileButtons = new QHBoxLayout;
+    fileButtons->addWidget(save);
+    fileButtons->addWidget(copy);
+    fileButtons->addStretch();
+    outcomeForm->addRow(fileButtons);
+
+    auto* row = new QHBoxLayout;
+    row->addWidget(order, 1);
+    row->addWidget(outcome, 1);
+    auto* explanation = new QLabel(
+        QStringLiteral(
+            "Una reducción al 13 conserva parte de las columnas de la apuesta de modo que, si el "
+            "resultado de la jornada es una de ellas, alguna columna conservada tiene al menos 13 "
+            "aciertos; al 12, al 11 y al 10, lo mismo con 12, 11 y 10 aciertos. Cuanto menor es la "
+            "garantía, menos columnas hacen falta. «Mejorar durante» busca una reducción aún más "
+            "pequeña durante esos segundos; la garantía se comprueba al final, aparte."),
+        this);
+    explanation->setWordWrap(true);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(row);
+    layout->addWidget(explanation);
+    layout->addStretch();
+
+    connect(reduce, &QPushButton::clicked, this, &ReduceTab::Start);
+    connect(cancel, &QPushButton::clicked, this, &ReduceTab::Cancel);
+    connect(save, &QPushButton::clicked, this, &ReduceTab::Save);
+    connect(copy, &QPushButton::clicked, this, &ReduceTab::Copy);
+    ShowResult();
+}
+
+ReduceTab::~ReduceTab() {
+    StopWorker();
+}
+
+void ReduceTab::SetBet(const CColumnSet* shown, const std::filesystem::path& file) {
+    StopWorker();
+    bet = shown;
+    betFile = file;
+    result.reset();
+    progress->setValue(0);
+    ShowResult();
+    Q_EMIT ReductionChanged(nullptr);
+}
+
+void ReduceTab::SetPrice(std::int64_t cents) {
+    priceCents = cents;
+    ShowResult();
+}
+
+const CColumnSet* ReduceTab::Reduction() const {
+    return result ? result->kept.get() : nullptr;
+}
+
+bool ReduceTab::Running() const {
+    return worker.joinable();
+}
+
+void ReduceTab::Start() {
+    if (bet == nullptr || Running()) {
+        return;
+    }
+    const ReductionOrder order{guarantee->currentData().toInt(),
+                               std::chrono::seconds(optimise->value())};
+    result.reset();
+    resultGuarantee = order.guarantee;
+    progress->setValue(0);
+    Q_EMIT ReductionChanged(nullptr);
+    const CColumnSet* reduced = bet;
+    const std::uint64_t number = ++runNumber;
+    // The run's reports and its end reach this tab through its event queue.
+    worker = std::jthread([this, reduced, order, number](std::stop_token stop) {
+        // Below the interface thread, so that the window answers on a busy machine.
+        LowerThreadPriority();
+        auto run = std::make_shared<ReductionRun>();
+        try {
+            *run = RunReduction(*reduced, order, stop, [this, number](std::int32_t position) {
+                QMetaObject::invokeMethod(
+                    this,
+                    [this, number, position] {
+                        if (number == runNumber) {
+                            progress->setValue(position);
+                        }
+                    },
+                    Qt::QueuedConnection);
+            });
+        } catch (const std::bad_alloc&) {
+            run.reset();
+        }
+        QMetaObject::invokeMethod(
+            this, [this, number, run] { Finish(number, run); }, Qt::QueuedConnection);
+    });
+    ShowResult();
+}
+
+void ReduceTab::Cancel() {
+    if (Running()) {
+        worker.request_stop();
+        cancel->setEnabled(false);
+    }
+}
+
+void ReduceTab::Finish(std::uint64_t ofRun, std::shared_ptr<ReductionRun> run) {
+    if (ofRun != runNumber) {
+        return;
+    }
+    if (worker.joinable()) {
+        worker.join();
+    }
+    worker = std::jthread();
+    if (!run) {
+        ShowMessage(this, QStringLiteral("No hay memoria suficiente para reducir esta apuesta."));
+    } else if (run->end == ReductionEnd::kComplete) {
+        result = std::make_unique<ReductionRun>(std::move(*run));
+        progress->setValue(100);
+    } else {
+        progress->setValue(0);
+    }
+    ShowResult();
+    Q_EMIT ReductionChanged(Reduction());
+}
+
+void ReduceTab::StopWorker() {
+    ++runNumber;
+    if (worker.joinable()) {
+        worker.request_stop();
+        worker.join();
+    }
+    worker = std::jthread();
+}
+
+void ReduceTab::Save() {
+    if (!result) {
+        return;
+    }
+    const std::string stem = betFile.empty() ? std::string("apuesta") : betFile.stem().string();
+    // In the bet's folder: the dialog starts there.
+    const std::filesystem::path proposed =
+        betFile.parent_path() / (stem + "-al" + std::to_string(resultGuarantee) + ".txt");
+    const QString chosen =
+        AskFileName(this, TextFileRequest(FileDialogMode::kSave, FromUtf8(proposed.string())));
+    if (chosen.isEmpty()) {
+        return;
+    }
+    const std::filesystem::path path(chosen.toStdString());
+    const BetSaveResult saved = WriteBet(path, *result->kept);
+    if (!saved.Saved()) {
+        ShowMessage(this, FromUtf8(BetSaveMessage(path.filename().string(), saved)));
+    }
+}
+
+void ReduceTab::Copy() {
+    if (!result) {
+        return;
+    }
+    if (!CanCopyToClipboard(*result->kept)) {
+        ShowMessage(this, QString::fromUtf8(kCopyLimitText.data(),
+                                            static_cast<qsizetype>(kCopyLimitText.size())));
+        return;
+    }
+    const std::vector<char> block = ClipboardBlock(*result->kept);
+    QGuiApplication::clipboard()->setText(QString::fromLatin1(block.data()));
+}
+
+void ReduceTab::ShowResult() {
+    const bool running = Running();
+    reduce->setEnabled(bet != nullptr && !running);
+    cancel->setEnabled(running);
+    guarantee->setEnabled(!running);
+    optimise->setEnabled(!running);
+    save->setEnabled(result != nullptr);
+    copy->setEnabled(result != nullptr);
+    if (!result) {
+        const QString none = running ? QStringLiteral("reduciendo…") : QStringLiteral("—");
+        for (QLabel* label : {kept, cost, took, lowerBound, check}) {
+            label->setText(none);
+        }
+        return;
+    }
+    kept->setText(FromUtf8(CountWithNoun(result->kept->Count(), "columna", "columnas")));
+    cost->setText(CostText(result->kept->Count(), priceCents) + QStringLiteral(", ") +
+                  TicketsText(result->kept->Count()));
+    took->setText(SecondsText(result->took));
+    lowerBound->setText(result->lowerBound == 0
+                            ? QStringLiteral("sin cota")
+                            : FromUtf8(CountWithNoun(result->lowerBound, "columna", "columnas")));
+    check->setText(result->checked ? QStringLiteral("Garantía comprobada")
+                                   : QStringLiteral("La garantía NO se cumple"));
+}

@@ -1,0 +1,192 @@
+#include "reducir/reducir_window.h"
+
+#include <QAction>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QKeySequence>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QScreen>
+#include <QTabWidget>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+#include "platform/file_dialog.h"
+#include "platform/icon_resources.h"
+#include "platform/message_box.h"
+#include "reducir/bet_summary.h"
+#include "reducir/qt_text.h"
+#include "reducir/reduce_tab.h"
+#include "reducir/scrutiny_tab.h"
+#include "reducir/stats_tab.h"
+#include "reducir/text_file_request.h"
+
+namespace {
+
+constexpr QSize kPreferredSize(1300, 700);
+
+// The local file of a drop, or an empty string.
+QString DroppedFile(const QMimeData* data) {
+    if (data == nullptr || !data->hasUrls() || data->urls().isEmpty()) {
+        return {};
+    }
+    const QUrl url = data->urls().front();
+    return url.isLocalFile() ? url.toLocalFile() : QString();
+}
+
+}  // namespace
+
+// Outside any namespace: Q_INIT_RESOURCE declares the resource's own function.
+static void RegisterReducirResources() {
+    Q_INIT_RESOURCE(reducir);
+}
+
+QString WindowTitleFor(const OpenedBet* bet) {
+    const QString program = QStringLiteral("Lumo Reducir");
+    if (bet == nullptr) {
+        return program;
+    }
+    return FromUtf8(bet->file.filename().string()) + QStringLiteral(" — ") + program;
+}
+
+ReducirWindow::ReducirWindow(QWidget* parent)
+    : QMainWindow(parent),
+      summary(new BetSummary),
+      tabs(new QTabWidget),
+      reduceTab(new ReduceTab),
+      scrutinyTab(new ScrutinyTab),
+      statsTab(new StatsTab) {
+    RegisterImageResources();
+    RegisterReducirResources();
+    setWindowIcon(QIcon(QStringLiteral(":/reducir/lumo-reducir.svg")));
+    setAcceptDrops(true);
+
+    auto* open = new QAction(QIcon(QStringLiteral(":/icons/open.svg")),
+                             QStringLiteral("&Abrir apuesta…"), this);
+    open->setObjectName(QStringLiteral("openBet"));
+    open->setShortcut(QKeySequence::Open);
+    auto* forecast = new QAction(QStringLiteral("Elegir &pronóstico…"), this);
+    auto* quit = new QAction(QStringLiteral("&Salir"), this);
+    quit->setShortcut(QKeySequence::Quit);
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&Archivo"));
+    file->addAction(open);
+    file->addAction(forecast);
+    file->addSeparator();
+    file->addAction(quit);
+    QToolBar* tools = addToolBar(QStringLiteral("Herramientas"));
+    tools->setObjectName(QStringLiteral("tools"));
+    tools->setMovable(false);
+    tools->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    tools->addAction(open);
+
+    tabs->setObjectName(QStringLiteral("tabs"));
+    tabs->addTab(reduceTab, QStringLiteral("&1 Reducir"));
+    tabs->addTab(scrutinyTab, QStringLiteral("&2 Escrutar"));
+    tabs->addTab(statsTab, QStringLiteral("&3 Estadística"));
+    tabs->setAccessibleName(QStringLiteral("Pestañas"));
+    auto* central = new QWidget;
+    auto* layout = new QVBoxLayout(central);
+    layout->addWidget(summary);
+    layout->addWidget(tabs, 1);
+    setCentralWidget(central);
+
+    connect(open, &QAction::triggered, this, &ReducirWindow::AskForBet);
+    connect(forecast, &QAction::triggered, this, &ReducirWindow::AskForForecast);
+    connect(summary, &BetSummary::ForecastRequested, this, &ReducirWindow::AskForForecast);
+    connect(quit, &QAction::triggered, this, &QWidget::close);
+    connect(summary, &BetSummary::PriceChanged, reduceTab, &ReduceTab::SetPrice);
+    connect(summary, &BetSummary::PriceChanged, scrutinyTab, &ScrutinyTab::SetPrice);
+    connect(reduceTab, &ReduceTab::ReductionChanged, this, &ReducirWindow::ShowReduction);
+
+    // As large as it likes on a desktop, never larger than the screen less
+    // the window manager's frame.
+    QSize size = kPreferredSize;
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        size = size.boundedTo(screen->availableGeometry().size() - QSize(16, 40));
+    }
+    resize(size);
+    ShowBet();
+}
+
+ReducirWindow::~ReducirWindow() = default;
+
+bool ReducirWindow::OpenBetFile(const QString& path) {
+    BetOpening opening;
+    try {
+        opening = OpenBet(std::filesystem::path(path.toStdString()));
+    } catch (const std::bad_alloc&) {
+        opening.message = "No hay memoria suficiente para abrir «" +
+                          std::filesystem::path(path.toStdString()).filename().string() + "».";
+    }
+    if (!opening.bet) {
+        ShowMessage(this, FromUtf8(opening.message));
+        return false;
+    }
+    // The reduction reads the old bet until it stops.
+    reduceTab->SetBet(nullptr, {});
+    bet = std::move(opening.bet);
+    ShowBet();
+    return true;
+}
+
+bool ReducirWindow::UseForecastFile(const QString& path) {
+    if (!bet) {
+        return false;
+    }
+    reduceTab->SetBet(nullptr, {});
+    const ScoreSource source{std::filesystem::path(path.toStdString())};
+    const std::string message = ScoreBet(*bet->columns, source);
+    if (message.empty()) {
+        bet->scores = source;
+    } else {
+        ShowMessage(this, FromUtf8(message));
+    }
+    ShowBet();
+    return message.empty();
+}
+
+void ReducirWindow::AskForBet() {
+    const QString chosen =
+        AskFileName(this, TextFileRequest(FileDialogMode::kOpen, QStringLiteral("apuesta.txt")));
+    if (!chosen.isEmpty()) {
+        OpenBetFile(chosen);
+    }
+}
+
+void ReducirWindow::AskForForecast() {
+    const QString chosen =
+        AskFileName(this, TextFileRequest(FileDialogMode::kOpen, QStringLiteral("pronostico.txt")));
+    if (!chosen.isEmpty()) {
+        UseForecastFile(chosen);
+    }
+}
+
+void ReducirWindow::ShowBet() {
+    setWindowTitle(WindowTitleFor(bet.get()));
+    const CColumnSet* columns = bet ? bet->columns.get() : nullptr;
+    summary->Show(columns, bet ? FromUtf8(ScoreSourceText(bet->scores, bet->file)) : QString());
+    reduceTab->SetBet(columns, bet ? bet->file : std::filesystem::path());
+    ShowReduction(nullptr);
+}
+
+void ReducirWindow::ShowReduction(const CColumnSet* reduction) {
+    const CColumnSet* columns = bet ? bet->columns.get() : nullptr;
+    scrutinyTab->SetSets(columns, reduction);
+    statsTab->SetSets(columns, reduction);
+}
+
+void ReducirWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (!DroppedFile(event->mimeData()).isEmpty()) {
+        event->acceptProposedAction();
+    }
+}
+
+void ReducirWindow::dropEvent(QDropEvent* event) {
+    const QString file = DroppedFile(event->mimeData());
+    if (!file.isEmpty()) {
+        event->acceptProposedAction();
+        OpenBetFile(file);
+    }
+}

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QMainWindow>
+#include <memory>
+
+#include "reducir/bet_opening.h"
+
+class BetSummary;
+class QTabWidget;
+class ReduceTab;
+class ScrutinyTab;
+class StatsTab;
+
+// The window of Lumo Reducir: the bet at a glance above three tabs,
+// "Reducir", "Escrutar" and "Estadística". A bet is opened from the menu or
+// the toolbar, by dropping its file on the window, or as the program's
+// argument.
+class ReducirWindow : public QMainWindow {
+    Q_OBJECT
+  public:
+    explicit ReducirWindow(QWidget* parent = nullptr);
+    ~ReducirWindow() override;
+
+    // Opens the bet file; on failure tells the player why, naming the line,
+    // and keeps the bet open before. Returns whether it was opened.
+    bool OpenBetFile(const QString& path);
+    // Scores the open bet with another forecast file, read strictly; on
+    // failure tells the player why and keeps the scores. Forgets the
+    // reduction, whose choices followed the old scores.
+    bool UseForecastFile(const QString& path);
+
+    const OpenedBet* Bet() const { return bet.get(); }
+    ReduceTab& Reduction() const { return *reduceTab; }
+    ScrutinyTab& Scrutiny() const { return *scrutinyTab; }
+    StatsTab& Stats() const { return *statsTab; }
+
+  protected:
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+  private:
+    void AskForBet();
+    void AskForForecast();
+    // Hands the open bet to every part of the window.
+    void ShowBet();
+    void ShowReduction(const CColumnSet* reduction);
+
+    std::unique_ptr<OpenedBet> bet;
+    BetSummary* summary;
+    QTabWidget* tabs;
+    ReduceTab* reduceTab;
+    ScrutinyTab* scrutinyTab;
+    StatsTab* statsTab;
+};
+
+// "apuesta.txt — Lumo Reducir", or "Lumo Reducir" with no bet open.
+QString WindowTitleFor(const OpenedBet* bet);

@@ -1,0 +1,27 @@
+#include "reducir/reduction_run.h"
+
+#include "core/cover_check.h"
+#include "core/guarantee_reduction.h"
+
+ReductionRun RunReduction(const CColumnSet& bet, const ReductionOrder& order, std::stop_token stop,
+                          const ReductionProgress& progress) {
+    const auto start = std::chrono::steady_clock::now();
+    const GuaranteeReduction reduction = ReduceWithGuarantee(bet, {.guarantee = order.guarantee,
+                                                                   .optimise = order.optimise,
+                                                                   .stop = stop,
+                                                                   .progress = progress});
+    ReductionRun run;
+    // Stopped while improving, the engine still gives a complete covering.
+    if (reduction.outcome == ReductionOutcome::kStopped && reduction.positions.empty()) {
+        run.end = ReductionEnd::kStopped;
+        return run;
+    }
+    run.kept = std::make_unique<CColumnSet>(static_cast<std::int32_t>(reduction.positions.size()));
+    for (const std::int32_t position : reduction.positions) {
+        run.kept->AppendNoGrow(bet[position]);
+    }
+    run.lowerBound = reduction.lowerBound;
+    run.took = std::chrono::steady_clock::now() - start;
+    run.checked = !FirstUncovered(bet, *run.kept, order.guarantee).has_value();
+    return run;
+}

@@ -1,0 +1,162 @@
+// Opening a bet in Lumo Reducir: the bet at a glance, the forecast that
+// scores it, and damaged files refused with their line.
+#include <QAbstractSpinBox>
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QDropEvent>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QTableWidget>
+#include <QToolButton>
+#include <QUrl>
+#include <QtTest>
+
+#include "file_contents.h"
+#include "reducir_fixture.h"
+
+namespace {
+
+// 2 triples, 1 double, 11 fixed results: 18 columns.
+const QStringList kEighteen{"1X2", "1X2", "1X", "1", "1", "1", "1",
+                            "1",   "1",   "1",  "1", "1", "1", "1"};
+
+}  // namespace
+
+class ReducirOpenTest : public QObject {
+    Q_OBJECT
+
+  private Q_SLOTS:
+    void init() { fixture = std::make_unique<ReducirFixture>(); }
+    void cleanup() { fixture.reset(); }
+
+    void showsTheBetAtAGlance() {
+        QCOMPARE(fixture->window->windowTitle(), QStringLiteral("Lumo Reducir"));
+        QVERIFY(fixture->window->OpenBetFile(fixture->WriteProductBet("apuesta.txt", kEighteen)));
+        QCOMPARE(fixture->window->windowTitle(), QStringLiteral("apuesta.txt — Lumo Reducir"));
+        QCOMPARE(fixture->Text("columns"), QStringLiteral("18 columnas"));
+        QCOMPARE(fixture->Text("shape"), QStringLiteral("2 triples, 1 doble, 11 fijos"));
+        QCOMPARE(fixture->Text("cost"), QStringLiteral("13,50 €"));
+        QCOMPARE(fixture->Text("tickets"), QStringLiteral("3 boletos"));
+        QCOMPARE(fixture->Text("scores"), QStringLiteral("tabla construida"));
+        fixture->Child<QDoubleSpinBox>("price")->setValue(1.0);
+        QCOMPARE(fixture->Text("cost"), QStringLiteral("18,00 €"));
+        QVERIFY(fixture->messages.Texts().isEmpty());
+    }
+
+    void aBetThatIsNoProductNamesTheProductHoldingIt() {
+        QVERIFY(fixture->window->OpenBetFile(
+            fixture->WriteBet("dos.txt", {"11111111111111", "X1111111111112"})));
+        QCOMPARE(fixture->Text("shape"),
+                 QStringLiteral("dentro de 2 dobles, 12 fijos (4 columnas)"));
+    }
+
+    void scoresComeFromTheForecastBesideTheBetOrAnotherChosen() {
+        WriteFile(fixture->Path("pronostico.txt"), ForecastText(70));
+        const QString bet = fixture->WriteProductBet("apuesta.txt", kEighteen);
+        QVERIFY(fixture->window->OpenBetFile(bet));
+        QCOMPARE(fixture->Text("scores"),
+                 QStringLiteral("pronostico.txt de la carpeta de la apuesta"));
+        const std::int32_t besideScore = (*fixture->window->Bet()->columns)[0].score;
+
+        WriteFile(fixture->Path("otro.txt"), ForecastText(20));
+        QVERIFY(fixture->window->UseForecastFile(fixture->Path("otro.txt")));
+        QCOMPARE(fixture->Text("scores"), QStringLiteral("«otro.txt»"));
+        QVERIFY((*fixture->window->Bet()->columns)[0].score != besideScore);
+
+        // A damaged forecast keeps the scores and names its line.
+        WriteFile(fixture->Path("roto.txt"), "50 30 20\n50 30\n");
+        QVERIFY(!fixture->window->UseForecastFile(fixture->Path("roto.txt")));
+        QCOMPARE(fixture->Text("scores"), QStringLiteral("«otro.txt»"));
+        QCOMPARE(fixture->messages.Texts().size(), 1);
+        QVERIFY(fixture->messages.Texts()[0].contains(QStringLiteral("«roto.txt»")));
+        QVERIFY(fixture->messages.Texts()[0].contains(QStringLiteral("2")));
+    }
+
+    void aDamagedBetIsRefusedNamingItsLine_data() {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("not a column")
+            << QByteArray("2\r\n11111111111111\r\n1111111111111Q\r\n") << QStringLiteral("línea 3");
+        QTest::newRow("too few") << QByteArray("3\r\n11111111111111\r\n")
+                                 << QStringLiteral("línea 2");
+        QTest::newRow("no count") << QByteArray("columnas\r\n") << QStringLiteral("línea 1");
+    }
+    void aDamagedBetIsRefusedNamingItsLine() {
+        QFETCH(QByteArray, text);
+        QFETCH(QString, expected);
+        QVERIFY(fixture->window->OpenBetFile(fixture->WriteProductBet("buena.txt", kEighteen)));
+        WriteFile(fixture->Path("rota.txt"), text);
+        QVERIFY(!fixture->window->OpenBetFile(fixture->Path("rota.txt")));
+        const QStringList texts = fixture->messages.Texts();
+        QCOMPARE(texts.size(), 1);
+        QVERIFY2(texts[0].contains(expected) && texts[0].contains(QStringLiteral("«rota.txt»")),
+                 qPrintable(texts[0]));
+        // The bet open before stays.
+        QCOMPARE(fixture->window->windowTitle(), QStringLiteral("buena.txt — Lumo Reducir"));
+        QCOMPARE(fixture->Text("columns"), QStringLiteral("18 columnas"));
+    }
+
+    void aBetDroppedOnTheWindowIsOpened() {
+        const QString bet = fixture->WriteProductBet("soltada.txt", kEighteen);
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(bet)});
+        const QPoint middle = fixture->window->rect().center();
+        QDragEnterEvent enter(middle, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(fixture->window.get(), &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(middle, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(fixture->window.get(), &drop);
+        QCOMPARE(fixture->window->windowTitle(), QStringLiteral("soltada.txt — Lumo Reducir"));
+    }
+
+    void theMenuOpensTheBetTheDialogNames() {
+        fixture->dialogs.answer = fixture->WriteProductBet("menu.txt", kEighteen);
+        fixture->window->findChild<QAction*>("openBet")->trigger();
+        QCOMPARE(fixture->dialogs.requests.size(), 1);
+        QCOMPARE(fixture->window->windowTitle(), QStringLiteral("menu.txt — Lumo Reducir"));
+    }
+
+    void everyControlTakesTheKeyboardAndHasASpanishName() {
+        QVERIFY(fixture->window->OpenBetFile(fixture->WriteProductBet("apuesta.txt", kEighteen)));
+        int controls = 0;
+        for (QWidget* widget : fixture->window->findChildren<QWidget*>()) {
+            const bool control = qobject_cast<QAbstractButton*>(widget) != nullptr ||
+                                 qobject_cast<QLineEdit*>(widget) != nullptr ||
+                                 qobject_cast<QComboBox*>(widget) != nullptr ||
+                                 qobject_cast<QAbstractSpinBox*>(widget) != nullptr ||
+                                 qobject_cast<QTableWidget*>(widget) != nullptr;
+            // The toolbar's button repeats "Archivo ▸ Abrir apuesta…" (Ctrl+O);
+            // the tab bar's and the tables' own buttons belong to Qt.
+            if (!control || qobject_cast<QToolButton*>(widget) != nullptr ||
+                widget->objectName().startsWith(QStringLiteral("qt_")) ||
+                qobject_cast<QLineEdit*>(widget->parentWidget()) != nullptr ||
+                qobject_cast<QAbstractSpinBox*>(widget->parentWidget()) != nullptr ||
+                qobject_cast<QTableWidget*>(widget->parentWidget()) != nullptr) {
+                continue;
+            }
+            ++controls;
+            QVERIFY2(widget->focusPolicy() & Qt::TabFocus, qPrintable(widget->objectName()));
+            QVERIFY2(!widget->accessibleName().isEmpty(),
+                     qPrintable(widget->metaObject()->className() + QStringLiteral(" ") +
+                                widget->objectName()));
+        }
+        QVERIFY(controls >= 25);
+    }
+
+  private:
+    // 14 rows giving result 1 `home` percent and the rest to X and 2.
+    static QByteArray ForecastText(int home) {
+        QByteArray text;
+        for (int row = 0; row < 14; ++row) {
+            const int draw = (100 - home) / 2;
+            text += QByteArray::number(home) + " " + QByteArray::number(draw) + " " +
+                    QByteArray::number(100 - home - draw) + "\n";
+        }
+        return text;
+    }
+
+    std::unique_ptr<ReducirFixture> fixture;
+};
+
+QTEST_MAIN(ReducirOpenTest)
+#include "reducir_open_test.moc"

@@ -1,0 +1,161 @@
+// The tab "Reducir": the reduction off the interface thread, its result and
+// check, cancelling it, and saving and copying the reduction.
+#include <QClipboard>
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QGuiApplication>
+#include <QPushButton>
+#include <QtTest>
+#include <filesystem>
+
+#include "betfile/strict_bet_reader.h"
+#include "core/cover_check.h"
+#include "reducir/bet_summary.h"
+#include "reducir/reduce_tab.h"
+#include "reducir_fixture.h"
+#include "tests/core/test_support.h"
+
+namespace {
+
+// 3 triples and 11 fixed results: 27 columns.
+const QStringList kTwentySeven{"1X2", "1X2", "1X2", "1", "1", "1", "1",
+                               "1",   "1",   "1",   "1", "1", "1", "1"};
+// 9 triples and 5 fixed results: 19,683 columns, long to reduce al 10.
+const QStringList kNineTriples{"1X2", "1X2", "1X2", "1X2", "1X2", "1X2", "1X2",
+                               "1X2", "1X2", "1",   "1",   "1",   "1",   "1"};
+// 6 triples and 8 fixed results: 729 columns.
+const QStringList kSevenHundred{"1X2", "1X2", "1X2", "1X2", "1X2", "1X2", "1",
+                                "1",   "1",   "1",   "1",   "1",   "1",   "1"};
+
+}  // namespace
+
+class ReducirReduceTest : public QObject {
+    Q_OBJECT
+
+  private Q_SLOTS:
+    void init() { fixture = std::make_unique<ReducirFixture>(); }
+    void cleanup() { fixture.reset(); }
+
+    void reducesWithTheGuaranteeChosenAndChecksIt_data() {
+        QTest::addColumn<int>("guarantee");
+        for (const int guarantee : {13, 12, 11, 10}) {
+            QTest::newRow(qPrintable(QStringLiteral("al %1").arg(guarantee))) << guarantee;
+        }
+    }
+    void reducesWithTheGuaranteeChosenAndChecksIt() {
+        QFETCH(int, guarantee);
+        Open(kSevenHundred);
+        auto* guarantees = fixture->Child<QComboBox>("guarantee");
+        guarantees->setCurrentIndex(guarantees->findData(guarantee));
+        const CColumnSet* reduction = Reduce();
+        const CColumnSet& bet = *fixture->window->Bet()->columns;
+        QVERIFY(reduction->Count() > 0 && reduction->Count() < bet.Count());
+        QVERIFY(!FirstUncovered(bet, *reduction, guarantee).has_value());
+        QCOMPARE(fixture->Text("kept"), QStringLiteral("%1 columnas").arg(reduction->Count()));
+        QCOMPARE(fixture->Text("check"), QStringLiteral("Garantía comprobada"));
+        QVERIFY(fixture->Text("took").endsWith(QStringLiteral(" s")));
+        // A bound the engine proves never exceeds a reduction it found.
+        const QString bound = fixture->Text("lowerBound");
+        if (bound != QStringLiteral("sin cota")) {
+            QVERIFY2(bound.endsWith(QStringLiteral(" columnas")), qPrintable(bound));
+            const int columns = bound.section(u' ', 0, 0).remove(u'.').toInt();
+            QVERIFY2(columns > 0 && columns <= reduction->Count(), qPrintable(bound));
+        }
+        QVERIFY(fixture->Child<QPushButton>("save")->isEnabled());
+    }
+
+    void theCostFollowsThePriceAndAProductHasABound() {
+        Open(kTwentySeven);
+        const std::int32_t kept = Reduce()->Count();
+        QVERIFY2(fixture->Text("lowerBound") != QStringLiteral("sin cota"),
+                 "a product of triples has a known bound");
+        const QString cost = fixture->Text("reductionCost");
+        QVERIFY2(cost.startsWith(CostText(kept, 75)), qPrintable(cost));
+        fixture->window->findChild<QDoubleSpinBox*>("price")->setValue(1.0);
+        QVERIFY(fixture->Text("reductionCost").startsWith(CostText(kept, 100)));
+    }
+
+    void cancelLeavesNoReduction() {
+        Open(kNineTriples);
+        auto* guarantees = fixture->Child<QComboBox>("guarantee");
+        guarantees->setCurrentIndex(guarantees->findData(10));
+        fixture->Click("reduce");
+        QVERIFY(fixture->window->Reduction().Running());
+        QVERIFY(fixture->Child<QPushButton>("cancel")->isEnabled());
+        QVERIFY(!fixture->Child<QPushButton>("reduce")->isEnabled());
+        fixture->Click("cancel");
+        QVERIFY(!fixture->Child<QPushButton>("cancel")->isEnabled());
+        QTRY_VERIFY_WITH_TIMEOUT(!fixture->window->Reduction().Running(), 30'000);
+        QVERIFY(fixture->window->Reduction().Reduction() == nullptr);
+        QCOMPARE(fixture->Text("kept"), QStringLiteral("—"));
+        QVERIFY(!fixture->Child<QPushButton>("save")->isEnabled());
+        QVERIFY(fixture->Child<QPushButton>("reduce")->isEnabled());
+    }
+
+    void openingAnotherBetForgetsTheReduction() {
+        Open(kTwentySeven);
+        Reduce();
+        Open(kSevenHundred);
+        QVERIFY(fixture->window->Reduction().Reduction() == nullptr);
+        QCOMPARE(fixture->Text("kept"), QStringLiteral("—"));
+    }
+
+    void saveProposesTheGuaranteeInTheNameAndWritesTheReduction() {
+        Open(kTwentySeven);
+        const CColumnSet* reduction = Reduce();
+        // Cancelled: nothing written.
+        fixture->Click("save");
+        QCOMPARE(fixture->dialogs.requests.size(), 1);
+        QCOMPARE(fixture->dialogs.requests[0].proposedName, fixture->Path("apuesta-al13.txt"));
+        QVERIFY(!QFile::exists(fixture->Path("apuesta-al13.txt")));
+        // Refused: a folder takes no bet.
+        fixture->dialogs.answer = fixture->folder.path();
+        fixture->Click("save");
+        QCOMPARE(fixture->messages.Texts().size(), 1);
+        // Accepted: the file holds the reduction, read strictly.
+        fixture->dialogs.answer = fixture->Path("apuesta-al13.txt");
+        fixture->Click("save");
+        QCOMPARE(fixture->messages.Texts().size(), 1);
+        CColumnSet saved;
+        const BetFileRead read = ReadBetStrictly(
+            std::filesystem::path(fixture->Path("apuesta-al13.txt").toStdString()), saved);
+        QVERIFY(read.Ok());
+        QCOMPARE(saved.Count(), reduction->Count());
+        for (std::int32_t i = 0; i < saved.Count(); ++i) {
+            QCOMPARE(saved[i].Hits((*reduction)[i]), kMatches);
+        }
+    }
+
+    void copyPutsTheClipboardTextOfTheReduction() {
+        Open(kTwentySeven);
+        const CColumnSet* reduction = Reduce();
+        fixture->Click("copy");
+        const QString text = QGuiApplication::clipboard()->text();
+        QCOMPARE(text.size(), 29 * reduction->Count());
+        QStringList first;
+        for (const QChar sign : text.left(28)) {
+            if (sign != u'\t') {
+                first << sign;
+            }
+        }
+        QCOMPARE(first.join(QString()), QString::fromStdString(SignsOf((*reduction)[0])));
+    }
+
+  private:
+    void Open(const QStringList& choices) {
+        QVERIFY(fixture->window->OpenBetFile(fixture->WriteProductBet("apuesta.txt", choices)));
+    }
+
+    // Clicks "Reducir" and waits for the reduction.
+    const CColumnSet* Reduce() {
+        fixture->Click("reduce");
+        const ReduceTab& tab = fixture->window->Reduction();
+        [&tab] { QTRY_VERIFY_WITH_TIMEOUT(tab.Reduction() != nullptr, 60'000); }();
+        return tab.Reduction();
+    }
+
+    std::unique_ptr<ReducirFixture> fixture;
+};
+
+QTEST_MAIN(ReducirReduceTest)
+#include "reducir_reduce_test.moc"

@@ -1,0 +1,179 @@
+// The tabs "Escrutar" and "Estadística": the counts per category and the
+// money, the charts' numbers, the past rounds and what is refused.
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChartView>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QLineSeries>
+#include <QStackedBarSeries>
+#include <QTableWidget>
+#include <QtTest>
+#include <array>
+
+#include "file_contents.h"
+#include "reducir/past_rounds_box.h"
+#include "reducir_fixture.h"
+
+namespace {
+
+// 3 triples and 11 fixed results: 27 columns.
+const QStringList kChoices{"1X2", "1X2", "1X2", "1", "1", "1", "1",
+                           "1",   "1",   "1",   "1", "1", "1", "1"};
+const QString kResult = QStringLiteral("1X2 1111 1111 111");
+
+int HitsOf(const QString& column, const QString& result) {
+    int hits = 0;
+    for (int i = 0; i < 14; ++i) {
+        hits += column[i] == result[i] ? 1 : 0;
+    }
+    return hits;
+}
+
+// Columns of the bet per number of hits, counted from the signs.
+std::array<int, 15> ExpectedByHits() {
+    std::array<int, 15> counts{};
+    const QString result = QString(kResult).remove(u' ');
+    for (const QString& column : ProductColumns(kChoices)) {
+        ++counts[static_cast<std::size_t>(HitsOf(column, result))];
+    }
+    return counts;
+}
+
+}  // namespace
+
+class ReducirScrutinyTest : public QObject {
+    Q_OBJECT
+
+  private Q_SLOTS:
+    void init() {
+        fixture = std::make_unique<ReducirFixture>();
+        QVERIFY(fixture->window->OpenBetFile(fixture->WriteProductBet("apuesta.txt", kChoices)));
+    }
+    void cleanup() { fixture.reset(); }
+
+    void countsEachCategoryAndTheMoney() {
+        fixture->Child<QLineEdit>("result")->setText(kResult);
+        fixture->Child<QLineEdit>("prize1")->setText(QStringLiteral("1000"));
+        fixture->Child<QLineEdit>("prize2")->setText(QStringLiteral("50,5"));
+        fixture->Child<QLineEdit>("prize3")->setText(QStringLiteral("2"));
+        fixture->Click("scrutinise");
+        QVERIFY(fixture->messages.Texts().isEmpty());
+        const std::array<int, 15> expected = ExpectedByHits();
+        QCOMPARE(expected[14], 1);
+        QCOMPARE(Cell(0, 0), QStringLiteral("0"));  // no Pleno al 15 played
+        for (int hits = 14; hits >= 10; --hits) {
+            QCOMPARE(Cell(15 - hits, 0), QString::number(expected[static_cast<std::size_t>(hits)]));
+        }
+        // 1 x 1000 + 6 x 50,50 + 12 x 2 = 1327 €, less 27 columns at 0,75 €.
+        QCOMPARE(expected[13], 6);
+        QCOMPARE(expected[12], 12);
+        QCOMPARE(Cell(6, 0), QStringLiteral("1.327,00 €"));
+        QCOMPARE(Cell(7, 0), QStringLiteral("20,25 €"));
+        QCOMPARE(Cell(8, 0), QStringLiteral("1.306,75 €"));
+        // No reduction yet.
+        QCOMPARE(Cell(1, 1), QStringLiteral("—"));
+
+        const QBarSet* bars = BarSet("hitsChart", QStringLiteral("Apuesta"));
+        QCOMPARE(bars->count(), 15);
+        for (int hits = 0; hits <= 14; ++hits) {
+            QCOMPARE(bars->at(hits), static_cast<qreal>(expected[static_cast<std::size_t>(hits)]));
+        }
+    }
+
+    void thePlenoAl15MakesTheSpecialCategory() {
+        fixture->Child<QLineEdit>("result")->setText(kResult);
+        fixture->Child<QCheckBox>("plenoPlayed")->setChecked(true);
+        fixture->Child<QComboBox>("plenoHome")->setCurrentIndex(3);  // M
+        fixture->Child<QComboBox>("pickHome")->setCurrentIndex(3);
+        fixture->Child<QLineEdit>("prize0")->setText(QStringLiteral("5000"));
+        fixture->Child<QLineEdit>("prize1")->setText(QStringLiteral("1000"));
+        fixture->Click("scrutinise");
+        QCOMPARE(Cell(0, 0), QStringLiteral("1"));
+        QCOMPARE(Cell(1, 0), QStringLiteral("1"));
+        QCOMPARE(Cell(6, 0), QStringLiteral("6.000,00 €"));
+        // A wrong pick: no special column.
+        fixture->Child<QComboBox>("pickAway")->setCurrentIndex(1);
+        fixture->Click("scrutinise");
+        QCOMPARE(Cell(0, 0), QStringLiteral("0"));
+        QCOMPARE(Cell(6, 0), QStringLiteral("1.000,00 €"));
+    }
+
+    void wrongInputIsRefused() {
+        auto* result = fixture->Child<QLineEdit>("result");
+        QTest::keyClicks(result, QStringLiteral("1X3 2a"));
+        QCOMPARE(result->text(), QStringLiteral("1X 2"));  // refused as typed
+        fixture->Click("scrutinise");
+        QCOMPARE(fixture->messages.Texts().size(), 1);
+        QVERIFY2(fixture->messages.Texts()[0].contains(QStringLiteral("3 signos en vez de 14")),
+                 qPrintable(fixture->messages.Texts()[0]));
+        result->setText(kResult);
+        fixture->Child<QLineEdit>("prize2")->setText(QStringLiteral("1.500"));
+        fixture->Click("scrutinise");
+        QCOMPARE(fixture->messages.Texts().size(), 2);
+        QVERIFY(fixture->messages.Texts()[1].contains(QStringLiteral("«1.500»")));
+        QCOMPARE(Cell(1, 0), QStringLiteral("—"));
+    }
+
+    void theSharesChartAndTableShowEachSignPerMatch() {
+        const QBarSet* ones = BarSet("betSharesChart", QStringLiteral("1"));
+        const QBarSet* draws = BarSet("betSharesChart", QStringLiteral("X"));
+        QCOMPARE(ones->count(), 14);
+        QCOMPARE(ones->at(0), 100.0 / 3);
+        QCOMPARE(draws->at(0), 100.0 / 3);
+        QCOMPARE(ones->at(5), 100.0);
+        QCOMPARE(draws->at(5), 0.0);
+        auto* table = fixture->Child<QTableWidget>("betShares");
+        QCOMPARE(table->item(0, 1)->text(), QStringLiteral("33,3 %"));
+        QCOMPARE(table->item(13, 0)->text(), QStringLiteral("100,0 %"));
+        // No reduction: its side is empty.
+        QCOMPARE(BarSet("reductionSharesChart", QStringLiteral("1"))->count(), 0);
+    }
+
+    void pastRoundsGiveOneRowEachAndTheBestHits() {
+        WriteFile(fixture->Path("jornadas.txt"),
+                  "# temporada\nJornada 1  1X211111111111\n"
+                  "Jornada 2  22222222222222\n");
+        auto* box = fixture->window->findChild<PastRoundsBox*>();
+        QVERIFY(box->OpenRounds(fixture->Path("jornadas.txt").toStdString()));
+        auto* rounds = fixture->Child<QTableWidget>("rounds");
+        QCOMPARE(rounds->rowCount(), 2);
+        QCOMPARE(rounds->item(0, 0)->text(), QStringLiteral("Jornada 1"));
+        QCOMPARE(rounds->item(0, 1)->text(), QStringLiteral("14"));
+        QCOMPARE(rounds->item(0, 2)->text(), QStringLiteral("1"));
+        QCOMPARE(rounds->item(1, 1)->text(), QStringLiteral("3"));
+        const auto series = fixture->Child<QChartView>("roundsChart")->chart()->series();
+        const auto* best = qobject_cast<QLineSeries*>(series.at(0));
+        QCOMPARE(best->count(), 2);
+        QCOMPARE(best->at(0).y(), 14.0);
+        QCOMPARE(best->at(1).y(), 3.0);
+
+        WriteFile(fixture->Path("rotas.txt"), "Jornada 1  1X211111111111\nJornada 2  2222\n");
+        QVERIFY(!box->OpenRounds(fixture->Path("rotas.txt").toStdString()));
+        QVERIFY(fixture->messages.Texts().value(0).contains(QStringLiteral("línea 2")));
+        QCOMPARE(rounds->rowCount(), 2);
+    }
+
+  private:
+    QString Cell(int row, int column) const {
+        return fixture->Child<QTableWidget>("categories")->item(row, column)->text();
+    }
+
+    const QBarSet* BarSet(const QString& chartName, const QString& label) const {
+        for (QAbstractSeries* series : fixture->Child<QChartView>(chartName)->chart()->series()) {
+            const auto* bars = qobject_cast<QAbstractBarSeries*>(series);
+            for (QBarSet* set : bars->barSets()) {
+                if (set->label() == label) {
+                    return set;
+                }
+            }
+        }
+        qFatal("no bars %s", qPrintable(label));
+    }
+
+    std::unique_ptr<ReducirFixture> fixture;
+};
+
+QTEST_MAIN(ReducirScrutinyTest)
+#include "reducir_scrutiny_test.moc"
