@@ -264,6 +264,7 @@ void ScrutinyTab::Scrutinise() {
         }
     }
     countAxis->setRange(0, highest);
+    countAxis->applyNiceNumbers();
 }
 
 void ScrutinyTab::ShowSet(int column, const CColumnSet* set, const std::optional<CColumn>& round,
