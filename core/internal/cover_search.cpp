@@ -4,6 +4,8 @@
 #include <cmath>
 #include <random>
 
+#include "core/internal/search_clock.h"
+
 namespace {
 
 // How far the search accepts a move that uncovers more: a move uncovering
@@ -105,8 +107,7 @@ std::vector<std::int32_t> ImproveCover(const BetIndex& bet, std::int32_t radius,
                                        std::vector<std::int32_t> cover, SearchLimit limit,
                                        std::uint32_t seed) {
     std::sort(cover.begin(), cover.end());
-    const auto start = std::chrono::steady_clock::now();
-    const auto deadline = start + limit.time;
+    SearchClock clock(limit, kMovesPerClockCheck);
     if (cover.size() <= std::max<std::size_t>(limit.enough, 1)) {
         return cover;
     }
@@ -120,18 +121,9 @@ std::vector<std::int32_t> ImproveCover(const BetIndex& bet, std::int32_t radius,
     std::vector<std::int32_t> targets;
     std::vector<std::int32_t> movable;
     DropCheapest(state);
-    std::int32_t reported = -1;
     for (std::int64_t move = 0; move < limit.moves; ++move) {
-        if (move % kMovesPerClockCheck == 0) {
-            const auto now = std::chrono::steady_clock::now();
-            if (now >= deadline || limit.stop.stop_requested()) {
-                break;
-            }
-            const auto spent = static_cast<std::int32_t>((now - start) * 100 / limit.time);
-            if (limit.progress && spent != reported) {
-                reported = spent;
-                limit.progress(spent);
-            }
+        if (clock.Expired(move)) {
+            break;
         }
         if (state.Uncovered().empty()) {
             best = state.Cover();

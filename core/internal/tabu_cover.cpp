@@ -6,6 +6,8 @@
 #include <queue>
 #include <random>
 
+#include "core/internal/search_clock.h"
+
 namespace {
 
 // Steps between two looks at the clock and the stop token.
@@ -208,10 +210,10 @@ std::vector<std::int32_t> TabuImproveCover(const BetIndex& bet, std::int32_t rad
                                            std::vector<std::int32_t> cover,
                                            const SearchLimit& limit, std::uint32_t seed) {
     std::sort(cover.begin(), cover.end());
-    const auto start = std::chrono::steady_clock::now();
-    const auto deadline = start + limit.time;
+    SearchClock clock(limit, kStepsPerClockCheck);
     const std::size_t enough = std::max<std::size_t>(limit.enough, 1);
-    if (cover.size() <= enough || start >= deadline || limit.moves <= 0) {
+    if (cover.size() <= enough || limit.time <= std::chrono::steady_clock::duration::zero() ||
+        limit.moves <= 0) {
         return cover;
     }
     std::mt19937 engine(seed);
@@ -225,18 +227,9 @@ std::vector<std::int32_t> TabuImproveCover(const BetIndex& bet, std::int32_t rad
     std::vector<std::int32_t> candidates;
     std::vector<std::int32_t> sharers;
     std::vector<std::int64_t> shared(static_cast<std::size_t>(bet.Size()), 0);
-    std::int32_t reported = -1;
     for (std::int64_t step = 0; step < limit.moves; ++step) {
-        if (step % kStepsPerClockCheck == 0) {
-            const auto now = std::chrono::steady_clock::now();
-            if (now >= deadline || limit.stop.stop_requested()) {
-                break;
-            }
-            const auto spent = static_cast<std::int32_t>((now - start) * 100 / limit.time);
-            if (limit.progress && spent != reported) {
-                reported = spent;
-                limit.progress(spent);
-            }
+        if (clock.Expired(step)) {
+            break;
         }
         if (state.Uncovered().empty()) {
             if (state.Cover().size() < best.size()) {
