@@ -27,25 +27,15 @@ cli=$build/cli/lumo-cli
 work=$(mktemp -d)
 pid=""
 manager_pid=""
-cleanup() {
-    [ -n "$pid" ] && kill "$pid" 2>/dev/null
-    [ -n "$manager_pid" ] && kill "$manager_pid" 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
+trap end_session EXIT
 fail() {
     echo "screenshot: $*" >&2
     exit 1
 }
-# wait_for, find_dialog
+# wait_for, find_dialog, end_session, start_window_manager
 source "$root/tests/smoke/window_driver.sh"
 
-openbox >/dev/null 2>&1 &
-manager_pid=$!
-for _ in $(seq 100); do
-    [[ $(xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null) == *"window id"* ]] && break
-    sleep 0.1
-done
+start_window_manager openbox
 
 cd "$work" || fail "cannot enter $work"
 cp "$root"/examples/pronostico.txt .

@@ -21,16 +21,7 @@ export QT_QPA_PLATFORM=xcb
 work=$(mktemp -d)
 pid=""
 manager_pid=""
-cleanup() {
-    if [ -n "$pid" ] && kill -0 "$pid" 2>/dev/null; then
-        kill "$pid"
-    fi
-    if [ -n "$manager_pid" ]; then
-        kill "$manager_pid" 2>/dev/null
-    fi
-    rm -rf "$work"
-}
-trap cleanup EXIT
+trap end_session EXIT
 
 fail() {
     echo "reducir smoke: $*" >&2
@@ -39,22 +30,12 @@ fail() {
     exit 1
 }
 
-# wait_for, find_dialog, window_place, client_area
+# wait_for, find_dialog, window_place, client_area, end_session,
+# start_window_manager
 source "$(dirname "$0")/window_driver.sh"
 
 if [ -n "$window_manager" ]; then
-    "$window_manager" >"$work/window-manager.txt" 2>&1 &
-    manager_pid=$!
-    manager_running() {
-        [[ $(xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null) == *"window id"* ]]
-    }
-    # A loaded machine may take a while to start it.
-    for _ in $(seq 400); do
-        manager_running && break
-        kill -0 "$manager_pid" 2>/dev/null || fail "the window manager $window_manager ended: $(cat "$work/window-manager.txt")"
-        sleep 0.1
-    done
-    manager_running || fail "the window manager $window_manager did not start within 40 seconds: $(cat "$work/window-manager.txt")"
+    start_window_manager "$window_manager"
 fi
 
 cd "$work" || fail "cannot enter $work"

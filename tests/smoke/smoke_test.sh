@@ -27,16 +27,7 @@ export QT_QPA_PLATFORM=xcb
 work=$(mktemp -d)
 pid=""
 manager_pid=""
-cleanup() {
-    if [ -n "$pid" ] && kill -0 "$pid" 2>/dev/null; then
-        kill "$pid"
-    fi
-    if [ -n "$manager_pid" ]; then
-        kill "$manager_pid" 2>/dev/null
-    fi
-    rm -rf "$work"
-}
-trap cleanup EXIT
+trap end_session EXIT
 
 fail() {
     echo "smoke: $*" >&2
@@ -45,21 +36,11 @@ fail() {
 }
 
 # wait_for, find_main_window, window_place, client_area, click_control,
-# save_through_dialog
+# save_through_dialog, end_session, start_window_manager
 source "$(dirname "$0")/window_driver.sh"
 
 if [ -n "$window_manager" ]; then
-    "$window_manager" >"$work/window-manager.txt" 2>&1 &
-    manager_pid=$!
-    manager_running() {
-        [[ $(xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null) == *"window id"* ]]
-    }
-    # A loaded machine may take a while to start it.
-    for _ in $(seq 200); do
-        manager_running && break
-        sleep 0.1
-    done
-    manager_running || fail "the window manager $window_manager did not start within 20 seconds: $(cat "$work/window-manager.txt")"
+    start_window_manager "$window_manager"
 fi
 
 cp "$examples"/pronostico.txt "$examples"/esperanza.txt "$work"/

@@ -1,6 +1,7 @@
 # Drives the real program's window with xdotool, like a user. Sourced by the
-# smoke test and scripts/screenshot.sh, which define fail (report and exit)
-# and set pid (the program's process) and layout (the layout probe's output);
+# smoke tests and the screenshot scripts, which define fail (report and exit)
+# and set work (their folder), pid (the program's process), manager_pid (the
+# window manager's, when they start one) and layout (the layout probe's output);
 # client_area sets X, Y (the main window's place on the screen).
 
 # Waits up to $1 tenths of a second for the command after it to succeed;
@@ -65,4 +66,31 @@ save_through_dialog() {
     xdotool key ctrl+a
     xdotool type --delay 20 "$1"
     xdotool key Return
+}
+
+# Ends the program ($pid) and the window manager ($manager_pid) if they still
+# run, and removes the work folder ($work); for `trap end_session EXIT`.
+end_session() {
+    if [ -n "${pid:-}" ] && kill -0 "$pid" 2>/dev/null; then
+        kill "$pid"
+    fi
+    if [ -n "${manager_pid:-}" ]; then
+        kill "$manager_pid" 2>/dev/null
+    fi
+    rm -rf "$work"
+}
+
+# Starts the window manager $1, its output in $work/window-manager.txt, sets
+# manager_pid and waits up to 40 seconds (a loaded machine may take a while)
+# for it to announce itself on the root window; fails when it ends or stays
+# silent.
+start_window_manager() {
+    "$1" >"$work/window-manager.txt" 2>&1 &
+    manager_pid=$!
+    for _ in $(seq 400); do
+        [[ $(xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null) == *"window id"* ]] && return 0
+        kill -0 "$manager_pid" 2>/dev/null || fail "the window manager $1 ended: $(cat "$work/window-manager.txt")"
+        sleep 0.1
+    done
+    fail "the window manager $1 did not start within 40 seconds: $(cat "$work/window-manager.txt")"
 }
