@@ -7,196 +7,23 @@
 #include <random>
 
 #include "core/internal/search_clock.h"
+#include "core/internal/swap_state.h"
 
 namespace {
 
 // Steps between two looks at the clock and the stop token.
 constexpr std::int64_t kStepsPerClockCheck = 16;
-// The weight of a bet column at the start and the most it rises to: a
-// column uncovered for long counts up to three covered ones, enough to move
-// the search on without letting the uncovered ones pile up.
-constexpr std::int64_t kBaseWeight = 100;
-constexpr std::int64_t kWeightCap = 3 * kBaseWeight;
+// Every so many steps the weight each column gained is halved, so that
+// columns uncovered long ago stop steering the search.
+constexpr std::int64_t kStepsPerHalving = 20'000;
+// When more columns than this are uncovered the search has wandered off:
+// columns are added until everything is covered again, and it goes on
+// dropping from there.
+constexpr std::size_t kMostUncovered = 30;
 // Steps during which a column that changed cannot change back: the shortest
 // and one past the longest.
 constexpr std::int64_t kTenureMin = 2;
 constexpr std::int64_t kTenureEnd = 8;
-
-// A covering under change, with what a swap needs at hand: for every bet
-// column how many chosen columns reach it and the sum of their numbers (so
-// a column reached once knows its coverer), its weight, the weight a column
-// would newly cover if added (gain) and, for a chosen column, the weight
-// only it covers (loss).
-class SwapState {
-  public:
-    SwapState(const BetIndex& bet, std::int32_t radius, const std::vector<std::int32_t>& start)
-        : bet(bet),
-          radius(radius),
-          reach(Size(), 0),
-          coverSum(Size(), 0),
-          weight(Size(), kBaseWeight),
-          gain(Size(), 0),
-          loss(Size(), 0),
-          slotInCover(Size(), -1),
-          slotOfUncovered(Size(), -1) {
-        for (const std::int32_t id : start) {
-            slotInCover[At(id)] = static_cast<std::int32_t>(cover.size());
-            cover.push_back(id);
-            bet.ForEachNear(id, radius, [&](std::int32_t near) {
-                ++reach[At(near)];
-                coverSum[At(near)] += id;
-            });
-        }
-        for (std::int32_t id = 0; id < bet.Size(); ++id) {
-            if (reach[At(id)] == 1) {
-                loss[At(static_cast<std::int32_t>(coverSum[At(id)]))] += weight[At(id)];
-            } else if (reach[At(id)] == 0) {
-                AddUncovered(id);
-                Spread(id, weight[At(id)]);
-            }
-        }
-        for (const std::int32_t id : cover) {
-            byLoss.emplace(loss[At(id)], id);
-        }
-    }
-
-    void Add(std::int32_t id) {
-        slotInCover[At(id)] = static_cast<std::int32_t>(cover.size());
-        cover.push_back(id);
-        bet.ForEachNear(id, radius, [&](std::int32_t near) {
-            const std::int32_t before = reach[At(near)]++;
-            if (before == 1) {
-                ChangeLoss(static_cast<std::int32_t>(coverSum[At(near)]), -weight[At(near)]);
-            }
-            coverSum[At(near)] += id;
-            if (before == 0) {
-                RemoveUncovered(near);
-                loss[At(id)] += weight[At(near)];
-                Spread(near, -weight[At(near)]);
-            }
-        });
-        ChangeLoss(id, 0);
-    }
-
-    void Remove(std::int32_t id) {
-        const auto slot = static_cast<std::size_t>(slotInCover[At(id)]);
-        cover[slot] = cover.back();
-        slotInCover[At(cover[slot])] = static_cast<std::int32_t>(slot);
-        cover.pop_back();
-        slotInCover[At(id)] = -1;
-        loss[At(id)] = 0;
-        bet.ForEachNear(id, radius, [&](std::int32_t near) {
-            coverSum[At(near)] -= id;
-            const std::int32_t after = --reach[At(near)];
-            if (after == 1) {
-                ChangeLoss(static_cast<std::int32_t>(coverSum[At(near)]), weight[At(near)]);
-            } else if (after == 0) {
-                AddUncovered(near);
-                Spread(near, weight[At(near)]);
-            }
-        });
-    }
-
-    // Adds one to the weight of every uncovered column below the cap.
-    void RaiseUncovered() {
-        for (const std::int32_t id : uncovered) {
-            if (weight[At(id)] < kWeightCap) {
-                ++weight[At(id)];
-                Spread(id, 1);
-            }
-        }
-    }
-
-    // Calls visit(coverer, weight) for every column within `radius` of `id`
-    // that exactly one chosen column reaches.
-    template <typename Visit>
-    void ForEachSoleCover(std::int32_t id, Visit&& visit) const {
-        bet.ForEachNear(id, radius, [&](std::int32_t near) {
-            if (reach[At(near)] == 1) {
-                visit(static_cast<std::int32_t>(coverSum[At(near)]), weight[At(near)]);
-            }
-        });
-    }
-
-    // The chosen column of least loss for which excluded(id) is false, or -1.
-    template <typename Excluded>
-    std::int32_t Cheapest(Excluded&& excluded) {
-        std::int32_t found = -1;
-        while (found < 0 && !byLoss.empty()) {
-            const auto [entryLoss, id] = byLoss.top();
-            if (!InCover(id) || loss[At(id)] != entryLoss) {
-                byLoss.pop();
-            } else if (excluded(id)) {
-                setAside.push_back(byLoss.top());
-                byLoss.pop();
-            } else {
-                found = id;
-            }
-        }
-        for (const auto& entry : setAside) {
-            byLoss.push(entry);
-        }
-        setAside.clear();
-        return found;
-    }
-
-    bool InCover(std::int32_t id) const { return slotInCover[At(id)] >= 0; }
-    std::int64_t Gain(std::int32_t id) const { return gain[At(id)]; }
-    std::int64_t Loss(std::int32_t id) const { return loss[At(id)]; }
-    const std::vector<std::int32_t>& Cover() const { return cover; }
-    const std::vector<std::int32_t>& Uncovered() const { return uncovered; }
-
-  private:
-    using LossEntry = std::pair<std::int64_t, std::int32_t>;
-
-    // Changes a chosen column's loss and files it under the new one; the
-    // file is rebuilt when out-of-date entries outnumber the others.
-    void ChangeLoss(std::int32_t id, std::int64_t delta) {
-        loss[At(id)] += delta;
-        if (byLoss.size() > 4 * cover.size() + 1024) {
-            std::vector<LossEntry> entries;
-            entries.reserve(cover.size());
-            for (const std::int32_t chosen : cover) {
-                entries.emplace_back(loss[At(chosen)], chosen);
-            }
-            byLoss = decltype(byLoss)(std::greater<LossEntry>{}, std::move(entries));
-        } else {
-            byLoss.emplace(loss[At(id)], id);
-        }
-    }
-
-    std::size_t Size() const { return static_cast<std::size_t>(bet.Size()); }
-    static std::size_t At(std::int32_t id) { return static_cast<std::size_t>(id); }
-
-    // Adds `delta` to the gain of every column reaching uncovered column `id`.
-    void Spread(std::int32_t id, std::int64_t delta) {
-        bet.ForEachNear(id, radius, [&](std::int32_t near) { gain[At(near)] += delta; });
-    }
-    void AddUncovered(std::int32_t id) {
-        slotOfUncovered[At(id)] = static_cast<std::int32_t>(uncovered.size());
-        uncovered.push_back(id);
-    }
-    void RemoveUncovered(std::int32_t id) {
-        const auto slot = static_cast<std::size_t>(slotOfUncovered[At(id)]);
-        uncovered[slot] = uncovered.back();
-        slotOfUncovered[At(uncovered[slot])] = static_cast<std::int32_t>(slot);
-        uncovered.pop_back();
-    }
-
-    const BetIndex& bet;
-    std::int32_t radius;
-    std::vector<std::int32_t> reach;
-    std::vector<std::int64_t> coverSum;
-    std::vector<std::int64_t> weight;
-    std::vector<std::int64_t> gain;
-    std::vector<std::int64_t> loss;
-    std::vector<std::int32_t> slotInCover;
-    std::vector<std::int32_t> slotOfUncovered;
-    std::vector<std::int32_t> cover;
-    std::vector<std::int32_t> uncovered;
-    std::priority_queue<LossEntry, std::vector<LossEntry>, std::greater<LossEntry>> byLoss;
-    std::vector<LossEntry> setAside;
-};
 
 template <typename Engine>
 std::int32_t Pick(const std::vector<std::int32_t>& items, Engine& engine) {
@@ -230,6 +57,14 @@ std::vector<std::int32_t> TabuImproveCover(const BetIndex& bet, std::int32_t rad
     for (std::int64_t step = 0; step < limit.moves; ++step) {
         if (clock.Expired(step)) {
             break;
+        }
+        if (step > 0 && step % kStepsPerHalving == 0) {
+            state.HalveRaises();
+        }
+        if (state.Uncovered().size() > kMostUncovered) {
+            while (!state.Uncovered().empty()) {
+                state.Add(state.BestCoverOf(Pick(state.Uncovered(), engine)));
+            }
         }
         if (state.Uncovered().empty()) {
             if (state.Cover().size() < best.size()) {

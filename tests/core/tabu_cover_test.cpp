@@ -55,6 +55,27 @@ TEST_F(TabuCoverTest, ReturnsAValidCoveringNoLargerThanItsStartAndRepeatable) {
     EXPECT_LT(TabuImproveCover(index, 1, WholeBet(), some, 1).size(), WholeBet().size());
 }
 
+// Long enough to pass several halvings of the weights: a search that kept
+// its gains and losses wrong after one would miss the smallest coverings.
+TEST(TabuCoverSmallBetTest, ALongSearchFromTheWholeBetFindsTheSmallestCovering) {
+    std::mt19937 engine(29);
+    for (std::int32_t round = 0; round < 8; ++round) {
+        const std::vector<CColumn> columns =
+            SmallClusteredBet(engine, 3 + round % 2, 12 + static_cast<std::size_t>(round));
+        const auto bet = SetOf(columns);
+        const BetIndex index(*bet);
+        std::vector<std::int32_t> all(static_cast<std::size_t>(index.Size()));
+        std::iota(all.begin(), all.end(), 0);
+        for (const std::int32_t guarantee : {13, 12}) {
+            const std::vector<std::int32_t> found = TabuImproveCover(
+                index, RadiusOf(guarantee), all, {.time = std::chrono::hours(1), .moves = 30'000},
+                static_cast<std::uint32_t>(round + 1));
+            EXPECT_EQ(static_cast<std::int32_t>(found.size()), SmallestCovering(columns, guarantee))
+                << "round " << round << ", al " << guarantee;
+        }
+    }
+}
+
 TEST_F(TabuCoverTest, AStopRequestOrAReachedBoundKeepsTheStart) {
     std::stop_source source;
     source.request_stop();
