@@ -1,9 +1,7 @@
 #include "core/internal/tabu_cover.h"
 
 #include <algorithm>
-#include <functional>
 #include <limits>
-#include <queue>
 #include <random>
 
 #include "core/internal/search_clock.h"
