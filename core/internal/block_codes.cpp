@@ -1,8 +1,14 @@
 #include "core/internal/block_codes.h"
 
+#include <algorithm>
+#include <array>
 #include <cstddef>
+#include <iterator>
+#include <span>
+#include <string_view>
 
 #include "core/internal/algebraic_codes.h"
+#include "core/internal/blockwise_sum.h"
 #include "core/internal/coset_codes.h"
 #include "core/internal/small_codes.h"
 #include "core/internal/syndrome_code.h"
@@ -22,6 +28,49 @@ std::vector<SyndromeCodeWithRadius> SyndromeCodes() {
     return codes;
 }
 
+// Short codes that, each word given one of three parts, extend the Golay code
+// split by digit sum (blockwise_sum.h) to radius 3 with few words: found by
+// a search over the labellings of all words of two and three positions.
+struct GolayTail {
+    std::int32_t length;
+    std::array<std::string_view, 9> words;
+    std::array<std::uint8_t, 9> parts;
+};
+constexpr std::array kGolayTails{
+    // 13 positions, 1,215 words.
+    GolayTail{.length = 2, .words = {"10", "01", "21", "02", "22"}, .parts = {1, 0, 2, 2, 0}},
+    // 14 positions, 2,187 words.
+    GolayTail{.length = 3,
+              .words = {"200", "010", "120", "101", "211", "021", "002", "112", "222"},
+              .parts = {0, 2, 1, 2, 1, 0, 1, 0, 2}},
+};
+
+// The sums of the Golay code with each tail, of radius 3, that hold it.
+std::vector<BlockCode> GolaySums(const BlockCode& golay) {
+    constexpr std::int32_t kRadius = 3;
+    const std::vector<std::uint8_t> golayParts = PartsByDigitSum(golay);
+    std::vector<BlockCode> sums;
+    for (const GolayTail& tail : kGolayTails) {
+        BlockCode tailCode{.triples = tail.length, .doubles = 0, .radius = 0, .digits = {}};
+        std::size_t words = 0;
+        for (; words < tail.words.size() && !tail.words[words].empty(); ++words) {
+            for (const char digit : tail.words[words]) {
+                tailCode.digits.push_back(static_cast<std::uint8_t>(digit - '0'));
+            }
+        }
+        const SplitCode first{.code = &golay, .parts = golayParts};
+        const SplitCode second{.code = &tailCode,
+                               .parts = std::span<const std::uint8_t>(tail.parts).first(words)};
+        const std::int32_t radius = BlockwiseSumRadius(first, second);
+        if (radius >= 0 && radius <= kRadius) {
+            BlockCode sum = BlockwiseSum(first, second);
+            sum.radius = kRadius;
+            sums.push_back(std::move(sum));
+        }
+    }
+    return sums;
+}
+
 std::vector<BlockCode> BuildBlockCodes() {
     std::vector<BlockCode> codes;
     for (const SyndromeCodeWithRadius& known : SyndromeCodes()) {
@@ -32,6 +81,13 @@ std::vector<BlockCode> BuildBlockCodes() {
                              .radius = known.radius,
                              .digits = WordsOf(known.code)});
         }
+    }
+    const auto golay = std::find_if(codes.begin(), codes.end(), [](const BlockCode& code) {
+        return code.triples == 11 && code.doubles == 0 && code.radius == 2;
+    });
+    if (golay != codes.end()) {
+        std::vector<BlockCode> sums = GolaySums(*golay);
+        std::move(sums.begin(), sums.end(), std::back_inserter(codes));
     }
     for (const SmallCode& small : SmallCodes()) {
         BlockCode code{.triples = small.triples,

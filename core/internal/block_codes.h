@@ -24,7 +24,9 @@ std::int32_t CoveringRadiusOf(const BlockCode& code);
 
 // Every code the product constructions build on: the Hamming codes of
 // lengths 4 and 13, the Golay codes of lengths 11 and 12, the codes with a
-// parity-check matrix found by search, and the word lists of small_codes.h.
+// parity-check matrix found by search, the word lists of small_codes.h, and
+// the blockwise sums of the Golay code with short tails (blockwise_sum.h):
+// radius 3 on 13 positions with 1,215 words and on 14 with 2,187.
 // Each is verified when the table is first built (a breadth-first search over
 // syndromes or over words) and left out should its radius not hold. Built
 // once, on first use, thread-safely; about 1 MB.
