@@ -85,8 +85,10 @@ BlockCode BlockwiseSum(const SplitCode& first, const SplitCode& second) {
             }
             const auto wordA = a.digits.begin() + static_cast<std::ptrdiff_t>(i * lengthA);
             const auto wordB = b.digits.begin() + static_cast<std::ptrdiff_t>(j * lengthB);
-            sum.digits.insert(sum.digits.end(), wordA, wordA + static_cast<std::ptrdiff_t>(lengthA));
-            sum.digits.insert(sum.digits.end(), wordB, wordB + static_cast<std::ptrdiff_t>(lengthB));
+            sum.digits.insert(sum.digits.end(), wordA,
+                              wordA + static_cast<std::ptrdiff_t>(lengthA));
+            sum.digits.insert(sum.digits.end(), wordB,
+                              wordB + static_cast<std::ptrdiff_t>(lengthB));
         }
     }
     return sum;
