@@ -1,16 +1,14 @@
 #include "core/internal/block_codes.h"
 
-#include <algorithm>
-#include <array>
 #include <cstddef>
-#include <iterator>
-#include <span>
+#include <optional>
 #include <string_view>
 
 #include "core/internal/algebraic_codes.h"
 #include "core/internal/blockwise_sum.h"
 #include "core/internal/coset_codes.h"
 #include "core/internal/small_codes.h"
+#include "core/internal/split_sums.h"
 #include "core/internal/syndrome_code.h"
 
 namespace {
@@ -28,47 +26,58 @@ std::vector<SyndromeCodeWithRadius> SyndromeCodes() {
     return codes;
 }
 
-// Short codes that, each word given one of three parts, extend the Golay code
-// split by digit sum (blockwise_sum.h) to radius 3 with few words: found by
-// a search over the labellings of all words of two and three positions.
-struct GolayTail {
-    std::int32_t length;
-    std::array<std::string_view, 9> words;
-    std::array<std::uint8_t, 9> parts;
-};
-constexpr std::array kGolayTails{
-    // 13 positions, 1,215 words.
-    GolayTail{.length = 2, .words = {"10", "01", "21", "02", "22"}, .parts = {1, 0, 2, 2, 0}},
-    // 14 positions, 2,187 words.
-    GolayTail{.length = 3,
-              .words = {"200", "010", "120", "101", "211", "021", "002", "112", "222"},
-              .parts = {0, 2, 1, 2, 1, 0, 1, 0, 2}},
-};
-
-// The sums of the Golay code with each tail, of radius 3, that hold it.
-std::vector<BlockCode> GolaySums(const BlockCode& golay) {
-    constexpr std::int32_t kRadius = 3;
-    const std::vector<std::uint8_t> golayParts = PartsByDigitSum(golay);
-    std::vector<BlockCode> sums;
-    for (const GolayTail& tail : kGolayTails) {
-        BlockCode tailCode{.triples = tail.length, .doubles = 0, .radius = 0, .digits = {}};
-        std::size_t words = 0;
-        for (; words < tail.words.size() && !tail.words[words].empty(); ++words) {
-            for (const char digit : tail.words[words]) {
-                tailCode.digits.push_back(static_cast<std::uint8_t>(digit - '0'));
-            }
-        }
-        const SplitCode first{.code = &golay, .parts = golayParts};
-        const SplitCode second{.code = &tailCode,
-                               .parts = std::span<const std::uint8_t>(tail.parts).first(words)};
-        const std::int32_t radius = BlockwiseSumRadius(first, second);
-        if (radius >= 0 && radius <= kRadius) {
-            BlockCode sum = BlockwiseSum(first, second);
-            sum.radius = kRadius;
-            sums.push_back(std::move(sum));
+// The ternary code of the shape with the fewest words, or none.
+const BlockCode* SmallestTernary(const std::vector<BlockCode>& codes, std::int32_t triples,
+                                 std::int32_t radius) {
+    const BlockCode* found = nullptr;
+    for (const BlockCode& code : codes) {
+        if (code.triples == triples && code.doubles == 0 && code.radius == radius &&
+            (found == nullptr || code.Size() < found->Size())) {
+            found = &code;
         }
     }
-    return sums;
+    return found;
+}
+
+std::vector<std::uint8_t> DigitsOf(std::string_view text) {
+    std::vector<std::uint8_t> digits;
+    for (const char digit : text) {
+        digits.push_back(static_cast<std::uint8_t>(digit - '0'));
+    }
+    return digits;
+}
+
+// The sum, verified, or nothing when its head is missing, its data does not
+// fit or its radius does not hold.
+std::optional<BlockCode> BuildSplitSum(const std::vector<BlockCode>& codes,
+                                       const SplitSum& recipe) {
+    const BlockCode* head = SmallestTernary(codes, recipe.headTriples, recipe.headRadius);
+    if (head == nullptr || recipe.tail.empty()) {
+        return std::nullopt;
+    }
+    const std::vector<std::uint8_t> headParts =
+        recipe.headParts.empty() ? PartsByDigitSum(*head) : DigitsOf(recipe.headParts);
+    BlockCode tail{.triples = static_cast<std::int32_t>(recipe.tail.front().size()),
+                   .doubles = 0,
+                   .radius = 0,
+                   .digits = {}};
+    for (const std::string_view word : recipe.tail) {
+        if (static_cast<std::int32_t>(word.size()) != tail.triples) {
+            return std::nullopt;
+        }
+        const std::vector<std::uint8_t> digits = DigitsOf(word);
+        tail.digits.insert(tail.digits.end(), digits.begin(), digits.end());
+    }
+    const std::vector<std::uint8_t> tailParts = DigitsOf(recipe.tailParts);
+    const SplitCode first{.code = head, .parts = headParts};
+    const SplitCode second{.code = &tail, .parts = tailParts};
+    const std::int32_t radius = BlockwiseSumRadius(first, second);
+    if (radius < 0 || radius > recipe.radius) {
+        return std::nullopt;
+    }
+    BlockCode sum = BlockwiseSum(first, second);
+    sum.radius = recipe.radius;
+    return sum;
 }
 
 std::vector<BlockCode> BuildBlockCodes() {
@@ -81,13 +90,6 @@ std::vector<BlockCode> BuildBlockCodes() {
                              .radius = known.radius,
                              .digits = WordsOf(known.code)});
         }
-    }
-    const auto golay = std::find_if(codes.begin(), codes.end(), [](const BlockCode& code) {
-        return code.triples == 11 && code.doubles == 0 && code.radius == 2;
-    });
-    if (golay != codes.end()) {
-        std::vector<BlockCode> sums = GolaySums(*golay);
-        std::move(sums.begin(), sums.end(), std::back_inserter(codes));
     }
     for (const SmallCode& small : SmallCodes()) {
         BlockCode code{.triples = small.triples,
@@ -102,6 +104,11 @@ std::vector<BlockCode> BuildBlockCodes() {
         const std::int32_t radius = CoveringRadiusOf(code);
         if (radius >= 0 && radius <= small.radius) {
             codes.push_back(std::move(code));
+        }
+    }
+    for (const SplitSum& recipe : SplitSums()) {
+        if (std::optional<BlockCode> sum = BuildSplitSum(codes, recipe)) {
+            codes.push_back(std::move(*sum));
         }
     }
     return codes;

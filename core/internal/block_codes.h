@@ -25,8 +25,8 @@ std::int32_t CoveringRadiusOf(const BlockCode& code);
 // Every code the product constructions build on: the Hamming codes of
 // lengths 4 and 13, the Golay codes of lengths 11 and 12, the codes with a
 // parity-check matrix found by search, the word lists of small_codes.h, and
-// the blockwise sums of the Golay code with short tails (blockwise_sum.h):
-// radius 3 on 13 positions with 1,215 words and on 14 with 2,187.
+// the blockwise sums of split_sums.h (9 positions, radius 2, 219 words; 13
+// and 14 positions, radius 3, 1,215 and 2,187 words).
 // Each is verified when the table is first built (a breadth-first search over
 // syndromes or over words) and left out should its radius not hold. Built
 // once, on first use, thread-safely; about 1 MB.

@@ -74,14 +74,17 @@ TEST(BlockwiseSumTest, RejectsPartsThatDoNotFit) {
     EXPECT_EQ(BlockwiseSumRadius(ok, {.code = nullptr, .parts = {}}), -1);
 }
 
-// The Golay code split by digit sum, extended by two and three positions:
-// 1,215 words of radius 3 on 13 positions and 2,187 on 14, checked over
-// every word.
-TEST(BlockwiseSumTest, GolaySumsCoverTheirWholeSpace) {
-    for (const auto& [triples, size] : {std::pair{13, 1'215}, std::pair{14, 2'187}}) {
-        const BlockCode& code = CodeOf(triples, 3);
-        EXPECT_EQ(code.Size(), size) << triples;
-        EXPECT_EQ(CoveringRadiusOf(code), 3) << triples;
+// The sums the table holds, checked over every word of their shape.
+TEST(BlockwiseSumTest, SplitSumsCoverTheirWholeSpace) {
+    struct Sum {
+        std::int32_t triples;
+        std::int32_t radius;
+        std::int64_t size;
+    };
+    for (const Sum sum : {Sum{9, 2, 219}, Sum{13, 3, 1'215}, Sum{14, 3, 2'187}}) {
+        const BlockCode& code = CodeOf(sum.triples, sum.radius);
+        EXPECT_EQ(code.Size(), sum.size) << sum.triples;
+        EXPECT_EQ(CoveringRadiusOf(code), sum.radius) << sum.triples;
     }
 }
 
