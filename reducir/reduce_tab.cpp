@@ -202,6 +202,7 @@ void ReduceTab::Start() {
 void ReduceTab::Cancel() {
     if (Running()) {
         worker.request_stop();
+        ParkFocus();
         cancel->setEnabled(false);
     }
 }
@@ -268,12 +269,29 @@ void ReduceTab::Copy() {
     QGuiApplication::clipboard()->setText(QString::fromLatin1(block.data()));
 }
 
+// Disabling the control that has the focus would pass it on to the price
+// above, where the next keys typed would change the price: the focus waits on
+// the tab instead, and ShowResult hands it to "Cancelar" or "Reducir".
+void ReduceTab::ParkFocus() {
+    if (reduce->hasFocus() || cancel->hasFocus() || guarantee->hasFocus() || optimise->hasFocus()) {
+        setFocus();
+    }
+}
+
 void ReduceTab::ShowResult() {
     const bool running = Running();
+    ParkFocus();
     reduce->setEnabled(bet != nullptr && !running);
     cancel->setEnabled(running);
     guarantee->setEnabled(!running);
     optimise->setEnabled(!running);
+    if (hasFocus()) {
+        if (cancel->isEnabled()) {
+            cancel->setFocus();
+        } else if (reduce->isEnabled()) {
+            reduce->setFocus();
+        }
+    }
     save->setEnabled(result != nullptr);
     copy->setEnabled(result != nullptr);
     if (!result) {

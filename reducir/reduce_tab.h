@@ -42,6 +42,7 @@ class ReduceTab : public QWidget {
     void Finish(std::uint64_t ofRun, std::shared_ptr<ReductionRun> run);
     void Save();
     void Copy();
+    void ParkFocus();
     void ShowResult();
     void StopWorker();
 

@@ -1,5 +1,6 @@
 // The tab "Reducir": the reduction off the interface thread, its result and
 // check, cancelling it, and saving and copying the reduction.
+#include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
 #include <QDoubleSpinBox>
@@ -90,6 +91,29 @@ class ReducirReduceTest : public QObject {
         QCOMPARE(fixture->Text("kept"), QStringLiteral("—"));
         QVERIFY(!fixture->Child<QPushButton>("save")->isEnabled());
         QVERIFY(fixture->Child<QPushButton>("reduce")->isEnabled());
+    }
+
+    // Keys typed after "Reducir" or "Cancelar" must not reach the price: the
+    // focus stays on the order's buttons while its controls are disabled.
+    void theFocusStaysOnTheOrder() {
+        fixture->window->show();
+        fixture->window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(fixture->window.get()));
+        Open(kTwentySeven);
+        auto* reduce = fixture->Child<QPushButton>("reduce");
+        fixture->Child<QComboBox>("guarantee")->setFocus();
+        Reduce();
+        QTRY_COMPARE(QApplication::focusWidget(), reduce);
+        Open(kNineTriples);
+        auto* guarantees = fixture->Child<QComboBox>("guarantee");
+        guarantees->setCurrentIndex(guarantees->findData(10));
+        guarantees->setFocus();
+        fixture->Click("reduce");
+        QCOMPARE(QApplication::focusWidget(), fixture->Child<QPushButton>("cancel"));
+        fixture->Child<QPushButton>("cancel")->setFocus();
+        fixture->Click("cancel");
+        QTRY_VERIFY_WITH_TIMEOUT(!fixture->window->Reduction().Running(), 30'000);
+        QTRY_COMPARE(QApplication::focusWidget(), reduce);
     }
 
     void openingAnotherBetForgetsTheReduction() {
