@@ -39,6 +39,7 @@ const BlockCode* SmallestTernary(const std::vector<BlockCode>& codes, std::int32
     return found;
 }
 
+// The digits of a word written as text, '0'..'2'.
 std::vector<std::uint8_t> DigitsOf(std::string_view text) {
     std::vector<std::uint8_t> digits;
     for (const char digit : text) {
@@ -97,9 +98,8 @@ std::vector<BlockCode> BuildBlockCodes() {
                        .radius = small.radius,
                        .digits = {}};
         for (const std::string_view word : small.words) {
-            for (const char digit : word) {
-                code.digits.push_back(static_cast<std::uint8_t>(digit - '0'));
-            }
+            const std::vector<std::uint8_t> digits = DigitsOf(word);
+            code.digits.insert(code.digits.end(), digits.begin(), digits.end());
         }
         const std::int32_t radius = CoveringRadiusOf(code);
         if (radius >= 0 && radius <= small.radius) {
