@@ -1,5 +1,6 @@
 #include "core/internal/block_codes.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <optional>
 #include <string_view>
@@ -121,12 +122,8 @@ std::int64_t BlockCode::Size() const {
     return length == 0 ? 0 : static_cast<std::int64_t>(digits.size()) / length;
 }
 
-std::int32_t CoveringRadiusOf(const BlockCode& code) {
+std::vector<std::int32_t> DistancesToCode(const BlockCode& code) {
     const auto length = static_cast<std::size_t>(code.Length());
-    if (length == 0 || code.digits.size() < length) {
-        return -1;
-    }
-    // Words are numbered in mixed radix, position 0 the least significant.
     std::vector<std::int32_t> radix(length);
     std::vector<std::int32_t> place(length);
     std::int32_t count = 1;
@@ -136,6 +133,9 @@ std::int32_t CoveringRadiusOf(const BlockCode& code) {
         count *= radix[p];
     }
     std::vector<std::int32_t> distance(static_cast<std::size_t>(count), -1);
+    if (length == 0) {
+        return distance;
+    }
     std::vector<std::int32_t> queue;
     queue.reserve(static_cast<std::size_t>(count));
     for (std::size_t start = 0; start + length <= code.digits.size(); start += length) {
@@ -161,7 +161,16 @@ std::int32_t CoveringRadiusOf(const BlockCode& code) {
             }
         }
     }
-    return distance[static_cast<std::size_t>(queue.back())];
+    return distance;
+}
+
+std::int32_t CoveringRadiusOf(const BlockCode& code) {
+    const auto length = static_cast<std::size_t>(code.Length());
+    if (length == 0 || code.digits.size() < length) {
+        return -1;
+    }
+    const std::vector<std::int32_t> distance = DistancesToCode(code);
+    return *std::max_element(distance.begin(), distance.end());
 }
 
 const std::vector<BlockCode>& BlockCodes() {

@@ -17,6 +17,12 @@ struct BlockCode {
     std::int64_t Size() const;
 };
 
+// For every word of the code's shape, numbered in mixed radix with position 0
+// the least significant, its distance to the nearest codeword, found by a
+// breadth-first search from all of them (3^triples * 2^doubles entries, so
+// meant for small shapes); -1 everywhere for a code with no words.
+std::vector<std::int32_t> DistancesToCode(const BlockCode& code);
+
 // The covering radius of the code's words, found by a breadth-first search
 // from all of them over every word of the shape (3^triples * 2^doubles, so
 // meant for small shapes); -1 for a code with no words.

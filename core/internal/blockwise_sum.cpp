@@ -25,46 +25,22 @@ bool IsValidSplit(const SplitCode& split) {
 // three parts (kUnreached for an empty part), over every such word.
 std::set<Distances> DistanceTriples(const SplitCode& split) {
     const auto length = static_cast<std::size_t>(split.code->Length());
-    std::int32_t count = 1;
-    for (std::size_t p = 0; p < length; ++p) {
-        count *= 3;
-    }
     std::array<std::vector<std::int32_t>, 3> distance;
-    std::vector<std::int32_t> queue;
     for (std::size_t part = 0; part < 3; ++part) {
-        std::vector<std::int32_t>& d = distance[part];
-        d.assign(static_cast<std::size_t>(count), kUnreached);
-        queue.clear();
+        BlockCode words{.triples = split.code->triples, .doubles = 0, .radius = 0, .digits = {}};
         for (std::size_t word = 0; word < split.parts.size(); ++word) {
-            if (split.parts[word] != part) {
-                continue;
-            }
-            std::int32_t number = 0;
-            for (std::size_t p = length; p-- > 0;) {
-                number = number * 3 + split.code->digits[word * length + p];
-            }
-            if (d[static_cast<std::size_t>(number)] != 0) {
-                d[static_cast<std::size_t>(number)] = 0;
-                queue.push_back(number);
+            if (split.parts[word] == part) {
+                const auto first =
+                    split.code->digits.begin() + static_cast<std::ptrdiff_t>(word * length);
+                words.digits.insert(words.digits.end(), first,
+                                    first + static_cast<std::ptrdiff_t>(length));
             }
         }
-        for (std::size_t head = 0; head < queue.size(); ++head) {
-            const std::int32_t from = queue[head];
-            std::int32_t place = 1;
-            for (std::size_t p = 0; p < length; ++p, place *= 3) {
-                const std::int32_t digit = from / place % 3;
-                for (std::int32_t other = 0; other < 3; ++other) {
-                    const auto to = static_cast<std::size_t>(from + (other - digit) * place);
-                    if (d[to] == kUnreached) {
-                        d[to] = d[static_cast<std::size_t>(from)] + 1;
-                        queue.push_back(static_cast<std::int32_t>(to));
-                    }
-                }
-            }
-        }
+        distance[part] = DistancesToCode(words);
+        std::replace(distance[part].begin(), distance[part].end(), -1, kUnreached);
     }
     std::set<Distances> triples;
-    for (std::size_t word = 0; word < static_cast<std::size_t>(count); ++word) {
+    for (std::size_t word = 0; word < distance[0].size(); ++word) {
         triples.insert({distance[0][word], distance[1][word], distance[2][word]});
     }
     return triples;

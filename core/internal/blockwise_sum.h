@@ -16,8 +16,8 @@ struct SplitCode {
 
 // The blockwise direct sum of two split ternary codes: the union over
 // x = 0..2 of part x of `first` followed by part x of `second`, on
-// first.Length() + second.Length() ternary positions; its words come in the
-// order of the first code's words, then the second's. A word (u, v) lies
+// first.Length() + second.Length() ternary positions, listed by the first
+// code's word and, within it, by the second's. A word (u, v) lies
 // min over x of d(u, part x of first) + d(v, part x of second) from it, so
 // the sum can cover more than the plain direct sum of the two codes with
 // fewer words (the Golay code split by digit sum, with five words of two
