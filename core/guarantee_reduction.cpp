@@ -7,6 +7,7 @@
 #include "core/internal/bet_index.h"
 #include "core/internal/cover_bound.h"
 #include "core/internal/cover_search.h"
+#include "core/internal/distance_ball.h"
 #include "core/internal/greedy_cover.h"
 #include "core/internal/parallel_chunks.h"
 #include "core/internal/product_cover.h"
@@ -32,17 +33,6 @@ constexpr std::int64_t kShortSearchWork = 12'288 * 29 * 29;
 // still beats the codes on some mixed shapes (5 triples and 5 doubles al 13:
 // 786 against 864), so both are built and the smaller kept.
 constexpr std::int32_t kLargestGreedyProduct = 100'000;
-
-// The number of columns within `radius` of a column among all 3^14.
-std::int64_t FullBall(std::int32_t radius) {
-    std::int64_t size = 0;
-    std::int64_t term = 1;  // C(14, k) * 2^k
-    for (std::int32_t k = 0; k <= std::min(radius, kMatches); ++k) {
-        size += term;
-        term = term * (kMatches - k) * 2 / (k + 1);
-    }
-    return size;
-}
 
 // The share of an optimisation's time that goes to the Lagrangian bound
 // before the swap searches.
@@ -171,7 +161,7 @@ GuaranteeReduction ReduceWithGuarantee(const CColumnSet& bet, const ReductionReq
             reduction.method = ReductionMethod::kSearch;
         }
     }
-    const std::int64_t ball = FullBall(radius);
+    const std::int64_t ball = BallSize(radius);
     std::vector<std::int32_t> shortened =
         TabuImproveCover(index, radius, cover,
                          {.time = std::chrono::hours(1),

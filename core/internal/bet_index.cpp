@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "core/internal/parallel_chunks.h"
+
 BetIndex::BetIndex(const CColumnSet& bet)
     : members((kAllColumns + 63) / 64, 0), ids(static_cast<std::size_t>(kAllColumns)) {
     for (std::int32_t position = 0; position < bet.Count(); ++position) {
@@ -22,22 +24,6 @@ BetIndex::BetIndex(const CColumnSet& bet)
     }
 }
 
-namespace {
-
-// The number of columns within `radius` of a column: the sum over k of
-// C(14, k) * 2^k.
-std::int64_t BallSize(std::int32_t radius) {
-    std::int64_t size = 0;
-    std::int64_t term = 1;  // C(14, k) * 2^k
-    for (std::int32_t k = 0; k <= std::min(radius, kMatches); ++k) {
-        size += term;
-        term = term * (kMatches - k) * 2 / (k + 1);
-    }
-    return size;
-}
-
-}  // namespace
-
 std::vector<std::int32_t> BetIndex::CountsNear(std::int32_t radius) const {
     // A small bet is counted ball by ball, which then costs less than the
     // passes over every column.
@@ -45,9 +31,12 @@ std::vector<std::int32_t> BetIndex::CountsNear(std::int32_t radius) const {
         static_cast<std::int64_t>(std::clamp(radius, 1, kMatches)) * kMatches * kAllColumns;
     if (static_cast<std::int64_t>(indices.size()) * BallSize(radius) < passes) {
         std::vector<std::int32_t> counts(indices.size(), 0);
-        for (std::int32_t id = 0; id < Size(); ++id) {
-            ForEachNear(id, radius, [&](std::int32_t) { ++counts[static_cast<std::size_t>(id)]; });
-        }
+        RunInChunks(Size(), [&](std::int32_t begin, std::int32_t end) {
+            for (std::int32_t id = begin; id < end; ++id) {
+                ForEachNear(id, radius,
+                            [&](std::int32_t) { ++counts[static_cast<std::size_t>(id)]; });
+            }
+        });
         return counts;
     }
     const auto layers = static_cast<std::size_t>(std::clamp(radius, 0, kMatches)) + 1;

@@ -72,7 +72,8 @@ class BetIndex {
     // large bet, found for all columns at once by counting, match by match,
     // the bet columns that differ in exactly j of the matches seen so far,
     // using (min(radius, 14) + 1) * 19 MB while it runs; a small one is
-    // counted ball by ball. May throw std::bad_alloc.
+    // counted ball by ball, the balls shared among the threads. May throw
+    // std::bad_alloc.
     std::vector<std::int32_t> CountsNear(std::int32_t radius) const;
 
   private:

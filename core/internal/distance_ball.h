@@ -63,6 +63,21 @@ void VisitChanges(const IndexSteps& steps, std::int32_t index, std::int32_t endM
 
 }  // namespace detail
 
+// The number of columns within `distance` of a column among all 3^14: the
+// sum over k = 0..distance of C(14, k) * 2^k (29 for distance 1, 393 for 2,
+// 3,305 for 3); 0 for a negative distance.
+constexpr std::int64_t BallSize(std::int32_t distance) {
+    std::int64_t size = 0;
+    std::int64_t term = 1;  // C(14, k) * 2^k
+    for (std::int32_t k = 0; k <= distance && k <= kMatches; ++k) {
+        size += term;
+        term = term * (kMatches - k) * 2 / (k + 1);
+    }
+    return size;
+}
+static_assert(BallSize(1) == 29 && BallSize(2) == 393 && BallSize(3) == 3305 &&
+              BallSize(kMatches) == kAllColumns);
+
 // Calls visit(index) exactly once for the index of every column that agrees
 // with `column` in at least 14 - distance matches, the column itself
 // included: sum over k = 0..distance of C(14, k) * 2^k columns (29 for

@@ -1,10 +1,13 @@
 #include "core/internal/greedy_cover.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <numeric>
 #include <queue>
 
+#include "core/internal/chunk_team.h"
+#include "core/internal/distance_ball.h"
 #include "core/internal/parallel_chunks.h"
 #include "core/progress.h"
 
@@ -12,6 +15,11 @@ namespace {
 
 // Columns between two looks at the stop request in the first pass.
 constexpr std::int32_t kColumnsPerStopCheck = 1024;
+
+// The indices of balls (newly covered columns times the ball) from which an
+// update of the gains is shared by the team: below it, waking the helpers
+// costs more than it saves.
+constexpr std::int64_t kSharedUpdate = 16'384;
 
 // The bet's numbers ordered by higher score first, then the earlier first.
 std::vector<std::int32_t> ByPreference(const BetIndex& bet) {
@@ -86,6 +94,9 @@ GreedyCovering GreedyCover(const BetIndex& bet, std::int32_t radius, const std::
     std::vector<std::uint8_t> covered(size, 0);
     std::vector<std::int32_t> chosen;
     std::int32_t coveredCount = 0;
+    std::vector<std::int32_t> fresh;
+    ChunkTeam team;
+    const std::int64_t ball = BallSize(radius);
     ProgressCounter counter(n, progress);
     while (coveredCount < n && !stop.stop_requested()) {
         const Entry top = heap.top();
@@ -99,17 +110,36 @@ GreedyCovering GreedyCover(const BetIndex& bet, std::int32_t radius, const std::
             continue;
         }
         chosen.push_back(id);
+        fresh.clear();
         bet.ForEachNear(id, radius, [&](std::int32_t near) {
-            if (covered[static_cast<std::size_t>(near)] != 0) {
-                return;
+            if (covered[static_cast<std::size_t>(near)] == 0) {
+                covered[static_cast<std::size_t>(near)] = 1;
+                fresh.push_back(near);
             }
-            covered[static_cast<std::size_t>(near)] = 1;
-            ++coveredCount;
-            const std::int64_t lost = weight[static_cast<std::size_t>(near)];
-            bet.ForEachNear(near, radius, [&gain, lost](std::int32_t other) {
-                gain[static_cast<std::size_t>(other)] -= lost;
-            });
         });
+        coveredCount += static_cast<std::int32_t>(fresh.size());
+        // Every column reaching a newly covered one gains less by its
+        // weight. A large update is shared by the team; two members may
+        // reach the same column, hence the atomic subtraction there.
+        const auto update = [&](std::int32_t begin, std::int32_t end, auto subtract) {
+            for (std::int32_t i = begin; i < end; ++i) {
+                const std::int32_t near = fresh[static_cast<std::size_t>(i)];
+                const std::int64_t lost = weight[static_cast<std::size_t>(near)];
+                bet.ForEachNear(near, radius, [&](std::int32_t other) {
+                    subtract(gain[static_cast<std::size_t>(other)], lost);
+                });
+            }
+        };
+        const auto count = static_cast<std::int32_t>(fresh.size());
+        if (count * ball < kSharedUpdate) {
+            update(0, count, [](std::int64_t& to, std::int64_t lost) { to -= lost; });
+        } else {
+            team.Run(count, [&](std::int32_t begin, std::int32_t end) {
+                update(begin, end, [](std::int64_t& to, std::int64_t lost) {
+                    std::atomic_ref<std::int64_t>(to).fetch_sub(lost, std::memory_order_relaxed);
+                });
+            });
+        }
         counter.At(coveredCount);
     }
     std::sort(chosen.begin(), chosen.end());

@@ -59,6 +59,51 @@ TEST(GreedyCoverTest, TakesTheLargestGainThenTheHigherScoreThenTheEarlierColumn)
     EXPECT_EQ(GreedyCover(BetIndex(*tie), 1).chosen, (std::vector<std::int32_t>{0}));
 }
 
+// Every choice equals one made by recounting every column's weighted gain
+// from scratch, on a bet dense enough that each choice covers hundreds of
+// columns at once (the updates large enough to be shared among threads).
+TEST(GreedyCoverTest, EachChoiceIsTheLargestGainRecountedFromScratch) {
+    std::mt19937 engine(11);
+    std::uniform_int_distribution<std::int32_t> score(0, 3);
+    std::vector<CColumn> columns;
+    for (std::int32_t index = 0; index < 3 * 3 * 3 * 3 * 3 * 3 * 3; ++index) {
+        columns.push_back(Scored(CColumn(index * 9), score(engine)));
+    }
+    const auto bet = SetOf(columns);
+    const BetIndex index(*bet);
+    for (const std::int32_t radius : {2, 3}) {
+        const std::vector<std::int64_t> weight = CoverWeights(index.CountsNear(radius));
+        std::vector<bool> covered(columns.size(), false);
+        std::vector<std::int32_t> expected;
+        for (;;) {
+            std::int32_t best = -1;
+            std::int64_t bestGain = 0;
+            for (std::int32_t id = 0; id < index.Size(); ++id) {
+                std::int64_t gain = 0;
+                index.ForEachNear(id, radius, [&](std::int32_t near) {
+                    gain += covered[static_cast<std::size_t>(near)]
+                                ? 0
+                                : weight[static_cast<std::size_t>(near)];
+                });
+                if (gain > bestGain ||
+                    (gain == bestGain && gain > 0 && index.ScoreOf(id) > index.ScoreOf(best))) {
+                    best = id;
+                    bestGain = gain;
+                }
+            }
+            if (best < 0) {
+                break;
+            }
+            expected.push_back(best);
+            index.ForEachNear(best, radius, [&](std::int32_t near) {
+                covered[static_cast<std::size_t>(near)] = true;
+            });
+        }
+        std::sort(expected.begin(), expected.end());
+        EXPECT_EQ(GreedyCover(index, radius).chosen, expected) << "radius " << radius;
+    }
+}
+
 TEST(GreedyCoverTest, AColumnFewOthersReachWeighsMore) {
     // At radius 1 the ends of the line reach two columns and the middle three.
     const auto line =
