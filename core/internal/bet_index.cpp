@@ -1,6 +1,7 @@
 #include "core/internal/bet_index.h"
 
 #include <algorithm>
+#include <limits>
 
 #include "core/internal/parallel_chunks.h"
 
@@ -24,12 +25,74 @@ BetIndex::BetIndex(const CColumnSet& bet)
     }
 }
 
-std::vector<std::int32_t> BetIndex::CountsNear(std::int32_t radius) const {
-    // A small bet is counted ball by ball, which then costs less than the
-    // passes over every column.
+namespace {
+
+// Runs line(x, x + stride, x + 2 * stride) for every line of the columns
+// that differ only in the match of index step `stride`, the lines shared
+// among the threads.
+template <typename Line>
+void ForEachLine(std::size_t stride, Line&& line) {
+    const auto lines = static_cast<std::int32_t>(kAllColumns / 3);
+    RunInChunks(lines, [&](std::int32_t begin, std::int32_t end) {
+        std::size_t block = static_cast<std::size_t>(begin) / stride;
+        std::size_t offset = static_cast<std::size_t>(begin) % stride;
+        for (std::int32_t count = begin; count < end; ++count) {
+            const std::size_t x = block * 3 * stride + offset;
+            line(x, x + stride, x + 2 * stride);
+            if (++offset == stride) {
+                offset = 0;
+                ++block;
+            }
+        }
+    });
+}
+
+// For every bet column (by the indices of the bet's columns), the sum of
+// value(otherId) over the bet columns within `radius` of it, found for all
+// columns at once: match by match, differ[j][x] sums the bet columns that
+// differ from x in exactly j of the matches seen so far and agree in the
+// others. Takes (min(radius, 14) + 1) arrays of all columns while it runs.
+template <typename Sum, typename Value>
+std::vector<Sum> LayeredSums(const std::vector<std::int32_t>& indices, std::int32_t radius,
+                             Value&& value) {
+    const auto layers = static_cast<std::size_t>(std::clamp(radius, 0, kMatches)) + 1;
+    const auto all = static_cast<std::size_t>(kAllColumns);
+    std::vector<std::vector<Sum>> differ(layers, std::vector<Sum>(all, 0));
+    for (std::size_t id = 0; id < indices.size(); ++id) {
+        differ[0][static_cast<std::size_t>(indices[id])] = value(id);
+    }
+    std::size_t stride = 1;
+    for (std::int32_t match = 0; match < kMatches; ++match, stride *= 3) {
+        // Downwards, so that layer j - 1 still holds the sums before this match.
+        for (std::size_t j = layers - 1; j >= 1; --j) {
+            Sum* const to = differ[j].data();
+            const Sum* const from = differ[j - 1].data();
+            ForEachLine(stride, [to, from](std::size_t x, std::size_t x1, std::size_t x2) {
+                to[x] += from[x1] + from[x2];
+                to[x1] += from[x] + from[x2];
+                to[x2] += from[x] + from[x1];
+            });
+        }
+    }
+    std::vector<Sum> sums(indices.size(), 0);
+    for (std::size_t id = 0; id < indices.size(); ++id) {
+        for (const std::vector<Sum>& layer : differ) {
+            sums[id] += layer[static_cast<std::size_t>(indices[id])];
+        }
+    }
+    return sums;
+}
+
+}  // namespace
+
+bool BetIndex::WalksBalls(std::int32_t radius) const {
     const std::int64_t passes =
         static_cast<std::int64_t>(std::clamp(radius, 1, kMatches)) * kMatches * kAllColumns;
-    if (static_cast<std::int64_t>(indices.size()) * BallSize(radius) < passes) {
+    return static_cast<std::int64_t>(indices.size()) * BallSize(radius) < passes;
+}
+
+std::vector<std::int32_t> BetIndex::CountsNear(std::int32_t radius) const {
+    if (WalksBalls(radius)) {
         std::vector<std::int32_t> counts(indices.size(), 0);
         RunInChunks(Size(), [&](std::int32_t begin, std::int32_t end) {
             for (std::int32_t id = begin; id < end; ++id) {
@@ -39,39 +102,65 @@ std::vector<std::int32_t> BetIndex::CountsNear(std::int32_t radius) const {
         });
         return counts;
     }
-    const auto layers = static_cast<std::size_t>(std::clamp(radius, 0, kMatches)) + 1;
-    const auto all = static_cast<std::size_t>(kAllColumns);
-    // differ[j][x]: bet columns differing from x in exactly j of the matches
-    // seen so far and agreeing in the others.
-    std::vector<std::vector<std::uint32_t>> differ(layers, std::vector<std::uint32_t>(all, 0));
-    for (const std::int32_t index : indices) {
-        differ[0][static_cast<std::size_t>(index)] = 1;
-    }
-    std::size_t stride = 1;
-    for (std::int32_t match = 0; match < kMatches; ++match, stride *= 3) {
-        // Downwards, so that layer j - 1 still holds the counts before this match.
-        for (std::size_t j = layers - 1; j >= 1; --j) {
-            std::uint32_t* const to = differ[j].data();
-            const std::uint32_t* const from = differ[j - 1].data();
-            for (std::size_t block = 0; block < all; block += 3 * stride) {
-                for (std::size_t x = block; x < block + stride; ++x) {
-                    const std::size_t x1 = x + stride;
-                    const std::size_t x2 = x1 + stride;
-                    to[x] += from[x1] + from[x2];
-                    to[x1] += from[x] + from[x2];
-                    to[x2] += from[x] + from[x1];
-                }
+    const std::vector<std::uint32_t> sums =
+        LayeredSums<std::uint32_t>(indices, radius, [](std::size_t) { return 1U; });
+    return {sums.begin(), sums.end()};
+}
+
+std::vector<std::int64_t> BetIndex::SumsNear(std::int32_t radius,
+                                             const std::vector<std::int64_t>& values) const {
+    if (WalksBalls(radius)) {
+        std::vector<std::int64_t> sums(indices.size(), 0);
+        RunInChunks(Size(), [&](std::int32_t begin, std::int32_t end) {
+            for (std::int32_t id = begin; id < end; ++id) {
+                ForEachNear(id, radius, [&](std::int32_t near) {
+                    sums[static_cast<std::size_t>(id)] += values[static_cast<std::size_t>(near)];
+                });
             }
-        }
+        });
+        return sums;
     }
-    std::vector<std::int32_t> counts(indices.size(), 0);
+    return LayeredSums<std::int64_t>(indices, radius,
+                                     [&values](std::size_t id) { return values[id]; });
+}
+
+std::vector<std::int32_t> BetIndex::MostNear(std::int32_t radius,
+                                             const std::vector<std::int32_t>& values) const {
+    std::vector<std::int32_t> most(indices.size(), 0);
+    if (WalksBalls(radius)) {
+        RunInChunks(Size(), [&](std::int32_t begin, std::int32_t end) {
+            for (std::int32_t id = begin; id < end; ++id) {
+                ForEachNear(id, radius, [&](std::int32_t near) {
+                    most[static_cast<std::size_t>(id)] = std::max(
+                        most[static_cast<std::size_t>(id)], values[static_cast<std::size_t>(near)]);
+                });
+            }
+        });
+        return most;
+    }
+    // The largest within r + 1 is the largest within 1 of the largest within
+    // r; within 1, the largest of the lines through a column, match by match.
+    const auto all = static_cast<std::size_t>(kAllColumns);
+    std::vector<std::int32_t> within(all, std::numeric_limits<std::int32_t>::min());
     for (std::size_t id = 0; id < indices.size(); ++id) {
-        const auto index = static_cast<std::size_t>(indices[id]);
-        std::uint32_t sum = 0;
-        for (const std::vector<std::uint32_t>& layer : differ) {
-            sum += layer[index];
-        }
-        counts[id] = static_cast<std::int32_t>(sum);
+        within[static_cast<std::size_t>(indices[id])] = values[id];
     }
-    return counts;
+    std::vector<std::int32_t> wider(all);
+    for (std::int32_t step = 0; step < std::clamp(radius, 0, kMatches); ++step) {
+        wider = within;
+        std::size_t stride = 1;
+        for (std::int32_t match = 0; match < kMatches; ++match, stride *= 3) {
+            ForEachLine(stride, [&](std::size_t x, std::size_t x1, std::size_t x2) {
+                const std::int32_t line = std::max({within[x], within[x1], within[x2]});
+                wider[x] = std::max(wider[x], line);
+                wider[x1] = std::max(wider[x1], line);
+                wider[x2] = std::max(wider[x2], line);
+            });
+        }
+        std::swap(within, wider);
+    }
+    for (std::size_t id = 0; id < indices.size(); ++id) {
+        most[id] = within[static_cast<std::size_t>(indices[id])];
+    }
+    return most;
 }

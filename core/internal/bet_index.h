@@ -68,15 +68,28 @@ class BetIndex {
     }
 
     // For every distinct column, the number of distinct bet columns within
-    // `radius` of it, itself included: what ForEachNear would count. For a
-    // large bet, found for all columns at once by counting, match by match,
-    // the bet columns that differ in exactly j of the matches seen so far,
-    // using (min(radius, 14) + 1) * 19 MB while it runs; a small one is
-    // counted ball by ball, the balls shared among the threads. May throw
-    // std::bad_alloc.
+    // `radius` of it, itself included: what ForEachNear would count. May
+    // throw std::bad_alloc.
+    //
+    // This and the two below walk every ball when the bet is small, the
+    // balls shared among the threads. For a large bet they work on all 3^14
+    // columns at once, match by match, using (min(radius, 14) + 1) arrays of
+    // all columns (19 MB each, 38 MB for the sums) while they run.
     std::vector<std::int32_t> CountsNear(std::int32_t radius) const;
+    // For every distinct column, the sum of values[other] over the bet
+    // columns `other` within `radius` of it, itself included. `values` has
+    // one entry per distinct column; the sums must fit.
+    std::vector<std::int64_t> SumsNear(std::int32_t radius,
+                                       const std::vector<std::int64_t>& values) const;
+    // For every distinct column, the largest values[other] over the bet
+    // columns within `radius` of it, itself included.
+    std::vector<std::int32_t> MostNear(std::int32_t radius,
+                                       const std::vector<std::int32_t>& values) const;
 
   private:
+    // Whether walking every ball costs less than the passes over all columns.
+    bool WalksBalls(std::int32_t radius) const;
+
     // The index steps of one match to the other results the bet uses there.
     struct Move {
         std::int32_t count;

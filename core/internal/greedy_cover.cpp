@@ -8,13 +8,9 @@
 
 #include "core/internal/chunk_team.h"
 #include "core/internal/distance_ball.h"
-#include "core/internal/parallel_chunks.h"
 #include "core/progress.h"
 
 namespace {
-
-// Columns between two looks at the stop request in the first pass.
-constexpr std::int32_t kColumnsPerStopCheck = 1024;
 
 // The indices of balls (newly covered columns times the ball) from which an
 // update of the gains is shared by the team: below it, waking the helpers
@@ -51,27 +47,17 @@ GreedyCovering GreedyCover(const BetIndex& bet, std::int32_t radius, const std::
     const auto size = static_cast<std::size_t>(n);
     const std::vector<std::int32_t> degree = bet.CountsNear(radius);
     const std::vector<std::int64_t> weight = CoverWeights(degree);
-    // One pass over the balls, shared among the threads, gives every
-    // column's first gain and, as the balls are symmetric, the most columns
-    // any column reaching it covers.
-    std::vector<std::int64_t> gain(size, 0);
-    std::vector<double> sphereShare(size, 0);
-    RunInChunks(n, [&](std::int32_t begin, std::int32_t end) {
-        for (std::int32_t id = begin; id < end; ++id) {
-            if ((id - begin) % kColumnsPerStopCheck == 0 && stop.stop_requested()) {
-                return;
-            }
-            std::int64_t sum = 0;
-            std::int32_t most = 1;
-            bet.ForEachNear(id, radius, [&](std::int32_t near) {
-                sum += weight[static_cast<std::size_t>(near)];
-                most = std::max(most, degree[static_cast<std::size_t>(near)]);
-            });
-            gain[static_cast<std::size_t>(id)] = sum;
-            sphereShare[static_cast<std::size_t>(id)] = 1.0 / most;
-        }
-    });
-    const double sphereSum = std::accumulate(sphereShare.begin(), sphereShare.end(), 0.0);
+    // Every column's first gain, and the most columns any column reaching
+    // it covers (the balls are symmetric) for the local sphere bound.
+    std::vector<std::int64_t> gain = bet.SumsNear(radius, weight);
+    if (stop.stop_requested()) {
+        return {};
+    }
+    const std::vector<std::int32_t> most = bet.MostNear(radius, degree);
+    double sphereSum = 0;
+    for (const std::int32_t count : most) {
+        sphereSum += 1.0 / count;
+    }
 
     // The heap holds the gain a column had when pushed and its preference
     // rank; gains only fall, so an entry out of date is pushed again with the

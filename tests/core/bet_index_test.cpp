@@ -55,19 +55,52 @@ TEST(BetIndexTest, ForEachNearAndCountsNearFindExactlyTheBetColumnsWithinTheRadi
     }
 }
 
-TEST(BetIndexTest, CountsNearOfALargeBetAgreesWithItsBalls) {
-    // Large enough to be counted match by match rather than ball by ball.
+struct BallSumsCase {
+    std::size_t columns;
+    std::int32_t radius;
+};
+
+class BetIndexBallSumsTest : public ::testing::TestWithParam<BallSumsCase> {};
+
+// The counts, sums and largest values over every ball agree with the balls
+// walked one by one, for bets small enough to be walked ball by ball and
+// large enough to be passed over match by match.
+TEST_P(BetIndexBallSumsTest, AgreeWithTheBallsWalkedOneByOne) {
+    const auto [columns, radius] = GetParam();
     std::mt19937 engine(4);
-    const auto bet = SetOf(ClusteredBet(engine, 20'000));
+    const auto bet = SetOf(ClusteredBet(engine, columns));
     const BetIndex index(*bet);
-    for (const std::int32_t radius : {4, 5}) {
-        const std::vector<std::int32_t> counts = index.CountsNear(radius);
-        for (std::int32_t id = 0; id < index.Size(); id += 97) {
-            std::int32_t near = 0;
-            index.ForEachNear(id, radius, [&near](std::int32_t) { ++near; });
-            EXPECT_EQ(counts[static_cast<std::size_t>(id)], near) << "radius " << radius;
-        }
+    std::uniform_int_distribution<std::int64_t> large(0, std::int64_t{1} << 40);
+    std::uniform_int_distribution<std::int32_t> small(1, 1'000'000);
+    std::vector<std::int64_t> values(static_cast<std::size_t>(index.Size()));
+    std::vector<std::int32_t> marks(values.size());
+    for (std::size_t id = 0; id < values.size(); ++id) {
+        values[id] = large(engine);
+        marks[id] = small(engine);
+    }
+    const std::vector<std::int32_t> counts = index.CountsNear(radius);
+    const std::vector<std::int64_t> sums = index.SumsNear(radius, values);
+    const std::vector<std::int32_t> most = index.MostNear(radius, marks);
+    ASSERT_EQ(sums.size(), values.size());
+    ASSERT_EQ(most.size(), values.size());
+    for (std::int32_t id = 0; id < index.Size(); id += 97) {
+        std::int32_t count = 0;
+        std::int64_t sum = 0;
+        std::int32_t largest = 0;
+        index.ForEachNear(id, radius, [&](std::int32_t near) {
+            ++count;
+            sum += values[static_cast<std::size_t>(near)];
+            largest = std::max(largest, marks[static_cast<std::size_t>(near)]);
+        });
+        const auto at = static_cast<std::size_t>(id);
+        EXPECT_EQ(counts[at], count) << "id " << id;
+        EXPECT_EQ(sums[at], sum) << "id " << id;
+        EXPECT_EQ(most[at], largest) << "id " << id;
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(WalkedAndPassedOver, BetIndexBallSumsTest,
+                         ::testing::Values(BallSumsCase{3'000, 1}, BallSumsCase{3'000, 3},
+                                           BallSumsCase{20'000, 4}, BallSumsCase{20'000, 5}));
 
 }  // namespace
