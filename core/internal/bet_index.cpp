@@ -107,43 +107,34 @@ std::vector<std::int32_t> BetIndex::CountsNear(std::int32_t radius) const {
     return {sums.begin(), sums.end()};
 }
 
-std::vector<std::int64_t> BetIndex::SumsNear(std::int32_t radius,
-                                             const std::vector<std::int64_t>& values) const {
+BallSummaries BetIndex::SummariseBalls(std::int32_t radius, const std::vector<std::int64_t>& values,
+                                       const std::vector<std::int32_t>& marks) const {
+    BallSummaries summaries;
     if (WalksBalls(radius)) {
-        std::vector<std::int64_t> sums(indices.size(), 0);
+        summaries.sums.assign(indices.size(), 0);
+        summaries.most.assign(indices.size(), std::numeric_limits<std::int32_t>::min());
         RunInChunks(Size(), [&](std::int32_t begin, std::int32_t end) {
             for (std::int32_t id = begin; id < end; ++id) {
+                std::int64_t sum = 0;
+                std::int32_t most = std::numeric_limits<std::int32_t>::min();
                 ForEachNear(id, radius, [&](std::int32_t near) {
-                    sums[static_cast<std::size_t>(id)] += values[static_cast<std::size_t>(near)];
+                    sum += values[static_cast<std::size_t>(near)];
+                    most = std::max(most, marks[static_cast<std::size_t>(near)]);
                 });
+                summaries.sums[static_cast<std::size_t>(id)] = sum;
+                summaries.most[static_cast<std::size_t>(id)] = most;
             }
         });
-        return sums;
+        return summaries;
     }
-    return LayeredSums<std::int64_t>(indices, radius,
-                                     [&values](std::size_t id) { return values[id]; });
-}
-
-std::vector<std::int32_t> BetIndex::MostNear(std::int32_t radius,
-                                             const std::vector<std::int32_t>& values) const {
-    std::vector<std::int32_t> most(indices.size(), 0);
-    if (WalksBalls(radius)) {
-        RunInChunks(Size(), [&](std::int32_t begin, std::int32_t end) {
-            for (std::int32_t id = begin; id < end; ++id) {
-                ForEachNear(id, radius, [&](std::int32_t near) {
-                    most[static_cast<std::size_t>(id)] = std::max(
-                        most[static_cast<std::size_t>(id)], values[static_cast<std::size_t>(near)]);
-                });
-            }
-        });
-        return most;
-    }
+    summaries.sums = LayeredSums<std::int64_t>(indices, radius,
+                                               [&values](std::size_t id) { return values[id]; });
     // The largest within r + 1 is the largest within 1 of the largest within
     // r; within 1, the largest of the lines through a column, match by match.
     const auto all = static_cast<std::size_t>(kAllColumns);
     std::vector<std::int32_t> within(all, std::numeric_limits<std::int32_t>::min());
     for (std::size_t id = 0; id < indices.size(); ++id) {
-        within[static_cast<std::size_t>(indices[id])] = values[id];
+        within[static_cast<std::size_t>(indices[id])] = marks[id];
     }
     std::vector<std::int32_t> wider(all);
     for (std::int32_t step = 0; step < std::clamp(radius, 0, kMatches); ++step) {
@@ -159,8 +150,9 @@ std::vector<std::int32_t> BetIndex::MostNear(std::int32_t radius,
         }
         std::swap(within, wider);
     }
+    summaries.most.resize(indices.size());
     for (std::size_t id = 0; id < indices.size(); ++id) {
-        most[id] = within[static_cast<std::size_t>(indices[id])];
+        summaries.most[id] = within[static_cast<std::size_t>(indices[id])];
     }
-    return most;
+    return summaries;
 }

@@ -8,6 +8,13 @@
 #include "core/column_set.h"
 #include "core/internal/distance_ball.h"
 
+// What SummariseBalls finds for every column of a bet: the sum of values and
+// the largest mark over its ball.
+struct BallSummaries {
+    std::vector<std::int64_t> sums;
+    std::vector<std::int32_t> most;
+};
+
 // The distinct columns of a bet, numbered 0..Size()-1 in the order of their
 // first occurrence, with a lookup from any column index to that number. The
 // covering reductions work on these numbers: a column that occurs twice is
@@ -71,20 +78,17 @@ class BetIndex {
     // `radius` of it, itself included: what ForEachNear would count. May
     // throw std::bad_alloc.
     //
-    // This and the two below walk every ball when the bet is small, the
+    // This and SummariseBalls walk every ball when the bet is small, the
     // balls shared among the threads. For a large bet they work on all 3^14
     // columns at once, match by match, using (min(radius, 14) + 1) arrays of
     // all columns (19 MB each, 38 MB for the sums) while they run.
     std::vector<std::int32_t> CountsNear(std::int32_t radius) const;
-    // For every distinct column, the sum of values[other] over the bet
-    // columns `other` within `radius` of it, itself included. `values` has
-    // one entry per distinct column; the sums must fit.
-    std::vector<std::int64_t> SumsNear(std::int32_t radius,
-                                       const std::vector<std::int64_t>& values) const;
-    // For every distinct column, the largest values[other] over the bet
-    // columns within `radius` of it, itself included.
-    std::vector<std::int32_t> MostNear(std::int32_t radius,
-                                       const std::vector<std::int32_t>& values) const;
+    // For every distinct column, the sum of values[other] and the largest
+    // marks[other] over the bet columns `other` within `radius` of it,
+    // itself included. `values` and `marks` have one entry per distinct
+    // column; the sums must fit.
+    BallSummaries SummariseBalls(std::int32_t radius, const std::vector<std::int64_t>& values,
+                                 const std::vector<std::int32_t>& marks) const;
 
   private:
     // Whether walking every ball costs less than the passes over all columns.

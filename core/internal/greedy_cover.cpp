@@ -49,13 +49,10 @@ GreedyCovering GreedyCover(const BetIndex& bet, std::int32_t radius, const std::
     const std::vector<std::int64_t> weight = CoverWeights(degree);
     // Every column's first gain, and the most columns any column reaching
     // it covers (the balls are symmetric) for the local sphere bound.
-    std::vector<std::int64_t> gain = bet.SumsNear(radius, weight);
-    if (stop.stop_requested()) {
-        return {};
-    }
-    const std::vector<std::int32_t> most = bet.MostNear(radius, degree);
+    BallSummaries balls = bet.SummariseBalls(radius, weight, degree);
+    std::vector<std::int64_t>& gain = balls.sums;
     double sphereSum = 0;
-    for (const std::int32_t count : most) {
+    for (const std::int32_t count : balls.most) {
         sphereSum += 1.0 / count;
     }
 

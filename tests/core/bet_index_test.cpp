@@ -79,8 +79,7 @@ TEST_P(BetIndexBallSumsTest, AgreeWithTheBallsWalkedOneByOne) {
         marks[id] = small(engine);
     }
     const std::vector<std::int32_t> counts = index.CountsNear(radius);
-    const std::vector<std::int64_t> sums = index.SumsNear(radius, values);
-    const std::vector<std::int32_t> most = index.MostNear(radius, marks);
+    const auto [sums, most] = index.SummariseBalls(radius, values, marks);
     ASSERT_EQ(sums.size(), values.size());
     ASSERT_EQ(most.size(), values.size());
     for (std::int32_t id = 0; id < index.Size(); id += 97) {
