@@ -2,14 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/resource.h>
-
 #include <algorithm>
 #include <atomic>
 #include <cstdlib>
-#include <fstream>
-#include <string>
 #include <vector>
+
+#include "tests/core/thread_room.h"
 
 namespace {
 
@@ -51,23 +49,11 @@ TEST(ChunkTeamTest, ARunSeesWhatTheCallerWroteAndTheCallerSeesItsResults) {
     }
 }
 
-// The address space this process uses now, in bytes, from /proc.
-std::uint64_t AddressSpaceInUse() {
-    std::ifstream status("/proc/self/status");
-    for (std::string line; std::getline(status, line);) {
-        if (line.rfind("VmSize:", 0) == 0) {
-            return std::stoull(line.substr(7)) * 1024;
-        }
-    }
-    return 0;
-}
-
 // Makes a team with no room in the address space for a helper's stack and
 // runs 64 items; exits 0 when the caller alone worked on every item once.
 [[noreturn]] void RunWithoutRoomForHelpers() {
     std::vector<std::atomic<std::int32_t>> seen(64);
-    const rlimit tight{AddressSpaceInUse() + (1U << 20), RLIM_INFINITY};
-    ::setrlimit(RLIMIT_AS, &tight);
+    LeaveNoRoomForThreads();
     ChunkTeam team;
     team.Run(64, [&seen](std::int32_t begin, std::int32_t end) {
         for (std::int32_t i = begin; i < end; ++i) {

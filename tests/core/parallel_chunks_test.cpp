@@ -2,15 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/resource.h>
-
 #include <algorithm>
 #include <atomic>
 #include <cstdlib>
-#include <fstream>
-#include <string>
 #include <thread>
 #include <vector>
+
+#include "tests/core/thread_room.h"
 
 namespace {
 
@@ -28,23 +26,11 @@ TEST(ParallelChunksTest, EveryItemIsWorkedOnExactlyOnce) {
     }
 }
 
-// The address space this process uses now, in bytes, from /proc.
-std::uint64_t AddressSpaceInUse() {
-    std::ifstream status("/proc/self/status");
-    for (std::string line; std::getline(status, line);) {
-        if (line.rfind("VmSize:", 0) == 0) {
-            return std::stoull(line.substr(7)) * 1024;
-        }
-    }
-    return 0;
-}
-
 // Runs 64 items in chunks with no room in the address space for another
 // thread's stack; exits 0 when every item ran once.
 [[noreturn]] void RunWithoutRoomForThreads() {
     std::vector<std::atomic<std::int32_t>> seen(64);
-    const rlimit tight{AddressSpaceInUse() + (1U << 20), RLIM_INFINITY};
-    ::setrlimit(RLIMIT_AS, &tight);
+    LeaveNoRoomForThreads();
     RunInChunks(64, [&seen](std::int32_t begin, std::int32_t end) {
         for (std::int32_t i = begin; i < end; ++i) {
             ++seen[static_cast<std::size_t>(i)];
