@@ -4,10 +4,10 @@
 #include <atomic>
 #include <cmath>
 #include <numeric>
-#include <queue>
 
 #include "core/internal/chunk_team.h"
 #include "core/internal/distance_ball.h"
+#include "core/internal/gain_heap.h"
 #include "core/progress.h"
 
 namespace {
@@ -56,23 +56,15 @@ GreedyCovering GreedyCover(const BetIndex& bet, std::int32_t radius, const std::
         sphereSum += 1.0 / count;
     }
 
-    // The heap holds the gain a column had when pushed and its preference
-    // rank; gains only fall, so an entry out of date is pushed again with the
-    // current gain.
-    struct Entry {
-        std::int64_t gain;
-        std::int32_t rank;
-        bool operator<(const Entry& other) const {
-            return gain < other.gain || (gain == other.gain && rank > other.rank);
-        }
-    };
+    // Gains only fall, so a heap entry's gain is never below the current
+    // one: an entry found out of date is lowered to the current gain.
     const std::vector<std::int32_t> byPreference = ByPreference(bet);
-    std::vector<Entry> entries(size);
+    std::vector<GainEntry> entries(size);
     for (std::int32_t rank = 0; rank < n; ++rank) {
         entries[static_cast<std::size_t>(rank)] = {
             gain[static_cast<std::size_t>(byPreference[static_cast<std::size_t>(rank)])], rank};
     }
-    std::priority_queue<Entry> heap(std::less<Entry>{}, std::move(entries));
+    GainHeap heap(std::move(entries));
 
     std::vector<std::uint8_t> covered(size, 0);
     std::vector<std::int32_t> chosen;
@@ -82,16 +74,18 @@ GreedyCovering GreedyCover(const BetIndex& bet, std::int32_t radius, const std::
     const std::int64_t ball = BallSize(radius);
     ProgressCounter counter(n, progress);
     while (coveredCount < n && !stop.stop_requested()) {
-        const Entry top = heap.top();
-        heap.pop();
+        const GainEntry top = heap.Top();
         const std::int32_t id = byPreference[static_cast<std::size_t>(top.rank)];
         const std::int64_t current = gain[static_cast<std::size_t>(id)];
         if (top.gain != current) {
             if (current > 0) {
-                heap.push({current, top.rank});
+                heap.LowerTop({current, top.rank});
+            } else {
+                heap.Pop();
             }
             continue;
         }
+        heap.Pop();
         chosen.push_back(id);
         fresh.clear();
         bet.ForEachNear(id, radius, [&](std::int32_t near) {
