@@ -4,6 +4,7 @@
 #include <cmath>
 #include <random>
 
+#include "core/internal/id_list.h"
 #include "core/internal/search_clock.h"
 
 namespace {
@@ -22,35 +23,30 @@ class CoverState {
         : bet(bet),
           radius(radius),
           reach(static_cast<std::size_t>(bet.Size()), 0),
-          slotOfUncovered(static_cast<std::size_t>(bet.Size()), -1),
-          slotInCover(static_cast<std::size_t>(bet.Size()), -1) {
+          uncovered(bet.Size()),
+          cover(bet.Size()) {
         for (std::int32_t id = 0; id < bet.Size(); ++id) {
-            AddUncovered(id);
+            uncovered.Add(id);
         }
     }
 
     void Add(std::int32_t id) {
-        slotInCover[static_cast<std::size_t>(id)] = static_cast<std::int32_t>(cover.size());
-        cover.push_back(id);
+        cover.Add(id);
         bet.ForEachNear(id, radius, [this](std::int32_t near) {
             if (reach[static_cast<std::size_t>(near)]++ == 0) {
-                RemoveUncovered(near);
+                uncovered.Remove(near);
             }
         });
     }
     void Remove(std::int32_t id) {
-        const auto slot = static_cast<std::size_t>(slotInCover[static_cast<std::size_t>(id)]);
-        cover[slot] = cover.back();
-        slotInCover[static_cast<std::size_t>(cover[slot])] = static_cast<std::int32_t>(slot);
-        cover.pop_back();
-        slotInCover[static_cast<std::size_t>(id)] = -1;
+        cover.Remove(id);
         bet.ForEachNear(id, radius, [this](std::int32_t near) {
             if (--reach[static_cast<std::size_t>(near)] == 0) {
-                AddUncovered(near);
+                uncovered.Add(near);
             }
         });
     }
-    bool InCover(std::int32_t id) const { return slotInCover[static_cast<std::size_t>(id)] >= 0; }
+    bool InCover(std::int32_t id) const { return cover.Contains(id); }
     // The number of columns that only `id` reaches.
     std::int32_t OnlyReachedBy(std::int32_t id) const {
         std::int32_t only = 0;
@@ -60,29 +56,15 @@ class CoverState {
         return only;
     }
 
-    const std::vector<std::int32_t>& Cover() const { return cover; }
-    const std::vector<std::int32_t>& Uncovered() const { return uncovered; }
+    const std::vector<std::int32_t>& Cover() const { return cover.Items(); }
+    const std::vector<std::int32_t>& Uncovered() const { return uncovered.Items(); }
 
   private:
-    void AddUncovered(std::int32_t id) {
-        slotOfUncovered[static_cast<std::size_t>(id)] = static_cast<std::int32_t>(uncovered.size());
-        uncovered.push_back(id);
-    }
-    void RemoveUncovered(std::int32_t id) {
-        const auto slot = static_cast<std::size_t>(slotOfUncovered[static_cast<std::size_t>(id)]);
-        uncovered[slot] = uncovered.back();
-        slotOfUncovered[static_cast<std::size_t>(uncovered[slot])] =
-            static_cast<std::int32_t>(slot);
-        uncovered.pop_back();
-    }
-
     const BetIndex& bet;
     std::int32_t radius;
     std::vector<std::int32_t> reach;
-    std::vector<std::int32_t> slotOfUncovered;
-    std::vector<std::int32_t> uncovered;
-    std::vector<std::int32_t> slotInCover;
-    std::vector<std::int32_t> cover;
+    IdList uncovered;
+    IdList cover;
 };
 
 // Removes the covering column whose loss uncovers the fewest columns.

@@ -9,11 +9,10 @@ SwapState::SwapState(const BetIndex& bet, std::int32_t radius,
       weight(Size(), kBaseWeight),
       gain(Size(), 0),
       loss(Size(), 0),
-      slotInCover(Size(), -1),
-      slotOfUncovered(Size(), -1) {
+      cover(bet.Size()),
+      uncovered(bet.Size()) {
     for (const std::int32_t id : start) {
-        slotInCover[At(id)] = static_cast<std::int32_t>(cover.size());
-        cover.push_back(id);
+        cover.Add(id);
         bet.ForEachNear(id, radius, [&](std::int32_t near) {
             ++reach[At(near)];
             coverSum[At(near)] += id;
@@ -23,18 +22,17 @@ SwapState::SwapState(const BetIndex& bet, std::int32_t radius,
         if (reach[At(id)] == 1) {
             loss[At(static_cast<std::int32_t>(coverSum[At(id)]))] += weight[At(id)];
         } else if (reach[At(id)] == 0) {
-            AddUncovered(id);
+            uncovered.Add(id);
             Spread(id, weight[At(id)]);
         }
     }
-    for (const std::int32_t id : cover) {
+    for (const std::int32_t id : cover.Items()) {
         byLoss.emplace(loss[At(id)], id);
     }
 }
 
 void SwapState::Add(std::int32_t id) {
-    slotInCover[At(id)] = static_cast<std::int32_t>(cover.size());
-    cover.push_back(id);
+    cover.Add(id);
     bet.ForEachNear(id, radius, [&](std::int32_t near) {
         const std::int32_t before = reach[At(near)]++;
         if (before == 1) {
@@ -42,7 +40,7 @@ void SwapState::Add(std::int32_t id) {
         }
         coverSum[At(near)] += id;
         if (before == 0) {
-            RemoveUncovered(near);
+            uncovered.Remove(near);
             loss[At(id)] += weight[At(near)];
             Spread(near, -weight[At(near)]);
         }
@@ -51,11 +49,7 @@ void SwapState::Add(std::int32_t id) {
 }
 
 void SwapState::Remove(std::int32_t id) {
-    const auto slot = static_cast<std::size_t>(slotInCover[At(id)]);
-    cover[slot] = cover.back();
-    slotInCover[At(cover[slot])] = static_cast<std::int32_t>(slot);
-    cover.pop_back();
-    slotInCover[At(id)] = -1;
+    cover.Remove(id);
     loss[At(id)] = 0;
     bet.ForEachNear(id, radius, [&](std::int32_t near) {
         coverSum[At(near)] -= id;
@@ -63,14 +57,14 @@ void SwapState::Remove(std::int32_t id) {
         if (after == 1) {
             ChangeLoss(static_cast<std::int32_t>(coverSum[At(near)]), weight[At(near)]);
         } else if (after == 0) {
-            AddUncovered(near);
+            uncovered.Add(near);
             Spread(near, weight[At(near)]);
         }
     });
 }
 
 void SwapState::RaiseUncovered() {
-    for (const std::int32_t id : uncovered) {
+    for (const std::int32_t id : uncovered.Items()) {
         if (weight[At(id)] == kBaseWeight) {
             raised.push_back(id);
         }
@@ -111,10 +105,10 @@ std::int32_t SwapState::BestCoverOf(std::int32_t id) const {
 // file is rebuilt when out-of-date entries outnumber the others.
 void SwapState::ChangeLoss(std::int32_t id, std::int64_t delta) {
     loss[At(id)] += delta;
-    if (byLoss.size() > 4 * cover.size() + 1024) {
+    if (byLoss.size() > 4 * cover.Items().size() + 1024) {
         std::vector<LossEntry> entries;
-        entries.reserve(cover.size());
-        for (const std::int32_t chosen : cover) {
+        entries.reserve(cover.Items().size());
+        for (const std::int32_t chosen : cover.Items()) {
             entries.emplace_back(loss[At(chosen)], chosen);
         }
         byLoss = decltype(byLoss)(std::greater<LossEntry>{}, std::move(entries));
@@ -126,16 +120,4 @@ void SwapState::ChangeLoss(std::int32_t id, std::int64_t delta) {
 // Adds `delta` to the gain of every column reaching uncovered column `id`.
 void SwapState::Spread(std::int32_t id, std::int64_t delta) {
     bet.ForEachNear(id, radius, [&](std::int32_t near) { gain[At(near)] += delta; });
-}
-
-void SwapState::AddUncovered(std::int32_t id) {
-    slotOfUncovered[At(id)] = static_cast<std::int32_t>(uncovered.size());
-    uncovered.push_back(id);
-}
-
-void SwapState::RemoveUncovered(std::int32_t id) {
-    const auto slot = static_cast<std::size_t>(slotOfUncovered[At(id)]);
-    uncovered[slot] = uncovered.back();
-    slotOfUncovered[At(uncovered[slot])] = static_cast<std::int32_t>(slot);
-    uncovered.pop_back();
 }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/internal/bet_index.h"
+#include "core/internal/id_list.h"
 
 // A covering inside a bet under change (see greedy_cover.h), with what a
 // swap search needs at hand. For every bet column: how many chosen columns
@@ -68,20 +69,18 @@ class SwapState {
         return found;
     }
 
-    bool InCover(std::int32_t id) const { return slotInCover[At(id)] >= 0; }
+    bool InCover(std::int32_t id) const { return cover.Contains(id); }
     std::int64_t Weight(std::int32_t id) const { return weight[At(id)]; }
     std::int64_t Gain(std::int32_t id) const { return gain[At(id)]; }
     std::int64_t Loss(std::int32_t id) const { return loss[At(id)]; }
-    const std::vector<std::int32_t>& Cover() const { return cover; }
-    const std::vector<std::int32_t>& Uncovered() const { return uncovered; }
+    const std::vector<std::int32_t>& Cover() const { return cover.Items(); }
+    const std::vector<std::int32_t>& Uncovered() const { return uncovered.Items(); }
 
   private:
     using LossEntry = std::pair<std::int64_t, std::int32_t>;
 
     void ChangeLoss(std::int32_t id, std::int64_t delta);
     void Spread(std::int32_t id, std::int64_t delta);
-    void AddUncovered(std::int32_t id);
-    void RemoveUncovered(std::int32_t id);
     std::size_t Size() const { return static_cast<std::size_t>(bet.Size()); }
     static std::size_t At(std::int32_t id) { return static_cast<std::size_t>(id); }
 
@@ -92,10 +91,8 @@ class SwapState {
     std::vector<std::int64_t> weight;
     std::vector<std::int64_t> gain;
     std::vector<std::int64_t> loss;
-    std::vector<std::int32_t> slotInCover;
-    std::vector<std::int32_t> slotOfUncovered;
-    std::vector<std::int32_t> cover;
-    std::vector<std::int32_t> uncovered;
+    IdList cover;
+    IdList uncovered;
     std::vector<std::int32_t> raised;  // the columns weighing more than kBaseWeight
     std::priority_queue<LossEntry, std::vector<LossEntry>, std::greater<LossEntry>> byLoss;
     std::vector<LossEntry> setAside;
