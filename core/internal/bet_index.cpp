@@ -129,6 +129,43 @@ BallSummaries BetIndex::SummariseBalls(std::int32_t radius, const std::vector<st
     }
     summaries.sums = LayeredSums<std::int64_t>(indices, radius,
                                                [&values](std::size_t id) { return values[id]; });
+    summaries.most = LargestNear(radius, marks);
+    return summaries;
+}
+
+std::vector<double> BetIndex::SumsNear(std::int32_t radius,
+                                       const std::vector<double>& values) const {
+    if (WalksBalls(radius)) {
+        std::vector<double> sums(indices.size(), 0);
+        RunInChunks(Size(), [&](std::int32_t begin, std::int32_t end) {
+            for (std::int32_t id = begin; id < end; ++id) {
+                double sum = 0;
+                ForEachNear(id, radius, [&](std::int32_t near) {
+                    sum += values[static_cast<std::size_t>(near)];
+                });
+                sums[static_cast<std::size_t>(id)] = sum;
+            }
+        });
+        return sums;
+    }
+    return LayeredSums<double>(indices, radius, [&values](std::size_t id) { return values[id]; });
+}
+
+std::vector<std::int32_t> BetIndex::LargestNear(std::int32_t radius,
+                                                const std::vector<std::int32_t>& marks) const {
+    if (WalksBalls(radius)) {
+        std::vector<std::int32_t> largest(indices.size());
+        RunInChunks(Size(), [&](std::int32_t begin, std::int32_t end) {
+            for (std::int32_t id = begin; id < end; ++id) {
+                std::int32_t most = std::numeric_limits<std::int32_t>::min();
+                ForEachNear(id, radius, [&](std::int32_t near) {
+                    most = std::max(most, marks[static_cast<std::size_t>(near)]);
+                });
+                largest[static_cast<std::size_t>(id)] = most;
+            }
+        });
+        return largest;
+    }
     // The largest within r + 1 is the largest within 1 of the largest within
     // r; within 1, the largest of the lines through a column, match by match.
     const auto all = static_cast<std::size_t>(kAllColumns);
@@ -150,9 +187,9 @@ BallSummaries BetIndex::SummariseBalls(std::int32_t radius, const std::vector<st
         }
         std::swap(within, wider);
     }
-    summaries.most.resize(indices.size());
+    std::vector<std::int32_t> largest(indices.size());
     for (std::size_t id = 0; id < indices.size(); ++id) {
-        summaries.most[id] = within[static_cast<std::size_t>(indices[id])];
+        largest[id] = within[static_cast<std::size_t>(indices[id])];
     }
-    return summaries;
+    return largest;
 }

@@ -78,7 +78,7 @@ class BetIndex {
     // `radius` of it, itself included: what ForEachNear would count. May
     // throw std::bad_alloc.
     //
-    // This and SummariseBalls walk every ball when the bet is small, the
+    // This and the three below walk every ball when the bet is small, the
     // balls shared among the threads. For a large bet they work on all 3^14
     // columns at once, match by match, using (min(radius, 14) + 1) arrays of
     // all columns (19 MB each, 38 MB for the sums) while they run.
@@ -89,6 +89,12 @@ class BetIndex {
     // column; the sums must fit.
     BallSummaries SummariseBalls(std::int32_t radius, const std::vector<std::int64_t>& values,
                                  const std::vector<std::int32_t>& marks) const;
+    // The sums alone, of real values (in an order that may differ from
+    // ForEachNear's, so the last bits may differ from a walk's).
+    std::vector<double> SumsNear(std::int32_t radius, const std::vector<double>& values) const;
+    // The largest marks alone.
+    std::vector<std::int32_t> LargestNear(std::int32_t radius,
+                                          const std::vector<std::int32_t>& marks) const;
 
   private:
     // Whether walking every ball costs less than the passes over all columns.

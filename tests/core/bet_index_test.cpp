@@ -80,21 +80,30 @@ TEST_P(BetIndexBallSumsTest, AgreeWithTheBallsWalkedOneByOne) {
     }
     const std::vector<std::int32_t> counts = index.CountsNear(radius);
     const auto [sums, most] = index.SummariseBalls(radius, values, marks);
+    std::vector<double> reals(values.size());
+    for (std::size_t id = 0; id < values.size(); ++id) {
+        reals[id] = static_cast<double>(marks[id]) / 7;
+    }
+    const std::vector<double> realSums = index.SumsNear(radius, reals);
+    EXPECT_EQ(index.LargestNear(radius, marks), most);
     ASSERT_EQ(sums.size(), values.size());
     ASSERT_EQ(most.size(), values.size());
     for (std::int32_t id = 0; id < index.Size(); id += 97) {
         std::int32_t count = 0;
         std::int64_t sum = 0;
         std::int32_t largest = 0;
+        double realSum = 0;
         index.ForEachNear(id, radius, [&](std::int32_t near) {
             ++count;
             sum += values[static_cast<std::size_t>(near)];
+            realSum += reals[static_cast<std::size_t>(near)];
             largest = std::max(largest, marks[static_cast<std::size_t>(near)]);
         });
         const auto at = static_cast<std::size_t>(id);
         EXPECT_EQ(counts[at], count) << "id " << id;
         EXPECT_EQ(sums[at], sum) << "id " << id;
         EXPECT_EQ(most[at], largest) << "id " << id;
+        EXPECT_NEAR(realSums[at], realSum, 1e-9 * realSum) << "id " << id;
     }
 }
 
