@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <utility>
 
 #include "core/internal/parallel_chunks.h"
 
@@ -83,6 +84,22 @@ std::vector<Sum> LayeredSums(const std::vector<std::int32_t>& indices, std::int3
     return sums;
 }
 
+// For every bet column, fold(result, otherId) applied from `start` over the
+// bet columns within `radius` of it, walking every ball, the balls shared
+// among the threads.
+template <typename Result, typename Fold>
+std::vector<Result> FoldBalls(const BetIndex& bet, std::int32_t radius, Result start, Fold&& fold) {
+    std::vector<Result> results(static_cast<std::size_t>(bet.Size()), start);
+    RunInChunks(bet.Size(), [&](std::int32_t begin, std::int32_t end) {
+        for (std::int32_t id = begin; id < end; ++id) {
+            Result result = start;
+            bet.ForEachNear(id, radius, [&](std::int32_t near) { fold(result, near); });
+            results[static_cast<std::size_t>(id)] = result;
+        }
+    });
+    return results;
+}
+
 }  // namespace
 
 bool BetIndex::WalksBalls(std::int32_t radius) const {
@@ -93,14 +110,8 @@ bool BetIndex::WalksBalls(std::int32_t radius) const {
 
 std::vector<std::int32_t> BetIndex::CountsNear(std::int32_t radius) const {
     if (WalksBalls(radius)) {
-        std::vector<std::int32_t> counts(indices.size(), 0);
-        RunInChunks(Size(), [&](std::int32_t begin, std::int32_t end) {
-            for (std::int32_t id = begin; id < end; ++id) {
-                ForEachNear(id, radius,
-                            [&](std::int32_t) { ++counts[static_cast<std::size_t>(id)]; });
-            }
-        });
-        return counts;
+        return FoldBalls(*this, radius, std::int32_t{0},
+                         [](std::int32_t& count, std::int32_t) { ++count; });
     }
     const std::vector<std::uint32_t> sums =
         LayeredSums<std::uint32_t>(indices, radius, [](std::size_t) { return 1U; });
@@ -111,20 +122,20 @@ BallSummaries BetIndex::SummariseBalls(std::int32_t radius, const std::vector<st
                                        const std::vector<std::int32_t>& marks) const {
     BallSummaries summaries;
     if (WalksBalls(radius)) {
-        summaries.sums.assign(indices.size(), 0);
-        summaries.most.assign(indices.size(), std::numeric_limits<std::int32_t>::min());
-        RunInChunks(Size(), [&](std::int32_t begin, std::int32_t end) {
-            for (std::int32_t id = begin; id < end; ++id) {
-                std::int64_t sum = 0;
-                std::int32_t most = std::numeric_limits<std::int32_t>::min();
-                ForEachNear(id, radius, [&](std::int32_t near) {
-                    sum += values[static_cast<std::size_t>(near)];
-                    most = std::max(most, marks[static_cast<std::size_t>(near)]);
-                });
-                summaries.sums[static_cast<std::size_t>(id)] = sum;
-                summaries.most[static_cast<std::size_t>(id)] = most;
-            }
-        });
+        // One walk for both.
+        using Both = std::pair<std::int64_t, std::int32_t>;
+        const std::vector<Both> both = FoldBalls(
+            *this, radius, Both{0, std::numeric_limits<std::int32_t>::min()},
+            [&](Both& result, std::int32_t near) {
+                result.first += values[static_cast<std::size_t>(near)];
+                result.second = std::max(result.second, marks[static_cast<std::size_t>(near)]);
+            });
+        summaries.sums.reserve(both.size());
+        summaries.most.reserve(both.size());
+        for (const auto& [sum, most] : both) {
+            summaries.sums.push_back(sum);
+            summaries.most.push_back(most);
+        }
         return summaries;
     }
     summaries.sums = LayeredSums<std::int64_t>(indices, radius,
@@ -136,17 +147,9 @@ BallSummaries BetIndex::SummariseBalls(std::int32_t radius, const std::vector<st
 std::vector<double> BetIndex::SumsNear(std::int32_t radius,
                                        const std::vector<double>& values) const {
     if (WalksBalls(radius)) {
-        std::vector<double> sums(indices.size(), 0);
-        RunInChunks(Size(), [&](std::int32_t begin, std::int32_t end) {
-            for (std::int32_t id = begin; id < end; ++id) {
-                double sum = 0;
-                ForEachNear(id, radius, [&](std::int32_t near) {
-                    sum += values[static_cast<std::size_t>(near)];
-                });
-                sums[static_cast<std::size_t>(id)] = sum;
-            }
+        return FoldBalls(*this, radius, 0.0, [&values](double& sum, std::int32_t near) {
+            sum += values[static_cast<std::size_t>(near)];
         });
-        return sums;
     }
     return LayeredSums<double>(indices, radius, [&values](std::size_t id) { return values[id]; });
 }
@@ -154,17 +157,10 @@ std::vector<double> BetIndex::SumsNear(std::int32_t radius,
 std::vector<std::int32_t> BetIndex::LargestNear(std::int32_t radius,
                                                 const std::vector<std::int32_t>& marks) const {
     if (WalksBalls(radius)) {
-        std::vector<std::int32_t> largest(indices.size());
-        RunInChunks(Size(), [&](std::int32_t begin, std::int32_t end) {
-            for (std::int32_t id = begin; id < end; ++id) {
-                std::int32_t most = std::numeric_limits<std::int32_t>::min();
-                ForEachNear(id, radius, [&](std::int32_t near) {
-                    most = std::max(most, marks[static_cast<std::size_t>(near)]);
-                });
-                largest[static_cast<std::size_t>(id)] = most;
-            }
-        });
-        return largest;
+        return FoldBalls(*this, radius, std::numeric_limits<std::int32_t>::min(),
+                         [&marks](std::int32_t& most, std::int32_t near) {
+                             most = std::max(most, marks[static_cast<std::size_t>(near)]);
+                         });
     }
     // The largest within r + 1 is the largest within 1 of the largest within
     // r; within 1, the largest of the lines through a column, match by match.
