@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <new>
 #include <utility>
 
 #include "core/internal/parallel_chunks.h"
@@ -102,13 +103,56 @@ std::vector<Result> FoldBalls(const BetIndex& bet, std::int32_t radius, Result s
 
 }  // namespace
 
+void BetIndex::KeepBalls(std::int32_t radius, std::int64_t budget) {
+    keptRadius = -1;
+    ballStarts = {};
+    balls = {};
+    const std::vector<std::int32_t> counts = CountsNear(radius);
+    std::int64_t total = 0;
+    for (const std::int32_t count : counts) {
+        total += count;
+    }
+    if (total * static_cast<std::int64_t>(sizeof(std::int32_t)) > budget) {
+        return;
+    }
+    try {
+        ballStarts.resize(counts.size() + 1);
+        balls.resize(static_cast<std::size_t>(total));
+    } catch (const std::bad_alloc&) {
+        ballStarts = {};
+        balls = {};
+        return;
+    }
+    ballStarts[0] = 0;
+    for (std::size_t id = 0; id < counts.size(); ++id) {
+        ballStarts[id + 1] = ballStarts[id] + counts[id];
+    }
+    RunInChunks(Size(), [&](std::int32_t begin, std::int32_t end) {
+        for (std::int32_t id = begin; id < end; ++id) {
+            auto at = static_cast<std::size_t>(ballStarts[static_cast<std::size_t>(id)]);
+            ForEachNear(id, radius, [&](std::int32_t near) { balls[at++] = near; });
+        }
+    });
+    keptRadius = radius;
+}
+
 bool BetIndex::WalksBalls(std::int32_t radius) const {
+    if (radius == keptRadius) {
+        return true;
+    }
     const std::int64_t passes =
         static_cast<std::int64_t>(std::clamp(radius, 1, kMatches)) * kMatches * kAllColumns;
     return static_cast<std::int64_t>(indices.size()) * BallSize(radius) < passes;
 }
 
 std::vector<std::int32_t> BetIndex::CountsNear(std::int32_t radius) const {
+    if (radius == keptRadius) {
+        std::vector<std::int32_t> counts(indices.size());
+        for (std::size_t id = 0; id < counts.size(); ++id) {
+            counts[id] = static_cast<std::int32_t>(ballStarts[id + 1] - ballStarts[id]);
+        }
+        return counts;
+    }
     if (WalksBalls(radius)) {
         return FoldBalls(*this, radius, std::int32_t{0},
                          [](std::int32_t& count, std::int32_t) { ++count; });

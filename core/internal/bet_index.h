@@ -46,10 +46,27 @@ class BetIndex {
     }
     std::int32_t ScoreOf(std::int32_t id) const { return scores[static_cast<std::size_t>(id)]; }
 
+    // Keeps, for every distinct column, the bet columns within `radius` of
+    // it in a list (in the order a walk of its ball visits them), when the
+    // lists take at most `budget` bytes and the memory is there; otherwise
+    // keeps none. ForEachNear and the sums below at that radius then read the
+    // lists, several times as fast as walking the balls. Replaces lists kept
+    // before.
+    void KeepBalls(std::int32_t radius, std::int64_t budget);
+    // The radius whose balls are kept, or -1.
+    std::int32_t KeptRadius() const { return keptRadius; }
+
     // Calls visit(otherId) for every distinct bet column within `radius` of
-    // column `id` (itself included), each once.
+    // column `id` (itself included), each once, always in the same order.
     template <typename Visit>
     void ForEachNear(std::int32_t id, std::int32_t radius, Visit&& visit) const {
+        if (radius == keptRadius) {
+            const std::int64_t end = ballStarts[static_cast<std::size_t>(id) + 1];
+            for (std::int64_t at = ballStarts[static_cast<std::size_t>(id)]; at < end; ++at) {
+                visit(balls[static_cast<std::size_t>(at)]);
+            }
+            return;
+        }
         const CColumn column(IndexOf(id));
         Moves moves{};
         std::int32_t movable = 0;
@@ -141,6 +158,11 @@ class BetIndex {
     std::vector<std::int32_t> indices;
     std::vector<std::int32_t> positions;
     std::vector<std::int32_t> scores;
+    // The kept balls: those of column id are balls[ballStarts[id]] up to
+    // balls[ballStarts[id + 1]].
+    std::int32_t keptRadius = -1;
+    std::vector<std::int64_t> ballStarts;
+    std::vector<std::int32_t> balls;
 };
 
 // The radius of the ball that a guarantee of `guarantee` hits needs: 14 - G.

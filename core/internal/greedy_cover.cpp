@@ -14,8 +14,10 @@ namespace {
 
 // The indices of balls (newly covered columns times the ball) from which an
 // update of the gains is shared by the team: below it, waking the helpers
-// costs more than it saves.
-constexpr std::int64_t kSharedUpdate = 16'384;
+// costs more than it saves. Reading kept balls costs a fraction of walking
+// them, so sharing pays only on larger updates there.
+constexpr std::int64_t kSharedWalkedUpdate = 16'384;
+constexpr std::int64_t kSharedKeptUpdate = 16 * kSharedWalkedUpdate;
 
 // The bet's numbers ordered by higher score first, then the earlier first.
 std::vector<std::int32_t> ByPreference(const BetIndex& bet) {
@@ -72,6 +74,8 @@ GreedyCovering GreedyCover(const BetIndex& bet, std::int32_t radius, const std::
     std::vector<std::int32_t> fresh;
     ChunkTeam team;
     const std::int64_t ball = BallSize(radius);
+    const std::int64_t sharedFrom =
+        bet.KeptRadius() == radius ? kSharedKeptUpdate : kSharedWalkedUpdate;
     ProgressCounter counter(n, progress);
     while (coveredCount < n && !stop.stop_requested()) {
         const GainEntry top = heap.Top();
@@ -108,7 +112,7 @@ GreedyCovering GreedyCover(const BetIndex& bet, std::int32_t radius, const std::
             }
         };
         const auto count = static_cast<std::int32_t>(fresh.size());
-        if (count * ball < kSharedUpdate) {
+        if (count * ball < sharedFrom) {
             update(0, count, [](std::int64_t& to, std::int64_t lost) { to -= lost; });
         } else {
             team.Run(count, [&](std::int32_t begin, std::int32_t end) {

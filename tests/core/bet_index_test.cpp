@@ -111,4 +111,45 @@ INSTANTIATE_TEST_SUITE_P(WalkedAndPassedOver, BetIndexBallSumsTest,
                          ::testing::Values(BallSumsCase{3'000, 1}, BallSumsCase{3'000, 3},
                                            BallSumsCase{20'000, 4}, BallSumsCase{20'000, 5}));
 
+// Every ball as ForEachNear visits it, in order.
+std::vector<std::vector<std::int32_t>> VisitedBalls(const BetIndex& index, std::int32_t radius) {
+    std::vector<std::vector<std::int32_t>> balls(static_cast<std::size_t>(index.Size()));
+    for (std::int32_t id = 0; id < index.Size(); ++id) {
+        index.ForEachNear(id, radius, [&](std::int32_t near) {
+            balls[static_cast<std::size_t>(id)].push_back(near);
+        });
+    }
+    return balls;
+}
+
+// Kept balls are visited exactly as walked ones, in the same order (the
+// coverings break ties by it), and counted and summed alike; lists over the
+// budget are not kept, and a later radius replaces an earlier one.
+TEST(BetIndexKeptBallsTest, VisitInTheWalksOrderAndOnlyWithinTheBudget) {
+    std::mt19937 engine(8);
+    const auto bet = SetOf(ClusteredBet(engine, 2'000));
+    const BetIndex walked(*bet);
+    BetIndex kept(*bet);
+    for (const std::int32_t radius : {1, 2, 3}) {
+        const std::vector<std::int32_t> counts = walked.CountsNear(radius);
+        std::int64_t bytes = 0;
+        for (const std::int32_t count : counts) {
+            bytes += count * static_cast<std::int64_t>(sizeof(std::int32_t));
+        }
+        kept.KeepBalls(radius, bytes - 1);
+        EXPECT_EQ(kept.KeptRadius(), -1) << "radius " << radius;
+        kept.KeepBalls(radius, bytes);
+        ASSERT_EQ(kept.KeptRadius(), radius);
+        EXPECT_EQ(VisitedBalls(kept, radius), VisitedBalls(walked, radius)) << "radius " << radius;
+        EXPECT_EQ(kept.CountsNear(radius), counts);
+        std::vector<double> values(counts.size());
+        for (std::size_t id = 0; id < values.size(); ++id) {
+            values[id] = 1.0 / counts[id];
+        }
+        EXPECT_EQ(kept.SumsNear(radius, values), walked.SumsNear(radius, values));
+        // Another radius is still walked.
+        EXPECT_EQ(VisitedBalls(kept, radius + 1), VisitedBalls(walked, radius + 1));
+    }
+}
+
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <random>
+#include <utility>
 #include <vector>
 
 #include "tests/core/test_support.h"
@@ -70,8 +71,11 @@ TEST(GreedyCoverTest, EachChoiceIsTheLargestGainRecountedFromScratch) {
         columns.push_back(Scored(CColumn(index * 9), score(engine)));
     }
     const auto bet = SetOf(columns);
-    const BetIndex index(*bet);
-    for (const std::int32_t radius : {2, 3}) {
+    BetIndex index(*bet);
+    // The balls walked, and kept in lists (shared updates on fewer indices).
+    for (const auto& [radius, kept] : {std::pair{2, -1}, std::pair{3, -1}, std::pair{3, 3}}) {
+        index.KeepBalls(radius, kept < 0 ? 0 : std::int64_t{1} << 30);
+        ASSERT_EQ(index.KeptRadius(), kept);
         const std::vector<std::int64_t> weight = CoverWeights(index.CountsNear(radius));
         std::vector<bool> covered(columns.size(), false);
         std::vector<std::int32_t> expected;
@@ -100,7 +104,8 @@ TEST(GreedyCoverTest, EachChoiceIsTheLargestGainRecountedFromScratch) {
             });
         }
         std::sort(expected.begin(), expected.end());
-        EXPECT_EQ(GreedyCover(index, radius).chosen, expected) << "radius " << radius;
+        EXPECT_EQ(GreedyCover(index, radius).chosen, expected)
+            << "radius " << radius << " kept " << kept;
     }
 }
 
