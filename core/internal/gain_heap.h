@@ -3,12 +3,15 @@
 #include <cstdint>
 #include <vector>
 
-// A candidate of the greedy covering: the gain it had when last looked at
-// and its rank of preference (lower first among equal gains).
+// A candidate of the greedy covering: the gain it had when last looked at,
+// its rank of preference (lower first among equal gains) and the column's
+// number, carried along so that the top needs no lookup.
 struct GainEntry {
     std::int64_t gain;
     std::int32_t rank;
+    std::int32_t id;
 };
+static_assert(sizeof(GainEntry) == 16, "the number fills what would be padding");
 
 // The greedy's candidates, largest gain first and, among equal gains, the
 // lowest rank: a 4-ary heap (half the levels of a binary one) whose top can

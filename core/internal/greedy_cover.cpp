@@ -63,8 +63,8 @@ GreedyCovering GreedyCover(const BetIndex& bet, std::int32_t radius, const std::
     const std::vector<std::int32_t> byPreference = ByPreference(bet);
     std::vector<GainEntry> entries(size);
     for (std::int32_t rank = 0; rank < n; ++rank) {
-        entries[static_cast<std::size_t>(rank)] = {
-            gain[static_cast<std::size_t>(byPreference[static_cast<std::size_t>(rank)])], rank};
+        const std::int32_t id = byPreference[static_cast<std::size_t>(rank)];
+        entries[static_cast<std::size_t>(rank)] = {gain[static_cast<std::size_t>(id)], rank, id};
     }
     GainHeap heap(std::move(entries));
 
@@ -79,11 +79,11 @@ GreedyCovering GreedyCover(const BetIndex& bet, std::int32_t radius, const std::
     ProgressCounter counter(n, progress);
     while (coveredCount < n && !stop.stop_requested()) {
         const GainEntry top = heap.Top();
-        const std::int32_t id = byPreference[static_cast<std::size_t>(top.rank)];
+        const std::int32_t id = top.id;
         const std::int64_t current = gain[static_cast<std::size_t>(id)];
         if (top.gain != current) {
             if (current > 0) {
-                heap.LowerTop({current, top.rank});
+                heap.LowerTop({current, top.rank, id});
             } else {
                 heap.Pop();
             }
