@@ -1,10 +1,6 @@
 #include "core/internal/gain_heap.h"
 
-#include <utility>
-
 namespace {
-
-constexpr std::size_t kChildren = 4;
 
 // Whether `a` comes before `b`: the larger gain, then the lower rank.
 bool Before(const GainEntry& a, const GainEntry& b) {
@@ -13,48 +9,59 @@ bool Before(const GainEntry& a, const GainEntry& b) {
 
 }  // namespace
 
-GainHeap::GainHeap(std::vector<GainEntry> entries) : entries(std::move(entries)) {
-    for (std::size_t at = this->entries.size() / kChildren + 1; at-- > 0;) {
-        SiftDown(at);
+GainHeap::GainHeap(const std::vector<GainEntry>& entries)
+    : lines((entries.size() + kShift + kChildren - 1) / kChildren), size(entries.size()) {
+    for (std::size_t node = 0; node < size; ++node) {
+        At(node) = entries[node];
+    }
+    for (std::size_t node = size / kChildren + 1; node-- > 0;) {
+        SiftDown(node);
     }
 }
 
 void GainHeap::Pop() {
-    entries.front() = entries.back();
-    entries.pop_back();
-    if (!entries.empty()) {
+    At(0) = At(size - 1);
+    --size;
+    if (size > 0) {
         SiftDown(0);
     }
 }
 
 void GainHeap::LowerTop(GainEntry entry) {
-    entries.front() = entry;
+    At(0) = entry;
     SiftDown(0);
 }
 
-void GainHeap::SiftDown(std::size_t at) {
-    const std::size_t size = entries.size();
-    if (at >= size) {
+void GainHeap::SiftDown(std::size_t node) {
+    if (node >= size) {
         return;
     }
-    const GainEntry moving = entries[at];
+    const GainEntry moving = At(node);
     for (;;) {
-        const std::size_t first = at * kChildren + 1;
+        const std::size_t first = node * kChildren + 1;
         if (first >= size) {
             break;
+        }
+        // The children's children fill lines first + 1 .. first + 4 (node
+        // numbers plus one): asked for now, they arrive while this level is
+        // compared.
+        const std::size_t nextLine = first + 1;
+        for (std::size_t line = nextLine; line < nextLine + kChildren && line < lines.size();
+             ++line) {
+            __builtin_prefetch(&lines[line]);
         }
         const std::size_t end = first + kChildren < size ? first + kChildren : size;
         std::size_t best = first;
         for (std::size_t child = first + 1; child < end; ++child) {
-            if (Before(entries[child], entries[best])) {
+            if (Before(At(child), At(best))) {
                 best = child;
             }
         }
-        if (!Before(entries[best], moving)) {
+        if (!Before(At(best), moving)) {
             break;
         }
-        entries[at] = entries[best];
-        at = best;
+        At(node) = At(best);
+        node = best;
     }
-    entries[at] = moving;
+    At(node) = moving;
 }

@@ -61,12 +61,15 @@ GreedyCovering GreedyCover(const BetIndex& bet, std::int32_t radius, const std::
     // Gains only fall, so a heap entry's gain is never below the current
     // one: an entry found out of date is lowered to the current gain.
     const std::vector<std::int32_t> byPreference = ByPreference(bet);
-    std::vector<GainEntry> entries(size);
-    for (std::int32_t rank = 0; rank < n; ++rank) {
-        const std::int32_t id = byPreference[static_cast<std::size_t>(rank)];
-        entries[static_cast<std::size_t>(rank)] = {gain[static_cast<std::size_t>(id)], rank, id};
-    }
-    GainHeap heap(std::move(entries));
+    GainHeap heap = [&] {
+        std::vector<GainEntry> entries(size);
+        for (std::int32_t rank = 0; rank < n; ++rank) {
+            const std::int32_t id = byPreference[static_cast<std::size_t>(rank)];
+            entries[static_cast<std::size_t>(rank)] = {gain[static_cast<std::size_t>(id)], rank,
+                                                       id};
+        }
+        return GainHeap(entries);
+    }();
 
     std::vector<std::uint8_t> covered(size, 0);
     std::vector<std::int32_t> chosen;
