@@ -11,9 +11,13 @@
 
 namespace {
 
-const SearchLimit kSteps{.time = std::chrono::hours(1), .moves = 60};
+// Few steps and many take their steps by different rules.
+class CoverBoundStepsTest : public testing::TestWithParam<std::int64_t> {};
 
-TEST(CoverBoundTest, NeverExceedsTheSmallestCoveringNorFallsBelowTheKnownBound) {
+INSTANTIATE_TEST_SUITE_P(FewAndMany, CoverBoundStepsTest, testing::Values(10, 60, 400));
+
+TEST_P(CoverBoundStepsTest, NeverExceedsTheSmallestCoveringNorFallsBelowTheKnownBound) {
+    const SearchLimit steps{.time = std::chrono::hours(1), .moves = GetParam()};
     std::mt19937 engine(12);
     std::int32_t raised = 0;
     for (std::int32_t round = 0; round < 10; ++round) {
@@ -24,7 +28,7 @@ TEST(CoverBoundTest, NeverExceedsTheSmallestCoveringNorFallsBelowTheKnownBound) 
             const GreedyCovering greedy = GreedyCover(index, radius);
             const auto upper = static_cast<std::int32_t>(greedy.chosen.size());
             const std::int32_t bound =
-                LagrangianBound(index, radius, greedy.lowerBound, upper, kSteps);
+                LagrangianBound(index, radius, greedy.lowerBound, upper, steps);
             EXPECT_GE(bound, greedy.lowerBound);
             raised += bound > greedy.lowerBound ? 1 : 0;
             EXPECT_LE(bound, SmallestCovering(columns, RadiusOf(radius)))
@@ -35,7 +39,7 @@ TEST(CoverBoundTest, NeverExceedsTheSmallestCoveringNorFallsBelowTheKnownBound) 
     EXPECT_GT(raised, 0);
 }
 
-TEST(CoverBoundTest, ClosesOnTheSmallestCoveringOfAllColumnsOfFourMatches) {
+TEST_P(CoverBoundStepsTest, ClosesOnTheSmallestCoveringOfAllColumnsOfFourMatches) {
     // All 81 columns of four matches at radius 1: the tetracode's 9 columns
     // meet the sphere bound 81 / 9, which the relaxation keeps whatever
     // bound it is told.
@@ -44,7 +48,8 @@ TEST(CoverBoundTest, ClosesOnTheSmallestCoveringOfAllColumnsOfFourMatches) {
         all.emplace_back(index);
     }
     const BetIndex index(*SetOf(all));
-    EXPECT_EQ(LagrangianBound(index, 1, 0, 12, kSteps), 9);
+    EXPECT_EQ(
+        LagrangianBound(index, 1, 0, 12, {.time = std::chrono::hours(1), .moves = GetParam()}), 9);
 }
 
 TEST(CoverBoundTest, AStopRequestGivesTheKnownBound) {
