@@ -15,7 +15,7 @@
 // the passes over the balls; `moves` caps the steps), the balls summed as
 // BetIndex::SumsNear does. How far the steps aim and how soon they shorten
 // depend on how many steps fit: fewer than 40 moves, or a first step longer
-// than a fortieth of the time, count as few. Returns the best bound found, rounded
-// up, and never less than `known`. May throw std::bad_alloc.
+// than a fortieth of the time, count as few. Returns the best bound found,
+// rounded up, and never less than `known`. May throw std::bad_alloc.
 std::int32_t LagrangianBound(const BetIndex& bet, std::int32_t radius, std::int32_t known,
                              std::int32_t upper, const SearchLimit& limit);
