@@ -9,6 +9,7 @@
 #include "core/internal/cover_search.h"
 #include "core/internal/distance_ball.h"
 #include "core/internal/greedy_cover.h"
+#include "core/internal/hull_code.h"
 #include "core/internal/parallel_chunks.h"
 #include "core/internal/product_cover.h"
 #include "core/internal/tabu_cover.h"
@@ -135,10 +136,17 @@ GuaranteeReduction ReduceWithGuarantee(const CColumnSet& bet, const ReductionReq
         return reduction;
     }
     index.KeepBalls(radius, kKeptBallsBudget);
-    GreedyCovering greedy =
-        GreedyCover(index, radius, request.stop, Scaled(request.progress, 0, constructionEnd));
+    // A product bet is its own hull: its code competes with the greedy
+    // covering below instead.
+    const std::vector<std::int32_t> seeds =
+        choices ? std::vector<std::int32_t>{} : HullCodeSeeds(index, radius);
+    GreedyCovering greedy = GreedyCover(index, radius, seeds, request.stop,
+                                        Scaled(request.progress, 0, constructionEnd));
     std::vector<std::int32_t> cover = std::move(greedy.chosen);
     reduction.lowerBound = greedy.lowerBound;
+    if (!seeds.empty()) {
+        reduction.method = ReductionMethod::kProduct;
+    }
     if (stopped()) {
         return reduction;
     }

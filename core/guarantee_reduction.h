@@ -11,7 +11,8 @@
 // How the columns of a guarantee reduction were found.
 enum class ReductionMethod {
     kGreedy,   // the greedy covering, redundant columns dropped
-    kProduct,  // a product construction from small known codes
+    kProduct,  // a product construction from small known codes, or those
+               // of its columns that lie in the bet, completed greedily
     kSearch,   // the local search, from one of the two
 };
 
@@ -52,7 +53,9 @@ struct GuaranteeReduction {
 // product construction alone (product_cover.h), with the sphere bound and no
 // search, `optimise` or not: its codes are the best known or close to them.
 // Any other bet: builds the weighted
-// greedy covering (greedy_cover.h) and drops its redundant columns; when the
+// greedy covering (greedy_cover.h), first taking the columns of a code of
+// the bet's hull that lie in the bet when that pays (hull_code.h), and
+// drops its redundant columns; when the
 // bet is exactly a product of per-match choices, also builds the product
 // construction (product_cover.h), keeps the smaller (the greedy one on a
 // tie) and improves it by a short local search (cover_search.h). Then a

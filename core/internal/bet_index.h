@@ -45,6 +45,9 @@ class BetIndex {
         return positions[static_cast<std::size_t>(id)];
     }
     std::int32_t ScoreOf(std::int32_t id) const { return scores[static_cast<std::size_t>(id)]; }
+    // Per match, bit r set when some bet column has result r there: the bet's
+    // hull is every combination of these results.
+    const std::array<std::uint8_t, kMatches>& UsedResults() const { return used; }
 
     // Keeps, for every distinct column, the bet columns within `radius` of
     // it in a list (in the order a walk of its ball visits them), when the

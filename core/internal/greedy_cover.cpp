@@ -43,7 +43,8 @@ std::vector<std::int64_t> CoverWeights(const std::vector<std::int32_t>& degree) 
     return weight;
 }
 
-GreedyCovering GreedyCover(const BetIndex& bet, std::int32_t radius, const std::stop_token& stop,
+GreedyCovering GreedyCover(const BetIndex& bet, std::int32_t radius,
+                           const std::vector<std::int32_t>& seeds, const std::stop_token& stop,
                            const ProgressSink& progress) {
     const std::int32_t n = bet.Size();
     const auto size = static_cast<std::size_t>(n);
@@ -80,19 +81,11 @@ GreedyCovering GreedyCover(const BetIndex& bet, std::int32_t radius, const std::
     const std::int64_t sharedFrom =
         bet.KeptRadius() == radius ? kSharedKeptUpdate : kSharedWalkedUpdate;
     ProgressCounter counter(n, progress);
-    while (coveredCount < n && !stop.stop_requested()) {
-        const GainEntry top = heap.Top();
-        const std::int32_t id = top.id;
-        const std::int64_t current = gain[static_cast<std::size_t>(id)];
-        if (top.gain != current) {
-            if (current > 0) {
-                heap.LowerTop({current, top.rank, id});
-            } else {
-                heap.Pop();
-            }
-            continue;
-        }
-        heap.Pop();
+    // Takes a column: covers its ball and lowers the gains of every column
+    // reaching a newly covered one by its weight. A large update is shared
+    // by the team; two members may reach the same column, hence the atomic
+    // subtraction there.
+    const auto take = [&](std::int32_t id) {
         chosen.push_back(id);
         fresh.clear();
         bet.ForEachNear(id, radius, [&](std::int32_t near) {
@@ -102,9 +95,6 @@ GreedyCovering GreedyCover(const BetIndex& bet, std::int32_t radius, const std::
             }
         });
         coveredCount += static_cast<std::int32_t>(fresh.size());
-        // Every column reaching a newly covered one gains less by its
-        // weight. A large update is shared by the team; two members may
-        // reach the same column, hence the atomic subtraction there.
         const auto update = [&](std::int32_t begin, std::int32_t end, auto subtract) {
             for (std::int32_t i = begin; i < end; ++i) {
                 const std::int32_t near = fresh[static_cast<std::size_t>(i)];
@@ -125,6 +115,29 @@ GreedyCovering GreedyCover(const BetIndex& bet, std::int32_t radius, const std::
             });
         }
         counter.At(coveredCount);
+    };
+    // A seed's gain falls to nothing when it is taken, so the heap drops its
+    // entry when it comes to the top.
+    for (const std::int32_t id : seeds) {
+        if (stop.stop_requested()) {
+            break;
+        }
+        take(id);
+    }
+    while (coveredCount < n && !stop.stop_requested()) {
+        const GainEntry top = heap.Top();
+        const std::int32_t id = top.id;
+        const std::int64_t current = gain[static_cast<std::size_t>(id)];
+        if (top.gain != current) {
+            if (current > 0) {
+                heap.LowerTop({current, top.rank, id});
+            } else {
+                heap.Pop();
+            }
+            continue;
+        }
+        heap.Pop();
+        take(id);
     }
     std::sort(chosen.begin(), chosen.end());
     // Rounding of the sum stays far below this margin.

@@ -27,15 +27,17 @@ struct GreedyCovering {
     std::int32_t lowerBound = 0;
 };
 
-// The weighted greedy covering: repeatedly takes the column whose ball holds
-// the largest weight (CoverWeights) of columns not yet covered; among equal
-// ones the higher score, then the earlier in the bet. Returns the chosen
+// The weighted greedy covering: takes the `seeds` (distinct numbers, in that
+// order), then repeatedly the column whose ball holds the largest weight
+// (CoverWeights) of columns not yet covered; among equal ones the higher
+// score, then the earlier in the bet. Returns the chosen
 // numbers in increasing order (the bet's order) and the local sphere bound,
 // found on the way. Progress goes to `progress` as the share of columns
 // covered. A stop request ends it early with a covering that is not
 // complete and no bound: the caller tells by the token. May throw
 // std::bad_alloc.
 GreedyCovering GreedyCover(const BetIndex& bet, std::int32_t radius,
+                           const std::vector<std::int32_t>& seeds = {},
                            const std::stop_token& stop = {}, const ProgressSink& progress = {});
 
 // Drops from a covering, one at a time, every column whose neighbourhood in

@@ -57,14 +57,7 @@ std::optional<MatchChoices> ProductChoices(const BetIndex& bet) {
     if (bet.Size() == 0) {
         return std::nullopt;
     }
-    MatchChoices choices{};
-    for (std::int32_t id = 0; id < bet.Size(); ++id) {
-        const CColumn column(bet.IndexOf(id));
-        for (std::size_t match = 0; match < choices.size(); ++match) {
-            choices[match] =
-                static_cast<std::uint8_t>(choices[match] | (1U << column.results[match]));
-        }
-    }
+    const MatchChoices& choices = bet.UsedResults();
     std::int64_t combinations = 1;
     for (const std::uint8_t choice : choices) {
         combinations *= std::popcount(choice);
