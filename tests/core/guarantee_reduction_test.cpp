@@ -68,30 +68,9 @@ TEST(GuaranteeReductionTest, ProductBetsTakeTheConstructionOrTheSearchWhenSmalle
 }
 
 TEST(GuaranteeReductionTest, ThickBetsStartFromTheirHullsCode) {
-    // Eleven triples and three fixed results cut by score above 70, as a
-    // player cuts them: 89,927 columns. The Golay code's columns in the bet,
-    // completed greedily, give 1,140 columns al 12; the greedy covering
-    // alone gives 1,296.
-    CForecastTable table;
-    table.rows = {{{55, 27, 18},
-                   {48, 30, 22},
-                   {62, 24, 14},
-                   {100, 0, 0},
-                   {35, 32, 33},
-                   {100, 0, 0},
-                   {41, 31, 28},
-                   {70, 20, 10},
-                   {30, 33, 37},
-                   {45, 30, 25},
-                   {38, 34, 28},
-                   {58, 26, 16},
-                   {100, 0, 0},
-                   {44, 30, 26}}};
-    auto bet = std::make_unique<CColumnSet>(kAllColumns);
-    bet->GenerateAll(ScoringOf(table));
-    bet->Filter(ScoreAbove{70});
-    bet->Filter(NoZeroPercent(table));
-    ASSERT_EQ(bet->Count(), 89'927);
+    // The Golay code's columns in the bet, completed greedily, give 1,140
+    // columns al 12; the greedy covering alone gives 1,296.
+    const auto bet = ElevenTriplesBet(70);
     const GuaranteeReduction al12 = ReduceWithGuarantee(*bet, {.guarantee = 12});
     EXPECT_NE(al12.method, ReductionMethod::kGreedy);
     EXPECT_LT(al12.positions.size(), 1'200U);

@@ -5,6 +5,7 @@
 #include <numeric>
 #include <sstream>
 
+#include "core/column_predicates.h"
 #include "core/progress.h"
 
 ProgressRecorder::ProgressRecorder() {
@@ -225,4 +226,27 @@ std::vector<CColumn> SmallClusteredBet(std::mt19937& engine, std::int32_t matche
         columns.emplace_back(indices[k]);
     }
     return columns;
+}
+
+std::unique_ptr<CColumnSet> ElevenTriplesBet(std::int32_t above) {
+    CForecastTable table;
+    table.rows = {{{55, 27, 18},
+                   {48, 30, 22},
+                   {62, 24, 14},
+                   {100, 0, 0},
+                   {35, 32, 33},
+                   {100, 0, 0},
+                   {41, 31, 28},
+                   {70, 20, 10},
+                   {30, 33, 37},
+                   {45, 30, 25},
+                   {38, 34, 28},
+                   {58, 26, 16},
+                   {100, 0, 0},
+                   {44, 30, 26}}};
+    auto bet = std::make_unique<CColumnSet>(kAllColumns);
+    bet->GenerateAll(ScoringOf(table));
+    bet->Filter(ScoreAbove{above});
+    bet->Filter(NoZeroPercent(table));
+    return bet;
 }
