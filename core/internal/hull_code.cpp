@@ -78,10 +78,9 @@ std::vector<std::int32_t> HullCodeSeeds(const BetIndex& bet, std::int32_t radius
         return {};
     }
     const MatchChoices& used = bet.UsedResults();
-    // Each word's index as relabelled so far, and its results in the code.
-    std::vector<std::int32_t> image = ProductCover(used, radius);
     const double hullBall = HullBall(used, radius);
-    if (static_cast<double>(image.size()) * hullBall > kMostOverlap * HullSize(used)) {
+    if (static_cast<double>(ProductCoverSize(used, radius)) * hullBall >
+        kMostOverlap * HullSize(used)) {
         return {};
     }
     std::int64_t reached = 0;
@@ -91,6 +90,8 @@ std::vector<std::int32_t> HullCodeSeeds(const BetIndex& bet, std::int32_t radius
     if (static_cast<double>(reached) < kLeastFullness * hullBall * bet.Size()) {
         return {};
     }
+    // Each word's index as relabelled so far, and its results in the code.
+    std::vector<std::int32_t> image = ProductCover(used, radius);
     std::vector<std::array<std::uint8_t, kMatches>> results(image.size());
     for (std::size_t word = 0; word < image.size(); ++word) {
         results[word] = CColumn(image[word]).results;

@@ -134,3 +134,13 @@ std::vector<std::int32_t> ProductCover(const MatchChoices& choices, std::int32_t
     }
     return indices;
 }
+
+std::int64_t ProductCoverSize(const MatchChoices& choices, std::int32_t radius) {
+    std::size_t triples = 0;
+    std::size_t doubles = 0;
+    for (const std::uint8_t choice : choices) {
+        triples += std::popcount(choice) == 3 ? 1U : 0U;
+        doubles += std::popcount(choice) == 2 ? 1U : 0U;
+    }
+    return TheBestPlans().size[triples][doubles][static_cast<std::size_t>(radius)];
+}

@@ -25,3 +25,7 @@ std::optional<MatchChoices> ProductChoices(const BetIndex& bet);
 // and doubles left and the radius left). Returns the column indices, in no
 // defined order.
 std::vector<std::int32_t> ProductCover(const MatchChoices& choices, std::int32_t radius);
+
+// The number of columns ProductCover(choices, radius) gives, without building
+// them.
+std::int64_t ProductCoverSize(const MatchChoices& choices, std::int32_t radius);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <random>
 #include <stop_token>
@@ -106,13 +107,22 @@ TEST(GuaranteeReductionTest, AStopRequestEndsTheWorkAtAnyPhase) {
     // go back.
     std::stop_source late;
     std::vector<std::int32_t> reports;
-    const ReductionRequest request{
-        .guarantee = 12,
-        .optimise = std::chrono::hours(1),
-        .stop = late.get_token(),
-        .progress = [&reports](std::int32_t position) { reports.push_back(position); }};
-    std::jthread stopper([&late] {
-        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    std::atomic<std::int32_t> reached{0};
+    const ReductionRequest request{.guarantee = 12,
+                                   .optimise = std::chrono::hours(1),
+                                   .stop = late.get_token(),
+                                   .progress = [&reports, &reached](std::int32_t position) {
+                                       reports.push_back(position);
+                                       reached = position;
+                                   }};
+    // The first covering takes the first tenth of the progress: stops a moment
+    // after it is reached, however slow the build, or after a minute if never.
+    std::jthread stopper([&late, &reached] {
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::minutes(1);
+        while (reached < 10 && std::chrono::steady_clock::now() < deadline) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
         late.request_stop();
     });
     const GuaranteeReduction kept = ReduceWithGuarantee(*bet, request);

@@ -126,6 +126,9 @@ TEST(ProductCoverTest, BuildsTheTableOfSizesAndCoversEveryProduct) {
                                           std::to_string(guarantee);
                 const std::vector<std::int32_t> cover = ProductCover(choices, RadiusOf(guarantee));
                 EXPECT_EQ(cover.size(), kExpectedSizes[triples][doubles][g]) << shape;
+                EXPECT_EQ(ProductCoverSize(choices, RadiusOf(guarantee)),
+                          static_cast<std::int64_t>(cover.size()))
+                    << shape;
                 EXPECT_TRUE(std::all_of(cover.begin(), cover.end(), [&](std::int32_t index) {
                     return InsideProduct(index, choices);
                 })) << shape;
