@@ -23,26 +23,9 @@ MatchChoices Choices(std::int64_t triples, std::int64_t doubles) {
 
 // No covering of the product has fewer columns than its size over the number
 // of its columns within the radius of one.
-double SphereBound(std::int64_t triples, std::int64_t doubles, std::int64_t radius) {
-    // Coefficients of (1 + 2x)^triples (1 + x)^doubles: the columns at each
-    // distance.
-    std::vector<double> atDistance{1.0};
-    for (std::int64_t m = 0; m < triples + doubles; ++m) {
-        const double ways = m < triples ? 2.0 : 1.0;
-        std::vector<double> next(atDistance.size() + 1, 0.0);
-        for (std::size_t k = 0; k < atDistance.size(); ++k) {
-            next[k] += atDistance[k];
-            next[k + 1] += ways * atDistance[k];
-        }
-        atDistance = next;
-    }
-    double size = 0.0;
-    double ball = 0.0;
-    for (std::size_t k = 0; k < atDistance.size(); ++k) {
-        size += atDistance[k];
-        ball += static_cast<std::int64_t>(k) <= radius ? atDistance[k] : 0.0;
-    }
-    return static_cast<double>(static_cast<std::int64_t>((size + ball - 1.0) / ball));
+double SphereBound(const MatchChoices& choices, std::int32_t radius) {
+    const std::int64_t ball = ProductBall(choices, radius);
+    return static_cast<double>((ProductSize(choices) + ball - 1) / ball);
 }
 
 // Arguments: triples, doubles, guarantee.
@@ -54,7 +37,7 @@ void BM_ProductCover(benchmark::State& state) {
         size = ProductCover(choices, radius).size();
     }
     state.counters["size"] = static_cast<double>(size);
-    state.counters["sphere"] = SphereBound(state.range(0), state.range(1), radius);
+    state.counters["sphere"] = SphereBound(choices, radius);
 }
 BENCHMARK(BM_ProductCover)
     ->ArgNames({"triples", "doubles", "al"})

@@ -48,14 +48,6 @@ constexpr std::int32_t kBoundShareDivisor = 8;
 // optimisation follows.
 constexpr std::int32_t kConstructionShare = 10;
 
-// The number of bet columns within `radius` of the first one: in a product
-// every ball holds as many.
-std::int64_t ProductBall(const BetIndex& bet, std::int32_t radius) {
-    std::int64_t ball = 0;
-    bet.ForEachNear(0, radius, [&ball](std::int32_t) { ++ball; });
-    return ball;
-}
-
 // The limits of the product bets' short search: fewer moves the larger the
 // balls, and no search below the sphere bound.
 SearchLimit ProductSearchLimit(std::int64_t ball, std::int32_t bound, const std::stop_token& stop) {
@@ -123,7 +115,7 @@ GuaranteeReduction ReduceWithGuarantee(const CColumnSet& bet, const ReductionReq
     }
     const std::optional<MatchChoices> choices = ProductChoices(index);
     if (choices && index.Size() > kLargestGreedyProduct) {
-        const std::int64_t ball = ProductBall(index, radius);
+        const std::int64_t ball = ProductBall(*choices, radius);
         reduction.lowerBound = static_cast<std::int32_t>((index.Size() + ball - 1) / ball);
         reduction.method = ReductionMethod::kProduct;
         for (const std::int32_t column : ProductCover(*choices, radius)) {
@@ -152,7 +144,7 @@ GuaranteeReduction ReduceWithGuarantee(const CColumnSet& bet, const ReductionReq
     }
     DropRedundant(index, radius, cover);
     if (choices) {
-        const std::int64_t ball = ProductBall(index, radius);
+        const std::int64_t ball = ProductBall(*choices, radius);
         std::vector<std::int32_t> product = ProductCover(*choices, radius);
         if (stopped()) {
             return reduction;

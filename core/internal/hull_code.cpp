@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <bit>
 
 #include "core/internal/product_cover.h"
 
@@ -46,31 +45,6 @@ std::vector<Relabelling> RelabellingsOf(std::uint8_t used) {
     return all;
 }
 
-// The hull's columns within `radius` of any one of them.
-double HullBall(const MatchChoices& used, std::int32_t radius) {
-    // Coefficient k: the columns differing in exactly k matches.
-    std::array<double, kMatches + 1> differing{1};
-    for (const std::uint8_t results : used) {
-        const int others = std::popcount(results) - 1;
-        for (std::size_t k = kMatches; k > 0; --k) {
-            differing[k] += differing[k - 1] * others;
-        }
-    }
-    double ball = 0;
-    for (std::int32_t k = 0; k <= radius; ++k) {
-        ball += differing[static_cast<std::size_t>(k)];
-    }
-    return ball;
-}
-
-double HullSize(const MatchChoices& used) {
-    double size = 1;
-    for (const std::uint8_t results : used) {
-        size *= std::popcount(results);
-    }
-    return size;
-}
-
 }  // namespace
 
 std::vector<std::int32_t> HullCodeSeeds(const BetIndex& bet, std::int32_t radius) {
@@ -78,9 +52,9 @@ std::vector<std::int32_t> HullCodeSeeds(const BetIndex& bet, std::int32_t radius
         return {};
     }
     const MatchChoices& used = bet.UsedResults();
-    const double hullBall = HullBall(used, radius);
+    const auto hullBall = static_cast<double>(ProductBall(used, radius));
     if (static_cast<double>(ProductCoverSize(used, radius)) * hullBall >
-        kMostOverlap * HullSize(used)) {
+        kMostOverlap * static_cast<double>(ProductSize(used))) {
         return {};
     }
     std::int64_t reached = 0;

@@ -19,8 +19,10 @@
 // and keeping the best, until a round changes nothing: always the same for
 // the same bet.
 //
-// Gives none for an empty bet, for radius 0 and 1, and when the code's balls
-// overlap much (their sizes add up to more than 1.25 times the hull): there
-// the seeded greedy covering of real bets was larger than the plain one.
+// Gives none for an empty bet, for radius 0 and 1, when the code's balls
+// overlap much (their sizes add up to more than 1.25 times the hull) and when
+// the bet is thin (its columns' balls hold on average less than 0.68 of the
+// hull's): there the seeded greedy covering of real bets was larger than the
+// plain one.
 // May throw std::bad_alloc.
 std::vector<std::int32_t> HullCodeSeeds(const BetIndex& bet, std::int32_t radius);

@@ -58,13 +58,9 @@ std::optional<MatchChoices> ProductChoices(const BetIndex& bet) {
         return std::nullopt;
     }
     const MatchChoices& choices = bet.UsedResults();
-    std::int64_t combinations = 1;
-    for (const std::uint8_t choice : choices) {
-        combinations *= std::popcount(choice);
-    }
     // Every distinct column is one of the combinations, so equal counts mean
     // that every combination is there.
-    if (combinations != bet.Size()) {
+    if (ProductSize(choices) != bet.Size()) {
         return std::nullopt;
     }
     return choices;
@@ -143,4 +139,28 @@ std::int64_t ProductCoverSize(const MatchChoices& choices, std::int32_t radius) 
         doubles += std::popcount(choice) == 2 ? 1U : 0U;
     }
     return TheBestPlans().size[triples][doubles][static_cast<std::size_t>(radius)];
+}
+
+std::int64_t ProductSize(const MatchChoices& choices) {
+    std::int64_t size = 1;
+    for (const std::uint8_t choice : choices) {
+        size *= std::popcount(choice);
+    }
+    return size;
+}
+
+std::int64_t ProductBall(const MatchChoices& choices, std::int32_t radius) {
+    // Coefficient k: the combinations differing from one in exactly k matches.
+    std::array<std::int64_t, kMatches + 1> differing{1};
+    for (const std::uint8_t choice : choices) {
+        const std::int64_t others = std::popcount(choice) - 1;
+        for (std::size_t k = kMatches; k > 0; --k) {
+            differing[k] += differing[k - 1] * others;
+        }
+    }
+    std::int64_t ball = 0;
+    for (std::int32_t k = 0; k <= radius && k <= kMatches; ++k) {
+        ball += differing[static_cast<std::size_t>(k)];
+    }
+    return ball;
 }

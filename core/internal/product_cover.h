@@ -29,3 +29,9 @@ std::vector<std::int32_t> ProductCover(const MatchChoices& choices, std::int32_t
 // The number of columns ProductCover(choices, radius) gives, without building
 // them.
 std::int64_t ProductCoverSize(const MatchChoices& choices, std::int32_t radius);
+
+// The number of combinations of the choices, and of those within `radius` of
+// any one of them (the coefficients of the product over the matches of
+// 1 + (results - 1) x up to x^radius).
+std::int64_t ProductSize(const MatchChoices& choices);
+std::int64_t ProductBall(const MatchChoices& choices, std::int32_t radius);

@@ -11,14 +11,6 @@
 
 namespace {
 
-std::vector<CColumn> ColumnsOfIds(const BetIndex& index, const std::vector<std::int32_t>& ids) {
-    std::vector<CColumn> columns;
-    for (const std::int32_t id : ids) {
-        columns.emplace_back(index.IndexOf(id));
-    }
-    return columns;
-}
-
 TEST(GreedyCoverTest, EveryGuaranteeHoldsOnRandomBets) {
     std::mt19937 engine(5);
     for (std::int32_t round = 0; round < 12; ++round) {

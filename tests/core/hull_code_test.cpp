@@ -16,27 +16,19 @@ namespace {
 class HullCodeTest : public ::testing::Test {
   protected:
     static void SetUpTestSuite() {
-        thick = ElevenTriplesBet(70).release();
-        thickIndex = new BetIndex(*thick);
+        thick = ElevenTriplesBet(70);
+        thickIndex = std::make_unique<BetIndex>(*thick);
         // As the reduction does: the greedy coverings read the balls from
         // lists, several times as fast.
         thickIndex->KeepBalls(2, std::int64_t{320} << 20);
     }
     static void TearDownTestSuite() {
-        delete thickIndex;
-        delete thick;
+        thickIndex.reset();
+        thick.reset();
     }
 
-    static std::unique_ptr<CColumnSet> ColumnsOf(const std::vector<std::int32_t>& ids) {
-        std::vector<CColumn> chosen;
-        for (const std::int32_t id : ids) {
-            chosen.emplace_back(thickIndex->IndexOf(id));
-        }
-        return SetOf(chosen);
-    }
-
-    static inline CColumnSet* thick = nullptr;
-    static inline BetIndex* thickIndex = nullptr;
+    static inline std::unique_ptr<CColumnSet> thick;
+    static inline std::unique_ptr<BetIndex> thickIndex;
 };
 
 TEST_F(HullCodeTest, SeedsAreWordsOfTheGolayCodeInsideTheBet) {
@@ -69,7 +61,7 @@ TEST_F(HullCodeTest, SeededGreedyCoveringIsSmaller) {
     std::vector<std::int32_t> seeded = GreedyCover(*thickIndex, 2, seeds).chosen;
     EXPECT_TRUE(std::includes(seeded.begin(), seeded.end(), seeds.begin(), seeds.end()));
     DropRedundant(*thickIndex, 2, seeded);
-    EXPECT_EQ(FirstUncovered(*thick, *ColumnsOf(seeded), 12), std::nullopt);
+    EXPECT_EQ(FirstUncovered(*thick, *SetOf(ColumnsOfIds(*thickIndex, seeded)), 12), std::nullopt);
     std::vector<std::int32_t> plain = GreedyCover(*thickIndex, 2).chosen;
     DropRedundant(*thickIndex, 2, plain);
     EXPECT_LT(seeded.size(), plain.size());

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/cover_check.h"
+#include "core/internal/distance_ball.h"
 #include "tests/core/test_support.h"
 
 namespace {
@@ -139,6 +140,21 @@ TEST(ProductCoverTest, BuildsTheTableOfSizesAndCoversEveryProduct) {
                 }
             }
         }
+    }
+}
+
+TEST(ProductCoverTest, CountsTheProductAndItsBalls) {
+    for (std::int32_t radius = 0; radius <= kMatches; ++radius) {
+        EXPECT_EQ(ProductBall(Choices(kMatches, 0), radius), BallSize(radius));
+    }
+    const MatchChoices choices = Choices(3, 4);
+    const std::vector<CColumn> columns = ProductBet(choices);
+    EXPECT_EQ(ProductSize(choices), static_cast<std::int64_t>(columns.size()));
+    for (std::int32_t radius = 0; radius <= 7; ++radius) {
+        EXPECT_EQ(ProductBall(choices, radius),
+                  std::count_if(columns.begin(), columns.end(), [&](const CColumn& column) {
+                      return NaiveHits(column, columns[0]) >= kMatches - radius;
+                  }));
     }
 }
 

@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "core/column_predicates.h"
+#include "core/internal/bet_index.h"
 #include "core/progress.h"
 
 ProgressRecorder::ProgressRecorder() {
@@ -228,22 +229,22 @@ std::vector<CColumn> SmallClusteredBet(std::mt19937& engine, std::int32_t matche
     return columns;
 }
 
+std::vector<CColumn> ColumnsOfIds(const BetIndex& index, const std::vector<std::int32_t>& ids) {
+    std::vector<CColumn> columns;
+    for (const std::int32_t id : ids) {
+        columns.emplace_back(index.IndexOf(id));
+    }
+    return columns;
+}
+
 std::unique_ptr<CColumnSet> ElevenTriplesBet(std::int32_t above) {
+    constexpr std::array<std::int32_t, 3 * kMatches> kPercents{
+        55, 27, 18, 48, 30, 22, 62, 24, 14, 100, 0,  0,  35, 32, 33, 100, 0, 0, 41, 31, 28,
+        70, 20, 10, 30, 33, 37, 45, 30, 25, 38,  34, 28, 58, 26, 16, 100, 0, 0, 44, 30, 26};
     CForecastTable table;
-    table.rows = {{{55, 27, 18},
-                   {48, 30, 22},
-                   {62, 24, 14},
-                   {100, 0, 0},
-                   {35, 32, 33},
-                   {100, 0, 0},
-                   {41, 31, 28},
-                   {70, 20, 10},
-                   {30, 33, 37},
-                   {45, 30, 25},
-                   {38, 34, 28},
-                   {58, 26, 16},
-                   {100, 0, 0},
-                   {44, 30, 26}}};
+    for (std::size_t m = 0; m < kMatches; ++m) {
+        table.rows[m] = {kPercents[3 * m], kPercents[3 * m + 1], kPercents[3 * m + 2]};
+    }
     auto bet = std::make_unique<CColumnSet>(kAllColumns);
     bet->GenerateAll(ScoringOf(table));
     bet->Filter(ScoreAbove{above});
