@@ -45,8 +45,9 @@ constexpr std::int64_t kKeptBallsBudget = std::int64_t{320} << 20;
 constexpr std::int32_t kBoundShareDivisor = 8;
 
 // The share of the progress that building the first covering takes when an
-// optimisation follows.
+// optimisation follows, and that the parity Golay start takes after it.
 constexpr std::int32_t kConstructionShare = 10;
+constexpr std::int32_t kParityStartShare = 15;
 
 // The limits of the product bets' short search: fewer moves the larger the
 // balls, and no search below the sphere bound.
@@ -57,11 +58,23 @@ SearchLimit ProductSearchLimit(std::int64_t ball, std::int32_t bound, const std:
             .stop = stop};
 }
 
+// Maps a phase's progress 0..100 into first..last of the whole.
+ProgressSink Scaled(const ProgressSink& progress, std::int32_t first, std::int32_t last) {
+    if (!progress) {
+        return {};
+    }
+    return [progress, first, last](std::int32_t position) {
+        progress(first + (last - first) * position / 100);
+    };
+}
+
 // The best of one swap search per hardware thread, each with its own seed,
 // all ending at the same moment (also those that run one after another when
-// no thread is to be had); the first reports the progress.
+// no thread is to be had); search i starts from starts[i % starts.size()],
+// so one thread searches from the first start only. The first reports the
+// progress. `starts`: at least one covering.
 std::vector<std::int32_t> ImproveOnEveryThread(const BetIndex& bet, std::int32_t radius,
-                                               const std::vector<std::int32_t>& cover,
+                                               const std::vector<std::vector<std::int32_t>>& starts,
                                                const SearchLimit& limit) {
     constexpr std::int32_t kMaxSearches = 64;
     const auto deadline = std::chrono::steady_clock::now() + limit.time;
@@ -73,9 +86,10 @@ std::vector<std::int32_t> ImproveOnEveryThread(const BetIndex& bet, std::int32_t
             own.progress = {};
         }
         results[static_cast<std::size_t>(begin)] =
-            TabuImproveCover(bet, radius, cover, own, static_cast<std::uint32_t>(begin + 1));
+            TabuImproveCover(bet, radius, starts[static_cast<std::size_t>(begin) % starts.size()],
+                             own, static_cast<std::uint32_t>(begin + 1));
     });
-    std::vector<std::int32_t> best = cover;
+    std::vector<std::int32_t> best = starts.front();
     for (const std::vector<std::int32_t>& result : results) {
         if (!result.empty() && result.size() < best.size()) {
             best = result;
@@ -84,14 +98,40 @@ std::vector<std::int32_t> ImproveOnEveryThread(const BetIndex& bet, std::int32_t
     return best;
 }
 
-// Maps a phase's progress 0..100 into first..last of the whole.
-ProgressSink Scaled(const ProgressSink& progress, std::int32_t first, std::int32_t last) {
-    if (!progress) {
-        return {};
+// The smallest of the greedy coverings seeded with the parity Golay code for
+// each value of its lone digit (hull_code.h), redundant columns dropped,
+// reporting progress 0..100 over the three (a lone digit whose seeds are
+// those of the one before is skipped); empty when the bet has no such seeds
+// or on a stop request.
+std::vector<std::int32_t> ParityGolayStart(const BetIndex& bet, std::int32_t radius,
+                                           const std::stop_token& stop,
+                                           const ProgressSink& progress) {
+    std::vector<std::int32_t> best;
+    std::vector<std::int32_t> previous;
+    for (std::uint8_t lone = 0; lone < kParityDigits; ++lone) {
+        std::vector<std::int32_t> seeds = ParityGolaySeeds(bet, radius, lone);
+        if (seeds.empty()) {
+            return {};
+        }
+        // Without doubles every lone digit gives the same seeds.
+        if (seeds == previous) {
+            continue;
+        }
+        const std::int32_t first = 100 * lone / kParityDigits;
+        std::vector<std::int32_t> cover =
+            GreedyCover(bet, radius, seeds, stop,
+                        Scaled(progress, first, first + 100 / kParityDigits))
+                .chosen;
+        if (stop.stop_requested()) {
+            return {};
+        }
+        DropRedundant(bet, radius, cover);
+        previous = std::move(seeds);
+        if (best.empty() || cover.size() < best.size()) {
+            best = std::move(cover);
+        }
     }
-    return [progress, first, last](std::int32_t position) {
-        progress(first + (last - first) * position / 100);
-    };
+    return best;
 }
 
 }  // namespace
@@ -184,18 +224,36 @@ GuaranteeReduction ReduceWithGuarantee(const CColumnSet& bet, const ReductionReq
     }
     if (optimising) {
         constexpr std::int64_t kNoLimit = std::numeric_limits<std::int64_t>::max();
+        const auto deadline = std::chrono::steady_clock::now() + request.optimise;
+        // The smaller start is searched first (by the one thread, when
+        // there is only one); the parity Golay start on a tie, as searches
+        // from it went further.
+        std::vector<std::vector<std::int32_t>> starts;
+        std::vector<std::int32_t> parityStart = ParityGolayStart(
+            index, radius, request.stop,
+            Scaled(request.progress, constructionEnd, constructionEnd + kParityStartShare));
+        if (stopped()) {
+            return reduction;
+        }
+        const std::int32_t boundStart =
+            parityStart.empty() ? constructionEnd : constructionEnd + kParityStartShare;
+        if (!parityStart.empty()) {
+            starts.push_back(std::move(parityStart));
+        }
+        starts.push_back(cover);
+        std::stable_sort(starts.begin(), starts.end(),
+                         [](const auto& a, const auto& b) { return a.size() < b.size(); });
         const auto boundTime = request.optimise / kBoundShareDivisor;
-        const std::int32_t boundEnd =
-            constructionEnd + (100 - constructionEnd) / kBoundShareDivisor;
+        const std::int32_t boundEnd = boundStart + (100 - boundStart) / kBoundShareDivisor;
         reduction.lowerBound = LagrangianBound(
             index, radius, reduction.lowerBound, static_cast<std::int32_t>(cover.size()),
             {.time = boundTime,
              .moves = kNoLimit,
              .stop = request.stop,
-             .progress = Scaled(request.progress, constructionEnd, boundEnd)});
+             .progress = Scaled(request.progress, boundStart, boundEnd)});
         std::vector<std::int32_t> improved =
-            ImproveOnEveryThread(index, radius, cover,
-                                 {.time = request.optimise - boundTime,
+            ImproveOnEveryThread(index, radius, starts,
+                                 {.time = deadline - std::chrono::steady_clock::now(),
                                   .moves = kNoLimit,
                                   .enough = static_cast<std::size_t>(reduction.lowerBound),
                                   .stop = request.stop,

@@ -2,7 +2,10 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
+#include <utility>
 
+#include "core/internal/algebraic_codes.h"
 #include "core/internal/product_cover.h"
 
 namespace {
@@ -27,6 +30,10 @@ constexpr double kLeastFullness = 0.68;
 // round still found better ones; on real bets it settles in two or three.
 constexpr std::int32_t kMostRounds = 8;
 
+// The Golay code's length, and the radius the parity seeds are for.
+constexpr std::int32_t kGolayLength = 11;
+constexpr std::int32_t kParitySeedRadius = 3;
+
 // Every permutation of the results `used` (bit r for result r) that leaves
 // the results outside it in place, the identity first.
 std::vector<Relabelling> RelabellingsOf(std::uint8_t used) {
@@ -43,6 +50,98 @@ std::vector<Relabelling> RelabellingsOf(std::uint8_t used) {
         }
     } while (std::next_permutation(to.begin(), to.end()));
     return all;
+}
+
+// The maps of a parity digit to the results `used` of a match outside the
+// Golay positions: every permutation for a triple; for a double, digit
+// `lone` to one of its results and the other two digits to the other; the
+// one result of a fixed match.
+std::vector<Relabelling> ParityMaps(std::uint8_t used, std::uint8_t lone) {
+    std::vector<std::uint8_t> results;
+    for (std::uint8_t r = 0; r < 3; ++r) {
+        if ((used >> r & 1) != 0) {
+            results.push_back(r);
+        }
+    }
+    if (results.size() == 3) {
+        return RelabellingsOf(used);
+    }
+    if (results.size() == 1) {
+        return {{results[0], results[0], results[0]}};
+    }
+    std::vector<Relabelling> maps;
+    for (const auto& [rest, alone] :
+         {std::pair{results[0], results[1]}, std::pair{results[1], results[0]}}) {
+        Relabelling map{rest, rest, rest};
+        map[lone] = alone;
+        maps.push_back(map);
+    }
+    return maps;
+}
+
+using Digits = std::array<std::uint8_t, kMatches>;
+
+// The bet columns among the words (their digits, match by match) once each
+// match's digits are mapped to results by one of that match's maps, chosen
+// match by match to bring as many words as can be found into the bet: every
+// map of a match is tried and the best kept, until a round changes nothing.
+// The first map of each match is where it starts. Increasing.
+std::vector<std::int32_t> MappedIntoBet(
+    const BetIndex& bet, const std::vector<Digits>& words,
+    const std::array<std::vector<Relabelling>, kMatches>& maps) {
+    std::array<Relabelling, kMatches> current{};
+    std::vector<std::int32_t> image(words.size(), 0);
+    std::int32_t place = 1;
+    for (std::size_t match = 0; match < kMatches; ++match, place *= 3) {
+        current[match] = maps[match].front();
+        for (std::size_t word = 0; word < words.size(); ++word) {
+            image[word] += place * current[match][words[word][match]];
+        }
+    }
+    // The words in the bet when match `match` (place value `place`) is
+    // mapped by `to` instead of `from`.
+    const auto countInBet = [&](std::size_t match, std::int32_t place, const Relabelling& from,
+                                const Relabelling& to) {
+        std::int64_t count = 0;
+        for (std::size_t word = 0; word < words.size(); ++word) {
+            const std::uint8_t digit = words[word][match];
+            count += bet.Contains(image[word] + place * (to[digit] - from[digit])) ? 1 : 0;
+        }
+        return count;
+    };
+    std::int64_t best = countInBet(0, 1, current[0], current[0]);
+    bool changed = true;
+    for (std::int32_t round = 0; changed && round < kMostRounds; ++round) {
+        changed = false;
+        place = 1;
+        for (std::size_t match = 0; match < kMatches; ++match, place *= 3) {
+            const Relabelling from = current[match];
+            Relabelling chosen = from;
+            for (const Relabelling& to : maps[match]) {
+                const std::int64_t count = countInBet(match, place, from, to);
+                if (count > best) {
+                    best = count;
+                    chosen = to;
+                }
+            }
+            if (chosen != from) {
+                for (std::size_t word = 0; word < words.size(); ++word) {
+                    const std::uint8_t digit = words[word][match];
+                    image[word] += place * (chosen[digit] - from[digit]);
+                }
+                current[match] = chosen;
+                changed = true;
+            }
+        }
+    }
+    std::vector<std::int32_t> inBet;
+    for (const std::int32_t index : image) {
+        if (bet.Contains(index)) {
+            inBet.push_back(bet.IdOf(index));
+        }
+    }
+    std::sort(inBet.begin(), inBet.end());
+    return inBet;
 }
 
 }  // namespace
@@ -64,56 +163,51 @@ std::vector<std::int32_t> HullCodeSeeds(const BetIndex& bet, std::int32_t radius
     if (static_cast<double>(reached) < kLeastFullness * hullBall * bet.Size()) {
         return {};
     }
-    // Each word's index as relabelled so far, and its results in the code.
-    std::vector<std::int32_t> image = ProductCover(used, radius);
-    std::vector<std::array<std::uint8_t, kMatches>> results(image.size());
-    for (std::size_t word = 0; word < image.size(); ++word) {
-        results[word] = CColumn(image[word]).results;
+    const std::vector<std::int32_t> code = ProductCover(used, radius);
+    std::vector<Digits> words(code.size());
+    for (std::size_t word = 0; word < code.size(); ++word) {
+        words[word] = CColumn(code[word]).results;
     }
-    // The words in the bet when match `match` (place value `place`) is
-    // relabelled by `to` instead of `from`.
-    const auto countInBet = [&](std::size_t match, std::int32_t place, const Relabelling& from,
-                                const Relabelling& to) {
-        std::int64_t count = 0;
-        for (std::size_t word = 0; word < image.size(); ++word) {
-            const std::uint8_t result = results[word][match];
-            count += bet.Contains(image[word] + place * (to[result] - from[result])) ? 1 : 0;
-        }
-        return count;
-    };
-    std::array<Relabelling, kMatches> current{};
-    current.fill({0, 1, 2});
-    std::int64_t best = countInBet(0, 1, current[0], current[0]);
-    bool changed = true;
-    for (std::int32_t round = 0; changed && round < kMostRounds; ++round) {
-        changed = false;
-        std::int32_t place = 1;
-        for (std::size_t match = 0; match < kMatches; ++match, place *= 3) {
-            const Relabelling from = current[match];
-            Relabelling chosen = from;
-            for (const Relabelling& to : RelabellingsOf(used[match])) {
-                const std::int64_t count = countInBet(match, place, from, to);
-                if (count > best) {
-                    best = count;
-                    chosen = to;
-                }
-            }
-            if (chosen != from) {
-                for (std::size_t word = 0; word < image.size(); ++word) {
-                    const std::uint8_t result = results[word][match];
-                    image[word] += place * (chosen[result] - from[result]);
-                }
-                current[match] = chosen;
-                changed = true;
-            }
+    std::array<std::vector<Relabelling>, kMatches> maps;
+    for (std::size_t match = 0; match < kMatches; ++match) {
+        maps[match] = RelabellingsOf(used[match]);
+    }
+    return MappedIntoBet(bet, words, maps);
+}
+
+std::vector<std::int32_t> ParityGolaySeeds(const BetIndex& bet, std::int32_t radius,
+                                           std::uint8_t lone) {
+    const MatchChoices& used = bet.UsedResults();
+    std::vector<std::size_t> triples;
+    bool parityShows = false;
+    for (std::size_t match = 0; match < kMatches; ++match) {
+        if (used[match] == 0b111 && triples.size() < kGolayLength) {
+            triples.push_back(match);
+        } else {
+            parityShows = parityShows || std::popcount(used[match]) > 1;
         }
     }
-    std::vector<std::int32_t> seeds;
-    for (const std::int32_t index : image) {
-        if (bet.Contains(index)) {
-            seeds.push_back(bet.IdOf(index));
+    if (radius != kParitySeedRadius || triples.size() < kGolayLength || !parityShows ||
+        lone >= kParityDigits) {
+        return {};
+    }
+    // Digits 0..10 of an extended word are the Golay word's, digit 11 the
+    // parity digit that every other match takes.
+    const std::vector<std::uint8_t> extended = WordsOf(ExtendedGolayCode());
+    constexpr std::size_t kExtendedLength = kGolayLength + 1;
+    std::vector<Digits> words(extended.size() / kExtendedLength);
+    for (std::size_t word = 0; word < words.size(); ++word) {
+        const std::uint8_t* const digits = &extended[word * kExtendedLength];
+        words[word].fill(digits[kGolayLength]);
+        for (std::size_t i = 0; i < triples.size(); ++i) {
+            words[word][triples[i]] = digits[i];
         }
     }
-    std::sort(seeds.begin(), seeds.end());
-    return seeds;
+    std::array<std::vector<Relabelling>, kMatches> maps;
+    for (std::size_t match = 0; match < kMatches; ++match) {
+        maps[match] = std::find(triples.begin(), triples.end(), match) != triples.end()
+                          ? RelabellingsOf(used[match])
+                          : ParityMaps(used[match], lone);
+    }
+    return MappedIntoBet(bet, words, maps);
 }

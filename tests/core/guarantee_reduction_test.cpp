@@ -78,6 +78,18 @@ TEST(GuaranteeReductionTest, ThickBetsStartFromTheirHullsCode) {
     EXPECT_EQ(FirstUncovered(*bet, *Kept(*bet, al12), 12), std::nullopt);
 }
 
+// Eleven triples and two doubles al 11: an optimisation first builds the
+// parity Golay start and searches from both starts within its time. Here the
+// time is over before the searches begin, so the smaller start is the result.
+TEST(GuaranteeReductionTest, AnOptimisationAl11AlsoStartsFromTheParityGolayCode) {
+    const auto bet = ElevenTriplesBet(78, ExampleDoubles::kKept);
+    const GuaranteeReduction plain = ReduceWithGuarantee(*bet, {.guarantee = 11});
+    const GuaranteeReduction optimised =
+        ReduceWithGuarantee(*bet, {.guarantee = 11, .optimise = std::chrono::milliseconds(1)});
+    EXPECT_LE(optimised.positions.size(), plain.positions.size());
+    EXPECT_EQ(FirstUncovered(*bet, *Kept(*bet, optimised), 11), std::nullopt);
+}
+
 TEST(GuaranteeReductionTest, LargeProductsTakeTheCodeAloneWithTheSphereBound) {
     // Eleven triples al 12 (177,147 columns): the ternary Golay code, perfect,
     // so its 729 columns meet the sphere bound; the greedy covering is not run

@@ -80,4 +80,52 @@ TEST_F(HullCodeTest, GivesNoneWhereSeedsDoNotPay) {
     EXPECT_TRUE(HullCodeSeeds(BetIndex(*SetOf({})), 2).empty());
 }
 
+// Every combination of 11 triples (matches 0 to 10) and a double (1 or X at
+// match 11), matches 12 and 13 fixed at 1: the extended Golay code's 729
+// words all lie in it.
+TEST(ParityGolaySeedsTest, LayTheGolayWordsOnTheTriplesAndTheParityOnTheDouble) {
+    constexpr std::int32_t kTriplesSpan = 177'147;  // 3^11
+    std::vector<CColumn> columns;
+    for (const std::int32_t doubled : {0, 1}) {
+        for (std::int32_t index = 0; index < kTriplesSpan; ++index) {
+            columns.emplace_back(index + doubled * kTriplesSpan);
+        }
+    }
+    const auto bet = SetOf(columns);
+    const BetIndex index(*bet);
+    for (std::uint8_t lone = 0; lone < kParityDigits; ++lone) {
+        SCOPED_TRACE(lone);
+        const std::vector<std::int32_t> seeds = ParityGolaySeeds(index, 3, lone);
+        ASSERT_EQ(seeds.size(), 729U);
+        EXPECT_TRUE(std::is_sorted(seeds.begin(), seeds.end()));
+        // The parity digit takes each value on a third of the words: the
+        // lone one gives the double one result, the other two the other.
+        std::int32_t onX = 0;
+        for (std::size_t a = 0; a < seeds.size(); ++a) {
+            const CColumn first(index.IndexOf(seeds[a]));
+            onX += first.results[11] == 1 ? 1 : 0;
+            for (std::size_t b = a + 1; b < seeds.size(); ++b) {
+                ASSERT_LE(NaiveHits(first, CColumn(index.IndexOf(seeds[b]))), kMatches - 5)
+                    << seeds[a] << " " << seeds[b];
+            }
+        }
+        EXPECT_TRUE(onX == 243 || onX == 486) << onX;
+    }
+    EXPECT_TRUE(ParityGolaySeeds(index, 2, 0).empty());
+    EXPECT_TRUE(ParityGolaySeeds(index, 3, kParityDigits).empty());
+}
+
+// Eleven triples and the rest fixed: the seeds would be the Golay code
+// itself. Ten triples and a double: too few triples.
+TEST_F(HullCodeTest, ParitySeedsNeedElevenTriplesAndAMatchForTheParity) {
+    EXPECT_TRUE(ParityGolaySeeds(*thickIndex, 3, 0).empty());
+    std::vector<CColumn> tenTriples;
+    for (const std::int32_t doubled : {0, 177'147}) {
+        for (std::int32_t index = 0; index < 59'049; ++index) {
+            tenTriples.emplace_back(index + doubled);
+        }
+    }
+    EXPECT_TRUE(ParityGolaySeeds(BetIndex(*SetOf(tenTriples)), 3, 0).empty());
+}
+
 }  // namespace

@@ -237,13 +237,17 @@ std::vector<CColumn> ColumnsOfIds(const BetIndex& index, const std::vector<std::
     return columns;
 }
 
-std::unique_ptr<CColumnSet> ElevenTriplesBet(std::int32_t above) {
+std::unique_ptr<CColumnSet> ElevenTriplesBet(std::int32_t above, ExampleDoubles doubles) {
     constexpr std::array<std::int32_t, 3 * kMatches> kPercents{
         55, 27, 18, 48, 30, 22, 62, 24, 14, 100, 0,  0,  35, 32, 33, 100, 0, 0, 41, 31, 28,
         70, 20, 10, 30, 33, 37, 45, 30, 25, 38,  34, 28, 58, 26, 16, 100, 0, 0, 44, 30, 26};
     CForecastTable table;
     for (std::size_t m = 0; m < kMatches; ++m) {
         table.rows[m] = {kPercents[3 * m], kPercents[3 * m + 1], kPercents[3 * m + 2]};
+    }
+    if (doubles == ExampleDoubles::kKept) {
+        table.rows[5] = {50, 50, 0};
+        table.rows[12] = {0, 40, 60};
     }
     auto bet = std::make_unique<CColumnSet>(kAllColumns);
     bet->GenerateAll(ScoringOf(table));

@@ -100,8 +100,10 @@ std::vector<CColumn> SmallClusteredBet(std::mt19937& engine, std::int32_t matche
 std::vector<CColumn> ColumnsOfIds(const BetIndex& index, const std::vector<std::int32_t>& ids);
 
 // The bet a player makes of the forecast of examples/pronostico.txt with its
-// two doubles made fixed (11 triples, 3 fixed results): all columns, the cut
-// of scores above `above` and the zero step. Above 70: 89,927 columns, whose
-// balls of radius 2 hold on average 0.78 of the hull's; above 76: 42,606 and
-// 0.64.
-std::unique_ptr<CColumnSet> ElevenTriplesBet(std::int32_t above);
+// two doubles made fixed (11 triples, 3 fixed results) or kept: all columns,
+// the cut of scores above `above` and the zero step. Doubles fixed, above 70:
+// 89,927 columns, whose balls of radius 2 hold on average 0.78 of the
+// hull's; above 76: 42,606 and 0.64.
+enum class ExampleDoubles { kFixed, kKept };
+std::unique_ptr<CColumnSet> ElevenTriplesBet(std::int32_t above,
+                                             ExampleDoubles doubles = ExampleDoubles::kFixed);
