@@ -39,7 +39,9 @@ constexpr std::string_view kHelp =
     "  también de reducciones conocidas de dobles y triples, y si no lo es, cuando\n"
     "  conviene, de las columnas que tiene de una de ellas.\n"
     "--optimise SEGUNDOS: durante a lo sumo ese tiempo, prueba cambios que quiten\n"
-    "  columnas sin perder nunca la garantía.\n"
+    "  columnas sin perder nunca la garantía; al 11, si la apuesta tiene 11 triples\n"
+    "  y algún doble o triple más, también desde otra reducción que empieza por\n"
+    "  columnas de un código conocido de triples.\n"
     "Escribe también la cota inferior: ninguna reducción de la apuesta con esa\n"
     "garantía puede tener menos columnas.\n"
     "La salida conserva el orden de la entrada.\n";
