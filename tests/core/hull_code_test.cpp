@@ -93,9 +93,11 @@ TEST(ParityGolaySeedsTest, LayTheGolayWordsOnTheTriplesAndTheParityOnTheDouble) 
     }
     const auto bet = SetOf(columns);
     const BetIndex index(*bet);
+    std::vector<std::vector<std::int32_t>> byLone;
     for (std::uint8_t lone = 0; lone < kParityDigits; ++lone) {
         SCOPED_TRACE(lone);
-        const std::vector<std::int32_t> seeds = ParityGolaySeeds(index, 3, lone);
+        const std::vector<std::int32_t>& seeds =
+            byLone.emplace_back(ParityGolaySeeds(index, 3, lone));
         ASSERT_EQ(seeds.size(), 729U);
         EXPECT_TRUE(std::is_sorted(seeds.begin(), seeds.end()));
         // The parity digit takes each value on a third of the words: the
@@ -111,6 +113,10 @@ TEST(ParityGolaySeedsTest, LayTheGolayWordsOnTheTriplesAndTheParityOnTheDouble) 
         }
         EXPECT_TRUE(onX == 243 || onX == 486) << onX;
     }
+    // Each lone digit puts the double's results on other words.
+    EXPECT_NE(byLone[0], byLone[1]);
+    EXPECT_NE(byLone[1], byLone[2]);
+    EXPECT_NE(byLone[0], byLone[2]);
     EXPECT_TRUE(ParityGolaySeeds(index, 2, 0).empty());
     EXPECT_TRUE(ParityGolaySeeds(index, 3, kParityDigits).empty());
 }
