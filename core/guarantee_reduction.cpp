@@ -237,12 +237,11 @@ GuaranteeReduction ReduceWithGuarantee(const CColumnSet& bet, const ReductionReq
         }
         const std::int32_t boundStart =
             parityStart.empty() ? constructionEnd : constructionEnd + kParityStartShare;
-        if (!parityStart.empty()) {
-            starts.push_back(std::move(parityStart));
-        }
         starts.push_back(cover);
-        std::stable_sort(starts.begin(), starts.end(),
-                         [](const auto& a, const auto& b) { return a.size() < b.size(); });
+        if (!parityStart.empty()) {
+            const auto at = parityStart.size() <= cover.size() ? starts.begin() : starts.end();
+            starts.insert(at, std::move(parityStart));
+        }
         const auto boundTime = request.optimise / kBoundShareDivisor;
         const std::int32_t boundEnd = boundStart + (100 - boundStart) / kBoundShareDivisor;
         reduction.lowerBound = LagrangianBound(

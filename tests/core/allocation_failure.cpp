@@ -6,9 +6,10 @@
 #include <cstdlib>
 #include <new>
 
-// The test program's own global operator new and delete, plain and aligned:
-// malloc, aligned_alloc and free, with a threshold above which allocations
-// fail on request.
+// The test program's own global operator new and delete, plain, nothrow
+// (which the library's temporary buffers use) and aligned: malloc,
+// aligned_alloc and free, with a threshold above which allocations fail on
+// request.
 
 namespace {
 
@@ -51,6 +52,26 @@ void operator delete(void* memory, std::size_t) noexcept {
 }
 
 void operator delete[](void* memory, std::size_t) noexcept {
+    std::free(memory);
+}
+
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
+    try {
+        return ::operator new(size);
+    } catch (const std::bad_alloc&) {
+        return nullptr;
+    }
+}
+
+void* operator new[](std::size_t size, const std::nothrow_t& nothrow) noexcept {
+    return ::operator new(size, nothrow);
+}
+
+void operator delete(void* memory, const std::nothrow_t&) noexcept {
+    std::free(memory);
+}
+
+void operator delete[](void* memory, const std::nothrow_t&) noexcept {
     std::free(memory);
 }
 
