@@ -30,8 +30,7 @@ constexpr double kLeastFullness = 0.68;
 // round still found better ones; on real bets it settles in two or three.
 constexpr std::int32_t kMostRounds = 8;
 
-// The Golay code's length, and the radius the parity seeds are for.
-constexpr std::int32_t kGolayLength = 11;
+// The radius the parity seeds are for.
 constexpr std::int32_t kParitySeedRadius = 3;
 
 // Every permutation of the results `used` (bit r for result r) that leaves
@@ -52,10 +51,9 @@ std::vector<Relabelling> RelabellingsOf(std::uint8_t used) {
     return all;
 }
 
-// The maps of a parity digit to the results `used` of a match outside the
-// Golay positions: every permutation for a triple; for a double, digit
-// `lone` to one of its results and the other two digits to the other; the
-// one result of a fixed match.
+// The maps of a digit to the results `used` of a match: every permutation
+// for a triple; for a double, digit `lone` to one of its results and the
+// other two digits to the other; the one result of a fixed match.
 std::vector<Relabelling> ParityMaps(std::uint8_t used, std::uint8_t lone) {
     std::vector<std::uint8_t> results;
     for (std::uint8_t r = 0; r < 3; ++r) {
@@ -178,36 +176,36 @@ std::vector<std::int32_t> HullCodeSeeds(const BetIndex& bet, std::int32_t radius
 std::vector<std::int32_t> ParityGolaySeeds(const BetIndex& bet, std::int32_t radius,
                                            std::uint8_t lone) {
     const MatchChoices& used = bet.UsedResults();
+    const SyndromeCode extendedGolay = ExtendedGolayCode();
+    // Positions 0..golayLength-1 are the Golay word's, the last the parity
+    // digit that every other match takes.
+    const std::size_t extendedLength = extendedGolay.columns.size();
+    const std::size_t golayLength = extendedLength - 1;
     std::vector<std::size_t> triples;
     bool parityShows = false;
     for (std::size_t match = 0; match < kMatches; ++match) {
-        if (used[match] == 0b111 && triples.size() < kGolayLength) {
+        if (used[match] == 0b111 && triples.size() < golayLength) {
             triples.push_back(match);
         } else {
             parityShows = parityShows || std::popcount(used[match]) > 1;
         }
     }
-    if (radius != kParitySeedRadius || triples.size() < kGolayLength || !parityShows ||
+    if (radius != kParitySeedRadius || triples.size() < golayLength || !parityShows ||
         lone >= kParityDigits) {
         return {};
     }
-    // Digits 0..10 of an extended word are the Golay word's, digit 11 the
-    // parity digit that every other match takes.
-    const std::vector<std::uint8_t> extended = WordsOf(ExtendedGolayCode());
-    constexpr std::size_t kExtendedLength = kGolayLength + 1;
-    std::vector<Digits> words(extended.size() / kExtendedLength);
+    const std::vector<std::uint8_t> extended = WordsOf(extendedGolay);
+    std::vector<Digits> words(extended.size() / extendedLength);
     for (std::size_t word = 0; word < words.size(); ++word) {
-        const std::uint8_t* const digits = &extended[word * kExtendedLength];
-        words[word].fill(digits[kGolayLength]);
+        const std::uint8_t* const digits = &extended[word * extendedLength];
+        words[word].fill(digits[golayLength]);
         for (std::size_t i = 0; i < triples.size(); ++i) {
             words[word][triples[i]] = digits[i];
         }
     }
     std::array<std::vector<Relabelling>, kMatches> maps;
     for (std::size_t match = 0; match < kMatches; ++match) {
-        maps[match] = std::find(triples.begin(), triples.end(), match) != triples.end()
-                          ? RelabellingsOf(used[match])
-                          : ParityMaps(used[match], lone);
+        maps[match] = ParityMaps(used[match], lone);
     }
     return MappedIntoBet(bet, words, maps);
 }

@@ -13,6 +13,34 @@
 
 namespace {
 
+// Any two of the seeds differ in 5 matches or more.
+void ExpectFiveApart(const BetIndex& index, const std::vector<std::int32_t>& seeds) {
+    for (std::size_t a = 0; a < seeds.size(); ++a) {
+        const CColumn first(index.IndexOf(seeds[a]));
+        for (std::size_t b = a + 1; b < seeds.size(); ++b) {
+            ASSERT_LE(NaiveHits(first, CColumn(index.IndexOf(seeds[b]))), kMatches - 5)
+                << seeds[a] << " " << seeds[b];
+        }
+    }
+}
+
+// Every combination of the first `triples` matches as triples and a double
+// (1 or X) at match 11, the other matches fixed at 1.
+std::unique_ptr<CColumnSet> TriplesAndADouble(std::int32_t triples) {
+    constexpr std::int32_t kDoublePlace = 177'147;  // 3^11
+    std::int32_t span = 1;
+    for (std::int32_t m = 0; m < triples; ++m) {
+        span *= 3;
+    }
+    std::vector<CColumn> columns;
+    for (const std::int32_t doubled : {0, kDoublePlace}) {
+        for (std::int32_t index = 0; index < span; ++index) {
+            columns.emplace_back(index + doubled);
+        }
+    }
+    return SetOf(columns);
+}
+
 class HullCodeTest : public ::testing::Test {
   protected:
     static void SetUpTestSuite() {
@@ -37,13 +65,7 @@ TEST_F(HullCodeTest, SeedsAreWordsOfTheGolayCodeInsideTheBet) {
     EXPECT_TRUE(std::is_sorted(seeds.begin(), seeds.end()));
     EXPECT_EQ(std::adjacent_find(seeds.begin(), seeds.end()), seeds.end());
     // Relabelling keeps distances: any two words stay 5 apart or more.
-    for (std::size_t a = 0; a < seeds.size(); ++a) {
-        const CColumn first(thickIndex->IndexOf(seeds[a]));
-        for (std::size_t b = a + 1; b < seeds.size(); ++b) {
-            ASSERT_LE(NaiveHits(first, CColumn(thickIndex->IndexOf(seeds[b]))), kMatches - 5)
-                << seeds[a] << " " << seeds[b];
-        }
-    }
+    ExpectFiveApart(*thickIndex, seeds);
     // The relabelling brings more words into the bet than the code has there
     // as it comes.
     std::int64_t asItComes = 0;
@@ -80,18 +102,10 @@ TEST_F(HullCodeTest, GivesNoneWhereSeedsDoNotPay) {
     EXPECT_TRUE(HullCodeSeeds(BetIndex(*SetOf({})), 2).empty());
 }
 
-// Every combination of 11 triples (matches 0 to 10) and a double (1 or X at
-// match 11), matches 12 and 13 fixed at 1: the extended Golay code's 729
-// words all lie in it.
+// Eleven triples and a double: the extended Golay code's 729 words all lie
+// in it.
 TEST(ParityGolaySeedsTest, LayTheGolayWordsOnTheTriplesAndTheParityOnTheDouble) {
-    constexpr std::int32_t kTriplesSpan = 177'147;  // 3^11
-    std::vector<CColumn> columns;
-    for (const std::int32_t doubled : {0, 1}) {
-        for (std::int32_t index = 0; index < kTriplesSpan; ++index) {
-            columns.emplace_back(index + doubled * kTriplesSpan);
-        }
-    }
-    const auto bet = SetOf(columns);
+    const auto bet = TriplesAndADouble(11);
     const BetIndex index(*bet);
     std::vector<std::vector<std::int32_t>> byLone;
     for (std::uint8_t lone = 0; lone < kParityDigits; ++lone) {
@@ -100,17 +114,12 @@ TEST(ParityGolaySeedsTest, LayTheGolayWordsOnTheTriplesAndTheParityOnTheDouble) 
             byLone.emplace_back(ParityGolaySeeds(index, 3, lone));
         ASSERT_EQ(seeds.size(), 729U);
         EXPECT_TRUE(std::is_sorted(seeds.begin(), seeds.end()));
+        ExpectFiveApart(index, seeds);
         // The parity digit takes each value on a third of the words: the
         // lone one gives the double one result, the other two the other.
-        std::int32_t onX = 0;
-        for (std::size_t a = 0; a < seeds.size(); ++a) {
-            const CColumn first(index.IndexOf(seeds[a]));
-            onX += first.results[11] == 1 ? 1 : 0;
-            for (std::size_t b = a + 1; b < seeds.size(); ++b) {
-                ASSERT_LE(NaiveHits(first, CColumn(index.IndexOf(seeds[b]))), kMatches - 5)
-                    << seeds[a] << " " << seeds[b];
-            }
-        }
+        const auto onX = std::count_if(seeds.begin(), seeds.end(), [&index](std::int32_t id) {
+            return CColumn(index.IndexOf(id)).results[11] == 1;
+        });
         EXPECT_TRUE(onX == 243 || onX == 486) << onX;
     }
     // Each lone digit puts the double's results on other words.
@@ -125,13 +134,7 @@ TEST(ParityGolaySeedsTest, LayTheGolayWordsOnTheTriplesAndTheParityOnTheDouble) 
 // itself. Ten triples and a double: too few triples.
 TEST_F(HullCodeTest, ParitySeedsNeedElevenTriplesAndAMatchForTheParity) {
     EXPECT_TRUE(ParityGolaySeeds(*thickIndex, 3, 0).empty());
-    std::vector<CColumn> tenTriples;
-    for (const std::int32_t doubled : {0, 177'147}) {
-        for (std::int32_t index = 0; index < 59'049; ++index) {
-            tenTriples.emplace_back(index + doubled);
-        }
-    }
-    EXPECT_TRUE(ParityGolaySeeds(BetIndex(*SetOf(tenTriples)), 3, 0).empty());
+    EXPECT_TRUE(ParityGolaySeeds(BetIndex(*TriplesAndADouble(10)), 3, 0).empty());
 }
 
 }  // namespace
