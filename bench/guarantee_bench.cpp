@@ -11,8 +11,8 @@
 #include "core/column_predicates.h"
 #include "core/condition.h"
 #include "core/covering.h"
-#include "core/guarantee_reduction.h"
 #include "forecast/forecast_file.h"
+#include "reduction/guarantee_reduction.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "core/internal/product_cover.h"
+#include "reduction/internal/product_cover.h"
 
 namespace {
 

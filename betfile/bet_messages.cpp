@@ -2,8 +2,8 @@
 
 #include <cerrno>
 
-#include "core/shown_text.h"
-#include "core/system_error_text.h"
+#include "text/shown_text.h"
+#include "text/system_error_text.h"
 
 namespace {
 

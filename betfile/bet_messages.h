@@ -6,7 +6,7 @@
 #include "betfile/bet_reader.h"
 #include "betfile/bet_writer.h"
 #include "betfile/strict_bet_reader.h"
-#include "core/system_error_text.h"
+#include "text/system_error_text.h"
 
 // The Spanish texts, UTF-8, that the programs show about bet files and the
 // clipboard. `fileName` is shown as given, between « and »; text taken from

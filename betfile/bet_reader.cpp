@@ -8,7 +8,7 @@
 
 #include "betfile/canonical_lines.h"
 #include "betfile/internal/column_room.h"
-#include "core/text_scanner.h"
+#include "text/text_scanner.h"
 
 namespace {
 

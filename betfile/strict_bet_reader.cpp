@@ -10,9 +10,9 @@
 #include "betfile/canonical_lines.h"
 #include "betfile/internal/column_room.h"
 #include "betfile/interrupted_save_mark.h"
-#include "core/chunked_input.h"
-#include "core/number_grammar.h"
 #include "core/typed_signs.h"
+#include "text/chunked_input.h"
+#include "text/number_grammar.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 
 #include "betfile/bet_messages.h"
 #include "betfile/bet_writer.h"
-#include "core/system_error_text.h"
+#include "text/system_error_text.h"
 
 namespace {
 

@@ -5,9 +5,9 @@
 
 #include "cli/command_inputs.h"
 #include "cli/command_list.h"
-#include "core/cover_check.h"
-#include "core/shown_text.h"
-#include "core/spanish_numbers.h"
+#include "reduction/cover_check.h"
+#include "text/shown_text.h"
+#include "text/spanish_numbers.h"
 
 namespace {
 

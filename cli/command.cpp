@@ -3,7 +3,7 @@
 #include <sstream>
 #include <string>
 
-#include "core/spanish_numbers.h"
+#include "text/spanish_numbers.h"
 
 void ExpectPositionals(const CommandLine& line, std::size_t count, std::string_view command) {
     if (line.positionals.size() != count) {

@@ -6,10 +6,10 @@
 #include "betfile/bet_messages.h"
 #include "betfile/bet_reader.h"
 #include "betfile/strict_bet_reader.h"
-#include "core/shown_text.h"
-#include "core/spanish_numbers.h"
 #include "forecast/forecast_messages.h"
 #include "forecast/strict_forecast_file.h"
+#include "text/shown_text.h"
+#include "text/spanish_numbers.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <charconv>
 
 #include "core/column.h"
-#include "core/spanish_numbers.h"
+#include "text/spanish_numbers.h"
 
 std::optional<std::string> CommandLine::Value(std::string_view name) const {
     const auto found = options.find(name);

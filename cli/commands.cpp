@@ -9,8 +9,8 @@
 
 #include "cli/bet_output.h"
 #include "cli/command_list.h"
-#include "core/shown_text.h"
-#include "core/system_error_text.h"
+#include "text/shown_text.h"
+#include "text/system_error_text.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include "cli/command_list.h"
 #include "core/column_predicates.h"
 #include "core/condition.h"
-#include "core/spanish_numbers.h"
+#include "text/spanish_numbers.h"
 
 namespace {
 

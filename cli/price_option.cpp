@@ -4,7 +4,7 @@
 #include <ostream>
 #include <string>
 
-#include "core/spanish_numbers.h"
+#include "text/spanish_numbers.h"
 
 std::int64_t ColumnPriceCents(const CommandLine& line) {
     const std::optional<std::string> typed = line.Value(kPriceOption.name);

@@ -9,9 +9,9 @@
 #include "cli/command_inputs.h"
 #include "cli/command_list.h"
 #include "core/covering.h"
-#include "core/guarantee_reduction.h"
 #include "core/progress.h"
-#include "core/spanish_numbers.h"
+#include "reduction/guarantee_reduction.h"
+#include "text/spanish_numbers.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include "cli/price_option.h"
 #include "cli/round_results.h"
 #include "core/scrutiny.h"
-#include "core/spanish_numbers.h"
+#include "text/spanish_numbers.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include "cli/command_list.h"
 #include "cli/price_option.h"
 #include "core/match_counts.h"
-#include "core/spanish_numbers.h"
+#include "text/spanish_numbers.h"
 
 namespace {
 

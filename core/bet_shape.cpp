@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "core/match_counts.h"
-#include "core/spanish_numbers.h"
+#include "text/spanish_numbers.h"
 
 BetShape ShapeOf(const CColumnSet& bet) {
     BetShape shape;

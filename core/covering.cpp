@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/internal/distance_ball.h"
+#include "core/distance_ball.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "core/spanish_numbers.h"
+#include "text/spanish_numbers.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <fstream>
 #include <ostream>
 
-#include "core/text_scanner.h"
+#include "text/text_scanner.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include "forecast/forecast_messages.h"
 
-#include "core/shown_text.h"
-#include "core/spanish_numbers.h"
-#include "core/system_error_text.h"
+#include "text/shown_text.h"
+#include "text/spanish_numbers.h"
+#include "text/system_error_text.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <fstream>
 #include <string_view>
 
-#include "core/chunked_input.h"
-#include "core/number_grammar.h"
+#include "text/chunked_input.h"
+#include "text/number_grammar.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <string_view>
 
-#include "core/read_number.h"
 #include "fuzz/fuzz_support.h"
+#include "text/read_number.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);

@@ -4,7 +4,7 @@
 #include <QLineEdit>
 #include <string_view>
 
-#include "core/read_number.h"
+#include "text/read_number.h"
 
 std::int32_t ReadEditNumber(const QLineEdit& edit, qsizetype maxLength) {
     const QByteArray text = edit.text().left(maxLength).toLatin1();

@@ -10,8 +10,8 @@
 
 #include "core/bet_cost.h"
 #include "core/bet_shape.h"
-#include "core/spanish_numbers.h"
 #include "reducir/qt_text.h"
+#include "text/spanish_numbers.h"
 
 namespace {
 

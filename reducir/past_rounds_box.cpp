@@ -11,12 +11,12 @@
 #include <QValueAxis>
 
 #include "core/scrutiny.h"
-#include "core/spanish_numbers.h"
 #include "platform/file_dialog.h"
 #include "platform/message_box.h"
 #include "reducir/compact_chart.h"
 #include "reducir/qt_text.h"
 #include "reducir/text_file_request.h"
+#include "text/spanish_numbers.h"
 
 namespace {
 

@@ -17,13 +17,13 @@
 #include "betfile/bet_writer.h"
 #include "betfile/clipboard_text.h"
 #include "core/bet_cost.h"
-#include "core/spanish_numbers.h"
 #include "platform/file_dialog.h"
 #include "platform/message_box.h"
 #include "platform/thread_priority.h"
 #include "reducir/bet_summary.h"
 #include "reducir/qt_text.h"
 #include "reducir/text_file_request.h"
+#include "text/spanish_numbers.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "reducir/reduction_run.h"
 
-#include "core/cover_check.h"
-#include "core/guarantee_reduction.h"
+#include "reduction/cover_check.h"
+#include "reduction/guarantee_reduction.h"
 
 ReductionRun RunReduction(const CColumnSet& bet, const ReductionOrder& order, std::stop_token stop,
                           const ReductionProgress& progress) {

@@ -20,13 +20,13 @@
 #include <QValueAxis>
 
 #include "core/bet_cost.h"
-#include "core/spanish_numbers.h"
 #include "core/typed_signs.h"
 #include "platform/message_box.h"
 #include "reducir/compact_chart.h"
 #include "reducir/past_rounds_box.h"
 #include "reducir/qt_text.h"
 #include "reducir/signs_validator.h"
+#include "text/spanish_numbers.h"
 
 namespace {
 

@@ -13,9 +13,9 @@
 #include <QValueAxis>
 
 #include "core/match_counts.h"
-#include "core/spanish_numbers.h"
 #include "reducir/compact_chart.h"
 #include "reducir/qt_text.h"
+#include "text/spanish_numbers.h"
 
 namespace {
 

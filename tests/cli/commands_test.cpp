@@ -14,9 +14,9 @@
 #include "betfile/internal/save_hook.h"
 #include "core/column_predicates.h"
 #include "core/condition.h"
-#include "core/cover_check.h"
 #include "core/covering.h"
 #include "forecast/forecast_file.h"
+#include "reduction/cover_check.h"
 #include "tests/core/test_support.h"
 
 namespace fs = std::filesystem;

@@ -1,4 +1,4 @@
-#include "core/internal/distance_ball.h"
+#include "core/distance_ball.h"
 
 #include <gtest/gtest.h>
 

@@ -6,7 +6,6 @@
 #include <sstream>
 
 #include "core/column_predicates.h"
-#include "core/internal/bet_index.h"
 #include "core/progress.h"
 
 ProgressRecorder::ProgressRecorder() {
@@ -225,14 +224,6 @@ std::vector<CColumn> SmallClusteredBet(std::mt19937& engine, std::int32_t matche
     std::vector<CColumn> columns;
     for (std::size_t k = 0; k < std::min(count, indices.size()); ++k) {
         columns.emplace_back(indices[k]);
-    }
-    return columns;
-}
-
-std::vector<CColumn> ColumnsOfIds(const BetIndex& index, const std::vector<std::int32_t>& ids) {
-    std::vector<CColumn> columns;
-    for (const std::int32_t id : ids) {
-        columns.emplace_back(index.IndexOf(id));
     }
     return columns;
 }

@@ -13,8 +13,6 @@
 #include "core/column_set.h"
 #include "core/forecast_table.h"
 
-class BetIndex;
-
 // Records every position handed to the ProgressSink while it lives.
 class ProgressRecorder {
   public:
@@ -95,9 +93,6 @@ std::int32_t SmallestCovering(const std::vector<CColumn>& bet, std::int32_t guar
 // matches, drawn at random: small enough for SmallestCovering.
 std::vector<CColumn> SmallClusteredBet(std::mt19937& engine, std::int32_t matches,
                                        std::size_t count);
-
-// The columns of these BetIndex numbers, in order.
-std::vector<CColumn> ColumnsOfIds(const BetIndex& index, const std::vector<std::int32_t>& ids);
 
 // The bet a player makes of the forecast of examples/pronostico.txt with its
 // two doubles made fixed (11 triples, 3 fixed results) or kept: all columns,

@@ -10,10 +10,10 @@
 #include <filesystem>
 
 #include "betfile/strict_bet_reader.h"
-#include "core/cover_check.h"
 #include "reducir/bet_summary.h"
 #include "reducir/reduce_tab.h"
 #include "reducir_fixture.h"
+#include "reduction/cover_check.h"
 #include "tests/core/test_support.h"
 
 namespace {

@@ -1,0 +1,55 @@
+#include "codes/internal/coset_codes.h"
+
+#include <array>
+#include <span>
+#include <string_view>
+
+namespace {
+
+using std::string_view_literals::operator""sv;
+
+// Each column and syndrome is a string of digits, row 0 first.
+// 7 columns, 6 checks, 62 cosets of 3 words, radius 1.
+constexpr std::array kLength7Radius1Columns{"100000"sv, "010000"sv, "001000"sv, "000100"sv,
+                                            "000010"sv, "000001"sv, "111210"sv};
+constexpr std::array kLength7Radius1Syndromes{
+    "000000"sv, "112000"sv, "011100"sv, "222100"sv, "120200"sv, "201200"sv, "220010"sv, "011010"sv,
+    "202010"sv, "020110"sv, "121110"sv, "002110"sv, "100210"sv, "212210"sv, "000020"sv, "221020"sv,
+    "210120"sv, "102120"sv, "111220"sv, "022220"sv, "000001"sv, "121001"sv, "110101"sv, "222101"sv,
+    "210201"sv, "021201"sv, "102201"sv, "220011"sv, "101011"sv, "022011"sv, "200111"sv, "211111"sv,
+    "002111"sv, "010211"sv, "122211"sv, "000021"sv, "212021"sv, "120121"sv, "201121"sv, "012121"sv,
+    "220221"sv, "111221"sv, "000002"sv, "211002"sv, "101102"sv, "222102"sv, "120202"sv, "012202"sv,
+    "110012"sv, "202012"sv, "022012"sv, "200112"sv, "020112"sv, "112112"sv, "001212"sv, "221212"sv,
+    "000022"sv, "122022"sv, "210122"sv, "021122"sv, "111222"sv, "202222"sv};
+
+std::int32_t Packed(std::string_view digits) {
+    std::int32_t packed = 0;
+    for (auto digit = digits.rbegin(); digit != digits.rend(); ++digit) {
+        packed = packed * 3 + (*digit - '0');
+    }
+    return packed;
+}
+
+SyndromeCodeWithRadius Cosets(std::span<const std::string_view> columns,
+                              std::span<const std::string_view> syndromes, std::int32_t radius) {
+    SyndromeCodeWithRadius found{
+        .code = {.checks = static_cast<std::int32_t>(columns.front().size()),
+                 .columns = {},
+                 .syndromes = {}},
+        .radius = radius};
+    for (const std::string_view column : columns) {
+        found.code.columns.push_back(Packed(column));
+    }
+    for (const std::string_view syndrome : syndromes) {
+        found.code.syndromes.push_back(Packed(syndrome));
+    }
+    return found;
+}
+
+}  // namespace
+
+std::vector<SyndromeCodeWithRadius> CosetCodes() {
+    return {
+        Cosets(kLength7Radius1Columns, kLength7Radius1Syndromes, 1),
+    };
+}

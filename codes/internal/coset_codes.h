@@ -1,0 +1,18 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "codes/internal/syndrome_code.h"
+
+// A ternary code given by a parity-check matrix, with the covering radius it
+// is meant to have (to be checked before use).
+struct SyndromeCodeWithRadius {
+    SyndromeCode code;
+    std::int32_t radius;
+};
+
+// Unions of cosets of ternary linear codes whose parity-check matrix and
+// coset syndromes were found by a tabu search over the syndromes (each coset
+// a vertex, a step the addition of a multiple of one column), stored as data.
+std::vector<SyndromeCodeWithRadius> CosetCodes();

@@ -1,0 +1,176 @@
+#include "reduction/internal/greedy_cover.h"
+
+#include <algorithm>
+#include <atomic>
+#include <cmath>
+#include <numeric>
+
+#include "core/distance_ball.h"
+#include "core/progress.h"
+#include "reduction/internal/chunk_team.h"
+#include "reduction/internal/gain_heap.h"
+
+namespace {
+
+// The indices of balls (newly covered columns times the ball) from which an
+// update of the gains is shared by the team: below it, waking the helpers
+// costs more than it saves. Reading kept balls costs a fraction of walking
+// them, so sharing pays only on larger updates there.
+constexpr std::int64_t kSharedWalkedUpdate = 16'384;
+constexpr std::int64_t kSharedKeptUpdate = 16 * kSharedWalkedUpdate;
+
+// The bet's numbers ordered by higher score first, then the earlier first.
+std::vector<std::int32_t> ByPreference(const BetIndex& bet) {
+    std::vector<std::int32_t> order(static_cast<std::size_t>(bet.Size()));
+    std::iota(order.begin(), order.end(), 0);
+    std::sort(order.begin(), order.end(), [&bet](std::int32_t a, std::int32_t b) {
+        return bet.ScoreOf(a) > bet.ScoreOf(b) || (bet.ScoreOf(a) == bet.ScoreOf(b) && a < b);
+    });
+    return order;
+}
+
+}  // namespace
+
+std::vector<std::int64_t> CoverWeights(const std::vector<std::int32_t>& degree) {
+    // 2^40 / deg^2 stays above 10^4 for the largest ball of radius 3 and
+    // keeps a ball's sum far below 2^63.
+    constexpr std::int64_t kUnit = std::int64_t{1} << 40;
+    std::vector<std::int64_t> weight(degree.size());
+    for (std::size_t id = 0; id < degree.size(); ++id) {
+        const std::int64_t d = degree[id];
+        weight[id] = std::max<std::int64_t>(1, kUnit / (d * d));
+    }
+    return weight;
+}
+
+GreedyCovering GreedyCover(const BetIndex& bet, std::int32_t radius,
+                           const std::vector<std::int32_t>& seeds, const std::stop_token& stop,
+                           const ProgressSink& progress) {
+    const std::int32_t n = bet.Size();
+    const auto size = static_cast<std::size_t>(n);
+    const std::vector<std::int32_t> degree = bet.CountsNear(radius);
+    const std::vector<std::int64_t> weight = CoverWeights(degree);
+    // Every column's first gain, and the most columns any column reaching
+    // it covers (the balls are symmetric) for the local sphere bound.
+    BallSummaries balls = bet.SummariseBalls(radius, weight, degree);
+    std::vector<std::int64_t>& gain = balls.sums;
+    double sphereSum = 0;
+    for (const std::int32_t count : balls.most) {
+        sphereSum += 1.0 / count;
+    }
+
+    // Gains only fall, so a heap entry's gain is never below the current
+    // one: an entry found out of date is lowered to the current gain.
+    const std::vector<std::int32_t> byPreference = ByPreference(bet);
+    GainHeap heap = [&] {
+        std::vector<GainEntry> entries(size);
+        for (std::int32_t rank = 0; rank < n; ++rank) {
+            const std::int32_t id = byPreference[static_cast<std::size_t>(rank)];
+            entries[static_cast<std::size_t>(rank)] = {gain[static_cast<std::size_t>(id)], rank,
+                                                       id};
+        }
+        return GainHeap(entries);
+    }();
+
+    std::vector<std::uint8_t> covered(size, 0);
+    std::vector<std::int32_t> chosen;
+    std::int32_t coveredCount = 0;
+    std::vector<std::int32_t> fresh;
+    ChunkTeam team;
+    const std::int64_t ball = BallSize(radius);
+    const std::int64_t sharedFrom =
+        bet.KeptRadius() == radius ? kSharedKeptUpdate : kSharedWalkedUpdate;
+    ProgressCounter counter(n, progress);
+    // Takes a column: covers its ball and lowers the gains of every column
+    // reaching a newly covered one by its weight. A large update is shared
+    // by the team; two members may reach the same column, hence the atomic
+    // subtraction there.
+    const auto take = [&](std::int32_t id) {
+        chosen.push_back(id);
+        fresh.clear();
+        bet.ForEachNear(id, radius, [&](std::int32_t near) {
+            if (covered[static_cast<std::size_t>(near)] == 0) {
+                covered[static_cast<std::size_t>(near)] = 1;
+                fresh.push_back(near);
+            }
+        });
+        coveredCount += static_cast<std::int32_t>(fresh.size());
+        const auto update = [&](std::int32_t begin, std::int32_t end, auto subtract) {
+            for (std::int32_t i = begin; i < end; ++i) {
+                const std::int32_t near = fresh[static_cast<std::size_t>(i)];
+                const std::int64_t lost = weight[static_cast<std::size_t>(near)];
+                bet.ForEachNear(near, radius, [&](std::int32_t other) {
+                    subtract(gain[static_cast<std::size_t>(other)], lost);
+                });
+            }
+        };
+        const auto count = static_cast<std::int32_t>(fresh.size());
+        if (count * ball < sharedFrom) {
+            update(0, count, [](std::int64_t& to, std::int64_t lost) { to -= lost; });
+        } else {
+            team.Run(count, [&](std::int32_t begin, std::int32_t end) {
+                update(begin, end, [](std::int64_t& to, std::int64_t lost) {
+                    std::atomic_ref<std::int64_t>(to).fetch_sub(lost, std::memory_order_relaxed);
+                });
+            });
+        }
+        counter.At(coveredCount);
+    };
+    // A seed's gain falls to nothing when it is taken, so the heap drops its
+    // entry when it comes to the top.
+    for (const std::int32_t id : seeds) {
+        if (stop.stop_requested()) {
+            break;
+        }
+        take(id);
+    }
+    while (coveredCount < n && !stop.stop_requested()) {
+        const GainEntry top = heap.Top();
+        const std::int32_t id = top.id;
+        const std::int64_t current = gain[static_cast<std::size_t>(id)];
+        if (top.gain != current) {
+            if (current > 0) {
+                heap.LowerTop({current, top.rank, id});
+            } else {
+                heap.Pop();
+            }
+            continue;
+        }
+        heap.Pop();
+        take(id);
+    }
+    std::sort(chosen.begin(), chosen.end());
+    // Rounding of the sum stays far below this margin.
+    constexpr double kMargin = 1e-6;
+    return {.chosen = std::move(chosen),
+            .lowerBound = static_cast<std::int32_t>(std::ceil(sphereSum - kMargin))};
+}
+
+void DropRedundant(const BetIndex& bet, std::int32_t radius, std::vector<std::int32_t>& cover) {
+    std::vector<std::int32_t> times(static_cast<std::size_t>(bet.Size()), 0);
+    for (const std::int32_t id : cover) {
+        bet.ForEachNear(id, radius,
+                        [&times](std::int32_t near) { ++times[static_cast<std::size_t>(near)]; });
+    }
+    std::vector<std::int32_t> trial = cover;
+    std::sort(trial.begin(), trial.end(), [&bet](std::int32_t a, std::int32_t b) {
+        return bet.ScoreOf(a) < bet.ScoreOf(b) || (bet.ScoreOf(a) == bet.ScoreOf(b) && a > b);
+    });
+    std::vector<std::int32_t> dropped;
+    for (const std::int32_t id : trial) {
+        bool needed = false;
+        bet.ForEachNear(id, radius, [&](std::int32_t near) {
+            needed = needed || times[static_cast<std::size_t>(near)] == 1;
+        });
+        if (!needed) {
+            bet.ForEachNear(id, radius, [&times](std::int32_t near) {
+                --times[static_cast<std::size_t>(near)];
+            });
+            dropped.push_back(id);
+        }
+    }
+    std::sort(dropped.begin(), dropped.end());
+    std::erase_if(cover, [&dropped](std::int32_t id) {
+        return std::binary_search(dropped.begin(), dropped.end(), id);
+    });
+}

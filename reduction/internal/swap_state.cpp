@@ -1,0 +1,123 @@
+#include "reduction/internal/swap_state.h"
+
+SwapState::SwapState(const BetIndex& bet, std::int32_t radius,
+                     const std::vector<std::int32_t>& start)
+    : bet(bet),
+      radius(radius),
+      reach(Size(), 0),
+      coverSum(Size(), 0),
+      weight(Size(), kBaseWeight),
+      gain(Size(), 0),
+      loss(Size(), 0),
+      cover(bet.Size()),
+      uncovered(bet.Size()) {
+    for (const std::int32_t id : start) {
+        cover.Add(id);
+        bet.ForEachNear(id, radius, [&](std::int32_t near) {
+            ++reach[At(near)];
+            coverSum[At(near)] += id;
+        });
+    }
+    for (std::int32_t id = 0; id < bet.Size(); ++id) {
+        if (reach[At(id)] == 1) {
+            loss[At(static_cast<std::int32_t>(coverSum[At(id)]))] += weight[At(id)];
+        } else if (reach[At(id)] == 0) {
+            uncovered.Add(id);
+            Spread(id, weight[At(id)]);
+        }
+    }
+    for (const std::int32_t id : cover.Items()) {
+        byLoss.emplace(loss[At(id)], id);
+    }
+}
+
+void SwapState::Add(std::int32_t id) {
+    cover.Add(id);
+    bet.ForEachNear(id, radius, [&](std::int32_t near) {
+        const std::int32_t before = reach[At(near)]++;
+        if (before == 1) {
+            ChangeLoss(static_cast<std::int32_t>(coverSum[At(near)]), -weight[At(near)]);
+        }
+        coverSum[At(near)] += id;
+        if (before == 0) {
+            uncovered.Remove(near);
+            loss[At(id)] += weight[At(near)];
+            Spread(near, -weight[At(near)]);
+        }
+    });
+    ChangeLoss(id, 0);
+}
+
+void SwapState::Remove(std::int32_t id) {
+    cover.Remove(id);
+    loss[At(id)] = 0;
+    bet.ForEachNear(id, radius, [&](std::int32_t near) {
+        coverSum[At(near)] -= id;
+        const std::int32_t after = --reach[At(near)];
+        if (after == 1) {
+            ChangeLoss(static_cast<std::int32_t>(coverSum[At(near)]), weight[At(near)]);
+        } else if (after == 0) {
+            uncovered.Add(near);
+            Spread(near, weight[At(near)]);
+        }
+    });
+}
+
+void SwapState::RaiseUncovered() {
+    for (const std::int32_t id : uncovered.Items()) {
+        if (weight[At(id)] == kBaseWeight) {
+            raised.push_back(id);
+        }
+        ++weight[At(id)];
+        Spread(id, 1);
+    }
+}
+
+void SwapState::HalveRaises() {
+    std::size_t kept = 0;
+    for (const std::int32_t id : raised) {
+        const std::int64_t halved = kBaseWeight + (weight[At(id)] - kBaseWeight) / 2;
+        const std::int64_t delta = halved - weight[At(id)];
+        weight[At(id)] = halved;
+        if (reach[At(id)] == 0) {
+            Spread(id, delta);
+        } else if (reach[At(id)] == 1) {
+            ChangeLoss(static_cast<std::int32_t>(coverSum[At(id)]), delta);
+        }
+        if (halved > kBaseWeight) {
+            raised[kept++] = id;
+        }
+    }
+    raised.resize(kept);
+}
+
+std::int32_t SwapState::BestCoverOf(std::int32_t id) const {
+    std::int32_t found = -1;
+    bet.ForEachNear(id, radius, [&](std::int32_t near) {
+        if (found < 0 || gain[At(near)] > gain[At(found)]) {
+            found = near;
+        }
+    });
+    return found;
+}
+
+// Changes a chosen column's loss and files it under the new one; the
+// file is rebuilt when out-of-date entries outnumber the others.
+void SwapState::ChangeLoss(std::int32_t id, std::int64_t delta) {
+    loss[At(id)] += delta;
+    if (byLoss.size() > 4 * cover.Items().size() + 1024) {
+        std::vector<LossEntry> entries;
+        entries.reserve(cover.Items().size());
+        for (const std::int32_t chosen : cover.Items()) {
+            entries.emplace_back(loss[At(chosen)], chosen);
+        }
+        byLoss = decltype(byLoss)(std::greater<LossEntry>{}, std::move(entries));
+    } else {
+        byLoss.emplace(loss[At(id)], id);
+    }
+}
+
+// Adds `delta` to the gain of every column reaching uncovered column `id`.
+void SwapState::Spread(std::int32_t id, std::int64_t delta) {
+    bet.ForEachNear(id, radius, [&](std::int32_t near) { gain[At(near)] += delta; });
+}

@@ -1,0 +1,99 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <queue>
+#include <utility>
+#include <vector>
+
+#include "reduction/internal/bet_index.h"
+#include "reduction/internal/id_list.h"
+
+// A covering inside a bet under change (see greedy_cover.h), with what a
+// swap search needs at hand. For every bet column: how many chosen columns
+// reach it and the sum of their numbers (so a column reached once knows its
+// coverer), its weight (kBaseWeight at the start), the uncovered weight it
+// would newly cover if added (gain) and, for a chosen column, the weight
+// only it covers (loss). Every change keeps all of them exact.
+class SwapState {
+  public:
+    static constexpr std::int64_t kBaseWeight = 100;
+
+    // `start`: distinct bet columns. May throw std::bad_alloc.
+    SwapState(const BetIndex& bet, std::int32_t radius, const std::vector<std::int32_t>& start);
+
+    // Adds a column not chosen / removes a chosen one.
+    void Add(std::int32_t id);
+    void Remove(std::int32_t id);
+
+    // Adds one to the weight of every uncovered column.
+    void RaiseUncovered();
+    // Halves what every column's weight has gained over kBaseWeight
+    // (rounding down).
+    void HalveRaises();
+
+    // The column of most gain reaching `id`; among equal ones the first
+    // ForEachNear visits.
+    std::int32_t BestCoverOf(std::int32_t id) const;
+
+    // Calls visit(coverer, weight) for every column within `radius` of `id`
+    // that exactly one chosen column reaches.
+    template <typename Visit>
+    void ForEachSoleCover(std::int32_t id, Visit&& visit) const {
+        bet.ForEachNear(id, radius, [&](std::int32_t near) {
+            if (reach[At(near)] == 1) {
+                visit(static_cast<std::int32_t>(coverSum[At(near)]), weight[At(near)]);
+            }
+        });
+    }
+
+    // The chosen column of least loss for which excluded(id) is false, or -1.
+    template <typename Excluded>
+    std::int32_t Cheapest(Excluded&& excluded) {
+        std::int32_t found = -1;
+        while (found < 0 && !byLoss.empty()) {
+            const auto [entryLoss, id] = byLoss.top();
+            if (!InCover(id) || loss[At(id)] != entryLoss) {
+                byLoss.pop();
+            } else if (excluded(id)) {
+                setAside.push_back(byLoss.top());
+                byLoss.pop();
+            } else {
+                found = id;
+            }
+        }
+        for (const auto& entry : setAside) {
+            byLoss.push(entry);
+        }
+        setAside.clear();
+        return found;
+    }
+
+    bool InCover(std::int32_t id) const { return cover.Contains(id); }
+    std::int64_t Weight(std::int32_t id) const { return weight[At(id)]; }
+    std::int64_t Gain(std::int32_t id) const { return gain[At(id)]; }
+    std::int64_t Loss(std::int32_t id) const { return loss[At(id)]; }
+    const std::vector<std::int32_t>& Cover() const { return cover.Items(); }
+    const std::vector<std::int32_t>& Uncovered() const { return uncovered.Items(); }
+
+  private:
+    using LossEntry = std::pair<std::int64_t, std::int32_t>;
+
+    void ChangeLoss(std::int32_t id, std::int64_t delta);
+    void Spread(std::int32_t id, std::int64_t delta);
+    std::size_t Size() const { return static_cast<std::size_t>(bet.Size()); }
+    static std::size_t At(std::int32_t id) { return static_cast<std::size_t>(id); }
+
+    const BetIndex& bet;
+    std::int32_t radius;
+    std::vector<std::int32_t> reach;
+    std::vector<std::int64_t> coverSum;
+    std::vector<std::int64_t> weight;
+    std::vector<std::int64_t> gain;
+    std::vector<std::int64_t> loss;
+    IdList cover;
+    IdList uncovered;
+    std::vector<std::int32_t> raised;  // the columns weighing more than kBaseWeight
+    std::priority_queue<LossEntry, std::vector<LossEntry>, std::greater<LossEntry>> byLoss;
+    std::vector<LossEntry> setAside;
+};

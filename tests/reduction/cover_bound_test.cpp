@@ -1,0 +1,66 @@
+#include "reduction/internal/cover_bound.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <stop_token>
+#include <vector>
+
+#include "reduction/internal/greedy_cover.h"
+#include "tests/core/test_support.h"
+
+namespace {
+
+// Few steps and many take their steps by different rules.
+class CoverBoundStepsTest : public testing::TestWithParam<std::int64_t> {};
+
+INSTANTIATE_TEST_SUITE_P(FewAndMany, CoverBoundStepsTest, testing::Values(10, 60, 400));
+
+TEST_P(CoverBoundStepsTest, NeverExceedsTheSmallestCoveringNorFallsBelowTheKnownBound) {
+    const SearchLimit steps{.time = std::chrono::hours(1), .moves = GetParam()};
+    std::mt19937 engine(12);
+    std::int32_t raised = 0;
+    for (std::int32_t round = 0; round < 10; ++round) {
+        const std::vector<CColumn> columns =
+            SmallClusteredBet(engine, 3 + round % 2, 10 + static_cast<std::size_t>(round));
+        const BetIndex index(*SetOf(columns));
+        for (const std::int32_t radius : {1, 2}) {
+            const GreedyCovering greedy = GreedyCover(index, radius);
+            const auto upper = static_cast<std::int32_t>(greedy.chosen.size());
+            const std::int32_t bound =
+                LagrangianBound(index, radius, greedy.lowerBound, upper, steps);
+            EXPECT_GE(bound, greedy.lowerBound);
+            raised += bound > greedy.lowerBound ? 1 : 0;
+            EXPECT_LE(bound, SmallestCovering(columns, RadiusOf(radius)))
+                << "round " << round << " radius " << radius;
+        }
+    }
+    // The steps raise the bound above the local sphere bound on some bets.
+    EXPECT_GT(raised, 0);
+}
+
+TEST_P(CoverBoundStepsTest, ClosesOnTheSmallestCoveringOfAllColumnsOfFourMatches) {
+    // All 81 columns of four matches at radius 1: the tetracode's 9 columns
+    // meet the sphere bound 81 / 9, which the relaxation keeps whatever
+    // bound it is told.
+    std::vector<CColumn> all;
+    for (std::int32_t index = 0; index < 81; ++index) {
+        all.emplace_back(index);
+    }
+    const BetIndex index(*SetOf(all));
+    EXPECT_EQ(
+        LagrangianBound(index, 1, 0, 12, {.time = std::chrono::hours(1), .moves = GetParam()}), 9);
+}
+
+TEST(CoverBoundTest, AStopRequestGivesTheKnownBound) {
+    std::mt19937 engine(3);
+    const BetIndex index(*SetOf(ClusteredBet(engine, 300)));
+    std::stop_source source;
+    source.request_stop();
+    EXPECT_EQ(
+        LagrangianBound(index, 1, 7, 100,
+                        {.time = std::chrono::hours(1), .moves = 1000, .stop = source.get_token()}),
+        7);
+}
+
+}  // namespace

@@ -1,0 +1,176 @@
+#include "reduction/internal/product_cover.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <bit>
+#include <string>
+#include <vector>
+
+#include "core/distance_ball.h"
+#include "reduction/cover_check.h"
+#include "tests/core/test_support.h"
+
+namespace {
+
+constexpr std::uint8_t kTriple = 0b111;
+constexpr std::uint8_t kDouble1X = 0b011;
+constexpr std::uint8_t kDoubleX2 = 0b110;
+constexpr std::uint8_t kFixed1 = 0b001;
+constexpr std::uint8_t kFixed2 = 0b100;
+
+// The choices: `triples` triples, then `doubles` doubles (1X and X2 in
+// turn), then fixed results (1 and 2 in turn).
+MatchChoices Choices(std::size_t triples, std::size_t doubles) {
+    MatchChoices choices{};
+    for (std::size_t m = 0; m < choices.size(); ++m) {
+        choices[m] = m < triples             ? kTriple
+                     : m < triples + doubles ? (m % 2 == 0 ? kDouble1X : kDoubleX2)
+                                             : (m % 2 == 0 ? kFixed1 : kFixed2);
+    }
+    return choices;
+}
+
+// Every combination of the choices, in a mixed order.
+std::vector<CColumn> ProductBet(const MatchChoices& choices) {
+    std::vector<CColumn> columns{CColumn()};
+    for (std::size_t m = 0; m < choices.size(); ++m) {
+        std::vector<CColumn> next;
+        for (const CColumn& column : columns) {
+            for (std::uint8_t code = 3; code-- > 0;) {
+                if ((choices[m] >> code & 1) != 0) {
+                    CColumn changed = column;
+                    changed.results[m] = code;
+                    next.push_back(changed);
+                }
+            }
+        }
+        columns = next;
+    }
+    return columns;
+}
+
+std::vector<CColumn> ColumnsOfIndices(const std::vector<std::int32_t>& indices) {
+    return {indices.begin(), indices.end()};
+}
+
+TEST(ProductCoverTest, RecognisesExactProductsOnly) {
+    const MatchChoices choices = Choices(3, 4);
+    std::vector<CColumn> columns = ProductBet(choices);
+    columns.push_back(columns.front());  // a repeated column changes nothing
+    EXPECT_EQ(ProductChoices(BetIndex(*SetOf(columns))), choices);
+    columns.pop_back();
+    columns.pop_back();  // one combination missing
+    EXPECT_EQ(ProductChoices(BetIndex(*SetOf(columns))), std::nullopt);
+    EXPECT_EQ(ProductChoices(BetIndex(*SetOf({}))), std::nullopt);
+}
+
+// The sizes of the coverings, by number of triples and number of doubles
+// (the rest fixed), al 13, al 12 and al 11.
+using Sizes = std::array<std::size_t, 3>;
+// clang-format off
+const std::vector<std::vector<Sizes>> kExpectedSizes = {
+    {{1, 1, 1}, {1, 1, 1}, {2, 1, 1}, {2, 2, 1}, {4, 2, 2}, {7, 2, 2}, {12, 4, 2}, {16, 7, 2}, {32, 12, 4}, {64, 16, 7}, {128, 32, 12}, {256, 44, 16}, {512, 88, 32}, {1024, 176, 64}, {2048, 256, 88}},
+    {{1, 1, 1}, {2, 1, 1}, {4, 2, 1}, {6, 2, 2}, {8, 3, 2}, {16, 6, 2}, {30, 8, 3}, {48, 12, 6}, {96, 20, 9}, {192, 35, 12}, {384, 64, 23}, {768, 128, 40}, {1536, 256, 70}, {3072, 480, 128}},
+    {{3, 1, 1}, {6, 2, 1}, {6, 3, 2}, {12, 4, 2}, {20, 6, 3}, {36, 11, 4}, {64, 16, 7}, {128, 28, 11}, {256, 50, 16}, {512, 96, 29}, {1024, 192, 56}, {2048, 320, 96}, {4096, 576, 160}},
+    {{5, 3, 1}, {9, 3, 2}, {16, 5, 3}, {24, 8, 3}, {48, 13, 6}, {96, 23, 8}, {175, 39, 12}, {350, 74, 23}, {700, 144, 40}, {1400, 256, 72}, {2800, 384, 120}, {5600, 768, 208}},
+    {{9, 3, 3}, {18, 6, 3}, {36, 10, 4}, {72, 18, 6}, {144, 28, 10}, {288, 48, 16}, {525, 96, 31}, {1050, 144, 48}, {2100, 288, 96}, {4200, 576, 144}, {8400, 1152, 288}},
+    {{27, 8, 3}, {54, 12, 4}, {108, 22, 7}, {216, 38, 12}, {432, 72, 23}, {864, 144, 40}, {1575, 270, 70}, {3150, 432, 108}, {6300, 864, 180}, {12600, 1536, 315}},
+    {{73, 17, 6}, {146, 27, 9}, {292, 52, 18}, {584, 104, 31}, {1168, 180, 53}, {2336, 324, 94}, {4672, 576, 144}, {9344, 1152, 252}, {18688, 2304, 432}},
+    {{186, 34, 12}, {372, 68, 24}, {744, 136, 40}, {1488, 216, 68}, {2976, 432, 117}, {5952, 864, 207}, {11904, 1575, 351}, {23808, 2976, 544}},
+    {{558, 81, 27}, {1116, 162, 54}, {2232, 324, 90}, {4464, 648, 162}, {8928, 1296, 252}, {17856, 2592, 432}, {35712, 4672, 864}},
+    {{1674, 219, 72}, {3348, 438, 108}, {6696, 876, 198}, {13392, 1752, 342}, {26784, 3504, 648}, {53568, 6696, 1224}},
+    {{5022, 657, 153}, {10044, 1314, 243}, {20088, 2628, 468}, {40176, 4464, 816}, {80352, 8928, 1620}},
+    {{15066, 729, 306}, {30132, 1458, 612}, {60264, 2916, 1224}, {120528, 5832, 1458}},
+    {{45198, 2187, 729}, {90396, 4374, 1458}, {180792, 8748, 2916}},
+    {{59049, 6561, 1215}, {118098, 13122, 2430}},
+    {{177147, 19683, 2187}}
+};
+// clang-format on
+
+// The sanitizer build checks the coverings of the smaller bets only (up to
+// 3^11 columns); the largest take minutes there.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr std::size_t kLargestCheckedBet = 177'147;
+#else
+constexpr std::size_t kLargestCheckedBet = kAllColumns;
+#endif
+
+// Whether every result of the column is one of the choices.
+bool InsideProduct(std::int32_t index, const MatchChoices& choices) {
+    const CColumn column(index);
+    for (std::size_t m = 0; m < choices.size(); ++m) {
+        if ((choices[m] >> column.results[m] & 1) == 0) {
+            return false;
+        }
+    }
+    return true;
+}
+
+TEST(ProductCoverTest, BuildsTheTableOfSizesAndCoversEveryProduct) {
+    ASSERT_EQ(kExpectedSizes.size(), kMatches + 1);
+    for (std::size_t triples = 0; triples <= kMatches; ++triples) {
+        ASSERT_EQ(kExpectedSizes[triples].size(), kMatches + 1 - triples);
+        for (std::size_t doubles = 0; triples + doubles <= kMatches; ++doubles) {
+            const MatchChoices choices = Choices(triples, doubles);
+            std::size_t betSize = 1;
+            for (std::size_t m = 0; m < triples + doubles; ++m) {
+                betSize *= m < triples ? 3 : 2;
+            }
+            const bool checked = betSize <= kLargestCheckedBet;
+            const auto betSet = SetOf(checked ? ProductBet(choices) : std::vector<CColumn>{});
+            for (std::size_t g = 0; g < 3; ++g) {
+                const std::int32_t guarantee = 13 - static_cast<std::int32_t>(g);
+                const std::string shape = std::to_string(triples) + " triples, " +
+                                          std::to_string(doubles) + " doubles, al " +
+                                          std::to_string(guarantee);
+                const std::vector<std::int32_t> cover = ProductCover(choices, RadiusOf(guarantee));
+                EXPECT_EQ(cover.size(), kExpectedSizes[triples][doubles][g]) << shape;
+                EXPECT_EQ(ProductCoverSize(choices, RadiusOf(guarantee)),
+                          static_cast<std::int64_t>(cover.size()))
+                    << shape;
+                EXPECT_TRUE(std::all_of(cover.begin(), cover.end(), [&](std::int32_t index) {
+                    return InsideProduct(index, choices);
+                })) << shape;
+                if (checked) {
+                    EXPECT_EQ(FirstUncovered(*betSet, *SetOf(ColumnsOfIndices(cover)), guarantee),
+                              std::nullopt)
+                        << shape;
+                }
+            }
+        }
+    }
+}
+
+TEST(ProductCoverTest, CountsTheProductAndItsBalls) {
+    for (std::int32_t radius = 0; radius <= kMatches; ++radius) {
+        EXPECT_EQ(ProductBall(Choices(kMatches, 0), radius), BallSize(radius));
+    }
+    const MatchChoices choices = Choices(3, 4);
+    const std::vector<CColumn> columns = ProductBet(choices);
+    EXPECT_EQ(ProductSize(choices), static_cast<std::int64_t>(columns.size()));
+    for (std::int32_t radius = 0; radius <= 7; ++radius) {
+        EXPECT_EQ(ProductBall(choices, radius),
+                  std::count_if(columns.begin(), columns.end(), [&](const CColumn& column) {
+                      return NaiveHits(column, columns[0]) >= kMatches - radius;
+                  }));
+    }
+}
+
+TEST(ProductCoverTest, SmallCoveringsHoldColumnByColumn) {
+    // Checked against every pair of bet and covering columns, apart from the
+    // bitmap of the independent check.
+    const std::size_t shapes[][3] = {{4, 0, 13}, {0, 7, 13}, {3, 3, 13}, {6, 0, 12}, {2, 5, 12},
+                                     {7, 0, 11}, {6, 4, 10}, {0, 0, 14}, {2, 0, 14}};
+    for (const auto& shape : shapes) {
+        const MatchChoices choices = Choices(shape[0], shape[1]);
+        const auto guarantee = static_cast<std::int32_t>(shape[2]);
+        const std::vector<std::int32_t> cover = ProductCover(choices, RadiusOf(guarantee));
+        EXPECT_EQ(NaiveFirstUncovered(ProductBet(choices), ColumnsOfIndices(cover), guarantee),
+                  std::nullopt)
+            << shape[0] << " triples, " << shape[1] << " doubles, al " << guarantee;
+    }
+}
+
+}  // namespace
