@@ -381,38 +381,6 @@ class AuxToolsTest : public DialogTestCase {
         QVERIFY(probe->messages.isEmpty());
     }
 
-    void waitCursorAndRefreshFollowTheCommandPattern_data() {
-        QTest::addColumn<int>("id");
-        QTest::addColumn<bool>("refresh");
-        QTest::addColumn<bool>("wait");
-        for (const int id :
-             {kRandomColumnsButton, kAddColumnButton, kWinnerButton, kDeleteAllButton,
-              kAddNeighboursButton, kAddNeighbours2Button, kGreedy1Button, kSwapUniverseButton}) {
-            QTest::addRow("%d", id) << id << true << false;
-        }
-        for (const int id :
-             {kDeleteMarkedButton, kConsolidateMarkedButton, kRescoreButton, kProfitableButton}) {
-            QTest::addRow("%d", id) << id << true << true;
-        }
-        for (const int id : {kAverageModeCheck, kImportButton}) {
-            QTest::addRow("%d", id) << id << false << false;
-        }
-    }
-
-    void waitCursorAndRefreshFollowTheCommandPattern() {
-        QFETCH(int, id);
-        QFETCH(bool, refresh);
-        QFETCH(bool, wait);
-        SetColumns({Scored(3, 50)});
-        ClickHidden(kSwapUniverseButton);  // a universe of one column
-        SetColumns({Scored(3, 50), Scored(4, 40)});
-        List()->topLevelItem(1)->setSelected(true);
-        ClickHidden(id);
-        QCOMPARE(probe->refreshes, refresh ? 1 : 0);
-        QCOMPARE(probe->waitSeen, wait);
-        QVERIFY(QGuiApplication::overrideCursor() == nullptr);
-    }
-
     void hiddenControlsStayHidden() {
         SetBet({1, 2});
         List()->topLevelItem(0)->setSelected(true);

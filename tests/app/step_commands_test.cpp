@@ -351,33 +351,6 @@ class StepCommandsTest : public DialogTestCase {
         QCOMPARE(probe->refreshes, 0);
         QVERIFY(!probe->waitSeen);
     }
-
-    void waitCursorAndRefreshFollowTheCommandPattern_data() {
-        QTest::addColumn<int>("id");
-        QTest::addColumn<bool>("wait");
-        QTest::addColumn<bool>("refresh");
-        for (const int id : {kGenerateAllButton, kCutAboveButton, kRemoveZeroPercentButton,
-                             kConditionButton, kSortByScoreButton}) {
-            QTest::addRow("%d", id) << id << true << true;
-        }
-        for (const DistanceButton& button : kReduceButtons) {
-            QTest::addRow("%d", button.id) << button.id << true << true;
-        }
-        QTest::addRow("1038") << kCutBelowButton << false << true;
-        QTest::addRow("1011") << kMagicReductionButton << false << false;
-    }
-
-    void waitCursorAndRefreshFollowTheCommandPattern() {
-        QFETCH(int, id);
-        QFETCH(bool, wait);
-        QFETCH(bool, refresh);
-        SetColumns({Scored(3, 50), Scored(4, 40)});
-        Click(id);
-        QCOMPARE(probe->refreshes, refresh ? 1 : 0);
-        QCOMPARE(probe->waitSeen, wait);
-        QVERIFY(QGuiApplication::overrideCursor() == nullptr);
-        QCOMPARE(Bar()->value(), 0);
-    }
 };
 
 QTEST_MAIN(StepCommandsTest)
