@@ -77,16 +77,6 @@ class ColumnListTest : public DialogTestCase {
         QCOMPARE(item->text(1), QStringLiteral("-7"));
     }
 
-    void fullBetCountHasNoThousandsSeparator() {
-        dialog->Bet().Reserve(kAllColumns);
-        dialog->Bet().GenerateAll(Scoring());
-        dialog->RefreshColumnList();
-        QCOMPARE(list->topLevelItemCount(), 500);
-        QCOMPARE(list->topLevelItem(499)->text(2), QStringLiteral("499"));
-        QCOMPARE(Label(kCountText)->text(), QStringLiteral("4782969 cols."));
-        QCOMPARE(Edit(kRandomCountEdit)->text(), QStringLiteral("4782969"));
-    }
-
     void scoresSortAsTextsDescending() {
         for (const int score : {100, 87, 9, 87, 100}) {
             dialog->Bet().Append(Scored(dialog->Bet().Count(), score));
