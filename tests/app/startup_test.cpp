@@ -10,10 +10,7 @@
 #include <QTreeWidget>
 #include <QtTest>
 
-#include "app/dialog_template.h"
 #include "dialog_test_case.h"
-#include "platform/dialog_units.h"
-#include "widgets/hyper_link.h"
 
 namespace {
 
@@ -33,20 +30,6 @@ class StartupTest : public DialogTestCase {
     }
 
     void cleanupTestCase() { CloseDialog(); }
-
-    void hyperLinkShowsTheAuthorsAddress() {
-        const QString address = QString::fromUtf8(kAuthorAddress);
-        auto* control = ControlById<CHyperLink>(*dialog, kHyperLinkControl);
-        QVERIFY(control != nullptr);
-        QCOMPARE(control->Address(), address);
-        QCOMPARE(control->text(), address);
-        QCOMPARE(control->toolTip(), address);
-        // Fitted about the centre of its place in the layout (10, 230, 140, 8
-        // in dialog units), which is wider than the address.
-        const QRect place = MeasureBaseUnits(dialog->font()).ToPixels(10, 230, 140, 8);
-        QVERIFY(control->width() < place.width());
-        QVERIFY(qAbs(control->geometry().center().x() - place.center().x()) <= 1);
-    }
 
     void windowIsTheFixedBrelmDialog() {
         QCOMPARE(dialog->windowTitle(), QStringLiteral("Brelm"));
