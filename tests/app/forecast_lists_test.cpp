@@ -2,7 +2,6 @@
 // the Expectation table (1007, hidden) and the bet shares (1006, hidden),
 // filled from the forecast files of the working directory.
 #include <QListWidget>
-#include <QScrollBar>
 #include <QtTest>
 
 #include "core/forecast_table.h"
@@ -55,21 +54,6 @@ class ForecastListsTest : public DialogTestCase {
         QStringList shares(14, "100 00 00");
         shares[0] = "33 33 33";
         QCOMPARE(RowTexts(*ControlById<QListWidget>(*dialog, kBetSharesList)), shares);
-    }
-
-    void forecastRowsShowWholeWithoutScrolling() {
-        WriteFile("pronostico.txt", QByteArray("100 0 0\n").repeated(14));
-        dialog = std::make_unique<CLumoDlg>(tables);
-        dialog->show();
-        QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
-        const auto* list = ControlById<QListWidget>(*dialog, kForecastList);
-        QVERIFY(!list->verticalScrollBar()->isVisible());
-        const QFontMetrics metrics(list->font());
-        for (int row = 0; row < list->count(); ++row) {
-            const QRect rect = list->visualItemRect(list->item(row));
-            QVERIFY(list->viewport()->rect().contains(rect));
-            QVERIFY(metrics.horizontalAdvance(list->item(row)->text()) < list->viewport()->width());
-        }
     }
 };
 

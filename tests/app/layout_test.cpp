@@ -10,6 +10,7 @@
 #include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTreeWidget>
 #include <QtTest>
 #include <algorithm>
@@ -418,6 +419,13 @@ class LayoutTest : public DialogTestCase {
         const auto* list = ControlById<QListWidget>(*dialog, kForecastList);
         QCOMPARE(list->item(0)->text(), QStringLiteral("100 00 00"));
         QVERIFY(list->sizeHintForColumn(0) <= list->viewport()->width());
+        // All 14 rows show whole, without scrolling.
+        const QFontMetrics metrics(list->font());
+        for (int row = 0; row < list->count(); ++row) {
+            QVERIFY(list->viewport()->rect().contains(list->visualItemRect(list->item(row))));
+            QVERIFY(metrics.horizontalAdvance(list->item(row)->text()) < list->viewport()->width());
+        }
+        QVERIFY(!list->verticalScrollBar()->isVisible());
         dialog->ShowForecast(tables.scoring.table);
     }
 
