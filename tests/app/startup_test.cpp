@@ -46,18 +46,19 @@ class StartupTest : public DialogTestCase {
 
     void emptyBetIsListed() {
         QCOMPARE(List()->topLevelItemCount(), 0);
-        QCOMPARE(Label(kCountText)->text(), QStringLiteral("0 cols."));
-        QCOMPARE(Edit(kRandomCountEdit)->text(), QStringLiteral("0"));
-        QCOMPARE(Edit(kCoveredEdit)->text(), QStringLiteral("0"));
-        // No universe yet: its count field keeps its empty text.
-        QCOMPARE(Edit(kUniverseCountEdit)->text(), QString());
         QCOMPARE(dialog->Bet().Count(), 0);
         QVERIFY(dialog->Universe() == nullptr);
     }
 
-    void stepFourHoldsTheDefaultLimitsAndStepTwoIsEmpty_data() {
+    void fieldsHoldTheirStartUpTexts_data() {
         QTest::addColumn<int>("id");
         QTest::addColumn<QString>("text");
+        QTest::newRow("count") << kCountText << "0 cols.";
+        QTest::newRow("random count") << kRandomCountEdit << "0";
+        QTest::newRow("covered") << kCoveredEdit << "0";
+        // No universe yet: its count field keeps its empty text.
+        QTest::newRow("universe count") << kUniverseCountEdit << "";
+        // Step 4 holds the default limits, step 2 is empty.
         QTest::newRow("max variants") << kMaxVariantsEdit << "14";
         QTest::newRow("min variants") << kMinVariantsEdit << "0";
         QTest::newRow("max doses") << kMaxDosesEdit << "14";
@@ -66,10 +67,10 @@ class StartupTest : public DialogTestCase {
         QTest::newRow("cut above") << kCutAboveEdit << "";
     }
 
-    void stepFourHoldsTheDefaultLimitsAndStepTwoIsEmpty() {
+    void fieldsHoldTheirStartUpTexts() {
         QFETCH(int, id);
         QFETCH(QString, text);
-        QCOMPARE(Edit(id)->text(), text);
+        QCOMPARE(ControlById(*dialog, id)->property("text").toString(), text);
     }
 
     void progressBarIsEmptyWithRange0To100() {
