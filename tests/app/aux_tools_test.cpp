@@ -98,15 +98,9 @@ class AuxToolsTest : public DialogTestCase {
         QCOMPARE(probe->messages.size(), message ? 1 : 0);
         QCOMPARE(probe->refreshes, 1);
         QCOMPARE(Edit(kRandomCountEdit)->text(), QString::number(count));
-    }
-
-    void randomColumnsAgainDoublesTheBet() {
-        SetBet({});
-        Type(kRandomCountEdit, QStringLiteral("3"));
+        // The field now holds the bet's count: clicking again doubles the bet.
         ClickHidden(kRandomColumnsButton);
-        QCOMPARE(dialog->Bet().Count(), 3);
-        ClickHidden(kRandomColumnsButton);
-        QCOMPARE(dialog->Bet().Count(), 6);
+        QCOMPARE(dialog->Bet().Count(), 2 * count);
     }
 
     void winnerShowsTheHitCounts() {
@@ -217,18 +211,22 @@ class AuxToolsTest : public DialogTestCase {
         QCOMPARE(SignsOf(bet[3 + 28]), SignsOf(Neighbour(bet[0], 0)));
     }
 
-    void neighboursWithoutSelectionDoNothing_data() {
+    void commandsThatDoNothing_data() {
         QTest::addColumn<int>("id");
-        QTest::newRow("28 per row") << kAddNeighboursButton;
-        QTest::newRow("784") << kAddNeighbours2Button;
+        QTest::newRow("28 per row without selection") << kAddNeighboursButton;
+        QTest::newRow("784 without selection") << kAddNeighbours2Button;
+        QTest::newRow("import") << kImportButton;
+        QTest::newRow("no command") << kNoCommandButton;
     }
 
-    void neighboursWithoutSelectionDoNothing() {
+    void commandsThatDoNothing() {
         QFETCH(int, id);
         SetBet({3, 4});
+        Type(kAddColumnEdit, QStringLiteral("X2"));
         ClickHidden(id);
         QCOMPARE(dialog->Bet().Count(), 2);
         QCOMPARE(probe->refreshes, 0);
+        QVERIFY(probe->messages.isEmpty());
     }
 
     void neighbours2FromTheFirstSelectedRow() {
@@ -244,26 +242,6 @@ class AuxToolsTest : public DialogTestCase {
         // The second neighbours of column 1, the first selected row.
         QCOMPARE(SignsOf(bet[2]), SignsOf(Neighbour(Neighbour(bet[1], 0), 0)));
         QCOMPARE(probe->refreshes, 1);
-    }
-
-    void greedyStepWithoutUniverseAsksForIt_data() {
-        QTest::addColumn<int>("id");
-        for (const DistanceButton& button : kGreedyButtons) {
-            QTest::addRow("%d", button.id) << button.id;
-        }
-    }
-
-    void greedyStepWithoutUniverseAsksForIt() {
-        QFETCH(int, id);
-        SetBet({1, 2});
-        ClickHidden(id);
-        QCOMPARE(
-            probe->MessageTexts(),
-            QStringList{QStringLiteral("Primero hay que crear el universo con el botón \"B\".")});
-        QCOMPARE(dialog->Bet().Count(), 2);
-        QCOMPARE(dialog->Bet().covered, 0);
-        QVERIFY(dialog->Universe() == nullptr);
-        QCOMPARE(probe->refreshes, 0);
     }
 
     void makeUniverseShowsItsCountAtTheNextRefresh() {
@@ -293,6 +271,18 @@ class AuxToolsTest : public DialogTestCase {
         QFETCH(int, id);
         QFETCH(int, distance);
         QFETCH(int, covered);
+        // Without a universe the step asks for one and changes nothing.
+        SetBet({1, 2});
+        ClickHidden(id);
+        QCOMPARE(
+            probe->MessageTexts(),
+            QStringList{QStringLiteral("Primero hay que crear el universo con el botón \"B\".")});
+        QCOMPARE(dialog->Bet().Count(), 2);
+        QCOMPARE(dialog->Bet().covered, 0);
+        QVERIFY(dialog->Universe() == nullptr);
+        QCOMPARE(probe->refreshes, 0);
+
+        SetBet({});
         ClickHidden(kMakeUniverseButton);
         ClickHidden(id);
         const CColumnSet& bet = dialog->Bet();
@@ -350,67 +340,28 @@ class AuxToolsTest : public DialogTestCase {
         QCOMPARE(dialog->Bet().Count(), 0);
     }
 
-    void swapExchangesBetAndUniverse() {
-        ClickHidden(kMakeUniverseButton);
-        SetBet({5, 6, 7});
-        ClickHidden(kSwapUniverseButton);
-        QCOMPARE(dialog->Bet().Count(), kAllColumns);
-        QCOMPARE(dialog->Universe()->Count(), 3);
-        QCOMPARE(Edit(kUniverseCountEdit)->text(), QStringLiteral("3"));
-        QCOMPARE(Label(kCountText)->text(), QStringLiteral("4782969 cols."));
-        QCOMPARE(probe->refreshes, 1);
+    void swapExchangesBetAndUniverse_data() {
+        QTest::addColumn<bool>("universe");
+        QTest::addColumn<int>("count");  // of the bet afterwards
+        QTest::newRow("all columns") << true << kAllColumns;
+        QTest::newRow("no universe yet") << false << 0;
     }
 
-    void swapWithoutUniverseMakesTheBetTheUniverse() {
+    void swapExchangesBetAndUniverse() {
+        QFETCH(bool, universe);
+        QFETCH(int, count);
+        if (universe) {
+            ClickHidden(kMakeUniverseButton);
+        }
         SetBet({5, 6, 7});
         ClickHidden(kSwapUniverseButton);
-        QCOMPARE(dialog->Bet().Count(), 0);
+        QCOMPARE(dialog->Bet().Count(), count);
         QVERIFY(dialog->Universe() != nullptr);
         QCOMPARE(dialog->Universe()->Count(), 3);
         QCOMPARE((*dialog->Universe())[2].Index(), 7);
         QCOMPARE(Edit(kUniverseCountEdit)->text(), QStringLiteral("3"));
+        QCOMPARE(Label(kCountText)->text(), QStringLiteral("%1 cols.").arg(count));
         QCOMPARE(probe->refreshes, 1);
-    }
-
-    void importAndTypingDoNothing() {
-        SetBet({5, 6});
-        Type(kAddColumnEdit, QStringLiteral("X2"));
-        ClickHidden(kImportButton);
-        QCOMPARE(dialog->Bet().Count(), 2);
-        QCOMPARE(probe->refreshes, 0);
-        QVERIFY(probe->messages.isEmpty());
-    }
-
-    void waitCursorAndRefreshFollowTheCommandPattern_data() {
-        QTest::addColumn<int>("id");
-        QTest::addColumn<bool>("refresh");
-        QTest::addColumn<bool>("wait");
-        for (const int id :
-             {kRandomColumnsButton, kAddColumnButton, kWinnerButton, kDeleteAllButton,
-              kAddNeighboursButton, kAddNeighbours2Button, kGreedy1Button, kSwapUniverseButton}) {
-            QTest::addRow("%d", id) << id << true << false;
-        }
-        for (const int id :
-             {kDeleteMarkedButton, kConsolidateMarkedButton, kRescoreButton, kProfitableButton}) {
-            QTest::addRow("%d", id) << id << true << true;
-        }
-        for (const int id : {kAverageModeCheck, kImportButton}) {
-            QTest::addRow("%d", id) << id << false << false;
-        }
-    }
-
-    void waitCursorAndRefreshFollowTheCommandPattern() {
-        QFETCH(int, id);
-        QFETCH(bool, refresh);
-        QFETCH(bool, wait);
-        SetColumns({Scored(3, 50)});
-        ClickHidden(kSwapUniverseButton);  // a universe of one column
-        SetColumns({Scored(3, 50), Scored(4, 40)});
-        List()->topLevelItem(1)->setSelected(true);
-        ClickHidden(id);
-        QCOMPARE(probe->refreshes, refresh ? 1 : 0);
-        QCOMPARE(probe->waitSeen, wait);
-        QVERIFY(QGuiApplication::overrideCursor() == nullptr);
     }
 
     void hiddenControlsStayHidden() {

@@ -12,6 +12,7 @@
 #include "dialog_test_case.h"
 #include "file_contents.h"
 #include "seam_answerers.h"
+#include "tests/core/test_support.h"
 
 namespace {
 
@@ -36,9 +37,31 @@ class BetCommandsTest : public DialogTestCase {
         CloseDialog();
     }
 
+    void saveAsksForTheBetFileAndWritesIt_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("before");  // empty: no file there yet
+        QTest::addColumn<std::vector<int>>("indices");
+        QTest::addColumn<QByteArray>("written");
+        QTest::newRow("three columns")
+            << "apuesta.txt" << QByteArray() << std::vector{0, 1, 4'782'968}
+            << QByteArray("3\r\n11111111111111\r\nX1111111111111\r\n22222222222222\r\n");
+        QTest::newRow("empty bet, three bytes")
+            << "vacia" << QByteArray() << std::vector<int>{} << QByteArray("0\r\n");
+        QTest::newRow("replaces an earlier file")
+            << "apuesta.txt" << QByteArray(1000, 'a') << std::vector{1}
+            << QByteArray("1\r\nX1111111111111\r\n");
+    }
+
     void saveAsksForTheBetFileAndWritesIt() {
-        SetBet({0, 1, 4'782'968});
-        fileDialog->answer = Path(QStringLiteral("apuesta.txt"));
+        QFETCH(QString, name);
+        QFETCH(QByteArray, before);
+        QFETCH(std::vector<int>, indices);
+        QFETCH(QByteArray, written);
+        fileDialog->answer = Path(name);
+        if (!before.isEmpty()) {
+            WriteFile(fileDialog->answer, before);
+        }
+        SetBet(indices);
         Click(kSaveBetButton);
         QCOMPARE(fileDialog->requests.size(), 1);
         QCOMPARE(fileDialog->requests.front().mode, FileDialogMode::kSave);
@@ -46,34 +69,28 @@ class BetCommandsTest : public DialogTestCase {
         QCOMPARE(fileDialog->requests.front().filters,
                  (QStringList{QStringLiteral("Archivo de texto (*.txt)"),
                               QStringLiteral("All Files (*.*)")}));
-        QCOMPARE(ReadFile(fileDialog->answer),
-                 QByteArray("3\r\n11111111111111\r\nX1111111111111\r\n22222222222222\r\n"));
-        QCOMPARE(dialog->Bet().Count(), 3);
+        QCOMPARE(ReadFile(fileDialog->answer), written);
+        QCOMPARE(dialog->Bet().Count(), static_cast<int>(indices.size()));
         QCOMPARE(probe->refreshes, 0);
         QVERIFY(!probe->waitSeen);
         QVERIFY(probe->messages.isEmpty());
     }
 
-    void emptyBetIsSavedAsThreeBytes() {
-        fileDialog->answer = Path(QStringLiteral("vacia"));
-        Click(kSaveBetButton);
-        QCOMPARE(ReadFile(fileDialog->answer), QByteArray("0\r\n"));
+    void cancelledFileDialogChangesNothing_data() {
+        QTest::addColumn<int>("id");
+        QTest::newRow("save") << kSaveBetButton;
+        QTest::newRow("open") << kOpenBetButton;
     }
 
-    void saveReplacesAnEarlierFile() {
-        fileDialog->answer = Path(QStringLiteral("apuesta.txt"));
-        WriteFile(fileDialog->answer, QByteArray(1000, 'a'));
-        SetBet({1});
-        Click(kSaveBetButton);
-        QCOMPARE(ReadFile(fileDialog->answer), QByteArray("1\r\nX1111111111111\r\n"));
-    }
-
-    void cancelledSaveWritesNothing() {
-        SetBet({1});
+    void cancelledFileDialogChangesNothing() {
+        QFETCH(int, id);
+        SetBet({4, 5});
         fileDialog->answer.clear();
-        Click(kSaveBetButton);
+        Click(id);
         QCOMPARE(fileDialog->requests.size(), 1);
         QVERIFY(QDir::current().entryList(QDir::Files | QDir::Hidden).isEmpty());
+        QCOMPARE(dialog->Bet().Count(), 2);
+        QCOMPARE(probe->refreshes, 0);
         QVERIFY(probe->messages.isEmpty());
     }
 
@@ -134,54 +151,33 @@ class BetCommandsTest : public DialogTestCase {
         QVERIFY(probe->messages.isEmpty());
     }
 
-    void openingTwiceDoublesTheBet() {
-        WriteFile(Path(QStringLiteral("dos.txt")), "2\r\n1X21X21X21X21X\r\n22222222222222\r\n");
-        SetBet({0});
-        fileDialog->answer = Path(QStringLiteral("dos.txt"));
-        Click(kOpenBetButton);
-        Click(kOpenBetButton);
-        const CColumnSet& bet = dialog->Bet();
-        QCOMPARE(bet.Count(), 5);
-        QCOMPARE(bet[0].Index(), 0);
-        QCOMPARE(bet[1].Index(), bet[3].Index());
-        QCOMPARE(bet[2].Index(), bet[4].Index());
-        QCOMPARE(bet[4].Index(), kAllColumns - 1);
-        QCOMPARE(probe->refreshes, 2);
-    }
-
-    void cancelledOpenChangesNothing() {
-        SetBet({4, 5});
-        fileDialog->answer.clear();
-        Click(kOpenBetButton);
-        QCOMPARE(dialog->Bet().Count(), 2);
-        QCOMPARE(probe->refreshes, 0);
-        QVERIFY(probe->messages.isEmpty());
-    }
-
+    // Each file is opened twice: the second time adds the same columns again.
     void openThatEndsEarlyKeepsTheCompleteColumnsAndSaysSo_data() {
         QTest::addColumn<QByteArray>("content");  // "-" for no file at all
-        QTest::addColumn<int>("added");
+        QTest::addColumn<QStringList>("added");
         QTest::addColumn<QString>("message");  // %1 stands for the path
-        QTest::newRow("complete") << QByteArray("1\r\n22222222222222\r\n") << 1 << "";
-        QTest::newRow("count of 0") << QByteArray("0\r\n") << 0 << "";
+        QTest::newRow("complete") << QByteArray("2\r\n1X21X21X21X21X\r\n22222222222222\r\n")
+                                  << QStringList{"1X21X21X21X21X", "22222222222222"} << "";
+        QTest::newRow("count of 0") << QByteArray("0\r\n") << QStringList{} << "";
         QTest::newRow("ends early")
-            << QByteArray("3\r\n11111111111111\r\nXXXXXXXXXXXXXX\r\n2222") << 2
+            << QByteArray("3\r\n11111111111111\r\nXXXXXXXXXXXXXX\r\n2222")
+            << QStringList{"11111111111111", "XXXXXXXXXXXXXX"}
             << "El archivo «%1» anuncia 3 columnas pero termina antes de completarlas. Se han "
                "añadido 2 columnas.";
-        QTest::newRow("no count") << QByteArray("X1111111111111\r\n") << 0
+        QTest::newRow("no count") << QByteArray("X1111111111111\r\n") << QStringList{}
                                   << "El archivo «%1» no empieza por el número de columnas. No "
                                      "se ha añadido ninguna columna.";
-        QTest::newRow("empty") << QByteArray() << 0
+        QTest::newRow("empty") << QByteArray() << QStringList{}
                                << "El archivo «%1» no empieza por el número de columnas. No se "
                                   "ha añadido ninguna columna.";
-        QTest::newRow("missing file") << QByteArray("-") << 0
+        QTest::newRow("missing file") << QByteArray("-") << QStringList{}
                                       << "No se ha podido leer el archivo «%1»: el archivo no "
                                          "existe. No se ha añadido ninguna columna.";
     }
 
     void openThatEndsEarlyKeepsTheCompleteColumnsAndSaysSo() {
         QFETCH(QByteArray, content);
-        QFETCH(int, added);
+        QFETCH(QStringList, added);
         QFETCH(QString, message);
         fileDialog->answer = Path(QStringLiteral("leida.txt"));
         if (content != "-") {
@@ -189,14 +185,19 @@ class BetCommandsTest : public DialogTestCase {
         }
         SetBet({7});
         Click(kOpenBetButton);
-        QCOMPARE(dialog->Bet().Count(), 1 + added);
+        Click(kOpenBetButton);
+        const QStringList signs = added + added;
+        QCOMPARE(dialog->Bet().Count(), 1 + signs.size());
         QCOMPARE(dialog->Bet()[0].Index(), 7);
-        QCOMPARE(probe->refreshes, 1);
+        for (int i = 0; i < signs.size(); ++i) {
+            QCOMPARE(QString::fromStdString(SignsOf(dialog->Bet()[1 + i])), signs[i]);
+        }
+        QCOMPARE(probe->refreshes, 2);
         if (message.isEmpty()) {
             QVERIFY(probe->messages.isEmpty());
         } else {
             QCOMPARE(probe->MessageTexts(),
-                     QStringList{message.arg(QDir::toNativeSeparators(fileDialog->answer))});
+                     QStringList(2, message.arg(QDir::toNativeSeparators(fileDialog->answer))));
             QCOMPARE(probe->messages.front().buttons, MessageButtons::kOk);
         }
     }

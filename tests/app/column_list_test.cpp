@@ -67,31 +67,15 @@ class ColumnListTest : public DialogTestCase {
     }
 
     void rowShowsTheColumnsSigns() {
-        CColumn column;
-        column.ParseText("1X21X21X21X21X");
-        column.score = -7;
-        dialog->Bet().Append(column);
+        dialog->Bet().Append(Scored(ColumnOf("1X21X21X21X21X"), -7));
         dialog->RefreshColumnList();
         const QTreeWidgetItem* item = list->topLevelItem(0);
         QCOMPARE(item->text(0), QStringLiteral("1X21X21X21X21X"));
         QCOMPARE(item->text(1), QStringLiteral("-7"));
     }
 
-    void fullBetCountHasNoThousandsSeparator() {
-        dialog->Bet().Reserve(kAllColumns);
-        dialog->Bet().GenerateAll(Scoring());
-        dialog->RefreshColumnList();
-        QCOMPARE(list->topLevelItemCount(), 500);
-        QCOMPARE(list->topLevelItem(499)->text(2), QStringLiteral("499"));
-        QCOMPARE(Label(kCountText)->text(), QStringLiteral("4782969 cols."));
-        QCOMPARE(Edit(kRandomCountEdit)->text(), QStringLiteral("4782969"));
-    }
-
     void scoresSortAsTextsDescending() {
-        for (const int score : {100, 87, 9, 87, 100}) {
-            dialog->Bet().Append(Scored(dialog->Bet().Count(), score));
-        }
-        dialog->RefreshColumnList();
+        ListScores({100, 87, 9, 87, 100});
         ClickHeader(1);
         QCOMPARE(sortColumn, 1);
         QCOMPARE(RowTexts(*list, 1), (QStringList{"9", "87", "87", "100", "100"}));
@@ -143,10 +127,7 @@ class ColumnListTest : public DialogTestCase {
     }
 
     void refreshRestoresBetOrderAndClearsTheSelection() {
-        for (const int score : {5, 70, 300}) {
-            dialog->Bet().Append(Scored(dialog->Bet().Count(), score));
-        }
-        dialog->RefreshColumnList();
+        ListScores({5, 70, 300});
         ClickHeader(1);
         list->topLevelItem(0)->setSelected(true);
         dialog->RefreshColumnList();
@@ -155,10 +136,7 @@ class ColumnListTest : public DialogTestCase {
     }
 
     void headerClickKeepsTheSelectedRows() {
-        for (const int score : {5, 70, 300, 41, 8}) {
-            dialog->Bet().Append(Scored(dialog->Bet().Count(), score));
-        }
-        dialog->RefreshColumnList();
+        ListScores({5, 70, 300, 41, 8});
         list->topLevelItem(1)->setSelected(true);
         list->topLevelItem(3)->setSelected(true);
         ClickHeader(1);
@@ -207,14 +185,11 @@ class ColumnListTest : public DialogTestCase {
         // Factors 1.00 for 1, 2.00 for X, 0.50 for 2: a column's expectation
         // is 2 to the power of its Xs less its 2s.
         tables.expectation = TableOf({100, 200, 50});
-        const char* columns[] = {"11111111111111", "X1111111111111", "XX111111111111",
-                                 "21111111111111"};
-        const int scores[] = {30, 100, 9, 87};
-        for (int i = 0; i < 4; ++i) {
-            CColumn column;
-            column.ParseText(columns[i]);
-            column.score = scores[i];
-            dialog->Bet().Append(column);
+        for (const auto& [signs, score] : {std::pair{"11111111111111", 30},
+                                           {"X1111111111111", 100},
+                                           {"XX111111111111", 9},
+                                           {"21111111111111", 87}}) {
+            dialog->Bet().Append(Scored(ColumnOf(signs), score));
         }
         dialog->RefreshColumnList();
         ClickHeader(1);  // rows: 9 (XX), 87 (2), 30 (1), 100 (X)
@@ -236,6 +211,14 @@ class ColumnListTest : public DialogTestCase {
     }
 
   private:
+    // Lists a bet of columns 0, 1, ... carrying these scores.
+    void ListScores(std::initializer_list<int> scores) {
+        for (const int score : scores) {
+            dialog->Bet().Append(Scored(dialog->Bet().Count(), score));
+        }
+        dialog->RefreshColumnList();
+    }
+
     void ClickHeader(int section) {
         QHeaderView* header = list->header();
         const int x = header->sectionViewportPosition(section) + header->sectionSize(section) / 2;

@@ -1,16 +1,21 @@
-// The command pattern of the main dialog: wait cursor, refresh, and the
-// progress bar that long operations drive without letting input through.
+// The command pattern of the main dialog and of each command button: wait
+// cursor, refresh, and the progress bar that long operations drive without
+// letting input through.
+#include <QAbstractButton>
 #include <QCursor>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QProgressBar>
+#include <QTreeWidget>
 #include <QtTest>
 #include <stdexcept>
+#include <vector>
 
 #include "core/progress.h"
 #include "dialog_test_case.h"
 #include "event_counter.h"
 #include "platform/wait_cursor.h"
+#include "tests/core/test_support.h"
 
 class CommandPatternTest : public DialogTestCase {
     Q_OBJECT
@@ -23,33 +28,22 @@ class CommandPatternTest : public DialogTestCase {
 
     void cleanup() { CloseDialog(); }
 
-    void progressRepaintsTheBarAtOnce() {
-        EventCounter paints(*bar, QEvent::Paint);
-        ReportProgress(42);
-        QCOMPARE(bar->value(), 42);
-        QVERIFY(paints.count > 0);  // painted inside the call, no event loop ran
-    }
-
     void everyNewPositionIsPaintedExactlyOnce() {
         // Small steps (which the bar itself would not repaint) and large ones
-        // (which it would), each painted once, and nothing left for later.
-        for (const int position : {1, 2, 3, 50, 51, 100, 0, 99}) {
+        // (which it would), each painted inside the call, where no event loop
+        // runs, and once only: nothing is left for later, and the same
+        // position reported again is not painted again.
+        for (const int position : {42, 43, 1, 2, 3, 50, 51, 100, 0, 99}) {
             EventCounter paints(*bar, QEvent::Paint);
             ReportProgress(position);
             QCOMPARE(bar->value(), position);
             QCOMPARE(paints.count, 1);
             QCoreApplication::processEvents();
             QCOMPARE(paints.count, 1);
+            ReportProgress(position);
+            QCoreApplication::processEvents();
+            QCOMPARE(paints.count, 1);
         }
-    }
-
-    void repeatedPositionIsNotPaintedAgain() {
-        ReportProgress(42);
-        EventCounter paints(*bar, QEvent::Paint);
-        ReportProgress(42);
-        QCOMPARE(paints.count, 0);
-        ReportProgress(43);
-        QVERIFY(paints.count > 0);
     }
 
     void noInputReachesTheDialogDuringAnOperation() {
@@ -86,6 +80,50 @@ class CommandPatternTest : public DialogTestCase {
         QCOMPARE(cursorDuringCommand, wait);
         QVERIFY(QGuiApplication::overrideCursor() == nullptr);
         QCOMPARE(Label(kCountText)->text(), QStringLiteral("1 cols."));
+        QCOMPARE(bar->value(), 0);
+    }
+
+    // Every command of a button: whether it shows the wait cursor (during the
+    // refresh, the progress or a message) and refreshes the list; afterwards
+    // the cursor is normal and the bar at 0.
+    void buttonsFollowTheCommandPattern_data() {
+        QTest::addColumn<int>("id");
+        QTest::addColumn<bool>("wait");
+        QTest::addColumn<bool>("refresh");
+        std::vector<int> waitAndRefresh{
+            kGenerateAllButton,       kCutAboveButton,    kRemoveZeroPercentButton,
+            kConditionButton,         kSortByScoreButton, kDeleteMarkedButton,
+            kConsolidateMarkedButton, kRescoreButton,     kProfitableButton};
+        for (const DistanceButton& button : kReduceButtons) {
+            waitAndRefresh.push_back(button.id);
+        }
+        for (const int id : waitAndRefresh) {
+            QTest::addRow("%d", id) << id << true << true;
+        }
+        for (const int id : {kCutBelowButton, kRandomColumnsButton, kAddColumnButton, kWinnerButton,
+                             kDeleteAllButton, kAddNeighboursButton, kAddNeighbours2Button,
+                             kGreedy1Button, kSwapUniverseButton}) {
+            QTest::addRow("%d", id) << id << false << true;
+        }
+        for (const int id : {kMagicReductionButton, kAverageModeCheck, kImportButton}) {
+            QTest::addRow("%d", id) << id << false << false;
+        }
+    }
+
+    void buttonsFollowTheCommandPattern() {
+        QFETCH(int, id);
+        QFETCH(bool, wait);
+        QFETCH(bool, refresh);
+        // A universe of one column, for the greedy step, and a selected row,
+        // for the neighbours.
+        SetColumns({Scored(3, 50)});
+        ControlById<QAbstractButton>(*dialog, kSwapUniverseButton)->click();
+        SetColumns({Scored(3, 50), Scored(4, 40)});
+        List()->topLevelItem(1)->setSelected(true);
+        ControlById<QAbstractButton>(*dialog, id)->click();
+        QCOMPARE(probe->refreshes, refresh ? 1 : 0);
+        QCOMPARE(probe->waitSeen, wait);
+        QVERIFY(QGuiApplication::overrideCursor() == nullptr);
         QCOMPARE(bar->value(), 0);
     }
 

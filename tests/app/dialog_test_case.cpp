@@ -10,7 +10,9 @@
 #include "tests/core/test_support.h"
 
 void DialogTestCase::OpenDialog(DialogDisplay display) {
-    workingDirectory = std::make_unique<ScopedEmptyWorkingDirectory>();
+    if (!workingDirectory) {
+        workingDirectory = std::make_unique<ScopedEmptyWorkingDirectory>();
+    }
     tables = ProgramTables();
     dialog = std::make_unique<CLumoDlg>(tables);
     probe = std::make_unique<CommandProbe>(*dialog);

@@ -26,7 +26,8 @@ class DialogTestCase : public QObject {
 
   protected:
     // Opens a fresh dialog (and its probe) on fresh program-wide tables in a
-    // fresh empty working directory.
+    // fresh empty working directory, or in the one the test made already to
+    // write its files into.
     void OpenDialog(DialogDisplay display = DialogDisplay::kHidden);
     void CloseDialog();
 

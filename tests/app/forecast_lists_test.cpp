@@ -2,12 +2,12 @@
 // the Expectation table (1007, hidden) and the bet shares (1006, hidden),
 // filled from the forecast files of the working directory.
 #include <QListWidget>
-#include <QScrollBar>
 #include <QtTest>
 
 #include "core/forecast_table.h"
 #include "dialog_test_case.h"
 #include "file_contents.h"
+#include "tests/core/test_support.h"
 
 class ForecastListsTest : public DialogTestCase {
     Q_OBJECT
@@ -19,58 +19,41 @@ class ForecastListsTest : public DialogTestCase {
     void cleanup() { CloseDialog(); }
 
     void withoutFilesTheListsShowTheConstructedTables() {
-        dialog = std::make_unique<CLumoDlg>(tables);
-        QCOMPARE(RowTexts(*ControlById<QListWidget>(*dialog, kForecastList)),
-                 QStringList(14, "40 33 27"));
-        QCOMPARE(RowTexts(*ControlById<QListWidget>(*dialog, kExpectationList)),
-                 QStringList(14, "0.4 0.3 0.3"));
-        QCOMPARE(RowTexts(*ControlById<QListWidget>(*dialog, kBetSharesList)),
-                 QStringList(14, "00 00 00"));
+        OpenDialog();
+        QCOMPARE(Rows(kForecastList), QStringList(14, "40 33 27"));
+        QCOMPARE(Rows(kExpectationList), QStringList(14, "0.4 0.3 0.3"));
+        QCOMPARE(Rows(kBetSharesList), QStringList(14, "00 00 00"));
     }
 
     void filesOfTheWorkingDirectoryAreShownRowByMatch() {
         WriteFile("pronostico.txt", "100 0 0\n50 30 20\n");
         WriteFile("esperanza.txt", "150 100 35\n");
-        dialog = std::make_unique<CLumoDlg>(tables);
+        OpenDialog();
         QStringList forecast(14, "40 33 27");
         forecast[0] = "100 00 00";
         forecast[1] = "50 30 20";
-        QCOMPARE(RowTexts(*ControlById<QListWidget>(*dialog, kForecastList)), forecast);
+        QCOMPARE(Rows(kForecastList), forecast);
         QStringList expectation(14, "0.4 0.3 0.3");
         expectation[0] = "1.5 1.0 0.3";
-        QCOMPARE(RowTexts(*ControlById<QListWidget>(*dialog, kExpectationList)), expectation);
+        QCOMPARE(Rows(kExpectationList), expectation);
         QCOMPARE(tables.scoring.minSum, 0 + 20 + 12 * 27);
         QCOMPARE(tables.scoring.maxSum, 100 + 50 + 12 * 40);
         QCOMPARE(tables.expectation.rows[0], (std::array<std::int32_t, 3>{150, 100, 35}));
     }
 
     void betSharesFollowEveryRefresh() {
-        dialog = std::make_unique<CLumoDlg>(tables);
+        OpenDialog();
         for (const char* text : {"11111111111111", "X1111111111111", "21111111111111"}) {
-            CColumn column;
-            column.ParseText(text);
-            dialog->Bet().Append(column);
+            dialog->Bet().Append(ColumnOf(text));
         }
         dialog->RefreshColumnList();
         QStringList shares(14, "100 00 00");
         shares[0] = "33 33 33";
-        QCOMPARE(RowTexts(*ControlById<QListWidget>(*dialog, kBetSharesList)), shares);
+        QCOMPARE(Rows(kBetSharesList), shares);
     }
 
-    void forecastRowsShowWholeWithoutScrolling() {
-        WriteFile("pronostico.txt", QByteArray("100 0 0\n").repeated(14));
-        dialog = std::make_unique<CLumoDlg>(tables);
-        dialog->show();
-        QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
-        const auto* list = ControlById<QListWidget>(*dialog, kForecastList);
-        QVERIFY(!list->verticalScrollBar()->isVisible());
-        const QFontMetrics metrics(list->font());
-        for (int row = 0; row < list->count(); ++row) {
-            const QRect rect = list->visualItemRect(list->item(row));
-            QVERIFY(list->viewport()->rect().contains(rect));
-            QVERIFY(metrics.horizontalAdvance(list->item(row)->text()) < list->viewport()->width());
-        }
-    }
+  private:
+    QStringList Rows(int id) const { return RowTexts(*ControlById<QListWidget>(*dialog, id)); }
 };
 
 QTEST_MAIN(ForecastListsTest)

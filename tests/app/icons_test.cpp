@@ -1,18 +1,20 @@
 // The window and its buttons show their compiled-in images.
 #include <QPushButton>
 #include <QtTest>
-#include <memory>
 
-#include "app/control_ids.h"
-#include "app/lumo_dlg.h"
+#include "dialog_test_case.h"
 #include "platform/icon_resources.h"
-#include "window_test_support.h"
 
-class IconsTest : public QObject {
+class IconsTest : public DialogTestCase {
     Q_OBJECT
 
   private Q_SLOTS:
-    void initTestCase() { RegisterImageResources(); }
+    void initTestCase() {
+        RegisterImageResources();
+        OpenDialog();
+    }
+
+    void cleanupTestCase() { CloseDialog(); }
 
     void iconButtonsShowTheirIcons_data() {
         QTest::addColumn<int>("id");
@@ -46,10 +48,7 @@ class IconsTest : public QObject {
     void iconButtonsShowTheirIcons() {
         QFETCH(int, id);
         QFETCH(int, icon);
-        const ScopedEmptyWorkingDirectory workingDirectory;
-        ProgramTables tables;
-        const CLumoDlg dialog(tables);
-        const auto* button = ControlById<QPushButton>(dialog, id);
+        const auto* button = ControlById<QPushButton>(*dialog, id);
         QVERIFY(button != nullptr);
         QVERIFY(!button->icon().isNull());
         const QSize size = button->iconSize();
@@ -62,10 +61,7 @@ class IconsTest : public QObject {
     }
 
     void windowShowsTheMainIcon() {
-        const ScopedEmptyWorkingDirectory workingDirectory;
-        ProgramTables tables;
-        const CLumoDlg dialog(tables);
-        QCOMPARE(dialog.windowIcon().pixmap(32, 32).toImage(),
+        QCOMPARE(dialog->windowIcon().pixmap(32, 32).toImage(),
                  QIcon(ImageResourcePath(kMainIcon)).pixmap(32, 32).toImage());
     }
 };

@@ -10,17 +10,20 @@
 #include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTreeWidget>
 #include <QtTest>
 #include <algorithm>
 #include <vector>
 
+#include "app/dialog_template.h"
 #include "core/forecast_table.h"
 #include "dialog_test_case.h"
 #include "platform/dialog_fonts.h"
 #include "platform/dialog_units.h"
 #include "platform/screen_fit.h"
 #include "tests/core/test_support.h"
+#include "widgets/hyper_link.h"
 
 namespace {
 
@@ -330,7 +333,9 @@ class LayoutTest : public DialogTestCase {
             // A picture takes its bitmap's size.
             QCOMPARE(control->geometry(), QRect(place.topLeft(), QSize(125, 31)));
         } else if (expected.id == 1083) {
-            // The hyperlink fits its text about the centre of its place.
+            // The hyperlink fits its text about the centre of its place, which
+            // is wider than the text.
+            QVERIFY(control->width() < place.width());
             QVERIFY(qAbs(control->geometry().center().x() - place.center().x()) <= 1);
             QCOMPARE(control->y(), place.y());
         } else {
@@ -347,7 +352,15 @@ class LayoutTest : public DialogTestCase {
         QCOMPARE(credit.size(), 2);
         QVERIFY(!credit[0].isEmpty());
         QCOMPARE(credit[1], QStringLiteral("Versión 2.0 "));
-        QVERIFY(Label(1083)->text().startsWith(QStringLiteral("https://")));
+        // The link shows and opens the author's address, and names it in its
+        // tooltip.
+        const QString address = QString::fromUtf8(kAuthorAddress);
+        QVERIFY(address.startsWith(QStringLiteral("https://")));
+        const auto* link = ControlById<CHyperLink>(*dialog, 1083);
+        QVERIFY(link != nullptr);
+        QCOMPARE(link->Address(), address);
+        QCOMPARE(link->text(), address);
+        QCOMPARE(link->toolTip(), address);
         QVERIFY(Label(1081)->alignment().testFlag(Qt::AlignHCenter));
         QVERIFY(Label(1083)->alignment().testFlag(Qt::AlignHCenter));
     }
@@ -406,6 +419,13 @@ class LayoutTest : public DialogTestCase {
         const auto* list = ControlById<QListWidget>(*dialog, kForecastList);
         QCOMPARE(list->item(0)->text(), QStringLiteral("100 00 00"));
         QVERIFY(list->sizeHintForColumn(0) <= list->viewport()->width());
+        // All 14 rows show whole, without scrolling.
+        const QFontMetrics metrics(list->font());
+        for (int row = 0; row < list->count(); ++row) {
+            QVERIFY(list->viewport()->rect().contains(list->visualItemRect(list->item(row))));
+            QVERIFY(metrics.horizontalAdvance(list->item(row)->text()) < list->viewport()->width());
+        }
+        QVERIFY(!list->verticalScrollBar()->isVisible());
         dialog->ShowForecast(tables.scoring.table);
     }
 

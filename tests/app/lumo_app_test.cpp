@@ -1,5 +1,7 @@
-// The application object: it runs the main dialog and ends the program with
+// The application object: it runs the main dialog, which Esc, the close box
+// and the window menu's Cerrar end as cancelled, and ends the program with
 // status 0 however the dialog is closed.
+#include <QMenu>
 #include <QtTest>
 #include <clocale>
 #include <cstdio>
@@ -7,14 +9,14 @@
 #include "app/lumo_app.h"
 #include "app/lumo_dlg.h"
 #include "modal_answer.h"
-#include "platform/window_menu.h"
 #include "window_test_support.h"
 
 namespace {
 
 enum class Closing { kEscape, kCloseBox, kCloseEntry };
 
-// Closes the running main dialog as soon as it shows, the way `closing` says.
+// Closes the running main dialog as soon as it shows, the way `closing` says,
+// and checks that it ended as cancelled.
 void CloseMainDialogWhenShown(Closing closing) {
     const auto close = [closing](CLumoDlg& dialog) {
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Brelm"));
@@ -26,9 +28,20 @@ void CloseMainDialogWhenShown(Closing closing) {
                 dialog.close();
                 break;
             case Closing::kCloseEntry:
-                dialog.OnSysCommand(kCloseCommand);
+                // The Cerrar entry of the window menu.
+                QTest::keyClick(&dialog, Qt::Key_Space, Qt::AltModifier);
+                if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+                    menu->actions()[0]->trigger();
+                }
                 break;
         }
+        // Cancelled; a dialog still open is closed so that the program ends.
+        const bool hidden = !dialog.isVisible();
+        if (!hidden) {
+            dialog.close();
+        }
+        QVERIFY(hidden);
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
     };
     AnswerModalWhenShown<CLumoDlg>(close, 50);
 }

@@ -32,6 +32,17 @@ std::vector<CColumn> ScatteredColumns(int n) {
     return columns;
 }
 
+// The bar's positions while all columns are generated: 0 (where it stood)
+// to 99 every 10,000 columns, then back to 0.
+QList<int> GenerationPositions() {
+    QList<int> positions;
+    for (int position = 1; position < 100; ++position) {
+        positions.append(position);
+    }
+    positions.append(0);
+    return positions;
+}
+
 }  // namespace
 
 class StepCommandsTest : public DialogTestCase {
@@ -42,64 +53,51 @@ class StepCommandsTest : public DialogTestCase {
 
     void cleanup() { CloseDialog(); }
 
+    void generateAllReplacesTheBetByAllColumns_data() {
+        QTest::addColumn<bool>("room");
+        QTest::newRow("into a new set") << false;
+        QTest::newRow("in the bet's own storage") << true;
+    }
+
     void generateAllReplacesTheBetByAllColumns() {
-        SetColumns({Scored(7, 1), Scored(8, 2)});
+        QFETCH(bool, room);
+        if (room) {
+            Click(kGenerateAllButton);
+            dialog->Bet().Truncate(3);
+        } else {
+            SetColumns({Scored(7, 1), Scored(8, 2)});
+        }
+        dialog->Bet().covered = 9;
+        dialog->Bet().maxDoses = 4;
+        const CColumn* const storage = dialog->Bet().begin();
+        probe->Reset();
         Click(kGenerateAllButton);
         const CColumnSet& bet = dialog->Bet();
+        if (room) {
+            QCOMPARE(bet.begin(), storage);
+        }
         QCOMPARE(bet.Count(), kAllColumns);
         for (const int i : {0, 1, 2, 500, 2'391'484, kAllColumns - 1}) {
             QCOMPARE(bet[i].Index(), i);
             QCOMPARE(bet[i].score, bet[i].ComputeScore(tables.scoring));
             QCOMPARE(bet[i].marked, 0);
         }
+        // As a new bet: nothing covered, the bounds of a new set.
+        QCOMPARE(bet.covered, 0);
+        QCOMPARE(bet.maxDoses, 14);
+        // Counts without a thousands separator.
         QCOMPARE(Label(kCountText)->text(), QStringLiteral("4782969 cols."));
+        QCOMPARE(Edit(kRandomCountEdit)->text(), QStringLiteral("4782969"));
         QCOMPARE(List()->topLevelItemCount(), 500);
         QCOMPARE(List()->topLevelItem(499)->text(2), QStringLiteral("499"));
         QVERIFY(probe->messages.isEmpty());
         QCOMPARE(probe->refreshes, 1);
         QVERIFY(probe->waitDuringRefresh);
-    }
-
-    void generateOverABetWithRoomKeepsItsStorage() {
-        Click(kGenerateAllButton);
-        CColumnSet& bet = dialog->Bet();
-        bet.Truncate(3);
-        bet.covered = 9;
-        bet.maxDoses = 4;
-        const CColumn* const storage = bet.begin();
-        probe->Reset();
-        Click(kGenerateAllButton);
-        QCOMPARE(dialog->Bet().begin(), storage);
-        QCOMPARE(dialog->Bet().Count(), kAllColumns);
-        QCOMPARE(dialog->Bet()[kAllColumns - 1].Index(), kAllColumns - 1);
-        // As a new bet: nothing covered, the bounds of a new set.
-        QCOMPARE(dialog->Bet().covered, 0);
-        QCOMPARE(dialog->Bet().maxDoses, 14);
-        QCOMPARE(probe->refreshes, 1);
-    }
-
-    void generateMovesTheBarThroughEveryPosition_data() {
-        QTest::addColumn<int>("slots");
-        QTest::newRow("new set") << 0;
-        QTest::newRow("own storage") << kAllColumns;
-    }
-
-    void generateMovesTheBarThroughEveryPosition() {
-        QFETCH(int, slots);
-        dialog->Bet().Reserve(slots);
-        Click(kGenerateAllButton);
-        // 0 (where the bar stood) to 99 every 10,000 columns, then back to 0.
-        QList<int> expected;
-        for (int position = 1; position < 100; ++position) {
-            expected.append(position);
-        }
-        expected.append(0);
-        QCOMPARE(probe->positions, expected);
+        QCOMPARE(probe->positions, GenerationPositions());
     }
 
     void longCommandsMoveTheBarAndEndAtZero_data() {
         QTest::addColumn<int>("id");
-        QTest::newRow("generate") << kGenerateAllButton;
         QTest::newRow("cut below") << kCutBelowButton;
         QTest::newRow("cut above") << kCutAboveButton;
         QTest::newRow("zero percent") << kRemoveZeroPercentButton;
@@ -295,27 +293,22 @@ class StepCommandsTest : public DialogTestCase {
             columns.push_back(near);
         }
         SetColumns(columns);
-        Click(kReduceButtons[static_cast<std::size_t>(distance)].id);
+        const int id = kReduceButtons[static_cast<std::size_t>(distance)].id;
+        Click(id);
         const std::vector<int> kept = IndicesOf(dialog->Bet());
         QCOMPARE(kept, NaiveReduction(columns, distance));
         QCOMPARE(probe->refreshes, 1);
         QVERIFY(probe->waitDuringRefresh);
 
-        // A second run with the same distance finds nothing to remove.
-        Click(kReduceButtons[static_cast<std::size_t>(distance)].id);
+        // A second run with the same distance finds nothing to remove, and of
+        // the kept columns twice over it removes exactly the copies.
+        Click(id);
         QCOMPARE(IndicesOf(dialog->Bet()), kept);
-    }
-
-    void reduceAtZeroOnlyRemovesDuplicates() {
-        const std::vector<CColumn> distinct = ScatteredColumns(2000);
-        SetColumns(distinct);
-        Click(kReduce0Button);
-        QCOMPARE(IndicesOf(dialog->Bet()), IndicesOf(*SetOf(distinct)));
-        std::vector<CColumn> doubled = distinct;
-        doubled.insert(doubled.end(), distinct.begin(), distinct.end());
-        SetColumns(doubled);
-        Click(kReduce0Button);
-        QCOMPARE(IndicesOf(dialog->Bet()), IndicesOf(*SetOf(distinct)));
+        std::vector<CColumn> twice(dialog->Bet().begin(), dialog->Bet().end());
+        twice.insert(twice.end(), dialog->Bet().begin(), dialog->Bet().end());
+        SetColumns(twice);
+        Click(id);
+        QCOMPARE(IndicesOf(dialog->Bet()), kept);
     }
 
     void reduceAtEightOnAllColumnsInIndexOrder() {
@@ -350,33 +343,6 @@ class StepCommandsTest : public DialogTestCase {
         QCOMPARE(IndicesOf(dialog->Bet()), (std::vector{3, 2}));
         QCOMPARE(probe->refreshes, 0);
         QVERIFY(!probe->waitSeen);
-    }
-
-    void waitCursorAndRefreshFollowTheCommandPattern_data() {
-        QTest::addColumn<int>("id");
-        QTest::addColumn<bool>("wait");
-        QTest::addColumn<bool>("refresh");
-        for (const int id : {kGenerateAllButton, kCutAboveButton, kRemoveZeroPercentButton,
-                             kConditionButton, kSortByScoreButton}) {
-            QTest::addRow("%d", id) << id << true << true;
-        }
-        for (const DistanceButton& button : kReduceButtons) {
-            QTest::addRow("%d", button.id) << button.id << true << true;
-        }
-        QTest::addRow("1038") << kCutBelowButton << false << true;
-        QTest::addRow("1011") << kMagicReductionButton << false << false;
-    }
-
-    void waitCursorAndRefreshFollowTheCommandPattern() {
-        QFETCH(int, id);
-        QFETCH(bool, wait);
-        QFETCH(bool, refresh);
-        SetColumns({Scored(3, 50), Scored(4, 40)});
-        Click(id);
-        QCOMPARE(probe->refreshes, refresh ? 1 : 0);
-        QCOMPARE(probe->waitSeen, wait);
-        QVERIFY(QGuiApplication::overrideCursor() == nullptr);
-        QCOMPARE(Bar()->value(), 0);
     }
 };
 

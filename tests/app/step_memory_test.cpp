@@ -30,53 +30,55 @@ class StepMemoryTest : public DialogTestCase {
 
     void cleanup() { CloseDialog(); }
 
-    void generateWithoutMemoryKeepsTheBet() {
-        SetColumns({Scored(7, 70), Scored(8, 80), Scored(9, 90)});
-        {
-            const AllocationFailure noFullSet(sizeof(CColumn) * kAllColumns);
-            Click(kGenerateAllButton);
+    void stepWithoutMemoryKeepsTheBet_data() {
+        QTest::addColumn<int>("id");
+        QTest::addColumn<std::vector<int>>("signature");
+        QTest::addColumn<int>("threshold");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<int>("countAfter");  // with the memory back
+        QTest::newRow("generate") << kGenerateAllButton << std::vector{7, 70, 8, 80, 9, 90}
+                                  << int(sizeof(CColumn) * kAllColumns)
+                                  << QStringLiteral(
+                                         "No hay memoria suficiente para crear todas "
+                                         "las columnas. La apuesta queda como estaba.")
+                                  << kAllColumns;
+        // The reduction's map of near columns takes about 600 kB.
+        QTest::newRow("reduce") << kReduce2Button << std::vector{7, 70, 7, 70, 8, 80} << 500'000
+                                << kNoMemoryForStep << 1;
+        // 65,536 different scores: the sort's counters take about 512 kB.
+        std::vector<int> ascending;
+        for (int i = 0; i < 65'536; ++i) {
+            ascending.insert(ascending.end(), {i, i});
         }
-        QCOMPARE(probe->MessageTexts(),
-                 QStringList{QStringLiteral("No hay memoria suficiente para crear todas las "
-                                            "columnas. La apuesta queda como estaba.")});
-        QCOMPARE(Signature(), (std::vector<int>{7, 70, 8, 80, 9, 90}));
-        QCOMPARE(Label(kCountText)->text(), QStringLiteral("3 cols."));
+        QTest::newRow("sort") << kSortByScoreButton << ascending << 400'000 << kNoMemoryForStep
+                              << 65'536;
+    }
+
+    void stepWithoutMemoryKeepsTheBet() {
+        QFETCH(int, id);
+        QFETCH(std::vector<int>, signature);
+        QFETCH(int, threshold);
+        QFETCH(QString, message);
+        QFETCH(int, countAfter);
+        std::vector<CColumn> columns;
+        for (std::size_t i = 0; i < signature.size(); i += 2) {
+            columns.push_back(Scored(signature[i], signature[i + 1]));
+        }
+        SetColumns(columns);
+        {
+            const AllocationFailure noMemory(static_cast<std::size_t>(threshold));
+            Click(id);
+        }
+        QCOMPARE(probe->MessageTexts(), QStringList{message});
+        QCOMPARE(Signature(), signature);
+        QCOMPARE(Label(kCountText)->text(), QStringLiteral("%1 cols.").arg(columns.size()));
         QCOMPARE(Bar()->value(), 0);
         QVERIFY(QGuiApplication::overrideCursor() == nullptr);
 
         // With the memory back, the same button works.
-        Click(kGenerateAllButton);
-        QCOMPARE(dialog->Bet().Count(), kAllColumns);
-    }
-
-    void reduceWithoutMemoryKeepsTheBet() {
-        // The reduction's map of near columns takes about 600 kB.
-        SetColumns({Scored(7, 70), Scored(7, 70), Scored(8, 80)});
-        {
-            const AllocationFailure noMap(500'000);
-            Click(kReduce2Button);
-        }
-        QCOMPARE(probe->MessageTexts(), QStringList{kNoMemoryForStep});
-        QCOMPARE(Signature(), (std::vector<int>{7, 70, 7, 70, 8, 80}));
-        QVERIFY(QGuiApplication::overrideCursor() == nullptr);
-    }
-
-    void sortWithoutMemoryKeepsTheBet() {
-        // 65,536 different scores: the sort's counters take about 512 kB.
-        std::vector<CColumn> columns;
-        for (int i = 0; i < 65'536; ++i) {
-            columns.push_back(Scored(i, i));
-        }
-        SetColumns(columns);
-        {
-            const AllocationFailure noCounters(400'000);
-            Click(kSortByScoreButton);
-        }
-        QCOMPARE(probe->MessageTexts(), QStringList{kNoMemoryForStep});
-        for (int i = 0; i < 65'536; ++i) {
-            QCOMPARE(dialog->Bet()[i].score, i);
-        }
-        QVERIFY(QGuiApplication::overrideCursor() == nullptr);
+        Click(id);
+        QCOMPARE(dialog->Bet().Count(), countAfter);
+        QVERIFY(Signature() != signature);
     }
 
     void openWithoutMemoryKeepsTheBet_data() {

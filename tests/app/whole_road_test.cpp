@@ -54,9 +54,8 @@ class WholeRoadTest : public DialogTestCase {
         const QString saved = QDir::current().absoluteFilePath(QStringLiteral("camino.txt"));
         const FileDialogRecorder fileDialog(saved);
 
-        dialog = std::make_unique<CLumoDlg>(tables);
+        OpenDialog();
         QCOMPARE(tables.scoring.table.rows[3], (std::array<std::int32_t, 3>{100, 0, 0}));
-        probe = std::make_unique<CommandProbe>(*dialog);
         Click(kGenerateAllButton);
         QCOMPARE(dialog->Bet().Count(), kAllColumns);
         Type(kCutBelowEdit, QString::number(kCutBelow));

@@ -1,5 +1,5 @@
-// The window menu, the system commands that open the About box, the About
-// box itself, and the ways of closing the main dialog.
+// The window menu, the system commands that open the About box or close the
+// main dialog, and the About box itself.
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -48,45 +48,33 @@ class WindowMenuTest : public DialogTestCase {
 
     void cleanup() { CloseDialog(); }
 
-    void lowFourBitsAreIgnored_data() {
+    // The low four bits of a system command are ignored: 16 to 31 open the
+    // About box modally, and the close command ends the dialog.
+    void systemCommands_data() {
         QTest::addColumn<unsigned>("command");
         QTest::addColumn<bool>("about");
         for (unsigned command = 16; command <= 31; ++command) {
             QTest::addRow("%u", command) << command << true;
         }
-        QTest::newRow("15") << 15u << false;
-        QTest::newRow("0") << 0u << false;
-        QTest::newRow("32") << 32u << false;
-        QTest::newRow("close") << kCloseCommand << false;
+        for (const unsigned command : {0u, 15u, 32u, 0xF010u, kCloseCommand}) {
+            QTest::addRow("%u", command) << command << false;
+        }
     }
 
-    void lowFourBitsAreIgnored() {
+    void systemCommands() {
         QFETCH(unsigned, command);
         QFETCH(bool, about);
         QCOMPARE(IsAboutCommand(command), about);
-    }
-
-    void systemCommandsOpenTheAboutBoxModally_data() {
-        QTest::addColumn<unsigned>("command");
-        for (unsigned command = 16; command <= 31; ++command) {
-            QTest::addRow("%u", command) << command;
-        }
-    }
-
-    void systemCommandsOpenTheAboutBoxModally() {
-        QFETCH(unsigned, command);
+        // The About box ends by its close box, by Aceptar or by Esc.
+        const std::function<void(QWidget&)> answers[] = {
+            CloseWidget,
+            [](QWidget& box) { box.findChild<QPushButton*>(QStringLiteral("1"))->click(); },
+            [](QWidget& box) { QTest::keyClick(&box, Qt::Key_Escape); }};
         const QStringList opened =
-            ModalWindowsOpenedBy([&] { dialog->OnSysCommand(command); }, CloseWidget);
-        QCOMPARE(opened, QStringList{"CAboutDlg"});
-        QVERIFY(dialog->isVisible());  // back to the main dialog, unchanged
-    }
-
-    void otherCommandsOpenNothing() {
-        for (const unsigned command : {0u, 15u, 32u, 0xF010u}) {
-            QCOMPARE(ModalWindowsOpenedBy([&] { dialog->OnSysCommand(command); }, CloseWidget),
-                     QStringList{});
-        }
-        QVERIFY(dialog->isVisible());
+            ModalWindowsOpenedBy([&] { dialog->OnSysCommand(command); }, answers[command % 3]);
+        QCOMPARE(opened, about ? QStringList{"CAboutDlg"} : QStringList{});
+        // Back to the main dialog, unchanged, unless it was closed.
+        QCOMPARE(dialog->isVisible(), command != kCloseCommand);
     }
 
     void altSpaceOpensTheMenuWithCloseAndAbout() {
@@ -98,25 +86,9 @@ class WindowMenuTest : public DialogTestCase {
         QCOMPARE(actions[0]->text(), QStringLiteral("&Cerrar"));
         QVERIFY(actions[1]->isSeparator());
         QCOMPARE(actions[2]->text(), QStringLiteral("&Acerca de Lumo..."));
-        menu->close();
-    }
-
-    void aboutEntryOpensTheAboutBox() {
-        QTest::keyClick(dialog.get(), Qt::Key_Space, Qt::AltModifier);
-        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        QVERIFY(menu != nullptr);
         const QStringList opened =
-            ModalWindowsOpenedBy([&] { menu->actions()[2]->trigger(); }, CloseWidget);
+            ModalWindowsOpenedBy([&] { actions[2]->trigger(); }, CloseWidget);
         QCOMPARE(opened, QStringList{"CAboutDlg"});
-    }
-
-    void closeEntryEndsTheDialog() {
-        QTest::keyClick(dialog.get(), Qt::Key_Space, Qt::AltModifier);
-        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        QVERIFY(menu != nullptr);
-        menu->actions()[0]->trigger();
-        QVERIFY(!dialog->isVisible());
-        QCOMPARE(dialog->result(), int(QDialog::Rejected));
     }
 
     void rightClickOnTheBackgroundOpensTheMenu() {
@@ -142,18 +114,6 @@ class WindowMenuTest : public DialogTestCase {
         QVERIFY(QApplication::activePopupWidget() == nullptr);
     }
 
-    void escapeEndsTheDialog() {
-        QTest::keyClick(dialog.get(), Qt::Key_Escape);
-        QVERIFY(!dialog->isVisible());
-        QCOMPARE(dialog->result(), int(QDialog::Rejected));
-    }
-
-    void closeBoxEndsTheDialog() {
-        QVERIFY(dialog->close());
-        QVERIFY(!dialog->isVisible());
-        QCOMPARE(dialog->result(), int(QDialog::Rejected));
-    }
-
     void aboutBoxLayout() {
         const CAboutDlg about;
         QCOMPARE(about.windowTitle(), QStringLiteral("Acerca de Lumo"));
@@ -176,18 +136,6 @@ class WindowMenuTest : public DialogTestCase {
         QCOMPARE(accept->text(), QStringLiteral("Aceptar"));
         QVERIFY(accept->isDefault());
         QCOMPARE(accept->geometry(), units.ToPixels(178, 7, 50, 14));
-    }
-
-    void aboutBoxEndsWithAceptarOrEscape() {
-        const QStringList accepted = ModalWindowsOpenedBy(
-            [&] { dialog->OnSysCommand(kAboutCommand); },
-            [](QWidget& about) { about.findChild<QPushButton*>(QStringLiteral("1"))->click(); });
-        QCOMPARE(accepted.size(), 1);
-        const QStringList escaped =
-            ModalWindowsOpenedBy([&] { dialog->OnSysCommand(kAboutCommand); },
-                                 [](QWidget& about) { QTest::keyClick(&about, Qt::Key_Escape); });
-        QCOMPARE(escaped.size(), 1);
-        QVERIFY(dialog->isVisible());
     }
 };
 
