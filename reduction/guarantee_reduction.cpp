@@ -12,48 +12,16 @@
 #include "reduction/internal/hull_code.h"
 #include "reduction/internal/parallel_chunks.h"
 #include "reduction/internal/product_cover.h"
+#include "reduction/internal/reduction_options.h"
 #include "reduction/internal/tabu_cover.h"
 
 namespace {
-
-// The work of the short local search that every product bet gets, in bet
-// columns visited: it turns the greedy covering of a mixed block of doubles
-// and triples into a code close to the best known, in a fraction of a
-// second, and always the same. A move visits about four balls.
-constexpr std::int64_t kProductSearchWork = 52'000'000;
-
-// The work of the short swap search that every reduction gets, in steps
-// times the square of the ball (a step weighs a few balls of candidates):
-// 12,288 steps and about a tenth of a second al 13, where it saves some 3 %
-// of the greedy covering; 66 al 12 and none below, where steps are dear.
-constexpr std::int64_t kShortSearchWork = 12'288 * 29 * 29;
-
-// Product bets with more columns than this take their covering from the
-// table of codes alone: the greedy covering would take seconds there and the
-// codes are at or near the best known sizes; below it, the greedy covering
-// still beats the codes on some mixed shapes (5 triples and 5 doubles al 13:
-// 786 against 864), so both are built and the smaller kept.
-constexpr std::int32_t kLargestGreedyProduct = 100'000;
-
-// The most memory the lists of the balls may take (see BetIndex::KeepBalls):
-// 288 MB al 12 for the 329,695 columns of a real bet, which the greedy
-// covering and its searches then read two to three times as fast. Al 11
-// needs gigabytes there and walks the balls.
-constexpr std::int64_t kKeptBallsBudget = std::int64_t{320} << 20;
-// The share of an optimisation's time that goes to the Lagrangian bound
-// before the swap searches.
-constexpr std::int32_t kBoundShareDivisor = 8;
-
-// The share of the progress that building the first covering takes when an
-// optimisation follows, and that the parity Golay start takes after it.
-constexpr std::int32_t kConstructionShare = 10;
-constexpr std::int32_t kParityStartShare = 15;
 
 // The limits of the product bets' short search: fewer moves the larger the
 // balls, and no search below the sphere bound.
 SearchLimit ProductSearchLimit(std::int64_t ball, std::int32_t bound, const std::stop_token& stop) {
     return {.time = std::chrono::hours(1),
-            .moves = kProductSearchWork / (4 * ball),
+            .moves = tuning::kProductSearchWork / (4 * ball),
             .enough = static_cast<std::size_t>(bound),
             .stop = stop};
 }
@@ -76,10 +44,9 @@ ProgressSink Scaled(const ProgressSink& progress, std::int32_t first, std::int32
 std::vector<std::int32_t> ImproveOnEveryThread(const BetIndex& bet, std::int32_t radius,
                                                const std::vector<std::vector<std::int32_t>>& starts,
                                                const SearchLimit& limit) {
-    constexpr std::int32_t kMaxSearches = 64;
     const auto deadline = std::chrono::steady_clock::now() + limit.time;
-    std::vector<std::vector<std::int32_t>> results(kMaxSearches);
-    RunInChunks(kMaxSearches, [&](std::int32_t begin, std::int32_t) {
+    std::vector<std::vector<std::int32_t>> results(tuning::kMostParallelSearches);
+    RunInChunks(tuning::kMostParallelSearches, [&](std::int32_t begin, std::int32_t) {
         SearchLimit own = limit;
         own.time = deadline - std::chrono::steady_clock::now();
         if (begin != 0) {
@@ -139,7 +106,7 @@ std::vector<std::int32_t> ParityGolayStart(const BetIndex& bet, std::int32_t rad
 GuaranteeReduction ReduceWithGuarantee(const CColumnSet& bet, const ReductionRequest& request) {
     const std::int32_t radius = RadiusOf(request.guarantee);
     const bool optimising = request.optimise > std::chrono::steady_clock::duration::zero();
-    const std::int32_t constructionEnd = optimising ? kConstructionShare : 100;
+    const std::int32_t constructionEnd = optimising ? tuning::kConstructionShare : 100;
     GuaranteeReduction reduction;
     const auto stopped = [&request, &reduction] {
         if (!request.stop.stop_requested()) {
@@ -154,7 +121,7 @@ GuaranteeReduction ReduceWithGuarantee(const CColumnSet& bet, const ReductionReq
         return reduction;
     }
     const std::optional<MatchChoices> choices = ProductChoices(index);
-    if (choices && index.Size() > kLargestGreedyProduct) {
+    if (choices && index.Size() > tuning::kLargestGreedyProduct) {
         const std::int64_t ball = ProductBall(*choices, radius);
         reduction.lowerBound = static_cast<std::int32_t>((index.Size() + ball - 1) / ball);
         reduction.method = ReductionMethod::kProduct;
@@ -167,7 +134,7 @@ GuaranteeReduction ReduceWithGuarantee(const CColumnSet& bet, const ReductionReq
         }
         return reduction;
     }
-    index.KeepBalls(radius, kKeptBallsBudget);
+    index.KeepBalls(radius, tuning::kKeptBallsBudget);
     // A product bet is its own hull: its code competes with the greedy
     // covering below instead.
     const std::vector<std::int32_t> seeds =
@@ -211,7 +178,7 @@ GuaranteeReduction ReduceWithGuarantee(const CColumnSet& bet, const ReductionReq
     std::vector<std::int32_t> shortened =
         TabuImproveCover(index, radius, cover,
                          {.time = std::chrono::hours(1),
-                          .moves = kShortSearchWork / (ball * ball),
+                          .moves = tuning::kShortSearchWork / (ball * ball),
                           .enough = static_cast<std::size_t>(reduction.lowerBound),
                           .stop = request.stop},
                          1);
@@ -231,19 +198,19 @@ GuaranteeReduction ReduceWithGuarantee(const CColumnSet& bet, const ReductionReq
         std::vector<std::vector<std::int32_t>> starts;
         std::vector<std::int32_t> parityStart = ParityGolayStart(
             index, radius, request.stop,
-            Scaled(request.progress, constructionEnd, constructionEnd + kParityStartShare));
+            Scaled(request.progress, constructionEnd, constructionEnd + tuning::kParityStartShare));
         if (stopped()) {
             return reduction;
         }
         const std::int32_t boundStart =
-            parityStart.empty() ? constructionEnd : constructionEnd + kParityStartShare;
+            parityStart.empty() ? constructionEnd : constructionEnd + tuning::kParityStartShare;
         starts.push_back(cover);
         if (!parityStart.empty()) {
             const auto at = parityStart.size() <= cover.size() ? starts.begin() : starts.end();
             starts.insert(at, std::move(parityStart));
         }
-        const auto boundTime = request.optimise / kBoundShareDivisor;
-        const std::int32_t boundEnd = boundStart + (100 - boundStart) / kBoundShareDivisor;
+        const auto boundTime = request.optimise / tuning::kBoundShareDivisor;
+        const std::int32_t boundEnd = boundStart + (100 - boundStart) / tuning::kBoundShareDivisor;
         reduction.lowerBound = LagrangianBound(
             index, radius, reduction.lowerBound, static_cast<std::int32_t>(cover.size()),
             {.time = boundTime,

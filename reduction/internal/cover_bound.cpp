@@ -4,21 +4,20 @@
 #include <cmath>
 #include <vector>
 
+#include "reduction/internal/reduction_options.h"
+
 namespace {
 
-// How the steps go depends on how many fit in the time: with many, the step
-// length is halved after 10 steps without a better bound and the steps aim a
-// fifth of the way from the best bound to the covering's size (al 12 on a
-// real bet: 1,593 in 7.5 s instead of 1,381); with few (al 11, where a
-// step takes about a second), halving after 4 and aiming at the size itself
-// raise the bound sooner.
-constexpr std::int64_t kManySteps = 40;
+// How the steps go: with many fitting in the time, halving late and aiming
+// near the best bound; with few, halving soon and aiming at the covering.
 struct StepRule {
     std::int32_t patience;  // steps without a better bound before halving
     double aim;             // the share of the way from the best bound to `upper`
 };
-constexpr StepRule kManyStepsRule{.patience = 10, .aim = 0.2};
-constexpr StepRule kFewStepsRule{.patience = 4, .aim = 1.0};
+constexpr StepRule kManyStepsRule{.patience = tuning::kManyStepsPatience,
+                                  .aim = tuning::kManyStepsAim};
+constexpr StepRule kFewStepsRule{.patience = tuning::kFewStepsPatience,
+                                 .aim = tuning::kFewStepsAim};
 // Below what a bound is rounded up: the rounding of sums of doubles over
 // hundreds of thousands of columns stays far below it.
 constexpr double kMargin = 1e-4;
@@ -46,7 +45,7 @@ std::int32_t LagrangianBound(const BetIndex& bet, std::int32_t radius, std::int3
     std::vector<double> taken(n);
     double step = 1;
     std::int32_t sinceBetter = 0;
-    StepRule rule = limit.moves >= kManySteps ? kManyStepsRule : kFewStepsRule;
+    StepRule rule = limit.moves >= tuning::kManyBoundSteps ? kManyStepsRule : kFewStepsRule;
     const auto firstStep = std::chrono::steady_clock::now();
     for (std::int64_t move = 0; move < limit.moves && !over(); ++move) {
         const auto now = std::chrono::steady_clock::now();
@@ -82,7 +81,8 @@ std::int32_t LagrangianBound(const BetIndex& bet, std::int32_t radius, std::int3
         if (norm == 0) {
             break;  // the multipliers are optimal
         }
-        if (move == 0 && (std::chrono::steady_clock::now() - firstStep) * kManySteps > limit.time) {
+        if (move == 0 &&
+            (std::chrono::steady_clock::now() - firstStep) * tuning::kManyBoundSteps > limit.time) {
             rule = kFewStepsRule;  // the first step shows that few fit in the time
         }
         const double length = step * (best + rule.aim * (upper - best) - bound) / norm;

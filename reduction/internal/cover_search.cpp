@@ -5,15 +5,11 @@
 #include <random>
 
 #include "reduction/internal/id_list.h"
+#include "reduction/internal/random_pick.h"
+#include "reduction/internal/reduction_options.h"
 #include "reduction/internal/search_clock.h"
 
 namespace {
-
-// How far the search accepts a move that uncovers more: a move uncovering
-// k more columns is taken with probability exp(-k / kTemperature).
-constexpr double kTemperature = 0.5;
-// Moves between two looks at the clock.
-constexpr std::int64_t kMovesPerClockCheck = 256;
 
 // A covering being changed: for every bet column, how many columns of the
 // covering reach it, and the list of those no column reaches.
@@ -77,19 +73,13 @@ void DropCheapest(CoverState& state) {
     state.Remove(*cheapest);
 }
 
-template <typename Engine>
-std::int32_t Pick(const std::vector<std::int32_t>& items, Engine& engine) {
-    std::uniform_int_distribution<std::size_t> pick(0, items.size() - 1);
-    return items[pick(engine)];
-}
-
 }  // namespace
 
 std::vector<std::int32_t> ImproveCover(const BetIndex& bet, std::int32_t radius,
                                        std::vector<std::int32_t> cover, SearchLimit limit,
                                        std::uint32_t seed) {
     std::sort(cover.begin(), cover.end());
-    SearchClock clock(limit, kMovesPerClockCheck);
+    SearchClock clock(limit, tuning::kMovesPerClockCheck);
     if (cover.size() <= std::max<std::size_t>(limit.enough, 1)) {
         return cover;
     }
@@ -133,7 +123,7 @@ std::vector<std::int32_t> ImproveCover(const BetIndex& bet, std::int32_t radius,
         state.Remove(source);
         state.Add(target);
         const auto worse = static_cast<std::int32_t>(state.Uncovered().size()) - before;
-        if (worse > 0 && chance(engine) >= std::exp(-worse / kTemperature)) {
+        if (worse > 0 && chance(engine) >= std::exp(-worse / tuning::kSearchTemperature)) {
             state.Remove(target);
             state.Add(source);
         }

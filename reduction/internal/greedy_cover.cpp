@@ -9,15 +9,9 @@
 #include "core/progress.h"
 #include "reduction/internal/chunk_team.h"
 #include "reduction/internal/gain_heap.h"
+#include "reduction/internal/reduction_options.h"
 
 namespace {
-
-// The indices of balls (newly covered columns times the ball) from which an
-// update of the gains is shared by the team: below it, waking the helpers
-// costs more than it saves. Reading kept balls costs a fraction of walking
-// them, so sharing pays only on larger updates there.
-constexpr std::int64_t kSharedWalkedUpdate = 16'384;
-constexpr std::int64_t kSharedKeptUpdate = 16 * kSharedWalkedUpdate;
 
 // The bet's numbers ordered by higher score first, then the earlier first.
 std::vector<std::int32_t> ByPreference(const BetIndex& bet) {
@@ -79,7 +73,7 @@ GreedyCovering GreedyCover(const BetIndex& bet, std::int32_t radius,
     ChunkTeam team;
     const std::int64_t ball = BallSize(radius);
     const std::int64_t sharedFrom =
-        bet.KeptRadius() == radius ? kSharedKeptUpdate : kSharedWalkedUpdate;
+        bet.KeptRadius() == radius ? tuning::kSharedKeptUpdate : tuning::kSharedWalkedUpdate;
     ProgressCounter counter(n, progress);
     // Takes a column: covers its ball and lowers the gains of every column
     // reaching a newly covered one by its weight. A large update is shared

@@ -7,31 +7,12 @@
 
 #include "codes/block_codes.h"
 #include "reduction/internal/product_cover.h"
+#include "reduction/internal/reduction_options.h"
 
 namespace {
 
 // A relabelling of one match's results: result r becomes to[r].
 using Relabelling = std::array<std::uint8_t, 3>;
-
-// Seeds pay only where the code covers the hull nearly once: when its balls
-// add up to at most this many times the hull (the Golay code on 11 or 12
-// triples with any doubles: 1.19; on 13 and 14 triples, 1.40 and 1.62, they
-// give larger coverings than the greedy one alone), and for radius 2 and
-// above: of radius 1, even perfect codes gave larger coverings of real bets
-// as often as smaller.
-constexpr double kMostOverlap = 1.25;
-constexpr std::int32_t kLeastSeededRadius = 2;
-// And only where the bet is thick: its columns' balls hold on average at
-// least this share of their columns in the hull. Real bets al 12 from 0.71
-// up gave coverings 3 to 52 % smaller; from 0.66 down, up to 6 % larger.
-constexpr double kLeastFullness = 0.68;
-
-// Rounds over the matches after which the relabelling stops even if the last
-// round still found better ones; on real bets it settles in two or three.
-constexpr std::int32_t kMostRounds = 8;
-
-// The radius the parity seeds are for.
-constexpr std::int32_t kParitySeedRadius = 3;
 
 // Every permutation of the results `used` (bit r for result r) that leaves
 // the results outside it in place, the identity first.
@@ -109,7 +90,7 @@ std::vector<std::int32_t> MappedIntoBet(
     };
     std::int64_t best = countInBet(0, 1, current[0], current[0]);
     bool changed = true;
-    for (std::int32_t round = 0; changed && round < kMostRounds; ++round) {
+    for (std::int32_t round = 0; changed && round < tuning::kMostRelabellingRounds; ++round) {
         changed = false;
         place = 1;
         for (std::size_t match = 0; match < kMatches; ++match, place *= 3) {
@@ -145,20 +126,20 @@ std::vector<std::int32_t> MappedIntoBet(
 }  // namespace
 
 std::vector<std::int32_t> HullCodeSeeds(const BetIndex& bet, std::int32_t radius) {
-    if (bet.Size() == 0 || radius < kLeastSeededRadius) {
+    if (bet.Size() == 0 || radius < tuning::kLeastSeededRadius) {
         return {};
     }
     const MatchChoices& used = bet.UsedResults();
     const auto hullBall = static_cast<double>(ProductBall(used, radius));
     if (static_cast<double>(ProductCoverSize(used, radius)) * hullBall >
-        kMostOverlap * static_cast<double>(ProductSize(used))) {
+        tuning::kMostSeedOverlap * static_cast<double>(ProductSize(used))) {
         return {};
     }
     std::int64_t reached = 0;
     for (const std::int32_t count : bet.CountsNear(radius)) {
         reached += count;
     }
-    if (static_cast<double>(reached) < kLeastFullness * hullBall * bet.Size()) {
+    if (static_cast<double>(reached) < tuning::kLeastSeedFullness * hullBall * bet.Size()) {
         return {};
     }
     const std::vector<std::int32_t> code = ProductCover(used, radius);
@@ -190,7 +171,7 @@ std::vector<std::int32_t> ParityGolaySeeds(const BetIndex& bet, std::int32_t rad
             parityShows = parityShows || std::popcount(used[match]) > 1;
         }
     }
-    if (radius != kParitySeedRadius || triples.size() < golayLength || !parityShows ||
+    if (radius != tuning::kParitySeedRadius || triples.size() < golayLength || !parityShows ||
         lone >= kParityDigits) {
         return {};
     }

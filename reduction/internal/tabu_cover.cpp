@@ -4,45 +4,23 @@
 #include <limits>
 #include <random>
 
+#include "reduction/internal/random_pick.h"
+#include "reduction/internal/reduction_options.h"
 #include "reduction/internal/search_clock.h"
 #include "reduction/internal/swap_state.h"
-
-namespace {
-
-// Steps between two looks at the clock and the stop token.
-constexpr std::int64_t kStepsPerClockCheck = 16;
-// Every so many steps the weight each column gained is halved, so that
-// columns uncovered long ago stop steering the search.
-constexpr std::int64_t kStepsPerHalving = 20'000;
-// When more columns than this are uncovered the search has wandered off:
-// columns are added until everything is covered again, and it goes on
-// dropping from there.
-constexpr std::size_t kMostUncovered = 30;
-// Steps during which a column that changed cannot change back: the shortest
-// and one past the longest.
-constexpr std::int64_t kTenureMin = 2;
-constexpr std::int64_t kTenureEnd = 8;
-
-template <typename Engine>
-std::int32_t Pick(const std::vector<std::int32_t>& items, Engine& engine) {
-    std::uniform_int_distribution<std::size_t> pick(0, items.size() - 1);
-    return items[pick(engine)];
-}
-
-}  // namespace
 
 std::vector<std::int32_t> TabuImproveCover(const BetIndex& bet, std::int32_t radius,
                                            std::vector<std::int32_t> cover,
                                            const SearchLimit& limit, std::uint32_t seed) {
     std::sort(cover.begin(), cover.end());
-    SearchClock clock(limit, kStepsPerClockCheck);
+    SearchClock clock(limit, tuning::kStepsPerClockCheck);
     const std::size_t enough = std::max<std::size_t>(limit.enough, 1);
     if (cover.size() <= enough || limit.time <= std::chrono::steady_clock::duration::zero() ||
         limit.moves <= 0) {
         return cover;
     }
     std::mt19937 engine(seed);
-    std::uniform_int_distribution<std::int64_t> tenure(kTenureMin, kTenureEnd - 1);
+    std::uniform_int_distribution<std::int64_t> tenure(tuning::kTenureMin, tuning::kTenureEnd - 1);
     SwapState state(bet, radius, cover);
     std::vector<std::int64_t> frozenUntil(static_cast<std::size_t>(bet.Size()), 0);
     const auto frozen = [&frozenUntil](std::int32_t id, std::int64_t step) {
@@ -56,10 +34,10 @@ std::vector<std::int32_t> TabuImproveCover(const BetIndex& bet, std::int32_t rad
         if (clock.Expired(step)) {
             break;
         }
-        if (step > 0 && step % kStepsPerHalving == 0) {
+        if (step > 0 && step % tuning::kStepsPerHalving == 0) {
             state.HalveRaises();
         }
-        if (state.Uncovered().size() > kMostUncovered) {
+        if (state.Uncovered().size() > tuning::kMostUncovered) {
             while (!state.Uncovered().empty()) {
                 state.Add(state.BestCoverOf(Pick(state.Uncovered(), engine)));
             }
