@@ -5,8 +5,8 @@
 #include <optional>
 
 #include "core/distance_ball.h"
-#include "reduction/internal/bet_index.h"
 #include "reduction/internal/cover_bound.h"
+#include "reduction/internal/cover_instance.h"
 #include "reduction/internal/cover_search.h"
 #include "reduction/internal/greedy_cover.h"
 #include "reduction/internal/hull_code.h"
@@ -41,7 +41,7 @@ ProgressSink Scaled(const ProgressSink& progress, std::int32_t first, std::int32
 // no thread is to be had); search i starts from starts[i % starts.size()],
 // so one thread searches from the first start only. The first reports the
 // progress. `starts`: at least one covering.
-std::vector<std::int32_t> ImproveOnEveryThread(const BetIndex& bet, std::int32_t radius,
+std::vector<std::int32_t> ImproveOnEveryThread(const CoverInstance& instance,
                                                const std::vector<std::vector<std::int32_t>>& starts,
                                                const SearchLimit& limit) {
     const auto deadline = std::chrono::steady_clock::now() + limit.time;
@@ -53,8 +53,8 @@ std::vector<std::int32_t> ImproveOnEveryThread(const BetIndex& bet, std::int32_t
             own.progress = {};
         }
         results[static_cast<std::size_t>(begin)] =
-            TabuImproveCover(bet, radius, starts[static_cast<std::size_t>(begin) % starts.size()],
-                             own, static_cast<std::uint32_t>(begin + 1));
+            TabuImproveCover(instance, starts[static_cast<std::size_t>(begin) % starts.size()], own,
+                             static_cast<std::uint32_t>(begin + 1));
     });
     std::vector<std::int32_t> best = starts.front();
     for (const std::vector<std::int32_t>& result : results) {
@@ -70,13 +70,13 @@ std::vector<std::int32_t> ImproveOnEveryThread(const BetIndex& bet, std::int32_t
 // reporting progress 0..100 over the three (a lone digit whose seeds are
 // those of the one before is skipped); empty when the bet has no such seeds
 // or on a stop request.
-std::vector<std::int32_t> ParityGolayStart(const BetIndex& bet, std::int32_t radius,
+std::vector<std::int32_t> ParityGolayStart(const CoverInstance& instance,
                                            const std::stop_token& stop,
                                            const ProgressSink& progress) {
     std::vector<std::int32_t> best;
     std::vector<std::int32_t> previous;
     for (std::uint8_t lone = 0; lone < kParityDigits; ++lone) {
-        std::vector<std::int32_t> seeds = ParityGolaySeeds(bet, radius, lone);
+        std::vector<std::int32_t> seeds = ParityGolaySeeds(instance, lone);
         if (seeds.empty()) {
             return {};
         }
@@ -86,13 +86,12 @@ std::vector<std::int32_t> ParityGolayStart(const BetIndex& bet, std::int32_t rad
         }
         const std::int32_t first = 100 * lone / kParityDigits;
         std::vector<std::int32_t> cover =
-            GreedyCover(bet, radius, seeds, stop,
-                        Scaled(progress, first, first + 100 / kParityDigits))
+            GreedyCover(instance, seeds, stop, Scaled(progress, first, first + 100 / kParityDigits))
                 .chosen;
         if (stop.stop_requested()) {
             return {};
         }
-        DropRedundant(bet, radius, cover);
+        DropRedundant(instance, cover);
         previous = std::move(seeds);
         if (best.empty() || cover.size() < best.size()) {
             best = std::move(cover);
@@ -135,12 +134,13 @@ GuaranteeReduction ReduceWithGuarantee(const CColumnSet& bet, const ReductionReq
         return reduction;
     }
     index.KeepBalls(radius, tuning::kKeptBallsBudget);
+    const CoverInstance instance{index, radius};
     // A product bet is its own hull: its code competes with the greedy
     // covering below instead.
     const std::vector<std::int32_t> seeds =
-        choices ? std::vector<std::int32_t>{} : HullCodeSeeds(index, radius);
-    GreedyCovering greedy = GreedyCover(index, radius, seeds, request.stop,
-                                        Scaled(request.progress, 0, constructionEnd));
+        choices ? std::vector<std::int32_t>{} : HullCodeSeeds(instance);
+    GreedyCovering greedy =
+        GreedyCover(instance, seeds, request.stop, Scaled(request.progress, 0, constructionEnd));
     std::vector<std::int32_t> cover = std::move(greedy.chosen);
     reduction.lowerBound = greedy.lowerBound;
     if (!seeds.empty()) {
@@ -149,7 +149,7 @@ GuaranteeReduction ReduceWithGuarantee(const CColumnSet& bet, const ReductionReq
     if (stopped()) {
         return reduction;
     }
-    DropRedundant(index, radius, cover);
+    DropRedundant(instance, cover);
     if (choices) {
         const std::int64_t ball = ProductBall(*choices, radius);
         std::vector<std::int32_t> product = ProductCover(*choices, radius);
@@ -165,7 +165,7 @@ GuaranteeReduction ReduceWithGuarantee(const CColumnSet& bet, const ReductionReq
             reduction.method = ReductionMethod::kProduct;
         }
         std::vector<std::int32_t> improved = ImproveCover(
-            index, radius, cover, ProductSearchLimit(ball, reduction.lowerBound, request.stop), 1);
+            instance, cover, ProductSearchLimit(ball, reduction.lowerBound, request.stop), 1);
         if (stopped()) {
             return reduction;
         }
@@ -176,7 +176,7 @@ GuaranteeReduction ReduceWithGuarantee(const CColumnSet& bet, const ReductionReq
     }
     const std::int64_t ball = BallSize(radius);
     std::vector<std::int32_t> shortened =
-        TabuImproveCover(index, radius, cover,
+        TabuImproveCover(instance, cover,
                          {.time = std::chrono::hours(1),
                           .moves = tuning::kShortSearchWork / (ball * ball),
                           .enough = static_cast<std::size_t>(reduction.lowerBound),
@@ -197,7 +197,7 @@ GuaranteeReduction ReduceWithGuarantee(const CColumnSet& bet, const ReductionReq
         // from it went further.
         std::vector<std::vector<std::int32_t>> starts;
         std::vector<std::int32_t> parityStart = ParityGolayStart(
-            index, radius, request.stop,
+            instance, request.stop,
             Scaled(request.progress, constructionEnd, constructionEnd + tuning::kParityStartShare));
         if (stopped()) {
             return reduction;
@@ -211,14 +211,14 @@ GuaranteeReduction ReduceWithGuarantee(const CColumnSet& bet, const ReductionReq
         }
         const auto boundTime = request.optimise / tuning::kBoundShareDivisor;
         const std::int32_t boundEnd = boundStart + (100 - boundStart) / tuning::kBoundShareDivisor;
-        reduction.lowerBound = LagrangianBound(
-            index, radius, reduction.lowerBound, static_cast<std::int32_t>(cover.size()),
-            {.time = boundTime,
-             .moves = kNoLimit,
-             .stop = request.stop,
-             .progress = Scaled(request.progress, boundStart, boundEnd)});
+        reduction.lowerBound =
+            LagrangianBound(instance, reduction.lowerBound, static_cast<std::int32_t>(cover.size()),
+                            {.time = boundTime,
+                             .moves = kNoLimit,
+                             .stop = request.stop,
+                             .progress = Scaled(request.progress, boundStart, boundEnd)});
         std::vector<std::int32_t> improved =
-            ImproveOnEveryThread(index, radius, starts,
+            ImproveOnEveryThread(instance, starts,
                                  {.time = deadline - std::chrono::steady_clock::now(),
                                   .moves = kNoLimit,
                                   .enough = static_cast<std::size_t>(reduction.lowerBound),

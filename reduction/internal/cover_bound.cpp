@@ -24,10 +24,11 @@ constexpr double kMargin = 1e-4;
 
 }  // namespace
 
-std::int32_t LagrangianBound(const BetIndex& bet, std::int32_t radius, std::int32_t known,
-                             std::int32_t upper, const SearchLimit& limit) {
+std::int32_t LagrangianBound(const CoverInstance& instance, std::int32_t known, std::int32_t upper,
+                             const SearchLimit& limit) {
     const auto start = std::chrono::steady_clock::now();
     const auto deadline = start + limit.time;
+    const auto& [bet, radius] = instance;
     const auto n = static_cast<std::size_t>(bet.Size());
     if (n == 0 || limit.moves <= 0 || limit.time <= std::chrono::steady_clock::duration::zero()) {
         return known;

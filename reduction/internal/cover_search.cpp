@@ -15,20 +15,19 @@ namespace {
 // covering reach it, and the list of those no column reaches.
 class CoverState {
   public:
-    CoverState(const BetIndex& bet, std::int32_t radius)
-        : bet(bet),
-          radius(radius),
-          reach(static_cast<std::size_t>(bet.Size()), 0),
-          uncovered(bet.Size()),
-          cover(bet.Size()) {
-        for (std::int32_t id = 0; id < bet.Size(); ++id) {
+    explicit CoverState(const CoverInstance& instance)
+        : instance(instance),
+          reach(static_cast<std::size_t>(instance.Size()), 0),
+          uncovered(instance.Size()),
+          cover(instance.Size()) {
+        for (std::int32_t id = 0; id < instance.Size(); ++id) {
             uncovered.Add(id);
         }
     }
 
     void Add(std::int32_t id) {
         cover.Add(id);
-        bet.ForEachNear(id, radius, [this](std::int32_t near) {
+        instance.ForEachNear(id, [this](std::int32_t near) {
             if (reach[static_cast<std::size_t>(near)]++ == 0) {
                 uncovered.Remove(near);
             }
@@ -36,7 +35,7 @@ class CoverState {
     }
     void Remove(std::int32_t id) {
         cover.Remove(id);
-        bet.ForEachNear(id, radius, [this](std::int32_t near) {
+        instance.ForEachNear(id, [this](std::int32_t near) {
             if (--reach[static_cast<std::size_t>(near)] == 0) {
                 uncovered.Add(near);
             }
@@ -46,7 +45,7 @@ class CoverState {
     // The number of columns that only `id` reaches.
     std::int32_t OnlyReachedBy(std::int32_t id) const {
         std::int32_t only = 0;
-        bet.ForEachNear(id, radius, [&](std::int32_t near) {
+        instance.ForEachNear(id, [&](std::int32_t near) {
             only += reach[static_cast<std::size_t>(near)] == 1 ? 1 : 0;
         });
         return only;
@@ -56,8 +55,7 @@ class CoverState {
     const std::vector<std::int32_t>& Uncovered() const { return uncovered.Items(); }
 
   private:
-    const BetIndex& bet;
-    std::int32_t radius;
+    CoverInstance instance;
     std::vector<std::int32_t> reach;
     IdList uncovered;
     IdList cover;
@@ -75,7 +73,7 @@ void DropCheapest(CoverState& state) {
 
 }  // namespace
 
-std::vector<std::int32_t> ImproveCover(const BetIndex& bet, std::int32_t radius,
+std::vector<std::int32_t> ImproveCover(const CoverInstance& instance,
                                        std::vector<std::int32_t> cover, SearchLimit limit,
                                        std::uint32_t seed) {
     std::sort(cover.begin(), cover.end());
@@ -85,7 +83,7 @@ std::vector<std::int32_t> ImproveCover(const BetIndex& bet, std::int32_t radius,
     }
     std::mt19937 engine(seed);
     std::uniform_real_distribution<double> chance(0.0, 1.0);
-    CoverState state(bet, radius);
+    CoverState state(instance);
     for (const std::int32_t id : cover) {
         state.Add(id);
     }
@@ -109,10 +107,10 @@ std::vector<std::int32_t> ImproveCover(const BetIndex& bet, std::int32_t radius,
         // column that reaches it.
         const std::int32_t hole = Pick(state.Uncovered(), engine);
         targets.clear();
-        bet.ForEachNear(hole, radius, [&](std::int32_t near) { targets.push_back(near); });
+        instance.ForEachNear(hole, [&](std::int32_t near) { targets.push_back(near); });
         const std::int32_t target = Pick(targets, engine);
         movable.clear();
-        bet.ForEachNear(target, radius, [&](std::int32_t near) {
+        instance.ForEachNear(target, [&](std::int32_t near) {
             if (state.InCover(near)) {
                 movable.push_back(near);
             }

@@ -37,9 +37,10 @@ std::vector<std::int64_t> CoverWeights(const std::vector<std::int32_t>& degree) 
     return weight;
 }
 
-GreedyCovering GreedyCover(const BetIndex& bet, std::int32_t radius,
-                           const std::vector<std::int32_t>& seeds, const std::stop_token& stop,
-                           const ProgressSink& progress) {
+GreedyCovering GreedyCover(const CoverInstance& instance, const std::vector<std::int32_t>& seeds,
+                           const std::stop_token& stop, const ProgressSink& progress) {
+    const BetIndex& bet = instance.bet;
+    const std::int32_t radius = instance.radius;
     const std::int32_t n = bet.Size();
     const auto size = static_cast<std::size_t>(n);
     const std::vector<std::int32_t> degree = bet.CountsNear(radius);
@@ -82,7 +83,7 @@ GreedyCovering GreedyCover(const BetIndex& bet, std::int32_t radius,
     const auto take = [&](std::int32_t id) {
         chosen.push_back(id);
         fresh.clear();
-        bet.ForEachNear(id, radius, [&](std::int32_t near) {
+        instance.ForEachNear(id, [&](std::int32_t near) {
             if (covered[static_cast<std::size_t>(near)] == 0) {
                 covered[static_cast<std::size_t>(near)] = 1;
                 fresh.push_back(near);
@@ -93,7 +94,7 @@ GreedyCovering GreedyCover(const BetIndex& bet, std::int32_t radius,
             for (std::int32_t i = begin; i < end; ++i) {
                 const std::int32_t near = fresh[static_cast<std::size_t>(i)];
                 const std::int64_t lost = weight[static_cast<std::size_t>(near)];
-                bet.ForEachNear(near, radius, [&](std::int32_t other) {
+                instance.ForEachNear(near, [&](std::int32_t other) {
                     subtract(gain[static_cast<std::size_t>(other)], lost);
                 });
             }
@@ -140,11 +141,12 @@ GreedyCovering GreedyCover(const BetIndex& bet, std::int32_t radius,
             .lowerBound = static_cast<std::int32_t>(std::ceil(sphereSum - kMargin))};
 }
 
-void DropRedundant(const BetIndex& bet, std::int32_t radius, std::vector<std::int32_t>& cover) {
+void DropRedundant(const CoverInstance& instance, std::vector<std::int32_t>& cover) {
+    const BetIndex& bet = instance.bet;
     std::vector<std::int32_t> times(static_cast<std::size_t>(bet.Size()), 0);
     for (const std::int32_t id : cover) {
-        bet.ForEachNear(id, radius,
-                        [&times](std::int32_t near) { ++times[static_cast<std::size_t>(near)]; });
+        instance.ForEachNear(
+            id, [&times](std::int32_t near) { ++times[static_cast<std::size_t>(near)]; });
     }
     std::vector<std::int32_t> trial = cover;
     std::sort(trial.begin(), trial.end(), [&bet](std::int32_t a, std::int32_t b) {
@@ -153,13 +155,12 @@ void DropRedundant(const BetIndex& bet, std::int32_t radius, std::vector<std::in
     std::vector<std::int32_t> dropped;
     for (const std::int32_t id : trial) {
         bool needed = false;
-        bet.ForEachNear(id, radius, [&](std::int32_t near) {
+        instance.ForEachNear(id, [&](std::int32_t near) {
             needed = needed || times[static_cast<std::size_t>(near)] == 1;
         });
         if (!needed) {
-            bet.ForEachNear(id, radius, [&times](std::int32_t near) {
-                --times[static_cast<std::size_t>(near)];
-            });
+            instance.ForEachNear(
+                id, [&times](std::int32_t near) { --times[static_cast<std::size_t>(near)]; });
             dropped.push_back(id);
         }
     }

@@ -125,7 +125,8 @@ std::vector<std::int32_t> MappedIntoBet(
 
 }  // namespace
 
-std::vector<std::int32_t> HullCodeSeeds(const BetIndex& bet, std::int32_t radius) {
+std::vector<std::int32_t> HullCodeSeeds(const CoverInstance& instance) {
+    const auto& [bet, radius] = instance;
     if (bet.Size() == 0 || radius < tuning::kLeastSeededRadius) {
         return {};
     }
@@ -154,8 +155,8 @@ std::vector<std::int32_t> HullCodeSeeds(const BetIndex& bet, std::int32_t radius
     return MappedIntoBet(bet, words, maps);
 }
 
-std::vector<std::int32_t> ParityGolaySeeds(const BetIndex& bet, std::int32_t radius,
-                                           std::uint8_t lone) {
+std::vector<std::int32_t> ParityGolaySeeds(const CoverInstance& instance, std::uint8_t lone) {
+    const auto& [bet, radius] = instance;
     const MatchChoices& used = bet.UsedResults();
     const BlockCode extendedGolay = ExtendedGolayBlockCode();
     // Positions 0..golayLength-1 are the Golay word's, the last the parity

@@ -1,24 +1,22 @@
 #include "reduction/internal/swap_state.h"
 
-SwapState::SwapState(const BetIndex& bet, std::int32_t radius,
-                     const std::vector<std::int32_t>& start)
-    : bet(bet),
-      radius(radius),
+SwapState::SwapState(const CoverInstance& instance, const std::vector<std::int32_t>& start)
+    : instance(instance),
       reach(Size(), 0),
       coverSum(Size(), 0),
       weight(Size(), kBaseWeight),
       gain(Size(), 0),
       loss(Size(), 0),
-      cover(bet.Size()),
-      uncovered(bet.Size()) {
+      cover(instance.Size()),
+      uncovered(instance.Size()) {
     for (const std::int32_t id : start) {
         cover.Add(id);
-        bet.ForEachNear(id, radius, [&](std::int32_t near) {
+        instance.ForEachNear(id, [&](std::int32_t near) {
             ++reach[At(near)];
             coverSum[At(near)] += id;
         });
     }
-    for (std::int32_t id = 0; id < bet.Size(); ++id) {
+    for (std::int32_t id = 0; id < instance.Size(); ++id) {
         if (reach[At(id)] == 1) {
             loss[At(static_cast<std::int32_t>(coverSum[At(id)]))] += weight[At(id)];
         } else if (reach[At(id)] == 0) {
@@ -33,7 +31,7 @@ SwapState::SwapState(const BetIndex& bet, std::int32_t radius,
 
 void SwapState::Add(std::int32_t id) {
     cover.Add(id);
-    bet.ForEachNear(id, radius, [&](std::int32_t near) {
+    instance.ForEachNear(id, [&](std::int32_t near) {
         const std::int32_t before = reach[At(near)]++;
         if (before == 1) {
             ChangeLoss(static_cast<std::int32_t>(coverSum[At(near)]), -weight[At(near)]);
@@ -51,7 +49,7 @@ void SwapState::Add(std::int32_t id) {
 void SwapState::Remove(std::int32_t id) {
     cover.Remove(id);
     loss[At(id)] = 0;
-    bet.ForEachNear(id, radius, [&](std::int32_t near) {
+    instance.ForEachNear(id, [&](std::int32_t near) {
         coverSum[At(near)] -= id;
         const std::int32_t after = --reach[At(near)];
         if (after == 1) {
@@ -93,7 +91,7 @@ void SwapState::HalveRaises() {
 
 std::int32_t SwapState::BestCoverOf(std::int32_t id) const {
     std::int32_t found = -1;
-    bet.ForEachNear(id, radius, [&](std::int32_t near) {
+    instance.ForEachNear(id, [&](std::int32_t near) {
         if (found < 0 || gain[At(near)] > gain[At(found)]) {
             found = near;
         }
@@ -119,5 +117,5 @@ void SwapState::ChangeLoss(std::int32_t id, std::int64_t delta) {
 
 // Adds `delta` to the gain of every column reaching uncovered column `id`.
 void SwapState::Spread(std::int32_t id, std::int64_t delta) {
-    bet.ForEachNear(id, radius, [&](std::int32_t near) { gain[At(near)] += delta; });
+    instance.ForEachNear(id, [&](std::int32_t near) { gain[At(near)] += delta; });
 }

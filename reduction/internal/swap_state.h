@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "reduction/internal/bet_index.h"
+#include "reduction/internal/cover_instance.h"
 #include "reduction/internal/id_list.h"
 
 // A covering inside a bet under change (see greedy_cover.h), with what a
@@ -20,7 +20,7 @@ class SwapState {
     static constexpr std::int64_t kBaseWeight = 100;
 
     // `start`: distinct bet columns. May throw std::bad_alloc.
-    SwapState(const BetIndex& bet, std::int32_t radius, const std::vector<std::int32_t>& start);
+    SwapState(const CoverInstance& instance, const std::vector<std::int32_t>& start);
 
     // Adds a column not chosen / removes a chosen one.
     void Add(std::int32_t id);
@@ -36,11 +36,11 @@ class SwapState {
     // ForEachNear visits.
     std::int32_t BestCoverOf(std::int32_t id) const;
 
-    // Calls visit(coverer, weight) for every column within `radius` of `id`
+    // Calls visit(coverer, weight) for every column within the radius of `id`
     // that exactly one chosen column reaches.
     template <typename Visit>
     void ForEachSoleCover(std::int32_t id, Visit&& visit) const {
-        bet.ForEachNear(id, radius, [&](std::int32_t near) {
+        instance.ForEachNear(id, [&](std::int32_t near) {
             if (reach[At(near)] == 1) {
                 visit(static_cast<std::int32_t>(coverSum[At(near)]), weight[At(near)]);
             }
@@ -81,11 +81,10 @@ class SwapState {
 
     void ChangeLoss(std::int32_t id, std::int64_t delta);
     void Spread(std::int32_t id, std::int64_t delta);
-    std::size_t Size() const { return static_cast<std::size_t>(bet.Size()); }
+    std::size_t Size() const { return static_cast<std::size_t>(instance.Size()); }
     static std::size_t At(std::int32_t id) { return static_cast<std::size_t>(id); }
 
-    const BetIndex& bet;
-    std::int32_t radius;
+    CoverInstance instance;
     std::vector<std::int32_t> reach;
     std::vector<std::int64_t> coverSum;
     std::vector<std::int64_t> weight;

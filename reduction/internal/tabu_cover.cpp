@@ -9,7 +9,7 @@
 #include "reduction/internal/search_clock.h"
 #include "reduction/internal/swap_state.h"
 
-std::vector<std::int32_t> TabuImproveCover(const BetIndex& bet, std::int32_t radius,
+std::vector<std::int32_t> TabuImproveCover(const CoverInstance& instance,
                                            std::vector<std::int32_t> cover,
                                            const SearchLimit& limit, std::uint32_t seed) {
     std::sort(cover.begin(), cover.end());
@@ -21,15 +21,15 @@ std::vector<std::int32_t> TabuImproveCover(const BetIndex& bet, std::int32_t rad
     }
     std::mt19937 engine(seed);
     std::uniform_int_distribution<std::int64_t> tenure(tuning::kTenureMin, tuning::kTenureEnd - 1);
-    SwapState state(bet, radius, cover);
-    std::vector<std::int64_t> frozenUntil(static_cast<std::size_t>(bet.Size()), 0);
+    SwapState state(instance, cover);
+    std::vector<std::int64_t> frozenUntil(static_cast<std::size_t>(instance.Size()), 0);
     const auto frozen = [&frozenUntil](std::int32_t id, std::int64_t step) {
         return frozenUntil[static_cast<std::size_t>(id)] > step;
     };
     std::vector<std::int32_t> best = cover;
     std::vector<std::int32_t> candidates;
     std::vector<std::int32_t> sharers;
-    std::vector<std::int64_t> shared(static_cast<std::size_t>(bet.Size()), 0);
+    std::vector<std::int64_t> shared(static_cast<std::size_t>(instance.Size()), 0);
     for (std::int64_t step = 0; step < limit.moves; ++step) {
         if (clock.Expired(step)) {
             break;
@@ -57,13 +57,13 @@ std::vector<std::int32_t> TabuImproveCover(const BetIndex& bet, std::int32_t rad
         // sole coverage the new column shares.
         const std::int32_t hole = Pick(state.Uncovered(), engine);
         candidates.clear();
-        bet.ForEachNear(hole, radius, [&](std::int32_t near) {
+        instance.ForEachNear(hole, [&](std::int32_t near) {
             if (!frozen(near, step)) {
                 candidates.push_back(near);
             }
         });
         if (candidates.empty()) {
-            bet.ForEachNear(hole, radius, [&](std::int32_t near) { candidates.push_back(near); });
+            instance.ForEachNear(hole, [&](std::int32_t near) { candidates.push_back(near); });
         }
         const std::int32_t cheapest =
             state.Cheapest([&](std::int32_t id) { return frozen(id, step); });

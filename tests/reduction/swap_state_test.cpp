@@ -18,7 +18,7 @@ TEST(SwapStateTest, EveryChangeKeepsGainsLossesAndTheUncoveredExact) {
     const auto bet = SetOf(ClusteredBet(engine, 600));
     const BetIndex index(*bet);
     for (std::int32_t radius = 1; radius <= 3; ++radius) {
-        SwapState state(index, radius, GreedyCover(index, radius).chosen);
+        SwapState state({index, radius}, GreedyCover({index, radius}).chosen);
         std::vector<std::int64_t> weight(static_cast<std::size_t>(index.Size()),
                                          SwapState::kBaseWeight);
         for (std::int32_t change = 0; change < 400; ++change) {
