@@ -4,69 +4,19 @@
 #include <cmath>
 #include <random>
 
-#include "reduction/internal/id_list.h"
 #include "reduction/internal/random_pick.h"
 #include "reduction/internal/reduction_options.h"
 #include "reduction/internal/search_clock.h"
+#include "reduction/internal/swap_state.h"
 
 namespace {
 
-// A covering being changed: for every bet column, how many columns of the
-// covering reach it, and the list of those no column reaches.
-class CoverState {
-  public:
-    explicit CoverState(const CoverInstance& instance)
-        : instance(instance),
-          reach(static_cast<std::size_t>(instance.Size()), 0),
-          uncovered(instance.Size()),
-          cover(instance.Size()) {
-        for (std::int32_t id = 0; id < instance.Size(); ++id) {
-            uncovered.Add(id);
-        }
-    }
-
-    void Add(std::int32_t id) {
-        cover.Add(id);
-        instance.ForEachNear(id, [this](std::int32_t near) {
-            if (reach[static_cast<std::size_t>(near)]++ == 0) {
-                uncovered.Remove(near);
-            }
-        });
-    }
-    void Remove(std::int32_t id) {
-        cover.Remove(id);
-        instance.ForEachNear(id, [this](std::int32_t near) {
-            if (--reach[static_cast<std::size_t>(near)] == 0) {
-                uncovered.Add(near);
-            }
-        });
-    }
-    bool InCover(std::int32_t id) const { return cover.Contains(id); }
-    // The number of columns that only `id` reaches.
-    std::int32_t OnlyReachedBy(std::int32_t id) const {
-        std::int32_t only = 0;
-        instance.ForEachNear(id, [&](std::int32_t near) {
-            only += reach[static_cast<std::size_t>(near)] == 1 ? 1 : 0;
-        });
-        return only;
-    }
-
-    const std::vector<std::int32_t>& Cover() const { return cover.Items(); }
-    const std::vector<std::int32_t>& Uncovered() const { return uncovered.Items(); }
-
-  private:
-    CoverInstance instance;
-    std::vector<std::int32_t> reach;
-    IdList uncovered;
-    IdList cover;
-};
-
 // Removes the covering column whose loss uncovers the fewest columns.
-void DropCheapest(CoverState& state) {
+void DropCheapest(SwapState& state) {
     const std::vector<std::int32_t>& cover = state.Cover();
     const auto cheapest =
         std::min_element(cover.begin(), cover.end(), [&state](std::int32_t a, std::int32_t b) {
-            return state.OnlyReachedBy(a) < state.OnlyReachedBy(b);
+            return state.SolelyCovered(a) < state.SolelyCovered(b);
         });
     state.Remove(*cheapest);
 }
@@ -83,7 +33,9 @@ std::vector<std::int32_t> ImproveCover(const CoverInstance& instance,
     }
     std::mt19937 engine(seed);
     std::uniform_real_distribution<double> chance(0.0, 1.0);
-    CoverState state(instance);
+    // Filled one by one, so that the uncovered list's order, and with it
+    // the search's path, follows the order of the covering.
+    SwapState state(instance, {}, StateUpkeep::kReach);
     for (const std::int32_t id : cover) {
         state.Add(id);
     }

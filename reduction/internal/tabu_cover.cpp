@@ -21,7 +21,7 @@ std::vector<std::int32_t> TabuImproveCover(const CoverInstance& instance,
     }
     std::mt19937 engine(seed);
     std::uniform_int_distribution<std::int64_t> tenure(tuning::kTenureMin, tuning::kTenureEnd - 1);
-    SwapState state(instance, cover);
+    SwapState state(instance, cover, StateUpkeep::kWeights);
     std::vector<std::int64_t> frozenUntil(static_cast<std::size_t>(instance.Size()), 0);
     const auto frozen = [&frozenUntil](std::int32_t id, std::int64_t step) {
         return frozenUntil[static_cast<std::size_t>(id)] > step;
