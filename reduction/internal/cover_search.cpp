@@ -21,42 +21,16 @@ void DropCheapest(SwapState& state) {
     state.Remove(*cheapest);
 }
 
-}  // namespace
+// The local search's moves: its random engine and the scratch lists of a
+// move.
+class Mover {
+  public:
+    Mover(const CoverInstance& instance, std::uint32_t seed) : instance(instance), engine(seed) {}
 
-std::vector<std::int32_t> ImproveCover(const CoverInstance& instance,
-                                       std::vector<std::int32_t> cover, SearchLimit limit,
-                                       std::uint32_t seed) {
-    std::sort(cover.begin(), cover.end());
-    SearchClock clock(limit, tuning::kMovesPerClockCheck);
-    if (cover.size() <= std::max<std::size_t>(limit.enough, 1)) {
-        return cover;
-    }
-    std::mt19937 engine(seed);
-    std::uniform_real_distribution<double> chance(0.0, 1.0);
-    // Filled one by one, so that the uncovered list's order, and with it
-    // the search's path, follows the order of the covering.
-    SwapState state(instance, {}, StateUpkeep::kReach);
-    for (const std::int32_t id : cover) {
-        state.Add(id);
-    }
-    std::vector<std::int32_t> best = cover;
-    std::vector<std::int32_t> targets;
-    std::vector<std::int32_t> movable;
-    DropCheapest(state);
-    for (std::int64_t move = 0; move < limit.moves; ++move) {
-        if (clock.Expired(move)) {
-            break;
-        }
-        if (state.Uncovered().empty()) {
-            best = state.Cover();
-            if (best.size() <= std::max<std::size_t>(limit.enough, 1)) {
-                break;
-            }
-            DropCheapest(state);
-            continue;
-        }
-        // Move a covering column near a random uncovered column onto a bet
-        // column that reaches it.
+    // Moves a covering column near a random uncovered column onto a bet
+    // column that reaches it; a move that uncovers k more is undone unless
+    // a draw keeps it, with probability exp(-k / temperature).
+    void Move(SwapState& state) {
         const std::int32_t hole = Pick(state.Uncovered(), engine);
         targets.clear();
         instance.ForEachNear(hole, [&](std::int32_t near) { targets.push_back(near); });
@@ -77,6 +51,46 @@ std::vector<std::int32_t> ImproveCover(const CoverInstance& instance,
             state.Remove(target);
             state.Add(source);
         }
+    }
+
+  private:
+    CoverInstance instance;
+    std::mt19937 engine;
+    std::uniform_real_distribution<double> chance{0.0, 1.0};
+    std::vector<std::int32_t> targets;
+    std::vector<std::int32_t> movable;
+};
+
+}  // namespace
+
+std::vector<std::int32_t> ImproveCover(const CoverInstance& instance,
+                                       std::vector<std::int32_t> cover, SearchLimit limit,
+                                       std::uint32_t seed) {
+    std::sort(cover.begin(), cover.end());
+    SearchClock clock(limit, tuning::kMovesPerClockCheck);
+    const std::size_t enough = std::max<std::size_t>(limit.enough, 1);
+    if (cover.size() <= enough) {
+        return cover;
+    }
+    Mover mover(instance, seed);
+    // Filled one by one, so that the uncovered list's order, and with it
+    // the search's path, follows the order of the covering.
+    SwapState state(instance, {}, StateUpkeep::kReach);
+    for (const std::int32_t id : cover) {
+        state.Add(id);
+    }
+    std::vector<std::int32_t> best = cover;
+    DropCheapest(state);
+    for (std::int64_t move = 0; move < limit.moves && !clock.Expired(move); ++move) {
+        if (!state.Uncovered().empty()) {
+            mover.Move(state);
+            continue;
+        }
+        best = state.Cover();
+        if (best.size() <= enough) {
+            break;
+        }
+        DropCheapest(state);
     }
     std::sort(best.begin(), best.end());
     return best;
