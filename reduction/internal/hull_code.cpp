@@ -60,6 +60,79 @@ std::vector<Relabelling> ParityMaps(std::uint8_t used, std::uint8_t lone) {
 
 using Digits = std::array<std::uint8_t, kMatches>;
 
+// The words' images (their column indices) once each match's digits are
+// mapped to results by the current map of that match, starting from the
+// first map of each.
+class WordImages {
+  public:
+    WordImages(const BetIndex& bet, const std::vector<Digits>& words,
+               const std::array<std::vector<Relabelling>, kMatches>& maps)
+        : bet(bet), words(words), maps(maps), image(words.size(), 0) {
+        std::int32_t place = 1;
+        for (std::size_t match = 0; match < kMatches; ++match, place *= 3) {
+            current[match] = maps[match].front();
+            for (std::size_t word = 0; word < words.size(); ++word) {
+                image[word] += place * current[match][words[word][match]];
+            }
+        }
+    }
+
+    // The words in the bet when match `match` (place value `place`) is
+    // mapped by `to` instead of its current map.
+    std::int64_t CountInBet(std::size_t match, std::int32_t place, const Relabelling& to) const {
+        const Relabelling& from = current[match];
+        std::int64_t count = 0;
+        for (std::size_t word = 0; word < words.size(); ++word) {
+            const std::uint8_t digit = words[word][match];
+            count += bet.Contains(image[word] + place * (to[digit] - from[digit])) ? 1 : 0;
+        }
+        return count;
+    }
+
+    // Maps match `match` by whichever of its maps brings more words than
+    // `best` into the bet, the most (the first of equal ones), raising
+    // `best`; true when the map changed.
+    bool Improve(std::size_t match, std::int32_t place, std::int64_t& best) {
+        const Relabelling from = current[match];
+        Relabelling chosen = from;
+        for (const Relabelling& to : maps[match]) {
+            const std::int64_t count = CountInBet(match, place, to);
+            if (count > best) {
+                best = count;
+                chosen = to;
+            }
+        }
+        if (chosen == from) {
+            return false;
+        }
+        for (std::size_t word = 0; word < words.size(); ++word) {
+            const std::uint8_t digit = words[word][match];
+            image[word] += place * (chosen[digit] - from[digit]);
+        }
+        current[match] = chosen;
+        return true;
+    }
+
+    // The bet columns among the images, increasing.
+    std::vector<std::int32_t> InBet() const {
+        std::vector<std::int32_t> inBet;
+        for (const std::int32_t index : image) {
+            if (bet.Contains(index)) {
+                inBet.push_back(bet.IdOf(index));
+            }
+        }
+        std::sort(inBet.begin(), inBet.end());
+        return inBet;
+    }
+
+  private:
+    const BetIndex& bet;
+    const std::vector<Digits>& words;
+    const std::array<std::vector<Relabelling>, kMatches>& maps;
+    std::array<Relabelling, kMatches> current{};
+    std::vector<std::int32_t> image;
+};
+
 // The bet columns among the words (their digits, match by match) once each
 // match's digits are mapped to results by one of that match's maps, chosen
 // match by match to bring as many words as can be found into the bet: every
@@ -68,59 +141,17 @@ using Digits = std::array<std::uint8_t, kMatches>;
 std::vector<std::int32_t> MappedIntoBet(
     const BetIndex& bet, const std::vector<Digits>& words,
     const std::array<std::vector<Relabelling>, kMatches>& maps) {
-    std::array<Relabelling, kMatches> current{};
-    std::vector<std::int32_t> image(words.size(), 0);
-    std::int32_t place = 1;
-    for (std::size_t match = 0; match < kMatches; ++match, place *= 3) {
-        current[match] = maps[match].front();
-        for (std::size_t word = 0; word < words.size(); ++word) {
-            image[word] += place * current[match][words[word][match]];
-        }
-    }
-    // The words in the bet when match `match` (place value `place`) is
-    // mapped by `to` instead of `from`.
-    const auto countInBet = [&](std::size_t match, std::int32_t place, const Relabelling& from,
-                                const Relabelling& to) {
-        std::int64_t count = 0;
-        for (std::size_t word = 0; word < words.size(); ++word) {
-            const std::uint8_t digit = words[word][match];
-            count += bet.Contains(image[word] + place * (to[digit] - from[digit])) ? 1 : 0;
-        }
-        return count;
-    };
-    std::int64_t best = countInBet(0, 1, current[0], current[0]);
+    WordImages images(bet, words, maps);
+    std::int64_t best = images.CountInBet(0, 1, maps[0].front());
     bool changed = true;
     for (std::int32_t round = 0; changed && round < tuning::kMostRelabellingRounds; ++round) {
         changed = false;
-        place = 1;
+        std::int32_t place = 1;
         for (std::size_t match = 0; match < kMatches; ++match, place *= 3) {
-            const Relabelling from = current[match];
-            Relabelling chosen = from;
-            for (const Relabelling& to : maps[match]) {
-                const std::int64_t count = countInBet(match, place, from, to);
-                if (count > best) {
-                    best = count;
-                    chosen = to;
-                }
-            }
-            if (chosen != from) {
-                for (std::size_t word = 0; word < words.size(); ++word) {
-                    const std::uint8_t digit = words[word][match];
-                    image[word] += place * (chosen[digit] - from[digit]);
-                }
-                current[match] = chosen;
-                changed = true;
-            }
+            changed = images.Improve(match, place, best) || changed;
         }
     }
-    std::vector<std::int32_t> inBet;
-    for (const std::int32_t index : image) {
-        if (bet.Contains(index)) {
-            inBet.push_back(bet.IdOf(index));
-        }
-    }
-    std::sort(inBet.begin(), inBet.end());
-    return inBet;
+    return images.InBet();
 }
 
 }  // namespace
