@@ -56,8 +56,14 @@ inline constexpr double kSearchTemperature = 0.5;
 // Moves of the local search between two looks at the clock.
 inline constexpr std::int64_t kMovesPerClockCheck = 256;
 
-// --- Swap search (tabu_cover.cpp) ---
+// --- Swap search (tabu_cover.cpp, swap_state.cpp) ---
 
+// A column's weight in the swap search before any raise (each step raises the uncovered by 1).
+inline constexpr std::int64_t kSwapBaseWeight = 100;
+// Entries per chosen column above which the swap state's file of losses is rebuilt.
+inline constexpr std::size_t kLossFileEntriesPerColumn = 4;
+// ... plus this many, so that a small covering does not rebuild it at every change.
+inline constexpr std::size_t kLossFileSlack = 1024;
 // Steps of the swap search between two looks at the clock and the stop token.
 inline constexpr std::int64_t kStepsPerClockCheck = 16;
 // Steps between two halvings of the weights columns gained, so old holes stop steering.

@@ -161,7 +161,8 @@ void SwapState::RemoveKeeping(std::int32_t id) {
 // file is rebuilt when out-of-date entries outnumber the others.
 void SwapState::ChangeLoss(std::int32_t id, std::int64_t delta) {
     loss[At(id)] += delta;
-    if (byLoss.size() > 4 * cover.Items().size() + 1024) {
+    if (byLoss.size() >
+        tuning::kLossFileEntriesPerColumn * cover.Items().size() + tuning::kLossFileSlack) {
         std::vector<LossEntry> entries;
         entries.reserve(cover.Items().size());
         for (const std::int32_t chosen : cover.Items()) {

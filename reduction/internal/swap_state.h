@@ -8,6 +8,7 @@
 
 #include "reduction/internal/cover_instance.h"
 #include "reduction/internal/id_list.h"
+#include "reduction/internal/reduction_options.h"
 
 // What a SwapState keeps exact beyond every bet column's count of chosen
 // columns reaching it and the list of uncovered columns.
@@ -25,7 +26,7 @@ enum class StateUpkeep {
 // them exact. The members about weights, gains and losses need kWeights.
 class SwapState {
   public:
-    static constexpr std::int64_t kBaseWeight = 100;
+    static constexpr std::int64_t kBaseWeight = tuning::kSwapBaseWeight;
 
     // `start`: distinct bet columns. May throw std::bad_alloc.
     SwapState(const CoverInstance& instance, const std::vector<std::int32_t>& start,
