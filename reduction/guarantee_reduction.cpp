@@ -1,273 +1,63 @@
 #include "reduction/guarantee_reduction.h"
 
-#include <algorithm>
-#include <limits>
 #include <optional>
 
-#include "core/distance_ball.h"
 #include "reduction/internal/bet_index.h"
-#include "reduction/internal/cover_bound.h"
-#include "reduction/internal/cover_search.h"
-#include "reduction/internal/greedy_cover.h"
-#include "reduction/internal/hull_code.h"
-#include "reduction/internal/parallel_chunks.h"
-#include "reduction/internal/product_cover.h"
-#include "reduction/internal/tabu_cover.h"
+#include "reduction/internal/cover_instance.h"
+#include "reduction/internal/covering.h"
+#include "reduction/internal/first_covering.h"
+#include "reduction/internal/large_product.h"
+#include "reduction/internal/optimisation.h"
+#include "reduction/internal/reduction_options.h"
+#include "reduction/internal/short_swap_search.h"
 
 namespace {
 
-// The work of the short local search that every product bet gets, in bet
-// columns visited: it turns the greedy covering of a mixed block of doubles
-// and triples into a code close to the best known, in a fraction of a
-// second, and always the same. A move visits about four balls.
-constexpr std::int64_t kProductSearchWork = 52'000'000;
-
-// The work of the short swap search that every reduction gets, in steps
-// times the square of the ball (a step weighs a few balls of candidates):
-// 12,288 steps and about a tenth of a second al 13, where it saves some 3 %
-// of the greedy covering; 66 al 12 and none below, where steps are dear.
-constexpr std::int64_t kShortSearchWork = 12'288 * 29 * 29;
-
-// Product bets with more columns than this take their covering from the
-// table of codes alone: the greedy covering would take seconds there and the
-// codes are at or near the best known sizes; below it, the greedy covering
-// still beats the codes on some mixed shapes (5 triples and 5 doubles al 13:
-// 786 against 864), so both are built and the smaller kept.
-constexpr std::int32_t kLargestGreedyProduct = 100'000;
-
-// The most memory the lists of the balls may take (see BetIndex::KeepBalls):
-// 288 MB al 12 for the 329,695 columns of a real bet, which the greedy
-// covering and its searches then read two to three times as fast. Al 11
-// needs gigabytes there and walks the balls.
-constexpr std::int64_t kKeptBallsBudget = std::int64_t{320} << 20;
-// The share of an optimisation's time that goes to the Lagrangian bound
-// before the swap searches.
-constexpr std::int32_t kBoundShareDivisor = 8;
-
-// The share of the progress that building the first covering takes when an
-// optimisation follows, and that the parity Golay start takes after it.
-constexpr std::int32_t kConstructionShare = 10;
-constexpr std::int32_t kParityStartShare = 15;
-
-// The limits of the product bets' short search: fewer moves the larger the
-// balls, and no search below the sphere bound.
-SearchLimit ProductSearchLimit(std::int64_t ball, std::int32_t bound, const std::stop_token& stop) {
-    return {.time = std::chrono::hours(1),
-            .moves = kProductSearchWork / (4 * ball),
-            .enough = static_cast<std::size_t>(bound),
-            .stop = stop};
+GuaranteeReduction Stopped() {
+    GuaranteeReduction reduction;
+    reduction.outcome = ReductionOutcome::kStopped;
+    return reduction;
 }
 
-// Maps a phase's progress 0..100 into first..last of the whole.
-ProgressSink Scaled(const ProgressSink& progress, std::int32_t first, std::int32_t last) {
-    if (!progress) {
-        return {};
+// The bet's positions of the covering's columns, increasing as its numbers.
+GuaranteeReduction ReductionOf(const BetIndex& bet, const Covering& covering,
+                               ReductionOutcome outcome) {
+    GuaranteeReduction reduction;
+    reduction.method = covering.method;
+    reduction.lowerBound = covering.lowerBound;
+    reduction.outcome = outcome;
+    reduction.positions.reserve(covering.ids.size());
+    for (const std::int32_t id : covering.ids) {
+        reduction.positions.push_back(bet.PositionOf(id));
     }
-    return [progress, first, last](std::int32_t position) {
-        progress(first + (last - first) * position / 100);
-    };
-}
-
-// The best of one swap search per hardware thread, each with its own seed,
-// all ending at the same moment (also those that run one after another when
-// no thread is to be had); search i starts from starts[i % starts.size()],
-// so one thread searches from the first start only. The first reports the
-// progress. `starts`: at least one covering.
-std::vector<std::int32_t> ImproveOnEveryThread(const BetIndex& bet, std::int32_t radius,
-                                               const std::vector<std::vector<std::int32_t>>& starts,
-                                               const SearchLimit& limit) {
-    constexpr std::int32_t kMaxSearches = 64;
-    const auto deadline = std::chrono::steady_clock::now() + limit.time;
-    std::vector<std::vector<std::int32_t>> results(kMaxSearches);
-    RunInChunks(kMaxSearches, [&](std::int32_t begin, std::int32_t) {
-        SearchLimit own = limit;
-        own.time = deadline - std::chrono::steady_clock::now();
-        if (begin != 0) {
-            own.progress = {};
-        }
-        results[static_cast<std::size_t>(begin)] =
-            TabuImproveCover(bet, radius, starts[static_cast<std::size_t>(begin) % starts.size()],
-                             own, static_cast<std::uint32_t>(begin + 1));
-    });
-    std::vector<std::int32_t> best = starts.front();
-    for (const std::vector<std::int32_t>& result : results) {
-        if (!result.empty() && result.size() < best.size()) {
-            best = result;
-        }
-    }
-    return best;
-}
-
-// The smallest of the greedy coverings seeded with the parity Golay code for
-// each value of its lone digit (hull_code.h), redundant columns dropped,
-// reporting progress 0..100 over the three (a lone digit whose seeds are
-// those of the one before is skipped); empty when the bet has no such seeds
-// or on a stop request.
-std::vector<std::int32_t> ParityGolayStart(const BetIndex& bet, std::int32_t radius,
-                                           const std::stop_token& stop,
-                                           const ProgressSink& progress) {
-    std::vector<std::int32_t> best;
-    std::vector<std::int32_t> previous;
-    for (std::uint8_t lone = 0; lone < kParityDigits; ++lone) {
-        std::vector<std::int32_t> seeds = ParityGolaySeeds(bet, radius, lone);
-        if (seeds.empty()) {
-            return {};
-        }
-        // Without doubles every lone digit gives the same seeds.
-        if (seeds == previous) {
-            continue;
-        }
-        const std::int32_t first = 100 * lone / kParityDigits;
-        std::vector<std::int32_t> cover =
-            GreedyCover(bet, radius, seeds, stop,
-                        Scaled(progress, first, first + 100 / kParityDigits))
-                .chosen;
-        if (stop.stop_requested()) {
-            return {};
-        }
-        DropRedundant(bet, radius, cover);
-        previous = std::move(seeds);
-        if (best.empty() || cover.size() < best.size()) {
-            best = std::move(cover);
-        }
-    }
-    return best;
+    return reduction;
 }
 
 }  // namespace
 
 GuaranteeReduction ReduceWithGuarantee(const CColumnSet& bet, const ReductionRequest& request) {
-    const std::int32_t radius = RadiusOf(request.guarantee);
-    const bool optimising = request.optimise > std::chrono::steady_clock::duration::zero();
-    const std::int32_t constructionEnd = optimising ? kConstructionShare : 100;
-    GuaranteeReduction reduction;
-    const auto stopped = [&request, &reduction] {
-        if (!request.stop.stop_requested()) {
-            return false;
-        }
-        reduction = GuaranteeReduction{};
-        reduction.outcome = ReductionOutcome::kStopped;
-        return true;
-    };
     BetIndex index(bet);
-    if (stopped()) {
-        return reduction;
+    const CoverInstance instance{index, RadiusOf(request.guarantee)};
+    if (request.stop.stop_requested()) {
+        return Stopped();
     }
-    const std::optional<MatchChoices> choices = ProductChoices(index);
-    if (choices && index.Size() > kLargestGreedyProduct) {
-        const std::int64_t ball = ProductBall(*choices, radius);
-        reduction.lowerBound = static_cast<std::int32_t>((index.Size() + ball - 1) / ball);
-        reduction.method = ReductionMethod::kProduct;
-        for (const std::int32_t column : ProductCover(*choices, radius)) {
-            reduction.positions.push_back(index.PositionOf(index.IdOf(column)));
-        }
-        std::sort(reduction.positions.begin(), reduction.positions.end());
-        if (request.progress) {
-            request.progress(100);
-        }
-        return reduction;
+    if (std::optional<GuaranteeReduction> large =
+            LargeProductReduction(instance, request.progress)) {
+        return *std::move(large);
     }
-    index.KeepBalls(radius, kKeptBallsBudget);
-    // A product bet is its own hull: its code competes with the greedy
-    // covering below instead.
-    const std::vector<std::int32_t> seeds =
-        choices ? std::vector<std::int32_t>{} : HullCodeSeeds(index, radius);
-    GreedyCovering greedy = GreedyCover(index, radius, seeds, request.stop,
-                                        Scaled(request.progress, 0, constructionEnd));
-    std::vector<std::int32_t> cover = std::move(greedy.chosen);
-    reduction.lowerBound = greedy.lowerBound;
-    if (!seeds.empty()) {
-        reduction.method = ReductionMethod::kProduct;
+    index.KeepBalls(instance.radius, tuning::kKeptBallsBudget);
+    const bool optimising = request.optimise > std::chrono::steady_clock::duration::zero();
+    const std::int32_t firstEnd = optimising ? tuning::kConstructionShare : 100;
+    std::optional<Covering> covering = FirstCovering(
+        instance, {.stop = request.stop, .progress = request.progress, .last = firstEnd});
+    if (!covering ||
+        ShortSwapSearch(instance, *covering, request.stop) == ReductionOutcome::kStopped) {
+        return Stopped();
     }
-    if (stopped()) {
-        return reduction;
-    }
-    DropRedundant(index, radius, cover);
-    if (choices) {
-        const std::int64_t ball = ProductBall(*choices, radius);
-        std::vector<std::int32_t> product = ProductCover(*choices, radius);
-        if (stopped()) {
-            return reduction;
-        }
-        if (product.size() < cover.size()) {
-            for (std::int32_t& column : product) {
-                column = index.IdOf(column);
-            }
-            std::sort(product.begin(), product.end());
-            cover = std::move(product);
-            reduction.method = ReductionMethod::kProduct;
-        }
-        std::vector<std::int32_t> improved = ImproveCover(
-            index, radius, cover, ProductSearchLimit(ball, reduction.lowerBound, request.stop), 1);
-        if (stopped()) {
-            return reduction;
-        }
-        if (improved.size() < cover.size()) {
-            cover = std::move(improved);
-            reduction.method = ReductionMethod::kSearch;
-        }
-    }
-    const std::int64_t ball = BallSize(radius);
-    std::vector<std::int32_t> shortened =
-        TabuImproveCover(index, radius, cover,
-                         {.time = std::chrono::hours(1),
-                          .moves = kShortSearchWork / (ball * ball),
-                          .enough = static_cast<std::size_t>(reduction.lowerBound),
-                          .stop = request.stop},
-                         1);
-    if (stopped()) {
-        return reduction;
-    }
-    if (shortened.size() < cover.size()) {
-        cover = std::move(shortened);
-        reduction.method = ReductionMethod::kSearch;
-    }
-    if (optimising) {
-        constexpr std::int64_t kNoLimit = std::numeric_limits<std::int64_t>::max();
-        const auto deadline = std::chrono::steady_clock::now() + request.optimise;
-        // The smaller start is searched first (by the one thread, when
-        // there is only one); the parity Golay start on a tie, as searches
-        // from it went further.
-        std::vector<std::vector<std::int32_t>> starts;
-        std::vector<std::int32_t> parityStart = ParityGolayStart(
-            index, radius, request.stop,
-            Scaled(request.progress, constructionEnd, constructionEnd + kParityStartShare));
-        if (stopped()) {
-            return reduction;
-        }
-        const std::int32_t boundStart =
-            parityStart.empty() ? constructionEnd : constructionEnd + kParityStartShare;
-        starts.push_back(cover);
-        if (!parityStart.empty()) {
-            const auto at = parityStart.size() <= cover.size() ? starts.begin() : starts.end();
-            starts.insert(at, std::move(parityStart));
-        }
-        const auto boundTime = request.optimise / kBoundShareDivisor;
-        const std::int32_t boundEnd = boundStart + (100 - boundStart) / kBoundShareDivisor;
-        reduction.lowerBound = LagrangianBound(
-            index, radius, reduction.lowerBound, static_cast<std::int32_t>(cover.size()),
-            {.time = boundTime,
-             .moves = kNoLimit,
-             .stop = request.stop,
-             .progress = Scaled(request.progress, boundStart, boundEnd)});
-        std::vector<std::int32_t> improved =
-            ImproveOnEveryThread(index, radius, starts,
-                                 {.time = deadline - std::chrono::steady_clock::now(),
-                                  .moves = kNoLimit,
-                                  .enough = static_cast<std::size_t>(reduction.lowerBound),
-                                  .stop = request.stop,
-                                  .progress = Scaled(request.progress, boundEnd, 100)});
-        if (improved.size() < cover.size()) {
-            cover = std::move(improved);
-            reduction.method = ReductionMethod::kSearch;
-        }
-        if (request.stop.stop_requested()) {
-            reduction.outcome = ReductionOutcome::kStopped;
-        }
-    }
-    reduction.positions.reserve(cover.size());
-    for (const std::int32_t id : cover) {
-        reduction.positions.push_back(index.PositionOf(id));
-    }
-    return reduction;
+    const ReductionOutcome outcome =
+        optimising
+            ? Optimise(instance, *covering, request.optimise,
+                       {.stop = request.stop, .progress = request.progress, .first = firstEnd})
+            : ReductionOutcome::kComplete;
+    return ReductionOf(index, *covering, outcome);
 }

@@ -3,13 +3,7 @@
 #include <algorithm>
 #include <system_error>
 
-namespace {
-
-// Looks at a flag before sleeping on it: the next run of a loop of short
-// runs usually comes sooner than a sleeping thread wakes.
-constexpr std::int32_t kSpins = 200'000;
-
-}  // namespace
+#include "reduction/internal/reduction_options.h"
 
 ChunkTeam::ChunkTeam() {
     const auto threads = std::max(1U, std::thread::hardware_concurrency());
@@ -43,8 +37,8 @@ void ChunkTeam::Run(std::int32_t count,
     generation.fetch_add(1, std::memory_order_release);
     generation.notify_all();
     work(Boundary(0), Boundary(1));
-    for (std::int32_t spin = 0; spin < kSpins && working.load(std::memory_order_acquire) != 0;
-         ++spin) {
+    for (std::int32_t spin = 0;
+         spin < tuning::kTeamSpins && working.load(std::memory_order_acquire) != 0; ++spin) {
     }
     for (std::int32_t left = working.load(std::memory_order_acquire); left != 0;
          left = working.load(std::memory_order_acquire)) {
@@ -56,7 +50,8 @@ void ChunkTeam::Serve(std::int32_t member) {
     std::uint32_t seen = 0;
     for (;;) {
         for (std::int32_t spin = 0;
-             spin < kSpins && generation.load(std::memory_order_acquire) == seen; ++spin) {
+             spin < tuning::kTeamSpins && generation.load(std::memory_order_acquire) == seen;
+             ++spin) {
         }
         generation.wait(seen, std::memory_order_acquire);
         seen = generation.load(std::memory_order_acquire);

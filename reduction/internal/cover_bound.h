@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "reduction/internal/bet_index.h"
+#include "reduction/internal/cover_instance.h"
 #include "reduction/internal/cover_search.h"
 
 // A lower bound on the size of every covering inside a bet (see
@@ -17,5 +17,5 @@
 // depend on how many steps fit: fewer than 40 moves, or a first step longer
 // than a fortieth of the time, count as few. Returns the best bound found,
 // rounded up, and never less than `known`. May throw std::bad_alloc.
-std::int32_t LagrangianBound(const BetIndex& bet, std::int32_t radius, std::int32_t known,
-                             std::int32_t upper, const SearchLimit& limit);
+std::int32_t LagrangianBound(const CoverInstance& instance, std::int32_t known, std::int32_t upper,
+                             const SearchLimit& limit);

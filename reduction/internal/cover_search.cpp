@@ -4,125 +4,39 @@
 #include <cmath>
 #include <random>
 
-#include "reduction/internal/id_list.h"
+#include "reduction/internal/random_pick.h"
+#include "reduction/internal/reduction_options.h"
 #include "reduction/internal/search_clock.h"
+#include "reduction/internal/swap_state.h"
 
 namespace {
 
-// How far the search accepts a move that uncovers more: a move uncovering
-// k more columns is taken with probability exp(-k / kTemperature).
-constexpr double kTemperature = 0.5;
-// Moves between two looks at the clock.
-constexpr std::int64_t kMovesPerClockCheck = 256;
-
-// A covering being changed: for every bet column, how many columns of the
-// covering reach it, and the list of those no column reaches.
-class CoverState {
-  public:
-    CoverState(const BetIndex& bet, std::int32_t radius)
-        : bet(bet),
-          radius(radius),
-          reach(static_cast<std::size_t>(bet.Size()), 0),
-          uncovered(bet.Size()),
-          cover(bet.Size()) {
-        for (std::int32_t id = 0; id < bet.Size(); ++id) {
-            uncovered.Add(id);
-        }
-    }
-
-    void Add(std::int32_t id) {
-        cover.Add(id);
-        bet.ForEachNear(id, radius, [this](std::int32_t near) {
-            if (reach[static_cast<std::size_t>(near)]++ == 0) {
-                uncovered.Remove(near);
-            }
-        });
-    }
-    void Remove(std::int32_t id) {
-        cover.Remove(id);
-        bet.ForEachNear(id, radius, [this](std::int32_t near) {
-            if (--reach[static_cast<std::size_t>(near)] == 0) {
-                uncovered.Add(near);
-            }
-        });
-    }
-    bool InCover(std::int32_t id) const { return cover.Contains(id); }
-    // The number of columns that only `id` reaches.
-    std::int32_t OnlyReachedBy(std::int32_t id) const {
-        std::int32_t only = 0;
-        bet.ForEachNear(id, radius, [&](std::int32_t near) {
-            only += reach[static_cast<std::size_t>(near)] == 1 ? 1 : 0;
-        });
-        return only;
-    }
-
-    const std::vector<std::int32_t>& Cover() const { return cover.Items(); }
-    const std::vector<std::int32_t>& Uncovered() const { return uncovered.Items(); }
-
-  private:
-    const BetIndex& bet;
-    std::int32_t radius;
-    std::vector<std::int32_t> reach;
-    IdList uncovered;
-    IdList cover;
-};
-
 // Removes the covering column whose loss uncovers the fewest columns.
-void DropCheapest(CoverState& state) {
+void DropCheapest(SwapState& state) {
     const std::vector<std::int32_t>& cover = state.Cover();
     const auto cheapest =
         std::min_element(cover.begin(), cover.end(), [&state](std::int32_t a, std::int32_t b) {
-            return state.OnlyReachedBy(a) < state.OnlyReachedBy(b);
+            return state.SolelyCovered(a) < state.SolelyCovered(b);
         });
     state.Remove(*cheapest);
 }
 
-template <typename Engine>
-std::int32_t Pick(const std::vector<std::int32_t>& items, Engine& engine) {
-    std::uniform_int_distribution<std::size_t> pick(0, items.size() - 1);
-    return items[pick(engine)];
-}
+// The local search's moves: its random engine and the scratch lists of a
+// move.
+class Mover {
+  public:
+    Mover(const CoverInstance& instance, std::uint32_t seed) : instance(instance), engine(seed) {}
 
-}  // namespace
-
-std::vector<std::int32_t> ImproveCover(const BetIndex& bet, std::int32_t radius,
-                                       std::vector<std::int32_t> cover, SearchLimit limit,
-                                       std::uint32_t seed) {
-    std::sort(cover.begin(), cover.end());
-    SearchClock clock(limit, kMovesPerClockCheck);
-    if (cover.size() <= std::max<std::size_t>(limit.enough, 1)) {
-        return cover;
-    }
-    std::mt19937 engine(seed);
-    std::uniform_real_distribution<double> chance(0.0, 1.0);
-    CoverState state(bet, radius);
-    for (const std::int32_t id : cover) {
-        state.Add(id);
-    }
-    std::vector<std::int32_t> best = cover;
-    std::vector<std::int32_t> targets;
-    std::vector<std::int32_t> movable;
-    DropCheapest(state);
-    for (std::int64_t move = 0; move < limit.moves; ++move) {
-        if (clock.Expired(move)) {
-            break;
-        }
-        if (state.Uncovered().empty()) {
-            best = state.Cover();
-            if (best.size() <= std::max<std::size_t>(limit.enough, 1)) {
-                break;
-            }
-            DropCheapest(state);
-            continue;
-        }
-        // Move a covering column near a random uncovered column onto a bet
-        // column that reaches it.
+    // Moves a covering column near a random uncovered column onto a bet
+    // column that reaches it; a move that uncovers k more is undone unless
+    // a draw keeps it, with probability exp(-k / temperature).
+    void Move(SwapState& state) {
         const std::int32_t hole = Pick(state.Uncovered(), engine);
         targets.clear();
-        bet.ForEachNear(hole, radius, [&](std::int32_t near) { targets.push_back(near); });
+        instance.ForEachNear(hole, [&](std::int32_t near) { targets.push_back(near); });
         const std::int32_t target = Pick(targets, engine);
         movable.clear();
-        bet.ForEachNear(target, radius, [&](std::int32_t near) {
+        instance.ForEachNear(target, [&](std::int32_t near) {
             if (state.InCover(near)) {
                 movable.push_back(near);
             }
@@ -133,10 +47,50 @@ std::vector<std::int32_t> ImproveCover(const BetIndex& bet, std::int32_t radius,
         state.Remove(source);
         state.Add(target);
         const auto worse = static_cast<std::int32_t>(state.Uncovered().size()) - before;
-        if (worse > 0 && chance(engine) >= std::exp(-worse / kTemperature)) {
+        if (worse > 0 && chance(engine) >= std::exp(-worse / tuning::kSearchTemperature)) {
             state.Remove(target);
             state.Add(source);
         }
+    }
+
+  private:
+    CoverInstance instance;
+    std::mt19937 engine;
+    std::uniform_real_distribution<double> chance{0.0, 1.0};
+    std::vector<std::int32_t> targets;
+    std::vector<std::int32_t> movable;
+};
+
+}  // namespace
+
+std::vector<std::int32_t> ImproveCover(const CoverInstance& instance,
+                                       std::vector<std::int32_t> cover, SearchLimit limit,
+                                       std::uint32_t seed) {
+    std::sort(cover.begin(), cover.end());
+    SearchClock clock(limit, tuning::kMovesPerClockCheck);
+    const std::size_t enough = std::max<std::size_t>(limit.enough, 1);
+    if (cover.size() <= enough) {
+        return cover;
+    }
+    Mover mover(instance, seed);
+    // Filled one by one, so that the uncovered list's order, and with it
+    // the search's path, follows the order of the covering.
+    SwapState state(instance, {}, StateUpkeep::kReach);
+    for (const std::int32_t id : cover) {
+        state.Add(id);
+    }
+    std::vector<std::int32_t> best = cover;
+    DropCheapest(state);
+    for (std::int64_t move = 0; move < limit.moves && !clock.Expired(move); ++move) {
+        if (!state.Uncovered().empty()) {
+            mover.Move(state);
+            continue;
+        }
+        best = state.Cover();
+        if (best.size() <= enough) {
+            break;
+        }
+        DropCheapest(state);
     }
     std::sort(best.begin(), best.end());
     return best;

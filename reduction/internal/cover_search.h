@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "core/progress.h"
-#include "reduction/internal/bet_index.h"
+#include "reduction/internal/cover_instance.h"
 
 // When a local search stops: after `time`, after `moves` moves, once it
 // holds a covering of at most `enough` columns (a lower bound, when the
@@ -30,6 +30,6 @@ struct SearchLimit {
 // (sorted) when it found none smaller, so the result is always a covering
 // when `cover` is one. The same seed and the same number of moves give the
 // same result. May throw std::bad_alloc.
-std::vector<std::int32_t> ImproveCover(const BetIndex& bet, std::int32_t radius,
+std::vector<std::int32_t> ImproveCover(const CoverInstance& instance,
                                        std::vector<std::int32_t> cover, SearchLimit limit,
                                        std::uint32_t seed);

@@ -9,15 +9,9 @@
 #include "core/progress.h"
 #include "reduction/internal/chunk_team.h"
 #include "reduction/internal/gain_heap.h"
+#include "reduction/internal/reduction_options.h"
 
 namespace {
-
-// The indices of balls (newly covered columns times the ball) from which an
-// update of the gains is shared by the team: below it, waking the helpers
-// costs more than it saves. Reading kept balls costs a fraction of walking
-// them, so sharing pays only on larger updates there.
-constexpr std::int64_t kSharedWalkedUpdate = 16'384;
-constexpr std::int64_t kSharedKeptUpdate = 16 * kSharedWalkedUpdate;
 
 // The bet's numbers ordered by higher score first, then the earlier first.
 std::vector<std::int32_t> ByPreference(const BetIndex& bet) {
@@ -28,6 +22,107 @@ std::vector<std::int32_t> ByPreference(const BetIndex& bet) {
     });
     return order;
 }
+
+// The gains of the bet's columns in a heap, by preference among equal
+// gains (ByPreference).
+GainHeap FirstHeap(const BetIndex& bet, const std::vector<std::int64_t>& gain) {
+    const std::vector<std::int32_t> byPreference = ByPreference(bet);
+    std::vector<GainEntry> entries(byPreference.size());
+    for (std::size_t rank = 0; rank < byPreference.size(); ++rank) {
+        const std::int32_t id = byPreference[rank];
+        entries[rank] = {gain[static_cast<std::size_t>(id)], static_cast<std::int32_t>(rank), id};
+    }
+    return GainHeap(entries);
+}
+
+// The local sphere bound from the most columns a column reaching each one
+// reaches.
+std::int32_t LocalSphereBound(const std::vector<std::int32_t>& most) {
+    double sum = 0;
+    for (const std::int32_t count : most) {
+        sum += 1.0 / count;
+    }
+    // Rounding of the sum stays far below this margin.
+    constexpr double kMargin = 1e-6;
+    return static_cast<std::int32_t>(std::ceil(sum - kMargin));
+}
+
+// The greedy covering under way: the columns chosen, which bet columns they
+// cover, and every column's gain (the weight of the uncovered columns in its
+// ball), with the team that shares large updates of the gains.
+class GreedyRun {
+  public:
+    GreedyRun(const CoverInstance& instance, std::vector<std::int64_t> weight,
+              std::vector<std::int64_t> gain, const ProgressSink& progress)
+        : instance(instance),
+          weight(std::move(weight)),
+          gain(std::move(gain)),
+          covered(static_cast<std::size_t>(instance.Size()), 0),
+          ball(BallSize(instance.radius)),
+          sharedFrom(instance.bet.KeptRadius() == instance.radius ? tuning::kSharedKeptUpdate
+                                                                  : tuning::kSharedWalkedUpdate),
+          counter(instance.Size(), progress) {}
+
+    bool Complete() const { return coveredCount == instance.Size(); }
+    std::int64_t Gain(std::int32_t id) const { return gain[static_cast<std::size_t>(id)]; }
+    // The chosen columns, increasing.
+    std::vector<std::int32_t> Chosen() && {
+        std::sort(chosen.begin(), chosen.end());
+        return std::move(chosen);
+    }
+
+    // Takes a column: covers its ball and lowers the gains of every column
+    // reaching a newly covered one by its weight. A large update is shared
+    // by the team; two members may reach the same column, hence the atomic
+    // subtraction there.
+    void Take(std::int32_t id) {
+        chosen.push_back(id);
+        fresh.clear();
+        instance.ForEachNear(id, [&](std::int32_t near) {
+            if (covered[static_cast<std::size_t>(near)] == 0) {
+                covered[static_cast<std::size_t>(near)] = 1;
+                fresh.push_back(near);
+            }
+        });
+        coveredCount += static_cast<std::int32_t>(fresh.size());
+        const auto count = static_cast<std::int32_t>(fresh.size());
+        if (count * ball < sharedFrom) {
+            Lower(0, count, [](std::int64_t& to, std::int64_t lost) { to -= lost; });
+        } else {
+            team.Run(count, [&](std::int32_t begin, std::int32_t end) {
+                Lower(begin, end, [](std::int64_t& to, std::int64_t lost) {
+                    std::atomic_ref<std::int64_t>(to).fetch_sub(lost, std::memory_order_relaxed);
+                });
+            });
+        }
+        counter.At(coveredCount);
+    }
+
+  private:
+    // Lowers the gains around the fresh columns begin..end-1 by their weights.
+    template <typename Subtract>
+    void Lower(std::int32_t begin, std::int32_t end, Subtract subtract) {
+        for (std::int32_t i = begin; i < end; ++i) {
+            const std::int32_t near = fresh[static_cast<std::size_t>(i)];
+            const std::int64_t lost = weight[static_cast<std::size_t>(near)];
+            instance.ForEachNear(near, [&](std::int32_t other) {
+                subtract(gain[static_cast<std::size_t>(other)], lost);
+            });
+        }
+    }
+
+    CoverInstance instance;
+    std::vector<std::int64_t> weight;
+    std::vector<std::int64_t> gain;
+    std::vector<std::uint8_t> covered;
+    std::vector<std::int32_t> chosen;
+    std::int32_t coveredCount = 0;
+    std::vector<std::int32_t> fresh;  // the columns the last take covered
+    ChunkTeam team;
+    std::int64_t ball;
+    std::int64_t sharedFrom;
+    ProgressCounter counter;
+};
 
 }  // namespace
 
@@ -43,114 +138,48 @@ std::vector<std::int64_t> CoverWeights(const std::vector<std::int32_t>& degree) 
     return weight;
 }
 
-GreedyCovering GreedyCover(const BetIndex& bet, std::int32_t radius,
-                           const std::vector<std::int32_t>& seeds, const std::stop_token& stop,
-                           const ProgressSink& progress) {
-    const std::int32_t n = bet.Size();
-    const auto size = static_cast<std::size_t>(n);
-    const std::vector<std::int32_t> degree = bet.CountsNear(radius);
-    const std::vector<std::int64_t> weight = CoverWeights(degree);
+GreedyCovering GreedyCover(const CoverInstance& instance, const std::vector<std::int32_t>& seeds,
+                           const std::stop_token& stop, const ProgressSink& progress) {
+    const std::vector<std::int32_t> degree = instance.bet.CountsNear(instance.radius);
+    std::vector<std::int64_t> weight = CoverWeights(degree);
     // Every column's first gain, and the most columns any column reaching
     // it covers (the balls are symmetric) for the local sphere bound.
-    BallSummaries balls = bet.SummariseBalls(radius, weight, degree);
-    std::vector<std::int64_t>& gain = balls.sums;
-    double sphereSum = 0;
-    for (const std::int32_t count : balls.most) {
-        sphereSum += 1.0 / count;
-    }
-
+    BallSummaries balls = instance.bet.SummariseBalls(instance.radius, weight, degree);
     // Gains only fall, so a heap entry's gain is never below the current
     // one: an entry found out of date is lowered to the current gain.
-    const std::vector<std::int32_t> byPreference = ByPreference(bet);
-    GainHeap heap = [&] {
-        std::vector<GainEntry> entries(size);
-        for (std::int32_t rank = 0; rank < n; ++rank) {
-            const std::int32_t id = byPreference[static_cast<std::size_t>(rank)];
-            entries[static_cast<std::size_t>(rank)] = {gain[static_cast<std::size_t>(id)], rank,
-                                                       id};
-        }
-        return GainHeap(entries);
-    }();
-
-    std::vector<std::uint8_t> covered(size, 0);
-    std::vector<std::int32_t> chosen;
-    std::int32_t coveredCount = 0;
-    std::vector<std::int32_t> fresh;
-    ChunkTeam team;
-    const std::int64_t ball = BallSize(radius);
-    const std::int64_t sharedFrom =
-        bet.KeptRadius() == radius ? kSharedKeptUpdate : kSharedWalkedUpdate;
-    ProgressCounter counter(n, progress);
-    // Takes a column: covers its ball and lowers the gains of every column
-    // reaching a newly covered one by its weight. A large update is shared
-    // by the team; two members may reach the same column, hence the atomic
-    // subtraction there.
-    const auto take = [&](std::int32_t id) {
-        chosen.push_back(id);
-        fresh.clear();
-        bet.ForEachNear(id, radius, [&](std::int32_t near) {
-            if (covered[static_cast<std::size_t>(near)] == 0) {
-                covered[static_cast<std::size_t>(near)] = 1;
-                fresh.push_back(near);
-            }
-        });
-        coveredCount += static_cast<std::int32_t>(fresh.size());
-        const auto update = [&](std::int32_t begin, std::int32_t end, auto subtract) {
-            for (std::int32_t i = begin; i < end; ++i) {
-                const std::int32_t near = fresh[static_cast<std::size_t>(i)];
-                const std::int64_t lost = weight[static_cast<std::size_t>(near)];
-                bet.ForEachNear(near, radius, [&](std::int32_t other) {
-                    subtract(gain[static_cast<std::size_t>(other)], lost);
-                });
-            }
-        };
-        const auto count = static_cast<std::int32_t>(fresh.size());
-        if (count * ball < sharedFrom) {
-            update(0, count, [](std::int64_t& to, std::int64_t lost) { to -= lost; });
-        } else {
-            team.Run(count, [&](std::int32_t begin, std::int32_t end) {
-                update(begin, end, [](std::int64_t& to, std::int64_t lost) {
-                    std::atomic_ref<std::int64_t>(to).fetch_sub(lost, std::memory_order_relaxed);
-                });
-            });
-        }
-        counter.At(coveredCount);
-    };
+    GainHeap heap = FirstHeap(instance.bet, balls.sums);
+    GreedyRun run(instance, std::move(weight), std::move(balls.sums), progress);
     // A seed's gain falls to nothing when it is taken, so the heap drops its
     // entry when it comes to the top.
     for (const std::int32_t id : seeds) {
         if (stop.stop_requested()) {
             break;
         }
-        take(id);
+        run.Take(id);
     }
-    while (coveredCount < n && !stop.stop_requested()) {
+    while (!run.Complete() && !stop.stop_requested()) {
         const GainEntry top = heap.Top();
-        const std::int32_t id = top.id;
-        const std::int64_t current = gain[static_cast<std::size_t>(id)];
+        const std::int64_t current = run.Gain(top.id);
         if (top.gain != current) {
             if (current > 0) {
-                heap.LowerTop({current, top.rank, id});
+                heap.LowerTop({current, top.rank, top.id});
             } else {
                 heap.Pop();
             }
             continue;
         }
         heap.Pop();
-        take(id);
+        run.Take(top.id);
     }
-    std::sort(chosen.begin(), chosen.end());
-    // Rounding of the sum stays far below this margin.
-    constexpr double kMargin = 1e-6;
-    return {.chosen = std::move(chosen),
-            .lowerBound = static_cast<std::int32_t>(std::ceil(sphereSum - kMargin))};
+    return {.chosen = std::move(run).Chosen(), .lowerBound = LocalSphereBound(balls.most)};
 }
 
-void DropRedundant(const BetIndex& bet, std::int32_t radius, std::vector<std::int32_t>& cover) {
+void DropRedundant(const CoverInstance& instance, std::vector<std::int32_t>& cover) {
+    const BetIndex& bet = instance.bet;
     std::vector<std::int32_t> times(static_cast<std::size_t>(bet.Size()), 0);
     for (const std::int32_t id : cover) {
-        bet.ForEachNear(id, radius,
-                        [&times](std::int32_t near) { ++times[static_cast<std::size_t>(near)]; });
+        instance.ForEachNear(
+            id, [&times](std::int32_t near) { ++times[static_cast<std::size_t>(near)]; });
     }
     std::vector<std::int32_t> trial = cover;
     std::sort(trial.begin(), trial.end(), [&bet](std::int32_t a, std::int32_t b) {
@@ -159,13 +188,12 @@ void DropRedundant(const BetIndex& bet, std::int32_t radius, std::vector<std::in
     std::vector<std::int32_t> dropped;
     for (const std::int32_t id : trial) {
         bool needed = false;
-        bet.ForEachNear(id, radius, [&](std::int32_t near) {
+        instance.ForEachNear(id, [&](std::int32_t near) {
             needed = needed || times[static_cast<std::size_t>(near)] == 1;
         });
         if (!needed) {
-            bet.ForEachNear(id, radius, [&times](std::int32_t near) {
-                --times[static_cast<std::size_t>(near)];
-            });
+            instance.ForEachNear(
+                id, [&times](std::int32_t near) { --times[static_cast<std::size_t>(near)]; });
             dropped.push_back(id);
         }
     }

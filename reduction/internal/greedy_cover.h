@@ -5,12 +5,11 @@
 #include <vector>
 
 #include "core/progress.h"
-#include "reduction/internal/bet_index.h"
+#include "reduction/internal/cover_instance.h"
 
 // Coverings inside a bet: sets of the bet's own distinct columns (BetIndex
-// numbers) such that every column of the bet lies within `radius` of a chosen
-// one. Radius 14 - G gives the guarantee "at least G hits when the result is
-// in the bet".
+// numbers) such that every column of the bet lies within the radius of a
+// chosen one (cover_instance.h).
 
 // The weight of each bet column in the greedy covering, about 2^40 / deg^2
 // where deg is its count of bet columns within the radius (BetIndex::
@@ -36,7 +35,7 @@ struct GreedyCovering {
 // covered. A stop request ends it early with a covering that is not
 // complete and no bound: the caller tells by the token. May throw
 // std::bad_alloc.
-GreedyCovering GreedyCover(const BetIndex& bet, std::int32_t radius,
+GreedyCovering GreedyCover(const CoverInstance& instance,
                            const std::vector<std::int32_t>& seeds = {},
                            const std::stop_token& stop = {}, const ProgressSink& progress = {});
 
@@ -44,4 +43,4 @@ GreedyCovering GreedyCover(const BetIndex& bet, std::int32_t radius,
 // the bet stays covered by the others, trying the lowest scores first and,
 // among equal scores, the later in the bet first. The covering stays in
 // increasing order and remains a covering.
-void DropRedundant(const BetIndex& bet, std::int32_t radius, std::vector<std::int32_t>& cover);
+void DropRedundant(const CoverInstance& instance, std::vector<std::int32_t>& cover);

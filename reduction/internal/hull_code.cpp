@@ -7,31 +7,12 @@
 
 #include "codes/block_codes.h"
 #include "reduction/internal/product_cover.h"
+#include "reduction/internal/reduction_options.h"
 
 namespace {
 
 // A relabelling of one match's results: result r becomes to[r].
 using Relabelling = std::array<std::uint8_t, 3>;
-
-// Seeds pay only where the code covers the hull nearly once: when its balls
-// add up to at most this many times the hull (the Golay code on 11 or 12
-// triples with any doubles: 1.19; on 13 and 14 triples, 1.40 and 1.62, they
-// give larger coverings than the greedy one alone), and for radius 2 and
-// above: of radius 1, even perfect codes gave larger coverings of real bets
-// as often as smaller.
-constexpr double kMostOverlap = 1.25;
-constexpr std::int32_t kLeastSeededRadius = 2;
-// And only where the bet is thick: its columns' balls hold on average at
-// least this share of their columns in the hull. Real bets al 12 from 0.71
-// up gave coverings 3 to 52 % smaller; from 0.66 down, up to 6 % larger.
-constexpr double kLeastFullness = 0.68;
-
-// Rounds over the matches after which the relabelling stops even if the last
-// round still found better ones; on real bets it settles in two or three.
-constexpr std::int32_t kMostRounds = 8;
-
-// The radius the parity seeds are for.
-constexpr std::int32_t kParitySeedRadius = 3;
 
 // Every permutation of the results `used` (bit r for result r) that leaves
 // the results outside it in place, the identity first.
@@ -79,6 +60,79 @@ std::vector<Relabelling> ParityMaps(std::uint8_t used, std::uint8_t lone) {
 
 using Digits = std::array<std::uint8_t, kMatches>;
 
+// The words' images (their column indices) once each match's digits are
+// mapped to results by the current map of that match, starting from the
+// first map of each.
+class WordImages {
+  public:
+    WordImages(const BetIndex& bet, const std::vector<Digits>& words,
+               const std::array<std::vector<Relabelling>, kMatches>& maps)
+        : bet(bet), words(words), maps(maps), image(words.size(), 0) {
+        std::int32_t place = 1;
+        for (std::size_t match = 0; match < kMatches; ++match, place *= 3) {
+            current[match] = maps[match].front();
+            for (std::size_t word = 0; word < words.size(); ++word) {
+                image[word] += place * current[match][words[word][match]];
+            }
+        }
+    }
+
+    // The words in the bet when match `match` (place value `place`) is
+    // mapped by `to` instead of its current map.
+    std::int64_t CountInBet(std::size_t match, std::int32_t place, const Relabelling& to) const {
+        const Relabelling& from = current[match];
+        std::int64_t count = 0;
+        for (std::size_t word = 0; word < words.size(); ++word) {
+            const std::uint8_t digit = words[word][match];
+            count += bet.Contains(image[word] + place * (to[digit] - from[digit])) ? 1 : 0;
+        }
+        return count;
+    }
+
+    // Maps match `match` by whichever of its maps brings more words than
+    // `best` into the bet, the most (the first of equal ones), raising
+    // `best`; true when the map changed.
+    bool Improve(std::size_t match, std::int32_t place, std::int64_t& best) {
+        const Relabelling from = current[match];
+        Relabelling chosen = from;
+        for (const Relabelling& to : maps[match]) {
+            const std::int64_t count = CountInBet(match, place, to);
+            if (count > best) {
+                best = count;
+                chosen = to;
+            }
+        }
+        if (chosen == from) {
+            return false;
+        }
+        for (std::size_t word = 0; word < words.size(); ++word) {
+            const std::uint8_t digit = words[word][match];
+            image[word] += place * (chosen[digit] - from[digit]);
+        }
+        current[match] = chosen;
+        return true;
+    }
+
+    // The bet columns among the images, increasing.
+    std::vector<std::int32_t> InBet() const {
+        std::vector<std::int32_t> inBet;
+        for (const std::int32_t index : image) {
+            if (bet.Contains(index)) {
+                inBet.push_back(bet.IdOf(index));
+            }
+        }
+        std::sort(inBet.begin(), inBet.end());
+        return inBet;
+    }
+
+  private:
+    const BetIndex& bet;
+    const std::vector<Digits>& words;
+    const std::array<std::vector<Relabelling>, kMatches>& maps;
+    std::array<Relabelling, kMatches> current{};
+    std::vector<std::int32_t> image;
+};
+
 // The bet columns among the words (their digits, match by match) once each
 // match's digits are mapped to results by one of that match's maps, chosen
 // match by match to bring as many words as can be found into the bet: every
@@ -87,78 +141,37 @@ using Digits = std::array<std::uint8_t, kMatches>;
 std::vector<std::int32_t> MappedIntoBet(
     const BetIndex& bet, const std::vector<Digits>& words,
     const std::array<std::vector<Relabelling>, kMatches>& maps) {
-    std::array<Relabelling, kMatches> current{};
-    std::vector<std::int32_t> image(words.size(), 0);
-    std::int32_t place = 1;
-    for (std::size_t match = 0; match < kMatches; ++match, place *= 3) {
-        current[match] = maps[match].front();
-        for (std::size_t word = 0; word < words.size(); ++word) {
-            image[word] += place * current[match][words[word][match]];
-        }
-    }
-    // The words in the bet when match `match` (place value `place`) is
-    // mapped by `to` instead of `from`.
-    const auto countInBet = [&](std::size_t match, std::int32_t place, const Relabelling& from,
-                                const Relabelling& to) {
-        std::int64_t count = 0;
-        for (std::size_t word = 0; word < words.size(); ++word) {
-            const std::uint8_t digit = words[word][match];
-            count += bet.Contains(image[word] + place * (to[digit] - from[digit])) ? 1 : 0;
-        }
-        return count;
-    };
-    std::int64_t best = countInBet(0, 1, current[0], current[0]);
+    WordImages images(bet, words, maps);
+    std::int64_t best = images.CountInBet(0, 1, maps[0].front());
     bool changed = true;
-    for (std::int32_t round = 0; changed && round < kMostRounds; ++round) {
+    for (std::int32_t round = 0; changed && round < tuning::kMostRelabellingRounds; ++round) {
         changed = false;
-        place = 1;
+        std::int32_t place = 1;
         for (std::size_t match = 0; match < kMatches; ++match, place *= 3) {
-            const Relabelling from = current[match];
-            Relabelling chosen = from;
-            for (const Relabelling& to : maps[match]) {
-                const std::int64_t count = countInBet(match, place, from, to);
-                if (count > best) {
-                    best = count;
-                    chosen = to;
-                }
-            }
-            if (chosen != from) {
-                for (std::size_t word = 0; word < words.size(); ++word) {
-                    const std::uint8_t digit = words[word][match];
-                    image[word] += place * (chosen[digit] - from[digit]);
-                }
-                current[match] = chosen;
-                changed = true;
-            }
+            changed = images.Improve(match, place, best) || changed;
         }
     }
-    std::vector<std::int32_t> inBet;
-    for (const std::int32_t index : image) {
-        if (bet.Contains(index)) {
-            inBet.push_back(bet.IdOf(index));
-        }
-    }
-    std::sort(inBet.begin(), inBet.end());
-    return inBet;
+    return images.InBet();
 }
 
 }  // namespace
 
-std::vector<std::int32_t> HullCodeSeeds(const BetIndex& bet, std::int32_t radius) {
-    if (bet.Size() == 0 || radius < kLeastSeededRadius) {
+std::vector<std::int32_t> HullCodeSeeds(const CoverInstance& instance) {
+    const auto& [bet, radius] = instance;
+    if (bet.Size() == 0 || radius < tuning::kLeastSeededRadius) {
         return {};
     }
     const MatchChoices& used = bet.UsedResults();
     const auto hullBall = static_cast<double>(ProductBall(used, radius));
     if (static_cast<double>(ProductCoverSize(used, radius)) * hullBall >
-        kMostOverlap * static_cast<double>(ProductSize(used))) {
+        tuning::kMostSeedOverlap * static_cast<double>(ProductSize(used))) {
         return {};
     }
     std::int64_t reached = 0;
     for (const std::int32_t count : bet.CountsNear(radius)) {
         reached += count;
     }
-    if (static_cast<double>(reached) < kLeastFullness * hullBall * bet.Size()) {
+    if (static_cast<double>(reached) < tuning::kLeastSeedFullness * hullBall * bet.Size()) {
         return {};
     }
     const std::vector<std::int32_t> code = ProductCover(used, radius);
@@ -173,8 +186,8 @@ std::vector<std::int32_t> HullCodeSeeds(const BetIndex& bet, std::int32_t radius
     return MappedIntoBet(bet, words, maps);
 }
 
-std::vector<std::int32_t> ParityGolaySeeds(const BetIndex& bet, std::int32_t radius,
-                                           std::uint8_t lone) {
+std::vector<std::int32_t> ParityGolaySeeds(const CoverInstance& instance, std::uint8_t lone) {
+    const auto& [bet, radius] = instance;
     const MatchChoices& used = bet.UsedResults();
     const BlockCode extendedGolay = ExtendedGolayBlockCode();
     // Positions 0..golayLength-1 are the Golay word's, the last the parity
@@ -190,7 +203,7 @@ std::vector<std::int32_t> ParityGolaySeeds(const BetIndex& bet, std::int32_t rad
             parityShows = parityShows || std::popcount(used[match]) > 1;
         }
     }
-    if (radius != kParitySeedRadius || triples.size() < golayLength || !parityShows ||
+    if (radius != tuning::kParitySeedRadius || triples.size() < golayLength || !parityShows ||
         lone >= kParityDigits) {
         return {};
     }

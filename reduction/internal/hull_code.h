@@ -3,10 +3,10 @@
 #include <cstdint>
 #include <vector>
 
-#include "reduction/internal/bet_index.h"
+#include "reduction/internal/cover_instance.h"
 
 // The bet columns (BetIndex numbers, increasing) of a covering code of the
-// bet's hull: the product code of radius `radius` for the results the bet
+// bet's hull: the product code of the instance's radius for the results the bet
 // uses in each match (product_cover.h), its results relabelled match by
 // match so that as many of its words as can be found lie in the bet.
 //
@@ -25,7 +25,7 @@
 // hull's): there the seeded greedy covering of real bets was larger than the
 // plain one.
 // May throw std::bad_alloc.
-std::vector<std::int32_t> HullCodeSeeds(const BetIndex& bet, std::int32_t radius);
+std::vector<std::int32_t> HullCodeSeeds(const CoverInstance& instance);
 
 // The values of the parity digit (see below).
 inline constexpr std::uint8_t kParityDigits = 3;
@@ -46,5 +46,4 @@ inline constexpr std::uint8_t kParityDigits = 3;
 // below kParityDigits, and when every other match is fixed: the words are
 // then the Golay code's, of radius 2, and their greedy covering al 11 was
 // half as large again as the plain one. May throw std::bad_alloc.
-std::vector<std::int32_t> ParityGolaySeeds(const BetIndex& bet, std::int32_t radius,
-                                           std::uint8_t lone);
+std::vector<std::int32_t> ParityGolaySeeds(const CoverInstance& instance, std::uint8_t lone);

@@ -51,6 +51,76 @@ const Plans& TheBestPlans() {
     return plans;
 }
 
+// A column's index is the sum over the matches of its result times the
+// match's place value, so a product covering is every sum of the fixed
+// matches' part and one word's part per block. The place values, the fixed
+// part and the matches of the triples and of the doubles, in order.
+struct MatchLayout {
+    std::array<std::int32_t, kMatches> place{};
+    std::int32_t fixedPart = 0;
+    std::vector<std::size_t> triples;
+    std::vector<std::size_t> doubles;
+};
+
+MatchLayout LayoutOf(const MatchChoices& choices) {
+    MatchLayout layout;
+    for (std::size_t match = 0, value = 1; match < choices.size(); ++match, value *= 3) {
+        layout.place[match] = static_cast<std::int32_t>(value);
+        const std::uint8_t choice = choices[match];
+        if (std::popcount(choice) == 3) {
+            layout.triples.push_back(match);
+        } else if (std::popcount(choice) == 2) {
+            layout.doubles.push_back(match);
+        } else {
+            layout.fixedPart += std::countr_zero(choice) * layout.place[match];
+        }
+    }
+    return layout;
+}
+
+// The part of the index each word of `code` gives when it is placed on the
+// triples from `triplesUsed` and the doubles from `doublesUsed` on: a
+// ternary digit is the result itself, a binary one the lower or the higher
+// result of the double.
+std::vector<std::int32_t> WordParts(const BlockCode& code, const MatchLayout& layout,
+                                    const MatchChoices& choices, std::size_t triplesUsed,
+                                    std::size_t doublesUsed) {
+    std::vector<std::int32_t> parts;
+    const auto length = static_cast<std::size_t>(code.Length());
+    const auto triples = static_cast<std::size_t>(code.triples);
+    for (std::size_t start = 0; start < code.digits.size(); start += length) {
+        std::int32_t part = 0;
+        for (std::size_t k = 0; k < length; ++k) {
+            const std::uint8_t digit = code.digits[start + k];
+            if (k < triples) {
+                part += digit * layout.place[layout.triples[triplesUsed + k]];
+                continue;
+            }
+            const std::size_t match = layout.doubles[doublesUsed + k - triples];
+            std::uint8_t choice = choices[match];
+            if (digit == 1) {
+                choice = static_cast<std::uint8_t>(choice & (choice - 1));
+            }
+            part += std::countr_zero(choice) * layout.place[match];
+        }
+        parts.push_back(part);
+    }
+    return parts;
+}
+
+// Every sum of an index and a part.
+std::vector<std::int32_t> DirectSum(const std::vector<std::int32_t>& indices,
+                                    const std::vector<std::int32_t>& parts) {
+    std::vector<std::int32_t> sums;
+    sums.reserve(indices.size() * parts.size());
+    for (const std::int32_t index : indices) {
+        for (const std::int32_t part : parts) {
+            sums.push_back(index + part);
+        }
+    }
+    return sums;
+}
+
 }  // namespace
 
 std::optional<MatchChoices> ProductChoices(const BetIndex& bet) {
@@ -67,63 +137,16 @@ std::optional<MatchChoices> ProductChoices(const BetIndex& bet) {
 }
 
 std::vector<std::int32_t> ProductCover(const MatchChoices& choices, std::int32_t radius) {
-    // A column's index is the sum over the matches of its result times the
-    // match's place value, so the covering is every sum of the fixed
-    // matches' part and one word's part per block.
-    std::array<std::int32_t, kMatches> place{};
-    std::int32_t fixedPart = 0;
-    std::vector<std::size_t> triples;
-    std::vector<std::size_t> doubles;
-    for (std::size_t match = 0, value = 1; match < choices.size(); ++match, value *= 3) {
-        place[match] = static_cast<std::int32_t>(value);
-        const std::uint8_t choice = choices[match];
-        if (std::popcount(choice) == 3) {
-            triples.push_back(match);
-        } else if (std::popcount(choice) == 2) {
-            doubles.push_back(match);
-        } else {
-            fixedPart += std::countr_zero(choice) * place[match];
-        }
-    }
+    const MatchLayout layout = LayoutOf(choices);
     const Plans& plans = TheBestPlans();
-    std::vector<std::int32_t> indices{fixedPart};
+    std::vector<std::int32_t> indices{layout.fixedPart};
     std::size_t triplesUsed = 0;
     std::size_t doublesUsed = 0;
     auto radiusLeft = static_cast<std::size_t>(radius);
-    while (triplesUsed < triples.size() || doublesUsed < doubles.size()) {
-        const BlockCode& code =
-            *plans.first[triples.size() - triplesUsed][doubles.size() - doublesUsed][radiusLeft];
-        // The part of the index each word gives: a ternary digit is the
-        // result itself, a binary one the lower or the higher result of the
-        // double.
-        std::vector<std::int32_t> parts;
-        const auto length = static_cast<std::size_t>(code.Length());
-        for (std::size_t start = 0; start < code.digits.size(); start += length) {
-            std::int32_t part = 0;
-            for (std::size_t k = 0; k < length; ++k) {
-                const std::uint8_t digit = code.digits[start + k];
-                if (k < static_cast<std::size_t>(code.triples)) {
-                    part += digit * place[triples[triplesUsed + k]];
-                } else {
-                    const std::size_t match =
-                        doubles[doublesUsed + k - static_cast<std::size_t>(code.triples)];
-                    std::uint8_t choice = choices[match];
-                    if (digit == 1) {
-                        choice = static_cast<std::uint8_t>(choice & (choice - 1));
-                    }
-                    part += std::countr_zero(choice) * place[match];
-                }
-            }
-            parts.push_back(part);
-        }
-        std::vector<std::int32_t> expanded;
-        expanded.reserve(indices.size() * parts.size());
-        for (const std::int32_t index : indices) {
-            for (const std::int32_t part : parts) {
-                expanded.push_back(index + part);
-            }
-        }
-        indices = std::move(expanded);
+    while (triplesUsed < layout.triples.size() || doublesUsed < layout.doubles.size()) {
+        const BlockCode& code = *plans.first[layout.triples.size() - triplesUsed]
+                                            [layout.doubles.size() - doublesUsed][radiusLeft];
+        indices = DirectSum(indices, WordParts(code, layout, choices, triplesUsed, doublesUsed));
         triplesUsed += static_cast<std::size_t>(code.triples);
         doublesUsed += static_cast<std::size_t>(code.doubles);
         radiusLeft -= static_cast<std::size_t>(code.radius);

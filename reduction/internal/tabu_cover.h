@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "reduction/internal/bet_index.h"
+#include "reduction/internal/cover_instance.h"
 #include "reduction/internal/cover_search.h"
 
 // Improves a covering inside a bet (see greedy_cover.h) by a swap tabu
@@ -21,6 +21,6 @@
 // it found none smaller, so the result is a covering when `cover` is one.
 // The same seed and the same number of moves give the same result. May
 // throw std::bad_alloc.
-std::vector<std::int32_t> TabuImproveCover(const BetIndex& bet, std::int32_t radius,
+std::vector<std::int32_t> TabuImproveCover(const CoverInstance& instance,
                                            std::vector<std::int32_t> cover,
                                            const SearchLimit& limit, std::uint32_t seed);

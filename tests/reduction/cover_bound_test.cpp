@@ -25,10 +25,10 @@ TEST_P(CoverBoundStepsTest, NeverExceedsTheSmallestCoveringNorFallsBelowTheKnown
             SmallClusteredBet(engine, 3 + round % 2, 10 + static_cast<std::size_t>(round));
         const BetIndex index(*SetOf(columns));
         for (const std::int32_t radius : {1, 2}) {
-            const GreedyCovering greedy = GreedyCover(index, radius);
+            const GreedyCovering greedy = GreedyCover({index, radius});
             const auto upper = static_cast<std::int32_t>(greedy.chosen.size());
             const std::int32_t bound =
-                LagrangianBound(index, radius, greedy.lowerBound, upper, steps);
+                LagrangianBound({index, radius}, greedy.lowerBound, upper, steps);
             EXPECT_GE(bound, greedy.lowerBound);
             raised += bound > greedy.lowerBound ? 1 : 0;
             EXPECT_LE(bound, SmallestCovering(columns, RadiusOf(radius)))
@@ -49,7 +49,8 @@ TEST_P(CoverBoundStepsTest, ClosesOnTheSmallestCoveringOfAllColumnsOfFourMatches
     }
     const BetIndex index(*SetOf(all));
     EXPECT_EQ(
-        LagrangianBound(index, 1, 0, 12, {.time = std::chrono::hours(1), .moves = GetParam()}), 9);
+        LagrangianBound({index, 1}, 0, 12, {.time = std::chrono::hours(1), .moves = GetParam()}),
+        9);
 }
 
 TEST(CoverBoundTest, AStopRequestGivesTheKnownBound) {
@@ -58,7 +59,7 @@ TEST(CoverBoundTest, AStopRequestGivesTheKnownBound) {
     std::stop_source source;
     source.request_stop();
     EXPECT_EQ(
-        LagrangianBound(index, 1, 7, 100,
+        LagrangianBound({index, 1}, 7, 100,
                         {.time = std::chrono::hours(1), .moves = 1000, .stop = source.get_token()}),
         7);
 }

@@ -21,13 +21,13 @@ TEST(GreedyCoverTest, EveryGuaranteeHoldsOnRandomBets) {
         const BetIndex index(*bet);
         for (std::int32_t guarantee = 10; guarantee <= kMatches; ++guarantee) {
             const std::int32_t radius = RadiusOf(guarantee);
-            std::vector<std::int32_t> cover = GreedyCover(index, radius).chosen;
+            std::vector<std::int32_t> cover = GreedyCover({index, radius}).chosen;
             ASSERT_TRUE(std::is_sorted(cover.begin(), cover.end()));
             EXPECT_EQ(NaiveFirstUncovered(columns, ColumnsOfIds(index, cover), guarantee),
                       std::nullopt)
                 << "round " << round << " guarantee " << guarantee;
             const std::size_t greedySize = cover.size();
-            DropRedundant(index, radius, cover);
+            DropRedundant({index, radius}, cover);
             EXPECT_LE(cover.size(), greedySize);
             EXPECT_EQ(NaiveFirstUncovered(columns, ColumnsOfIds(index, cover), guarantee),
                       std::nullopt);
@@ -45,12 +45,12 @@ TEST(GreedyCoverTest, TakesTheLargestGainThenTheHigherScoreThenTheEarlierColumn)
     const CColumn middle = ColumnOf("X1111111111111");
     const CColumn right = ColumnOf("XX111111111111");
     const auto line = SetOf({Scored(left, 90), Scored(middle, 10), Scored(right, 90)});
-    EXPECT_EQ(GreedyCover(BetIndex(*line), 1).chosen, (std::vector<std::int32_t>{1}));
+    EXPECT_EQ(GreedyCover({BetIndex(*line), 1}).chosen, (std::vector<std::int32_t>{1}));
     // Two apart: equal gains, so the higher score wins, then the earlier.
     const auto pair = SetOf({Scored(left, 10), Scored(middle, 20)});
-    EXPECT_EQ(GreedyCover(BetIndex(*pair), 1).chosen, (std::vector<std::int32_t>{1}));
+    EXPECT_EQ(GreedyCover({BetIndex(*pair), 1}).chosen, (std::vector<std::int32_t>{1}));
     const auto tie = SetOf({Scored(left, 20), Scored(middle, 20)});
-    EXPECT_EQ(GreedyCover(BetIndex(*tie), 1).chosen, (std::vector<std::int32_t>{0}));
+    EXPECT_EQ(GreedyCover({BetIndex(*tie), 1}).chosen, (std::vector<std::int32_t>{0}));
 }
 
 // Every choice equals one made by recounting every column's weighted gain
@@ -97,7 +97,7 @@ TEST(GreedyCoverTest, EachChoiceIsTheLargestGainRecountedFromScratch) {
             });
         }
         std::sort(expected.begin(), expected.end());
-        EXPECT_EQ(GreedyCover(index, radius).chosen, expected)
+        EXPECT_EQ(GreedyCover({index, radius}).chosen, expected)
             << "radius " << radius << " kept " << kept;
     }
 }
@@ -122,7 +122,7 @@ TEST(GreedyCoverTest, TheLocalSphereBoundNeverExceedsTheSmallestCovering) {
             SmallClusteredBet(engine, 3 + round % 2, 8 + static_cast<std::size_t>(round));
         const BetIndex index(*SetOf(columns));
         for (const std::int32_t radius : {1, 2}) {
-            const GreedyCovering greedy = GreedyCover(index, radius);
+            const GreedyCovering greedy = GreedyCover({index, radius});
             const std::int32_t smallest = SmallestCovering(columns, RadiusOf(radius));
             EXPECT_GE(greedy.lowerBound, 1);
             EXPECT_LE(greedy.lowerBound, smallest) << "round " << round << " radius " << radius;
@@ -135,7 +135,7 @@ TEST(GreedyCoverTest, TheLocalSphereBoundNeverExceedsTheSmallestCovering) {
     for (std::int32_t index = 0; index < 27; ++index) {
         all.emplace_back(index);
     }
-    EXPECT_EQ(GreedyCover(BetIndex(*SetOf(all)), 1).lowerBound, 4);
+    EXPECT_EQ(GreedyCover({BetIndex(*SetOf(all)), 1}).lowerBound, 4);
     EXPECT_EQ(SmallestCovering(all, 13), 5);
 }
 
@@ -145,7 +145,7 @@ TEST(GreedyCoverTest, DropRedundantRemovesTheLowestScoredSpareColumn) {
                Scored(ColumnOf("21111111111111"), 60)});
     const BetIndex index(*bet);
     std::vector<std::int32_t> cover{0, 1, 2};  // any one covers all at radius 1
-    DropRedundant(index, 1, cover);
+    DropRedundant({index, 1}, cover);
     EXPECT_EQ(cover, (std::vector<std::int32_t>{2}));
 }
 

@@ -61,7 +61,7 @@ class HullCodeTest : public ::testing::Test {
 };
 
 TEST_F(HullCodeTest, SeedsAreWordsOfTheGolayCodeInsideTheBet) {
-    const std::vector<std::int32_t> seeds = HullCodeSeeds(*thickIndex, 2);
+    const std::vector<std::int32_t> seeds = HullCodeSeeds({*thickIndex, 2});
     ASSERT_FALSE(seeds.empty());
     EXPECT_TRUE(std::is_sorted(seeds.begin(), seeds.end()));
     EXPECT_EQ(std::adjacent_find(seeds.begin(), seeds.end()), seeds.end());
@@ -79,28 +79,28 @@ TEST_F(HullCodeTest, SeedsAreWordsOfTheGolayCodeInsideTheBet) {
 // The greedy covering seeded with the code's words keeps them, covers the
 // bet, and is smaller than the greedy covering alone (1,140 against 1,296).
 TEST_F(HullCodeTest, SeededGreedyCoveringIsSmaller) {
-    const std::vector<std::int32_t> seeds = HullCodeSeeds(*thickIndex, 2);
+    const std::vector<std::int32_t> seeds = HullCodeSeeds({*thickIndex, 2});
     ASSERT_FALSE(seeds.empty());
-    std::vector<std::int32_t> seeded = GreedyCover(*thickIndex, 2, seeds).chosen;
+    std::vector<std::int32_t> seeded = GreedyCover({*thickIndex, 2}, seeds).chosen;
     EXPECT_TRUE(std::includes(seeded.begin(), seeded.end(), seeds.begin(), seeds.end()));
-    DropRedundant(*thickIndex, 2, seeded);
+    DropRedundant({*thickIndex, 2}, seeded);
     EXPECT_EQ(FirstUncovered(*thick, *SetOf(ColumnsOfIds(*thickIndex, seeded)), 12), std::nullopt);
-    std::vector<std::int32_t> plain = GreedyCover(*thickIndex, 2).chosen;
-    DropRedundant(*thickIndex, 2, plain);
+    std::vector<std::int32_t> plain = GreedyCover({*thickIndex, 2}).chosen;
+    DropRedundant({*thickIndex, 2}, plain);
     EXPECT_LT(seeded.size(), plain.size());
 }
 
 TEST_F(HullCodeTest, GivesNoneWhereSeedsDoNotPay) {
-    EXPECT_TRUE(HullCodeSeeds(*thickIndex, 1).empty());
-    EXPECT_TRUE(HullCodeSeeds(BetIndex(*ElevenTriplesBet(76)), 2).empty());
+    EXPECT_TRUE(HullCodeSeeds({*thickIndex, 1}).empty());
+    EXPECT_TRUE(HullCodeSeeds({BetIndex(*ElevenTriplesBet(76)), 2}).empty());
     // Eight triples less one column: as thick as can be, but the code al 12
     // (two tetracodes, 81 columns) covers the hull 1.59 times.
     std::vector<CColumn> eightTriples;
     for (std::int32_t index = 1; index < 6'561; ++index) {
         eightTriples.emplace_back(index);
     }
-    EXPECT_TRUE(HullCodeSeeds(BetIndex(*SetOf(eightTriples)), 2).empty());
-    EXPECT_TRUE(HullCodeSeeds(BetIndex(*SetOf({})), 2).empty());
+    EXPECT_TRUE(HullCodeSeeds({BetIndex(*SetOf(eightTriples)), 2}).empty());
+    EXPECT_TRUE(HullCodeSeeds({BetIndex(*SetOf({})), 2}).empty());
 }
 
 // Eleven triples and a double: the extended Golay code's 729 words all lie
@@ -112,7 +112,7 @@ TEST(ParityGolaySeedsTest, LayTheGolayWordsOnTheTriplesAndTheParityOnTheDouble) 
     for (std::uint8_t lone = 0; lone < kParityDigits; ++lone) {
         SCOPED_TRACE(lone);
         const std::vector<std::int32_t>& seeds =
-            byLone.emplace_back(ParityGolaySeeds(index, 3, lone));
+            byLone.emplace_back(ParityGolaySeeds({index, 3}, lone));
         ASSERT_EQ(seeds.size(), 729U);
         EXPECT_TRUE(std::is_sorted(seeds.begin(), seeds.end()));
         ExpectFiveApart(index, seeds);
@@ -127,15 +127,15 @@ TEST(ParityGolaySeedsTest, LayTheGolayWordsOnTheTriplesAndTheParityOnTheDouble) 
     EXPECT_NE(byLone[0], byLone[1]);
     EXPECT_NE(byLone[1], byLone[2]);
     EXPECT_NE(byLone[0], byLone[2]);
-    EXPECT_TRUE(ParityGolaySeeds(index, 2, 0).empty());
-    EXPECT_TRUE(ParityGolaySeeds(index, 3, kParityDigits).empty());
+    EXPECT_TRUE(ParityGolaySeeds({index, 2}, 0).empty());
+    EXPECT_TRUE(ParityGolaySeeds({index, 3}, kParityDigits).empty());
 }
 
 // Eleven triples and the rest fixed: the seeds would be the Golay code
 // itself. Ten triples and a double: too few triples.
 TEST_F(HullCodeTest, ParitySeedsNeedElevenTriplesAndAMatchForTheParity) {
-    EXPECT_TRUE(ParityGolaySeeds(*thickIndex, 3, 0).empty());
-    EXPECT_TRUE(ParityGolaySeeds(BetIndex(*TriplesAndADouble(10)), 3, 0).empty());
+    EXPECT_TRUE(ParityGolaySeeds({*thickIndex, 3}, 0).empty());
+    EXPECT_TRUE(ParityGolaySeeds({BetIndex(*TriplesAndADouble(10)), 3}, 0).empty());
 }
 
 }  // namespace

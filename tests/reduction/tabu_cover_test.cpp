@@ -39,20 +39,20 @@ TEST_F(TabuCoverTest, ReturnsAValidCoveringNoLargerThanItsStartAndRepeatable) {
     for (std::int32_t guarantee = 11; guarantee <= 13; ++guarantee) {
         const std::int32_t radius = RadiusOf(guarantee);
         for (const std::vector<std::int32_t>& start :
-             {GreedyCover(index, radius).chosen, WholeBet()}) {
+             {GreedyCover({index, radius}).chosen, WholeBet()}) {
             const SearchLimit limit{.time = std::chrono::hours(1), .moves = 3000};
             const std::vector<std::int32_t> improved =
-                TabuImproveCover(index, radius, start, limit, 3);
+                TabuImproveCover({index, radius}, start, limit, 3);
             EXPECT_LE(improved.size(), start.size());
             EXPECT_TRUE(std::is_sorted(improved.begin(), improved.end()));
             EXPECT_EQ(FirstUncovered(*bet, *Columns(improved), guarantee), std::nullopt)
                 << "al " << guarantee;
-            EXPECT_EQ(TabuImproveCover(index, radius, start, limit, 3), improved);
+            EXPECT_EQ(TabuImproveCover({index, radius}, start, limit, 3), improved);
         }
     }
     // From the whole bet it must find something to drop.
     const SearchLimit some{.time = std::chrono::hours(1), .moves = 100};
-    EXPECT_LT(TabuImproveCover(index, 1, WholeBet(), some, 1).size(), WholeBet().size());
+    EXPECT_LT(TabuImproveCover({index, 1}, WholeBet(), some, 1).size(), WholeBet().size());
 }
 
 // Long enough to pass several halvings of the weights: a search that kept
@@ -68,7 +68,7 @@ TEST(TabuCoverSmallBetTest, ALongSearchFromTheWholeBetFindsTheSmallestCovering) 
         std::iota(all.begin(), all.end(), 0);
         for (const std::int32_t guarantee : {13, 12}) {
             const std::vector<std::int32_t> found = TabuImproveCover(
-                index, RadiusOf(guarantee), all, {.time = std::chrono::hours(1), .moves = 30'000},
+                {index, RadiusOf(guarantee)}, all, {.time = std::chrono::hours(1), .moves = 30'000},
                 static_cast<std::uint32_t>(round + 1));
             EXPECT_EQ(static_cast<std::int32_t>(found.size()), SmallestCovering(columns, guarantee))
                 << "round " << round << ", al " << guarantee;
@@ -82,11 +82,11 @@ TEST_F(TabuCoverTest, AStopRequestOrAReachedBoundKeepsTheStart) {
     const std::vector<std::int32_t> start = WholeBet();
     EXPECT_EQ(
         TabuImproveCover(
-            index, 1, start,
+            {index, 1}, start,
             {.time = std::chrono::hours(1), .moves = 1'000'000, .stop = source.get_token()}, 1),
         start);
     EXPECT_EQ(TabuImproveCover(
-                  index, 1, start,
+                  {index, 1}, start,
                   {.time = std::chrono::hours(1), .moves = 1'000'000, .enough = start.size()}, 1),
               start);
 }

@@ -1,0 +1,62 @@
+#include "reduction/internal/first_covering.h"
+
+#include <algorithm>
+
+#include "reduction/internal/cover_search.h"
+#include "reduction/internal/greedy_cover.h"
+#include "reduction/internal/hull_code.h"
+#include "reduction/internal/product_cover.h"
+#include "reduction/internal/reduction_options.h"
+
+namespace {
+
+// For a product bet: its construction in place of the greedy covering when
+// smaller, then the short local search, fewer moves the larger the balls
+// and none below the bound. kStopped on a stop request.
+ReductionOutcome ImproveProductCovering(const CoverInstance& instance, const MatchChoices& choices,
+                                        Covering& covering, const std::stop_token& stop) {
+    std::vector<std::int32_t> product = ProductCover(choices, instance.radius);
+    if (stop.stop_requested()) {
+        return ReductionOutcome::kStopped;
+    }
+    for (std::int32_t& column : product) {
+        column = instance.bet.IdOf(column);
+    }
+    std::sort(product.begin(), product.end());
+    KeepIfSmaller(covering, std::move(product), ReductionMethod::kProduct);
+    const std::int64_t ball = ProductBall(choices, instance.radius);
+    const SearchLimit limit{.time = std::chrono::hours(1),
+                            .moves = tuning::kProductSearchWork / (4 * ball),
+                            .enough = static_cast<std::size_t>(covering.lowerBound),
+                            .stop = stop};
+    std::vector<std::int32_t> improved = ImproveCover(instance, covering.ids, limit, 1);
+    if (stop.stop_requested()) {
+        return ReductionOutcome::kStopped;
+    }
+    KeepIfSmaller(covering, std::move(improved), ReductionMethod::kSearch);
+    return ReductionOutcome::kComplete;
+}
+
+}  // namespace
+
+std::optional<Covering> FirstCovering(const CoverInstance& instance, const PhaseControl& control) {
+    const std::optional<MatchChoices> choices = ProductChoices(instance.bet);
+    // A product bet is its own hull: its code competes with the greedy
+    // covering instead.
+    const std::vector<std::int32_t> seeds =
+        choices ? std::vector<std::int32_t>{} : HullCodeSeeds(instance);
+    GreedyCovering greedy = GreedyCover(instance, seeds, control.stop, StretchOf(control));
+    if (control.stop.stop_requested()) {
+        return std::nullopt;
+    }
+    Covering covering{
+        .ids = std::move(greedy.chosen),
+        .method = seeds.empty() ? ReductionMethod::kGreedy : ReductionMethod::kProduct,
+        .lowerBound = greedy.lowerBound};
+    DropRedundant(instance, covering.ids);
+    if (choices && ImproveProductCovering(instance, *choices, covering, control.stop) ==
+                       ReductionOutcome::kStopped) {
+        return std::nullopt;
+    }
+    return covering;
+}

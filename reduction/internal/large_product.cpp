@@ -1,0 +1,26 @@
+#include "reduction/internal/large_product.h"
+
+#include <algorithm>
+
+#include "reduction/internal/product_cover.h"
+#include "reduction/internal/reduction_options.h"
+
+std::optional<GuaranteeReduction> LargeProductReduction(const CoverInstance& instance,
+                                                        const ProgressSink& progress) {
+    const std::optional<MatchChoices> choices = ProductChoices(instance.bet);
+    if (!choices || instance.Size() <= tuning::kLargestGreedyProduct) {
+        return std::nullopt;
+    }
+    const std::int64_t ball = ProductBall(*choices, instance.radius);
+    GuaranteeReduction reduction;
+    reduction.lowerBound = static_cast<std::int32_t>((instance.Size() + ball - 1) / ball);
+    reduction.method = ReductionMethod::kProduct;
+    for (const std::int32_t column : ProductCover(*choices, instance.radius)) {
+        reduction.positions.push_back(instance.bet.PositionOf(instance.bet.IdOf(column)));
+    }
+    std::sort(reduction.positions.begin(), reduction.positions.end());
+    if (progress) {
+        progress(100);
+    }
+    return reduction;
+}

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <optional>
+
+#include "core/progress.h"
+#include "reduction/guarantee_reduction.h"
+#include "reduction/internal/cover_instance.h"
+
+// The first phase, for a product bet (product_cover.h) of more than
+// tuning::kLargestGreedyProduct columns: the product construction alone,
+// whose codes are at or near the best known sizes, with the sphere bound,
+// and no search; reports 100 when done. Nothing for any other bet, which
+// the phases from first_covering.h on reduce. May throw std::bad_alloc.
+std::optional<GuaranteeReduction> LargeProductReduction(const CoverInstance& instance,
+                                                        const ProgressSink& progress);

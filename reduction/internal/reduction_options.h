@@ -1,0 +1,91 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+// Every tunable of the guarantee reduction, one place to read and change
+// them. The figures in the comments are from the 329,695-column example bet
+// (bench/README.md) unless they say otherwise.
+namespace tuning {
+
+// --- Phases (guarantee_reduction.cpp) ---
+
+// Product bets above this many columns take the product codes alone (a greedy takes seconds).
+inline constexpr std::int32_t kLargestGreedyProduct = 100'000;
+// Most bytes the kept ball lists may take: 288 MB al 12 on the example bet; al 11 walks the balls.
+inline constexpr std::int64_t kKeptBallsBudget = std::int64_t{320} << 20;
+// Work of the product bets' short local search, in bet columns visited (a move visits ~4 balls).
+inline constexpr std::int64_t kProductSearchWork = 52'000'000;
+// Work of every bet's short swap search, in steps times the ball squared: 12,288 steps al 13.
+inline constexpr std::int64_t kShortSearchWork = std::int64_t{12'288} * 29 * 29;
+// An optimisation spends 1/this of its time on the Lagrangian bound before the swap searches.
+inline constexpr std::int32_t kBoundShareDivisor = 8;
+// Share of the progress (of 100) the first covering takes when an optimisation follows.
+inline constexpr std::int32_t kConstructionShare = 10;
+// Share of the progress (of 100) the parity Golay start takes in an optimisation.
+inline constexpr std::int32_t kParityStartShare = 15;
+// Most swap searches an optimisation runs at once (one per hardware thread, up to this).
+inline constexpr std::int32_t kMostParallelSearches = 64;
+
+// --- Greedy covering (greedy_cover.cpp) ---
+
+// Ball visits (newly covered columns times the ball) from which a gain update is shared by threads.
+inline constexpr std::int64_t kSharedWalkedUpdate = 16'384;
+// The same when the balls are kept: reading them is cheap, so sharing pays only on more.
+inline constexpr std::int64_t kSharedKeptUpdate = 16 * kSharedWalkedUpdate;
+// Spins of a waiting thread of the team before it sleeps (chunk_team.cpp).
+inline constexpr std::int32_t kTeamSpins = 200'000;
+
+// --- Hull code seeds (hull_code.cpp) ---
+
+// Seeds only when the code's balls add up to at most this many hulls (Golay, 11-12 triples: 1.19).
+inline constexpr double kMostSeedOverlap = 1.25;
+// Seeds only from this radius up: of radius 1 even perfect codes did no better than the greedy.
+inline constexpr std::int32_t kLeastSeededRadius = 2;
+// Seeds only when the bet's balls hold on average this share of the hull's (from 0.71: smaller).
+inline constexpr double kLeastSeedFullness = 0.68;
+// Most rounds over the matches of the relabelling search (real bets settle in two or three).
+inline constexpr std::int32_t kMostRelabellingRounds = 8;
+// The radius (al 11) the parity Golay seeds are for.
+inline constexpr std::int32_t kParitySeedRadius = 3;
+
+// --- Local search of product bets (cover_search.cpp) ---
+
+// A move uncovering k more columns is kept with probability exp(-k / this).
+inline constexpr double kSearchTemperature = 0.5;
+// Moves of the local search between two looks at the clock.
+inline constexpr std::int64_t kMovesPerClockCheck = 256;
+
+// --- Swap search (tabu_cover.cpp, swap_state.cpp) ---
+
+// A column's weight in the swap search before any raise (each step raises the uncovered by 1).
+inline constexpr std::int64_t kSwapBaseWeight = 100;
+// Entries per chosen column above which the swap state's file of losses is rebuilt.
+inline constexpr std::size_t kLossFileEntriesPerColumn = 4;
+// ... plus this many, so that a small covering does not rebuild it at every change.
+inline constexpr std::size_t kLossFileSlack = 1024;
+// Steps of the swap search between two looks at the clock and the stop token.
+inline constexpr std::int64_t kStepsPerClockCheck = 16;
+// Steps between two halvings of the weights columns gained, so old holes stop steering.
+inline constexpr std::int64_t kStepsPerHalving = 20'000;
+// More uncovered columns than this: the search has wandered off and refills the covering.
+inline constexpr std::size_t kMostUncovered = 30;
+// Shortest number of steps a changed column stays frozen.
+inline constexpr std::int64_t kTenureMin = 2;
+// One past the longest number of steps a changed column stays frozen.
+inline constexpr std::int64_t kTenureEnd = 8;
+
+// --- Lagrangian bound (cover_bound.cpp) ---
+
+// At least this many subgradient steps fitting in the time count as many.
+inline constexpr std::int64_t kManyBoundSteps = 40;
+// With many steps: halve the step after this many without a better bound.
+inline constexpr std::int32_t kManyStepsPatience = 10;
+// With many steps: aim this share of the way from the best bound to the covering (al 12: 1,593).
+inline constexpr double kManyStepsAim = 0.2;
+// With few steps (al 11, about a second each): halve after this many without a better bound.
+inline constexpr std::int32_t kFewStepsPatience = 4;
+// With few steps: aim at the covering's size itself.
+inline constexpr double kFewStepsAim = 1.0;
+
+}  // namespace tuning

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <stop_token>
+
+#include "reduction/guarantee_reduction.h"
+#include "reduction/internal/cover_instance.h"
+#include "reduction/internal/covering.h"
+
+// The short swap search (tabu_cover.h) every covering gets after the first:
+// a fixed number of steps, fewer the larger the balls (tuning::
+// kShortSearchWork), so that the same bet always gives the same result; it
+// ends at the covering's lower bound. Takes what it finds when smaller.
+// kStopped on a stop request. May throw std::bad_alloc.
+ReductionOutcome ShortSwapSearch(const CoverInstance& instance, Covering& covering,
+                                 const std::stop_token& stop);
