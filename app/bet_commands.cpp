@@ -12,13 +12,14 @@
 #include <string>
 #include <vector>
 
-#include "app/bet_file_request.h"
 #include "app/lumo_dlg.h"
 #include "betfile/bet_messages.h"
 #include "betfile/bet_reader.h"
 #include "betfile/bet_writer.h"
 #include "betfile/clipboard_text.h"
 #include "platform/message_box.h"
+#include "platform/qt_text.h"
+#include "platform/text_file_request.h"
 
 namespace {
 
@@ -34,8 +35,9 @@ std::string ShownName(const QString& path) {
     return QDir::toNativeSeparators(path).toStdString();
 }
 
-QString FromUtf8(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+// "apuesta.txt" proposed; a file saved over is replaced without a question.
+FileDialogRequest BetFileRequest(FileDialogMode mode) {
+    return TextFileRequest(mode, QStringLiteral("apuesta.txt"), OverwriteQuestion::kNone);
 }
 
 }  // namespace

@@ -10,7 +10,7 @@
 
 #include "core/bet_cost.h"
 #include "core/bet_shape.h"
-#include "reducir/qt_text.h"
+#include "platform/qt_text.h"
 #include "text/spanish_numbers.h"
 
 namespace {

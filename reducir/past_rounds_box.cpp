@@ -13,9 +13,10 @@
 #include "core/scrutiny.h"
 #include "platform/file_dialog.h"
 #include "platform/message_box.h"
+#include "platform/qt_text.h"
+#include "platform/text_file_request.h"
 #include "reducir/compact_chart.h"
-#include "reducir/qt_text.h"
-#include "reducir/text_file_request.h"
+#include "reducir/file_policy.h"
 #include "text/spanish_numbers.h"
 
 namespace {
@@ -110,8 +111,9 @@ bool PastRoundsBox::OpenRounds(const std::filesystem::path& file) {
 }
 
 void PastRoundsBox::AskForRounds() {
-    const QString chosen =
-        AskFileName(this, TextFileRequest(FileDialogMode::kOpen, QStringLiteral("jornadas.txt")));
+    const QString chosen = AskFileName(
+        this,
+        TextFileRequest(FileDialogMode::kOpen, QStringLiteral("jornadas.txt"), kReducirOverwrite));
     if (!chosen.isEmpty()) {
         OpenRounds(std::filesystem::path(chosen.toStdString()));
     }

@@ -19,10 +19,11 @@
 #include "core/bet_cost.h"
 #include "platform/file_dialog.h"
 #include "platform/message_box.h"
+#include "platform/qt_text.h"
+#include "platform/text_file_request.h"
 #include "platform/thread_priority.h"
 #include "reducir/bet_summary.h"
-#include "reducir/qt_text.h"
-#include "reducir/text_file_request.h"
+#include "reducir/file_policy.h"
 #include "text/spanish_numbers.h"
 
 namespace {
@@ -244,8 +245,9 @@ void ReduceTab::Save() {
     // In the bet's folder: the dialog starts there.
     const std::filesystem::path proposed =
         betFile.parent_path() / (stem + "-al" + std::to_string(resultGuarantee) + ".txt");
-    const QString chosen =
-        AskFileName(this, TextFileRequest(FileDialogMode::kSave, FromUtf8(proposed.string())));
+    const QString chosen = AskFileName(
+        this,
+        TextFileRequest(FileDialogMode::kSave, FromUtf8(proposed.string()), kReducirOverwrite));
     if (chosen.isEmpty()) {
         return;
     }

@@ -16,12 +16,13 @@
 #include "platform/file_dialog.h"
 #include "platform/icon_resources.h"
 #include "platform/message_box.h"
+#include "platform/qt_text.h"
+#include "platform/text_file_request.h"
 #include "reducir/bet_summary.h"
-#include "reducir/qt_text.h"
+#include "reducir/file_policy.h"
 #include "reducir/reduce_tab.h"
 #include "reducir/scrutiny_tab.h"
 #include "reducir/stats_tab.h"
-#include "reducir/text_file_request.h"
 
 namespace {
 
@@ -148,8 +149,9 @@ bool ReducirWindow::UseForecastFile(const QString& path) {
 }
 
 void ReducirWindow::AskForBet() {
-    const QString chosen =
-        AskFileName(this, TextFileRequest(FileDialogMode::kOpen, QStringLiteral("apuesta.txt")));
+    const QString chosen = AskFileName(
+        this,
+        TextFileRequest(FileDialogMode::kOpen, QStringLiteral("apuesta.txt"), kReducirOverwrite));
     if (!chosen.isEmpty()) {
         OpenBetFile(chosen);
     }
@@ -157,7 +159,8 @@ void ReducirWindow::AskForBet() {
 
 void ReducirWindow::AskForForecast() {
     const QString chosen =
-        AskFileName(this, TextFileRequest(FileDialogMode::kOpen, QStringLiteral("pronostico.txt")));
+        AskFileName(this, TextFileRequest(FileDialogMode::kOpen, QStringLiteral("pronostico.txt"),
+                                          kReducirOverwrite));
     if (!chosen.isEmpty()) {
         UseForecastFile(chosen);
     }

@@ -22,9 +22,9 @@
 #include "core/bet_cost.h"
 #include "core/typed_signs.h"
 #include "platform/message_box.h"
+#include "platform/qt_text.h"
 #include "reducir/compact_chart.h"
 #include "reducir/past_rounds_box.h"
-#include "reducir/qt_text.h"
 #include "reducir/signs_validator.h"
 #include "text/spanish_numbers.h"
 
