@@ -1,10 +1,8 @@
 #include "reducir/reduce_tab.h"
 
-#include <QClipboard>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLocale>
@@ -17,6 +15,7 @@
 #include "betfile/bet_writer.h"
 #include "betfile/clipboard_text.h"
 #include "core/bet_cost.h"
+#include "platform/bet_clipboard.h"
 #include "platform/file_dialog.h"
 #include "platform/message_box.h"
 #include "platform/qt_text.h"
@@ -259,16 +258,9 @@ void ReduceTab::Save() {
 }
 
 void ReduceTab::Copy() {
-    if (!result) {
-        return;
+    if (result) {
+        CopyBetToClipboard(this, *result->kept, {kClipboardColumnLimit, FromUtf8(kCopyLimitText)});
     }
-    if (!CanCopyToClipboard(*result->kept)) {
-        ShowMessage(this, QString::fromUtf8(kCopyLimitText.data(),
-                                            static_cast<qsizetype>(kCopyLimitText.size())));
-        return;
-    }
-    const std::vector<char> block = ClipboardBlock(*result->kept);
-    QGuiApplication::clipboard()->setText(QString::fromLatin1(block.data()));
 }
 
 // Disabling the control that has the focus would pass it on to the price

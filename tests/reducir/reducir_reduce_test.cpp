@@ -1,5 +1,6 @@
 // The tab "Reducir": the reduction off the interface thread, its result and
-// check, cancelling it, and saving and copying the reduction.
+// check, cancelling it, and saving and copying the reduction (a copy without
+// memory leaves the clipboard).
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
@@ -14,6 +15,7 @@
 #include "reducir/reduce_tab.h"
 #include "reducir_fixture.h"
 #include "reduction/cover_check.h"
+#include "tests/core/allocation_failure.h"
 #include "tests/core/test_support.h"
 
 namespace {
@@ -163,6 +165,21 @@ class ReducirReduceTest : public QObject {
             }
         }
         QCOMPARE(first.join(QString()), QString::fromStdString(SignsOf((*reduction)[0])));
+    }
+
+    void copyWithoutMemoryLeavesTheClipboard() {
+        Open(kTwentySeven);
+        Reduce();
+        QGuiApplication::clipboard()->setText(QStringLiteral("antes"));
+        {
+            // The clipboard block takes 100,000 bytes.
+            const AllocationFailure noBlock(90'000);
+            fixture->Click("copy");
+        }
+        QCOMPARE(fixture->messages.Texts(),
+                 QStringList{QStringLiteral("No hay memoria suficiente para copiar la apuesta. El "
+                                            "portapapeles no ha cambiado.")});
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("antes"));
     }
 
   private:
