@@ -23,11 +23,13 @@
 #include "platform/thread_priority.h"
 #include "reducir/bet_summary.h"
 #include "reducir/file_policy.h"
+#include "reduction/reduced_bet.h"
 #include "text/spanish_numbers.h"
 
 namespace {
 
-constexpr std::int32_t kGuarantees[] = {13, 12, 11, 10};
+// The guarantees offered, from this one down to the lowest.
+constexpr std::int32_t kHighestGuaranteeOffered = 13;
 
 QLabel* ResultLabel(QWidget* parent, const char* name, const QString& accessibleName) {
     auto* label = new QLabel(QStringLiteral("—"), parent);
@@ -61,7 +63,7 @@ ReduceTab::ReduceTab(QWidget* parent)
       save(new QPushButton(QStringLiteral("&Grabar…"), this)),
       copy(new QPushButton(QStringLiteral("C&opiar"), this)) {
     guarantee->setObjectName(QStringLiteral("guarantee"));
-    for (const std::int32_t value : kGuarantees) {
+    for (std::int32_t value = kHighestGuaranteeOffered; value >= kLowestGuarantee; --value) {
         guarantee->addItem(QStringLiteral("al %1").arg(value), value);
     }
     guarantee->setAccessibleName(QStringLiteral("Garantía"));
