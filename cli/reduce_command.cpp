@@ -7,7 +7,7 @@
 
 #include "cli/bet_output.h"
 #include "cli/command_inputs.h"
-#include "cli/command_list.h"
+#include "cli/command_table.h"
 #include "core/covering.h"
 #include "core/progress.h"
 #include "reduction/guarantee_reduction.h"
