@@ -20,9 +20,9 @@
 #include "platform/message_box.h"
 #include "platform/qt_text.h"
 #include "platform/text_file_request.h"
-#include "platform/thread_priority.h"
 #include "reducir/bet_summary.h"
 #include "reducir/file_policy.h"
+#include "reducir/reduction_worker.h"
 #include "reduction/reduced_bet.h"
 #include "text/spanish_numbers.h"
 
@@ -50,6 +50,7 @@ QString SecondsText(std::chrono::steady_clock::duration took) {
 ReduceTab::ReduceTab(QWidget* parent)
     : QWidget(parent),
       priceCents(kDefaultColumnPriceCents),
+      worker(new ReductionWorker(this)),
       guarantee(new QComboBox(this)),
       optimise(new QSpinBox(this)),
       reduce(new QPushButton(QStringLiteral("&Reducir"), this)),
@@ -134,15 +135,13 @@ ReduceTab::ReduceTab(QWidget* parent)
     connect(cancel, &QPushButton::clicked, this, &ReduceTab::Cancel);
     connect(save, &QPushButton::clicked, this, &ReduceTab::Save);
     connect(copy, &QPushButton::clicked, this, &ReduceTab::Copy);
+    connect(worker, &ReductionWorker::Progressed, progress, &QProgressBar::setValue);
+    connect(worker, &ReductionWorker::Finished, this, &ReduceTab::Finish);
     ShowResult();
 }
 
-ReduceTab::~ReduceTab() {
-    StopWorker();
-}
-
 void ReduceTab::SetBet(const CColumnSet* shown, const std::filesystem::path& file) {
-    StopWorker();
+    worker->Stop();
     bet = shown;
     betFile = file;
     result.reset();
@@ -161,7 +160,7 @@ const CColumnSet* ReduceTab::Reduction() const {
 }
 
 bool ReduceTab::Running() const {
-    return worker.joinable();
+    return worker->Running();
 }
 
 void ReduceTab::Start() {
@@ -174,49 +173,19 @@ void ReduceTab::Start() {
     resultGuarantee = order.guarantee;
     progress->setValue(0);
     Q_EMIT ReductionChanged(nullptr);
-    const CColumnSet* reduced = bet;
-    const std::uint64_t number = ++runNumber;
-    // The run's reports and its end reach this tab through its event queue.
-    worker = std::jthread([this, reduced, order, number](std::stop_token stop) {
-        // Below the interface thread, so that the window answers on a busy machine.
-        LowerThreadPriority();
-        auto run = std::make_shared<ReductionRun>();
-        try {
-            *run = RunReduction(*reduced, order, stop, [this, number](std::int32_t position) {
-                QMetaObject::invokeMethod(
-                    this,
-                    [this, number, position] {
-                        if (number == runNumber) {
-                            progress->setValue(position);
-                        }
-                    },
-                    Qt::QueuedConnection);
-            });
-        } catch (const std::bad_alloc&) {
-            run.reset();
-        }
-        QMetaObject::invokeMethod(
-            this, [this, number, run] { Finish(number, run); }, Qt::QueuedConnection);
-    });
+    worker->Start(*bet, order);
     ShowResult();
 }
 
 void ReduceTab::Cancel() {
     if (Running()) {
-        worker.request_stop();
+        worker->RequestStop();
         ParkFocus();
         cancel->setEnabled(false);
     }
 }
 
-void ReduceTab::Finish(std::uint64_t ofRun, std::shared_ptr<ReductionRun> run) {
-    if (ofRun != runNumber) {
-        return;
-    }
-    if (worker.joinable()) {
-        worker.join();
-    }
-    worker = std::jthread();
+void ReduceTab::Finish(const std::shared_ptr<ReductionRun>& run) {
     if (!run) {
         ShowMessage(this, QStringLiteral("No hay memoria suficiente para reducir esta apuesta."));
     } else if (run->end == ReductionEnd::kComplete) {
@@ -227,15 +196,6 @@ void ReduceTab::Finish(std::uint64_t ofRun, std::shared_ptr<ReductionRun> run) {
     }
     ShowResult();
     Q_EMIT ReductionChanged(Reduction());
-}
-
-void ReduceTab::StopWorker() {
-    ++runNumber;
-    if (worker.joinable()) {
-        worker.request_stop();
-        worker.join();
-    }
-    worker = std::jthread();
 }
 
 void ReduceTab::Save() {

@@ -111,7 +111,11 @@ ReducirWindow::ReducirWindow(QWidget* parent)
     ShowBet();
 }
 
-ReducirWindow::~ReducirWindow() = default;
+ReducirWindow::~ReducirWindow() {
+    // The members go before the tabs: the reduction, which reads the bet,
+    // stops first.
+    reduceTab->SetBet(nullptr, {});
+}
 
 bool ReducirWindow::OpenBetFile(const QString& path) {
     BetOpening opening;

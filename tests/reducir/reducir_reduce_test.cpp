@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDoubleSpinBox>
+#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QPushButton>
 #include <QtTest>
@@ -93,6 +94,20 @@ class ReducirReduceTest : public QObject {
         QCOMPARE(fixture->Text("kept"), QStringLiteral("—"));
         QVERIFY(!fixture->Child<QPushButton>("save")->isEnabled());
         QVERIFY(fixture->Child<QPushButton>("reduce")->isEnabled());
+    }
+
+    // The window frees its bet before its tabs: closing it stops the
+    // reduction, within a second, before the bet goes.
+    void closingTheWindowStopsTheReduction() {
+        Open(kNineTriples);
+        auto* guarantees = fixture->Child<QComboBox>("guarantee");
+        guarantees->setCurrentIndex(guarantees->findData(10));
+        fixture->Click("reduce");
+        QVERIFY(fixture->window->Reduction().Running());
+        QElapsedTimer closing;
+        closing.start();
+        fixture->window.reset();
+        QVERIFY2(closing.elapsed() < 5'000, qPrintable(QString::number(closing.elapsed())));
     }
 
     // Keys typed after "Reducir" or "Cancelar" must not reach the price: the
