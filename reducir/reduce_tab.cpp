@@ -51,66 +51,67 @@ ReduceTab::ReduceTab(QWidget* parent)
     : QWidget(parent),
       priceCents(kDefaultColumnPriceCents),
       worker(new ReductionWorker(this)),
-      guarantee(new QComboBox(this)),
-      optimise(new QSpinBox(this)),
-      reduce(new QPushButton(QStringLiteral("&Reducir"), this)),
-      cancel(new QPushButton(QStringLiteral("&Cancelar"), this)),
-      progress(new QProgressBar(this)),
-      kept(ResultLabel(this, "kept", QStringLiteral("Columnas conservadas"))),
-      cost(ResultLabel(this, "reductionCost", QStringLiteral("Coste de la reducción"))),
-      took(ResultLabel(this, "took", QStringLiteral("Tiempo empleado"))),
-      lowerBound(ResultLabel(this, "lowerBound", QStringLiteral("Cota inferior"))),
-      check(ResultLabel(this, "check", QStringLiteral("Comprobación de la garantía"))),
-      save(new QPushButton(QStringLiteral("&Grabar…"), this)),
-      copy(new QPushButton(QStringLiteral("C&opiar"), this)) {
-    guarantee->setObjectName(QStringLiteral("guarantee"));
+      guaranteeBox(new QComboBox(this)),
+      optimiseBox(new QSpinBox(this)),
+      reduceButton(new QPushButton(QStringLiteral("&Reducir"), this)),
+      cancelButton(new QPushButton(QStringLiteral("&Cancelar"), this)),
+      progressBar(new QProgressBar(this)),
+      keptLabel(ResultLabel(this, "keptLabel", QStringLiteral("Columnas conservadas"))),
+      reductionCostLabel(
+          ResultLabel(this, "reductionCostLabel", QStringLiteral("Coste de la reducción"))),
+      tookLabel(ResultLabel(this, "tookLabel", QStringLiteral("Tiempo empleado"))),
+      lowerBoundLabel(ResultLabel(this, "lowerBoundLabel", QStringLiteral("Cota inferior"))),
+      checkLabel(ResultLabel(this, "checkLabel", QStringLiteral("Comprobación de la garantía"))),
+      saveButton(new QPushButton(QStringLiteral("&Grabar…"), this)),
+      copyButton(new QPushButton(QStringLiteral("C&opiar"), this)) {
+    guaranteeBox->setObjectName(QStringLiteral("guaranteeBox"));
     for (std::int32_t value = kHighestGuaranteeOffered; value >= kLowestGuarantee; --value) {
-        guarantee->addItem(QStringLiteral("al %1").arg(value), value);
+        guaranteeBox->addItem(QStringLiteral("al %1").arg(value), value);
     }
-    guarantee->setAccessibleName(QStringLiteral("Garantía"));
-    optimise->setObjectName(QStringLiteral("optimise"));
-    optimise->setRange(0, 3600);
-    optimise->setSuffix(QStringLiteral(" s"));
-    optimise->setSpecialValueText(QStringLiteral("sin mejora"));
-    optimise->setAccessibleName(QStringLiteral("Tiempo para mejorar el resultado, en segundos"));
-    reduce->setObjectName(QStringLiteral("reduce"));
-    reduce->setAccessibleName(QStringLiteral("Reducir"));
-    cancel->setObjectName(QStringLiteral("cancel"));
-    cancel->setAccessibleName(QStringLiteral("Cancelar la reducción"));
-    progress->setObjectName(QStringLiteral("progress"));
-    progress->setAccessibleName(QStringLiteral("Progreso de la reducción"));
-    progress->setRange(0, 100);
-    progress->setValue(0);
-    save->setObjectName(QStringLiteral("save"));
-    save->setAccessibleName(QStringLiteral("Grabar la reducción"));
-    copy->setObjectName(QStringLiteral("copy"));
-    copy->setAccessibleName(QStringLiteral("Copiar la reducción al portapapeles"));
+    guaranteeBox->setAccessibleName(QStringLiteral("Garantía"));
+    optimiseBox->setObjectName(QStringLiteral("optimiseBox"));
+    optimiseBox->setRange(0, 3600);
+    optimiseBox->setSuffix(QStringLiteral(" s"));
+    optimiseBox->setSpecialValueText(QStringLiteral("sin mejora"));
+    optimiseBox->setAccessibleName(QStringLiteral("Tiempo para mejorar el resultado, en segundos"));
+    reduceButton->setObjectName(QStringLiteral("reduceButton"));
+    reduceButton->setAccessibleName(QStringLiteral("Reducir"));
+    cancelButton->setObjectName(QStringLiteral("cancelButton"));
+    cancelButton->setAccessibleName(QStringLiteral("Cancelar la reducción"));
+    progressBar->setObjectName(QStringLiteral("progressBar"));
+    progressBar->setAccessibleName(QStringLiteral("Progreso de la reducción"));
+    progressBar->setRange(0, 100);
+    progressBar->setValue(0);
+    saveButton->setObjectName(QStringLiteral("saveButton"));
+    saveButton->setAccessibleName(QStringLiteral("Grabar la reducción"));
+    copyButton->setObjectName(QStringLiteral("copyButton"));
+    copyButton->setAccessibleName(QStringLiteral("Copiar la reducción al portapapeles"));
 
     auto* order = new QGroupBox(QStringLiteral("Reducción con garantía"), this);
     auto* orderForm = new QFormLayout(order);
     auto* guaranteeLabel = new QLabel(QStringLiteral("Gara&ntía:"), order);
-    guaranteeLabel->setBuddy(guarantee);
-    orderForm->addRow(guaranteeLabel, guarantee);
+    guaranteeLabel->setBuddy(guaranteeBox);
+    orderForm->addRow(guaranteeLabel, guaranteeBox);
     auto* optimiseLabel = new QLabel(QStringLiteral("&Mejorar durante:"), order);
-    optimiseLabel->setBuddy(optimise);
-    orderForm->addRow(optimiseLabel, optimise);
+    optimiseLabel->setBuddy(optimiseBox);
+    orderForm->addRow(optimiseLabel, optimiseBox);
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(reduce);
-    buttons->addWidget(cancel);
+    buttons->addWidget(reduceButton);
+    buttons->addWidget(cancelButton);
     buttons->addStretch();
     orderForm->addRow(buttons);
-    orderForm->addRow(progress);
+    orderForm->addRow(progressBar);
 
     auto* outcome = new QGroupBox(QStringLiteral("Resultado"), this);
     auto* outcomeForm = new QFormLayout(outcome);
-    outcomeForm->addRow(QStringLiteral("Columnas conservadas:"), kept);
-    outcomeForm->addRow(QStringLiteral("Coste:"), cost);
-    outcomeForm->addRow(QStringLiteral("Tiempo:"), took);
-    outcomeForm->addRow(QStringLiteral("Cota inferior:"), lowerBound);
-    outcomeForm->addRow(QStringLiteral("Garantía:"), check);
+    outcomeForm->addRow(QStringLiteral("Columnas conservadas:"), keptLabel);
+    outcomeForm->addRow(QStringLiteral("Coste:"), reductionCostLabel);
+    outcomeForm->addRow(QStringLiteral("Tiempo:"), tookLabel);
+    outcomeForm->addRow(QStringLiteral("Cota inferior:"), lowerBoundLabel);
+    outcomeForm->addRow(QStringLiteral("Garantía:"), checkLabel);
     auto* fileButtons = new QHBoxLayout;
-    fileButtons->addWidget(save);
-    fileButtons->addWidget(copy);
+    fileButtons->addWidget(saveButton);
+    fileButtons->addWidget(copyButton);
     fileButtons->addStretch();
     outcomeForm->addRow(fileButtons);
 
@@ -131,11 +132,11 @@ ReduceTab::ReduceTab(QWidget* parent)
     layout->addWidget(explanation);
     layout->addStretch();
 
-    connect(reduce, &QPushButton::clicked, this, &ReduceTab::Start);
-    connect(cancel, &QPushButton::clicked, this, &ReduceTab::Cancel);
-    connect(save, &QPushButton::clicked, this, &ReduceTab::Save);
-    connect(copy, &QPushButton::clicked, this, &ReduceTab::Copy);
-    connect(worker, &ReductionWorker::Progressed, progress, &QProgressBar::setValue);
+    connect(reduceButton, &QPushButton::clicked, this, &ReduceTab::Start);
+    connect(cancelButton, &QPushButton::clicked, this, &ReduceTab::Cancel);
+    connect(saveButton, &QPushButton::clicked, this, &ReduceTab::Save);
+    connect(copyButton, &QPushButton::clicked, this, &ReduceTab::Copy);
+    connect(worker, &ReductionWorker::Progressed, progressBar, &QProgressBar::setValue);
     connect(worker, &ReductionWorker::Finished, this, &ReduceTab::Finish);
     ShowResult();
 }
@@ -145,7 +146,7 @@ void ReduceTab::SetBet(const CColumnSet* shown, const std::filesystem::path& fil
     bet = shown;
     betFile = file;
     result.reset();
-    progress->setValue(0);
+    progressBar->setValue(0);
     ShowResult();
     Q_EMIT ReductionChanged(nullptr);
 }
@@ -167,11 +168,11 @@ void ReduceTab::Start() {
     if (bet == nullptr || Running()) {
         return;
     }
-    const ReductionOrder order{guarantee->currentData().toInt(),
-                               std::chrono::seconds(optimise->value())};
+    const ReductionOrder order{guaranteeBox->currentData().toInt(),
+                               std::chrono::seconds(optimiseBox->value())};
     result.reset();
     resultGuarantee = order.guarantee;
-    progress->setValue(0);
+    progressBar->setValue(0);
     Q_EMIT ReductionChanged(nullptr);
     worker->Start(*bet, order);
     ShowResult();
@@ -181,7 +182,7 @@ void ReduceTab::Cancel() {
     if (Running()) {
         worker->RequestStop();
         ParkFocus();
-        cancel->setEnabled(false);
+        cancelButton->setEnabled(false);
     }
 }
 
@@ -190,9 +191,9 @@ void ReduceTab::Finish(const std::shared_ptr<ReductionRun>& run) {
         ShowMessage(this, QStringLiteral("No hay memoria suficiente para reducir esta apuesta."));
     } else if (run->end == ReductionEnd::kComplete) {
         result = std::make_unique<ReductionRun>(std::move(*run));
-        progress->setValue(100);
+        progressBar->setValue(100);
     } else {
-        progress->setValue(0);
+        progressBar->setValue(0);
     }
     ShowResult();
     Q_EMIT ReductionChanged(Reduction());
@@ -229,7 +230,8 @@ void ReduceTab::Copy() {
 // above, where the next keys typed would change the price: the focus waits on
 // the tab instead, and ShowResult hands it to "Cancelar" or "Reducir".
 void ReduceTab::ParkFocus() {
-    if (reduce->hasFocus() || cancel->hasFocus() || guarantee->hasFocus() || optimise->hasFocus()) {
+    if (reduceButton->hasFocus() || cancelButton->hasFocus() || guaranteeBox->hasFocus() ||
+        optimiseBox->hasFocus()) {
         setFocus();
     }
 }
@@ -237,33 +239,35 @@ void ReduceTab::ParkFocus() {
 void ReduceTab::ShowResult() {
     const bool running = Running();
     ParkFocus();
-    reduce->setEnabled(bet != nullptr && !running);
-    cancel->setEnabled(running);
-    guarantee->setEnabled(!running);
-    optimise->setEnabled(!running);
+    reduceButton->setEnabled(bet != nullptr && !running);
+    cancelButton->setEnabled(running);
+    guaranteeBox->setEnabled(!running);
+    optimiseBox->setEnabled(!running);
     if (hasFocus()) {
-        if (cancel->isEnabled()) {
-            cancel->setFocus();
-        } else if (reduce->isEnabled()) {
-            reduce->setFocus();
+        if (cancelButton->isEnabled()) {
+            cancelButton->setFocus();
+        } else if (reduceButton->isEnabled()) {
+            reduceButton->setFocus();
         }
     }
-    save->setEnabled(result != nullptr);
-    copy->setEnabled(result != nullptr);
+    saveButton->setEnabled(result != nullptr);
+    copyButton->setEnabled(result != nullptr);
     if (!result) {
         const QString none = running ? QStringLiteral("reduciendo…") : QStringLiteral("—");
-        for (QLabel* label : {kept, cost, took, lowerBound, check}) {
+        for (QLabel* label :
+             {keptLabel, reductionCostLabel, tookLabel, lowerBoundLabel, checkLabel}) {
             label->setText(none);
         }
         return;
     }
-    kept->setText(FromUtf8(CountWithNoun(result->kept->Count(), "columna", "columnas")));
-    cost->setText(CostText(result->kept->Count(), priceCents) + QStringLiteral(", ") +
-                  TicketsText(result->kept->Count()));
-    took->setText(SecondsText(result->took));
-    lowerBound->setText(result->lowerBound == 0
-                            ? QStringLiteral("sin cota")
-                            : FromUtf8(CountWithNoun(result->lowerBound, "columna", "columnas")));
-    check->setText(result->checked ? QStringLiteral("Garantía comprobada")
-                                   : QStringLiteral("La garantía NO se cumple"));
+    keptLabel->setText(FromUtf8(CountWithNoun(result->kept->Count(), "columna", "columnas")));
+    reductionCostLabel->setText(CostText(result->kept->Count(), priceCents) + QStringLiteral(", ") +
+                                TicketsText(result->kept->Count()));
+    tookLabel->setText(SecondsText(result->took));
+    lowerBoundLabel->setText(
+        result->lowerBound == 0
+            ? QStringLiteral("sin cota")
+            : FromUtf8(CountWithNoun(result->lowerBound, "columna", "columnas")));
+    checkLabel->setText(result->checked ? QStringLiteral("Garantía comprobada")
+                                        : QStringLiteral("La garantía NO se cumple"));
 }

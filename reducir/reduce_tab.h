@@ -51,16 +51,16 @@ class ReduceTab : public QWidget {
     std::int32_t resultGuarantee = 0;
     ReductionWorker* worker;
 
-    QComboBox* guarantee;
-    QSpinBox* optimise;
-    QPushButton* reduce;
-    QPushButton* cancel;
-    QProgressBar* progress;
-    QLabel* kept;
-    QLabel* cost;
-    QLabel* took;
-    QLabel* lowerBound;
-    QLabel* check;
-    QPushButton* save;
-    QPushButton* copy;
+    QComboBox* guaranteeBox;
+    QSpinBox* optimiseBox;
+    QPushButton* reduceButton;
+    QPushButton* cancelButton;
+    QProgressBar* progressBar;
+    QLabel* keptLabel;
+    QLabel* reductionCostLabel;
+    QLabel* tookLabel;
+    QLabel* lowerBoundLabel;
+    QLabel* checkLabel;
+    QPushButton* saveButton;
+    QPushButton* copyButton;
 };

@@ -33,20 +33,20 @@ class ReducirOpenTest : public QObject {
         QCOMPARE(fixture->window->windowTitle(), QStringLiteral("Lumo Reducir"));
         QVERIFY(fixture->window->OpenBetFile(fixture->WriteProductBet("apuesta.txt", kEighteen)));
         QCOMPARE(fixture->window->windowTitle(), QStringLiteral("apuesta.txt — Lumo Reducir"));
-        QCOMPARE(fixture->Text("columns"), QStringLiteral("18 columnas"));
-        QCOMPARE(fixture->Text("shape"), QStringLiteral("2 triples, 1 doble, 11 fijos"));
-        QCOMPARE(fixture->Text("cost"), QStringLiteral("13,50 €"));
-        QCOMPARE(fixture->Text("tickets"), QStringLiteral("3 boletos"));
-        QCOMPARE(fixture->Text("scores"), QStringLiteral("tabla construida"));
-        fixture->Child<QDoubleSpinBox>("price")->setValue(1.0);
-        QCOMPARE(fixture->Text("cost"), QStringLiteral("18,00 €"));
+        QCOMPARE(fixture->Text("columnsLabel"), QStringLiteral("18 columnas"));
+        QCOMPARE(fixture->Text("shapeLabel"), QStringLiteral("2 triples, 1 doble, 11 fijos"));
+        QCOMPARE(fixture->Text("costLabel"), QStringLiteral("13,50 €"));
+        QCOMPARE(fixture->Text("ticketsLabel"), QStringLiteral("3 boletos"));
+        QCOMPARE(fixture->Text("scoresLabel"), QStringLiteral("tabla construida"));
+        fixture->Child<QDoubleSpinBox>("priceBox")->setValue(1.0);
+        QCOMPARE(fixture->Text("costLabel"), QStringLiteral("18,00 €"));
         QVERIFY(fixture->messages.Texts().isEmpty());
     }
 
     void aBetThatIsNoProductNamesTheProductHoldingIt() {
         QVERIFY(fixture->window->OpenBetFile(
             fixture->WriteBet("dos.txt", {"11111111111111", "X1111111111112"})));
-        QCOMPARE(fixture->Text("shape"),
+        QCOMPARE(fixture->Text("shapeLabel"),
                  QStringLiteral("dentro de 2 dobles, 12 fijos (4 columnas)"));
     }
 
@@ -54,15 +54,15 @@ class ReducirOpenTest : public QObject {
     void theScoresLabelFollowsTheForecastChosen() {
         WriteFile(fixture->Path("pronostico.txt"), ForecastText(70));
         QVERIFY(fixture->window->OpenBetFile(fixture->WriteProductBet("apuesta.txt", kEighteen)));
-        QCOMPARE(fixture->Text("scores"),
+        QCOMPARE(fixture->Text("scoresLabel"),
                  QStringLiteral("pronostico.txt de la carpeta de la apuesta"));
         WriteFile(fixture->Path("otro.txt"), ForecastText(20));
         QVERIFY(fixture->window->UseForecastFile(fixture->Path("otro.txt")));
-        QCOMPARE(fixture->Text("scores"), QStringLiteral("«otro.txt»"));
+        QCOMPARE(fixture->Text("scoresLabel"), QStringLiteral("«otro.txt»"));
         // A damaged forecast is told and the scores stay.
         WriteFile(fixture->Path("roto.txt"), "50 30 20\n50 30\n");
         QVERIFY(!fixture->window->UseForecastFile(fixture->Path("roto.txt")));
-        QCOMPARE(fixture->Text("scores"), QStringLiteral("«otro.txt»"));
+        QCOMPARE(fixture->Text("scoresLabel"), QStringLiteral("«otro.txt»"));
         QCOMPARE(fixture->messages.Texts().size(), 1);
     }
 
@@ -74,7 +74,7 @@ class ReducirOpenTest : public QObject {
         QCOMPARE(texts.size(), 1);
         QVERIFY2(texts[0].contains(QStringLiteral("«rota.txt»")), qPrintable(texts[0]));
         QCOMPARE(fixture->window->windowTitle(), QStringLiteral("buena.txt — Lumo Reducir"));
-        QCOMPARE(fixture->Text("columns"), QStringLiteral("18 columnas"));
+        QCOMPARE(fixture->Text("columnsLabel"), QStringLiteral("18 columnas"));
     }
 
     void aBetDroppedOnTheWindowIsOpened() {
