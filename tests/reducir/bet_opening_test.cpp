@@ -48,6 +48,7 @@ class BetFolderTest : public ::testing::Test {
 };
 
 struct DamagedBet {
+    const char* name;
     const char* text;
     const char* line;
 };
@@ -60,11 +61,13 @@ TEST_P(DamagedBetTest, IsRefusedNamingTheFileAndTheLine) {
     EXPECT_THAT(opening.message, AllOf(HasSubstr("«rota.txt»"), HasSubstr(GetParam().line)));
 }
 
-INSTANTIATE_TEST_SUITE_P(Damages, DamagedBetTest,
-                         ::testing::Values(DamagedBet{"2\r\n11111111111111\r\n1111111111111Q\r\n",
-                                                      "línea 3"},
-                                           DamagedBet{"3\r\n11111111111111\r\n", "línea 2"},
-                                           DamagedBet{"columnas\r\n", "línea 1"}));
+INSTANTIATE_TEST_SUITE_P(
+    Damages, DamagedBetTest,
+    ::testing::Values(DamagedBet{"NotAColumn", "2\r\n11111111111111\r\n1111111111111Q\r\n",
+                                 "línea 3"},
+                      DamagedBet{"TooFew", "3\r\n11111111111111\r\n", "línea 2"},
+                      DamagedBet{"NoCount", "columnas\r\n", "línea 1"}),
+    [](const ::testing::TestParamInfo<DamagedBet>& info) { return std::string(info.param.name); });
 
 using BetScoresTest = BetFolderTest;
 
