@@ -33,7 +33,7 @@ check widgets widgets platform core text
 check app app widgets platform betfile forecast core text
 check reducir reducir platform betfile forecast reduction core text
 check tests/reducir reducir platform betfile forecast reduction core text
-check tests/platform platform betfile core text
+check tests/platform platform core text
 check tests/widgets widgets platform core text
 
 # internal/ of FOLDER is included only by FOLDER and its tests.
