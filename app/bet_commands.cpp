@@ -1,29 +1,21 @@
 // The bet file commands: OnOpenBet, OnSaveBet and OnCopyBet.
-#include <QByteArray>
-#include <QClipboard>
 #include <QDir>
 #include <QFile>
-#include <QGuiApplication>
-#include <QMimeData>
 #include <QString>
 #include <filesystem>
-#include <memory>
-#include <new>
 #include <string>
-#include <vector>
 
-#include "app/bet_file_request.h"
 #include "app/lumo_dlg.h"
 #include "betfile/bet_messages.h"
 #include "betfile/bet_reader.h"
 #include "betfile/bet_writer.h"
 #include "betfile/clipboard_text.h"
+#include "platform/bet_clipboard.h"
 #include "platform/message_box.h"
+#include "platform/qt_text.h"
+#include "platform/text_file_request.h"
 
 namespace {
-
-const QString kNoMemoryForCopyText = QStringLiteral(
-    "No hay memoria suficiente para copiar la apuesta. El portapapeles no ha cambiado.");
 
 std::filesystem::path FileSystemPath(const QString& path) {
     return std::filesystem::path(QFile::encodeName(path).toStdString());
@@ -34,8 +26,9 @@ std::string ShownName(const QString& path) {
     return QDir::toNativeSeparators(path).toStdString();
 }
 
-QString FromUtf8(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+// "apuesta.txt" proposed; a file saved over is replaced without a question.
+FileDialogRequest BetFileRequest(FileDialogMode mode) {
+    return TextFileRequest(mode, QStringLiteral("apuesta.txt"), OverwriteQuestion::kNone);
 }
 
 }  // namespace
@@ -67,21 +60,5 @@ void CLumoDlg::OnSaveBet() {
 }
 
 void CLumoDlg::OnCopyBet() {
-    if (!CanCopyToClipboard(*bet)) {
-        ShowMessage(this, QString::fromUtf8(kCopyLimitText.data(),
-                                            static_cast<qsizetype>(kCopyLimitText.size())));
-        return;
-    }
-    std::vector<char> block;
-    try {
-        block = ClipboardBlock(*bet);
-    } catch (const std::bad_alloc&) {
-        ShowMessage(this, kNoMemoryForCopyText);
-        return;
-    }
-    // The block's text is everything before its first zero byte: plain
-    // 8-bit text, handed over as such.
-    auto data = std::make_unique<QMimeData>();
-    data->setData(QStringLiteral("text/plain"), QByteArray(block.data()));
-    QGuiApplication::clipboard()->setMimeData(data.release());
+    CopyBetToClipboard(this, *bet, {kClipboardColumnLimit, FromUtf8(kCopyLimitText)});
 }

@@ -46,7 +46,7 @@ void OpenExampleBet() {
 }
 
 void ChooseGuarantee(int guarantee) {
-    auto* box = window->findChild<QComboBox*>(QStringLiteral("guarantee"));
+    auto* box = window->findChild<QComboBox*>(QStringLiteral("guaranteeBox"));
     box->setCurrentIndex(box->findData(guarantee));
 }
 
@@ -87,7 +87,7 @@ void BM_ReducirStallAl11(benchmark::State& state) {
     for (auto _ : state) {
         QElapsedTimer total;
         total.start();
-        Click("reduce");
+        Click("reduceButton");
         const qint64 stall = LongestStallWhile([] { return window->Reduction().Running(); });
         state.SetIterationTime(static_cast<double>(total.nsecsElapsed()) / 1e9);
         state.counters["stall_ms"] = static_cast<double>(stall) / 1e6;
@@ -113,7 +113,7 @@ BENCHMARK(BM_IdleLoopStall)->UseManualTime()->Iterations(1)->Unit(benchmark::kMi
 void BM_ReducirCancelAl10(benchmark::State& state) {
     ChooseGuarantee(10);
     for (auto _ : state) {
-        Click("reduce");
+        Click("reduceButton");
         QElapsedTimer running;
         running.start();
         while (running.elapsed() < 500) {
@@ -121,7 +121,7 @@ void BM_ReducirCancelAl10(benchmark::State& state) {
         }
         QElapsedTimer stopping;
         stopping.start();
-        Click("cancel");
+        Click("cancelButton");
         while (window->Reduction().Running()) {
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
         }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cli/command.h"
+#include "cli/command_type.h"
 #include "core/column_set.h"
 
 // Throws CommandError when the bet would go to a terminal: without -o, or

@@ -4,7 +4,7 @@
 #include <ostream>
 
 #include "cli/command_inputs.h"
-#include "cli/command_list.h"
+#include "cli/command_table.h"
 #include "reduction/cover_check.h"
 #include "text/shown_text.h"
 #include "text/spanish_numbers.h"

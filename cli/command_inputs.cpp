@@ -6,6 +6,7 @@
 #include "betfile/bet_messages.h"
 #include "betfile/bet_reader.h"
 #include "betfile/strict_bet_reader.h"
+#include "core/rescore.h"
 #include "forecast/forecast_messages.h"
 #include "forecast/strict_forecast_file.h"
 #include "text/shown_text.h"
@@ -75,8 +76,6 @@ std::unique_ptr<CColumnSet> ReadInput(const CommandLine& line, std::size_t posit
 std::unique_ptr<CColumnSet> ReadScored(const CommandLine& line, std::size_t position,
                                        const Scoring& scoring, const Streams& streams) {
     std::unique_ptr<CColumnSet> bet = ReadInput(line, position, streams);
-    for (std::int32_t i = 0; i < bet->Count(); ++i) {
-        (*bet)[i].score = (*bet)[i].ComputeScore(scoring);
-    }
+    RescoreAll(*bet, scoring, [](std::int32_t, std::int32_t) {});
     return bet;
 }

@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "cli/command.h"
+#include "cli/command_type.h"
 #include "core/column_set.h"
 #include "core/scoring.h"
 

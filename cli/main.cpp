@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "betfile/save_interruption.h"
-#include "cli/commands.h"
+#include "cli/dispatch.h"
 
 int main(int argc, char** argv) {
     HoldClosedStandardStreams();

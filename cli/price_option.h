@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <iosfwd>
 
-#include "cli/command.h"
+#include "cli/command_type.h"
 #include "core/bet_cost.h"
 
 // --price EUROS: what one column costs, as a player types it ("0,75", "0.5").

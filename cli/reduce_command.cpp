@@ -7,16 +7,16 @@
 
 #include "cli/bet_output.h"
 #include "cli/command_inputs.h"
-#include "cli/command_list.h"
+#include "cli/command_table.h"
 #include "core/covering.h"
 #include "core/progress.h"
 #include "reduction/guarantee_reduction.h"
+#include "reduction/reduced_bet.h"
 #include "text/spanish_numbers.h"
 
 namespace {
 
 constexpr std::int32_t kMaxDistance = 8;
-constexpr std::int32_t kMinGuarantee = 10;
 
 constexpr std::array kOptions{kForecastOption,
                               kLenientOption,
@@ -68,7 +68,7 @@ int Reduce(const CommandLine& line, const Streams& streams) {
     }
     const std::int32_t d = distance ? ParseIntegerIn("--distance", *distance, 0, kMaxDistance) : 0;
     const std::int32_t g =
-        guarantee ? ParseIntegerIn("--guarantee", *guarantee, kMinGuarantee, kMatches) : 0;
+        guarantee ? ParseIntegerIn("--guarantee", *guarantee, kLowestGuarantee, kMatches) : 0;
     const auto optimise = line.Value("--optimise");
     const std::int32_t seconds = optimise ? ParseIntegerIn("--optimise", *optimise, 0, 86'400) : 0;
     const Scoring scoring = LoadScoring(line, streams);
@@ -93,13 +93,10 @@ int Reduce(const CommandLine& line, const Streams& streams) {
                                                .optimise = std::chrono::seconds(seconds),
                                                .progress = ReportProgress});
     }
-    CColumnSet reduced(static_cast<std::int32_t>(reduction.positions.size()));
-    for (const std::int32_t position : reduction.positions) {
-        reduced.AppendNoGrow((*bet)[position]);
-    }
-    WriteOutput(line, reduced, streams);
+    const std::unique_ptr<CColumnSet> reduced = KeptColumns(*bet, reduction);
+    WriteOutput(line, *reduced, streams);
     streams.err << "Reducción al " << g << ": de " << CountWithNoun(before, "columna", "columnas")
-                << " a " << GroupedNumber(reduced.Count()) << " (" << MethodText(reduction.method)
+                << " a " << GroupedNumber(reduced->Count()) << " (" << MethodText(reduction.method)
                 << "). Si el resultado está en la apuesta, "
                 << "alguna columna tiene al menos " << g << " aciertos.\n";
     if (reduction.lowerBound > 0) {

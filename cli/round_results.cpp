@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "cli/command_line.h"
+#include "cli/argument_parsing.h"
 #include "core/typed_signs.h"
 
 CColumn ParseResultSigns(std::string_view signs, std::string_view where) {

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "cli/command_inputs.h"
-#include "cli/command_list.h"
+#include "cli/command_table.h"
 #include "cli/price_option.h"
 #include "cli/round_results.h"
 #include "core/scrutiny.h"

@@ -6,7 +6,7 @@
 #include <ostream>
 
 #include "cli/command_inputs.h"
-#include "cli/command_list.h"
+#include "cli/command_table.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include "cli/bet_output.h"
 #include "cli/command_inputs.h"
-#include "cli/command_list.h"
+#include "cli/command_table.h"
 #include "text/spanish_numbers.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "cli/command_inputs.h"
-#include "cli/command_list.h"
+#include "cli/command_table.h"
 #include "cli/price_option.h"
 #include "core/match_counts.h"
 #include "text/spanish_numbers.h"

@@ -78,10 +78,11 @@ std::unique_ptr<QFileDialog> MakeFileDialog(QWidget* parent, const FileDialogReq
     dialog->setDirectory(QDir::current());
     const bool save = request.mode == FileDialogMode::kSave;
     dialog->setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    // Saving replaces an existing file without asking; opening takes any
-    // name, existing or not.
+    // Opening takes any name, existing or not; saving asks before replacing
+    // a file only when the request says so.
     dialog->setFileMode(QFileDialog::AnyFile);
-    dialog->setOption(QFileDialog::DontConfirmOverwrite, save);
+    dialog->setOption(QFileDialog::DontConfirmOverwrite,
+                      save && request.overwrite == OverwriteQuestion::kNone);
     dialog->setDefaultSuffix(QString());
     dialog->setNameFilters(request.filters);
     if (!request.filters.isEmpty()) {

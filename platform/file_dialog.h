@@ -13,14 +13,21 @@ class QWidget;
 // directory with a proposed name and a list of filters, the first one chosen.
 
 enum class FileDialogMode {
-    kSave,  // no extension is added, and an existing file is replaced without a question
+    kSave,  // no extension is added
     kOpen,  // the named file need not exist
+};
+
+// Whether saving over an existing file asks the user first.
+enum class OverwriteQuestion {
+    kNone,  // the file is replaced without a question
+    kAsk,
 };
 
 struct FileDialogRequest {
     FileDialogMode mode = FileDialogMode::kOpen;
     QString proposedName;
     QStringList filters;  // e.g. "Archivo de texto (*.txt)"
+    OverwriteQuestion overwrite = OverwriteQuestion::kNone;
 };
 
 // Shows the dialog; returns the chosen path, or an empty string when the

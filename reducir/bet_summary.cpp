@@ -10,7 +10,7 @@
 
 #include "core/bet_cost.h"
 #include "core/bet_shape.h"
-#include "reducir/qt_text.h"
+#include "platform/qt_text.h"
 #include "text/spanish_numbers.h"
 
 namespace {
@@ -34,78 +34,78 @@ QString TicketsText(std::int64_t columns) {
 
 BetSummary::BetSummary(QWidget* parent)
     : QGroupBox(QStringLiteral("Apuesta"), parent),
-      columns(ValueLabel(this, QStringLiteral("Columnas de la apuesta"))),
-      shape(ValueLabel(this, QStringLiteral("Forma de la apuesta"))),
-      price(new QDoubleSpinBox(this)),
-      cost(ValueLabel(this, QStringLiteral("Coste de la apuesta"))),
-      tickets(ValueLabel(this, QStringLiteral("Boletos de 8 columnas"))),
-      scores(ValueLabel(this, QStringLiteral("Pronóstico de las puntuaciones"))),
-      chooseForecast(new QPushButton(QStringLiteral("E&legir pronóstico…"), this)) {
-    price->setObjectName(QStringLiteral("price"));
-    price->setLocale(QLocale(QLocale::Spanish, QLocale::Spain));
-    price->setDecimals(2);
-    price->setRange(0.0, 1000.0);
-    price->setSingleStep(0.05);
-    price->setSuffix(QStringLiteral(" €"));
-    price->setValue(static_cast<double>(kDefaultColumnPriceCents) / 100.0);
-    price->setAccessibleName(QStringLiteral("Precio por columna"));
-    columns->setObjectName(QStringLiteral("columns"));
-    shape->setObjectName(QStringLiteral("shape"));
-    cost->setObjectName(QStringLiteral("cost"));
-    tickets->setObjectName(QStringLiteral("tickets"));
-    scores->setObjectName(QStringLiteral("scores"));
-    chooseForecast->setObjectName(QStringLiteral("chooseForecast"));
-    chooseForecast->setAccessibleName(QStringLiteral("Elegir el archivo de pronóstico"));
+      columnsLabel(ValueLabel(this, QStringLiteral("Columnas de la apuesta"))),
+      shapeLabel(ValueLabel(this, QStringLiteral("Forma de la apuesta"))),
+      priceBox(new QDoubleSpinBox(this)),
+      costLabel(ValueLabel(this, QStringLiteral("Coste de la apuesta"))),
+      ticketsLabel(ValueLabel(this, QStringLiteral("Boletos de 8 columnas"))),
+      scoresLabel(ValueLabel(this, QStringLiteral("Pronóstico de las puntuaciones"))),
+      chooseForecastButton(new QPushButton(QStringLiteral("E&legir pronóstico…"), this)) {
+    priceBox->setObjectName(QStringLiteral("priceBox"));
+    priceBox->setLocale(QLocale(QLocale::Spanish, QLocale::Spain));
+    priceBox->setDecimals(2);
+    priceBox->setRange(0.0, 1000.0);
+    priceBox->setSingleStep(0.05);
+    priceBox->setSuffix(QStringLiteral(" €"));
+    priceBox->setValue(static_cast<double>(kDefaultColumnPriceCents) / 100.0);
+    priceBox->setAccessibleName(QStringLiteral("Precio por columna"));
+    columnsLabel->setObjectName(QStringLiteral("columnsLabel"));
+    shapeLabel->setObjectName(QStringLiteral("shapeLabel"));
+    costLabel->setObjectName(QStringLiteral("costLabel"));
+    ticketsLabel->setObjectName(QStringLiteral("ticketsLabel"));
+    scoresLabel->setObjectName(QStringLiteral("scoresLabel"));
+    chooseForecastButton->setObjectName(QStringLiteral("chooseForecastButton"));
+    chooseForecastButton->setAccessibleName(QStringLiteral("Elegir el archivo de pronóstico"));
 
     auto* left = new QFormLayout;
-    left->addRow(QStringLiteral("Columnas:"), columns);
-    left->addRow(QStringLiteral("Forma:"), shape);
-    left->addRow(QStringLiteral("Puntuaciones:"), scores);
+    left->addRow(QStringLiteral("Columnas:"), columnsLabel);
+    left->addRow(QStringLiteral("Forma:"), shapeLabel);
+    left->addRow(QStringLiteral("Puntuaciones:"), scoresLabel);
     auto* right = new QFormLayout;
     auto* priceLabel = new QLabel(QStringLiteral("Prec&io por columna:"), this);
-    priceLabel->setBuddy(price);
-    right->addRow(priceLabel, price);
-    right->addRow(QStringLiteral("Coste:"), cost);
-    right->addRow(QStringLiteral("Boletos de 8:"), tickets);
+    priceLabel->setBuddy(priceBox);
+    right->addRow(priceLabel, priceBox);
+    right->addRow(QStringLiteral("Coste:"), costLabel);
+    right->addRow(QStringLiteral("Boletos de 8:"), ticketsLabel);
     auto* row = new QHBoxLayout(this);
     row->addLayout(left, 3);
     row->addLayout(right, 2);
-    row->addWidget(chooseForecast, 0, Qt::AlignBottom);
+    row->addWidget(chooseForecastButton, 0, Qt::AlignBottom);
 
-    connect(price, &QDoubleSpinBox::valueChanged, this, [this] {
+    connect(priceBox, &QDoubleSpinBox::valueChanged, this, [this] {
         ShowCost();
         Q_EMIT PriceChanged(PriceCents());
     });
-    connect(chooseForecast, &QPushButton::clicked, this, &BetSummary::ForecastRequested);
+    connect(chooseForecastButton, &QPushButton::clicked, this, &BetSummary::ForecastRequested);
     Show(nullptr, {});
 }
 
 std::int64_t BetSummary::PriceCents() const {
-    return static_cast<std::int64_t>(std::llround(price->value() * 100.0));
+    return static_cast<std::int64_t>(std::llround(priceBox->value() * 100.0));
 }
 
 void BetSummary::Show(const CColumnSet* shown, const QString& scoresText) {
     bet = shown;
-    chooseForecast->setEnabled(bet != nullptr);
-    scores->setText(scoresText);
+    chooseForecastButton->setEnabled(bet != nullptr);
+    scoresLabel->setText(scoresText);
     if (bet == nullptr) {
-        columns->setText(QStringLiteral("ninguna apuesta abierta"));
-        shape->clear();
+        columnsLabel->setText(QStringLiteral("ninguna apuesta abierta"));
+        shapeLabel->clear();
     } else {
         const BetShape betShape = ShapeOf(*bet);
-        columns->setText(FromUtf8(CountWithNoun(bet->Count(), "columna", "columnas")));
+        columnsLabel->setText(FromUtf8(CountWithNoun(bet->Count(), "columna", "columnas")));
         const QString text = FromUtf8(ShapeText(betShape));
-        shape->setText(betShape.product
-                           ? text
-                           : QStringLiteral("dentro de %1 (%2)")
-                                 .arg(text, FromUtf8(CountWithNoun(betShape.productColumns,
-                                                                   "columna", "columnas"))));
+        shapeLabel->setText(betShape.product
+                                ? text
+                                : QStringLiteral("dentro de %1 (%2)")
+                                      .arg(text, FromUtf8(CountWithNoun(betShape.productColumns,
+                                                                        "columna", "columnas"))));
     }
     ShowCost();
 }
 
 void BetSummary::ShowCost() {
     const std::int64_t count = bet == nullptr ? 0 : bet->Count();
-    cost->setText(CostText(count, PriceCents()));
-    tickets->setText(TicketsText(count));
+    costLabel->setText(CostText(count, PriceCents()));
+    ticketsLabel->setText(TicketsText(count));
 }

@@ -29,13 +29,13 @@ class BetSummary : public QGroupBox {
     void ShowCost();
 
     const CColumnSet* bet = nullptr;
-    QLabel* columns;
-    QLabel* shape;
-    QDoubleSpinBox* price;
-    QLabel* cost;
-    QLabel* tickets;
-    QLabel* scores;
-    QPushButton* chooseForecast;
+    QLabel* columnsLabel;
+    QLabel* shapeLabel;
+    QDoubleSpinBox* priceBox;
+    QLabel* costLabel;
+    QLabel* ticketsLabel;
+    QLabel* scoresLabel;
+    QPushButton* chooseForecastButton;
 };
 
 // The money and counts shown for a bet of `columns` at `priceCents`:

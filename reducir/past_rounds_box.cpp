@@ -13,9 +13,10 @@
 #include "core/scrutiny.h"
 #include "platform/file_dialog.h"
 #include "platform/message_box.h"
+#include "platform/qt_text.h"
+#include "platform/text_file_request.h"
 #include "reducir/compact_chart.h"
-#include "reducir/qt_text.h"
-#include "reducir/text_file_request.h"
+#include "reducir/file_policy.h"
 #include "text/spanish_numbers.h"
 
 namespace {
@@ -34,23 +35,23 @@ QString BestText(const Scrutiny& scrutiny) {
 
 PastRoundsBox::PastRoundsBox(QWidget* parent)
     : QGroupBox(QStringLiteral("Jornadas pasadas"), parent),
-      open(new QPushButton(QStringLiteral("Abrir &jornadas…"), this)),
-      table(new QTableWidget(0, kReductionBestColumn + 1, this)),
+      openButton(new QPushButton(QStringLiteral("Abrir &jornadas…"), this)),
+      roundsTable(new QTableWidget(0, kReductionBestColumn + 1, this)),
       chart(new QChart),
       betBest(new QLineSeries),
       reductionBest(new QLineSeries) {
-    open->setObjectName(QStringLiteral("openRounds"));
-    open->setAccessibleName(QStringLiteral("Abrir un archivo de jornadas pasadas"));
-    table->setObjectName(QStringLiteral("rounds"));
-    table->setAccessibleName(QStringLiteral("Aciertos de la apuesta en cada jornada pasada"));
-    table->setHorizontalHeaderLabels({QStringLiteral("Jornada"), QStringLiteral("Mejor"),
-                                      QStringLiteral("14"), QStringLiteral("13"),
-                                      QStringLiteral("12"), QStringLiteral("11"),
-                                      QStringLiteral("10"), QStringLiteral("Mejor reducida")});
-    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table->verticalHeader()->setDefaultSectionSize(22);
-    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    openButton->setObjectName(QStringLiteral("openRoundsButton"));
+    openButton->setAccessibleName(QStringLiteral("Abrir un archivo de jornadas pasadas"));
+    roundsTable->setObjectName(QStringLiteral("roundsTable"));
+    roundsTable->setAccessibleName(QStringLiteral("Aciertos de la apuesta en cada jornada pasada"));
+    roundsTable->setHorizontalHeaderLabels(
+        {QStringLiteral("Jornada"), QStringLiteral("Mejor"), QStringLiteral("14"),
+         QStringLiteral("13"), QStringLiteral("12"), QStringLiteral("11"), QStringLiteral("10"),
+         QStringLiteral("Mejor reducida")});
+    roundsTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    roundsTable->verticalHeader()->setDefaultSectionSize(22);
+    roundsTable->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    roundsTable->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
 
     betBest->setName(QStringLiteral("Apuesta"));
     reductionBest->setName(QStringLiteral("Reducción"));
@@ -81,20 +82,20 @@ PastRoundsBox::PastRoundsBox(QWidget* parent)
     chartView->setMinimumHeight(150);
 
     auto* left = new QVBoxLayout;
-    left->addWidget(open, 0, Qt::AlignLeft);
-    left->addWidget(table);
+    left->addWidget(openButton, 0, Qt::AlignLeft);
+    left->addWidget(roundsTable);
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(left, 3);
     layout->addWidget(chartView, 2);
 
-    connect(open, &QPushButton::clicked, this, &PastRoundsBox::AskForRounds);
+    connect(openButton, &QPushButton::clicked, this, &PastRoundsBox::AskForRounds);
     SetSets(nullptr, nullptr);
 }
 
 void PastRoundsBox::SetSets(const CColumnSet* shownBet, const CColumnSet* shownReduction) {
     bet = shownBet;
     reduction = shownReduction;
-    open->setEnabled(bet != nullptr);
+    openButton->setEnabled(bet != nullptr);
     Show();
 }
 
@@ -110,8 +111,9 @@ bool PastRoundsBox::OpenRounds(const std::filesystem::path& file) {
 }
 
 void PastRoundsBox::AskForRounds() {
-    const QString chosen =
-        AskFileName(this, TextFileRequest(FileDialogMode::kOpen, QStringLiteral("jornadas.txt")));
+    const QString chosen = AskFileName(
+        this,
+        TextFileRequest(FileDialogMode::kOpen, QStringLiteral("jornadas.txt"), kReducirOverwrite));
     if (!chosen.isEmpty()) {
         OpenRounds(std::filesystem::path(chosen.toStdString()));
     }
@@ -121,15 +123,15 @@ void PastRoundsBox::Show() {
     betBest->clear();
     reductionBest->clear();
     const int shown = bet == nullptr ? 0 : static_cast<int>(rounds.size());
-    table->setRowCount(shown);
+    roundsTable->setRowCount(shown);
     for (int row = 0; row < shown; ++row) {
         const RoundResult& round = rounds[static_cast<std::size_t>(row)];
         const Scrutiny counts = Scrutinise(*bet, round.result);
-        table->setItem(row, 0, new QTableWidgetItem(FromUtf8(round.name)));
-        table->setItem(row, 1, new QTableWidgetItem(BestText(counts)));
+        roundsTable->setItem(row, 0, new QTableWidgetItem(FromUtf8(round.name)));
+        roundsTable->setItem(row, 1, new QTableWidgetItem(BestText(counts)));
         int column = 2;
         for (const PrizeCategory category : kShownCategories) {
-            table->setItem(
+            roundsTable->setItem(
                 row, column++,
                 new QTableWidgetItem(FromUtf8(GroupedNumber(counts.InCategory(category)))));
         }
@@ -140,7 +142,7 @@ void PastRoundsBox::Show() {
             reducedBest = BestText(reduced);
             reductionBest->append(row + 1, reduced.BestHits().value_or(0));
         }
-        table->setItem(row, kReductionBestColumn, new QTableWidgetItem(reducedBest));
+        roundsTable->setItem(row, kReductionBestColumn, new QTableWidgetItem(reducedBest));
     }
     auto* roundAxis = qobject_cast<QValueAxis*>(chart->axes(Qt::Horizontal).value(0));
     roundAxis->setRange(1, std::max(shown, 2));

@@ -34,8 +34,8 @@ class PastRoundsBox : public QGroupBox {
     const CColumnSet* reduction = nullptr;
     std::vector<RoundResult> rounds;
 
-    QPushButton* open;
-    QTableWidget* table;
+    QPushButton* openButton;
+    QTableWidget* roundsTable;
     QChart* chart;
     QLineSeries* betBest;
     QLineSeries* reductionBest;

@@ -1,10 +1,8 @@
 #include "reducir/reduce_tab.h"
 
-#include <QClipboard>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLocale>
@@ -17,17 +15,21 @@
 #include "betfile/bet_writer.h"
 #include "betfile/clipboard_text.h"
 #include "core/bet_cost.h"
+#include "platform/bet_clipboard.h"
 #include "platform/file_dialog.h"
 #include "platform/message_box.h"
-#include "platform/thread_priority.h"
+#include "platform/qt_text.h"
+#include "platform/text_file_request.h"
 #include "reducir/bet_summary.h"
-#include "reducir/qt_text.h"
-#include "reducir/text_file_request.h"
+#include "reducir/file_policy.h"
+#include "reducir/reduction_worker.h"
+#include "reduction/reduced_bet.h"
 #include "text/spanish_numbers.h"
 
 namespace {
 
-constexpr std::int32_t kGuarantees[] = {13, 12, 11, 10};
+// The guarantees offered, from this one down to the lowest.
+constexpr std::int32_t kHighestGuaranteeOffered = 13;
 
 QLabel* ResultLabel(QWidget* parent, const char* name, const QString& accessibleName) {
     auto* label = new QLabel(QStringLiteral("—"), parent);
@@ -48,66 +50,68 @@ QString SecondsText(std::chrono::steady_clock::duration took) {
 ReduceTab::ReduceTab(QWidget* parent)
     : QWidget(parent),
       priceCents(kDefaultColumnPriceCents),
-      guarantee(new QComboBox(this)),
-      optimise(new QSpinBox(this)),
-      reduce(new QPushButton(QStringLiteral("&Reducir"), this)),
-      cancel(new QPushButton(QStringLiteral("&Cancelar"), this)),
-      progress(new QProgressBar(this)),
-      kept(ResultLabel(this, "kept", QStringLiteral("Columnas conservadas"))),
-      cost(ResultLabel(this, "reductionCost", QStringLiteral("Coste de la reducción"))),
-      took(ResultLabel(this, "took", QStringLiteral("Tiempo empleado"))),
-      lowerBound(ResultLabel(this, "lowerBound", QStringLiteral("Cota inferior"))),
-      check(ResultLabel(this, "check", QStringLiteral("Comprobación de la garantía"))),
-      save(new QPushButton(QStringLiteral("&Grabar…"), this)),
-      copy(new QPushButton(QStringLiteral("C&opiar"), this)) {
-    guarantee->setObjectName(QStringLiteral("guarantee"));
-    for (const std::int32_t value : kGuarantees) {
-        guarantee->addItem(QStringLiteral("al %1").arg(value), value);
+      worker(new ReductionWorker(this)),
+      guaranteeBox(new QComboBox(this)),
+      optimiseBox(new QSpinBox(this)),
+      reduceButton(new QPushButton(QStringLiteral("&Reducir"), this)),
+      cancelButton(new QPushButton(QStringLiteral("&Cancelar"), this)),
+      progressBar(new QProgressBar(this)),
+      keptLabel(ResultLabel(this, "keptLabel", QStringLiteral("Columnas conservadas"))),
+      reductionCostLabel(
+          ResultLabel(this, "reductionCostLabel", QStringLiteral("Coste de la reducción"))),
+      tookLabel(ResultLabel(this, "tookLabel", QStringLiteral("Tiempo empleado"))),
+      lowerBoundLabel(ResultLabel(this, "lowerBoundLabel", QStringLiteral("Cota inferior"))),
+      checkLabel(ResultLabel(this, "checkLabel", QStringLiteral("Comprobación de la garantía"))),
+      saveButton(new QPushButton(QStringLiteral("&Grabar…"), this)),
+      copyButton(new QPushButton(QStringLiteral("C&opiar"), this)) {
+    guaranteeBox->setObjectName(QStringLiteral("guaranteeBox"));
+    for (std::int32_t value = kHighestGuaranteeOffered; value >= kLowestGuarantee; --value) {
+        guaranteeBox->addItem(QStringLiteral("al %1").arg(value), value);
     }
-    guarantee->setAccessibleName(QStringLiteral("Garantía"));
-    optimise->setObjectName(QStringLiteral("optimise"));
-    optimise->setRange(0, 3600);
-    optimise->setSuffix(QStringLiteral(" s"));
-    optimise->setSpecialValueText(QStringLiteral("sin mejora"));
-    optimise->setAccessibleName(QStringLiteral("Tiempo para mejorar el resultado, en segundos"));
-    reduce->setObjectName(QStringLiteral("reduce"));
-    reduce->setAccessibleName(QStringLiteral("Reducir"));
-    cancel->setObjectName(QStringLiteral("cancel"));
-    cancel->setAccessibleName(QStringLiteral("Cancelar la reducción"));
-    progress->setObjectName(QStringLiteral("progress"));
-    progress->setAccessibleName(QStringLiteral("Progreso de la reducción"));
-    progress->setRange(0, 100);
-    progress->setValue(0);
-    save->setObjectName(QStringLiteral("save"));
-    save->setAccessibleName(QStringLiteral("Grabar la reducción"));
-    copy->setObjectName(QStringLiteral("copy"));
-    copy->setAccessibleName(QStringLiteral("Copiar la reducción al portapapeles"));
+    guaranteeBox->setAccessibleName(QStringLiteral("Garantía"));
+    optimiseBox->setObjectName(QStringLiteral("optimiseBox"));
+    optimiseBox->setRange(0, 3600);
+    optimiseBox->setSuffix(QStringLiteral(" s"));
+    optimiseBox->setSpecialValueText(QStringLiteral("sin mejora"));
+    optimiseBox->setAccessibleName(QStringLiteral("Tiempo para mejorar el resultado, en segundos"));
+    reduceButton->setObjectName(QStringLiteral("reduceButton"));
+    reduceButton->setAccessibleName(QStringLiteral("Reducir"));
+    cancelButton->setObjectName(QStringLiteral("cancelButton"));
+    cancelButton->setAccessibleName(QStringLiteral("Cancelar la reducción"));
+    progressBar->setObjectName(QStringLiteral("progressBar"));
+    progressBar->setAccessibleName(QStringLiteral("Progreso de la reducción"));
+    progressBar->setRange(0, 100);
+    progressBar->setValue(0);
+    saveButton->setObjectName(QStringLiteral("saveButton"));
+    saveButton->setAccessibleName(QStringLiteral("Grabar la reducción"));
+    copyButton->setObjectName(QStringLiteral("copyButton"));
+    copyButton->setAccessibleName(QStringLiteral("Copiar la reducción al portapapeles"));
 
     auto* order = new QGroupBox(QStringLiteral("Reducción con garantía"), this);
     auto* orderForm = new QFormLayout(order);
     auto* guaranteeLabel = new QLabel(QStringLiteral("Gara&ntía:"), order);
-    guaranteeLabel->setBuddy(guarantee);
-    orderForm->addRow(guaranteeLabel, guarantee);
+    guaranteeLabel->setBuddy(guaranteeBox);
+    orderForm->addRow(guaranteeLabel, guaranteeBox);
     auto* optimiseLabel = new QLabel(QStringLiteral("&Mejorar durante:"), order);
-    optimiseLabel->setBuddy(optimise);
-    orderForm->addRow(optimiseLabel, optimise);
+    optimiseLabel->setBuddy(optimiseBox);
+    orderForm->addRow(optimiseLabel, optimiseBox);
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(reduce);
-    buttons->addWidget(cancel);
+    buttons->addWidget(reduceButton);
+    buttons->addWidget(cancelButton);
     buttons->addStretch();
     orderForm->addRow(buttons);
-    orderForm->addRow(progress);
+    orderForm->addRow(progressBar);
 
     auto* outcome = new QGroupBox(QStringLiteral("Resultado"), this);
     auto* outcomeForm = new QFormLayout(outcome);
-    outcomeForm->addRow(QStringLiteral("Columnas conservadas:"), kept);
-    outcomeForm->addRow(QStringLiteral("Coste:"), cost);
-    outcomeForm->addRow(QStringLiteral("Tiempo:"), took);
-    outcomeForm->addRow(QStringLiteral("Cota inferior:"), lowerBound);
-    outcomeForm->addRow(QStringLiteral("Garantía:"), check);
+    outcomeForm->addRow(QStringLiteral("Columnas conservadas:"), keptLabel);
+    outcomeForm->addRow(QStringLiteral("Coste:"), reductionCostLabel);
+    outcomeForm->addRow(QStringLiteral("Tiempo:"), tookLabel);
+    outcomeForm->addRow(QStringLiteral("Cota inferior:"), lowerBoundLabel);
+    outcomeForm->addRow(QStringLiteral("Garantía:"), checkLabel);
     auto* fileButtons = new QHBoxLayout;
-    fileButtons->addWidget(save);
-    fileButtons->addWidget(copy);
+    fileButtons->addWidget(saveButton);
+    fileButtons->addWidget(copyButton);
     fileButtons->addStretch();
     outcomeForm->addRow(fileButtons);
 
@@ -128,23 +132,21 @@ ReduceTab::ReduceTab(QWidget* parent)
     layout->addWidget(explanation);
     layout->addStretch();
 
-    connect(reduce, &QPushButton::clicked, this, &ReduceTab::Start);
-    connect(cancel, &QPushButton::clicked, this, &ReduceTab::Cancel);
-    connect(save, &QPushButton::clicked, this, &ReduceTab::Save);
-    connect(copy, &QPushButton::clicked, this, &ReduceTab::Copy);
+    connect(reduceButton, &QPushButton::clicked, this, &ReduceTab::Start);
+    connect(cancelButton, &QPushButton::clicked, this, &ReduceTab::Cancel);
+    connect(saveButton, &QPushButton::clicked, this, &ReduceTab::Save);
+    connect(copyButton, &QPushButton::clicked, this, &ReduceTab::Copy);
+    connect(worker, &ReductionWorker::Progressed, progressBar, &QProgressBar::setValue);
+    connect(worker, &ReductionWorker::Finished, this, &ReduceTab::Finish);
     ShowResult();
 }
 
-ReduceTab::~ReduceTab() {
-    StopWorker();
-}
-
 void ReduceTab::SetBet(const CColumnSet* shown, const std::filesystem::path& file) {
-    StopWorker();
+    worker->Stop();
     bet = shown;
     betFile = file;
     result.reset();
-    progress->setValue(0);
+    progressBar->setValue(0);
     ShowResult();
     Q_EMIT ReductionChanged(nullptr);
 }
@@ -159,81 +161,42 @@ const CColumnSet* ReduceTab::Reduction() const {
 }
 
 bool ReduceTab::Running() const {
-    return worker.joinable();
+    return worker->Running();
 }
 
 void ReduceTab::Start() {
     if (bet == nullptr || Running()) {
         return;
     }
-    const ReductionOrder order{guarantee->currentData().toInt(),
-                               std::chrono::seconds(optimise->value())};
+    const ReductionOrder order{guaranteeBox->currentData().toInt(),
+                               std::chrono::seconds(optimiseBox->value())};
     result.reset();
     resultGuarantee = order.guarantee;
-    progress->setValue(0);
+    progressBar->setValue(0);
     Q_EMIT ReductionChanged(nullptr);
-    const CColumnSet* reduced = bet;
-    const std::uint64_t number = ++runNumber;
-    // The run's reports and its end reach this tab through its event queue.
-    worker = std::jthread([this, reduced, order, number](std::stop_token stop) {
-        // Below the interface thread, so that the window answers on a busy machine.
-        LowerThreadPriority();
-        auto run = std::make_shared<ReductionRun>();
-        try {
-            *run = RunReduction(*reduced, order, stop, [this, number](std::int32_t position) {
-                QMetaObject::invokeMethod(
-                    this,
-                    [this, number, position] {
-                        if (number == runNumber) {
-                            progress->setValue(position);
-                        }
-                    },
-                    Qt::QueuedConnection);
-            });
-        } catch (const std::bad_alloc&) {
-            run.reset();
-        }
-        QMetaObject::invokeMethod(
-            this, [this, number, run] { Finish(number, run); }, Qt::QueuedConnection);
-    });
+    worker->Start(*bet, order);
     ShowResult();
 }
 
 void ReduceTab::Cancel() {
     if (Running()) {
-        worker.request_stop();
+        worker->RequestStop();
         ParkFocus();
-        cancel->setEnabled(false);
+        cancelButton->setEnabled(false);
     }
 }
 
-void ReduceTab::Finish(std::uint64_t ofRun, std::shared_ptr<ReductionRun> run) {
-    if (ofRun != runNumber) {
-        return;
-    }
-    if (worker.joinable()) {
-        worker.join();
-    }
-    worker = std::jthread();
+void ReduceTab::Finish(const std::shared_ptr<ReductionRun>& run) {
     if (!run) {
         ShowMessage(this, QStringLiteral("No hay memoria suficiente para reducir esta apuesta."));
     } else if (run->end == ReductionEnd::kComplete) {
         result = std::make_unique<ReductionRun>(std::move(*run));
-        progress->setValue(100);
+        progressBar->setValue(100);
     } else {
-        progress->setValue(0);
+        progressBar->setValue(0);
     }
     ShowResult();
     Q_EMIT ReductionChanged(Reduction());
-}
-
-void ReduceTab::StopWorker() {
-    ++runNumber;
-    if (worker.joinable()) {
-        worker.request_stop();
-        worker.join();
-    }
-    worker = std::jthread();
 }
 
 void ReduceTab::Save() {
@@ -244,8 +207,9 @@ void ReduceTab::Save() {
     // In the bet's folder: the dialog starts there.
     const std::filesystem::path proposed =
         betFile.parent_path() / (stem + "-al" + std::to_string(resultGuarantee) + ".txt");
-    const QString chosen =
-        AskFileName(this, TextFileRequest(FileDialogMode::kSave, FromUtf8(proposed.string())));
+    const QString chosen = AskFileName(
+        this,
+        TextFileRequest(FileDialogMode::kSave, FromUtf8(proposed.string()), kReducirOverwrite));
     if (chosen.isEmpty()) {
         return;
     }
@@ -257,23 +221,17 @@ void ReduceTab::Save() {
 }
 
 void ReduceTab::Copy() {
-    if (!result) {
-        return;
+    if (result) {
+        CopyBetToClipboard(this, *result->kept, {kClipboardColumnLimit, FromUtf8(kCopyLimitText)});
     }
-    if (!CanCopyToClipboard(*result->kept)) {
-        ShowMessage(this, QString::fromUtf8(kCopyLimitText.data(),
-                                            static_cast<qsizetype>(kCopyLimitText.size())));
-        return;
-    }
-    const std::vector<char> block = ClipboardBlock(*result->kept);
-    QGuiApplication::clipboard()->setText(QString::fromLatin1(block.data()));
 }
 
 // Disabling the control that has the focus would pass it on to the price
 // above, where the next keys typed would change the price: the focus waits on
 // the tab instead, and ShowResult hands it to "Cancelar" or "Reducir".
 void ReduceTab::ParkFocus() {
-    if (reduce->hasFocus() || cancel->hasFocus() || guarantee->hasFocus() || optimise->hasFocus()) {
+    if (reduceButton->hasFocus() || cancelButton->hasFocus() || guaranteeBox->hasFocus() ||
+        optimiseBox->hasFocus()) {
         setFocus();
     }
 }
@@ -281,33 +239,35 @@ void ReduceTab::ParkFocus() {
 void ReduceTab::ShowResult() {
     const bool running = Running();
     ParkFocus();
-    reduce->setEnabled(bet != nullptr && !running);
-    cancel->setEnabled(running);
-    guarantee->setEnabled(!running);
-    optimise->setEnabled(!running);
+    reduceButton->setEnabled(bet != nullptr && !running);
+    cancelButton->setEnabled(running);
+    guaranteeBox->setEnabled(!running);
+    optimiseBox->setEnabled(!running);
     if (hasFocus()) {
-        if (cancel->isEnabled()) {
-            cancel->setFocus();
-        } else if (reduce->isEnabled()) {
-            reduce->setFocus();
+        if (cancelButton->isEnabled()) {
+            cancelButton->setFocus();
+        } else if (reduceButton->isEnabled()) {
+            reduceButton->setFocus();
         }
     }
-    save->setEnabled(result != nullptr);
-    copy->setEnabled(result != nullptr);
+    saveButton->setEnabled(result != nullptr);
+    copyButton->setEnabled(result != nullptr);
     if (!result) {
         const QString none = running ? QStringLiteral("reduciendo…") : QStringLiteral("—");
-        for (QLabel* label : {kept, cost, took, lowerBound, check}) {
+        for (QLabel* label :
+             {keptLabel, reductionCostLabel, tookLabel, lowerBoundLabel, checkLabel}) {
             label->setText(none);
         }
         return;
     }
-    kept->setText(FromUtf8(CountWithNoun(result->kept->Count(), "columna", "columnas")));
-    cost->setText(CostText(result->kept->Count(), priceCents) + QStringLiteral(", ") +
-                  TicketsText(result->kept->Count()));
-    took->setText(SecondsText(result->took));
-    lowerBound->setText(result->lowerBound == 0
-                            ? QStringLiteral("sin cota")
-                            : FromUtf8(CountWithNoun(result->lowerBound, "columna", "columnas")));
-    check->setText(result->checked ? QStringLiteral("Garantía comprobada")
-                                   : QStringLiteral("La garantía NO se cumple"));
+    keptLabel->setText(FromUtf8(CountWithNoun(result->kept->Count(), "columna", "columnas")));
+    reductionCostLabel->setText(CostText(result->kept->Count(), priceCents) + QStringLiteral(", ") +
+                                TicketsText(result->kept->Count()));
+    tookLabel->setText(SecondsText(result->took));
+    lowerBoundLabel->setText(
+        result->lowerBound == 0
+            ? QStringLiteral("sin cota")
+            : FromUtf8(CountWithNoun(result->lowerBound, "columna", "columnas")));
+    checkLabel->setText(result->checked ? QStringLiteral("Garantía comprobada")
+                                        : QStringLiteral("La garantía NO se cumple"));
 }

@@ -4,25 +4,24 @@
 #include <cstdint>
 #include <filesystem>
 #include <memory>
-#include <thread>
 
 #include "core/column_set.h"
 #include "reducir/reduction_run.h"
+
+class ReductionWorker;
 
 class QComboBox;
 class QLabel;
 class QProgressBar;
 class QPushButton;
 class QSpinBox;
-
 // The tab "Reducir": the guarantee and the time to improve, the reduction
-// run on a thread of its own with a progress bar and "Cancelar", its result
+// run by a ReductionWorker with a progress bar and "Cancelar", its result
 // (columns, cost, time, lower bound, the check), and "Grabar" and "Copiar".
 class ReduceTab : public QWidget {
     Q_OBJECT
   public:
     explicit ReduceTab(QWidget* parent = nullptr);
-    ~ReduceTab() override;
 
     // The bet to reduce (null: none) and its file, for the proposed name.
     // Stops a running reduction and forgets the last result.
@@ -39,33 +38,29 @@ class ReduceTab : public QWidget {
   private:
     void Start();
     void Cancel();
-    void Finish(std::uint64_t ofRun, std::shared_ptr<ReductionRun> run);
+    void Finish(const std::shared_ptr<ReductionRun>& run);
     void Save();
     void Copy();
     void ParkFocus();
     void ShowResult();
-    void StopWorker();
 
     const CColumnSet* bet = nullptr;
     std::filesystem::path betFile;
     std::int64_t priceCents;
     std::unique_ptr<ReductionRun> result;
     std::int32_t resultGuarantee = 0;
-    // Counts the runs started and forgotten, so that the late reports of a
-    // forgotten run are dropped.
-    std::uint64_t runNumber = 0;
-    std::jthread worker;
+    ReductionWorker* worker;
 
-    QComboBox* guarantee;
-    QSpinBox* optimise;
-    QPushButton* reduce;
-    QPushButton* cancel;
-    QProgressBar* progress;
-    QLabel* kept;
-    QLabel* cost;
-    QLabel* took;
-    QLabel* lowerBound;
-    QLabel* check;
-    QPushButton* save;
-    QPushButton* copy;
+    QComboBox* guaranteeBox;
+    QSpinBox* optimiseBox;
+    QPushButton* reduceButton;
+    QPushButton* cancelButton;
+    QProgressBar* progressBar;
+    QLabel* keptLabel;
+    QLabel* reductionCostLabel;
+    QLabel* tookLabel;
+    QLabel* lowerBoundLabel;
+    QLabel* checkLabel;
+    QPushButton* saveButton;
+    QPushButton* copyButton;
 };

@@ -16,12 +16,13 @@
 #include "platform/file_dialog.h"
 #include "platform/icon_resources.h"
 #include "platform/message_box.h"
+#include "platform/qt_text.h"
+#include "platform/text_file_request.h"
 #include "reducir/bet_summary.h"
-#include "reducir/qt_text.h"
+#include "reducir/file_policy.h"
 #include "reducir/reduce_tab.h"
 #include "reducir/scrutiny_tab.h"
 #include "reducir/stats_tab.h"
-#include "reducir/text_file_request.h"
 
 namespace {
 
@@ -110,7 +111,11 @@ ReducirWindow::ReducirWindow(QWidget* parent)
     ShowBet();
 }
 
-ReducirWindow::~ReducirWindow() = default;
+ReducirWindow::~ReducirWindow() {
+    // The members go before the tabs: the reduction, which reads the bet,
+    // stops first.
+    reduceTab->SetBet(nullptr, {});
+}
 
 bool ReducirWindow::OpenBetFile(const QString& path) {
     BetOpening opening;
@@ -148,8 +153,9 @@ bool ReducirWindow::UseForecastFile(const QString& path) {
 }
 
 void ReducirWindow::AskForBet() {
-    const QString chosen =
-        AskFileName(this, TextFileRequest(FileDialogMode::kOpen, QStringLiteral("apuesta.txt")));
+    const QString chosen = AskFileName(
+        this,
+        TextFileRequest(FileDialogMode::kOpen, QStringLiteral("apuesta.txt"), kReducirOverwrite));
     if (!chosen.isEmpty()) {
         OpenBetFile(chosen);
     }
@@ -157,7 +163,8 @@ void ReducirWindow::AskForBet() {
 
 void ReducirWindow::AskForForecast() {
     const QString chosen =
-        AskFileName(this, TextFileRequest(FileDialogMode::kOpen, QStringLiteral("pronostico.txt")));
+        AskFileName(this, TextFileRequest(FileDialogMode::kOpen, QStringLiteral("pronostico.txt"),
+                                          kReducirOverwrite));
     if (!chosen.isEmpty()) {
         UseForecastFile(chosen);
     }

@@ -2,6 +2,7 @@
 
 #include "reduction/cover_check.h"
 #include "reduction/guarantee_reduction.h"
+#include "reduction/reduced_bet.h"
 
 ReductionRun RunReduction(const CColumnSet& bet, const ReductionOrder& order, std::stop_token stop,
                           const ReductionProgress& progress) {
@@ -16,10 +17,7 @@ ReductionRun RunReduction(const CColumnSet& bet, const ReductionOrder& order, st
         run.end = ReductionEnd::kStopped;
         return run;
     }
-    run.kept = std::make_unique<CColumnSet>(static_cast<std::int32_t>(reduction.positions.size()));
-    for (const std::int32_t position : reduction.positions) {
-        run.kept->AppendNoGrow(bet[position]);
-    }
+    run.kept = KeptColumns(bet, reduction);
     run.lowerBound = reduction.lowerBound;
     run.took = std::chrono::steady_clock::now() - start;
     run.checked = !FirstUncovered(bet, *run.kept, order.guarantee).has_value();

@@ -12,7 +12,7 @@
 // thread: the engine's reduction, then the independent check of its result.
 
 struct ReductionOrder {
-    std::int32_t guarantee = 13;  // 10..14
+    std::int32_t guarantee = 13;  // kLowestGuarantee..14
     // Time to improve the result by local search; zero for none.
     std::chrono::steady_clock::duration optimise{};
 };

@@ -22,9 +22,9 @@
 #include "core/bet_cost.h"
 #include "core/typed_signs.h"
 #include "platform/message_box.h"
+#include "platform/qt_text.h"
 #include "reducir/compact_chart.h"
 #include "reducir/past_rounds_box.h"
-#include "reducir/qt_text.h"
 #include "reducir/signs_validator.h"
 #include "text/spanish_numbers.h"
 
@@ -65,48 +65,48 @@ PlenoScore ScoreOf(const QComboBox& home, const QComboBox& away) {
 ScrutinyTab::ScrutinyTab(QWidget* parent)
     : QWidget(parent),
       priceCents(kDefaultColumnPriceCents),
-      result(new QLineEdit(this)),
-      plenoPlayed(new QCheckBox(QStringLiteral("Pleno al 1&5"), this)),
-      plenoGoals{GoalsBox(this, QStringLiteral("Pleno al 15: goles del local")),
-                 GoalsBox(this, QStringLiteral("Pleno al 15: goles del visitante")),
-                 GoalsBox(this, QStringLiteral("Tu pleno: goles del local")),
-                 GoalsBox(this, QStringLiteral("Tu pleno: goles del visitante"))},
+      resultEdit(new QLineEdit(this)),
+      plenoPlayedBox(new QCheckBox(QStringLiteral("Pleno al 1&5"), this)),
+      plenoGoalBoxes{GoalsBox(this, QStringLiteral("Pleno al 15: goles del local")),
+                     GoalsBox(this, QStringLiteral("Pleno al 15: goles del visitante")),
+                     GoalsBox(this, QStringLiteral("Tu pleno: goles del local")),
+                     GoalsBox(this, QStringLiteral("Tu pleno: goles del visitante"))},
       prizeEdits{},
-      scrutinise(new QPushButton(QStringLiteral("&Escrutar"), this)),
-      table(new QTableWidget(kBalanceRow + 1, 2, this)),
+      scrutiniseButton(new QPushButton(QStringLiteral("&Escrutar"), this)),
+      categoriesTable(new QTableWidget(kBalanceRow + 1, 2, this)),
       chart(new QChart),
       betBars(new QBarSet(QStringLiteral("Apuesta"))),
       reductionBars(new QBarSet(QStringLiteral("Reducción"))),
-      pastRounds(new PastRoundsBox(this)) {
-    result->setObjectName(QStringLiteral("result"));
-    result->setValidator(new SignsValidator(result));
-    result->setPlaceholderText(QStringLiteral("14 signos: 1X2 11X 2X1 1121 X"));
-    result->setAccessibleName(QStringLiteral("Resultado de la jornada, 14 signos"));
-    plenoPlayed->setObjectName(QStringLiteral("plenoPlayed"));
-    plenoPlayed->setAccessibleName(QStringLiteral("Escrutar también el Pleno al 15"));
+      pastRoundsBox(new PastRoundsBox(this)) {
+    resultEdit->setObjectName(QStringLiteral("resultEdit"));
+    resultEdit->setValidator(new SignsValidator(resultEdit));
+    resultEdit->setPlaceholderText(QStringLiteral("14 signos: 1X2 11X 2X1 1121 X"));
+    resultEdit->setAccessibleName(QStringLiteral("Resultado de la jornada, 14 signos"));
+    plenoPlayedBox->setObjectName(QStringLiteral("plenoPlayedBox"));
+    plenoPlayedBox->setAccessibleName(QStringLiteral("Escrutar también el Pleno al 15"));
     const char* goalNames[] = {"plenoHome", "plenoAway", "pickHome", "pickAway"};
-    for (std::size_t i = 0; i < plenoGoals.size(); ++i) {
-        plenoGoals[i]->setObjectName(QString::fromLatin1(goalNames[i]));
-        plenoGoals[i]->setEnabled(false);
-        connect(plenoPlayed, &QCheckBox::toggled, plenoGoals[i], &QWidget::setEnabled);
+    for (std::size_t i = 0; i < plenoGoalBoxes.size(); ++i) {
+        plenoGoalBoxes[i]->setObjectName(QString::fromLatin1(goalNames[i]));
+        plenoGoalBoxes[i]->setEnabled(false);
+        connect(plenoPlayedBox, &QCheckBox::toggled, plenoGoalBoxes[i], &QWidget::setEnabled);
     }
-    scrutinise->setObjectName(QStringLiteral("scrutinise"));
-    scrutinise->setAccessibleName(QStringLiteral("Escrutar la apuesta y su reducción"));
+    scrutiniseButton->setObjectName(QStringLiteral("scrutiniseButton"));
+    scrutiniseButton->setAccessibleName(QStringLiteral("Escrutar la apuesta y su reducción"));
 
     auto* inputs = new QGroupBox(QStringLiteral("Jornada"), this);
     auto* form = new QFormLayout(inputs);
     auto* resultLabel = new QLabel(QStringLiteral("Resul&tado:"), inputs);
-    resultLabel->setBuddy(result);
-    form->addRow(resultLabel, result);
-    form->addRow(plenoPlayed);
+    resultLabel->setBuddy(resultEdit);
+    form->addRow(resultLabel, resultEdit);
+    form->addRow(plenoPlayedBox);
     auto* plenoRow = new QHBoxLayout;
     plenoRow->addWidget(new QLabel(QStringLiteral("Resultado"), inputs));
-    plenoRow->addWidget(plenoGoals[0]);
-    plenoRow->addWidget(plenoGoals[1]);
+    plenoRow->addWidget(plenoGoalBoxes[0]);
+    plenoRow->addWidget(plenoGoalBoxes[1]);
     plenoRow->addSpacing(12);
     plenoRow->addWidget(new QLabel(QStringLiteral("Tu pleno"), inputs));
-    plenoRow->addWidget(plenoGoals[2]);
-    plenoRow->addWidget(plenoGoals[3]);
+    plenoRow->addWidget(plenoGoalBoxes[2]);
+    plenoRow->addWidget(plenoGoalBoxes[3]);
     form->addRow(plenoRow);
     // The prizes in two columns of three, so that the tab fits a laptop's screen.
     auto* prizes = new QGridLayout;
@@ -124,18 +124,20 @@ ScrutinyTab::ScrutinyTab(QWidget* parent)
         prizes->addWidget(edit, row, column + 1);
     }
     form->addRow(prizes);
-    form->addRow(scrutinise);
+    form->addRow(scrutiniseButton);
 
-    table->setObjectName(QStringLiteral("categories"));
-    table->setAccessibleName(QStringLiteral("Columnas por categoría, ganancias y balance"));
-    table->setHorizontalHeaderLabels({QStringLiteral("Apuesta"), QStringLiteral("Reducción")});
+    categoriesTable->setObjectName(QStringLiteral("categoriesTable"));
+    categoriesTable->setAccessibleName(
+        QStringLiteral("Columnas por categoría, ganancias y balance"));
+    categoriesTable->setHorizontalHeaderLabels(
+        {QStringLiteral("Apuesta"), QStringLiteral("Reducción")});
     QStringList rows(kCategoryNames.begin(), kCategoryNames.end());
     rows << QStringLiteral("Ganancias") << QStringLiteral("Coste") << QStringLiteral("Balance");
-    table->setVerticalHeaderLabels(rows);
-    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    table->verticalHeader()->setDefaultSectionSize(22);
-    table->setMinimumWidth(320);
+    categoriesTable->setVerticalHeaderLabels(rows);
+    categoriesTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    categoriesTable->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    categoriesTable->verticalHeader()->setDefaultSectionSize(22);
+    categoriesTable->setMinimumWidth(320);
 
     auto* series = new QBarSeries;
     series->append(betBars);
@@ -162,18 +164,18 @@ ScrutinyTab::ScrutinyTab(QWidget* parent)
 
     auto* top = new QHBoxLayout;
     top->addWidget(inputs, 0);
-    top->addWidget(table, 1);
+    top->addWidget(categoriesTable, 1);
     top->addWidget(chartView, 1);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top, 1);
-    layout->addWidget(pastRounds, 1);
+    layout->addWidget(pastRoundsBox, 1);
 
     // The keyboard goes through the round's fields in reading order.
-    QWidget* previous = result;
+    QWidget* previous = resultEdit;
     for (QWidget* next :
-         {static_cast<QWidget*>(plenoPlayed), static_cast<QWidget*>(plenoGoals[0]),
-          static_cast<QWidget*>(plenoGoals[1]), static_cast<QWidget*>(plenoGoals[2]),
-          static_cast<QWidget*>(plenoGoals[3])}) {
+         {static_cast<QWidget*>(plenoPlayedBox), static_cast<QWidget*>(plenoGoalBoxes[0]),
+          static_cast<QWidget*>(plenoGoalBoxes[1]), static_cast<QWidget*>(plenoGoalBoxes[2]),
+          static_cast<QWidget*>(plenoGoalBoxes[3])}) {
         setTabOrder(previous, next);
         previous = next;
     }
@@ -181,18 +183,18 @@ ScrutinyTab::ScrutinyTab(QWidget* parent)
         setTabOrder(previous, edit);
         previous = edit;
     }
-    setTabOrder(previous, scrutinise);
+    setTabOrder(previous, scrutiniseButton);
 
-    connect(scrutinise, &QPushButton::clicked, this, &ScrutinyTab::Scrutinise);
-    connect(result, &QLineEdit::returnPressed, this, &ScrutinyTab::Scrutinise);
+    connect(scrutiniseButton, &QPushButton::clicked, this, &ScrutinyTab::Scrutinise);
+    connect(resultEdit, &QLineEdit::returnPressed, this, &ScrutinyTab::Scrutinise);
     Clear();
 }
 
 void ScrutinyTab::SetSets(const CColumnSet* shownBet, const CColumnSet* shownReduction) {
     bet = shownBet;
     reduction = shownReduction;
-    scrutinise->setEnabled(bet != nullptr);
-    pastRounds->SetSets(bet, reduction);
+    scrutiniseButton->setEnabled(bet != nullptr);
+    pastRoundsBox->SetSets(bet, reduction);
     Clear();
 }
 
@@ -202,9 +204,9 @@ void ScrutinyTab::SetPrice(std::int64_t cents) {
 }
 
 void ScrutinyTab::Clear() {
-    for (int row = 0; row < table->rowCount(); ++row) {
-        for (int column = 0; column < table->columnCount(); ++column) {
-            table->setItem(row, column, new QTableWidgetItem(QStringLiteral("—")));
+    for (int row = 0; row < categoriesTable->rowCount(); ++row) {
+        for (int column = 0; column < categoriesTable->columnCount(); ++column) {
+            categoriesTable->setItem(row, column, new QTableWidgetItem(QStringLiteral("—")));
         }
     }
     betBars->remove(0, betBars->count());
@@ -212,11 +214,11 @@ void ScrutinyTab::Clear() {
 }
 
 std::optional<PlenoPlay> ScrutinyTab::Pleno() const {
-    if (!plenoPlayed->isChecked()) {
+    if (!plenoPlayedBox->isChecked()) {
         return std::nullopt;
     }
-    return PlenoPlay{ScoreOf(*plenoGoals[0], *plenoGoals[1]),
-                     ScoreOf(*plenoGoals[2], *plenoGoals[3])};
+    return PlenoPlay{ScoreOf(*plenoGoalBoxes[0], *plenoGoalBoxes[1]),
+                     ScoreOf(*plenoGoalBoxes[2], *plenoGoalBoxes[3])};
 }
 
 bool ScrutinyTab::ReadPrizes(PrizeTable& prizes) {
@@ -240,12 +242,12 @@ void ScrutinyTab::Scrutinise() {
     if (bet == nullptr) {
         return;
     }
-    const std::string typed = result->text().toStdString();
+    const std::string typed = resultEdit->text().toStdString();
     const std::optional<CColumn> column = ColumnFromTypedSigns(typed);
     if (!column) {
         ShowMessage(this, QStringLiteral("El resultado «%1» %2.")
-                              .arg(result->text(), FromUtf8(TypedSignsProblem(typed))));
-        result->setFocus();
+                              .arg(resultEdit->text(), FromUtf8(TypedSignsProblem(typed))));
+        resultEdit->setFocus();
         return;
     }
     PrizeTable prizes{};
@@ -276,13 +278,14 @@ void ScrutinyTab::ShowSet(int column, const CColumnSet* set, const std::optional
     const Scrutiny counts = ::Scrutinise(*set, *round, pleno);
     for (std::size_t i = 0; i < kPrizeCategories; ++i) {
         const std::int64_t inCategory = counts.InCategory(static_cast<PrizeCategory>(i));
-        table->item(static_cast<int>(i), column)->setText(FromUtf8(GroupedNumber(inCategory)));
+        categoriesTable->item(static_cast<int>(i), column)
+            ->setText(FromUtf8(GroupedNumber(inCategory)));
     }
     const std::int64_t winnings = WinningsCents(counts, prizes);
     const std::int64_t cost = CostOf(set->Count(), priceCents).cents;
-    table->item(kWinningsRow, column)->setText(FromUtf8(EurosText(winnings)));
-    table->item(kCostRow, column)->setText(FromUtf8(EurosText(cost)));
-    table->item(kBalanceRow, column)->setText(FromUtf8(EurosText(winnings - cost)));
+    categoriesTable->item(kWinningsRow, column)->setText(FromUtf8(EurosText(winnings)));
+    categoriesTable->item(kCostRow, column)->setText(FromUtf8(EurosText(cost)));
+    categoriesTable->item(kBalanceRow, column)->setText(FromUtf8(EurosText(winnings - cost)));
     for (const std::int64_t columns : counts.columnsByHits) {
         bars.append(static_cast<qreal>(columns));
     }

@@ -36,7 +36,7 @@ class ScrutinyTab : public QWidget {
     // Reads the prizes (empty is 0); false after telling the player what is wrong.
     bool ReadPrizes(PrizeTable& prizes);
     void Scrutinise();
-    void ShowSet(int column, const CColumnSet* set, const std::optional<CColumn>& result,
+    void ShowSet(int column, const CColumnSet* set, const std::optional<CColumn>& round,
                  const std::optional<PlenoPlay>& pleno, const PrizeTable& prizes, QBarSet& bars);
     void Clear();
 
@@ -44,14 +44,14 @@ class ScrutinyTab : public QWidget {
     const CColumnSet* reduction = nullptr;
     std::int64_t priceCents;
 
-    QLineEdit* result;
-    QCheckBox* plenoPlayed;
-    std::array<QComboBox*, 4> plenoGoals;  // result home, away; pick home, away
+    QLineEdit* resultEdit;
+    QCheckBox* plenoPlayedBox;
+    std::array<QComboBox*, 4> plenoGoalBoxes;  // result home, away; pick home, away
     std::array<QLineEdit*, kPrizeCategories> prizeEdits;
-    QPushButton* scrutinise;
-    QTableWidget* table;
+    QPushButton* scrutiniseButton;
+    QTableWidget* categoriesTable;
     QChart* chart;
     QBarSet* betBars;
     QBarSet* reductionBars;
-    PastRoundsBox* pastRounds;
+    PastRoundsBox* pastRoundsBox;
 };

@@ -13,8 +13,8 @@
 #include <QValueAxis>
 
 #include "core/match_counts.h"
+#include "platform/qt_text.h"
 #include "reducir/compact_chart.h"
-#include "reducir/qt_text.h"
 #include "text/spanish_numbers.h"
 
 namespace {

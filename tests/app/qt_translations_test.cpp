@@ -8,11 +8,11 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 
-#include "app/bet_file_request.h"
 #include "app/lumo_app.h"
 #include "platform/file_dialog.h"
 #include "platform/message_box.h"
 #include "platform/qt_translations.h"
+#include "platform/text_file_request.h"
 
 class QtTranslationsTest : public QObject {
     Q_OBJECT
@@ -44,7 +44,9 @@ class QtTranslationsTest : public QObject {
     }
 
     void fileDialogIsSpanish() {
-        const auto save = MakeFileDialog(nullptr, BetFileRequest(FileDialogMode::kSave));
+        const auto save = MakeFileDialog(
+            nullptr, TextFileRequest(FileDialogMode::kSave, QStringLiteral("apuesta.txt"),
+                                     OverwriteQuestion::kNone));
         QCOMPARE(save->labelText(QFileDialog::Accept), QStringLiteral("&Guardar"));
         QCOMPARE(save->labelText(QFileDialog::Reject), QStringLiteral("Cancelar"));
         QCOMPARE(save->labelText(QFileDialog::LookIn), QStringLiteral("Ver en:"));

@@ -7,7 +7,7 @@
 #include <fstream>
 #include <string>
 
-#include "cli/command_line.h"
+#include "cli/argument_parsing.h"
 #include "tests/core/test_support.h"
 
 namespace {

@@ -9,16 +9,15 @@
 #include "file_contents.h"
 #include "modal_answer.h"
 #include "platform/file_dialog.h"
+#include "platform/text_file_request.h"
 #include "window_test_support.h"
 
 namespace {
 
 // A request as the bet file commands make it: a proposed name, text files
-// first, then all files.
-FileDialogRequest TextFileRequest(FileDialogMode mode) {
-    return {mode,
-            QStringLiteral("apuesta.txt"),
-            {QStringLiteral("Archivo de texto (*.txt)"), QStringLiteral("All Files (*.*)")}};
+// first, then all files, an existing file replaced without a question.
+FileDialogRequest BetRequest(FileDialogMode mode) {
+    return TextFileRequest(mode, QStringLiteral("apuesta.txt"), OverwriteQuestion::kNone);
 }
 
 // Types `name` into the next file dialog as soon as it shows, then presses
@@ -53,18 +52,28 @@ class FileDialogTest : public QObject {
 
     void dialogsProposeTheNameAndFilters_data() {
         QTest::addColumn<int>("mode");
-        QTest::newRow("save") << int(FileDialogMode::kSave);
-        QTest::newRow("open") << int(FileDialogMode::kOpen);
+        QTest::addColumn<int>("overwrite");
+        QTest::addColumn<bool>("asksBeforeReplacing");
+        QTest::newRow("save") << int(FileDialogMode::kSave) << int(OverwriteQuestion::kNone)
+                              << false;
+        QTest::newRow("save, asking")
+            << int(FileDialogMode::kSave) << int(OverwriteQuestion::kAsk) << true;
+        QTest::newRow("open") << int(FileDialogMode::kOpen) << int(OverwriteQuestion::kNone)
+                              << true;
     }
 
     void dialogsProposeTheNameAndFilters() {
         QFETCH(int, mode);
+        QFETCH(int, overwrite);
+        QFETCH(bool, asksBeforeReplacing);
         const bool save = FileDialogMode(mode) == FileDialogMode::kSave;
-        const auto dialog = MakeFileDialog(nullptr, TextFileRequest(FileDialogMode(mode)));
+        const auto dialog = MakeFileDialog(
+            nullptr, TextFileRequest(FileDialogMode(mode), QStringLiteral("apuesta.txt"),
+                                     OverwriteQuestion(overwrite)));
         QVERIFY(dialog->testOption(QFileDialog::DontUseNativeDialog));
         QCOMPARE(dialog->acceptMode(), save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
         QCOMPARE(dialog->fileMode(), QFileDialog::AnyFile);
-        QCOMPARE(dialog->testOption(QFileDialog::DontConfirmOverwrite), save);
+        QCOMPARE(dialog->testOption(QFileDialog::DontConfirmOverwrite), !asksBeforeReplacing);
         QVERIFY(dialog->defaultSuffix().isEmpty());
         QCOMPARE(dialog->nameFilters(), (QStringList{QStringLiteral("Archivo de texto (*.txt)"),
                                                      QStringLiteral("All Files (*.*)")}));
@@ -87,7 +96,7 @@ class FileDialogTest : public QObject {
         QFETCH(int, mode);
         QFETCH(QString, typed);
         AnswerWhenShown(typed);
-        const QString chosen = AskFileName(nullptr, TextFileRequest(FileDialogMode(mode)));
+        const QString chosen = AskFileName(nullptr, BetRequest(FileDialogMode(mode)));
         QCOMPARE(chosen, QDir::current().absoluteFilePath(typed));
     }
 
@@ -95,20 +104,20 @@ class FileDialogTest : public QObject {
         WriteFile(QStringLiteral("apuesta.txt"), "antes");
         AnswerWhenShown(QStringLiteral("apuesta.txt"));
         // A question would leave the dialog open and this call would not return.
-        QCOMPARE(AskFileName(nullptr, TextFileRequest(FileDialogMode::kSave)),
+        QCOMPARE(AskFileName(nullptr, BetRequest(FileDialogMode::kSave)),
                  QDir::current().absoluteFilePath(QStringLiteral("apuesta.txt")));
         QCOMPARE(ReadFile(QStringLiteral("apuesta.txt")), QByteArray("antes"));
     }
 
     void cancelGivesNoName() {
         AnswerWhenShown(QString());
-        QVERIFY(AskFileName(nullptr, TextFileRequest(FileDialogMode::kSave)).isEmpty());
+        QVERIFY(AskFileName(nullptr, BetRequest(FileDialogMode::kSave)).isEmpty());
     }
 
     void everyFileFilterListsNamesWithoutDot() {
         WriteFile(QStringLiteral("apuesta.txt"), "0\r\n");
         WriteFile(QStringLiteral("quiniela"), "0\r\n");
-        const auto dialog = MakeFileDialog(nullptr, TextFileRequest(FileDialogMode::kOpen));
+        const auto dialog = MakeFileDialog(nullptr, BetRequest(FileDialogMode::kOpen));
         dialog->show();
         auto* model = dialog->findChild<QFileSystemModel*>();
         QVERIFY(model != nullptr);
@@ -127,7 +136,7 @@ class FileDialogTest : public QObject {
     }
 
     void everyFileFilterKeepsTheTypedName() {
-        const auto dialog = MakeFileDialog(nullptr, TextFileRequest(FileDialogMode::kSave));
+        const auto dialog = MakeFileDialog(nullptr, BetRequest(FileDialogMode::kSave));
         dialog->show();
         auto* filters = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
         auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
@@ -146,7 +155,7 @@ class FileDialogTest : public QObject {
             requests.append(request);
             return QStringLiteral("/tmp/elegido.txt");
         });
-        QCOMPARE(AskFileName(nullptr, TextFileRequest(FileDialogMode::kSave)),
+        QCOMPARE(AskFileName(nullptr, BetRequest(FileDialogMode::kSave)),
                  QStringLiteral("/tmp/elegido.txt"));
         QCOMPARE(requests.size(), 1);
         QCOMPARE(requests.front().mode, FileDialogMode::kSave);

@@ -54,11 +54,11 @@ class ReducirScrutinyTest : public QObject {
     void cleanup() { fixture.reset(); }
 
     void countsEachCategoryAndTheMoney() {
-        fixture->Child<QLineEdit>("result")->setText(kResult);
+        fixture->Child<QLineEdit>("resultEdit")->setText(kResult);
         fixture->Child<QLineEdit>("prize1")->setText(QStringLiteral("1000"));
         fixture->Child<QLineEdit>("prize2")->setText(QStringLiteral("50,5"));
         fixture->Child<QLineEdit>("prize3")->setText(QStringLiteral("2"));
-        fixture->Click("scrutinise");
+        fixture->Click("scrutiniseButton");
         QVERIFY(fixture->messages.Texts().isEmpty());
         const std::array<int, 15> expected = ExpectedByHits();
         QCOMPARE(expected[14], 1);
@@ -83,34 +83,34 @@ class ReducirScrutinyTest : public QObject {
     }
 
     void thePlenoAl15MakesTheSpecialCategory() {
-        fixture->Child<QLineEdit>("result")->setText(kResult);
-        fixture->Child<QCheckBox>("plenoPlayed")->setChecked(true);
+        fixture->Child<QLineEdit>("resultEdit")->setText(kResult);
+        fixture->Child<QCheckBox>("plenoPlayedBox")->setChecked(true);
         fixture->Child<QComboBox>("plenoHome")->setCurrentIndex(3);  // M
         fixture->Child<QComboBox>("pickHome")->setCurrentIndex(3);
         fixture->Child<QLineEdit>("prize0")->setText(QStringLiteral("5000"));
         fixture->Child<QLineEdit>("prize1")->setText(QStringLiteral("1000"));
-        fixture->Click("scrutinise");
+        fixture->Click("scrutiniseButton");
         QCOMPARE(Cell(0, 0), QStringLiteral("1"));
         QCOMPARE(Cell(1, 0), QStringLiteral("1"));
         QCOMPARE(Cell(6, 0), QStringLiteral("6.000,00 €"));
         // A wrong pick: no special column.
         fixture->Child<QComboBox>("pickAway")->setCurrentIndex(1);
-        fixture->Click("scrutinise");
+        fixture->Click("scrutiniseButton");
         QCOMPARE(Cell(0, 0), QStringLiteral("0"));
         QCOMPARE(Cell(6, 0), QStringLiteral("1.000,00 €"));
     }
 
     void wrongInputIsRefused() {
-        auto* result = fixture->Child<QLineEdit>("result");
+        auto* result = fixture->Child<QLineEdit>("resultEdit");
         QTest::keyClicks(result, QStringLiteral("1X3 2a"));
         QCOMPARE(result->text(), QStringLiteral("1X 2"));  // refused as typed
-        fixture->Click("scrutinise");
+        fixture->Click("scrutiniseButton");
         QCOMPARE(fixture->messages.Texts().size(), 1);
         QVERIFY2(fixture->messages.Texts()[0].contains(QStringLiteral("3 signos en vez de 14")),
                  qPrintable(fixture->messages.Texts()[0]));
         result->setText(kResult);
         fixture->Child<QLineEdit>("prize2")->setText(QStringLiteral("1.500"));
-        fixture->Click("scrutinise");
+        fixture->Click("scrutiniseButton");
         QCOMPARE(fixture->messages.Texts().size(), 2);
         QVERIFY(fixture->messages.Texts()[1].contains(QStringLiteral("«1.500»")));
         QCOMPARE(Cell(1, 0), QStringLiteral("—"));
@@ -137,7 +137,7 @@ class ReducirScrutinyTest : public QObject {
                   "Jornada 2  22222222222222\n");
         auto* box = fixture->window->findChild<PastRoundsBox*>();
         QVERIFY(box->OpenRounds(fixture->Path("jornadas.txt").toStdString()));
-        auto* rounds = fixture->Child<QTableWidget>("rounds");
+        auto* rounds = fixture->Child<QTableWidget>("roundsTable");
         QCOMPARE(rounds->rowCount(), 2);
         QCOMPARE(rounds->item(0, 0)->text(), QStringLiteral("Jornada 1"));
         QCOMPARE(rounds->item(0, 1)->text(), QStringLiteral("14"));
@@ -157,7 +157,7 @@ class ReducirScrutinyTest : public QObject {
 
   private:
     QString Cell(int row, int column) const {
-        return fixture->Child<QTableWidget>("categories")->item(row, column)->text();
+        return fixture->Child<QTableWidget>("categoriesTable")->item(row, column)->text();
     }
 
     const QBarSet* BarSet(const QString& chartName, const QString& label) const {

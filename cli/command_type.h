@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "cli/command_line.h"
+#include "cli/argument_parsing.h"
 #include "cli/exit_status.h"
 #include "cli/progress_bar.h"
 #include "cli/standard_streams.h"

@@ -1,4 +1,4 @@
-#include "cli/commands.h"
+#include "cli/dispatch.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>

@@ -2,7 +2,7 @@
 
 #include <span>
 
-#include "cli/command.h"
+#include "cli/command_type.h"
 
 // The commands of lumo-cli, each defined in its own file.
 extern const Command kGenerateCommand;

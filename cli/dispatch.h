@@ -3,7 +3,7 @@
 #include <span>
 #include <string>
 
-#include "cli/command.h"
+#include "cli/command_type.h"
 
 // Runs lumo-cli on the words after the program's name: the command, its
 // arguments and options, on the streams given. Returns the exit status:

@@ -1,4 +1,4 @@
-#include "cli/command_line.h"
+#include "cli/argument_parsing.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,4 +1,4 @@
-#include "cli/command.h"
+#include "cli/command_type.h"
 
 #include <sstream>
 #include <string>

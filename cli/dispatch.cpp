@@ -1,4 +1,4 @@
-#include "cli/commands.h"
+#include "cli/dispatch.h"
 
 #include <algorithm>
 #include <array>
@@ -8,7 +8,7 @@
 #include <ostream>
 
 #include "cli/bet_output.h"
-#include "cli/command_list.h"
+#include "cli/command_table.h"
 #include "text/shown_text.h"
 #include "text/system_error_text.h"
 

@@ -1,4 +1,4 @@
-#include "cli/command_list.h"
+#include "cli/command_table.h"
 
 #include <gtest/gtest.h>
 
