@@ -20,6 +20,8 @@
 #include "platform/edit_number.h"
 #include "platform/message_box.h"
 
+using namespace lumo;
+
 namespace {
 
 // The random-columns tool reads at most this many characters of its field.

@@ -15,6 +15,8 @@
 #include "platform/qt_text.h"
 #include "platform/text_file_request.h"
 
+using namespace lumo;
+
 namespace {
 
 std::filesystem::path FileSystemPath(const QString& path) {

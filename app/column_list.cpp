@@ -12,6 +12,8 @@
 #include "core/column_set.h"
 #include "platform/dialog_fonts.h"
 
+using namespace lumo;
+
 int sortColumn = 0;
 std::map<int, int> rowOfKey;
 

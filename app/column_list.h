@@ -6,7 +6,9 @@
 
 #include "forecast/bet_shares.h"
 
+namespace lumo {
 class CColumnSet;
+}  // namespace lumo
 struct DialogBaseUnits;
 class QTreeWidget;
 class QTreeWidgetItem;
@@ -31,7 +33,7 @@ void SetupColumnList(QTreeWidget& list, const DialogBaseUnits& units);
 // Replaces the rows by the first min(count, kMaxListedColumns) columns of `bet` in bet
 // order; row i gets the key i. No row is selected afterwards, and the list
 // shows its first row at the top.
-void FillColumnList(QTreeWidget& list, const CColumnSet& bet);
+void FillColumnList(QTreeWidget& list, const lumo::CColumnSet& bet);
 
 // The key of a row.
 int RowKey(const QTreeWidgetItem& row);

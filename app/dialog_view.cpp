@@ -19,6 +19,8 @@
 #include "forecast/forecast_text.h"
 #include "platform/message_box.h"
 
+using namespace lumo;
+
 namespace {
 
 // Replaces the rows of `list` by `texts`, row k showing match k + 1.

@@ -6,6 +6,8 @@
 #include "platform/icon_resources.h"
 #include "platform/qt_translations.h"
 
+using namespace lumo;
+
 CLumoApp::CLumoApp(int& argc, char** argv) : QApplication(argc, argv) {
     // QApplication took the whole locale from the environment; numbers are
     // written and read with a decimal point whatever the user's locale.

@@ -35,6 +35,8 @@
 #include "widgets/about_dlg.h"
 #include "widgets/hyper_link.h"
 
+using namespace lumo;
+
 namespace {
 
 struct CommandButton {

@@ -36,9 +36,9 @@ class CLumoDlg : public QDialog {
     explicit CLumoDlg(ProgramTables& tables);
     ~CLumoDlg() override;
 
-    CColumnSet& Bet() { return *bet; }
+    lumo::CColumnSet& Bet() { return *bet; }
     // The universe, or nullptr while none exists.
-    CColumnSet* Universe() { return universe.get(); }
+    lumo::CColumnSet* Universe() { return universe.get(); }
 
     // Rebuilds the column list (at most 500 rows, in bet order), the count
     // text, the hidden mirror fields and the bet shares, and puts the
@@ -47,8 +47,8 @@ class CLumoDlg : public QDialog {
 
     // Fill list box 1002 with the Forecast table, 1007 with the Expectation
     // table, and 1006 with the shares of the bet's listed columns.
-    void ShowForecast(const CForecastTable& table);
-    void ShowExpectation(const CForecastTable& table);
+    void ShowForecast(const lumo::CForecastTable& table);
+    void ShowExpectation(const lumo::CForecastTable& table);
     void ShowBetShares();
 
     // A system command of the window menu: 16..31 open the About box,
@@ -104,7 +104,7 @@ class CLumoDlg : public QDialog {
     // operation returns kNoMemory or throws std::bad_alloc (leaving the bet as
     // it was), `noMemoryText` is shown after the refresh.
     void RunCommand(CommandCursor cursor, const QString& noMemoryText,
-                    const std::function<MemoryOutcome()>& operation);
+                    const std::function<lumo::MemoryOutcome()>& operation);
 
   protected:
     // Enter reaches the dialog only when no focused button took it; the
@@ -125,8 +125,8 @@ class CLumoDlg : public QDialog {
     ProgramTables& tables;
 
     // The bet, always present; the universe, absent until a tool creates it.
-    std::unique_ptr<CColumnSet> bet;
-    std::unique_ptr<CColumnSet> universe;
+    std::unique_ptr<lumo::CColumnSet> bet;
+    std::unique_ptr<lumo::CColumnSet> universe;
 
     // The web-address control 1083.
     CHyperLink* hyperLink = nullptr;

@@ -10,6 +10,6 @@
 // tables; afterwards only the mode changes, by the average check box. A test
 // gives each dialog an instance of its own.
 struct ProgramTables {
-    Scoring scoring;
-    CForecastTable expectation;
+    lumo::Scoring scoring;
+    lumo::CForecastTable expectation;
 };

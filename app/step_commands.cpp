@@ -14,6 +14,8 @@
 #include "platform/message_box.h"
 #include "platform/wait_cursor.h"
 
+using namespace lumo;
+
 namespace {
 
 // Sorting more columns than this asks first.

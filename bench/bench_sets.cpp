@@ -8,6 +8,8 @@
 
 #include "betfile/bet_writer.h"
 
+using namespace lumo;
+
 namespace {
 
 CColumnSet& MakeFullSet() {

@@ -8,14 +8,14 @@
 
 // The full set of all columns in index order, generated once, on first use,
 // with the forecast table of that moment.
-const CColumnSet& FullSetInIndexOrder();
+const lumo::CColumnSet& FullSetInIndexOrder();
 
 // The same columns sorted by score, highest first, sorted once.
-const CColumnSet& FullSetByScore();
+const lumo::CColumnSet& FullSetByScore();
 
 // Makes `target` hold the first `count` columns of `source` in their order.
 // Used outside the timed region to give every iteration fresh input.
-void CopyColumns(const CColumnSet& source, std::int32_t count, CColumnSet& target);
+void CopyColumns(const lumo::CColumnSet& source, std::int32_t count, lumo::CColumnSet& target);
 
 // The bet text of the full set in index order (76,527,513 bytes), made once.
 const std::string& FullBetText();
@@ -28,11 +28,11 @@ const std::filesystem::path& FullBetFile();
 // that an engine pass is timed without the window's painting.
 class QuietProgress {
   public:
-    QuietProgress() : saved(SetProgressSink({})) {}
-    ~QuietProgress() { SetProgressSink(saved); }
+    QuietProgress() : saved(lumo::SetProgressSink({})) {}
+    ~QuietProgress() { lumo::SetProgressSink(saved); }
     QuietProgress(const QuietProgress&) = delete;
     QuietProgress& operator=(const QuietProgress&) = delete;
 
   private:
-    ProgressSink saved;
+    lumo::ProgressSink saved;
 };

@@ -15,6 +15,8 @@
 #include "betfile/bet_writer.h"
 #include "betfile/strict_bet_reader.h"
 
+using namespace lumo;
+
 namespace {
 
 // Takes whatever is written and keeps only its size, so that the write is

@@ -23,6 +23,8 @@
 #include "platform/dialog_builder.h"
 #include "platform/message_box.h"
 
+using namespace lumo;
+
 namespace {
 
 ProgramTables tables;

@@ -7,6 +7,8 @@
 #include "bench/timed_pass.h"
 #include "core/column_predicates.h"
 
+using namespace lumo;
+
 namespace {
 
 // The median score of the full set: ScoreAbove it keeps about half.

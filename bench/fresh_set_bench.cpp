@@ -4,6 +4,8 @@
 
 #include "bench/bench_sets.h"
 
+using namespace lumo;
+
 namespace {
 
 void BM_TouchFreshSet(benchmark::State& state) {

@@ -4,6 +4,8 @@
 
 #include "bench/bench_sets.h"
 
+using namespace lumo;
+
 namespace {
 
 // Reference: one plain store pass over an array of kAllColumns records.

@@ -3,6 +3,8 @@
 #include "bench/bench_sets.h"
 #include "core/covering.h"
 
+using namespace lumo;
+
 namespace {
 
 // One greedy covering step with distance d on a fresh universe.

@@ -14,6 +14,8 @@
 #include "forecast/forecast_file.h"
 #include "reduction/guarantee_reduction.h"
 
+using namespace lumo;
+
 namespace {
 
 // Builds a bet as the window does, with the forecast rows given.

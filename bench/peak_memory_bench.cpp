@@ -9,6 +9,8 @@
 
 #include "bench/bench_sets.h"
 
+using namespace lumo;
+
 namespace {
 
 // Runs lumo_peak_memory with `arguments`; false when it failed.

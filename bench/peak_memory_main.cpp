@@ -14,6 +14,8 @@
 #include "betfile/bet_reader.h"
 #include "core/column_set.h"
 
+using namespace lumo;
+
 namespace {
 
 long PeakKibibytes() {

@@ -7,6 +7,9 @@
 
 #include "reduction/internal/product_cover.h"
 
+using namespace lumo;
+using namespace lumo::internal;
+
 namespace {
 
 // `triples` triples on the first matches, then `doubles` doubles 1X, the

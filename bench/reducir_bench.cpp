@@ -23,6 +23,8 @@
 #include "reducir/reduce_tab.h"
 #include "reducir/reducir_window.h"
 
+using namespace lumo;
+
 namespace {
 
 std::unique_ptr<ReducirWindow> window;

@@ -4,6 +4,8 @@
 #include "bench/timed_pass.h"
 #include "core/covering.h"
 
+using namespace lumo;
+
 namespace {
 
 constexpr std::int32_t kPrefix = 100'000;

@@ -5,6 +5,8 @@
 #include "core/column_predicates.h"
 #include "core/condition.h"
 
+using namespace lumo;
+
 namespace {
 
 // The whole-set passes of the step commands and tools, on the full set.

@@ -8,9 +8,9 @@
 // copy of the first `count` columns of `source`, the copy made outside the
 // timed region; reports the columns the last pass left as "kept".
 template <typename Pass>
-void TimePassOnCopy(benchmark::State& state, const CColumnSet& source, std::int32_t count,
+void TimePassOnCopy(benchmark::State& state, const lumo::CColumnSet& source, std::int32_t count,
                     Pass pass) {
-    CColumnSet set(count);
+    lumo::CColumnSet set(count);
     for (auto _ : state) {
         state.PauseTiming();
         CopyColumns(source, count, set);

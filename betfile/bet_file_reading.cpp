@@ -4,6 +4,8 @@
 #include "betfile/bet_reader.h"
 #include "betfile/strict_bet_reader.h"
 
+namespace lumo {
+
 namespace {
 
 template <typename Source>
@@ -26,3 +28,5 @@ std::string ReadBetFile(std::istream& in, CColumnSet& set, BetGrammar grammar,
                         std::string_view shownName) {
     return ReadWithGrammar(in, set, grammar, shownName);
 }
+
+}  // namespace lumo

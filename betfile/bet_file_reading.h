@@ -7,6 +7,8 @@
 
 #include "core/column_set.h"
 
+namespace lumo {
+
 // Reading a bet for lumo-cli and the programs beside the window, with the
 // grammar the user chose.
 
@@ -23,3 +25,5 @@ std::string ReadBetFile(const std::filesystem::path& path, CColumnSet& set, BetG
                         std::string_view shownName);
 std::string ReadBetFile(std::istream& in, CColumnSet& set, BetGrammar grammar,
                         std::string_view shownName);
+
+}  // namespace lumo

@@ -5,6 +5,8 @@
 #include "text/shown_text.h"
 #include "text/system_error_text.h"
 
+namespace lumo {
+
 namespace {
 
 std::string Columns(std::int32_t n) {
@@ -158,3 +160,5 @@ std::string BetFileReadMessage(std::string_view fileName, const BetFileRead& rea
     }
     return {};
 }
+
+}  // namespace lumo

@@ -8,6 +8,8 @@
 #include "betfile/strict_bet_reader.h"
 #include "text/system_error_text.h"
 
+namespace lumo {
+
 // The Spanish texts, UTF-8, that the programs show about bet files and the
 // clipboard. `fileName` is shown as given, between « and »; text taken from
 // a file as ShownText shows it.
@@ -34,3 +36,5 @@ std::string BetFolderSyncMessage(std::string_view fileName, const BetSaveResult&
 // What was wrong with a bet file read strictly, naming the line and what it
 // holds. Empty for a read without error.
 std::string BetFileReadMessage(std::string_view fileName, const BetFileRead& read);
+
+}  // namespace lumo

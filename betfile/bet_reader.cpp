@@ -10,6 +10,10 @@
 #include "betfile/internal/column_room.h"
 #include "text/text_scanner.h"
 
+namespace lumo {
+
+using namespace internal;
+
 namespace {
 
 std::uint8_t ResultForSign(int sign) {
@@ -125,3 +129,5 @@ BetReadResult ReadBet(const std::filesystem::path& path, CColumnSet& set) {
         return {.end = BetReadEnd::kOutOfMemory};
     }
 }
+
+}  // namespace lumo

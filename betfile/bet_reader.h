@@ -6,6 +6,8 @@
 
 #include "core/column_set.h"
 
+namespace lumo {
+
 // Reading a bet file. The grammar is tolerant, so that hand-edited files
 // load too:
 // - first the count n: optional white space, an optional sign and decimal
@@ -69,3 +71,5 @@ BetReadResult ReadBet(std::istream& in, CColumnSet& set);
 // folder, a path in a missing folder or any other file that cannot be opened
 // gives kUnreadable with the error number and appends nothing.
 BetReadResult ReadBet(const std::filesystem::path& path, CColumnSet& set);
+
+}  // namespace lumo

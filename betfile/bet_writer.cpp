@@ -16,6 +16,10 @@
 #include "betfile/internal/save_hook.h"
 #include "betfile/internal/temporary_file.h"
 
+namespace lumo {
+
+using namespace internal;
+
 namespace {
 
 BetSaveResult Failure(BetSaveFailure failure, int systemError) {
@@ -150,3 +154,5 @@ BetSaveResult WriteBet(const std::filesystem::path& path, const CColumnSet& bet)
     }
     return WriteInPlace(target.path, existing, bet);
 }
+
+}  // namespace lumo

@@ -5,6 +5,8 @@
 
 #include "core/column_set.h"
 
+namespace lumo {
+
 // Writing a bet file: the count in decimal on the first line, then one line
 // per column in storage order with its 14 signs as CColumn::WriteText writes
 // them ('1', 'X', '2'; any code above 2 as '2'). Every line, the last one
@@ -73,3 +75,5 @@ struct BetSaveResult {
 //   a failure or a kill part of the way leaves it marked as the remains of
 //   an interrupted save (kWriteInPlaceFailed for a failure).
 BetSaveResult WriteBet(const std::filesystem::path& path, const CColumnSet& bet);
+
+}  // namespace lumo

@@ -10,6 +10,8 @@
 
 #if defined(__SSE2__)
 
+namespace lumo {
+
 namespace {
 
 // Bytes examined for one line: 14 signs and up to two line-end bytes.
@@ -85,3 +87,5 @@ CanonicalRun ReadCanonicalLines(std::string_view, std::int32_t, CColumnSet&) {
 }
 
 #endif
+
+}  // namespace lumo

@@ -6,6 +6,8 @@
 
 #include "core/column_set.h"
 
+namespace lumo {
+
 // A bet file as it is written is almost all canonical lines: exactly 14 signs
 // '1', 'X' or '2' and a line end, "\r\n" or "\n". The general grammar reads
 // such a line as the column of its signs and skips its line end before the
@@ -25,3 +27,5 @@ struct CanonicalRun {
 // with its line end, except the line of the `due`-th column: nothing after
 // the last column due is read.
 CanonicalRun ReadCanonicalLines(std::string_view text, std::int32_t due, CColumnSet& set);
+
+}  // namespace lumo

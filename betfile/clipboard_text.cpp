@@ -1,5 +1,7 @@
 #include "betfile/clipboard_text.h"
 
+namespace lumo {
+
 bool CanCopyToClipboard(const CColumnSet& bet) {
     return bet.Count() <= kClipboardColumnLimit;
 }
@@ -12,3 +14,5 @@ std::vector<char> ClipboardBlock(const CColumnSet& bet) {
     bet.DumpText(block.data());
     return block;
 }
+
+}  // namespace lumo

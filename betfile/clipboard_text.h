@@ -6,6 +6,8 @@
 
 #include "core/column_set.h"
 
+namespace lumo {
+
 // The clipboard text of a bet: per column its 14 signs, each followed by a
 // tab, then a line feed (29 bytes a column, no count line, no CR), as
 // CColumnSet::DumpText writes it.
@@ -28,3 +30,5 @@ bool CanCopyToClipboard(const CColumnSet& bet);
 // then zeros; the text is the block up to its first NUL. Empty (and nothing
 // written) when CanCopyToClipboard is false.
 std::vector<char> ClipboardBlock(const CColumnSet& bet);
+
+}  // namespace lumo

@@ -8,6 +8,8 @@
 #include "betfile/bet_messages.h"
 #include "core/typed_signs.h"
 
+namespace lumo {
+
 RoundFileReading ReadRoundFile(std::istream& in) {
     RoundFileReading reading;
     std::string line;
@@ -77,3 +79,5 @@ std::string RoundFileMessage(std::string_view fileName, const RoundFileReading& 
     }
     return {};
 }
+
+}  // namespace lumo

@@ -9,6 +9,8 @@
 
 #include "core/column.h"
 
+namespace lumo {
+
 // A file of past rounds, as players keep them to scrutinise a bet against a
 // season: one round a line, its name (any words) and then its result as the
 // last word, 14 signs 1, X (or x) and 2. Blank lines and lines whose first
@@ -54,3 +56,5 @@ RoundFileReading ReadRoundFile(const std::filesystem::path& path);
 // line: "«r.txt», línea 2: el resultado «1111» tiene 4 signos en vez de 14."
 // Empty for kNone.
 std::string RoundFileMessage(std::string_view fileName, const RoundFileReading& reading);
+
+}  // namespace lumo

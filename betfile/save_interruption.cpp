@@ -10,6 +10,10 @@
 
 #include "betfile/internal/interrupted_save_registry.h"
 
+namespace lumo {
+
+using namespace internal;
+
 namespace {
 
 // Read by the handlers: a name is there only while `registered` is set, and
@@ -33,7 +37,7 @@ void RemoveAndEnd(int signal) {
 
 }  // namespace
 
-void RegisterInterruptedSaveFile(const std::filesystem::path& path) {
+void internal::RegisterInterruptedSaveFile(const std::filesystem::path& path) {
     registered.store(false);
     std::error_code error;
     const std::string name = std::filesystem::absolute(path, error).string();
@@ -44,7 +48,7 @@ void RegisterInterruptedSaveFile(const std::filesystem::path& path) {
     registered.store(true);
 }
 
-void ForgetInterruptedSaveFile() {
+void internal::ForgetInterruptedSaveFile() {
     registered.store(false);
 }
 
@@ -61,3 +65,5 @@ void InstallSaveInterruptionHandlers() {
         ::sigaction(signal, &action, nullptr);
     }
 }
+
+}  // namespace lumo

@@ -14,6 +14,10 @@
 #include "text/chunked_input.h"
 #include "text/number_grammar.h"
 
+namespace lumo {
+
+using namespace internal;
+
 namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
@@ -215,3 +219,5 @@ BetFileRead ReadBetStrictly(const std::filesystem::path& path, CColumnSet& set) 
     }
     return ReadFrom(file, set);
 }
+
+}  // namespace lumo

@@ -7,6 +7,8 @@
 
 #include "core/column_set.h"
 
+namespace lumo {
+
 // Reading a bet file strictly, for lumo-cli and the programs that must never
 // take a damaged file for a bet (the window keeps the tolerant ReadBet):
 // - a UTF-8 byte-order mark may come first;
@@ -55,3 +57,5 @@ BetFileRead ReadBetStrictly(std::istream& in, CColumnSet& set);
 // The same from a file, read from the disk in pieces of 1 MiB. A file that
 // cannot be opened, or a folder, is kUnreadable with the error number.
 BetFileRead ReadBetStrictly(const std::filesystem::path& path, CColumnSet& set);
+
+}  // namespace lumo

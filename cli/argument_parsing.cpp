@@ -6,6 +6,8 @@
 #include "core/column.h"
 #include "text/spanish_numbers.h"
 
+using namespace lumo;
+
 std::optional<std::string> CommandLine::Value(std::string_view name) const {
     const auto found = options.find(name);
     if (found == options.end()) {

@@ -8,6 +8,8 @@
 #include "betfile/bet_writer.h"
 #include "text/system_error_text.h"
 
+using namespace lumo;
+
 namespace {
 
 constexpr std::string_view kStandardOutput = "-";

@@ -12,4 +12,4 @@ void ExpectBetDestination(const CommandLine& line, const Streams& streams);
 // file of -o, or to standard output without -o or with "-o -". Throws
 // CommandError when it cannot, and when the save happened but its folder
 // could not be flushed to the disk.
-void WriteOutput(const CommandLine& line, const CColumnSet& bet, const Streams& streams);
+void WriteOutput(const CommandLine& line, const lumo::CColumnSet& bet, const Streams& streams);

@@ -9,6 +9,8 @@
 #include "text/shown_text.h"
 #include "text/spanish_numbers.h"
 
+using namespace lumo;
+
 namespace {
 
 constexpr std::array kOptions{kHelpOption, kLenientOption,

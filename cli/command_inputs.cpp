@@ -12,6 +12,8 @@
 #include "text/shown_text.h"
 #include "text/spanish_numbers.h"
 
+using namespace lumo;
+
 namespace {
 
 constexpr std::string_view kDefaultForecast = "pronostico.txt";

@@ -14,19 +14,19 @@
 // the current folder when there is one, else the constructed table. The
 // file is read strictly (strict_forecast_file.h); throws CommandError with
 // the line and what was wrong when it cannot be read or is damaged.
-Scoring LoadScoring(const CommandLine& line, const Streams& streams);
+lumo::Scoring LoadScoring(const CommandLine& line, const Streams& streams);
 
 // Reads the bet named by the positional argument at `position` ("-" for
 // standard input). Strictly (strict_bet_reader.h), throwing CommandError
 // with the line at any damage; with --lenient as the window reads, warning
 // on `err` of what it did not take and using the columns it took. A read
 // error or a lack of memory throws CommandError either way.
-std::unique_ptr<CColumnSet> ReadInput(const CommandLine& line, std::size_t position,
-                                      const Streams& streams);
+std::unique_ptr<lumo::CColumnSet> ReadInput(const CommandLine& line, std::size_t position,
+                                            const Streams& streams);
 
 // The same, and scores its columns with `scoring`.
-std::unique_ptr<CColumnSet> ReadScored(const CommandLine& line, std::size_t position,
-                                       const Scoring& scoring, const Streams& streams);
+std::unique_ptr<lumo::CColumnSet> ReadScored(const CommandLine& line, std::size_t position,
+                                             const lumo::Scoring& scoring, const Streams& streams);
 
 // The name a message gives an input: the name as typed, or "entrada
 // estándar" for "-".

@@ -5,6 +5,8 @@
 
 #include "text/spanish_numbers.h"
 
+using namespace lumo;
+
 void ExpectPositionals(const CommandLine& line, std::size_t count, std::string_view command) {
     if (line.positionals.size() != count) {
         const auto given = static_cast<std::int64_t>(line.positionals.size());

@@ -50,4 +50,4 @@ void ExpectOneOf(const CommandLine& line, std::string_view command, std::string_
                  std::string_view second);
 
 // The 14 signs of a column, as messages and tables show it.
-std::string SignsText(const CColumn& column);
+std::string SignsText(const lumo::CColumn& column);

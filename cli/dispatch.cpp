@@ -12,6 +12,8 @@
 #include "text/shown_text.h"
 #include "text/system_error_text.h"
 
+using namespace lumo;
+
 namespace {
 
 constexpr std::string_view kProgramHelpHead =

@@ -10,6 +10,8 @@
 #include "core/condition.h"
 #include "text/spanish_numbers.h"
 
+using namespace lumo;
+
 namespace {
 
 // Scores lie between 0 and 100: a cut outside them is a mistake.

@@ -7,6 +7,8 @@
 #include "cli/command_table.h"
 #include "text/spanish_numbers.h"
 
+using namespace lumo;
+
 namespace {
 
 constexpr std::array kOptions{kForecastOption, kOutputOption, kHelpOption};

@@ -6,6 +6,8 @@
 #include "betfile/save_interruption.h"
 #include "cli/dispatch.h"
 
+using namespace lumo;
+
 int main(int argc, char** argv) {
     HoldClosedStandardStreams();
     InstallSaveInterruptionHandlers();

@@ -6,6 +6,8 @@
 
 #include "text/spanish_numbers.h"
 
+using namespace lumo;
+
 std::int64_t ColumnPriceCents(const CommandLine& line) {
     const std::optional<std::string> typed = line.Value(kPriceOption.name);
     if (!typed) {

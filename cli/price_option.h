@@ -15,4 +15,4 @@ std::int64_t ColumnPriceCents(const CommandLine& line);
 
 // "Coste: 172.551,75 € (0,75 € la columna)" and "Boletos de 8 columnas:
 // 28.759", each on its line.
-void WriteCost(std::ostream& out, const BetCost& cost, std::int64_t priceCents);
+void WriteCost(std::ostream& out, const lumo::BetCost& cost, std::int64_t priceCents);

@@ -8,6 +8,8 @@
 
 #include "core/progress.h"
 
+using namespace lumo;
+
 namespace {
 
 constexpr std::int32_t kBarWidth = 40;

@@ -14,6 +14,8 @@
 #include "reduction/reduced_bet.h"
 #include "text/spanish_numbers.h"
 
+using namespace lumo;
+
 namespace {
 
 constexpr std::int32_t kMaxDistance = 8;

@@ -5,6 +5,8 @@
 #include "cli/argument_parsing.h"
 #include "core/typed_signs.h"
 
+using namespace lumo;
+
 CColumn ParseResultSigns(std::string_view signs, std::string_view where) {
     const std::optional<CColumn> column = ColumnFromTypedSigns(signs);
     if (!column) {

@@ -15,6 +15,8 @@
 #include "core/scrutiny.h"
 #include "text/spanish_numbers.h"
 
+using namespace lumo;
+
 namespace {
 
 constexpr OptionRule kPlenoOption{"--pleno", OptionValue::kRequired};

@@ -8,6 +8,8 @@
 #include "cli/command_inputs.h"
 #include "cli/command_table.h"
 
+using namespace lumo;
+
 namespace {
 
 constexpr OptionRule kScoresOption{"--scores", OptionValue::kNone};

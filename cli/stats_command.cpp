@@ -12,6 +12,8 @@
 #include "core/match_counts.h"
 #include "text/spanish_numbers.h"
 
+using namespace lumo;
+
 namespace {
 
 constexpr std::array kOptions{kHelpOption, kLenientOption, kPriceOption};

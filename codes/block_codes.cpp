@@ -12,6 +12,10 @@
 #include "codes/internal/split_sums.h"
 #include "codes/internal/syndrome_code.h"
 
+namespace lumo {
+
+using namespace internal;
+
 namespace {
 
 std::vector<SyndromeCodeWithRadius> SyndromeCodes() {
@@ -185,3 +189,5 @@ BlockCode ExtendedGolayBlockCode() {
             .radius = CoveringRadiusOf(code),
             .digits = WordsOf(code)};
 }
+
+}  // namespace lumo

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <vector>
 
+namespace lumo {
+
 // A covering code on a block of matches of a product bet: `triples` ternary
 // positions followed by `doubles` binary ones, every word of that shape
 // within `radius` of some codeword. `digits` holds the codewords one after
@@ -41,3 +43,5 @@ const std::vector<BlockCode>& BlockCodes();
 // The extended ternary Golay code: 12 triples, 729 words at distance 6 or
 // more from each other, covering radius 3. Built afresh on each call.
 BlockCode ExtendedGolayBlockCode();
+
+}  // namespace lumo

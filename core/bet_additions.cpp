@@ -5,6 +5,8 @@
 
 #include "core/neighbour.h"
 
+namespace lumo {
+
 MemoryOutcome ReserveMore(CColumnSet& bet, std::int64_t more) {
     const std::int64_t needed = static_cast<std::int64_t>(bet.Count()) + more;
     if (needed > INT32_MAX) {
@@ -68,3 +70,5 @@ MemoryOutcome AppendSecondNeighbours(CColumnSet& bet, int key) {
     }
     return MemoryOutcome::kDone;
 }
+
+}  // namespace lumo

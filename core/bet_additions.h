@@ -7,6 +7,8 @@
 #include "core/forecast_table.h"
 #include "core/memory_outcome.h"
 
+namespace lumo {
+
 // The hidden tools that add columns to a bet. Each makes room for all it adds
 // before it adds anything, so that when the room cannot be had it returns
 // kNoMemory and the bet is as it was. None reports progress.
@@ -31,3 +33,5 @@ MemoryOutcome AppendNeighbours(CColumnSet& bet, std::span<const int> keys);
 // outer and inner 0..27, outer first: every column within distance 2 of the
 // column, with repetitions. A key at or beyond the count adds nothing.
 MemoryOutcome AppendSecondNeighbours(CColumnSet& bet, int key);
+
+}  // namespace lumo

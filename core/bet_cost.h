@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+namespace lumo {
+
 // What a bet costs to play: the columns are entered on tickets of eight.
 
 inline constexpr std::int64_t kColumnsPerTicket = 8;
@@ -17,3 +19,5 @@ struct BetCost {
 
 // The cost of `columns` columns at `priceCents` each (both at least 0).
 BetCost CostOf(std::int64_t columns, std::int64_t priceCents);
+
+}  // namespace lumo

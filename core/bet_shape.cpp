@@ -6,6 +6,8 @@
 #include "core/match_counts.h"
 #include "text/spanish_numbers.h"
 
+namespace lumo {
+
 BetShape ShapeOf(const CColumnSet& bet) {
     BetShape shape;
     if (bet.Count() == 0) {
@@ -49,3 +51,5 @@ std::string ShapeText(const BetShape& shape) {
     add(shape.fixed, "fijo", "fijos");
     return text.empty() ? CountWithNoun(0, "fijo", "fijos") : text;
 }
+
+}  // namespace lumo

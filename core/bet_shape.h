@@ -5,6 +5,8 @@
 
 #include "core/column_set.h"
 
+namespace lumo {
+
 // The shape of a bet as a player reads it: how many of its matches are
 // fixed (one result used), doubles (two) and triples (three), and whether
 // the bet is exactly every combination of those results (a product, such as
@@ -31,3 +33,5 @@ BetShape ShapeOf(const CColumnSet& bet);
 // 1 doble, 12 fijos"), leaving out a count of 0 except when all are: the
 // shape of the product that holds the bet.
 std::string ShapeText(const BetShape& shape);
+
+}  // namespace lumo

@@ -5,6 +5,8 @@
 
 #include "core/random.h"
 
+namespace lumo {
+
 namespace {
 
 constexpr std::array<std::int32_t, kMatches> kPowersOfThree = [] {
@@ -101,3 +103,5 @@ std::uint8_t ResultForDraw(std::int32_t draw, std::int32_t p1, std::int32_t pX) 
 std::uint8_t RandomResult(std::int32_t p1, std::int32_t pX, std::int32_t /*p2*/) {
     return ResultForDraw(DrawRandom(), p1, pX);
 }
+
+}  // namespace lumo

@@ -9,6 +9,8 @@
 #include "core/internal/result_words.h"
 #include "core/scoring.h"
 
+namespace lumo {
+
 // Number of matches on a coupon.
 inline constexpr std::int32_t kMatches = 14;
 
@@ -51,15 +53,21 @@ struct CColumn {
 
     // Number of matches with equal results, 0..14.
     std::int32_t Hits(const CColumn& other) const {
-        return kMatches -
-               CountDifferences(LoadResultWords(results), LoadResultWords(other.results));
+        return kMatches - internal::CountDifferences(internal::LoadResultWords(results),
+                                                     internal::LoadResultWords(other.results));
     }
     // Number of results other than 1.
-    std::int32_t CountVariants() const { return CountNonZeroCodes(LoadResultWords(results)); }
+    std::int32_t CountVariants() const {
+        return internal::CountNonZeroCodes(internal::LoadResultWords(results));
+    }
     // Number of results 2.
-    std::int32_t CountDoses() const { return CountCodesTwo(LoadResultWords(results)); }
+    std::int32_t CountDoses() const {
+        return internal::CountCodesTwo(internal::LoadResultWords(results));
+    }
     // The column's index, the inverse of SetFromIndex.
-    std::int32_t Index() const { return IndexOfCodes(LoadResultWords(results)); }
+    std::int32_t Index() const {
+        return internal::IndexOfCodes(internal::LoadResultWords(results));
+    }
 
     // Score of the column's percentage sum over the scoring's table, by
     // ScoreForSum: the sum divided by 14 in average mode, otherwise the sum
@@ -89,3 +97,5 @@ std::uint8_t ResultForDraw(std::int32_t draw, std::int32_t p1, std::int32_t pX);
 // Draws one random number and returns ResultForDraw of it. p2 is accepted
 // for symmetry with the table row and not consulted.
 std::uint8_t RandomResult(std::int32_t p1, std::int32_t pX, std::int32_t p2);
+
+}  // namespace lumo

@@ -2,6 +2,8 @@
 
 #include <cstddef>
 
+namespace lumo {
+
 NoZeroPercent::NoZeroPercent(const CForecastTable& table) {
     for (std::size_t m = 0; m < allowed.size(); ++m) {
         for (std::size_t code = 0; code < 3; ++code) {
@@ -26,3 +28,5 @@ IsProfitable::IsProfitable(double threshold, const CForecastTable& table)
 bool IsProfitable::operator()(const CColumn& column) const {
     return column.Probability(table) > threshold;
 }
+
+}  // namespace lumo

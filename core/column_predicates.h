@@ -6,6 +6,8 @@
 #include "core/column.h"
 #include "core/forecast_table.h"
 
+namespace lumo {
+
 // The column predicates of the step commands and of the profitability tool.
 // Each is a small function object that carries its parameter and is passed
 // to CColumnSet::Filter, e.g. bet.Filter(ScoreAbove{limit}).
@@ -47,3 +49,5 @@ class IsProfitable {
     double threshold;
     CForecastTable table;
 };
+
+}  // namespace lumo

@@ -9,6 +9,10 @@
 #include "core/internal/full_generation.h"
 #include "core/internal/score_sort.h"
 
+namespace lumo {
+
+using namespace internal;
+
 namespace {
 
 // Blocks of at least this size are aligned to it and advised for huge pages.
@@ -137,3 +141,5 @@ void RenewWithAllColumns(std::unique_ptr<CColumnSet>& bet, const Scoring& scorin
     fresh->GenerateAll(scoring);
     bet = std::move(fresh);
 }
+
+}  // namespace lumo

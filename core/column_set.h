@@ -9,6 +9,8 @@
 #include "core/column.h"
 #include "core/progress.h"
 
+namespace lumo {
+
 // A caller's parameter for a ColumnPredicate: an integer or a pointer.
 using PredicateParameter = std::intptr_t;
 
@@ -141,3 +143,5 @@ void CColumnSet::Filter(Keep&& keep) {
     }
     count = kept;
 }
+
+}  // namespace lumo

@@ -2,6 +2,8 @@
 
 #include "core/progress.h"
 
+namespace lumo {
+
 void KeepWithinCondition(CColumnSet& bet, const ConditionBounds& bounds) {
     const std::int32_t n = bet.Count();
     ProgressCounter progress(n);
@@ -18,3 +20,5 @@ void KeepWithinCondition(CColumnSet& bet, const ConditionBounds& bounds) {
     }
     bet.Truncate(kept);
 }
+
+}  // namespace lumo

@@ -4,6 +4,8 @@
 
 #include "core/column_set.h"
 
+namespace lumo {
+
 // Bounds of the condition step, all inclusive: the number of variants
 // (results other than 1) and of doses (results 2) a column may have.
 struct ConditionBounds {
@@ -19,3 +21,5 @@ struct ConditionBounds {
 // is left out); dropped columns report nothing. The caller puts the progress
 // bar back to 0 afterwards. Allocates nothing.
 void KeepWithinCondition(CColumnSet& bet, const ConditionBounds& bounds);
+
+}  // namespace lumo

@@ -4,6 +4,8 @@
 
 #include "core/distance_ball.h"
 
+namespace lumo {
+
 namespace {
 
 constexpr std::int32_t kProgressStep = 10'000;
@@ -25,9 +27,10 @@ void ScanReportingUnmarked(CColumnSet& universe, Scan&& scan) {
 }  // namespace
 
 bool AnyWithin(const CColumnSet& set, const CColumn& column, std::int32_t distance) {
-    const ResultWords target = LoadResultWords(column.results);
+    const internal::ResultWords target = internal::LoadResultWords(column.results);
     return std::any_of(set.begin(), set.end(), [&](const CColumn& other) {
-        return CountDifferences(LoadResultWords(other.results), target) <= distance;
+        return internal::CountDifferences(internal::LoadResultWords(other.results), target) <=
+               distance;
     });
 }
 
@@ -46,12 +49,13 @@ CColumn* PickBestUnmarked(CColumnSet& universe) {
 }
 
 std::int32_t MarkCovered(CColumnSet& universe, CColumn column, std::int32_t distance) {
-    const ResultWords target = LoadResultWords(column.results);
+    const internal::ResultWords target = internal::LoadResultWords(column.results);
     std::int32_t marked = 0;
     ScanReportingUnmarked(universe, [&](CColumn* first, CColumn* last) {
         for (CColumn* other = first; other != last; ++other) {
             if (other->marked == 0 &&
-                CountDifferences(LoadResultWords(other->results), target) <= distance) {
+                internal::CountDifferences(internal::LoadResultWords(other->results), target) <=
+                    distance) {
                 other->marked = 1;
                 ++marked;
             }
@@ -111,3 +115,5 @@ void NotNearKept::Rebuild() {
     }
     keptSoFar = kept.Count();
 }
+
+}  // namespace lumo

@@ -6,6 +6,8 @@
 
 #include "core/column_set.h"
 
+namespace lumo {
+
 // True when some column of the set agrees with `column` in at least
 // 14 - distance matches. False for an empty set. Marks are not looked at.
 // Reports nothing.
@@ -72,3 +74,5 @@ inline bool NotNearKept::operator()(const CColumn& column) {
     Keep(column);
     return true;
 }
+
+}  // namespace lumo

@@ -5,6 +5,8 @@
 
 #include "core/column.h"
 
+namespace lumo {
+
 // Enumerates the columns within a distance of a column by index arithmetic,
 // without looking at any other column: changing match m from code r to r'
 // moves the index by (r' - r) * 3^m.
@@ -100,3 +102,5 @@ void ForEachWithin(const CColumn& column, std::int32_t distance, Visit&& visit) 
     }
     detail::VisitChanges(IndexStepsOf(column), column.Index(), kMatches, distance, visit);
 }
+
+}  // namespace lumo

@@ -3,6 +3,8 @@
 #include <array>
 #include <cstdint>
 
+namespace lumo {
+
 // One value per match and result: 14 rows (match 1 first) of three values in
 // the order 1, X, 2. Used for the percentages of the forecast and for the
 // expectation factors in hundredths. No invariant is enforced: values may be
@@ -14,3 +16,5 @@ struct CForecastTable {
 
     std::array<std::array<std::int32_t, 3>, 14> rows;
 };
+
+}  // namespace lumo

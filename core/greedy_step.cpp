@@ -3,6 +3,8 @@
 #include "core/bet_additions.h"
 #include "core/covering.h"
 
+namespace lumo {
+
 GreedyStepEnd GreedyStep(CColumnSet& bet, CColumnSet& universe, std::int32_t distance) {
     // Room first, so that a picked column always reaches the bet.
     if (ReserveMore(bet, 1) == MemoryOutcome::kNoMemory) {
@@ -15,3 +17,5 @@ GreedyStepEnd GreedyStep(CColumnSet& bet, CColumnSet& universe, std::int32_t dis
     bet.Append(*picked);
     return GreedyStepEnd::kAdded;
 }
+
+}  // namespace lumo

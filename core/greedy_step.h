@@ -4,6 +4,8 @@
 
 #include "core/column_set.h"
 
+namespace lumo {
+
 // How one step of the greedy covering ended.
 enum class GreedyStepEnd : std::uint8_t {
     kAdded,        // the picked column was appended to the bet
@@ -17,3 +19,5 @@ enum class GreedyStepEnd : std::uint8_t {
 // and adds the number marked to bet.covered; the picked column, marked, is
 // appended to the bet. Reports as ReduceStep does.
 GreedyStepEnd GreedyStep(CColumnSet& bet, CColumnSet& universe, std::int32_t distance);
+
+}  // namespace lumo

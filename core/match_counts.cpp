@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace lumo {
+
 MatchCounts CountResultsPerMatch(std::span<const CColumn> columns) {
     MatchCounts counts{};
     for (const CColumn& column : columns) {
@@ -11,3 +13,5 @@ MatchCounts CountResultsPerMatch(std::span<const CColumn> columns) {
     }
     return counts;
 }
+
+}  // namespace lumo

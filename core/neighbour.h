@@ -4,6 +4,8 @@
 
 #include "core/column.h"
 
+namespace lumo {
+
 // Number of change numbers: two per match.
 inline constexpr std::int32_t kNeighbourChanges = 2 * kMatches;
 
@@ -12,3 +14,5 @@ inline constexpr std::int32_t kNeighbourChanges = 2 * kMatches;
 // one. Score and mark are kept. The changes 0..27 give the 28 columns that
 // differ from the column in exactly one match. `change` must be 0..27.
 CColumn Neighbour(const CColumn& column, std::int32_t change);
+
+}  // namespace lumo

@@ -2,6 +2,8 @@
 
 #include <utility>
 
+namespace lumo {
+
 namespace {
 
 ProgressSink& Sink() {
@@ -32,3 +34,5 @@ void ProgressCounter::Report(std::int32_t item) {
     // The first item of the next position: ceil((position + 1) * total / 100).
     nextChange = ((position + 1) * total + 99) / 100;
 }
+
+}  // namespace lumo

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <functional>
 
+namespace lumo {
+
 // Receives the progress of long operations as a position 0..100. One
 // program-wide sink; the main window routes it to its progress bar. Calls are
 // synchronous, on the calling thread.
@@ -39,3 +41,5 @@ class ProgressCounter {
     ProgressSink sink;
     std::int64_t nextChange = 0;  // first item whose position differs from the last report
 };
+
+}  // namespace lumo

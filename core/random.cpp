@@ -3,6 +3,8 @@
 #include <ctime>
 #include <random>
 
+namespace lumo {
+
 namespace {
 
 std::mt19937& Engine() {
@@ -24,3 +26,5 @@ void SeedRandom(std::uint32_t seed) {
 void SeedRandomFromTime() {
     SeedRandom(static_cast<std::uint32_t>(std::time(nullptr)));
 }
+
+}  // namespace lumo

@@ -2,6 +2,8 @@
 
 #include "core/progress.h"
 
+namespace lumo {
+
 namespace {
 
 // The re-score tool reports every this many columns.
@@ -21,3 +23,5 @@ void RescoreAll(CColumnSet& bet, const Scoring& scoring, const RescoreStatus& st
         column.score = column.ComputeScore(scoring);
     }
 }
+
+}  // namespace lumo

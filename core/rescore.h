@@ -6,6 +6,8 @@
 #include "core/column_set.h"
 #include "core/scoring.h"
 
+namespace lumo {
+
 // Receives the re-score tool's status: the index of the column about to be
 // scored and the bet's count.
 using RescoreStatus = std::function<void(std::int32_t index, std::int32_t count)>;
@@ -16,3 +18,5 @@ using RescoreStatus = std::function<void(std::int32_t index, std::int32_t count)
 // then reports i * 100 / kAllColumns: on the scale of all columns, not of
 // the bet. An empty bet calls and reports nothing. Allocates nothing.
 void RescoreAll(CColumnSet& bet, const Scoring& scoring, const RescoreStatus& status);
+
+}  // namespace lumo

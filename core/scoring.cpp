@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace lumo {
+
 namespace {
 
 std::int32_t Clamp32(std::int64_t value) {
@@ -34,3 +36,5 @@ std::int32_t ScoreForSum(const Scoring& scoring, std::int64_t sum) {
         (sum - scoring.minSum) * 100 / (static_cast<std::int64_t>(scoring.maxSum) - scoring.minSum),
         0, 100));
 }
+
+}  // namespace lumo

@@ -4,6 +4,8 @@
 
 #include "core/forecast_table.h"
 
+namespace lumo {
+
 // Which score a column gets from its percentage sum.
 enum class ScoreMode {
     // The sum normalised to 0..100 between the bounds.
@@ -32,3 +34,5 @@ Scoring ScoringOf(const CForecastTable& table, ScoreMode mode = ScoreMode::kNorm
 // range; otherwise (sum - minSum) * 100 / (maxSum - minSum) clamped to
 // 0..100, and 100 for every sum when the two bounds are equal.
 std::int32_t ScoreForSum(const Scoring& scoring, std::int64_t sum);
+
+}  // namespace lumo

@@ -2,6 +2,10 @@
 
 #include "core/internal/result_words.h"
 
+namespace lumo {
+
+using namespace internal;
+
 namespace {
 
 std::optional<PlenoGoals> GoalsOfSign(char c) {
@@ -79,3 +83,5 @@ std::int64_t WinningsCents(const Scrutiny& scrutiny, const PrizeTable& prizes) {
     }
     return cents;
 }
+
+}  // namespace lumo

@@ -8,6 +8,8 @@
 #include "core/column.h"
 #include "core/column_set.h"
 
+namespace lumo {
+
 // The scrutiny of a bet against a round's result: how many columns reach
 // each number of hits, the prize categories, and what the bet wins.
 
@@ -64,3 +66,5 @@ Scrutiny Scrutinise(const CColumnSet& bet, const CColumn& result,
 // it times its prize. A special column wins its special prize and, as a
 // column of 14 hits, that prize too.
 std::int64_t WinningsCents(const Scrutiny& scrutiny, const PrizeTable& prizes);
+
+}  // namespace lumo

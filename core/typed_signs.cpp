@@ -4,6 +4,8 @@
 
 #include "text/spanish_numbers.h"
 
+namespace lumo {
+
 namespace {
 
 bool IsSeparator(char c) {
@@ -65,3 +67,5 @@ std::string TypedSignsProblem(std::string_view text) {
     }
     return "tiene " + CountWithNoun(signs, "signo", "signos") + " en vez de 14";
 }
+
+}  // namespace lumo

@@ -5,6 +5,8 @@
 #include "core/match_counts.h"
 #include "forecast/forecast_text.h"
 
+namespace lumo {
+
 CForecastTable ComputeBetShares(const CColumnSet& bet) {
     const std::int32_t counted = std::min(bet.Count(), kMaxListedColumns);
     CForecastTable shares;
@@ -22,3 +24,5 @@ CForecastTable ComputeBetShares(const CColumnSet& bet) {
 std::array<std::string, kMatches> BetShareRowTexts(const CColumnSet& bet) {
     return ForecastRowTexts(ComputeBetShares(bet));
 }
+
+}  // namespace lumo

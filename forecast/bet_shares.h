@@ -8,6 +8,8 @@
 #include "core/column_set.h"
 #include "core/forecast_table.h"
 
+namespace lumo {
+
 // The window lists a bet's first 500 columns, and counts the shares over
 // the same ones.
 inline constexpr std::int32_t kMaxListedColumns = 500;
@@ -22,3 +24,5 @@ CForecastTable ComputeBetShares(const CColumnSet& bet);
 
 // The rows of ComputeBetShares in the Forecast format ("%02d %02d %02d").
 std::array<std::string, kMatches> BetShareRowTexts(const CColumnSet& bet);
+
+}  // namespace lumo

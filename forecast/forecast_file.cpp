@@ -5,6 +5,8 @@
 
 #include "text/text_scanner.h"
 
+namespace lumo {
+
 namespace {
 
 // Reads the cells row by row, calling rowRead(row) after each of the 14 rows.
@@ -51,3 +53,5 @@ CForecastTable LoadExpectation(const std::filesystem::path& path) {
     std::ifstream file(path);
     return LoadExpectation(file);
 }
+
+}  // namespace lumo

@@ -6,6 +6,8 @@
 
 #include "core/forecast_table.h"
 
+namespace lumo {
+
 // The forecast files, "pronostico.txt" (percentages) and "esperanza.txt"
 // (expectation factors in hundredths), share one grammar: 42 integers, each
 // an optional sign and decimal digits, separated by any white space (blank,
@@ -42,3 +44,5 @@ ForecastLoad LoadForecast(const std::filesystem::path& path, std::ostream& diagn
 // failure rules, no check and no diagnostics.
 CForecastTable LoadExpectation(std::istream& in);
 CForecastTable LoadExpectation(const std::filesystem::path& path);
+
+}  // namespace lumo

@@ -4,6 +4,8 @@
 #include "text/spanish_numbers.h"
 #include "text/system_error_text.h"
 
+namespace lumo {
+
 namespace {
 
 // A sum in billionths as a Spanish decimal: "99", "97,2", "101,05".
@@ -59,3 +61,5 @@ std::string ForecastFileMessage(std::string_view fileName, const ForecastFileRea
     }
     return {};
 }
+
+}  // namespace lumo

@@ -3,6 +3,8 @@
 #include <charconv>
 #include <cstdio>
 
+namespace lumo {
+
 namespace {
 
 // Room for three 32-bit values in either format, each at most 11 characters
@@ -44,3 +46,5 @@ std::array<std::string, kMatches> ExpectationRowTexts(const CForecastTable& tabl
     }
     return texts;
 }
+
+}  // namespace lumo

@@ -6,6 +6,8 @@
 #include "core/column.h"
 #include "core/forecast_table.h"
 
+namespace lumo {
+
 // The 14 lines, match 1 first, that the window lists for a table; row k of a
 // list always shows match k + 1.
 
@@ -20,3 +22,5 @@ std::array<std::string, kMatches> ForecastRowTexts(const CForecastTable& table);
 // lies just below the halfway point). Always with a decimal point, whatever
 // the locale.
 std::array<std::string, kMatches> ExpectationRowTexts(const CForecastTable& table);
+
+}  // namespace lumo

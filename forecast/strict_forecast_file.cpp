@@ -9,6 +9,8 @@
 #include "text/chunked_input.h"
 #include "text/number_grammar.h"
 
+namespace lumo {
+
 namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
@@ -274,3 +276,5 @@ ForecastFileRead ReadForecastStrictly(const std::filesystem::path& path) {
     }
     return ReadForecastStrictly(file);
 }
+
+}  // namespace lumo

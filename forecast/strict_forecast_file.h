@@ -7,6 +7,8 @@
 
 #include "core/forecast_table.h"
 
+namespace lumo {
+
 // Reading the forecast file strictly, for lumo-cli and the programs beside
 // the window (the window keeps LoadForecast):
 // - a UTF-8 byte-order mark may come first; lines end in LF or CR LF; lines
@@ -61,3 +63,5 @@ ForecastFileRead ReadForecastStrictly(std::istream& in);
 // The same from a file. A file that cannot be opened, or a folder, is
 // kUnreadable with the error number.
 ForecastFileRead ReadForecastStrictly(const std::filesystem::path& path);
+
+}  // namespace lumo

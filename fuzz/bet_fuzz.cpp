@@ -18,6 +18,8 @@
 #include "betfile/strict_bet_reader.h"
 #include "fuzz/fuzz_support.h"
 
+using namespace lumo;
+
 namespace {
 
 void CheckRead(std::istream& fast, std::istream& reference, std::size_t textSize) {

@@ -17,6 +17,8 @@
 #include "forecast/strict_forecast_file.h"
 #include "fuzz/fuzz_support.h"
 
+using namespace lumo;
+
 namespace {
 
 void CheckStrictRead(const std::string& text, std::size_t step) {

@@ -10,6 +10,8 @@
 #include <string>
 #include <system_error>
 
+using namespace lumo;
+
 BetReadResult ReferenceReadBet(std::istream& in, std::vector<CColumn>& columns) {
     BetReadResult result;
     if (in.fail()) {

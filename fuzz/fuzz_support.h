@@ -20,17 +20,18 @@
 
 // ReadBet's rules over `in >> count` and CColumn::ReadText; the columns read
 // go to `columns`. Leaves the stream as ReadBet must.
-BetReadResult ReferenceReadBet(std::istream& in, std::vector<CColumn>& columns);
+lumo::BetReadResult ReferenceReadBet(std::istream& in, std::vector<lumo::CColumn>& columns);
 
 // The strict bet grammar (strict_bet_reader.h) spelled out over the text cut
 // into whole lines at each LF; the columns go to `columns`. Gives what
 // ReadBetStrictly gives, but for the counts of columns it leaves at 0.
-BetFileRead ReferenceReadBetStrictly(std::string_view text, std::vector<CColumn>& columns);
+lumo::BetFileRead ReferenceReadBetStrictly(std::string_view text,
+                                           std::vector<lumo::CColumn>& columns);
 
 // The forecast files' rules over `in >> value`: a cell takes a value only
 // when the read succeeds and the value fits in 32 bits. Writes "ERROR" to
 // `diagnostics` (when given) for each row that does not add up to 100.
-void ReferenceReadTable(std::istream& in, CForecastTable& table, std::ostream* diagnostics);
+void ReferenceReadTable(std::istream& in, lumo::CForecastTable& table, std::ostream* diagnostics);
 
 // ReadNumber's rules over std::strtoll, clamped to 32 bits.
 std::int32_t ReferenceReadNumber(std::string_view text);

@@ -12,6 +12,8 @@
 #include "betfile/clipboard_text.h"
 #include "platform/message_box.h"
 
+using namespace lumo;
+
 namespace {
 
 const QString kNoMemoryForCopyText = QStringLiteral(

@@ -18,4 +18,4 @@ struct CopyLimit {
 // Copies the bet to the clipboard as plain 8-bit text (betfile/
 // clipboard_text.h). A bet over the limit, or a lack of memory on the way,
 // is told in a message over `parent` and leaves the clipboard as it was.
-void CopyBetToClipboard(QWidget* parent, const CColumnSet& bet, const CopyLimit& limit);
+void CopyBetToClipboard(QWidget* parent, const lumo::CColumnSet& bet, const CopyLimit& limit);

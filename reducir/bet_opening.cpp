@@ -2,6 +2,8 @@
 
 #include "betfile/bet_file_reading.h"
 
+using namespace lumo;
+
 BetOpening OpenBet(const std::filesystem::path& file) {
     auto opened = std::make_unique<OpenedBet>();
     opened->file = file;

@@ -10,7 +10,7 @@
 // A bet opened in Lumo Reducir: read strictly, its columns scored.
 struct OpenedBet {
     std::filesystem::path file;
-    std::unique_ptr<CColumnSet> columns;
+    std::unique_ptr<lumo::CColumnSet> columns;
     ScoreSource scores;
 };
 

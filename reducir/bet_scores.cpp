@@ -5,6 +5,8 @@
 #include "forecast/forecast_messages.h"
 #include "forecast/strict_forecast_file.h"
 
+using namespace lumo;
+
 namespace {
 
 constexpr const char* kForecastName = "pronostico.txt";

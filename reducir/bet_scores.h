@@ -22,7 +22,7 @@ ScoreSource DefaultScoreSource(const std::filesystem::path& betFile);
 // no file) and scores every column of `bet` with it. Returns the Spanish
 // message naming the file and the line when the file cannot be used, and
 // then leaves the scores as they were; empty on success.
-std::string ScoreBet(CColumnSet& bet, const ScoreSource& source);
+std::string ScoreBet(lumo::CColumnSet& bet, const ScoreSource& source);
 
 // What the window says about the scores: "pronostico.txt de la carpeta de la
 // apuesta", "«otro.txt»" or "tabla construida".

@@ -13,6 +13,8 @@
 #include "platform/qt_text.h"
 #include "text/spanish_numbers.h"
 
+using namespace lumo;
+
 namespace {
 
 QLabel* ValueLabel(QWidget* parent, const QString& accessibleName) {

@@ -18,7 +18,7 @@ class BetSummary : public QGroupBox {
     explicit BetSummary(QWidget* parent = nullptr);
 
     // Shows `bet` (null: none open) and the forecast text.
-    void Show(const CColumnSet* bet, const QString& scoresText);
+    void Show(const lumo::CColumnSet* bet, const QString& scoresText);
     std::int64_t PriceCents() const;
 
   Q_SIGNALS:
@@ -28,7 +28,7 @@ class BetSummary : public QGroupBox {
   private:
     void ShowCost();
 
-    const CColumnSet* bet = nullptr;
+    const lumo::CColumnSet* bet = nullptr;
     QLabel* columnsLabel;
     QLabel* shapeLabel;
     QDoubleSpinBox* priceBox;

@@ -3,6 +3,8 @@
 #include "platform/qt_translations.h"
 #include "reducir/reducir_window.h"
 
+using namespace lumo;
+
 // lumo-reducir [apuesta.txt]: the window, with the bet given opened.
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

@@ -19,6 +19,8 @@
 #include "reducir/file_policy.h"
 #include "text/spanish_numbers.h"
 
+using namespace lumo;
+
 namespace {
 
 constexpr PrizeCategory kShownCategories[] = {PrizeCategory::kFourteen, PrizeCategory::kThirteen,

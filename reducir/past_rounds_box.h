@@ -21,7 +21,7 @@ class PastRoundsBox : public QGroupBox {
     explicit PastRoundsBox(QWidget* parent = nullptr);
 
     // The sets scrutinised (null: none); the rounds read stay.
-    void SetSets(const CColumnSet* bet, const CColumnSet* reduction);
+    void SetSets(const lumo::CColumnSet* bet, const lumo::CColumnSet* reduction);
     // Reads the rounds file strictly; false after telling the player what is
     // wrong with it, keeping the rounds shown before.
     bool OpenRounds(const std::filesystem::path& file);
@@ -30,9 +30,9 @@ class PastRoundsBox : public QGroupBox {
     void AskForRounds();
     void Show();
 
-    const CColumnSet* bet = nullptr;
-    const CColumnSet* reduction = nullptr;
-    std::vector<RoundResult> rounds;
+    const lumo::CColumnSet* bet = nullptr;
+    const lumo::CColumnSet* reduction = nullptr;
+    std::vector<lumo::RoundResult> rounds;
 
     QPushButton* openButton;
     QTableWidget* roundsTable;

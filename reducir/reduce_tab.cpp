@@ -26,6 +26,8 @@
 #include "reduction/reduced_bet.h"
 #include "text/spanish_numbers.h"
 
+using namespace lumo;
+
 namespace {
 
 // The guarantees offered, from this one down to the lowest.

@@ -25,15 +25,15 @@ class ReduceTab : public QWidget {
 
     // The bet to reduce (null: none) and its file, for the proposed name.
     // Stops a running reduction and forgets the last result.
-    void SetBet(const CColumnSet* bet, const std::filesystem::path& file);
+    void SetBet(const lumo::CColumnSet* bet, const std::filesystem::path& file);
     void SetPrice(std::int64_t cents);
     // The last complete reduction, or null.
-    const CColumnSet* Reduction() const;
+    const lumo::CColumnSet* Reduction() const;
     bool Running() const;
 
   Q_SIGNALS:
     // A reduction finished or was forgotten (null).
-    void ReductionChanged(const CColumnSet* reduction);
+    void ReductionChanged(const lumo::CColumnSet* reduction);
 
   private:
     void Start();
@@ -44,7 +44,7 @@ class ReduceTab : public QWidget {
     void ParkFocus();
     void ShowResult();
 
-    const CColumnSet* bet = nullptr;
+    const lumo::CColumnSet* bet = nullptr;
     std::filesystem::path betFile;
     std::int64_t priceCents;
     std::unique_ptr<ReductionRun> result;

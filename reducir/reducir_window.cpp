@@ -24,6 +24,8 @@
 #include "reducir/scrutiny_tab.h"
 #include "reducir/stats_tab.h"
 
+using namespace lumo;
+
 namespace {
 
 constexpr QSize kPreferredSize(1300, 700);

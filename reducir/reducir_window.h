@@ -43,7 +43,7 @@ class ReducirWindow : public QMainWindow {
     void AskForForecast();
     // Hands the open bet to every part of the window.
     void ShowBet();
-    void ShowReduction(const CColumnSet* reduction);
+    void ShowReduction(const lumo::CColumnSet* reduction);
 
     std::unique_ptr<OpenedBet> bet;
     BetSummary* summary;

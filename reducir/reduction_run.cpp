@@ -4,6 +4,8 @@
 #include "reduction/guarantee_reduction.h"
 #include "reduction/reduced_bet.h"
 
+using namespace lumo;
+
 ReductionRun RunReduction(const CColumnSet& bet, const ReductionOrder& order, std::stop_token stop,
                           const ReductionProgress& progress) {
     const auto start = std::chrono::steady_clock::now();

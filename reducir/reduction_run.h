@@ -22,7 +22,7 @@ enum class ReductionEnd { kComplete, kStopped };
 struct ReductionRun {
     ReductionEnd end = ReductionEnd::kComplete;
     // The columns kept, in the bet's order; empty when stopped.
-    std::unique_ptr<CColumnSet> kept;
+    std::unique_ptr<lumo::CColumnSet> kept;
     // The fewest columns the engine can prove any reduction of this bet
     // with this guarantee needs; 0 when it can prove none.
     std::int64_t lowerBound = 0;
@@ -39,5 +39,5 @@ using ReductionProgress = std::function<void(std::int32_t position)>;
 // `stop` ends the run within a second: with kStopped before the first
 // covering is complete, else with the smallest covering found so far (a
 // stop while improving keeps it). May throw std::bad_alloc.
-ReductionRun RunReduction(const CColumnSet& bet, const ReductionOrder& order, std::stop_token stop,
-                          const ReductionProgress& progress);
+ReductionRun RunReduction(const lumo::CColumnSet& bet, const ReductionOrder& order,
+                          std::stop_token stop, const ReductionProgress& progress);

@@ -4,6 +4,8 @@
 
 #include "platform/thread_priority.h"
 
+using namespace lumo;
+
 ReductionWorker::ReductionWorker(QObject* parent) : QObject(parent) {}
 
 ReductionWorker::~ReductionWorker() {

@@ -20,7 +20,7 @@ class ReductionWorker : public QObject {
 
     // Starts reducing `bet`, which must live and stay unchanged until
     // Finished or Stop. Does nothing while a reduction runs.
-    void Start(const CColumnSet& bet, const ReductionOrder& order);
+    void Start(const lumo::CColumnSet& bet, const ReductionOrder& order);
     // Asks the running reduction to stop; Finished follows within a second.
     void RequestStop();
     // Stops the running reduction and waits for it; its late reports and

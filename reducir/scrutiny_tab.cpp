@@ -28,6 +28,8 @@
 #include "reducir/signs_validator.h"
 #include "text/spanish_numbers.h"
 
+using namespace lumo;
+
 namespace {
 
 const std::array<QString, kPrizeCategories> kCategoryNames{

@@ -27,27 +27,28 @@ class ScrutinyTab : public QWidget {
     explicit ScrutinyTab(QWidget* parent = nullptr);
 
     // The sets scrutinised (null: none); forgets the last scrutiny.
-    void SetSets(const CColumnSet* bet, const CColumnSet* reduction);
+    void SetSets(const lumo::CColumnSet* bet, const lumo::CColumnSet* reduction);
     void SetPrice(std::int64_t cents);
 
   private:
     // The Pleno al 15 when it is ticked.
-    std::optional<PlenoPlay> Pleno() const;
+    std::optional<lumo::PlenoPlay> Pleno() const;
     // Reads the prizes (empty is 0); false after telling the player what is wrong.
-    bool ReadPrizes(PrizeTable& prizes);
+    bool ReadPrizes(lumo::PrizeTable& prizes);
     void Scrutinise();
-    void ShowSet(int column, const CColumnSet* set, const std::optional<CColumn>& round,
-                 const std::optional<PlenoPlay>& pleno, const PrizeTable& prizes, QBarSet& bars);
+    void ShowSet(int column, const lumo::CColumnSet* set, const std::optional<lumo::CColumn>& round,
+                 const std::optional<lumo::PlenoPlay>& pleno, const lumo::PrizeTable& prizes,
+                 QBarSet& bars);
     void Clear();
 
-    const CColumnSet* bet = nullptr;
-    const CColumnSet* reduction = nullptr;
+    const lumo::CColumnSet* bet = nullptr;
+    const lumo::CColumnSet* reduction = nullptr;
     std::int64_t priceCents;
 
     QLineEdit* resultEdit;
     QCheckBox* plenoPlayedBox;
     std::array<QComboBox*, 4> plenoGoalBoxes;  // result home, away; pick home, away
-    std::array<QLineEdit*, kPrizeCategories> prizeEdits;
+    std::array<QLineEdit*, lumo::kPrizeCategories> prizeEdits;
     QPushButton* scrutiniseButton;
     QTableWidget* categoriesTable;
     QChart* chart;

@@ -3,6 +3,8 @@
 #include "core/column.h"
 #include "core/typed_signs.h"
 
+using namespace lumo;
+
 QValidator::State SignsValidator::validate(QString& input, int& /*position*/) const {
     int signs = 0;
     for (const QChar c : input) {

@@ -17,6 +17,8 @@
 #include "reducir/compact_chart.h"
 #include "text/spanish_numbers.h"
 
+using namespace lumo;
+
 namespace {
 
 const std::array<QString, 3> kSignNames{QStringLiteral("1"), QStringLiteral("X"),

@@ -18,7 +18,7 @@ class StatsTab : public QWidget {
 
     // The sets shown (null: none). The bet's shares are counted again only
     // when it is another bet.
-    void SetSets(const CColumnSet* bet, const CColumnSet* reduction);
+    void SetSets(const lumo::CColumnSet* bet, const lumo::CColumnSet* reduction);
 
   private:
     // The chart's bars (1, X, 2) and the table of one set.
@@ -28,9 +28,9 @@ class StatsTab : public QWidget {
     };
 
     SharesView AddView(const QString& title, const QString& name);
-    static void Show(const SharesView& view, const CColumnSet* set);
+    static void Show(const SharesView& view, const lumo::CColumnSet* set);
 
-    const CColumnSet* shownBet = nullptr;
+    const lumo::CColumnSet* shownBet = nullptr;
     SharesView betView;
     SharesView reductionView;
 };

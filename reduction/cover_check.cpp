@@ -4,6 +4,8 @@
 
 #include "core/distance_ball.h"
 
+namespace lumo {
+
 namespace {
 
 class IndexBitmap {
@@ -54,3 +56,5 @@ std::optional<std::int32_t> FirstUncovered(const CColumnSet& bet, const CColumnS
     }
     return std::nullopt;
 }
+
+}  // namespace lumo

@@ -5,6 +5,8 @@
 
 #include "core/column_set.h"
 
+namespace lumo {
+
 // Checks a guarantee independently of how the covering was made: the first
 // position of `bet` whose column agrees in fewer than `guarantee` matches
 // with every column of `cover`, or nothing when every column of the bet has
@@ -14,3 +16,5 @@
 // min(bet, cover) balls of radius 14 - guarantee. Reports nothing.
 std::optional<std::int32_t> FirstUncovered(const CColumnSet& bet, const CColumnSet& cover,
                                            std::int32_t guarantee);
+
+}  // namespace lumo

@@ -11,6 +11,10 @@
 #include "reduction/internal/reduction_options.h"
 #include "reduction/internal/short_swap_search.h"
 
+namespace lumo {
+
+using namespace internal;
+
 namespace {
 
 GuaranteeReduction Stopped() {
@@ -61,3 +65,5 @@ GuaranteeReduction ReduceWithGuarantee(const CColumnSet& bet, const ReductionReq
             : ReductionOutcome::kComplete;
     return ReductionOf(index, *covering, outcome);
 }
+
+}  // namespace lumo

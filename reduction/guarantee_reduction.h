@@ -8,6 +8,8 @@
 
 #include "core/column_set.h"
 
+namespace lumo {
+
 // How the columns of a guarantee reduction were found.
 enum class ReductionMethod {
     kGreedy,   // the greedy covering, redundant columns dropped
@@ -67,3 +69,5 @@ struct GuaranteeReduction {
 // bet gives the same result without `optimise`. An empty bet gives an empty
 // result. May throw std::bad_alloc.
 GuaranteeReduction ReduceWithGuarantee(const CColumnSet& bet, const ReductionRequest& request);
+
+}  // namespace lumo

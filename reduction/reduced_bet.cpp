@@ -1,5 +1,7 @@
 #include "reduction/reduced_bet.h"
 
+namespace lumo {
+
 std::unique_ptr<CColumnSet> KeptColumns(const CColumnSet& bet,
                                         const GuaranteeReduction& reduction) {
     auto kept = std::make_unique<CColumnSet>(static_cast<std::int32_t>(reduction.positions.size()));
@@ -8,3 +10,5 @@ std::unique_ptr<CColumnSet> KeptColumns(const CColumnSet& bet,
     }
     return kept;
 }
+
+}  // namespace lumo

@@ -5,6 +5,8 @@
 #include <ios>
 #include <system_error>
 
+namespace lumo {
+
 namespace {
 
 constexpr std::size_t kLargestChunk = 1024 * 1024;
@@ -65,3 +67,5 @@ bool ChunkedInput::Want(std::size_t bytes) {
     }
     return ahead >= bytes;
 }
+
+}  // namespace lumo

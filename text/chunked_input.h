@@ -5,6 +5,8 @@
 #include <memory>
 #include <string_view>
 
+namespace lumo {
+
 // Reads a stream's text in chunks of up to 1 MiB (no larger than a short
 // text needs) taken straight from its buffer (a file buffer reads them from
 // the system without copying), for readers
@@ -45,3 +47,5 @@ class ChunkedInput {
     bool readError = false;
     int systemError = 0;
 };
+
+}  // namespace lumo

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdint>
 
+namespace lumo {
+
 // The one grammar of integers in the program's texts and edit boxes: white
 // space, one optional '+' or '-', then the decimal digits up to the first
 // other character. The readers built on it (ReadNumber, TextScanner, the
@@ -29,3 +31,5 @@ inline constexpr std::int64_t kMagnitudeCap = (std::int64_t{1} << 31) + 1;
 inline constexpr std::int64_t AppendDigit(std::int64_t magnitude, char digit) {
     return std::min(kMagnitudeCap, magnitude * 10 + (digit - '0'));
 }
+
+}  // namespace lumo

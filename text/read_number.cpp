@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace lumo {
+
 std::int32_t ReadNumber(std::string_view text) {
     std::size_t i = 0;
     while (i < text.size() && IsTextSpace(text[i])) {
@@ -19,3 +21,5 @@ std::int32_t ReadNumber(std::string_view text) {
     const std::int64_t value = negative ? -magnitude : magnitude;
     return static_cast<std::int32_t>(std::clamp<std::int64_t>(value, INT32_MIN, INT32_MAX));
 }
+
+}  // namespace lumo

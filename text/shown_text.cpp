@@ -1,5 +1,7 @@
 #include "text/shown_text.h"
 
+namespace lumo {
+
 namespace {
 
 constexpr std::size_t kShownBytes = 40;
@@ -51,3 +53,5 @@ std::string ShownText(std::string_view text) {
     }
     return cut ? shown + "…" : shown;
 }
+
+}  // namespace lumo

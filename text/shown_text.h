@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+namespace lumo {
+
 // How the messages show what they name: a file's name between « and », and
 // text taken from a file.
 
@@ -14,3 +16,5 @@ std::string Quoted(std::string_view fileName);
 // character, a stray byte) as '?'. A text of more than 40 bytes is cut there
 // and ends in "…".
 std::string ShownText(std::string_view text);
+
+}  // namespace lumo

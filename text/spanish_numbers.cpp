@@ -3,6 +3,8 @@
 
 #include <cstdlib>
 
+namespace lumo {
+
 namespace {
 
 std::string_view Trimmed(std::string_view text) {
@@ -83,3 +85,5 @@ std::string PercentText(std::int64_t part, std::int64_t whole) {
     const std::int64_t tenths = whole == 0 ? 0 : (part * 2000 + whole) / (2 * whole);
     return GroupedNumber(tenths / 10) + "," + static_cast<char>('0' + tenths % 10) + " %";
 }
+
+}  // namespace lumo

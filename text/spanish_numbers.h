@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+namespace lumo {
+
 // Numbers and money written the Spanish way, for the messages and tables of
 // every front end. Plain ASCII digits and separators, whatever the locale.
 
@@ -31,3 +33,5 @@ std::optional<std::int64_t> ParseEuros(std::string_view text);
 // up, a decimal comma and " %": "0,0 %", "33,3 %", "100,0 %". "0,0 %" when
 // `whole` is 0. Both at least 0, `part` at most `whole`.
 std::string PercentText(std::int64_t part, std::int64_t whole);
+
+}  // namespace lumo

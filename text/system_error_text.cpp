@@ -3,6 +3,8 @@
 #include <cerrno>
 #include <string_view>
 
+namespace lumo {
+
 namespace {
 
 struct ErrorText {
@@ -82,3 +84,5 @@ std::string ReadFailureReason(int error) {
             return SystemErrorText(error);
     }
 }
+
+}  // namespace lumo

@@ -4,6 +4,8 @@
 #include <ios>
 #include <system_error>
 
+namespace lumo {
+
 namespace {
 
 // Large enough to make the per-chunk work vanish, small enough to stay in
@@ -138,3 +140,5 @@ void TextScanner::Finish() {
     }
     in.setstate(state);
 }
+
+}  // namespace lumo

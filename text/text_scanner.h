@@ -7,6 +7,8 @@
 
 #include "text/number_grammar.h"
 
+namespace lumo {
+
 // Reads the program's text files (forecast files, bet files) by the rules of
 // formatted extraction, but in chunks taken straight from the stream buffer,
 // so that a bet file of tens of megabytes streams through at memory speed
@@ -121,3 +123,5 @@ class TextScanner {
     bool readError = false;
     int systemError = 0;
 };
+
+}  // namespace lumo

@@ -9,6 +9,8 @@
 
 #include "betfile/internal/save_hook.h"
 
+namespace lumo::internal {
+
 namespace {
 
 constexpr std::size_t kLineBytes = kMatches + 2;
@@ -91,3 +93,5 @@ int SyncFile(int fd) {
     }
     return ::fsync(fd) == 0 ? 0 : errno;
 }
+
+}  // namespace lumo::internal

@@ -10,6 +10,8 @@
 #include "betfile/internal/save_hook.h"
 #include "core/column_set.h"
 
+namespace lumo::internal {
+
 // The bet file's text (bet_writer.h describes it), made in blocks for the
 // stream, the new file and the file written in place.
 
@@ -40,3 +42,5 @@ int WriteAllAt(int fd, std::string_view text, std::optional<off_t> offset, SaveC
 
 // Flushes the file to the disk; 0 or the error number.
 int SyncFile(int fd);
+
+}  // namespace lumo::internal

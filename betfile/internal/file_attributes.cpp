@@ -14,6 +14,8 @@
 
 #include "betfile/internal/save_hook.h"
 
+namespace lumo::internal {
+
 namespace {
 
 constexpr mode_t kNewFileBits = 0666;
@@ -167,3 +169,5 @@ mode_t NewFileMode(const std::filesystem::path& folder) {
     }
     return kNewFileBits & ~CurrentUmask();
 }
+
+}  // namespace lumo::internal

@@ -4,6 +4,8 @@
 
 #include <filesystem>
 
+namespace lumo::internal {
+
 // What a replacing file must carry to look like the file it replaces, or
 // like a file made anew in its folder.
 
@@ -19,3 +21,5 @@ int CopyExtendedAttributes(const std::filesystem::path& source, int fd);
 // those its default access control list allows when the folder has one,
 // else 0666 without the process's umask.
 mode_t NewFileMode(const std::filesystem::path& folder);
+
+}  // namespace lumo::internal

@@ -10,6 +10,8 @@
 #include "betfile/internal/save_hook.h"
 #include "betfile/interrupted_save_mark.h"
 
+namespace lumo::internal {
+
 namespace {
 
 BetSaveResult Failure(BetSaveFailure failure, int systemError) {
@@ -88,3 +90,5 @@ BetSaveResult WriteInPlace(const std::filesystem::path& target, const struct sta
     }
     return error == 0 ? BetSaveResult{} : Failure(BetSaveFailure::kWriteInPlaceFailed, error);
 }
+
+}  // namespace lumo::internal

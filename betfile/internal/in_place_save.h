@@ -7,6 +7,8 @@
 #include "betfile/bet_writer.h"
 #include "core/column_set.h"
 
+namespace lumo::internal {
+
 // Writes the bet into the existing file itself, which keeps its name, links,
 // owner, group, permissions and attributes; `existing` is its status.
 //
@@ -26,3 +28,5 @@
 // nobody reads is refused rather than waited on (kNotRegularFile, ENXIO).
 BetSaveResult WriteInPlace(const std::filesystem::path& target, const struct stat& existing,
                            const CColumnSet& bet);
+
+}  // namespace lumo::internal

@@ -2,6 +2,8 @@
 
 #include <filesystem>
 
+namespace lumo::internal {
+
 // The temporary file that the handlers of InstallSaveInterruptionHandlers
 // remove; one save at a time. Registering and forgetting are safe against
 // the handlers running at any moment in between.
@@ -12,3 +14,5 @@ void RegisterInterruptedSaveFile(const std::filesystem::path& path);
 
 // Nothing is to be removed any more.
 void ForgetInterruptedSaveFile();
+
+}  // namespace lumo::internal

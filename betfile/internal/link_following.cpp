@@ -5,6 +5,8 @@
 #include <cerrno>
 #include <string>
 
+namespace lumo::internal {
+
 namespace {
 
 // As many links as the system itself follows in one path.
@@ -65,3 +67,5 @@ BetSaveResult FollowLinks(const std::filesystem::path& path, SaveTarget& target)
     }
     return {.failure = BetSaveFailure::kCannotCreate, .systemError = ELOOP};
 }
+
+}  // namespace lumo::internal

@@ -6,6 +6,8 @@
 
 #include "betfile/bet_writer.h"
 
+namespace lumo::internal {
+
 // The folder that holds `path`: its parent, or "." for a bare name.
 std::filesystem::path FolderOf(const std::filesystem::path& path);
 
@@ -28,3 +30,5 @@ struct SaveTarget {
 // error number. A name that cannot be examined is taken as absent, for the
 // making of the file to report.
 BetSaveResult FollowLinks(const std::filesystem::path& path, SaveTarget& target);
+
+}  // namespace lumo::internal

@@ -2,6 +2,8 @@
 
 #include <utility>
 
+namespace lumo::internal {
+
 namespace {
 
 SaveHook& Hook() {
@@ -19,3 +21,5 @@ int InjectedSaveError(SaveCall call) {
     const SaveHook& hook = Hook();
     return hook ? hook(call) : 0;
 }
+
+}  // namespace lumo::internal

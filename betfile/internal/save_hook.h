@@ -2,6 +2,8 @@
 
 #include <functional>
 
+namespace lumo::internal {
+
 // A seam for tests: a save asks the hook at each system call that changes
 // the disk, and the hook may look at the files, stop the process or make the
 // call fail. Without a hook (the program) every call just runs.
@@ -27,3 +29,5 @@ void SetSaveHook(SaveHook hook);
 
 // What the hook says of the call: 0 without a hook.
 int InjectedSaveError(SaveCall call);
+
+}  // namespace lumo::internal

@@ -17,6 +17,8 @@
 #include "betfile/internal/interrupted_save_registry.h"
 #include "betfile/internal/save_hook.h"
 
+namespace lumo::internal {
+
 namespace {
 
 constexpr std::string_view kPrefix = ".lumo-";
@@ -118,3 +120,5 @@ void RemoveStaleTemporaryFiles(const std::filesystem::path& folder) {
     }
     ::closedir(entries);
 }
+
+}  // namespace lumo::internal

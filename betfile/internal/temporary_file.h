@@ -2,6 +2,8 @@
 
 #include <filesystem>
 
+namespace lumo::internal {
+
 // A save's new file, made in the target's folder under a short hidden name of
 // its own, ".lumo-PID-XXXXXX.tmp" (the saving process's id, six random
 // letters or digits), so that a target name of any allowed length leaves room
@@ -40,3 +42,5 @@ class TemporaryFile {
 // another process id namespace). Anything else is left alone; failures are
 // ignored.
 void RemoveStaleTemporaryFiles(const std::filesystem::path& folder);
+
+}  // namespace lumo::internal

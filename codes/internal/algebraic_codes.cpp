@@ -3,6 +3,8 @@
 #include <array>
 #include <cstddef>
 
+namespace lumo::internal {
+
 namespace {
 
 constexpr std::int32_t kGolayLength = 11;
@@ -74,3 +76,5 @@ SyndromeCode ExtendedGolayCode() {
     code.columns.push_back(parityRow);
     return code;
 }
+
+}  // namespace lumo::internal

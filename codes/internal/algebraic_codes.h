@@ -4,6 +4,8 @@
 
 #include "codes/internal/syndrome_code.h"
 
+namespace lumo::internal {
+
 // The perfect ternary Hamming code with `checks` (2 or 3) parity checks: its
 // columns are the points of the projective space over GF(3) of that
 // dimension, one nonzero vector per line through the origin (the first
@@ -20,3 +22,5 @@ SyndromeCode GolayCode();
 // Golay code with an overall parity position making each word's digits sum
 // to 0 modulo 3.
 SyndromeCode ExtendedGolayCode();
+
+}  // namespace lumo::internal

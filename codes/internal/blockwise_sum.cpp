@@ -6,6 +6,8 @@
 #include <limits>
 #include <set>
 
+namespace lumo::internal {
+
 namespace {
 
 using Distances = std::array<std::int32_t, 3>;
@@ -101,3 +103,5 @@ std::vector<std::uint8_t> PartsByDigitSum(const BlockCode& code) {
     }
     return parts;
 }
+
+}  // namespace lumo::internal

@@ -6,6 +6,8 @@
 
 #include "codes/block_codes.h"
 
+namespace lumo::internal {
+
 // A ternary code split into three parts: every word of `code` (ternary
 // positions only) is in the part given by the entry of `parts` at its
 // position in the word list, 0..2.
@@ -34,3 +36,5 @@ std::int32_t BlockwiseSumRadius(const SplitCode& first, const SplitCode& second)
 
 // The parts of a ternary code's words by the sum of their digits modulo 3.
 std::vector<std::uint8_t> PartsByDigitSum(const BlockCode& code);
+
+}  // namespace lumo::internal

@@ -4,6 +4,8 @@
 #include <span>
 #include <string_view>
 
+namespace lumo::internal {
+
 namespace {
 
 using std::string_view_literals::operator""sv;
@@ -53,3 +55,5 @@ std::vector<SyndromeCodeWithRadius> CosetCodes() {
         Cosets(kLength7Radius1Columns, kLength7Radius1Syndromes, 1),
     };
 }
+
+}  // namespace lumo::internal

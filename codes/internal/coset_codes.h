@@ -5,6 +5,8 @@
 
 #include "codes/internal/syndrome_code.h"
 
+namespace lumo::internal {
+
 // A ternary code given by a parity-check matrix, with the covering radius it
 // is meant to have (to be checked before use).
 struct SyndromeCodeWithRadius {
@@ -16,3 +18,5 @@ struct SyndromeCodeWithRadius {
 // coset syndromes were found by a tabu search over the syndromes (each coset
 // a vertex, a step the addition of a multiple of one column), stored as data.
 std::vector<SyndromeCodeWithRadius> CosetCodes();
+
+}  // namespace lumo::internal

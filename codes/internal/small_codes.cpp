@@ -2,6 +2,8 @@
 
 #include <array>
 
+namespace lumo::internal {
+
 namespace {
 
 using std::string_view_literals::operator""sv;
@@ -594,3 +596,5 @@ constexpr std::array kCodes{
 std::span<const SmallCode> SmallCodes() {
     return kCodes;
 }
+
+}  // namespace lumo::internal

@@ -4,6 +4,8 @@
 #include <span>
 #include <string_view>
 
+namespace lumo::internal {
+
 // Small covering codes given by their words, building blocks of the product
 // constructions. A code on `triples` ternary positions followed by `doubles`
 // binary ones has covering radius `radius`: every word of that shape differs
@@ -22,3 +24,5 @@ struct SmallCode {
 // 7 (16 words, radius 1), other small optimal codes, and codes of both
 // alphabets found by a tabu search.
 std::span<const SmallCode> SmallCodes();
+
+}  // namespace lumo::internal

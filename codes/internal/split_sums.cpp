@@ -2,6 +2,8 @@
 
 #include <array>
 
+namespace lumo::internal {
+
 namespace {
 
 using std::string_view_literals::operator""sv;
@@ -48,3 +50,5 @@ constexpr std::array kSums{
 std::span<const SplitSum> SplitSums() {
     return kSums;
 }
+
+}  // namespace lumo::internal

@@ -4,6 +4,8 @@
 #include <span>
 #include <string_view>
 
+namespace lumo::internal {
+
 // Blockwise sums (blockwise_sum.h) of a ternary code of the table with a
 // short tail, each of radius `radius` on headTriples + tail length
 // positions. The head is the table's ternary code of `headTriples` positions
@@ -23,3 +25,5 @@ struct SplitSum {
 
 // Every sum, in the order they are to be built.
 std::span<const SplitSum> SplitSums();
+
+}  // namespace lumo::internal

@@ -2,6 +2,8 @@
 
 #include <cstddef>
 
+namespace lumo::internal {
+
 namespace {
 
 std::int32_t PowerOfThree(std::int32_t exponent) {
@@ -156,3 +158,5 @@ std::vector<std::uint8_t> WordsOf(const SyndromeCode& code) {
     }
     return words;
 }
+
+}  // namespace lumo::internal

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <vector>
 
+namespace lumo::internal {
+
 // A ternary code given by a parity-check matrix: the words x of length
 // `columns.size()` over 0..2 whose syndrome H x (mod 3) is one of
 // `syndromes`. With the one syndrome 0 it is the linear code with that
@@ -32,3 +34,5 @@ std::vector<std::uint8_t> WordsOf(const SyndromeCode& code);
 // and `multiple` (0..2) times a packed syndrome.
 std::int32_t AddSyndromes(std::int32_t a, std::int32_t b, std::int32_t checks);
 std::int32_t ScaleSyndrome(std::int32_t a, std::int32_t multiple, std::int32_t checks);
+
+}  // namespace lumo::internal

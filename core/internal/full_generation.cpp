@@ -8,6 +8,8 @@
 
 #include "core/progress.h"
 
+namespace lumo::internal {
+
 namespace {
 
 // 3^7: the combinations of one half of the coupon.
@@ -123,3 +125,5 @@ void WriteAllColumns(const Scoring& scoring, CColumn* destination) {
         }
     }
 }
+
+}  // namespace lumo::internal

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <cstring>
 
+namespace lumo::internal {
+
 // Word-parallel counting over the 14 result codes of a column. The codes are
 // read as two overlapping little-endian 64-bit words (bytes 0..7 and 6..13);
 // the second word's two overlapping bytes are masked out. Valid only for codes
@@ -66,3 +68,5 @@ inline std::int32_t IndexOfCodes(ResultWords words) {
     constexpr std::int32_t kThreeToTheEighth = 6561;
     return BaseThreeValue(words.first) + kThreeToTheEighth * BaseThreeValue(words.second >> 16);
 }
+
+}  // namespace lumo::internal

@@ -6,6 +6,8 @@
 #include <cstring>
 #include <vector>
 
+namespace lumo::internal {
+
 namespace {
 
 // How many slots ahead of a bucket's next slot to prefetch (a few cache
@@ -118,3 +120,5 @@ void SortColumnsByScore(CColumn* first, CColumn* last) {
     }
     PlaceByCounts(first, base, counts);
 }
+
+}  // namespace lumo::internal

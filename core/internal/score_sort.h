@@ -2,6 +2,8 @@
 
 #include "core/column.h"
 
+namespace lumo::internal {
+
 // Sorts the columns [first, last) by score, highest first, in place. Equal
 // scores keep no defined order.
 //
@@ -14,3 +16,5 @@
 void SortColumnsByScore(CColumn* first, CColumn* last);
 
 inline constexpr std::int64_t kMaxScoreBuckets = 1 << 16;
+
+}  // namespace lumo::internal

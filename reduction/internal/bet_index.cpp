@@ -7,6 +7,8 @@
 
 #include "reduction/internal/parallel_chunks.h"
 
+namespace lumo::internal {
+
 BetIndex::BetIndex(const CColumnSet& bet)
     : members((kAllColumns + 63) / 64, 0), ids(static_cast<std::size_t>(kAllColumns)) {
     for (std::int32_t position = 0; position < bet.Count(); ++position) {
@@ -233,3 +235,5 @@ std::vector<std::int32_t> BetIndex::LargestNear(std::int32_t radius,
     }
     return largest;
 }
+
+}  // namespace lumo::internal

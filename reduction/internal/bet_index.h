@@ -8,6 +8,8 @@
 #include "core/column_set.h"
 #include "core/distance_ball.h"
 
+namespace lumo::internal {
+
 // What SummariseBalls finds for every column of a bet: the sum of values and
 // the largest mark over its ball.
 struct BallSummaries {
@@ -172,3 +174,5 @@ class BetIndex {
 inline constexpr std::int32_t RadiusOf(std::int32_t guarantee) {
     return kMatches - guarantee;
 }
+
+}  // namespace lumo::internal

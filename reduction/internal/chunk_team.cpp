@@ -5,6 +5,8 @@
 
 #include "reduction/internal/reduction_options.h"
 
+namespace lumo::internal {
+
 ChunkTeam::ChunkTeam() {
     const auto threads = std::max(1U, std::thread::hardware_concurrency());
     helpers.reserve(threads - 1);
@@ -68,3 +70,5 @@ void ChunkTeam::Serve(std::int32_t member) {
 std::int32_t ChunkTeam::Boundary(std::int32_t chunk) const {
     return static_cast<std::int32_t>(static_cast<std::int64_t>(jobCount) * chunk / Members());
 }
+
+}  // namespace lumo::internal

@@ -6,6 +6,8 @@
 #include <thread>
 #include <vector>
 
+namespace lumo::internal {
+
 // Threads kept for many short parallel runs: the calling thread and one
 // helper per further hardware thread. Run splits the items 0..count-1 into
 // one contiguous chunk per member, as RunInChunks does, but creates no
@@ -44,3 +46,5 @@ class ChunkTeam {
     std::atomic<std::int32_t> working = 0;
     std::vector<std::jthread> helpers;
 };
+
+}  // namespace lumo::internal

@@ -6,6 +6,8 @@
 
 #include "reduction/internal/reduction_options.h"
 
+namespace lumo::internal {
+
 namespace {
 
 // How the steps go: with many fitting in the time, halving late and aiming
@@ -135,3 +137,5 @@ std::int32_t LagrangianBound(const CoverInstance& instance, std::int32_t known, 
     }
     return std::max(known, static_cast<std::int32_t>(std::ceil(control.best - kMargin)));
 }
+
+}  // namespace lumo::internal

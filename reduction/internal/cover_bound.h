@@ -5,6 +5,8 @@
 #include "reduction/internal/cover_instance.h"
 #include "reduction/internal/cover_search.h"
 
+namespace lumo::internal {
+
 // A lower bound on the size of every covering inside a bet (see
 // greedy_cover.h) from the Lagrangian relaxation of the covering problem:
 // for multipliers u >= 0 on the bet columns, sum(u) + sum over columns c of
@@ -19,3 +21,5 @@
 // rounded up, and never less than `known`. May throw std::bad_alloc.
 std::int32_t LagrangianBound(const CoverInstance& instance, std::int32_t known, std::int32_t upper,
                              const SearchLimit& limit);
+
+}  // namespace lumo::internal

@@ -4,6 +4,8 @@
 
 #include "reduction/internal/bet_index.h"
 
+namespace lumo::internal {
+
 // One covering problem: choose bet columns (BetIndex numbers) so that every
 // distinct column of `bet` lies within `radius` of a chosen one. Radius
 // 14 - G gives the guarantee "at least G hits when the result is in the
@@ -22,3 +24,5 @@ struct CoverInstance {
         bet.ForEachNear(id, radius, visit);
     }
 };
+
+}  // namespace lumo::internal

@@ -9,6 +9,8 @@
 #include "reduction/internal/search_clock.h"
 #include "reduction/internal/swap_state.h"
 
+namespace lumo::internal {
+
 namespace {
 
 // Removes the covering column whose loss uncovers the fewest columns.
@@ -95,3 +97,5 @@ std::vector<std::int32_t> ImproveCover(const CoverInstance& instance,
     std::sort(best.begin(), best.end());
     return best;
 }
+
+}  // namespace lumo::internal

@@ -8,6 +8,8 @@
 #include "core/progress.h"
 #include "reduction/internal/cover_instance.h"
 
+namespace lumo::internal {
+
 // When a local search stops: after `time`, after `moves` moves, once it
 // holds a covering of at most `enough` columns (a lower bound, when the
 // caller knows one), or on a stop request (seen within a few milliseconds),
@@ -33,3 +35,5 @@ struct SearchLimit {
 std::vector<std::int32_t> ImproveCover(const CoverInstance& instance,
                                        std::vector<std::int32_t> cover, SearchLimit limit,
                                        std::uint32_t seed);
+
+}  // namespace lumo::internal

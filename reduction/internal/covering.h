@@ -6,6 +6,8 @@
 
 #include "reduction/guarantee_reduction.h"
 
+namespace lumo::internal {
+
 // What each phase of the guarantee reduction hands the next: a covering of
 // the instance (increasing BetIndex numbers), how it was found, and the best
 // lower bound known on the size of any covering.
@@ -25,3 +27,5 @@ inline void KeepIfSmaller(Covering& covering, std::vector<std::int32_t>&& found,
         covering.method = method;
     }
 }
+
+}  // namespace lumo::internal

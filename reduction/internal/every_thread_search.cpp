@@ -6,6 +6,8 @@
 #include "reduction/internal/reduction_options.h"
 #include "reduction/internal/tabu_cover.h"
 
+namespace lumo::internal {
+
 std::vector<std::int32_t> SearchOnEveryThread(const CoverInstance& instance,
                                               const std::vector<std::vector<std::int32_t>>& starts,
                                               const SearchLimit& limit) {
@@ -29,3 +31,5 @@ std::vector<std::int32_t> SearchOnEveryThread(const CoverInstance& instance,
     }
     return best;
 }
+
+}  // namespace lumo::internal

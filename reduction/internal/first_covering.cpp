@@ -8,6 +8,8 @@
 #include "reduction/internal/product_cover.h"
 #include "reduction/internal/reduction_options.h"
 
+namespace lumo::internal {
+
 namespace {
 
 // For a product bet: its construction in place of the greedy covering when
@@ -60,3 +62,5 @@ std::optional<Covering> FirstCovering(const CoverInstance& instance, const Phase
     }
     return covering;
 }
+
+}  // namespace lumo::internal

@@ -6,6 +6,8 @@
 #include "reduction/internal/covering.h"
 #include "reduction/internal/phase_control.h"
 
+namespace lumo::internal {
+
 // The first covering of every bet the large product phase leaves: the
 // weighted greedy covering (greedy_cover.h), first taking the columns of
 // the hull's code that lie in the bet when that pays (hull_code.h), its
@@ -15,3 +17,5 @@
 // local search of fixed work (cover_search.h). Progress over the greedy
 // covering; nothing on a stop request. May throw std::bad_alloc.
 std::optional<Covering> FirstCovering(const CoverInstance& instance, const PhaseControl& control);
+
+}  // namespace lumo::internal

@@ -1,5 +1,7 @@
 #include "reduction/internal/gain_heap.h"
 
+namespace lumo::internal {
+
 namespace {
 
 // Whether `a` comes before `b`: the larger gain, then the lower rank.
@@ -65,3 +67,5 @@ void GainHeap::SiftDown(std::size_t node) {
     }
     At(node) = moving;
 }
+
+}  // namespace lumo::internal

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <vector>
 
+namespace lumo::internal {
+
 // A candidate of the greedy covering: the gain it had when last looked at,
 // its rank of preference (lower first among equal gains) and the column's
 // number, carried along so that the top needs no lookup.
@@ -55,3 +57,5 @@ class GainHeap {
     std::vector<Line> lines;
     std::size_t size;
 };
+
+}  // namespace lumo::internal

@@ -11,6 +11,8 @@
 #include "reduction/internal/gain_heap.h"
 #include "reduction/internal/reduction_options.h"
 
+namespace lumo::internal {
+
 namespace {
 
 // The bet's numbers ordered by higher score first, then the earlier first.
@@ -202,3 +204,5 @@ void DropRedundant(const CoverInstance& instance, std::vector<std::int32_t>& cov
         return std::binary_search(dropped.begin(), dropped.end(), id);
     });
 }
+
+}  // namespace lumo::internal

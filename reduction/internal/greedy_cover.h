@@ -7,6 +7,8 @@
 #include "core/progress.h"
 #include "reduction/internal/cover_instance.h"
 
+namespace lumo::internal {
+
 // Coverings inside a bet: sets of the bet's own distinct columns (BetIndex
 // numbers) such that every column of the bet lies within the radius of a
 // chosen one (cover_instance.h).
@@ -44,3 +46,5 @@ GreedyCovering GreedyCover(const CoverInstance& instance,
 // among equal scores, the later in the bet first. The covering stays in
 // increasing order and remains a covering.
 void DropRedundant(const CoverInstance& instance, std::vector<std::int32_t>& cover);
+
+}  // namespace lumo::internal

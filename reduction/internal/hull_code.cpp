@@ -9,6 +9,8 @@
 #include "reduction/internal/product_cover.h"
 #include "reduction/internal/reduction_options.h"
 
+namespace lumo::internal {
+
 namespace {
 
 // A relabelling of one match's results: result r becomes to[r].
@@ -222,3 +224,5 @@ std::vector<std::int32_t> ParityGolaySeeds(const CoverInstance& instance, std::u
     }
     return MappedIntoBet(bet, words, maps);
 }
+
+}  // namespace lumo::internal

@@ -5,6 +5,8 @@
 
 #include "reduction/internal/cover_instance.h"
 
+namespace lumo::internal {
+
 // The bet columns (BetIndex numbers, increasing) of a covering code of the
 // bet's hull: the product code of the instance's radius for the results the bet
 // uses in each match (product_cover.h), its results relabelled match by
@@ -47,3 +49,5 @@ inline constexpr std::uint8_t kParityDigits = 3;
 // then the Golay code's, of radius 2, and their greedy covering al 11 was
 // half as large again as the plain one. May throw std::bad_alloc.
 std::vector<std::int32_t> ParityGolaySeeds(const CoverInstance& instance, std::uint8_t lone);
+
+}  // namespace lumo::internal

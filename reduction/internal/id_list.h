@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <vector>
 
+namespace lumo::internal {
+
 // A set of bet column numbers 0..size-1 kept as an unordered list, with each
 // member's place in it: adding, removing and membership take constant time,
 // and a member can be picked at random from the list. Removing moves the
@@ -33,3 +35,5 @@ class IdList {
     std::vector<std::int32_t> slots;
     std::vector<std::int32_t> items;
 };
+
+}  // namespace lumo::internal

@@ -5,6 +5,8 @@
 #include "reduction/internal/product_cover.h"
 #include "reduction/internal/reduction_options.h"
 
+namespace lumo::internal {
+
 std::optional<GuaranteeReduction> LargeProductReduction(const CoverInstance& instance,
                                                         const ProgressSink& progress) {
     const std::optional<MatchChoices> choices = ProductChoices(instance.bet);
@@ -24,3 +26,5 @@ std::optional<GuaranteeReduction> LargeProductReduction(const CoverInstance& ins
     }
     return reduction;
 }
+
+}  // namespace lumo::internal

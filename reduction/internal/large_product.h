@@ -6,6 +6,8 @@
 #include "reduction/guarantee_reduction.h"
 #include "reduction/internal/cover_instance.h"
 
+namespace lumo::internal {
+
 // The first phase, for a product bet (product_cover.h) of more than
 // tuning::kLargestGreedyProduct columns: the product construction alone,
 // whose codes are at or near the best known sizes, with the sphere bound,
@@ -13,3 +15,5 @@
 // the phases from first_covering.h on reduce. May throw std::bad_alloc.
 std::optional<GuaranteeReduction> LargeProductReduction(const CoverInstance& instance,
                                                         const ProgressSink& progress);
+
+}  // namespace lumo::internal

@@ -8,6 +8,8 @@
 #include "reduction/internal/parity_start.h"
 #include "reduction/internal/reduction_options.h"
 
+namespace lumo::internal {
+
 namespace {
 
 constexpr std::int64_t kNoLimit = std::numeric_limits<std::int64_t>::max();
@@ -58,3 +60,5 @@ ReductionOutcome Optimise(const CoverInstance& instance, Covering& covering,
     KeepIfSmaller(covering, std::move(improved), ReductionMethod::kSearch);
     return control.stop.stop_requested() ? ReductionOutcome::kStopped : ReductionOutcome::kComplete;
 }
+
+}  // namespace lumo::internal

@@ -7,6 +7,8 @@
 #include "reduction/internal/covering.h"
 #include "reduction/internal/phase_control.h"
 
+namespace lumo::internal {
+
 // The optimisation, for `time` in all: the parity Golay start (parity_start.h)
 // beside the covering, then 1/tuning::kBoundShareDivisor of the time raising
 // the covering's lower bound (cover_bound.h), then swap searches from both
@@ -16,3 +18,5 @@
 // later it holds the smallest found so far. May throw std::bad_alloc.
 ReductionOutcome Optimise(const CoverInstance& instance, Covering& covering,
                           std::chrono::steady_clock::duration time, const PhaseControl& control);
+
+}  // namespace lumo::internal

@@ -5,6 +5,8 @@
 #include <thread>
 #include <vector>
 
+namespace lumo::internal {
+
 void RunInChunks(std::int32_t count, const std::function<void(std::int32_t, std::int32_t)>& work) {
     const auto threads =
         static_cast<std::int32_t>(std::max(1U, std::thread::hardware_concurrency()));
@@ -31,3 +33,5 @@ void RunInChunks(std::int32_t count, const std::function<void(std::int32_t, std:
         work(boundary(chunk), boundary(chunk + 1));
     }
 }
+
+}  // namespace lumo::internal

@@ -4,6 +4,8 @@
 #include "reduction/internal/hull_code.h"
 #include "reduction/internal/phase_control.h"
 
+namespace lumo::internal {
+
 std::vector<std::int32_t> ParityGolayStart(const CoverInstance& instance,
                                            const std::stop_token& stop,
                                            const ProgressSink& progress) {
@@ -33,3 +35,5 @@ std::vector<std::int32_t> ParityGolayStart(const CoverInstance& instance,
     }
     return best;
 }
+
+}  // namespace lumo::internal

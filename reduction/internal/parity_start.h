@@ -7,6 +7,8 @@
 #include "core/progress.h"
 #include "reduction/internal/cover_instance.h"
 
+namespace lumo::internal {
+
 // The smallest of the greedy coverings seeded with the parity Golay code for
 // each value of its lone digit (hull_code.h), redundant columns dropped,
 // reporting progress 0..100 over the three (a lone digit whose seeds are
@@ -15,3 +17,5 @@
 std::vector<std::int32_t> ParityGolayStart(const CoverInstance& instance,
                                            const std::stop_token& stop,
                                            const ProgressSink& progress);
+
+}  // namespace lumo::internal

@@ -1,5 +1,7 @@
 #include "reduction/internal/phase_control.h"
 
+namespace lumo::internal {
+
 ProgressSink Scaled(const ProgressSink& progress, std::int32_t first, std::int32_t last) {
     if (!progress) {
         return {};
@@ -8,3 +10,5 @@ ProgressSink Scaled(const ProgressSink& progress, std::int32_t first, std::int32
         progress(first + (last - first) * position / 100);
     };
 }
+
+}  // namespace lumo::internal

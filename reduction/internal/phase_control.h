@@ -5,6 +5,8 @@
 
 #include "core/progress.h"
 
+namespace lumo::internal {
+
 // What a phase of the guarantee reduction works under: the stop token it
 // watches and the receiver of the whole reduction's progress, of which the
 // phase reports the stretch first..last.
@@ -23,3 +25,5 @@ ProgressSink Scaled(const ProgressSink& progress, std::int32_t first, std::int32
 inline ProgressSink StretchOf(const PhaseControl& control) {
     return Scaled(control.progress, control.first, control.last);
 }
+
+}  // namespace lumo::internal

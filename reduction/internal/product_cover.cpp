@@ -5,6 +5,8 @@
 
 #include "codes/block_codes.h"
 
+namespace lumo::internal {
+
 namespace {
 
 constexpr std::size_t kLimit = kMatches + 1;
@@ -187,3 +189,5 @@ std::int64_t ProductBall(const MatchChoices& choices, std::int32_t radius) {
     }
     return ball;
 }
+
+}  // namespace lumo::internal

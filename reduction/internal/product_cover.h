@@ -7,6 +7,8 @@
 
 #include "reduction/internal/bet_index.h"
 
+namespace lumo::internal {
+
 // Per match, the results a bet uses there: bit r set for result code r.
 using MatchChoices = std::array<std::uint8_t, kMatches>;
 
@@ -35,3 +37,5 @@ std::int64_t ProductCoverSize(const MatchChoices& choices, std::int32_t radius);
 // 1 + (results - 1) x up to x^radius).
 std::int64_t ProductSize(const MatchChoices& choices);
 std::int64_t ProductBall(const MatchChoices& choices, std::int32_t radius);
+
+}  // namespace lumo::internal

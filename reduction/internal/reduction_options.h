@@ -3,6 +3,8 @@
 #include <cstddef>
 #include <cstdint>
 
+namespace lumo::internal {
+
 // Every tunable of the guarantee reduction, one place to read and change
 // them. The figures in the comments are from the 329,695-column example bet
 // (bench/README.md) unless they say otherwise.
@@ -89,3 +91,5 @@ inline constexpr std::int32_t kFewStepsPatience = 4;
 inline constexpr double kFewStepsAim = 1.0;
 
 }  // namespace tuning
+
+}  // namespace lumo::internal

@@ -1,5 +1,7 @@
 #include "reduction/internal/search_clock.h"
 
+namespace lumo::internal {
+
 SearchClock::SearchClock(const SearchLimit& limit, std::int64_t checkEvery)
     : limit(limit),
       checkEvery(checkEvery),
@@ -21,3 +23,5 @@ bool SearchClock::Expired(std::int64_t step) {
     }
     return false;
 }
+
+}  // namespace lumo::internal

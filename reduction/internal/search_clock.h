@@ -5,6 +5,8 @@
 
 #include "reduction/internal/cover_search.h"
 
+namespace lumo::internal {
+
 // The time keeping of a search within a SearchLimit: every `checkEvery`
 // steps, looks at the clock and the stop request, and hands the share of
 // the limit's time spent (0..100) to its progress receiver when that share
@@ -24,3 +26,5 @@ class SearchClock {
     std::chrono::steady_clock::time_point deadline;
     std::int32_t reported = -1;
 };
+
+}  // namespace lumo::internal

@@ -4,6 +4,8 @@
 #include "reduction/internal/reduction_options.h"
 #include "reduction/internal/tabu_cover.h"
 
+namespace lumo::internal {
+
 ReductionOutcome ShortSwapSearch(const CoverInstance& instance, Covering& covering,
                                  const std::stop_token& stop) {
     const std::int64_t ball = BallSize(instance.radius);
@@ -18,3 +20,5 @@ ReductionOutcome ShortSwapSearch(const CoverInstance& instance, Covering& coveri
     KeepIfSmaller(covering, std::move(shortened), ReductionMethod::kSearch);
     return ReductionOutcome::kComplete;
 }
+
+}  // namespace lumo::internal

@@ -6,6 +6,8 @@
 #include "reduction/internal/cover_instance.h"
 #include "reduction/internal/covering.h"
 
+namespace lumo::internal {
+
 // The short swap search (tabu_cover.h) every covering gets after the first:
 // a fixed number of steps, fewer the larger the balls (tuning::
 // kShortSearchWork), so that the same bet always gives the same result; it
@@ -13,3 +15,5 @@
 // kStopped on a stop request. May throw std::bad_alloc.
 ReductionOutcome ShortSwapSearch(const CoverInstance& instance, Covering& covering,
                                  const std::stop_token& stop);
+
+}  // namespace lumo::internal

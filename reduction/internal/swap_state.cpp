@@ -1,5 +1,7 @@
 #include "reduction/internal/swap_state.h"
 
+namespace lumo::internal {
+
 namespace {
 
 // The size of a per-column table: every column with kWeights, none without.
@@ -178,3 +180,5 @@ void SwapState::ChangeLoss(std::int32_t id, std::int64_t delta) {
 void SwapState::Spread(std::int32_t id, std::int64_t delta) {
     instance.ForEachNear(id, [&](std::int32_t near) { gain[At(near)] += delta; });
 }
+
+}  // namespace lumo::internal

@@ -10,6 +10,8 @@
 #include "reduction/internal/id_list.h"
 #include "reduction/internal/reduction_options.h"
 
+namespace lumo::internal {
+
 // What a SwapState keeps exact beyond every bet column's count of chosen
 // columns reaching it and the list of uncovered columns.
 enum class StateUpkeep {
@@ -114,3 +116,5 @@ class SwapState {
     std::priority_queue<LossEntry, std::vector<LossEntry>, std::greater<LossEntry>> byLoss;
     std::vector<LossEntry> setAside;
 };
+
+}  // namespace lumo::internal

@@ -9,6 +9,8 @@
 #include "reduction/internal/search_clock.h"
 #include "reduction/internal/swap_state.h"
 
+namespace lumo::internal {
+
 namespace {
 
 // A column to add and a chosen one to remove (-1: none).
@@ -184,3 +186,5 @@ std::vector<std::int32_t> TabuImproveCover(const CoverInstance& instance,
     std::sort(best.begin(), best.end());
     return best;
 }
+
+}  // namespace lumo::internal

@@ -6,6 +6,8 @@
 #include "reduction/internal/cover_instance.h"
 #include "reduction/internal/cover_search.h"
 
+namespace lumo::internal {
+
 // Improves a covering inside a bet (see greedy_cover.h) by a swap tabu
 // search within `limit`, on a SwapState: whenever everything is covered it
 // keeps the covering and drops the chosen column of least loss (the weight
@@ -24,3 +26,5 @@
 std::vector<std::int32_t> TabuImproveCover(const CoverInstance& instance,
                                            std::vector<std::int32_t> cover,
                                            const SearchLimit& limit, std::uint32_t seed);
+
+}  // namespace lumo::internal

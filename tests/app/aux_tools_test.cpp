@@ -15,6 +15,8 @@
 #include "dialog_test_case.h"
 #include "tests/core/test_support.h"
 
+using namespace lumo;
+
 namespace {
 
 // The number of matches in which two columns differ.

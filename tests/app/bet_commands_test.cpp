@@ -14,6 +14,8 @@
 #include "seam_answerers.h"
 #include "tests/core/test_support.h"
 
+using namespace lumo;
+
 namespace {
 
 QByteArray ClipboardText() {

@@ -14,6 +14,8 @@
 #include "dialog_test_case.h"
 #include "tests/core/test_support.h"
 
+using namespace lumo;
+
 class ColumnListTest : public DialogTestCase {
     Q_OBJECT
 

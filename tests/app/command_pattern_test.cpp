@@ -17,6 +17,8 @@
 #include "platform/wait_cursor.h"
 #include "tests/core/test_support.h"
 
+using namespace lumo;
+
 class CommandPatternTest : public DialogTestCase {
     Q_OBJECT
 

@@ -11,6 +11,8 @@
 #include "seam_answerers.h"
 #include "window_test_support.h"
 
+using namespace lumo;
+
 CommandProbe::CommandProbe(CLumoDlg& dialog) {
     auto* list = ControlById<QTreeWidget>(dialog, kColumnList);
     connect(list->model(), &QAbstractItemModel::modelReset, this, [this] {

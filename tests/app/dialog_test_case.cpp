@@ -9,6 +9,8 @@
 
 #include "tests/core/test_support.h"
 
+using namespace lumo;
+
 void DialogTestCase::OpenDialog(DialogDisplay display) {
     if (!workingDirectory) {
         workingDirectory = std::make_unique<ScopedEmptyWorkingDirectory>();

@@ -43,7 +43,7 @@ class DialogTestCase : public QObject {
     QProgressBar* Bar() const;
 
     // Replaces the bet by these columns and refreshes; the probe starts anew.
-    void SetColumns(const std::vector<CColumn>& columns);
+    void SetColumns(const std::vector<lumo::CColumn>& columns);
     // The same with the columns of these indices, scored from the forecast.
     void SetBet(const std::vector<int>& indices);
 

@@ -9,6 +9,8 @@
 #include "file_contents.h"
 #include "tests/core/test_support.h"
 
+using namespace lumo;
+
 class ForecastListsTest : public DialogTestCase {
     Q_OBJECT
 

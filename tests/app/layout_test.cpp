@@ -25,6 +25,8 @@
 #include "tests/core/test_support.h"
 #include "widgets/hyper_link.h"
 
+using namespace lumo;
+
 namespace {
 
 enum Kind {

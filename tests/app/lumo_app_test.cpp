@@ -11,6 +11,8 @@
 #include "modal_answer.h"
 #include "window_test_support.h"
 
+using namespace lumo;
+
 namespace {
 
 enum class Closing { kEscape, kCloseBox, kCloseEntry };

@@ -14,6 +14,8 @@
 #include "platform/qt_translations.h"
 #include "platform/text_file_request.h"
 
+using namespace lumo;
+
 class QtTranslationsTest : public QObject {
     Q_OBJECT
 

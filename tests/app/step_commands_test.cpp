@@ -12,6 +12,8 @@
 #include "dialog_test_case.h"
 #include "tests/core/test_support.h"
 
+using namespace lumo;
+
 namespace {
 
 // `n` different columns of scattered indices (a fixed sequence), scored from

@@ -15,6 +15,8 @@
 #include "tests/core/allocation_failure.h"
 #include "tests/core/test_support.h"
 
+using namespace lumo;
+
 namespace {
 
 const QString kNoMemoryForStep =

@@ -16,6 +16,8 @@
 #include "file_contents.h"
 #include "seam_answerers.h"
 
+using namespace lumo;
+
 namespace {
 
 // Matches 4 and 13 are fixed (results at 0 %), match 6 cannot end in a 2.

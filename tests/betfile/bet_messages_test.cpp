@@ -5,6 +5,8 @@
 
 #include <cerrno>
 
+using namespace lumo;
+
 namespace {
 
 using testing::HasSubstr;

@@ -14,6 +14,8 @@
 #include "fuzz/fuzz_support.h"
 #include "tests/core/test_support.h"
 
+using namespace lumo;
+
 namespace {
 
 struct ReadCase {

@@ -22,6 +22,8 @@
 #include "tests/betfile/save_test_support.h"
 #include "tests/core/allocation_failure.h"
 
+using namespace lumo;
+
 namespace fs = std::filesystem;
 
 namespace {

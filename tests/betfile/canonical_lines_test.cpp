@@ -7,6 +7,8 @@
 
 #include "tests/core/test_support.h"
 
+using namespace lumo;
+
 namespace {
 
 const std::string kMixed = "1X21X21X21X21X";

@@ -9,6 +9,8 @@
 
 #include "betfile/bet_reader.h"
 
+using namespace lumo;
+
 namespace {
 
 // Column sets can be neither copied nor moved, hence the pointer.

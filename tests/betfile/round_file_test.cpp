@@ -7,6 +7,8 @@
 
 #include "tests/core/test_support.h"
 
+using namespace lumo;
+
 namespace {
 
 TEST(RoundFileTest, ReadsNamesAndResultsSkippingBlankAndCommentLines) {

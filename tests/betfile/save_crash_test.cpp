@@ -18,6 +18,8 @@
 #include "betfile/bet_writer.h"
 #include "tests/betfile/save_test_support.h"
 
+using namespace lumo;
+
 namespace fs = std::filesystem;
 
 namespace {

@@ -14,6 +14,9 @@
 #include "betfile/internal/save_hook.h"
 #include "tests/betfile/save_test_support.h"
 
+using namespace lumo;
+using namespace lumo::internal;
+
 namespace fs = std::filesystem;
 
 namespace {

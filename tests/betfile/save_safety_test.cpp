@@ -19,6 +19,9 @@
 #include "betfile/save_interruption.h"
 #include "tests/betfile/save_test_support.h"
 
+using namespace lumo;
+using namespace lumo::internal;
+
 namespace fs = std::filesystem;
 
 namespace {

@@ -14,6 +14,8 @@
 #include "betfile/bet_reader.h"
 #include "betfile/strict_bet_reader.h"
 
+using namespace lumo;
+
 namespace fs = std::filesystem;
 
 std::string Contents(const fs::path& path) {

@@ -20,16 +20,16 @@
 std::string Contents(const std::filesystem::path& path);
 
 // The text WriteBet gives for the bet.
-std::string TextOf(const CColumnSet& bet);
+std::string TextOf(const lumo::CColumnSet& bet);
 
 // A bet of the columns of these indices (column sets can be neither copied
 // nor moved, hence the pointer).
-std::unique_ptr<CColumnSet> BetOf(std::initializer_list<std::int32_t> indices);
+std::unique_ptr<lumo::CColumnSet> BetOf(std::initializer_list<std::int32_t> indices);
 
 // A bet of `count` columns, the indices first, first + step, ... (modulo all
 // columns).
-std::unique_ptr<CColumnSet> LargeBet(std::int32_t count, std::int32_t first = 0,
-                                     std::int32_t step = 1);
+std::unique_ptr<lumo::CColumnSet> LargeBet(std::int32_t count, std::int32_t first = 0,
+                                           std::int32_t step = 1);
 
 // What a save stopped part of the way left in the file.
 enum class SaveAftermath {
@@ -100,8 +100,8 @@ pid_t StartChild(const std::function<void()>& work);
 std::string InChild(const Identity& identity, const std::function<std::string()>& work);
 
 // Saves the bet as `identity`, in a child process.
-BetSaveResult SaveAs(const Identity& identity, const std::filesystem::path& path,
-                     const CColumnSet& bet);
+lumo::BetSaveResult SaveAs(const Identity& identity, const std::filesystem::path& path,
+                           const lumo::CColumnSet& bet);
 
 // Gives the file or folder to the identity's user and group (when root).
 void GiveTo(const std::filesystem::path& path, const Identity& identity);

@@ -15,6 +15,8 @@
 #include "tests/betfile/save_test_support.h"
 #include "tests/core/test_support.h"
 
+using namespace lumo;
+
 namespace {
 
 const std::string kOnes = "11111111111111";

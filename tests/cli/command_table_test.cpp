@@ -5,6 +5,8 @@
 #include <set>
 #include <string>
 
+using namespace lumo;
+
 namespace {
 
 // A command's help is the one place a user learns its options: each one the

@@ -19,6 +19,9 @@
 #include "reduction/cover_check.h"
 #include "tests/core/test_support.h"
 
+using namespace lumo;
+using namespace lumo::internal;
+
 namespace fs = std::filesystem;
 
 namespace {

@@ -6,6 +6,8 @@
 
 #include "core/progress.h"
 
+using namespace lumo;
+
 namespace {
 
 TEST(ProgressBarTest, DrawsOnlyWhenOnAndAfterTheDelayThenWipesItself) {

@@ -10,6 +10,8 @@
 #include "cli/argument_parsing.h"
 #include "tests/core/test_support.h"
 
+using namespace lumo;
+
 namespace {
 
 // The rounds file of the text, in the temporary folder.

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+using namespace lumo;
+
 namespace {
 
 // Digits 0..2 as chars; a string orders and compares them.

@@ -7,6 +7,9 @@
 #include <string_view>
 #include <vector>
 
+using namespace lumo;
+using namespace lumo::internal;
+
 namespace {
 
 BlockCode TernaryCode(std::int32_t length, std::initializer_list<std::string_view> words) {

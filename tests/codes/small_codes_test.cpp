@@ -7,6 +7,9 @@
 #include <span>
 #include <string>
 
+using namespace lumo;
+using namespace lumo::internal;
+
 namespace {
 
 // Every word of the code's space, as digit strings.

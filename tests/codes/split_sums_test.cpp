@@ -6,6 +6,9 @@
 
 #include "codes/block_codes.h"
 
+using namespace lumo;
+using namespace lumo::internal;
+
 namespace {
 
 // Every sum of the list is built, verified, into the table: none is left out

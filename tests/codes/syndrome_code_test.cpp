@@ -9,6 +9,9 @@
 
 #include "codes/internal/algebraic_codes.h"
 
+using namespace lumo;
+using namespace lumo::internal;
+
 namespace {
 
 // Digits 0..2 as chars; a string orders and compares them.

@@ -10,6 +10,8 @@
 #include "tests/core/allocation_failure.h"
 #include "tests/core/test_support.h"
 
+using namespace lumo;
+
 namespace {
 
 TEST(BetAdditionsTest, RandomColumnsAppendOrRemoveByTheSignOfTheCount) {

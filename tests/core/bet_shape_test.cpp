@@ -4,6 +4,8 @@
 
 #include "tests/core/test_support.h"
 
+using namespace lumo;
+
 namespace {
 
 // Every combination of the signs given per match ("1X2" a triple, "1" fixed).

@@ -8,6 +8,8 @@
 #include "core/column_set.h"
 #include "tests/core/test_support.h"
 
+using namespace lumo;
+
 namespace {
 
 CColumn Scored(std::int32_t score) {

@@ -13,6 +13,8 @@
 #include "tests/core/allocation_failure.h"
 #include "tests/core/test_support.h"
 
+using namespace lumo;
+
 namespace {
 
 std::vector<CColumn> SomeColumns(std::int32_t count) {

@@ -10,6 +10,8 @@
 
 #include "tests/core/test_support.h"
 
+using namespace lumo;
+
 namespace {
 
 TEST(ColumnTest, DefaultColumnIsAllHomeWinsUnscoredUnmarked) {

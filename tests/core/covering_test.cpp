@@ -8,6 +8,8 @@
 
 #include "tests/core/test_support.h"
 
+using namespace lumo;
+
 namespace {
 
 // The set, refilled with the columns.

@@ -7,6 +7,8 @@
 
 #include "tests/core/test_support.h"
 
+using namespace lumo;
+
 namespace {
 
 // Sum over k = 0..d of C(14, k) * 2^k.

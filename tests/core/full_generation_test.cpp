@@ -11,6 +11,9 @@
 
 #include "tests/core/test_support.h"
 
+using namespace lumo;
+using namespace lumo::internal;
+
 namespace {
 
 struct TableCase {

@@ -6,6 +6,8 @@
 
 #include "tests/core/test_support.h"
 
+using namespace lumo;
+
 namespace {
 
 // Reports for the items 0..total-1, every one announced.

@@ -5,6 +5,8 @@
 #include <array>
 #include <vector>
 
+using namespace lumo;
+
 namespace {
 
 TEST(RandomTest, DrawsCoverZeroTo32767Uniformly) {

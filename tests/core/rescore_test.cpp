@@ -7,6 +7,8 @@
 
 #include "tests/core/test_support.h"
 
+using namespace lumo;
+
 namespace {
 
 using StatusCall = std::pair<std::int32_t, std::int32_t>;

@@ -13,6 +13,9 @@
 #include "tests/core/allocation_failure.h"
 #include "tests/core/test_support.h"
 
+using namespace lumo;
+using namespace lumo::internal;
+
 namespace {
 
 // Columns whose scores are drawn from [lowest, highest], each column told

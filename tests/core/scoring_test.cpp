@@ -8,6 +8,8 @@
 #include "core/column.h"
 #include "tests/core/test_support.h"
 
+using namespace lumo;
+
 namespace {
 
 // Every row 40, 33, 27: minSum 378, maxSum 560.

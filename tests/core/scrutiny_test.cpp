@@ -6,6 +6,8 @@
 
 #include "tests/core/test_support.h"
 
+using namespace lumo;
+
 namespace {
 
 TEST(ScrutinyTest, CountsEveryNumberOfHitsAsThePairwiseCountDoes) {

@@ -8,6 +8,8 @@
 #include "core/column_predicates.h"
 #include "core/progress.h"
 
+using namespace lumo;
+
 ProgressRecorder::ProgressRecorder() {
     SetProgressSink([this](std::int32_t position) { positions.push_back(position); });
 }

@@ -4,6 +4,8 @@
 
 #include "tests/core/test_support.h"
 
+using namespace lumo;
+
 namespace {
 
 TEST(TypedSignsTest, ReadsFourteenSignsWithSeparatorsAndLowerCaseX) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace lumo;
+
 namespace {
 
 CColumn ColumnOf(std::uint8_t first, std::uint8_t others) {

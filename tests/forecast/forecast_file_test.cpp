@@ -11,6 +11,8 @@
 #include "fuzz/fuzz_support.h"
 #include "tests/core/test_support.h"
 
+using namespace lumo;
+
 namespace {
 
 using Row = std::array<std::int32_t, 3>;

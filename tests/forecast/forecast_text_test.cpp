@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace lumo;
+
 namespace {
 
 CForecastTable TableWithFirstRow(std::array<std::int32_t, 3> row) {

@@ -14,6 +14,8 @@
 #include "forecast/forecast_messages.h"
 #include "fuzz/fuzz_support.h"
 
+using namespace lumo;
+
 namespace {
 
 using Row = std::array<std::int32_t, 3>;

@@ -12,6 +12,8 @@
 
 #include "reducir/bet_scores.h"
 
+using namespace lumo;
+
 namespace {
 
 using ::testing::AllOf;

@@ -19,6 +19,8 @@
 #include "tests/core/allocation_failure.h"
 #include "tests/core/test_support.h"
 
+using namespace lumo;
+
 namespace {
 
 // 3 triples and 11 fixed results: 27 columns.

@@ -16,6 +16,8 @@
 #include "reducir/past_rounds_box.h"
 #include "reducir_fixture.h"
 
+using namespace lumo;
+
 namespace {
 
 // 3 triples and 11 fixed results: 27 columns.

@@ -14,6 +14,8 @@
 #include "reduction/reduced_bet.h"
 #include "tests/core/test_support.h"
 
+using namespace lumo;
+
 namespace {
 
 // Every column with any sign in the first `triples` matches and 1 in the

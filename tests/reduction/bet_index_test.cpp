@@ -8,6 +8,9 @@
 
 #include "tests/core/test_support.h"
 
+using namespace lumo;
+using namespace lumo::internal;
+
 namespace {
 
 TEST(BetIndexTest, NumbersDistinctColumnsByFirstOccurrence) {

@@ -9,6 +9,9 @@
 
 #include "tests/reduction/thread_room.h"
 
+using namespace lumo;
+using namespace lumo::internal;
+
 namespace {
 
 // Counts how often each item of every run is worked on, over many runs of

@@ -7,4 +7,5 @@
 #include "reduction/internal/bet_index.h"
 
 // The columns of these BetIndex numbers, in order.
-std::vector<CColumn> ColumnsOfIds(const BetIndex& index, const std::vector<std::int32_t>& ids);
+std::vector<lumo::CColumn> ColumnsOfIds(const lumo::internal::BetIndex& index,
+                                        const std::vector<std::int32_t>& ids);

@@ -9,6 +9,9 @@
 #include "reduction/internal/greedy_cover.h"
 #include "tests/core/test_support.h"
 
+using namespace lumo;
+using namespace lumo::internal;
+
 namespace {
 
 // Few steps and many take their steps by different rules.

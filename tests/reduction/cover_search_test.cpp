@@ -8,6 +8,9 @@
 #include "reduction/internal/greedy_cover.h"
 #include "tests/core/test_support.h"
 
+using namespace lumo;
+using namespace lumo::internal;
+
 namespace {
 
 TEST(CoverSearchTest, ReturnsASmallerCoveringOrTheGivenOne) {

@@ -7,6 +7,9 @@
 #include <utility>
 #include <vector>
 
+using namespace lumo;
+using namespace lumo::internal;
+
 namespace {
 
 // The order the heap keeps, as a set's key: larger gain first, then the

@@ -10,6 +10,9 @@
 #include "tests/core/test_support.h"
 #include "tests/reduction/column_ids.h"
 
+using namespace lumo;
+using namespace lumo::internal;
+
 namespace {
 
 TEST(GreedyCoverTest, EveryGuaranteeHoldsOnRandomBets) {

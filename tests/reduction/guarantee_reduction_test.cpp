@@ -14,6 +14,8 @@
 #include "reduction/cover_check.h"
 #include "tests/core/test_support.h"
 
+using namespace lumo;
+
 namespace {
 
 // The bet of a forecast with `triples` rows 40 30 30, `doubles` rows 50 50 0

@@ -12,6 +12,9 @@
 #include "tests/core/test_support.h"
 #include "tests/reduction/column_ids.h"
 
+using namespace lumo;
+using namespace lumo::internal;
+
 namespace {
 
 // Any two of the seeds differ in 5 matches or more.

@@ -7,6 +7,9 @@
 #include <set>
 #include <vector>
 
+using namespace lumo;
+using namespace lumo::internal;
+
 namespace {
 
 // Random additions and removals agree with a set, and a removal moves only

@@ -10,6 +10,9 @@
 
 #include "tests/reduction/thread_room.h"
 
+using namespace lumo;
+using namespace lumo::internal;
+
 namespace {
 
 TEST(ParallelChunksTest, EveryItemIsWorkedOnExactlyOnce) {

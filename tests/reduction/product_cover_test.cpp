@@ -12,6 +12,9 @@
 #include "reduction/cover_check.h"
 #include "tests/core/test_support.h"
 
+using namespace lumo;
+using namespace lumo::internal;
+
 namespace {
 
 constexpr std::uint8_t kTriple = 0b111;

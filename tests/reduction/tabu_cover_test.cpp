@@ -12,6 +12,9 @@
 #include "reduction/internal/greedy_cover.h"
 #include "tests/core/test_support.h"
 
+using namespace lumo;
+using namespace lumo::internal;
+
 namespace {
 
 class TabuCoverTest : public ::testing::Test {

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+using namespace lumo;
+
 namespace {
 
 using namespace std::string_view_literals;

@@ -6,6 +6,8 @@
 
 #include "core/bet_cost.h"
 
+using namespace lumo;
+
 namespace {
 
 TEST(SpanishNumbersTest, GroupsDigitsByThreesWithPoints) {

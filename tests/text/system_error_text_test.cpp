@@ -9,6 +9,8 @@
 
 #include "text/shown_text.h"
 
+using namespace lumo;
+
 namespace {
 
 // Every error a file can meet has a Spanish text of its own, never the

@@ -11,6 +11,8 @@
 
 #include "fuzz/fuzz_support.h"
 
+using namespace lumo;
+
 namespace {
 
 using IntegerRead = TextScanner::IntegerRead;
