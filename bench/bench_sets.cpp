@@ -71,10 +71,17 @@ struct TemporaryFile {
     }
 };
 
+// The system's folder for temporary files, or /tmp when it names none.
+std::filesystem::path TemporaryFolder() {
+    std::error_code error;
+    const std::filesystem::path folder = std::filesystem::temp_directory_path(error);
+    return error ? std::filesystem::path("/tmp") : folder;
+}
+
 }  // namespace
 
 const std::filesystem::path& FullBetFile() {
-    static const TemporaryFile file{std::filesystem::temp_directory_path() /
+    static const TemporaryFile file{TemporaryFolder() /
                                     ("lumo-bench-" + std::to_string(::getpid()) + ".txt")};
     static const bool written = [] {
         std::ofstream(file.path, std::ios::binary) << FullBetText();

@@ -11,6 +11,7 @@
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <iostream>
 #include <memory>
@@ -42,7 +43,12 @@ void OpenExampleBet() {
     bet.Filter(NoZeroPercent(table));
     KeepWithinCondition(bet, {.minVariants = 4, .maxVariants = 9, .minDoses = 0, .maxDoses = 5});
     const std::filesystem::path dir(folder.path().toStdString());
-    std::filesystem::copy_file(forecast, dir / "pronostico.txt");
+    std::error_code error;
+    std::filesystem::copy_file(forecast, dir / "pronostico.txt", error);
+    if (error) {
+        std::cerr << "cannot copy " << forecast << ": " << error.message() << '\n';
+        std::exit(1);
+    }
     WriteBet(dir / "apuesta.txt", bet);
     window->OpenBetFile(folder.filePath(QStringLiteral("apuesta.txt")));
 }

@@ -51,10 +51,13 @@ RoundFileReading ReadRoundFile(std::istream& in) {
 RoundFileReading ReadRoundFile(const std::filesystem::path& path) {
     errno = 0;
     std::ifstream file(path);
-    if (!file || std::filesystem::is_directory(path)) {
+    const int openError = errno;
+    std::error_code ignored;
+    const bool folder = std::filesystem::is_directory(path, ignored);
+    if (!file || folder) {
         RoundFileReading reading;
         reading.problem = RoundFileProblem::kUnreadable;
-        reading.systemError = std::filesystem::is_directory(path) ? EISDIR : errno;
+        reading.systemError = folder ? EISDIR : openError;
         return reading;
     }
     return ReadRoundFile(file);

@@ -34,6 +34,21 @@ void ReadLeniently(const std::string& name, CColumnSet& bet, const Streams& stre
                 << CountWithNoun(result.added, "columna leída", "columnas leídas") << ".\n";
 }
 
+// Whether the forecast in the working folder is to be used: a regular file
+// is, and a missing name or anything else is not; a name that cannot be
+// examined (a link loop, a folder closed to the user) stops the command.
+bool UseDefaultForecast() {
+    std::error_code error;
+    const std::filesystem::file_status status = std::filesystem::status(kDefaultForecast, error);
+    if (error && status.type() != std::filesystem::file_type::not_found) {
+        ForecastFileRead read;
+        read.error = ForecastFileError::kUnreadable;
+        read.systemError = error.value();
+        throw CommandError(ForecastFileMessage(kDefaultForecast, read));
+    }
+    return std::filesystem::is_regular_file(status);
+}
+
 }  // namespace
 
 std::string ShownInputName(const std::string& name) {
@@ -42,7 +57,7 @@ std::string ShownInputName(const std::string& name) {
 
 Scoring LoadScoring(const CommandLine& line, const Streams& streams) {
     const std::optional<std::string> given = line.Value(kForecastOption.name);
-    const bool useDefault = !given && std::filesystem::is_regular_file(kDefaultForecast);
+    const bool useDefault = !given && UseDefaultForecast();
     const std::string name = useDefault ? std::string(kDefaultForecast) : given.value_or("");
     if (!given && !useDefault) {
         streams.err << "Pronóstico: la tabla construida (40 33 27 en cada partido).\n";

@@ -27,17 +27,32 @@ bool Replay(const std::filesystem::path& path) {
     return true;
 }
 
+// Adds the regular files of `folder` to `inputs`; false when it cannot be listed.
+bool AddFolder(const std::filesystem::path& folder, std::vector<std::filesystem::path>& inputs) {
+    std::error_code error;
+    for (std::filesystem::directory_iterator entry(folder, error), end; !error && entry != end;
+         entry.increment(error)) {
+        std::error_code ignored;
+        if (entry->is_regular_file(ignored)) {
+            inputs.push_back(entry->path());
+        }
+    }
+    if (error) {
+        std::fprintf(stderr, "cannot list %s\n", folder.c_str());
+    }
+    return !error;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     std::vector<std::filesystem::path> inputs;
     for (int i = 1; i < argc; ++i) {
         const std::filesystem::path argument(argv[i]);
-        if (std::filesystem::is_directory(argument)) {
-            for (const auto& entry : std::filesystem::directory_iterator(argument)) {
-                if (entry.is_regular_file()) {
-                    inputs.push_back(entry.path());
-                }
+        std::error_code ignored;
+        if (std::filesystem::is_directory(argument, ignored)) {
+            if (!AddFolder(argument, inputs)) {
+                return 1;
             }
         } else {
             inputs.push_back(argument);

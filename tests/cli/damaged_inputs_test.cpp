@@ -254,6 +254,48 @@ TEST_F(DamagedInputsTest, EachInputGivesItsStatusAndSaysWhy) {
     }
 }
 
+// Files that cannot even be examined: a link to itself, a file inside a
+// folder the player may not search (run as user 65534 when the tests run as
+// root, whom permissions do not stop).
+TEST_F(DamagedInputsTest, FilesThatCannotBeExaminedAreNamed) {
+    const std::string user =
+        ::geteuid() == 0 ? "setpriv --reuid=65534 --regid=65534 --clear-groups " : "";
+    const std::string closed = "mkdir cerrada && echo x >cerrada/r.txt && chmod 0 cerrada && ";
+    const std::vector<Case> cases{
+        {"forecast linked to itself",
+         "",
+         "ln -s pronostico.txt pronostico.txt && {cli} generate -o salida.txt",
+         2,
+         {"«pronostico.txt»", "enlaces simbólicos"}},
+        {"forecast in a closed folder",
+         "",
+         closed + "ln -s cerrada/r.txt pronostico.txt && " + user + "{cli} generate -o salida.txt",
+         2,
+         {"«pronostico.txt»", "permiso"}},
+        {"rounds linked to themselves",
+         "",
+         "ln -s r.txt r.txt && {cli} scrutiny apuesta.txt --results r.txt",
+         2,
+         {"«r.txt»", "enlaces simbólicos"}},
+        {"rounds in a closed folder",
+         "",
+         closed + user + "{cli} scrutiny apuesta.txt --results cerrada/r.txt",
+         2,
+         {"«cerrada/r.txt»", "permiso"}},
+    };
+    for (const Case& c : cases) {
+        const ShellRun run = Shell(c.command);
+        EXPECT_EQ(run.status, c.status) << c.name << "\n" << run.output;
+        for (const std::string_view word : c.words) {
+            EXPECT_NE(run.output.find(word), std::string::npos)
+                << c.name << ": «" << word << "» missing from\n"
+                << run.output;
+        }
+        EXPECT_FALSE(fs::exists(folder / "salida.txt")) << c.name;
+        Shell("chmod -R u+rwx cerrada; rm -rf cerrada pronostico.txt r.txt");
+    }
+}
+
 // Percentages as they are published, with decimals, give the bet of the same
 // forecast in the integers they round to.
 TEST_F(DamagedInputsTest, DecimalForecastGivesTheBetOfItsIntegers) {
