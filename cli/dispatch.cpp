@@ -100,10 +100,20 @@ int Run(std::span<const std::string> words, const Streams& streams) {
 // get there (a full disk, a closed stream).
 void ExpectOutputWritten(std::ostream& out) {
     errno = 0;
-    if (!out.flush()) {
-        throw CommandError("No se ha podido escribir en la salida estándar" +
-                           (errno != 0 ? ": " + SystemErrorText(errno) : std::string()) + ".");
+    if (out.flush()) {
+        return;
     }
+    int error = errno;
+    if (error == 0) {
+        // The stream went bad on an earlier write and did not keep why; the
+        // bytes it still holds are offered once more to learn the reason.
+        out.clear();
+        out.flush();
+        error = errno;
+        out.setstate(std::ios::badbit);
+    }
+    throw CommandError("No se ha podido escribir en la salida estándar" +
+                       (error != 0 ? ": " + SystemErrorText(error) : std::string()) + ".");
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 // lumo-cli: the bet operations of Lumo from the command line.
+#include <csignal>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -11,6 +12,10 @@ using namespace lumo;
 int main(int argc, char** argv) {
     HoldClosedStandardStreams();
     InstallSaveInterruptionHandlers();
+    // Past a file-size limit (ulimit -f) a write then fails with EFBIG, which
+    // is reported and cleaned up like any failed write, instead of the
+    // signal ending the program silently.
+    std::signal(SIGXFSZ, SIG_IGN);
     std::ios::sync_with_stdio(false);
     const std::vector<std::string> words(argv + 1, argv + argc);
     const Streams streams{std::cin, std::cout, std::cerr, ProgressDisplayForStandardError(),

@@ -5,6 +5,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -76,6 +77,17 @@ struct Case {
     int status;
     std::vector<std::string_view> words;
 };
+
+// A bet whose text, and whose show, outgrow any output buffer.
+std::string LongBet() {
+    return "5000\n" + Repeat("1X21X21X21X21X\n", 5000);
+}
+
+bool HoldsTemporaryFile(const fs::path& folder) {
+    return std::ranges::any_of(fs::directory_iterator(folder), [](const fs::directory_entry& e) {
+        return e.path().filename().string().starts_with(".lumo-");
+    });
+}
 
 std::string Forecast(std::string_view firstRows) {
     return std::string(firstRows) + std::string(kForecast).substr(kForecast.find("62 24"));
@@ -195,6 +207,21 @@ TEST_F(DamagedInputsTest, EachInputGivesItsStatusAndSaysWhy) {
          {"salida estándar", "no queda espacio"}},
         {"stats to a closed output", "", "{cli} stats apuesta.txt >&-", 2, {"salida estándar"}},
         {"help to a full disk", "", "{cli} --help >/dev/full", 2, {"salida estándar"}},
+        {"a long show to a full disk",
+         LongBet(),
+         "{cli} show entrada.txt >/dev/full",
+         2,
+         {"salida estándar", "no queda espacio"}},
+        {"a long show past the file-size limit",
+         LongBet(),
+         "(ulimit -f 1; {cli} show entrada.txt >grande.txt)",
+         2,
+         {"salida estándar", "demasiado grande"}},
+        {"a bet past the file-size limit",
+         LongBet(),
+         "(ulimit -f 1; {cli} sort entrada.txt -o salida.txt)",
+         2,
+         {"«salida.txt»", "demasiado grande"}},
         {"scrutiny to a closed output",
          "",
          "{cli} scrutiny apuesta.txt --result 1X21X21X21X21X >&-",
@@ -250,6 +277,7 @@ TEST_F(DamagedInputsTest, EachInputGivesItsStatusAndSaysWhy) {
         }
         if (c.status != 0) {
             EXPECT_FALSE(fs::exists(folder / "salida.txt")) << c.name;
+            EXPECT_FALSE(HoldsTemporaryFile(folder)) << c.name;
         }
     }
 }
