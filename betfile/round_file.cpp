@@ -1,49 +1,79 @@
 #include "betfile/round_file.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <fstream>
 #include <istream>
-#include <sstream>
+#include <optional>
 
 #include "betfile/bet_messages.h"
 #include "core/typed_signs.h"
+#include "text/bounded_line.h"
+#include "text/chunked_input.h"
+#include "text/shown_text.h"
+#include "text/spanish_numbers.h"
 
 namespace lumo {
 
+namespace {
+
+RoundFileReading Failed(RoundFileReading reading, RoundFileProblem problem, std::int32_t line,
+                        std::string_view word = {}) {
+    reading.problem = problem;
+    reading.line = line;
+    reading.word = std::string(word);
+    return reading;
+}
+
+// Adds the round of a line of words; the problem of a line that is not one.
+RoundFileProblem AddRound(const std::vector<std::string_view>& words,
+                          std::vector<RoundResult>& rounds) {
+    if (words.size() < 2) {
+        return RoundFileProblem::kMissingSigns;
+    }
+    const std::optional<CColumn> result = ColumnFromTypedSigns(words.back());
+    if (!result) {
+        return RoundFileProblem::kBadSigns;
+    }
+    std::string name(words.front());
+    for (std::size_t i = 1; i + 1 < words.size(); ++i) {
+        name += ' ';
+        name += words[i];
+    }
+    rounds.push_back({std::move(name), *result});
+    return RoundFileProblem::kNone;
+}
+
+}  // namespace
+
 RoundFileReading ReadRoundFile(std::istream& in) {
     RoundFileReading reading;
-    std::string line;
-    for (std::int32_t number = 1; std::getline(in, line); ++number) {
-        std::istringstream words(line);
-        std::vector<std::string> parts;
-        for (std::string word; words >> word;) {
-            parts.push_back(word);
+    ChunkedInput input(in);
+    for (std::int32_t number = 1;; ++number) {
+        const TakenLine line = TakeLine(input);
+        if (line.take == LineTake::kEnd) {
+            break;
         }
-        if (parts.empty() || parts.front().starts_with('#')) {
+        if (line.take == LineTake::kTooLong) {
+            return Failed(std::move(reading), RoundFileProblem::kLineTooLong, number);
+        }
+        const std::vector<std::string_view> words = WordsOf(line.content);
+        if (words.empty() || words.front().starts_with('#')) {
             continue;
         }
-        const auto fail = [&](RoundFileProblem problem) {
-            reading.problem = problem;
-            reading.line = number;
-            reading.word = parts.back();
-            return reading;
-        };
-        if (parts.size() < 2) {
-            return fail(RoundFileProblem::kMissingSigns);
+        const auto longWord = std::ranges::find_if(
+            words, [](std::string_view word) { return word.size() > kLongestWord; });
+        if (longWord != words.end()) {
+            return Failed(std::move(reading), RoundFileProblem::kWordTooLong, number, *longWord);
         }
-        const std::optional<CColumn> result = ColumnFromTypedSigns(parts.back());
-        if (!result) {
-            return fail(RoundFileProblem::kBadSigns);
+        if (const RoundFileProblem problem = AddRound(words, reading.rounds);
+            problem != RoundFileProblem::kNone) {
+            return Failed(std::move(reading), problem, number, words.back());
         }
-        std::string name = parts.front();
-        for (std::size_t i = 1; i + 1 < parts.size(); ++i) {
-            name += ' ' + parts[i];
-        }
-        reading.rounds.push_back({std::move(name), *result});
     }
-    if (in.bad()) {
+    if (input.ReadError()) {
         reading.problem = RoundFileProblem::kUnreadable;
-        reading.systemError = errno;
+        reading.systemError = input.SystemError();
     }
     return reading;
 }
@@ -76,6 +106,12 @@ std::string RoundFileMessage(std::string_view fileName, const RoundFileReading& 
                    ".";
         case RoundFileProblem::kMissingSigns:
             return where + "se esperaba el nombre de la jornada y su resultado de 14 signos.";
+        case RoundFileProblem::kLineTooLong:
+            return where + "la línea es demasiado larga: pasa de " + GroupedNumber(kLongestLine) +
+                   " bytes.";
+        case RoundFileProblem::kWordTooLong:
+            return where + "la palabra «" + ShownText(reading.word) +
+                   "» es demasiado larga: pasa de " + GroupedNumber(kLongestWord) + " bytes.";
         case RoundFileProblem::kBadSigns:
             return where + "el resultado «" + reading.word + "» " +
                    TypedSignsProblem(reading.word) + ".";

@@ -14,7 +14,9 @@ namespace lumo {
 // A file of past rounds, as players keep them to scrutinise a bet against a
 // season: one round a line, its name (any words) and then its result as the
 // last word, 14 signs 1, X (or x) and 2. Blank lines and lines whose first
-// word starts with '#' are skipped; lines may end in LF or CR LF.
+// word starts with '#' are skipped; lines may end in LF or CR LF. A line
+// holds at most 1024 bytes and a word at most 128, so that an endless text
+// is refused after a bounded read.
 //
 //   # temporada 2025-26
 //   Jornada 3  1X21X21X21X21X
@@ -31,6 +33,8 @@ enum class RoundFileProblem {
     kUnreadable,    // the file could not be opened, or a read failed
     kMissingSigns,  // a line holds a single word: no name, or no result
     kBadSigns,      // the last word is not 14 signs
+    kLineTooLong,   // a line longer than kLongestLine bytes (text/bounded_line.h)
+    kWordTooLong,   // a word longer than kLongestWord bytes
 };
 
 struct RoundFileReading {
@@ -38,9 +42,9 @@ struct RoundFileReading {
     // line that could not be used.
     std::vector<RoundResult> rounds;
     RoundFileProblem problem = RoundFileProblem::kNone;
-    // The 1-based line of a kMissingSigns or kBadSigns problem.
+    // The 1-based line of a problem other than kUnreadable.
     std::int32_t line = 0;
-    // The word that is not a result, for kBadSigns.
+    // The word that is not a result (kBadSigns), or the long one (kWordTooLong).
     std::string word;
     // For kUnreadable, the error number the system gave, or 0.
     int systemError = 0;

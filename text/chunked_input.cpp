@@ -45,8 +45,12 @@ bool ChunkedInput::Want(std::size_t bytes) {
     last = next + ahead;
     try {
         while (ahead < bytes) {
-            const std::streamsize got = buffer->sgetn(
-                chunk.get() + ahead, static_cast<std::streamsize>(chunkBytes - ahead));
+            // What the buffer holds is taken on its own first, so that a read
+            // error on the next underflow does not lose it.
+            const std::streamsize room = static_cast<std::streamsize>(chunkBytes - ahead);
+            const std::streamsize held = buffer->in_avail();
+            const std::streamsize got =
+                buffer->sgetn(chunk.get() + ahead, held > 0 ? std::min(held, room) : room);
             if (got <= 0) {
                 ended = true;
                 break;

@@ -5,6 +5,7 @@
 #include <sstream>
 #include <streambuf>
 
+#include "tests/core/endless_text.h"
 #include "tests/core/test_support.h"
 
 using namespace lumo;
@@ -59,6 +60,29 @@ TEST(RoundFileTest, AReadErrorIsNotTheEndOfTheFile) {
     EXPECT_EQ(reading.rounds.size(), 1U);
     EXPECT_EQ(ReadRoundFile(std::filesystem::path("/nonexistent/r.txt")).problem,
               RoundFileProblem::kUnreadable);
+}
+
+// An endless line, or an endless word, is refused after a bounded read.
+TEST(RoundFileTest, AnEndlessLineOrWordIsRefusedAfterABoundedRead) {
+    const std::tuple<std::string, char, RoundFileProblem, std::string_view> cases[] = {
+        {"J1 11111111111111\n", '\0', RoundFileProblem::kLineTooLong,
+         "«r.txt», línea 2: la línea es demasiado larga: pasa de 1.024 bytes."},
+        {"", ' ', RoundFileProblem::kLineTooLong,
+         "«r.txt», línea 1: la línea es demasiado larga: pasa de 1.024 bytes."},
+        {"J1 11111111111111\nJ2 " + std::string(200, 'a') + " 11111111111111\n", ' ',
+         RoundFileProblem::kWordTooLong,
+         "«r.txt», línea 2: la palabra «aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa…» es demasiado "
+         "larga: pasa de 128 bytes."},
+    };
+    for (const auto& [start, repeated, problem, message] : cases) {
+        EndlessText endless(start, repeated);
+        std::istream in(&endless);
+        const RoundFileReading reading = ReadRoundFile(in);
+        EXPECT_EQ(reading.problem, problem) << message;
+        EXPECT_EQ(reading.rounds.size(), 1U - start.empty()) << message;
+        EXPECT_EQ(RoundFileMessage("r.txt", reading), message);
+        EXPECT_LE(endless.Given(), 2U * 1024 * 1024) << message;
+    }
 }
 
 }  // namespace
