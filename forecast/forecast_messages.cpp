@@ -1,5 +1,6 @@
 #include "forecast/forecast_messages.h"
 
+#include "text/bounded_line.h"
 #include "text/shown_text.h"
 #include "text/spanish_numbers.h"
 #include "text/system_error_text.h"
@@ -58,6 +59,12 @@ std::string ForecastFileMessage(std::string_view fileName, const ForecastFileRea
         case ForecastFileError::kRowFarFrom100:
             return "Los porcentajes de la " + line + " suman " + SumText(read.sum) +
                    ": con decimales deben sumar entre 98,5 y 101,5, y se redondean a 100.";
+        case ForecastFileError::kLineTooLong:
+            return "La " + line + " es demasiado larga: pasa de " + GroupedNumber(kLongestLine) +
+                   " bytes.";
+        case ForecastFileError::kWordTooLong:
+            return "La " + line + " tiene una palabra demasiado larga, «" + ShownText(read.text) +
+                   "»: pasa de " + GroupedNumber(kLongestWord) + " bytes.";
     }
     return {};
 }

@@ -6,6 +6,7 @@
 #include <fstream>
 #include <string_view>
 
+#include "text/bounded_line.h"
 #include "text/chunked_input.h"
 #include "text/number_grammar.h"
 
@@ -17,49 +18,9 @@ constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 constexpr int kValuesPerRow = 3;
 constexpr int kRows = 14;
 constexpr int kDecimals = 9;
-// The bytes of a word that are kept, to be shown in a message.
-constexpr std::size_t kWordLook = 64;
 constexpr std::int64_t kHundred = 100 * kBillion;
 // How far a row with decimals may add up from 100.
 constexpr std::int64_t kSlack = 3 * kBillion / 2;
-
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
-}
-
-enum class Ahead { kWord, kLineEnd, kTextEnd };
-
-// Skips blanks up to the next word, consuming a line end it meets.
-Ahead SkipBlanks(ChunkedInput& input) {
-    while (input.Want(1)) {
-        const char c = input.Ahead().front();
-        if (c == '\n') {
-            input.Skip(1);
-            return Ahead::kLineEnd;
-        }
-        if (!IsBlank(c)) {
-            return Ahead::kWord;
-        }
-        input.Skip(1);
-    }
-    return Ahead::kTextEnd;
-}
-
-// Consumes the word ahead and returns its first kWordLook bytes.
-std::string TakeWord(ChunkedInput& input) {
-    std::string word;
-    while (input.Want(1)) {
-        const char c = input.Ahead().front();
-        if (c == '\n' || IsBlank(c)) {
-            break;
-        }
-        if (word.size() < kWordLook) {
-            word += c;
-        }
-        input.Skip(1);
-    }
-    return word;
-}
 
 struct Percentage {
     std::int64_t billionths = 0;
@@ -136,19 +97,16 @@ class StrictForecastReader {
             input.Skip(kByteOrderMark.size());
         }
         for (;;) {
-            switch (SkipBlanks(input)) {
-                case Ahead::kWord:
-                    if (!TakeWordOfRow()) {
-                        return result;
-                    }
-                    break;
-                case Ahead::kLineEnd:
-                    if (!EndLine()) {
-                        return result;
-                    }
-                    break;
-                case Ahead::kTextEnd:
-                    return End();
+            const TakenLine taken = TakeLine(input);
+            if (taken.take == LineTake::kEnd) {
+                return End();
+            }
+            if (taken.take == LineTake::kTooLong) {
+                Fail(ForecastFileError::kLineTooLong);
+                return result;
+            }
+            if (!TakeWords(taken.content) || !EndLine()) {
+                return result;
             }
         }
     }
@@ -161,9 +119,21 @@ class StrictForecastReader {
         return false;
     }
 
+    // Takes the words of a line; false after an error.
+    bool TakeWords(std::string_view content) {
+        for (const std::string_view word : WordsOf(content)) {
+            if (word.size() > kLongestWord) {
+                return Fail(ForecastFileError::kWordTooLong, word);
+            }
+            if (!TakeWordOfRow(word)) {
+                return false;
+            }
+        }
+        return true;
+    }
+
     // Takes one word of the current line; false after an error.
-    bool TakeWordOfRow() {
-        const std::string word = TakeWord(input);
+    bool TakeWordOfRow(std::string_view word) {
         if (rows == kRows) {
             return Fail(ForecastFileError::kTooManyRows, word);
         }
@@ -233,9 +203,6 @@ class StrictForecastReader {
         if (input.ReadError()) {
             Fail(ForecastFileError::kReadFailed);
             result.systemError = input.SystemError();
-            return result;
-        }
-        if (!EndLine()) {
             return result;
         }
         if (rows < kRows) {

@@ -12,7 +12,8 @@ namespace lumo {
 // Reading the forecast file strictly, for lumo-cli and the programs beside
 // the window (the window keeps LoadForecast):
 // - a UTF-8 byte-order mark may come first; lines end in LF or CR LF; lines
-//   of blanks only are skipped;
+//   of blanks only are skipped; a line holds at most 1024 bytes and a word at
+//   most 128, so that an endless text is refused after a bounded read;
 // - exactly 14 rows, one per match in order, each a line of exactly three
 //   percentages for 1, X and 2, apart by blanks or tabs;
 // - a percentage is decimal digits, then optionally a decimal point or comma
@@ -41,6 +42,8 @@ enum class ForecastFileError {
     kTooManyRows,    // line `line` follows the 14th row
     kRowSum,         // the integers of line `line` add up to `sum`, not 100
     kRowFarFrom100,  // the decimals of line `line` add up to `sum`, out of 98.5 to 101.5
+    kLineTooLong,    // line `line` goes on past kLongestLine bytes (text/bounded_line.h)
+    kWordTooLong,    // line `line` holds the word `text`, longer than kLongestWord bytes
 };
 
 struct ForecastFileRead {

@@ -13,6 +13,7 @@
 #include "forecast/forecast_file.h"
 #include "forecast/forecast_messages.h"
 #include "fuzz/fuzz_support.h"
+#include "tests/core/endless_text.h"
 
 using namespace lumo;
 
@@ -192,6 +193,29 @@ TEST(StrictForecastFileTest, ReadErrorIsAnError) {
         const ForecastFileRead read = ReadForecastStrictly(in);
         EXPECT_EQ(read.error, ForecastFileError::kReadFailed) << good;
         EXPECT_EQ(read.systemError, EIO) << good;
+    }
+}
+
+// An endless line, of one word or of many, or an endless word is refused
+// after a bounded read, naming its line.
+TEST(StrictForecastFileTest, EndlessTextIsRefusedAfterABoundedRead) {
+    const std::string twoRows = "55 27 18\n48 30 22\n";
+    const std::tuple<std::string, char, std::string_view> cases[] = {
+        {"", '\0', "La línea 1 del pronóstico «p.txt» es demasiado larga: pasa de 1.024 bytes."},
+        {twoRows + "1 ", ' ',
+         "La línea 3 del pronóstico «p.txt» es demasiado larga: pasa de 1.024 bytes."},
+        {twoRows + "1 ", '1',
+         "La línea 3 del pronóstico «p.txt» es demasiado larga: pasa de 1.024 bytes."},
+        {twoRows + "33," + std::string(200, '3') + " 33 33\n", ' ',
+         "La línea 3 del pronóstico «p.txt» tiene una palabra demasiado larga, "
+         "«33,3333333333333333333333333333333333333…»: pasa de 128 bytes."},
+    };
+    for (const auto& [start, repeated, message] : cases) {
+        EndlessText endless(start, repeated);
+        std::istream in(&endless);
+        const ForecastFileRead read = ReadForecastStrictly(in);
+        EXPECT_EQ(ForecastFileMessage("p.txt", read), message);
+        EXPECT_LE(endless.Given(), 2U * 1024 * 1024) << message;
     }
 }
 
