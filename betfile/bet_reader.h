@@ -11,7 +11,7 @@ namespace lumo {
 // Reading a bet file. The grammar is tolerant, so that hand-edited files
 // load too:
 // - first the count n: optional white space, an optional sign and decimal
-//   digits (a value that fits in 32 bits);
+//   digits (a value that fits in 32 bits, at most 128 digits);
 // - then 14 * n characters that are not white space (blank, tab, CR, LF, VT,
 //   FF), taken 14 at a time as columns; white space anywhere between them is
 //   skipped, so a column may be split over lines and several columns may

@@ -16,7 +16,8 @@ namespace lumo {
 //
 // Reading stops at the first failed read: the end of the text, a character
 // that is neither white space, a sign nor a digit where a number should
-// start, a sign without digits, a number that does not fit in 32 bits, or a
+// start, a sign without digits, a number that does not fit in 32 bits or
+// has more than 128 digits (an endless one is given up on after 129), or a
 // read error. The failing cell and every later one keep the values they had,
 // so a short or damaged file changes only the cells before the failure. A
 // file that begins with a byte-order mark therefore reads no value. Nothing

@@ -100,10 +100,16 @@ TextScanner::IntegerRead TextScanner::ReadInteger(std::int32_t& value) {
         return IntegerRead::kFailed;
     }
     std::int64_t magnitude = 0;
-    while (IsDigit(c)) {
+    std::size_t digits = 0;
+    while (IsDigit(c) && digits <= kLongestNumber) {
         magnitude = AppendDigit(magnitude, static_cast<char>(c));
+        ++digits;
         ++next;
         c = Peek();
+    }
+    if (digits > kLongestNumber) {
+        failed = true;
+        return IntegerRead::kOutOfRange;
     }
     if (readError) {
         failed = true;

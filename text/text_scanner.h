@@ -47,8 +47,12 @@ class TextScanner {
     enum class IntegerRead {
         kRead,        // the value was stored
         kFailed,      // no digits: end of text, a sign without digits, another character
-        kOutOfRange,  // digits whose value does not fit in 32 bits
+        kOutOfRange,  // digits whose value does not fit in 32 bits, or too many of them
     };
+
+    // The most digits a number may have, leading zeros included: reading
+    // stops one digit past it, so that an endless number ends the read.
+    static constexpr std::size_t kLongestNumber = 128;
 
     explicit TextScanner(std::istream& in, ScanMode mode = ScanMode::kStream);
     TextScanner(const TextScanner&) = delete;

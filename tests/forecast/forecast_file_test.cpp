@@ -9,6 +9,7 @@
 #include <string>
 
 #include "fuzz/fuzz_support.h"
+#include "tests/core/endless_text.h"
 #include "tests/core/test_support.h"
 
 using namespace lumo;
@@ -154,6 +155,19 @@ TEST(LoadForecastTest, FailedCellsKeepTheConstructedValues) {
     EXPECT_EQ(loaded.table.rows[2], kDefaultRow);
     EXPECT_EQ(loaded.errors, 1);
     EXPECT_EQ(Load("5").errors, 1);
+}
+
+// The whole forecast may stand on one line, but a number may not go on for
+// ever: an endless one stops the reading after a bounded read.
+TEST(LoadForecastTest, AnEndlessNumberStopsTheReading) {
+    EndlessText endless("55 27 18 48 ", '3');
+    std::istream in(&endless);
+    std::ostringstream diagnostics;
+    const ForecastLoad load = LoadForecast(in, diagnostics);
+    EXPECT_EQ(load.table.rows[0], (std::array<std::int32_t, 3>{55, 27, 18}));
+    EXPECT_EQ(load.table.rows[1], (std::array<std::int32_t, 3>{48, 33, 27}));
+    EXPECT_EQ(load.table.rows[2], CForecastTable().rows[2]);
+    EXPECT_LE(endless.Given(), 128U * 1024);
 }
 
 TEST(LoadForecastTest, LeavesWhatFollowsTheLastValueUnread) {

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "fuzz/fuzz_support.h"
+#include "tests/core/endless_text.h"
 
 using namespace lumo;
 
@@ -57,6 +58,31 @@ TEST(TextScannerTest, OutOfRangeIsAFailure) {
     EXPECT_EQ(scanner.ReadInteger(value), IntegerRead::kOutOfRange);
     EXPECT_EQ(value, 3);
     EXPECT_TRUE(scanner.Failed());
+}
+
+// A number of up to 128 digits, leading zeros included, reads; one longer,
+// or an endless one, is out of range after at most 129 of them.
+TEST(TextScannerTest, ANumberHasAtMost128Digits) {
+    const struct {
+        std::string start;
+        char repeated;
+        IntegerRead read;
+        std::int32_t value;
+    } cases[] = {
+        {std::string(126, '0') + "42 ", ' ', IntegerRead::kRead, 42},
+        {"-" + std::string(127, '0') + "7", ' ', IntegerRead::kRead, -7},
+        {std::string(127, '0') + "42", ' ', IntegerRead::kOutOfRange, 3},
+        {" +", '0', IntegerRead::kOutOfRange, 3},
+    };
+    for (const auto& c : cases) {
+        EndlessText endless(c.start, c.repeated);
+        std::istream in(&endless);
+        TextScanner scanner(in);
+        std::int32_t value = 3;
+        EXPECT_EQ(scanner.ReadInteger(value), c.read) << c.start;
+        EXPECT_EQ(value, c.value) << c.start;
+        EXPECT_LE(endless.Given(), 128U * 1024) << c.start;
+    }
 }
 
 TEST(TextScannerTest, SignsAreAnyByteButWhiteSpace) {
