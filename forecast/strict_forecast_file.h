@@ -15,7 +15,8 @@ namespace lumo {
 //   of blanks only are skipped; a line holds at most 1024 bytes and a word at
 //   most 128, so that an endless text is refused after a bounded read;
 // - exactly 14 rows, one per match in order, each a line of exactly three
-//   percentages for 1, X and 2, apart by blanks or tabs;
+//   percentages for 1, X and 2, apart by blanks or tabs; CR, VT and FF count
+//   as blanks too (the manual page says so);
 // - a percentage is decimal digits, then optionally a decimal point or comma
 //   and more digits ("54", "54.6", "54,6"), then optionally a '%' sign, also
 //   after blanks ("54,6%", "54,6 %"); it lies between 0 and 100; decimals

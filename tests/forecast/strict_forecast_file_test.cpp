@@ -196,6 +196,16 @@ TEST(StrictForecastFileTest, ReadErrorIsAnError) {
     }
 }
 
+// Besides blanks and tabs, CR, VT and FF part the numbers of a row, as the
+// manual page says.
+TEST(StrictForecastFileTest, ControlBlanksPartNumbers) {
+    for (const std::string blank : {"\t", "\r", "\v", "\f", " \t\r\v\f "}) {
+        const ForecastFileRead read = Read(WithLine(2, "48" + blank + "30" + blank + "22"));
+        EXPECT_TRUE(read.Ok()) << ForecastFileMessage("p.txt", read);
+        EXPECT_EQ(read.table.rows[1], (Row{48, 30, 22}));
+    }
+}
+
 // An endless line, of one word or of many, or an endless word is refused
 // after a bounded read, naming its line.
 TEST(StrictForecastFileTest, EndlessTextIsRefusedAfterABoundedRead) {
