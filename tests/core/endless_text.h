@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <streambuf>
 #include <string>
+#include <utility>
 
 namespace lumo {
 
@@ -11,7 +12,7 @@ namespace lumo {
 // reader must give up on it after a bounded read.
 class EndlessText : public std::streambuf {
   public:
-    explicit EndlessText(std::string start, char repeated)
+    EndlessText(std::string start, char repeated)
         : text(std::move(start)), fill(kFillBytes, repeated) {
         setg(text.data(), text.data(), text.data() + text.size());
         given = text.size();
