@@ -41,6 +41,9 @@ std::string SaveReason(const BetSaveResult& result) {
         case BetSaveFailure::kUnsafeLink:
             return "es un enlace simbólico de otro usuario en una carpeta compartida, y no se "
                    "sigue";
+        case BetSaveFailure::kUnsafeHardLink:
+            return "es un archivo con más de un nombre (enlace duro) en una carpeta compartida, y "
+                   "no se escribe";
         default:
             break;
     }

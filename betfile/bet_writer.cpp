@@ -14,6 +14,7 @@
 #include "betfile/internal/in_place_save.h"
 #include "betfile/internal/link_following.h"
 #include "betfile/internal/save_hook.h"
+#include "betfile/internal/shared_folder.h"
 #include "betfile/internal/temporary_file.h"
 
 namespace lumo {
@@ -143,6 +144,10 @@ BetSaveResult WriteBet(const std::filesystem::path& path, const CColumnSet& bet)
     const struct stat& existing = target.status;
     if (S_ISDIR(existing.st_mode)) {
         return Failure(BetSaveFailure::kIsFolder, EISDIR);
+    }
+    if (const BetSaveFailure refused = SharedFolderRefusal(target.path, existing);
+        refused != BetSaveFailure::kNone) {
+        return Failure(refused, EACCES);
     }
     if (::faccessat(AT_FDCWD, target.path.c_str(), W_OK, AT_EACCESS) != 0) {
         return Failure(BetSaveFailure::kNotWritable, errno);

@@ -31,6 +31,8 @@ enum class BetSaveFailure {
                           // left incomplete, marked so that no reader of ours takes it
     kUnsafeLink,  // the name is another user's symbolic link in a shared folder (sticky, open to
                   // all), which is not followed
+    kUnsafeHardLink,  // the name is a file with more than one name in a shared folder, which
+                      // is not written
 };
 
 struct BetSaveResult {
@@ -55,6 +57,9 @@ struct BetSaveResult {
 //   user may write is followed only when it belongs to the folder's owner or
 //   to the saving user, as the kernel's protected_symlinks rule has it;
 //   another user's link there is refused (kUnsafeLink) and nothing changes.
+// - In such a folder, a regular file with more than one name is refused
+//   (kUnsafeHardLink) and left alone: another user may have made the name
+//   there for a file of the saver's (shared_folder.h).
 // - An existing target that the user may not write is refused (kNotWritable)
 //   and left alone.
 // - The temporary files that earlier saves into the same folder left when

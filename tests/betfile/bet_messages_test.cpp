@@ -88,6 +88,9 @@ TEST(BetSaveMessageTest, SaysWhyAndThatTheOldFileIsUnchanged) {
         {{.failure = BetSaveFailure::kUnsafeLink, .systemError = EACCES},
          "enlace simbólico de otro usuario en una carpeta compartida, y no se sigue. Si el archivo "
          "ya existía, no ha cambiado."},
+        {{.failure = BetSaveFailure::kUnsafeHardLink, .systemError = EACCES},
+         "más de un nombre (enlace duro) en una carpeta compartida, y no se escribe. Si el archivo "
+         "ya existía, no ha cambiado."},
         {{.failure = BetSaveFailure::kWriteFailed, .systemError = 4095}, "error del sistema 4095."},
     };
     for (const auto& c : cases) {

@@ -113,6 +113,48 @@ TEST_F(SaveOtherUsersTest, AnotherUsersLinkAnywhereAlongTheWayIsRefused) {
     EXPECT_FALSE(fs::exists(home / "nueva.txt"));
 }
 
+// In a sticky folder open to all, a regular file is written only when
+// nobody else may have laid it there for the save: a second name for a file
+// is refused whoever owns the file (another user may have made it for a
+// file of the saver's).
+TEST_F(SaveOtherUsersTest, FilesLaidInSharedFoldersAreWrittenOnlyWhenSafe) {
+    const Identity root{0, 0, {}};
+    enum class Laid { kSecondNameOfVictim };
+    const struct {
+        const char* name;
+        mode_t folderMode;
+        Identity folderOwner;
+        Laid laid;
+        BetSaveFailure failure;
+    } cases[] = {
+        {"a second name for the saver's file in a sticky shared folder", 01777, root,
+         Laid::kSecondNameOfVictim, BetSaveFailure::kUnsafeHardLink},
+        {"the same in the saver's own sticky shared folder", 01777, Saver(),
+         Laid::kSecondNameOfVictim, BetSaveFailure::kUnsafeHardLink},
+        {"the same in a shared folder that is not sticky", 0777, root, Laid::kSecondNameOfVictim,
+         BetSaveFailure::kNone},
+    };
+    for (const auto& c : cases) {
+        const fs::path shared = folder.Path() / "shared";
+        fs::remove_all(shared);
+        fs::create_directory(shared);
+        GiveTo(shared, c.folderOwner);
+        ASSERT_EQ(::chmod(shared.c_str(), c.folderMode), 0);
+        ASSERT_TRUE(WriteBet(victim, *BetOf({7})).Saved());
+        const fs::path entry = shared / "apuesta.txt";
+        fs::create_hard_link(victim, entry);
+
+        const BetSaveResult result = SaveAs(Saver(), entry, *bet);
+        EXPECT_EQ(result.failure, c.failure) << c.name;
+        if (result.Saved()) {
+            EXPECT_EQ(Contents(entry), TextOf(*bet)) << c.name;
+        } else {
+            EXPECT_EQ(result.systemError, EACCES) << c.name;
+            EXPECT_EQ(Contents(entry), victimText) << c.name;
+        }
+    }
+}
+
 // While a bet of mode 0600 is saved in a shared folder, the other user,
 // watching the folder, cannot read the new file: it is the saver's alone
 // from the moment it is made.
