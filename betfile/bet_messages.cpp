@@ -44,6 +44,9 @@ std::string SaveReason(const BetSaveResult& result) {
         case BetSaveFailure::kUnsafeHardLink:
             return "es un archivo con más de un nombre (enlace duro) en una carpeta compartida, y "
                    "no se escribe";
+        case BetSaveFailure::kUnsafeSpecialFile:
+            return "es una tubería, un dispositivo o un socket de otro usuario en una carpeta "
+                   "compartida, y no se escribe";
         default:
             break;
     }

@@ -31,8 +31,10 @@ enum class BetSaveFailure {
                           // left incomplete, marked so that no reader of ours takes it
     kUnsafeLink,  // the name is another user's symbolic link in a shared folder (sticky, open to
                   // all), which is not followed
-    kUnsafeHardLink,  // the name is a file with more than one name in a shared folder, which
-                      // is not written
+    kUnsafeHardLink,     // the name is a file with more than one name in a shared folder, which
+                         // is not written
+    kUnsafeSpecialFile,  // the name is a pipe, device or socket in a shared folder that the
+                         // saving user does not own, which is not written
 };
 
 struct BetSaveResult {
@@ -59,7 +61,10 @@ struct BetSaveResult {
 //   another user's link there is refused (kUnsafeLink) and nothing changes.
 // - In such a folder, a regular file with more than one name is refused
 //   (kUnsafeHardLink) and left alone: another user may have made the name
-//   there for a file of the saver's (shared_folder.h).
+//   there for a file of the saver's (shared_folder.h). So is a pipe, device
+//   or socket that the saving user does not own (kUnsafeSpecialFile): a
+//   pipe that another user holds open without reading would stop the save
+//   for ever, and the bet would go to that user.
 // - An existing target that the user may not write is refused (kNotWritable)
 //   and left alone.
 // - The temporary files that earlier saves into the same folder left when

@@ -1,5 +1,7 @@
 #include "betfile/internal/shared_folder.h"
 
+#include <unistd.h>
+
 #include "betfile/internal/link_following.h"
 
 namespace lumo::internal {
@@ -27,6 +29,9 @@ BetSaveFailure SharedFolderRefusal(const std::filesystem::path& target,
     }
     if (S_ISREG(existing.st_mode) && existing.st_nlink > 1) {
         return BetSaveFailure::kUnsafeHardLink;
+    }
+    if (!S_ISREG(existing.st_mode) && existing.st_uid != ::geteuid()) {
+        return BetSaveFailure::kUnsafeSpecialFile;
     }
     return BetSaveFailure::kNone;
 }

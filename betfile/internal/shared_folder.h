@@ -28,7 +28,9 @@ FolderSharing SharingOf(const std::filesystem::path& entry);
 // (not followed) is `existing`: kNone, or why not. In a shared folder a
 // regular file with more than one name is refused (kUnsafeHardLink),
 // whoever owns it: who made a name cannot be known, and another user's name
-// for a file of the saver's would make the save write that file.
+// for a file of the saver's would make the save write that file. A pipe,
+// device or socket that the saving user does not own is refused too
+// (kUnsafeSpecialFile), as protected_fifos has it for pipes.
 BetSaveFailure SharedFolderRefusal(const std::filesystem::path& target,
                                    const struct stat& existing);
 

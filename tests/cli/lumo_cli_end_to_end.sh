@@ -32,6 +32,14 @@ status=0
 "$cli" stats roto.txt 2>err.txt || status=$?
 test "$status" -eq 2
 grep -q "roto.txt" err.txt
+# A device or a pipe named with -o is written as it stands; a pipe that
+# nobody reads is refused at once, not waited on.
+"$cli" sort d1.txt -o /dev/null 2>/dev/null
+mkfifo tuberia
+status=0
+timeout 60 "$cli" sort d1.txt -o tuberia 2>err.txt || status=$?
+test "$status" -eq 2
+grep -q "tuberia" err.txt
 # Stopped by SIGTERM while it saves: the temporary file goes with the program
 # and no file of that name appears.
 temporaries() { ls -a | grep '^\.lumo-.*\.tmp$' || true; }
