@@ -47,6 +47,8 @@ std::string SaveReason(const BetSaveResult& result) {
         case BetSaveFailure::kUnsafeSpecialFile:
             return "es una tubería, un dispositivo o un socket de otro usuario en una carpeta "
                    "compartida, y no se escribe";
+        case BetSaveFailure::kUnsafeOtherUsersFile:
+            return "es un archivo de otro usuario en una carpeta compartida, y no se escribe";
         default:
             break;
     }

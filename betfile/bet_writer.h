@@ -31,10 +31,12 @@ enum class BetSaveFailure {
                           // left incomplete, marked so that no reader of ours takes it
     kUnsafeLink,  // the name is another user's symbolic link in a shared folder (sticky, open to
                   // all), which is not followed
-    kUnsafeHardLink,     // the name is a file with more than one name in a shared folder, which
-                         // is not written
-    kUnsafeSpecialFile,  // the name is a pipe, device or socket in a shared folder that the
-                         // saving user does not own, which is not written
+    kUnsafeHardLink,        // the name is a file with more than one name in a shared folder, which
+                            // is not written
+    kUnsafeSpecialFile,     // the name is a pipe, device or socket in a shared folder that the
+                            // saving user does not own, which is not written
+    kUnsafeOtherUsersFile,  // the name is a file in a shared folder owned by neither the
+                            // saving user nor the folder's owner, which is not written
 };
 
 struct BetSaveResult {
@@ -65,6 +67,10 @@ struct BetSaveResult {
 //   or socket that the saving user does not own (kUnsafeSpecialFile): a
 //   pipe that another user holds open without reading would stop the save
 //   for ever, and the bet would go to that user.
+// - There too, a file that belongs neither to the saving user nor to the
+//   folder's owner is refused (kUnsafeOtherUsersFile), as the kernel's
+//   protected_regular rule at its strictest has it, whatever the system's
+//   setting: the bet would go to that user.
 // - An existing target that the user may not write is refused (kNotWritable)
 //   and left alone.
 // - The temporary files that earlier saves into the same folder left when

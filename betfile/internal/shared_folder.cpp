@@ -24,7 +24,8 @@ FolderSharing SharingOf(const std::filesystem::path& entry) {
 
 BetSaveFailure SharedFolderRefusal(const std::filesystem::path& target,
                                    const struct stat& existing) {
-    if (!SharingOf(target).shared) {
+    const FolderSharing folder = SharingOf(target);
+    if (!folder.shared) {
         return BetSaveFailure::kNone;
     }
     if (S_ISREG(existing.st_mode) && existing.st_nlink > 1) {
@@ -32,6 +33,9 @@ BetSaveFailure SharedFolderRefusal(const std::filesystem::path& target,
     }
     if (!S_ISREG(existing.st_mode) && existing.st_uid != ::geteuid()) {
         return BetSaveFailure::kUnsafeSpecialFile;
+    }
+    if (existing.st_uid != ::geteuid() && existing.st_uid != folder.owner) {
+        return BetSaveFailure::kUnsafeOtherUsersFile;
     }
     return BetSaveFailure::kNone;
 }

@@ -30,7 +30,9 @@ FolderSharing SharingOf(const std::filesystem::path& entry);
 // whoever owns it: who made a name cannot be known, and another user's name
 // for a file of the saver's would make the save write that file. A pipe,
 // device or socket that the saving user does not own is refused too
-// (kUnsafeSpecialFile), as protected_fifos has it for pipes.
+// (kUnsafeSpecialFile), as protected_fifos has it for pipes. Any other file
+// is refused when it belongs neither to the saving user nor to the folder's
+// owner (kUnsafeOtherUsersFile), as protected_regular=2 has it.
 BetSaveFailure SharedFolderRefusal(const std::filesystem::path& target,
                                    const struct stat& existing);
 

@@ -91,6 +91,8 @@ TEST(BetSaveMessageTest, SaysWhyAndThatTheOldFileIsUnchanged) {
         {{.failure = BetSaveFailure::kUnsafeSpecialFile, .systemError = EACCES},
          "es una tubería, un dispositivo o un socket de otro usuario en una carpeta compartida, y "
          "no se escribe"},
+        {{.failure = BetSaveFailure::kUnsafeOtherUsersFile, .systemError = EACCES},
+         "es un archivo de otro usuario en una carpeta compartida, y no se escribe"},
         {{.failure = BetSaveFailure::kUnsafeHardLink, .systemError = EACCES},
          "más de un nombre (enlace duro) en una carpeta compartida, y no se escribe. Si el archivo "
          "ya existía, no ha cambiado."},

@@ -129,30 +129,46 @@ TEST_F(SaveOtherUsersTest, AnotherUsersLinkAnywhereAlongTheWayIsRefused) {
 }
 
 // In a sticky folder open to all, a regular file is written only when
-// nobody else may have laid it there for the save: a second name for a file
-// is refused whoever owns the file (another user may have made it for a
-// file of the saver's).
+// nobody else may have laid it there for the save, as the kernel's
+// protected_regular=2 rule has it: a file of the saver's or of the folder's
+// owner. A second name for a file is refused whoever owns the file (another
+// user may have made it for a file of the saver's).
 TEST_F(SaveOtherUsersTest, FilesLaidInSharedFoldersAreWrittenOnlyWhenSafe) {
     const Identity root{0, 0, {}};
-    enum class Laid { kSecondNameOfVictim };
+    enum class Laid { kSecondNameOfVictim, kFileOpenToAll };
     const struct {
         const char* name;
         mode_t folderMode;
         Identity folderOwner;
         Laid laid;
+        Identity fileOwner;
         BetSaveFailure failure;
     } cases[] = {
         {"a second name for the saver's file in a sticky shared folder", 01777, root,
-         Laid::kSecondNameOfVictim, BetSaveFailure::kUnsafeHardLink},
+         Laid::kSecondNameOfVictim, Saver(), BetSaveFailure::kUnsafeHardLink},
         {"the same in the saver's own sticky shared folder", 01777, Saver(),
-         Laid::kSecondNameOfVictim, BetSaveFailure::kUnsafeHardLink},
+         Laid::kSecondNameOfVictim, Saver(), BetSaveFailure::kUnsafeHardLink},
         {"the same in a shared folder that is not sticky", 0777, root, Laid::kSecondNameOfVictim,
+         Saver(), BetSaveFailure::kNone},
+        {"another user's file open to all in a sticky shared folder", 01777, root,
+         Laid::kFileOpenToAll, OtherUser(), BetSaveFailure::kUnsafeOtherUsersFile},
+        {"the folder owner's file there", 01777, OtherUser(), Laid::kFileOpenToAll, OtherUser(),
          BetSaveFailure::kNone},
+        {"the saver's own file there", 01777, root, Laid::kFileOpenToAll, Saver(),
+         BetSaveFailure::kNone},
+        {"another user's file in a shared folder that is not sticky", 0777, root,
+         Laid::kFileOpenToAll, OtherUser(), BetSaveFailure::kNone},
     };
     for (const auto& c : cases) {
         ASSERT_TRUE(WriteBet(victim, *BetOf({7})).Saved());
         const fs::path entry = SharedFolder(c.folderOwner, c.folderMode) / "apuesta.txt";
-        fs::create_hard_link(victim, entry);
+        if (c.laid == Laid::kSecondNameOfVictim) {
+            fs::create_hard_link(victim, entry);
+        } else {
+            ASSERT_TRUE(WriteBet(entry, *BetOf({7})).Saved());
+            GiveTo(entry, c.fileOwner);
+            ASSERT_EQ(::chmod(entry.c_str(), 0666), 0);
+        }
 
         const BetSaveResult result = SaveAs(Saver(), entry, *bet);
         EXPECT_EQ(result.failure, c.failure) << c.name;
