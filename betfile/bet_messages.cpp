@@ -32,8 +32,10 @@ std::string LineOf(std::int64_t line, std::string_view fileName) {
     return "línea " + std::to_string(line) + " del archivo " + Quoted(fileName);
 }
 
-std::string SaveReason(const BetSaveResult& result) {
+std::string SaveReason(std::string_view fileName, const BetSaveResult& result) {
     switch (result.failure) {
+        case BetSaveFailure::kBeingSaved:
+            return "otro programa está grabando " + Quoted(fileName);
         case BetSaveFailure::kIsFolder:
             return "es una carpeta";
         case BetSaveFailure::kNotRegularFile:
@@ -112,8 +114,8 @@ std::string BetSaveMessage(std::string_view fileName, const BetSaveResult& resul
                                       ? ". El archivo ha quedado incompleto y no se leerá "
                                         "como una apuesta completa."
                                       : ". Si el archivo ya existía, no ha cambiado.";
-    return "No se ha podido grabar la apuesta en " + Quoted(fileName) + ": " + SaveReason(result) +
-           aftermath;
+    return "No se ha podido grabar la apuesta en " + Quoted(fileName) + ": " +
+           SaveReason(fileName, result) + aftermath;
 }
 
 std::string BetFolderSyncMessage(std::string_view fileName, const BetSaveResult& result) {

@@ -35,6 +35,7 @@ enum class BetSaveFailure {
                             // is not written
     kUnsafeSpecialFile,     // the name is a pipe, device or socket in a shared folder that the
                             // saving user does not own, which is not written
+    kBeingSaved,            // another save of the same file is under way; nothing was changed
     kUnsafeOtherUsersFile,  // the name is a file in a shared folder owned by neither the
                             // saving user nor the folder's owner, which is not written
 };
@@ -73,6 +74,9 @@ struct BetSaveResult {
 //   setting: the bet would go to that user.
 // - An existing target that the user may not write is refused (kNotWritable)
 //   and left alone.
+// - An existing regular file is locked (flock) for the whole save; when
+//   another save holds its lock, the save is refused at once (kBeingSaved,
+//   EWOULDBLOCK) and the file left to that save (save_lock.h).
 // - The temporary files that earlier saves into the same folder left when
 //   they were killed are removed first (temporary_file.h says which).
 // - A new file, or an existing plain file with a single name, is replaced in

@@ -91,6 +91,9 @@ TEST(BetSaveMessageTest, SaysWhyAndThatTheOldFileIsUnchanged) {
         {{.failure = BetSaveFailure::kUnsafeSpecialFile, .systemError = EACCES},
          "es una tubería, un dispositivo o un socket de otro usuario en una carpeta compartida, y "
          "no se escribe"},
+        {{.failure = BetSaveFailure::kBeingSaved, .systemError = EWOULDBLOCK},
+         "grabar la apuesta en «a.txt»: otro programa está grabando «a.txt». Si el archivo ya "
+         "existía, no ha cambiado."},
         {{.failure = BetSaveFailure::kUnsafeOtherUsersFile, .systemError = EACCES},
          "es un archivo de otro usuario en una carpeta compartida, y no se escribe"},
         {{.failure = BetSaveFailure::kUnsafeHardLink, .systemError = EACCES},
