@@ -35,9 +35,9 @@ enum class BetSaveFailure {
                             // is not written
     kUnsafeSpecialFile,     // the name is a pipe, device or socket in a shared folder that the
                             // saving user does not own, which is not written
-    kBeingSaved,            // another save of the same file is under way; nothing was changed
     kUnsafeOtherUsersFile,  // the name is a file in a shared folder owned by neither the
                             // saving user nor the folder's owner, which is not written
+    kBeingSaved,            // another save of the same file is under way; nothing was changed
 };
 
 struct BetSaveResult {
