@@ -1,5 +1,6 @@
-// Two saves of one file at once: the first, in a child process, is stopped
-// at a chosen system call through the writer's hook while the second runs.
+// Two saves of one file at once, each by the saving user (not root) in a
+// child process: the first is stopped at a chosen system call through the
+// writer's hook while the second runs.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -59,7 +60,7 @@ class SaveLockTest : public testing::Test {
         int go[2];
         ASSERT_EQ(::pipe(stopped), 0);
         ASSERT_EQ(::pipe(go), 0);
-        const pid_t child = StartChild([&] {
+        const pid_t child = StartChild(Saver(), [&] {
             SetSaveHook(StopAt(stop, stopped[1], go[0]));
             ::_exit(WriteBet(path, *first).Saved() ? 0 : 3);
         });
@@ -67,7 +68,7 @@ class SaveLockTest : public testing::Test {
         ::close(go[0]);
         char byte = 0;
         ASSERT_EQ(::read(stopped[0], &byte, 1), 1) << static_cast<int>(stop.call);
-        const BetSaveResult second = WriteBet(path, *this->second);
+        const BetSaveResult second = SaveAs(Saver(), path, *this->second);
         EXPECT_EQ(::write(go[1], &byte, 1), 1);
         for (const int fd : {stopped[0], go[1]}) {
             ::close(fd);
@@ -87,8 +88,10 @@ class SaveLockTest : public testing::Test {
         for (const Stop stop : stops) {
             const ScratchFolder folder("save-lock");
             const fs::path path = folder.Path() / "apuesta.txt";
+            GiveTo(folder.Path(), Saver());
             if (savePath != SavePath::kNewFile) {
                 EXPECT_TRUE(WriteBet(path, *BetOf({7})).Saved());
+                GiveTo(path, Saver());
             }
             if (savePath == SavePath::kInPlace) {
                 fs::create_hard_link(path, folder.Path() / "otro-nombre.txt");
