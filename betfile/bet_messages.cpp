@@ -32,8 +32,10 @@ std::string LineOf(std::int64_t line, std::string_view fileName) {
     return "línea " + std::to_string(line) + " del archivo " + Quoted(fileName);
 }
 
-std::string SaveReason(const BetSaveResult& result) {
+std::string SaveReason(std::string_view fileName, const BetSaveResult& result) {
     switch (result.failure) {
+        case BetSaveFailure::kBeingSaved:
+            return "otro programa está grabando " + Quoted(fileName);
         case BetSaveFailure::kIsFolder:
             return "es una carpeta";
         case BetSaveFailure::kNotRegularFile:
@@ -41,6 +43,14 @@ std::string SaveReason(const BetSaveResult& result) {
         case BetSaveFailure::kUnsafeLink:
             return "es un enlace simbólico de otro usuario en una carpeta compartida, y no se "
                    "sigue";
+        case BetSaveFailure::kUnsafeHardLink:
+            return "es un archivo con más de un nombre (enlace duro) en una carpeta compartida, y "
+                   "no se escribe";
+        case BetSaveFailure::kUnsafeSpecialFile:
+            return "es una tubería, un dispositivo o un socket de otro usuario en una carpeta "
+                   "compartida, y no se escribe";
+        case BetSaveFailure::kUnsafeOtherUsersFile:
+            return "es un archivo de otro usuario en una carpeta compartida, y no se escribe";
         default:
             break;
     }
@@ -104,8 +114,8 @@ std::string BetSaveMessage(std::string_view fileName, const BetSaveResult& resul
                                       ? ". El archivo ha quedado incompleto y no se leerá "
                                         "como una apuesta completa."
                                       : ". Si el archivo ya existía, no ha cambiado.";
-    return "No se ha podido grabar la apuesta en " + Quoted(fileName) + ": " + SaveReason(result) +
-           aftermath;
+    return "No se ha podido grabar la apuesta en " + Quoted(fileName) + ": " +
+           SaveReason(fileName, result) + aftermath;
 }
 
 std::string BetFolderSyncMessage(std::string_view fileName, const BetSaveResult& result) {

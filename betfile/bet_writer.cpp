@@ -14,6 +14,8 @@
 #include "betfile/internal/in_place_save.h"
 #include "betfile/internal/link_following.h"
 #include "betfile/internal/save_hook.h"
+#include "betfile/internal/save_lock.h"
+#include "betfile/internal/shared_folder.h"
 #include "betfile/internal/temporary_file.h"
 
 namespace lumo {
@@ -118,6 +120,25 @@ std::optional<BetSaveResult> SaveThroughNewFile(const std::filesystem::path& tar
     return BetSaveResult{.folderSyncError = SyncFolder(FolderOf(target))};
 }
 
+// Saves over the existing `target`, a file the user may write, holding its
+// lock when it is a regular file.
+BetSaveResult SaveExisting(const std::filesystem::path& target, const struct stat& existing,
+                           const CColumnSet& bet) {
+    if (!S_ISREG(existing.st_mode)) {
+        return WriteInPlace(target, existing, bet);
+    }
+    const SaveLock lock(target);
+    if (lock.Taken()) {
+        return Failure(BetSaveFailure::kBeingSaved, EWOULDBLOCK);
+    }
+    if (existing.st_nlink == 1) {
+        if (const auto replaced = SaveThroughNewFile(target, &existing, bet)) {
+            return *replaced;
+        }
+    }
+    return WriteInPlace(target, existing, bet);
+}
+
 }  // namespace
 
 std::ostream& WriteBet(std::ostream& out, const CColumnSet& bet) {
@@ -144,15 +165,14 @@ BetSaveResult WriteBet(const std::filesystem::path& path, const CColumnSet& bet)
     if (S_ISDIR(existing.st_mode)) {
         return Failure(BetSaveFailure::kIsFolder, EISDIR);
     }
+    if (const BetSaveFailure refused = SharedFolderRefusal(target.path, existing);
+        refused != BetSaveFailure::kNone) {
+        return Failure(refused, EACCES);
+    }
     if (::faccessat(AT_FDCWD, target.path.c_str(), W_OK, AT_EACCESS) != 0) {
         return Failure(BetSaveFailure::kNotWritable, errno);
     }
-    if (S_ISREG(existing.st_mode) && existing.st_nlink == 1) {
-        if (const auto replaced = SaveThroughNewFile(target.path, &existing, bet)) {
-            return *replaced;
-        }
-    }
-    return WriteInPlace(target.path, existing, bet);
+    return SaveExisting(target.path, existing, bet);
 }
 
 }  // namespace lumo

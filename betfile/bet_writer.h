@@ -31,6 +31,13 @@ enum class BetSaveFailure {
                           // left incomplete, marked so that no reader of ours takes it
     kUnsafeLink,  // the name is another user's symbolic link in a shared folder (sticky, open to
                   // all), which is not followed
+    kUnsafeHardLink,        // the name is a file with more than one name in a shared folder, which
+                            // is not written
+    kUnsafeSpecialFile,     // the name is a pipe, device or socket in a shared folder that the
+                            // saving user does not own, which is not written
+    kUnsafeOtherUsersFile,  // the name is a file in a shared folder owned by neither the
+                            // saving user nor the folder's owner, which is not written
+    kBeingSaved,            // another save of the same file is under way; nothing was changed
 };
 
 struct BetSaveResult {
@@ -55,8 +62,21 @@ struct BetSaveResult {
 //   user may write is followed only when it belongs to the folder's owner or
 //   to the saving user, as the kernel's protected_symlinks rule has it;
 //   another user's link there is refused (kUnsafeLink) and nothing changes.
+// - In such a folder, a regular file with more than one name is refused
+//   (kUnsafeHardLink) and left alone: another user may have made the name
+//   there for a file of the saver's (shared_folder.h). So is a pipe, device
+//   or socket that the saving user does not own (kUnsafeSpecialFile): a
+//   pipe that another user holds open without reading would stop the save
+//   for ever, and the bet would go to that user.
+// - There too, a file that belongs neither to the saving user nor to the
+//   folder's owner is refused (kUnsafeOtherUsersFile), as the kernel's
+//   protected_regular rule at its strictest has it, whatever the system's
+//   setting: the bet would go to that user.
 // - An existing target that the user may not write is refused (kNotWritable)
 //   and left alone.
+// - An existing regular file is locked (flock) for the whole save; when
+//   another save holds its lock, the save is refused at once (kBeingSaved,
+//   EWOULDBLOCK) and the file left to that save (save_lock.h).
 // - The temporary files that earlier saves into the same folder left when
 //   they were killed are removed first (temporary_file.h says which).
 // - A new file, or an existing plain file with a single name, is replaced in

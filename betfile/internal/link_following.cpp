@@ -5,6 +5,8 @@
 #include <cerrno>
 #include <string>
 
+#include "betfile/internal/shared_folder.h"
+
 namespace lumo::internal {
 
 namespace {
@@ -14,12 +16,8 @@ constexpr int kMaxLinks = 40;
 
 // Whether the kernel's rule lets the saving user follow this link.
 bool MayFollow(const std::filesystem::path& link, const struct stat& linkStatus) {
-    struct stat folder {};
-    if (::stat(FolderOf(link).c_str(), &folder) != 0) {
-        return false;
-    }
-    const bool shared = (folder.st_mode & S_ISVTX) != 0 && (folder.st_mode & S_IWOTH) != 0;
-    return !shared || linkStatus.st_uid == folder.st_uid || linkStatus.st_uid == ::geteuid();
+    const FolderSharing folder = SharingOf(link);
+    return !folder.shared || linkStatus.st_uid == folder.owner || linkStatus.st_uid == ::geteuid();
 }
 
 std::string ReadLink(const std::filesystem::path& link, const struct stat& status) {

@@ -88,6 +88,17 @@ TEST(BetSaveMessageTest, SaysWhyAndThatTheOldFileIsUnchanged) {
         {{.failure = BetSaveFailure::kUnsafeLink, .systemError = EACCES},
          "enlace simbólico de otro usuario en una carpeta compartida, y no se sigue. Si el archivo "
          "ya existía, no ha cambiado."},
+        {{.failure = BetSaveFailure::kUnsafeSpecialFile, .systemError = EACCES},
+         "es una tubería, un dispositivo o un socket de otro usuario en una carpeta compartida, y "
+         "no se escribe"},
+        {{.failure = BetSaveFailure::kBeingSaved, .systemError = EWOULDBLOCK},
+         "grabar la apuesta en «a.txt»: otro programa está grabando «a.txt». Si el archivo ya "
+         "existía, no ha cambiado."},
+        {{.failure = BetSaveFailure::kUnsafeOtherUsersFile, .systemError = EACCES},
+         "es un archivo de otro usuario en una carpeta compartida, y no se escribe"},
+        {{.failure = BetSaveFailure::kUnsafeHardLink, .systemError = EACCES},
+         "más de un nombre (enlace duro) en una carpeta compartida, y no se escribe. Si el archivo "
+         "ya existía, no ha cambiado."},
         {{.failure = BetSaveFailure::kWriteFailed, .systemError = 4095}, "error del sistema 4095."},
     };
     for (const auto& c : cases) {

@@ -288,7 +288,8 @@ TEST_F(WriteBetUnprivilegedTest, WritableFileInAFolderThatTakesNoNewFile) {
 
 // Files of other owners that the saving user may write: a file of root's
 // shared with the saving user's group, and another user's file open to all
-// in a sticky folder. Each keeps its owner, group and permission bits.
+// in that user's sticky folder (where it cannot have been laid by someone
+// else). Each keeps its owner, group and permission bits.
 TEST_F(WriteBetUnprivilegedTest, FilesOfOtherOwnersKeepTheirOwnerGroupAndMode) {
     if (!RunningAsRoot()) {
         GTEST_SKIP() << "giving files to other users and groups needs root";
@@ -301,6 +302,7 @@ TEST_F(WriteBetUnprivilegedTest, FilesOfOtherOwnersKeepTheirOwnerGroupAndMode) {
     } cases[] = {{0777, 0, kSharedGroup, 0664}, {01777, kOtherUid, kOtherUid, 0666}};
     for (const auto& c : cases) {
         ASSERT_EQ(::chmod(folder.c_str(), c.folderMode), 0);
+        ASSERT_EQ(::chown(folder.c_str(), c.owner, c.group), 0);
         std::ofstream(path) << "old";
         ASSERT_EQ(::chown(path.c_str(), c.owner, c.group), 0);
         ASSERT_EQ(::chmod(path.c_str(), c.mode), 0);

@@ -3,10 +3,14 @@
 // them needs root, which the test runs have; a plain user's run skips these.
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
@@ -33,6 +37,17 @@ class SaveOtherUsersTest : public testing::Test {
         ASSERT_TRUE(WriteBet(victim, *BetOf({7})).Saved());
         GiveTo(victim, Saver());
         ASSERT_EQ(::chmod(victim.c_str(), 0600), 0);
+    }
+
+    // The folder "shared" made anew in the scratch folder, with this owner
+    // and mode.
+    fs::path SharedFolder(const Identity& owner, mode_t mode) const {
+        const fs::path shared = folder.Path() / "shared";
+        fs::remove_all(shared);
+        fs::create_directory(shared);
+        GiveTo(shared, owner);
+        EXPECT_EQ(::chmod(shared.c_str(), mode), 0);
+        return shared;
     }
 
     // Makes `link` point at `target` as `identity` (root makes it itself).
@@ -111,6 +126,122 @@ TEST_F(SaveOtherUsersTest, AnotherUsersLinkAnywhereAlongTheWayIsRefused) {
     EXPECT_EQ(Contents(victim), victimText);
     EXPECT_EQ(SaveAs(Saver(), shared / "dangling.txt", *bet).failure, BetSaveFailure::kUnsafeLink);
     EXPECT_FALSE(fs::exists(home / "nueva.txt"));
+}
+
+// In a sticky folder open to all, a regular file is written only when
+// nobody else may have laid it there for the save, as the kernel's
+// protected_regular=2 rule has it: a file of the saver's or of the folder's
+// owner. A second name for a file is refused whoever owns the file (another
+// user may have made it for a file of the saver's).
+TEST_F(SaveOtherUsersTest, FilesLaidInSharedFoldersAreWrittenOnlyWhenSafe) {
+    const Identity root{0, 0, {}};
+    enum class Laid { kSecondNameOfVictim, kFileOpenToAll };
+    const struct {
+        const char* name;
+        mode_t folderMode;
+        Identity folderOwner;
+        Laid laid;
+        Identity fileOwner;
+        BetSaveFailure failure;
+    } cases[] = {
+        {"a second name for the saver's file in a sticky shared folder", 01777, root,
+         Laid::kSecondNameOfVictim, Saver(), BetSaveFailure::kUnsafeHardLink},
+        {"the same in the saver's own sticky shared folder", 01777, Saver(),
+         Laid::kSecondNameOfVictim, Saver(), BetSaveFailure::kUnsafeHardLink},
+        {"the same in a shared folder that is not sticky", 0777, root, Laid::kSecondNameOfVictim,
+         Saver(), BetSaveFailure::kNone},
+        {"another user's file open to all in a sticky shared folder", 01777, root,
+         Laid::kFileOpenToAll, OtherUser(), BetSaveFailure::kUnsafeOtherUsersFile},
+        {"the folder owner's file there", 01777, OtherUser(), Laid::kFileOpenToAll, OtherUser(),
+         BetSaveFailure::kNone},
+        {"the saver's own file there", 01777, root, Laid::kFileOpenToAll, Saver(),
+         BetSaveFailure::kNone},
+        {"another user's file in a shared folder that is not sticky", 0777, root,
+         Laid::kFileOpenToAll, OtherUser(), BetSaveFailure::kNone},
+    };
+    for (const auto& c : cases) {
+        ASSERT_TRUE(WriteBet(victim, *BetOf({7})).Saved());
+        const fs::path entry = SharedFolder(c.folderOwner, c.folderMode) / "apuesta.txt";
+        if (c.laid == Laid::kSecondNameOfVictim) {
+            fs::create_hard_link(victim, entry);
+        } else {
+            ASSERT_TRUE(WriteBet(entry, *BetOf({7})).Saved());
+            GiveTo(entry, c.fileOwner);
+            ASSERT_EQ(::chmod(entry.c_str(), 0666), 0);
+        }
+
+        const BetSaveResult result = SaveAs(Saver(), entry, *bet);
+        EXPECT_EQ(result.failure, c.failure) << c.name;
+        if (result.Saved()) {
+            EXPECT_EQ(Contents(entry), TextOf(*bet)) << c.name;
+        } else {
+            EXPECT_EQ(result.systemError, EACCES) << c.name;
+            EXPECT_EQ(Contents(entry), victimText) << c.name;
+        }
+    }
+}
+
+// What stands at a saved name when it is not a regular file.
+enum class Special { kPipe, kDevice, kSocket };
+
+// Makes a pipe, a device that takes everything (as /dev/null) or a socket at
+// `path`, owned by `owner`.
+void MakeSpecial(Special kind, const fs::path& path, const Identity& owner) {
+    if (kind == Special::kSocket) {
+        const int socket = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        sockaddr_un address{.sun_family = AF_UNIX, .sun_path = {}};
+        path.string().copy(address.sun_path, sizeof address.sun_path - 1);
+        ASSERT_EQ(::bind(socket, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+        ::close(socket);
+    } else {
+        const mode_t type = kind == Special::kPipe ? S_IFIFO : S_IFCHR;
+        ASSERT_EQ(::mknod(path.c_str(), type | 0666, makedev(1, 3)), 0) << path;
+    }
+    ASSERT_EQ(::lchown(path.c_str(), owner.uid, owner.gid), 0);
+    ASSERT_EQ(::chmod(path.c_str(), 0666), 0);
+}
+
+// In a sticky folder open to all, a pipe, device or socket is written only
+// when it is the saver's: another user's pipe held open without reading
+// would stop the save for ever, or take the bet. A pipe is read (without
+// waiting) through the whole save.
+TEST_F(SaveOtherUsersTest, PipesAndDevicesInSharedFoldersOnlyWhenTheSaversOwn) {
+    const Identity root{0, 0, {}};
+    const struct {
+        const char* name;
+        mode_t folderMode;
+        Special kind;
+        Identity owner;
+        BetSaveFailure failure;
+    } cases[] = {
+        {"another user's pipe in a sticky shared folder", 01777, Special::kPipe, OtherUser(),
+         BetSaveFailure::kUnsafeSpecialFile},
+        {"the folder owner's pipe there", 01777, Special::kPipe, root,
+         BetSaveFailure::kUnsafeSpecialFile},
+        {"the saver's own pipe there", 01777, Special::kPipe, Saver(), BetSaveFailure::kNone},
+        {"another user's pipe in a shared folder that is not sticky", 0777, Special::kPipe,
+         OtherUser(), BetSaveFailure::kNone},
+        {"a device in a sticky shared folder", 01777, Special::kDevice, root,
+         BetSaveFailure::kUnsafeSpecialFile},
+        {"another user's socket there", 01777, Special::kSocket, OtherUser(),
+         BetSaveFailure::kUnsafeSpecialFile},
+    };
+    for (const auto& c : cases) {
+        const fs::path entry = SharedFolder(root, c.folderMode) / "apuesta.txt";
+        MakeSpecial(c.kind, entry, c.owner);
+        const int reader =
+            c.kind == Special::kPipe ? ::open(entry.c_str(), O_RDONLY | O_NONBLOCK) : -1;
+
+        const BetSaveResult result = SaveAs(Saver(), entry, *bet);
+        EXPECT_EQ(result.failure, c.failure) << c.name;
+        if (reader >= 0) {
+            std::string text(64, '\0');
+            text.resize(
+                static_cast<std::size_t>(std::max<ssize_t>(0, ::read(reader, text.data(), 64))));
+            ::close(reader);
+            EXPECT_EQ(text, result.Saved() ? TextOf(*bet) : "") << c.name;
+        }
+    }
 }
 
 // While a bet of mode 0600 is saved in a shared folder, the other user,

@@ -32,6 +32,20 @@ status=0
 "$cli" stats roto.txt 2>err.txt || status=$?
 test "$status" -eq 2
 grep -q "roto.txt" err.txt
+# A device or a pipe named with -o is written as it stands; a pipe that
+# nobody reads is refused at once, not waited on.
+"$cli" sort d1.txt -o /dev/null 2>/dev/null
+mkfifo tuberia
+status=0
+timeout 60 "$cli" sort d1.txt -o tuberia 2>err.txt || status=$?
+test "$status" -eq 2
+grep -q "tuberia" err.txt
+# A file that another program is saving (it holds the file's lock) is left
+# to it.
+status=0
+flock d1.txt "$cli" sort d1.txt -o d1.txt 2>err.txt || status=$?
+test "$status" -eq 2
+grep -q "otro programa está grabando «d1.txt»" err.txt
 # Stopped by SIGTERM while it saves: the temporary file goes with the program
 # and no file of that name appears.
 temporaries() { ls -a | grep '^\.lumo-.*\.tmp$' || true; }
