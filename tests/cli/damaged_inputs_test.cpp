@@ -78,6 +78,16 @@ struct Case {
     std::vector<std::string_view> words;
 };
 
+// The case's exit status, and each of its words in what the program said.
+void ExpectStatusAndWords(const ShellRun& run, const Case& c) {
+    EXPECT_EQ(run.status, c.status) << c.name << "\n" << run.output;
+    for (const std::string_view word : c.words) {
+        EXPECT_NE(run.output.find(word), std::string::npos)
+            << c.name << ": «" << word << "» missing from\n"
+            << run.output;
+    }
+}
+
 // A bet whose text, and whose show, outgrow any output buffer.
 std::string LongBet() {
     return "5000\n" + Repeat("1X21X21X21X21X\n", 5000);
@@ -279,12 +289,7 @@ TEST_F(DamagedInputsTest, EachInputGivesItsStatusAndSaysWhy) {
         Write("entrada.txt", c.text);
         fs::remove(folder / "salida.txt");
         const ShellRun run = Shell(c.command);
-        EXPECT_EQ(run.status, c.status) << c.name << "\n" << run.output;
-        for (const std::string_view word : c.words) {
-            EXPECT_NE(run.output.find(word), std::string::npos)
-                << c.name << ": «" << word << "» missing from\n"
-                << run.output;
-        }
+        ExpectStatusAndWords(run, c);
         if (c.status != 0) {
             EXPECT_FALSE(fs::exists(folder / "salida.txt")) << c.name;
             EXPECT_FALSE(HoldsTemporaryFile(folder)) << c.name;
@@ -323,12 +328,7 @@ TEST_F(DamagedInputsTest, FilesThatCannotBeExaminedAreNamed) {
     };
     for (const Case& c : cases) {
         const ShellRun run = Shell(c.command);
-        EXPECT_EQ(run.status, c.status) << c.name << "\n" << run.output;
-        for (const std::string_view word : c.words) {
-            EXPECT_NE(run.output.find(word), std::string::npos)
-                << c.name << ": «" << word << "» missing from\n"
-                << run.output;
-        }
+        ExpectStatusAndWords(run, c);
         EXPECT_FALSE(fs::exists(folder / "salida.txt")) << c.name;
         Shell("chmod -R u+rwx cerrada; rm -rf cerrada pronostico.txt r.txt");
     }
