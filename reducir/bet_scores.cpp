@@ -16,7 +16,11 @@ constexpr const char* kForecastName = "pronostico.txt";
 ScoreSource DefaultScoreSource(const std::filesystem::path& betFile) {
     const std::filesystem::path candidate = betFile.parent_path() / kForecastName;
     std::error_code error;
-    if (std::filesystem::is_regular_file(candidate, error)) {
+    const std::filesystem::file_status status = std::filesystem::status(candidate, error);
+    // A name that cannot be examined (a link loop, a closed folder) is taken
+    // too, so that reading it says why instead of scoring with another table.
+    const bool unexamined = error && status.type() != std::filesystem::file_type::not_found;
+    if (unexamined || std::filesystem::is_regular_file(status)) {
         return {candidate};
     }
     return {};

@@ -15,7 +15,8 @@ struct ScoreSource {
 };
 
 // The forecast file Lumo Reducir uses for a bet when the player names none:
-// "pronostico.txt" in the bet's folder when it is there, else none.
+// "pronostico.txt" in the bet's folder when it is there (or is there but
+// cannot be examined, so that reading it reports why), else none.
 ScoreSource DefaultScoreSource(const std::filesystem::path& betFile);
 
 // Reads the source's forecast strictly (the constructed table when it names

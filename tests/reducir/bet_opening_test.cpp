@@ -81,6 +81,13 @@ TEST_F(BetScoresTest, WithNoForecastBesideTheBetTheBuiltTableScores) {
     EXPECT_EQ(ScoreSourceText(opening.bet->scores, bet), "tabla construida");
 }
 
+TEST_F(BetScoresTest, AForecastBesideTheBetThatCannotBeExaminedIsNamed) {
+    std::filesystem::create_symlink("pronostico.txt", folder / "pronostico.txt");
+    const BetOpening opening = OpenBet(Write("apuesta.txt", kTwoColumns));
+    EXPECT_EQ(opening.bet, nullptr);
+    EXPECT_THAT(opening.message, HasSubstr("pronostico.txt"));
+}
+
 TEST_F(BetScoresTest, TheForecastBesideTheBetScoresUntilAnotherIsChosen) {
     Write("pronostico.txt", ForecastText(70));
     const std::filesystem::path bet = Write("apuesta.txt", kTwoColumns);
