@@ -66,6 +66,16 @@ TEST_F(ReadGuardTest, ACountRewrittenInPlaceWhileReadIsRefused) {
     EXPECT_EQ(set.Count(), 0);
 }
 
+TEST_F(ReadGuardTest, AFileReplacedWhileReadIsRefused) {
+    // The same text under a new file: only the file the name leads to moves.
+    const fs::path other = path.string() + ".new";
+    std::ofstream(other, std::ios::binary) << kBet;
+    SetReadHook([&] { fs::rename(other, path); });
+    CColumnSet set;
+    EXPECT_EQ(ReadBetStrictly(path, set).error, BetFileError::kChangedWhileRead);
+    EXPECT_EQ(set.Count(), 0);
+}
+
 TEST_F(ReadGuardTest, AFileLeftAloneIsRead) {
     int looks = 0;
     SetReadHook([&looks] { ++looks; });
