@@ -167,6 +167,12 @@ std::string BetFileReadMessage(std::string_view fileName, const BetFileRead& rea
         case BetFileError::kOutOfMemory:
             return "No hay memoria suficiente para todas las columnas del archivo " +
                    Quoted(fileName) + ".";
+        case BetFileError::kBeingSaved:
+            return "Otro programa está grabando " + Quoted(fileName) +
+                   "; vuelva a abrirla cuando termine.";
+        case BetFileError::kChangedWhileRead:
+            return "La apuesta " + Quoted(fileName) +
+                   " cambió mientras se leía; vuelva a abrirla cuando no se esté grabando.";
     }
     return {};
 }

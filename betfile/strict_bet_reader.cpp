@@ -9,6 +9,7 @@
 
 #include "betfile/canonical_lines.h"
 #include "betfile/internal/column_room.h"
+#include "betfile/internal/read_guard.h"
 #include "betfile/interrupted_save_mark.h"
 #include "core/typed_signs.h"
 #include "text/chunked_input.h"
@@ -175,6 +176,12 @@ BetFileRead Unreadable(int systemError) {
     return result;
 }
 
+BetFileRead Refused(BetFileError error) {
+    BetFileRead result;
+    result.error = error;
+    return result;
+}
+
 BetFileRead ReadFrom(std::istream& in, CColumnSet& set) {
     const std::int32_t held = set.Count();
     BetFileRead result;
@@ -212,12 +219,25 @@ BetFileRead ReadBetStrictly(const std::filesystem::path& path, CColumnSet& set) 
     if (std::filesystem::is_directory(path, ignored)) {
         return Unreadable(EISDIR);
     }
+    const ReadGuard guard(path);
+    if (guard.OpenError() != 0) {
+        return Unreadable(guard.OpenError());
+    }
+    if (guard.Taken()) {
+        return Refused(BetFileError::kBeingSaved);
+    }
     errno = 0;
     std::ifstream file(path, std::ios::binary);
     if (!file.is_open()) {
         return Unreadable(errno);
     }
-    return ReadFrom(file, set);
+    const std::int32_t held = set.Count();
+    BetFileRead result = ReadFrom(file, set);
+    if (!guard.Unchanged()) {
+        set.Truncate(held);
+        result = Refused(BetFileError::kChangedWhileRead);
+    }
+    return result;
 }
 
 }  // namespace lumo

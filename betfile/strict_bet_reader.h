@@ -25,16 +25,19 @@ namespace lumo {
 // not being one.
 enum class BetFileError {
     kNone,
-    kUnreadable,       // the file could not be opened (systemError)
-    kReadFailed,       // a read failed at line `line` (systemError)
-    kCountMissing,     // line 1 is not a count: the text is empty, or it holds `text`
-    kInterruptedSave,  // line 1 holds the mark of a save that was cut off
-                       // (interrupted_save_mark.h): the file is incomplete
-    kCountOutOfRange,  // line 1 holds digits (`text`) beyond the 32-bit range
-    kNotAColumn,       // line `line` holds `text`, not a column
-    kTooFewColumns,    // the text ends at line `line` after `columns` of the `announced` columns
-    kTooManyLines,     // line `line` (holding `text`) follows the last announced column
-    kOutOfMemory,      // no storage for the announced columns
+    kUnreadable,        // the file could not be opened (systemError)
+    kReadFailed,        // a read failed at line `line` (systemError)
+    kCountMissing,      // line 1 is not a count: the text is empty, or it holds `text`
+    kInterruptedSave,   // line 1 holds the mark of a save that was cut off
+                        // (interrupted_save_mark.h): the file is incomplete
+    kCountOutOfRange,   // line 1 holds digits (`text`) beyond the 32-bit range
+    kNotAColumn,        // line `line` holds `text`, not a column
+    kTooFewColumns,     // the text ends at line `line` after `columns` of the `announced` columns
+    kTooManyLines,      // line `line` (holding `text`) follows the last announced column
+    kOutOfMemory,       // no storage for the announced columns
+    kBeingSaved,        // a save holds the file's lock: nothing was read
+    kChangedWhileRead,  // the file's size, change time or count line moved
+                        // while it was read: what was read may be mixed
 };
 
 struct BetFileRead {
@@ -55,7 +58,10 @@ struct BetFileRead {
 BetFileRead ReadBetStrictly(std::istream& in, CColumnSet& set);
 
 // The same from a file, read from the disk in pieces of 1 MiB. A file that
-// cannot be opened, or a folder, is kUnreadable with the error number.
+// cannot be opened, or a folder, is kUnreadable with the error number. The
+// file is read under a shared lock (internal/read_guard.h): a save holding
+// it is kBeingSaved, without waiting, and a file that changed meanwhile is
+// kChangedWhileRead, its columns dropped.
 BetFileRead ReadBetStrictly(const std::filesystem::path& path, CColumnSet& set);
 
 }  // namespace lumo

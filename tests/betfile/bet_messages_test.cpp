@@ -154,6 +154,11 @@ TEST(BetFileReadMessageTest, NamesTheFileTheLineAndWhatItHolds) {
          "línea 7 está vacía."},
         {read(BetFileError::kOutOfMemory, 0),
          "No hay memoria suficiente para todas las columnas del archivo «a.txt»."},
+        {read(BetFileError::kBeingSaved, 0),
+         "Otro programa está grabando «a.txt»; vuelva a abrirla cuando termine."},
+        {read(BetFileError::kChangedWhileRead, 0),
+         "La apuesta «a.txt» cambió mientras se leía; vuelva a abrirla cuando no se esté "
+         "grabando."},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(BetFileReadMessage("a.txt", c.read), c.message);

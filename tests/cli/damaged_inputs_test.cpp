@@ -1,7 +1,9 @@
 // The real lumo-cli, run by the shell as a player runs it, on every kind of
 // damaged input a player's files have: each row a file's text, the command,
 // the exit status and the key words of the message.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -332,6 +334,21 @@ TEST_F(DamagedInputsTest, FilesThatCannotBeExaminedAreNamed) {
         EXPECT_FALSE(fs::exists(folder / "salida.txt")) << c.name;
         Shell("chmod -R u+rwx cerrada; rm -rf cerrada pronostico.txt r.txt");
     }
+}
+
+// A bet another program is saving (holding its lock) is refused at once,
+// with nothing read and the status of an error; once the save ends it reads.
+TEST_F(DamagedInputsTest, BetBeingSavedIsRefused) {
+    const int fd = ::open((folder / "apuesta.txt").c_str(), O_WRONLY | O_CLOEXEC);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(::flock(fd, LOCK_EX | LOCK_NB), 0);
+    const ShellRun run = Shell("{cli} stats apuesta.txt");
+    EXPECT_EQ(run.status, 2) << run.output;
+    EXPECT_NE(run.output.find("Otro programa está grabando «apuesta.txt»"), std::string::npos)
+        << run.output;
+    ::close(fd);
+    const ShellRun after = Shell("{cli} stats apuesta.txt");
+    EXPECT_EQ(after.status, 0) << after.output;
 }
 
 // Percentages as they are published, with decimals, give the bet of the same

@@ -41,11 +41,16 @@ timeout 60 "$cli" sort d1.txt -o tuberia 2>err.txt || status=$?
 test "$status" -eq 2
 grep -q "tuberia" err.txt
 # A file that another program is saving (it holds the file's lock) is left
-# to it.
+# to it: neither written nor read.
 status=0
-flock d1.txt "$cli" sort d1.txt -o d1.txt 2>err.txt || status=$?
+flock d1.txt "$cli" sort - -o d1.txt <d1.txt 2>err.txt || status=$?
 test "$status" -eq 2
 grep -q "otro programa está grabando «d1.txt»" err.txt
+status=0
+flock d1.txt "$cli" sort d1.txt -o ordenada.txt 2>err.txt || status=$?
+test "$status" -eq 2
+grep -q "Otro programa está grabando «d1.txt»; vuelva a abrirla" err.txt
+test ! -e ordenada.txt
 # Stopped by SIGTERM while it saves: the temporary file goes with the program
 # and no file of that name appears.
 temporaries() { ls -a | grep '^\.lumo-.*\.tmp$' || true; }
