@@ -3,6 +3,7 @@
 #include <cerrno>
 
 #include "text/shown_text.h"
+#include "text/spanish_numbers.h"
 #include "text/system_error_text.h"
 
 namespace lumo {
@@ -23,13 +24,24 @@ std::string AddedSentence(std::int32_t added) {
     return "Se han añadido " + Columns(added) + ".";
 }
 
+// A save holding the file's lock, or a writer that took none: either
+// reader says the same.
+std::string BeingSavedText(std::string_view fileName) {
+    return "Otro programa está grabando " + Quoted(fileName) + "; vuelva a abrirla cuando termine.";
+}
+
+std::string ChangedWhileReadText(std::string_view fileName) {
+    return "La apuesta " + Quoted(fileName) +
+           " cambió mientras se leía; vuelva a abrirla cuando no se esté grabando.";
+}
+
 // What a line holds, to follow "y" or "la línea N".
 std::string Holds(std::string_view text) {
     return text.empty() ? "está vacía" : "tiene «" + ShownText(text) + "»";
 }
 
 std::string LineOf(std::int64_t line, std::string_view fileName) {
-    return "línea " + std::to_string(line) + " del archivo " + Quoted(fileName);
+    return "línea " + GroupedNumber(line) + " del archivo " + Quoted(fileName);
 }
 
 std::string SaveReason(std::string_view fileName, const BetSaveResult& result) {
@@ -95,6 +107,10 @@ std::string BetReadProblem(std::string_view fileName, const BetReadResult& resul
         case BetReadEnd::kOutOfMemory:
             return "No hay memoria suficiente para todas las columnas del archivo " +
                    Quoted(fileName) + ".";
+        case BetReadEnd::kBeingSaved:
+            return BeingSavedText(fileName);
+        case BetReadEnd::kChangedWhileRead:
+            return ChangedWhileReadText(fileName);
     }
     return {};
 }
@@ -159,20 +175,18 @@ std::string BetFileReadMessage(std::string_view fileName, const BetFileRead& rea
             return "La " + line + " debería ser una columna de 14 signos 1, X o 2, y " +
                    Holds(read.text) + ".";
         case BetFileError::kTooFewColumns:
-            return announces + ", pero termina en la línea " + std::to_string(read.line) +
+            return announces + ", pero termina en la línea " + GroupedNumber(read.line) +
                    ", tras " + Columns(read.columns) + ".";
         case BetFileError::kTooManyLines:
             return announces + ", pero sigue después de la última: la línea " +
-                   std::to_string(read.line) + " " + Holds(read.text) + ".";
+                   GroupedNumber(read.line) + " " + Holds(read.text) + ".";
         case BetFileError::kOutOfMemory:
             return "No hay memoria suficiente para todas las columnas del archivo " +
                    Quoted(fileName) + ".";
         case BetFileError::kBeingSaved:
-            return "Otro programa está grabando " + Quoted(fileName) +
-                   "; vuelva a abrirla cuando termine.";
+            return BeingSavedText(fileName);
         case BetFileError::kChangedWhileRead:
-            return "La apuesta " + Quoted(fileName) +
-                   " cambió mientras se leía; vuelva a abrirla cuando no se esté grabando.";
+            return ChangedWhileReadText(fileName);
     }
     return {};
 }

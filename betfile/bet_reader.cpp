@@ -2,12 +2,12 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <fstream>
 #include <memory>
 #include <new>
 
 #include "betfile/canonical_lines.h"
 #include "betfile/internal/column_room.h"
+#include "betfile/internal/read_guard.h"
 #include "text/text_scanner.h"
 
 namespace lumo {
@@ -110,21 +110,30 @@ BetReadResult ReadBet(std::istream& in, CColumnSet& set) {
     return ReadWithMode(in, set, ScanMode::kStream);
 }
 
-BetReadResult ReadBet(const std::filesystem::path& path, CColumnSet& set) {
-    // A folder opens as a file on some systems and fails only at the first
-    // read; say what it is instead.
-    std::error_code ignored;
-    if (std::filesystem::is_directory(path, ignored)) {
-        return {.end = BetReadEnd::kUnreadable, .systemError = EISDIR};
+BetReadResult ReadBet(FileSource& source, CColumnSet& set) {
+    if (source.OpenError() != 0) {
+        return {.end = BetReadEnd::kUnreadable, .systemError = source.OpenError()};
     }
+    const ReadGuard guard(source.Descriptor());
+    if (guard.Taken()) {
+        return {.end = BetReadEnd::kBeingSaved};
+    }
+    const std::int32_t held = set.Count();
+    // A file opened here is closed after the read, so nothing need go back
+    // into it.
+    BetReadResult result = ReadWithMode(
+        source.Stream(), set, source.OpenedByName() ? ScanMode::kWholeFile : ScanMode::kStream);
+    if (!guard.Unchanged()) {
+        set.Truncate(held);
+        result = {.end = BetReadEnd::kChangedWhileRead};
+    }
+    return result;
+}
+
+BetReadResult ReadBet(const std::filesystem::path& path, CColumnSet& set, PipeWaiting waiting) {
     try {
-        errno = 0;
-        std::ifstream file(path);
-        if (!file.is_open()) {
-            return {.end = BetReadEnd::kUnreadable, .systemError = errno};
-        }
-        // The file is closed after the read, so nothing need go back into it.
-        return ReadWithMode(file, set, ScanMode::kWholeFile);
+        FileSource source(path, waiting);
+        return ReadBet(source, set);
     } catch (const std::bad_alloc&) {
         return {.end = BetReadEnd::kOutOfMemory};
     }

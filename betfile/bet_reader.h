@@ -5,6 +5,7 @@
 #include <iosfwd>
 
 #include "core/column_set.h"
+#include "text/file_source.h"
 
 namespace lumo {
 
@@ -22,16 +23,19 @@ namespace lumo {
 
 // How a read ended.
 enum class BetReadEnd {
-    kComplete,         // every announced column was read (none for a count of 0)
-    kCountMissing,     // the text does not begin with a number: it is empty, or
-                       // begins with a letter, a lone sign or a byte-order mark
-    kCountOutOfRange,  // the count does not fit in 32 bits
-    kCountNegative,    // the count is below 0; nothing is read after it
-    kTruncated,        // the text ended after `added` of the `announced` columns
-    kUnreadable,       // the file could not be opened, or a read failed after
-                       // `added` columns
-    kOutOfMemory,      // no storage for the reader's buffers or for more
-                       // columns after `added` of them
+    kComplete,          // every announced column was read (none for a count of 0)
+    kCountMissing,      // the text does not begin with a number: it is empty, or
+                        // begins with a letter, a lone sign or a byte-order mark
+    kCountOutOfRange,   // the count does not fit in 32 bits
+    kCountNegative,     // the count is below 0; nothing is read after it
+    kTruncated,         // the text ended after `added` of the `announced` columns
+    kUnreadable,        // the file could not be opened, or a read failed after
+                        // `added` columns
+    kOutOfMemory,       // no storage for the reader's buffers or for more
+                        // columns after `added` of them
+    kBeingSaved,        // a save holds the file's lock: nothing was read
+    kChangedWhileRead,  // the file's size, change time or count line moved
+                        // while it was read: its columns were dropped
 };
 
 struct BetReadResult {
@@ -67,9 +71,15 @@ struct BetReadResult {
 // and gives kUnreadable.
 BetReadResult ReadBet(std::istream& in, CColumnSet& set);
 
-// The same from a file, read from disk in pieces of 1 MiB. A missing file, a
-// folder, a path in a missing folder or any other file that cannot be opened
-// gives kUnreadable with the error number and appends nothing.
-BetReadResult ReadBet(const std::filesystem::path& path, CColumnSet& set);
+// The same from a source: a file opened by name, or standard input. A
+// missing file, a folder, a path in a missing folder or any other file that
+// cannot be opened gives kUnreadable with the error number and appends
+// nothing. A regular file is read under a shared lock, as ReadBetStrictly
+// reads it: kBeingSaved and kChangedWhileRead append nothing.
+BetReadResult ReadBet(FileSource& source, CColumnSet& set);
+
+// The same from a file opened by name, read from disk in pieces of 1 MiB.
+BetReadResult ReadBet(const std::filesystem::path& path, CColumnSet& set,
+                      PipeWaiting waiting = PipeWaiting::kNever);
 
 }  // namespace lumo

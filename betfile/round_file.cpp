@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <fstream>
 #include <istream>
 #include <optional>
 
@@ -57,6 +56,9 @@ RoundFileReading ReadRoundFile(std::istream& in) {
         if (line.take == LineTake::kTooLong) {
             return Failed(std::move(reading), RoundFileProblem::kLineTooLong, number);
         }
+        if (number > kMostLines) {
+            return Failed(std::move(reading), RoundFileProblem::kTooManyLines, number);
+        }
         const std::vector<std::string_view> words = WordsOf(line.content);
         if (words.empty() || words.front().starts_with('#')) {
             continue;
@@ -78,24 +80,20 @@ RoundFileReading ReadRoundFile(std::istream& in) {
     return reading;
 }
 
-RoundFileReading ReadRoundFile(const std::filesystem::path& path) {
-    errno = 0;
-    std::ifstream file(path);
-    const int openError = errno;
-    std::error_code ignored;
-    const bool folder = std::filesystem::is_directory(path, ignored);
-    if (!file || folder) {
+RoundFileReading ReadRoundFile(const std::filesystem::path& path, PipeWaiting waiting) {
+    FileSource file(path, waiting);
+    if (file.OpenError() != 0) {
         RoundFileReading reading;
         reading.problem = RoundFileProblem::kUnreadable;
-        reading.systemError = folder ? EISDIR : openError;
+        reading.systemError = file.OpenError();
         return reading;
     }
-    return ReadRoundFile(file);
+    return ReadRoundFile(file.Stream());
 }
 
 std::string RoundFileMessage(std::string_view fileName, const RoundFileReading& reading) {
     const std::string file = "«" + std::string(fileName) + "»";
-    const std::string where = file + ", línea " + std::to_string(reading.line) + ": ";
+    const std::string where = file + ", línea " + GroupedNumber(reading.line) + ": ";
     switch (reading.problem) {
         case RoundFileProblem::kNone:
             return {};
@@ -109,6 +107,8 @@ std::string RoundFileMessage(std::string_view fileName, const RoundFileReading& 
         case RoundFileProblem::kLineTooLong:
             return where + "la línea es demasiado larga: pasa de " + GroupedNumber(kLongestLine) +
                    " bytes.";
+        case RoundFileProblem::kTooManyLines:
+            return where + "el archivo pasa de " + GroupedNumber(kMostLines) + " líneas.";
         case RoundFileProblem::kWordTooLong:
             return where + "la palabra «" + ShownText(reading.word) +
                    "» es demasiado larga: pasa de " + GroupedNumber(kLongestWord) + " bytes.";

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/column.h"
+#include "text/file_source.h"
 
 namespace lumo {
 
@@ -15,8 +16,8 @@ namespace lumo {
 // season: one round a line, its name (any words) and then its result as the
 // last word, 14 signs 1, X (or x) and 2. Blank lines and lines whose first
 // word starts with '#' are skipped; lines may end in LF or CR LF. A line
-// holds at most 1024 bytes and a word at most 128, so that an endless text
-// is refused after a bounded read.
+// holds at most 1024 bytes, a word at most 128 and the file at most 100,000
+// lines, so that an endless text is refused after a bounded read.
 //
 //   # temporada 2025-26
 //   Jornada 3  1X21X21X21X21X
@@ -35,6 +36,7 @@ enum class RoundFileProblem {
     kBadSigns,      // the last word is not 14 signs
     kLineTooLong,   // a line longer than kLongestLine bytes (text/bounded_line.h)
     kWordTooLong,   // a word longer than kLongestWord bytes
+    kTooManyLines,  // a line after kMostLines of them
 };
 
 struct RoundFileReading {
@@ -54,7 +56,8 @@ struct RoundFileReading {
 // A stream that fails with a read error (badbit) gives kUnreadable rather
 // than the rounds read so far passing for the whole file.
 RoundFileReading ReadRoundFile(std::istream& in);
-RoundFileReading ReadRoundFile(const std::filesystem::path& path);
+RoundFileReading ReadRoundFile(const std::filesystem::path& path,
+                               PipeWaiting waiting = PipeWaiting::kNever);
 
 // What went wrong, in Spanish, naming the file between « and » and the
 // line: "«r.txt», línea 2: el resultado «1111» tiene 4 signos en vez de 14."

@@ -214,30 +214,27 @@ BetFileRead ReadBetStrictly(std::istream& in, CColumnSet& set) {
     return ReadFrom(in, set);
 }
 
-BetFileRead ReadBetStrictly(const std::filesystem::path& path, CColumnSet& set) {
-    std::error_code ignored;
-    if (std::filesystem::is_directory(path, ignored)) {
-        return Unreadable(EISDIR);
+BetFileRead ReadBetStrictly(FileSource& source, CColumnSet& set) {
+    if (source.OpenError() != 0) {
+        return Unreadable(source.OpenError());
     }
-    const ReadGuard guard(path);
-    if (guard.OpenError() != 0) {
-        return Unreadable(guard.OpenError());
-    }
+    const ReadGuard guard(source.Descriptor());
     if (guard.Taken()) {
         return Refused(BetFileError::kBeingSaved);
     }
-    errno = 0;
-    std::ifstream file(path, std::ios::binary);
-    if (!file.is_open()) {
-        return Unreadable(errno);
-    }
     const std::int32_t held = set.Count();
-    BetFileRead result = ReadFrom(file, set);
+    BetFileRead result = ReadFrom(source.Stream(), set);
     if (!guard.Unchanged()) {
         set.Truncate(held);
         result = Refused(BetFileError::kChangedWhileRead);
     }
     return result;
+}
+
+BetFileRead ReadBetStrictly(const std::filesystem::path& path, CColumnSet& set,
+                            PipeWaiting waiting) {
+    FileSource source(path, waiting);
+    return ReadBetStrictly(source, set);
 }
 
 }  // namespace lumo

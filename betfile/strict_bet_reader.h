@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/column_set.h"
+#include "text/file_source.h"
 
 namespace lumo {
 
@@ -57,11 +58,15 @@ struct BetFileRead {
 // columns, never for more than the rest of the text can hold.
 BetFileRead ReadBetStrictly(std::istream& in, CColumnSet& set);
 
-// The same from a file, read from the disk in pieces of 1 MiB. A file that
-// cannot be opened, or a folder, is kUnreadable with the error number. The
-// file is read under a shared lock (internal/read_guard.h): a save holding
-// it is kBeingSaved, without waiting, and a file that changed meanwhile is
-// kChangedWhileRead, its columns dropped.
-BetFileRead ReadBetStrictly(const std::filesystem::path& path, CColumnSet& set);
+// The same from a source: a file opened by name, or standard input. A file
+// that cannot be opened, or a folder, is kUnreadable with the error number.
+// A regular file is read under a shared lock (internal/read_guard.h): a save
+// holding it is kBeingSaved, without waiting, and a file that changed
+// meanwhile is kChangedWhileRead, its columns dropped.
+BetFileRead ReadBetStrictly(FileSource& source, CColumnSet& set);
+
+// The same from a file opened by name, read from the disk in pieces of 1 MiB.
+BetFileRead ReadBetStrictly(const std::filesystem::path& path, CColumnSet& set,
+                            PipeWaiting waiting = PipeWaiting::kNever);
 
 }  // namespace lumo

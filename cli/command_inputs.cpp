@@ -19,17 +19,33 @@ namespace {
 constexpr std::string_view kDefaultForecast = "pronostico.txt";
 constexpr std::string_view kStandardInput = "-";
 
-// The bet as the window reads it: what it does not take is said on `err`.
+// The bet file named, or standard input; either read under the bet
+// readers' shared lock when it is a regular file.
+std::unique_ptr<FileSource> BetSource(const std::string& name, const Streams& streams) {
+    if (name == kStandardInput) {
+        return std::make_unique<FileSource>(streams.in, streams.inDescriptor);
+    }
+    return std::make_unique<FileSource>(std::filesystem::path(name), PipeWaiting::kMayWait);
+}
+
+// The bet as the window reads it: the damage it reads past is said on `err`.
 void ReadLeniently(const std::string& name, CColumnSet& bet, const Streams& streams) {
-    const BetReadResult result = name == kStandardInput ? ReadBet(streams.in, bet)
-                                                        : ReadBet(std::filesystem::path(name), bet);
-    if (result.end == BetReadEnd::kComplete) {
-        return;
+    const BetReadResult result = ReadBet(*BetSource(name, streams), bet);
+    switch (result.end) {
+        case BetReadEnd::kComplete:
+            return;
+        case BetReadEnd::kUnreadable:
+        case BetReadEnd::kOutOfMemory:
+        case BetReadEnd::kBeingSaved:
+        case BetReadEnd::kChangedWhileRead:
+            throw CommandError(BetReadProblem(ShownInputName(name), result));
+        case BetReadEnd::kCountMissing:
+        case BetReadEnd::kCountOutOfRange:
+        case BetReadEnd::kCountNegative:
+        case BetReadEnd::kTruncated:
+            break;
     }
     const std::string problem = BetReadProblem(ShownInputName(name), result);
-    if (result.end == BetReadEnd::kUnreadable || result.end == BetReadEnd::kOutOfMemory) {
-        throw CommandError(problem);
-    }
     streams.err << "Aviso: " << problem << " Con --lenient se sigue con "
                 << CountWithNoun(result.added, "columna leída", "columnas leídas") << ".\n";
 }
@@ -63,9 +79,10 @@ Scoring LoadScoring(const CommandLine& line, const Streams& streams) {
         streams.err << "Pronóstico: la tabla construida (40 33 27 en cada partido).\n";
         return Scoring{};
     }
-    const ForecastFileRead read = name == kStandardInput
-                                      ? ReadForecastStrictly(streams.in)
-                                      : ReadForecastStrictly(std::filesystem::path(name));
+    const ForecastFileRead read =
+        name == kStandardInput
+            ? ReadForecastStrictly(streams.in)
+            : ReadForecastStrictly(std::filesystem::path(name), PipeWaiting::kMayWait);
     if (!read.Ok()) {
         throw CommandError(ForecastFileMessage(ShownInputName(name), read));
     }
@@ -81,9 +98,7 @@ std::unique_ptr<CColumnSet> ReadInput(const CommandLine& line, std::size_t posit
         ReadLeniently(name, *bet, streams);
         return bet;
     }
-    const BetFileRead read = name == kStandardInput
-                                 ? ReadBetStrictly(streams.in, *bet)
-                                 : ReadBetStrictly(std::filesystem::path(name), *bet);
+    const BetFileRead read = ReadBetStrictly(*BetSource(name, streams), *bet);
     if (!read.Ok()) {
         throw CommandError(BetFileReadMessage(ShownInputName(name), read));
     }

@@ -21,6 +21,8 @@ struct Streams {
     std::ostream& err;
     ProgressDisplay progress;
     StandardOutput output;
+    // The descriptor `in` reads from; -1 when it reads from none.
+    int inDescriptor = -1;
 };
 
 // One command of lumo-cli, all of it in one file: its name, the line that

@@ -1,4 +1,6 @@
 // lumo-cli: the bet operations of Lumo from the command line.
+#include <unistd.h>
+
 #include <csignal>
 #include <iostream>
 #include <string>
@@ -18,7 +20,8 @@ int main(int argc, char** argv) {
     std::signal(SIGXFSZ, SIG_IGN);
     std::ios::sync_with_stdio(false);
     const std::vector<std::string> words(argv + 1, argv + argc);
-    const Streams streams{std::cin, std::cout, std::cerr, ProgressDisplayForStandardError(),
-                          StandardOutputNow()};
+    const Streams streams{
+        std::cin,    std::cout, std::cerr, ProgressDisplayForStandardError(), StandardOutputNow(),
+        STDIN_FILENO};
     return RunLumoCli(words, streams);
 }

@@ -17,7 +17,7 @@ CColumn ParseResultSigns(std::string_view signs, std::string_view where) {
 }
 
 std::vector<RoundResult> ReadRoundResults(const std::filesystem::path& path) {
-    RoundFileReading reading = ReadRoundFile(path);
+    RoundFileReading reading = ReadRoundFile(path, PipeWaiting::kMayWait);
     if (reading.problem != RoundFileProblem::kNone) {
         throw CommandError(RoundFileMessage(path.string(), reading));
     }

@@ -1,8 +1,8 @@
 #include "forecast/forecast_file.h"
 
-#include <fstream>
 #include <ostream>
 
+#include "text/file_source.h"
 #include "text/text_scanner.h"
 
 namespace lumo {
@@ -38,9 +38,10 @@ ForecastLoad LoadForecast(std::istream& in, std::ostream& diagnostics) {
     return load;
 }
 
+// The window reads its tables without ever waiting on a FIFO.
 ForecastLoad LoadForecast(const std::filesystem::path& path, std::ostream& diagnostics) {
-    std::ifstream file(path);
-    return LoadForecast(file, diagnostics);
+    FileSource file(path, PipeWaiting::kNever);
+    return LoadForecast(file.Stream(), diagnostics);
 }
 
 CForecastTable LoadExpectation(std::istream& in) {
@@ -50,8 +51,8 @@ CForecastTable LoadExpectation(std::istream& in) {
 }
 
 CForecastTable LoadExpectation(const std::filesystem::path& path) {
-    std::ifstream file(path);
-    return LoadExpectation(file);
+    FileSource file(path, PipeWaiting::kNever);
+    return LoadExpectation(file.Stream());
 }
 
 }  // namespace lumo

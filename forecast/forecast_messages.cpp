@@ -22,7 +22,7 @@ std::string SumText(std::int64_t billionths) {
 std::string ForecastFileMessage(std::string_view fileName, const ForecastFileRead& read) {
     const std::string forecast = "el pronóstico " + Quoted(fileName);
     const std::string line =
-        "línea " + std::to_string(read.line) + " del pronóstico " + Quoted(fileName);
+        "línea " + GroupedNumber(read.line) + " del pronóstico " + Quoted(fileName);
     const std::string reason =
         read.systemError != 0 ? ": " + ReadFailureReason(read.systemError) : std::string();
     const std::string range = "; cada porcentaje va de 0 a 100.";
@@ -49,7 +49,7 @@ std::string ForecastFileMessage(std::string_view fileName, const ForecastFileRea
             return (read.found == 0 ? "El pronóstico " + Quoted(fileName) + " no tiene ninguna fila"
                                     : "El pronóstico " + Quoted(fileName) + " tiene " +
                                           CountWithNoun(read.found, "fila", "filas") +
-                                          ", la última en la línea " + std::to_string(read.line)) +
+                                          ", la última en la línea " + GroupedNumber(read.line)) +
                    ", y debe tener 14, una por partido.";
         case ForecastFileError::kTooManyRows:
             return "La " + line + " es una fila de más: el pronóstico tiene 14, una por partido.";
@@ -62,6 +62,9 @@ std::string ForecastFileMessage(std::string_view fileName, const ForecastFileRea
         case ForecastFileError::kLineTooLong:
             return "La " + line + " es demasiado larga: pasa de " + GroupedNumber(kLongestLine) +
                    " bytes.";
+        case ForecastFileError::kTooManyLines:
+            return "La " + line + " pasa de " + GroupedNumber(kMostLines) +
+                   " líneas: no puede ser un pronóstico.";
         case ForecastFileError::kWordTooLong:
             return "La " + line + " tiene una palabra demasiado larga, «" + ShownText(read.text) +
                    "»: pasa de " + GroupedNumber(kLongestWord) + " bytes.";

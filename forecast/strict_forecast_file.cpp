@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
-#include <fstream>
 #include <string_view>
 
 #include "text/bounded_line.h"
@@ -103,6 +102,10 @@ class StrictForecastReader {
             }
             if (taken.take == LineTake::kTooLong) {
                 Fail(ForecastFileError::kLineTooLong);
+                return result;
+            }
+            if (line > kMostLines) {
+                Fail(ForecastFileError::kTooManyLines);
                 return result;
             }
             if (!TakeWords(taken.content) || !EndLine()) {
@@ -231,17 +234,15 @@ ForecastFileRead ReadForecastStrictly(std::istream& in) {
     return StrictForecastReader(in).Read();
 }
 
-ForecastFileRead ReadForecastStrictly(const std::filesystem::path& path) {
-    ForecastFileRead result;
-    std::error_code ignored;
-    errno = 0;
-    std::ifstream file(path, std::ios::binary);
-    if (std::filesystem::is_directory(path, ignored) || !file.is_open()) {
+ForecastFileRead ReadForecastStrictly(const std::filesystem::path& path, PipeWaiting waiting) {
+    FileSource file(path, waiting);
+    if (file.OpenError() != 0) {
+        ForecastFileRead result;
         result.error = ForecastFileError::kUnreadable;
-        result.systemError = std::filesystem::is_directory(path, ignored) ? EISDIR : errno;
+        result.systemError = file.OpenError();
         return result;
     }
-    return ReadForecastStrictly(file);
+    return ReadForecastStrictly(file.Stream());
 }
 
 }  // namespace lumo

@@ -6,14 +6,16 @@
 #include <string>
 
 #include "core/forecast_table.h"
+#include "text/file_source.h"
 
 namespace lumo {
 
 // Reading the forecast file strictly, for lumo-cli and the programs beside
 // the window (the window keeps LoadForecast):
 // - a UTF-8 byte-order mark may come first; lines end in LF or CR LF; lines
-//   of blanks only are skipped; a line holds at most 1024 bytes and a word at
-//   most 128, so that an endless text is refused after a bounded read;
+//   of blanks only are skipped; a line holds at most 1024 bytes, a word at
+//   most 128 and the file at most 100,000 lines, so that an endless text is
+//   refused after a bounded read;
 // - exactly 14 rows, one per match in order, each a line of exactly three
 //   percentages for 1, X and 2, apart by blanks or tabs; CR, VT and FF count
 //   as blanks too (the manual page says so);
@@ -45,6 +47,7 @@ enum class ForecastFileError {
     kRowFarFrom100,  // the decimals of line `line` add up to `sum`, out of 98.5 to 101.5
     kLineTooLong,    // line `line` goes on past kLongestLine bytes (text/bounded_line.h)
     kWordTooLong,    // line `line` holds the word `text`, longer than kLongestWord bytes
+    kTooManyLines,   // line `line` comes after kMostLines lines
 };
 
 struct ForecastFileRead {
@@ -66,6 +69,7 @@ ForecastFileRead ReadForecastStrictly(std::istream& in);
 
 // The same from a file. A file that cannot be opened, or a folder, is
 // kUnreadable with the error number.
-ForecastFileRead ReadForecastStrictly(const std::filesystem::path& path);
+ForecastFileRead ReadForecastStrictly(const std::filesystem::path& path,
+                                      PipeWaiting waiting = PipeWaiting::kNever);
 
 }  // namespace lumo

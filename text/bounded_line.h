@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string_view>
 #include <vector>
 
@@ -15,6 +16,9 @@ namespace lumo {
 // The longest line, without its line end, and the longest word of one.
 inline constexpr std::size_t kLongestLine = 1024;
 inline constexpr std::size_t kLongestWord = 128;
+// The most lines such a file may hold: far more than a forecast, or the
+// rounds of every season ever played, need; endless blank lines end here.
+inline constexpr std::int64_t kMostLines = 100'000;
 
 enum class LineTake {
     kLine,     // a line, consumed with its line end

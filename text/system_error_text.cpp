@@ -58,6 +58,7 @@ constexpr ErrorText kTexts[] = {
     {EUCLEAN, "el sistema de archivos está dañado"},
     {ERANGE, "un atributo del archivo es demasiado grande"},
     {EDEADLK, "el archivo está bloqueado"},
+    {EAGAIN, "la tubería aún no tenía nada que leer"},
 };
 
 }  // namespace

@@ -1,6 +1,5 @@
 #include "betfile/internal/read_guard.h"
 
-#include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -44,36 +43,37 @@ bool Same(const FileLook& a, const FileLook& b) {
 
 }  // namespace
 
-ReadGuard::ReadGuard(const std::filesystem::path& path)
-    : fd(::open(path.c_str(), O_RDONLY | O_NOCTTY | O_CLOEXEC | O_NONBLOCK)) {
-    if (fd < 0) {
-        openError = errno;
+ReadGuard::ReadGuard(int descriptor) {
+    struct stat status {};
+    if (descriptor < 0 || ::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) {
         return;
     }
-    if (::flock(fd, LOCK_SH | LOCK_NB) != 0 && errno == EWOULDBLOCK) {
-        taken = true;
+    if (::flock(descriptor, LOCK_SH | LOCK_NB) != 0) {
+        taken = errno == EWOULDBLOCK;
         return;
     }
-    const std::optional<FileLook> look = LookAt(fd);
-    if (!look) {
-        openError = errno;
-        return;
-    }
-    before = *look;
+    fd = descriptor;
+    // A file that cannot be looked at fails the read too, which says so.
+    before = LookAt(fd);
 }
 
 ReadGuard::~ReadGuard() {
+    // The descriptor may be the caller's own (standard input): the lock goes
+    // with the guard, not with the descriptor.
     if (fd >= 0) {
-        ::close(fd);
+        ::flock(fd, LOCK_UN);
     }
 }
 
 bool ReadGuard::Unchanged() const {
+    if (!before) {
+        return true;
+    }
     if (const std::function<void()>& hook = Hook()) {
         hook();
     }
     const std::optional<FileLook> after = LookAt(fd);
-    return after && Same(before, *after);
+    return after && Same(*before, *after);
 }
 
 void SetReadHook(std::function<void()> hook) {

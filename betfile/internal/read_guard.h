@@ -3,8 +3,8 @@
 #include <sys/types.h>
 
 #include <ctime>
-#include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace lumo::internal {
@@ -20,28 +20,27 @@ struct FileLook {
 // A shared lock (flock) on the bet file being read, held for as long as the
 // object lives, so that a save (save_lock.h) cannot start meanwhile. A save
 // already running holds the exclusive lock: the reader is told at once and
-// never waits. Writers that take no lock are caught by Unchanged().
+// never waits. Writers that take no lock are caught by Unchanged(). Only a
+// regular file is guarded: a pipe or a device is never saved over.
 class ReadGuard {
   public:
-    // Opens `path` for reading (without waiting on anything) and takes the
-    // shared lock without waiting.
-    explicit ReadGuard(const std::filesystem::path& path);
+    // Guards the file read through `fd` (not owned; -1 guards nothing),
+    // taking the shared lock without waiting.
+    explicit ReadGuard(int fd);
     ~ReadGuard();
     ReadGuard(const ReadGuard&) = delete;
     ReadGuard& operator=(const ReadGuard&) = delete;
 
-    // The error number of a failed opening or look; 0 when it worked.
-    int OpenError() const { return openError; }
     // Whether a save holds the file's lock.
     bool Taken() const { return taken; }
-    // Whether the file looks as it did when the guard opened it.
+    // Whether the file looks as it did when the guard took it; true for
+    // what is not guarded.
     bool Unchanged() const;
 
   private:
-    int fd = -1;
-    int openError = 0;
+    int fd = -1;  // the locked descriptor; -1 when nothing is guarded
     bool taken = false;
-    FileLook before;
+    std::optional<FileLook> before;
 };
 
 // A seam for tests: runs between reading the text and looking at the file

@@ -62,7 +62,8 @@ TEST(RoundFileTest, AReadErrorIsNotTheEndOfTheFile) {
               RoundFileProblem::kUnreadable);
 }
 
-// An endless line, or an endless word, is refused after a bounded read.
+// An endless line, an endless word or endless blank lines are refused after
+// a bounded read.
 TEST(RoundFileTest, AnEndlessLineOrWordIsRefusedAfterABoundedRead) {
     const std::tuple<std::string, char, RoundFileProblem, std::string_view> cases[] = {
         {"J1 11111111111111\n", '\0', RoundFileProblem::kLineTooLong,
@@ -73,6 +74,8 @@ TEST(RoundFileTest, AnEndlessLineOrWordIsRefusedAfterABoundedRead) {
          RoundFileProblem::kWordTooLong,
          "«r.txt», línea 2: la palabra «aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa…» es demasiado "
          "larga: pasa de 128 bytes."},
+        {"J1 11111111111111\n", '\n', RoundFileProblem::kTooManyLines,
+         "«r.txt», línea 100.001: el archivo pasa de 100.000 líneas."},
     };
     for (const auto& [start, repeated, problem, message] : cases) {
         EndlessText endless(start, repeated);

@@ -43,9 +43,20 @@ grep -q "tuberia" err.txt
 # A file that another program is saving (it holds the file's lock) is left
 # to it: neither written nor read.
 status=0
-flock d1.txt "$cli" sort - -o d1.txt <d1.txt 2>err.txt || status=$?
+cp d1.txt copia.txt
+flock d1.txt "$cli" sort copia.txt -o d1.txt 2>err.txt || status=$?
 test "$status" -eq 2
 grep -q "otro programa está grabando «d1.txt»" err.txt
+status=0
+flock d1.txt "$cli" sort - -o copia.txt <d1.txt 2>err.txt || status=$?
+test "$status" -eq 2
+grep -q "Otro programa está grabando «entrada estándar»" err.txt
+status=0
+flock d1.txt "$cli" stats --lenient d1.txt 2>err.txt || status=$?
+test "$status" -eq 2
+grep -q "Otro programa está grabando «d1.txt»" err.txt
+# A pipe named as the bet is read as the shell gives it.
+cat d1.txt | "$cli" stats /dev/stdin >/dev/null
 status=0
 flock d1.txt "$cli" sort d1.txt -o ordenada.txt 2>err.txt || status=$?
 test "$status" -eq 2

@@ -206,8 +206,8 @@ TEST(StrictForecastFileTest, ControlBlanksPartNumbers) {
     }
 }
 
-// An endless line, of one word or of many, or an endless word is refused
-// after a bounded read, naming its line.
+// An endless line, of one word or of many, an endless word or endless blank
+// lines are refused after a bounded read, naming the line.
 TEST(StrictForecastFileTest, EndlessTextIsRefusedAfterABoundedRead) {
     const std::string twoRows = "55 27 18\n48 30 22\n";
     const std::tuple<std::string, char, std::string_view> cases[] = {
@@ -219,6 +219,9 @@ TEST(StrictForecastFileTest, EndlessTextIsRefusedAfterABoundedRead) {
         {twoRows + "33," + std::string(200, '3') + " 33 33\n", ' ',
          "La línea 3 del pronóstico «p.txt» tiene una palabra demasiado larga, "
          "«33,3333333333333333333333333333333333333…»: pasa de 128 bytes."},
+        {twoRows, '\n',
+         "La línea 100.001 del pronóstico «p.txt» pasa de 100.000 líneas: no puede ser un "
+         "pronóstico."},
     };
     for (const auto& [start, repeated, message] : cases) {
         EndlessText endless(start, repeated);
