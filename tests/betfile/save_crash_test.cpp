@@ -79,8 +79,13 @@ TEST_P(SaveCrashTest, KilledSaveLeavesOldNewOrRefusedAndNoTemporaryFile) {
     std::random_device seedSource;
     const unsigned seed = seedSource();
     std::mt19937 random(seed);
-    std::uniform_int_distribution<std::int64_t> moment(
-        0, std::chrono::duration_cast<std::chrono::microseconds>(duration).count());
+    // Every fourth kill falls in the save's first 64th, where it opens, locks
+    // and marks the file: a gap of microseconds that kills spread evenly
+    // over the whole save would hardly ever reach.
+    const std::int64_t whole =
+        std::chrono::duration_cast<std::chrono::microseconds>(duration).count();
+    std::uniform_int_distribution<std::int64_t> anyMoment(0, whole);
+    std::uniform_int_distribution<std::int64_t> earlyMoment(0, whole / 64);
     std::array<int, 4> tally{};  // by SaveAftermath
     for (int kill = 0; kill < kKills; ++kill) {
         // The next save: it brings the old bet back and clears what the
@@ -90,7 +95,8 @@ TEST_P(SaveCrashTest, KilledSaveLeavesOldNewOrRefusedAndNoTemporaryFile) {
         EXPECT_TRUE(TemporaryFilesIn(folder.Path()).empty()) << "after kill " << kill;
 
         const pid_t child = StartSaving();
-        std::this_thread::sleep_for(std::chrono::microseconds(moment(random)));
+        const std::int64_t moment = kill % 4 == 0 ? earlyMoment(random) : anyMoment(random);
+        std::this_thread::sleep_for(std::chrono::microseconds(moment));
         ::kill(child, SIGKILL);
         ::waitpid(child, &status, 0);
         ++tally[static_cast<std::size_t>(AftermathOf(path, oldText, newText))];

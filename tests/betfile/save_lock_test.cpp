@@ -2,6 +2,7 @@
 // child process: the first is stopped at a chosen system call through the
 // writer's hook while the second runs.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -22,9 +23,10 @@ namespace {
 
 // How the first save writes the file.
 enum class SavePath {
-    kNewFile,   // no file yet: a new file takes the name
-    kReplaced,  // a plain file, replaced by a new one
-    kInPlace,   // a file with two names, written into
+    kNewFile,       // no file yet: a new file takes the name
+    kReplaced,      // a plain file, replaced by a new one
+    kInPlace,       // a file with two names, written into
+    kClosedFolder,  // a file in a folder that takes no new file, written into
 };
 
 struct Stop {
@@ -96,6 +98,9 @@ class SaveLockTest : public testing::Test {
             if (savePath == SavePath::kInPlace) {
                 fs::create_hard_link(path, folder.Path() / "otro-nombre.txt");
             }
+            if (savePath == SavePath::kClosedFolder) {
+                EXPECT_EQ(::chmod(folder.Path().c_str(), 0555), 0);
+            }
             Race(path, stop, counts);
         }
         return counts;
@@ -129,6 +134,7 @@ TEST_F(SaveLockTest, SecondSaveOfAnExistingFileIsRefusedWhileTheFirstRuns) {
     } cases[] = {
         {"replaced through a new file", SavePath::kReplaced, kThroughNewFile},
         {"written in place", SavePath::kInPlace, kInPlace},
+        {"written in place in a closed folder", SavePath::kClosedFolder, kInPlace},
     };
     for (const auto& c : cases) {
         const Counts counts = RaceAt(c.path, c.stops);
