@@ -54,9 +54,13 @@ GuaranteeReduction ReduceWithGuarantee(const CColumnSet& bet, const ReductionReq
     const std::int32_t firstEnd = optimising ? tuning::kConstructionShare : 100;
     std::optional<Covering> covering = FirstCovering(
         instance, {.stop = request.stop, .progress = request.progress, .last = firstEnd});
-    if (!covering ||
-        ShortSwapSearch(instance, *covering, request.stop) == ReductionOutcome::kStopped) {
+    if (!covering) {
         return Stopped();
+    }
+    // From here on the covering is complete: a stop keeps it.
+    if (request.stop.stop_requested() ||
+        ShortSwapSearch(instance, *covering, request.stop) == ReductionOutcome::kStopped) {
+        return ReductionOf(index, *covering, ReductionOutcome::kStopped);
     }
     const ReductionOutcome outcome =
         optimising

@@ -48,7 +48,7 @@ std::optional<Covering> FirstCovering(const CoverInstance& instance, const Phase
     const std::vector<std::int32_t> seeds =
         choices ? std::vector<std::int32_t>{} : HullCodeSeeds(instance);
     GreedyCovering greedy = GreedyCover(instance, seeds, control.stop, StretchOf(control));
-    if (control.stop.stop_requested()) {
+    if (!greedy.complete) {
         return std::nullopt;
     }
     Covering covering{
@@ -56,9 +56,9 @@ std::optional<Covering> FirstCovering(const CoverInstance& instance, const Phase
         .method = seeds.empty() ? ReductionMethod::kGreedy : ReductionMethod::kProduct,
         .lowerBound = greedy.lowerBound};
     DropRedundant(instance, covering.ids);
-    if (choices && ImproveProductCovering(instance, *choices, covering, control.stop) ==
-                       ReductionOutcome::kStopped) {
-        return std::nullopt;
+    // Stopped while improving, the covering is still complete.
+    if (choices) {
+        ImproveProductCovering(instance, *choices, covering, control.stop);
     }
     return covering;
 }

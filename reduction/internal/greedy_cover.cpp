@@ -173,7 +173,10 @@ GreedyCovering GreedyCover(const CoverInstance& instance, const std::vector<std:
         heap.Pop();
         run.Take(top.id);
     }
-    return {.chosen = std::move(run).Chosen(), .lowerBound = LocalSphereBound(balls.most)};
+    const bool complete = run.Complete();
+    return {.chosen = std::move(run).Chosen(),
+            .lowerBound = LocalSphereBound(balls.most),
+            .complete = complete};
 }
 
 void DropRedundant(const CoverInstance& instance, std::vector<std::int32_t>& cover) {

@@ -26,6 +26,8 @@ struct GreedyCovering {
     // chosen column takes at most 1 from that sum, so no covering inside
     // the bet has fewer columns.
     std::int32_t lowerBound = 0;
+    // Whether every bet column is covered: false after a stop request.
+    bool complete = false;
 };
 
 // The weighted greedy covering: takes the `seeds` (distinct numbers, in that

@@ -141,11 +141,32 @@ TEST(GuaranteeReductionTest, AStopRequestEndsTheWorkAtAnyPhase) {
     });
     const GuaranteeReduction kept = ReduceWithGuarantee(*bet, request);
     EXPECT_EQ(kept.outcome, ReductionOutcome::kStopped);
+    ASSERT_FALSE(kept.positions.empty());
     EXPECT_EQ(FirstUncovered(*bet, *Kept(*bet, kept), 12), std::nullopt);
     ASSERT_FALSE(reports.empty());
     EXPECT_TRUE(std::is_sorted(reports.begin(), reports.end()));
     EXPECT_GE(reports.front(), 0);
     EXPECT_LE(reports.back(), 100);
+}
+
+// Stopped as soon as the first covering is complete, while the short search
+// or the product's construction improves it: the covering is kept.
+TEST(GuaranteeReductionTest, AStopOnceTheFirstCoveringIsCompleteKeepsIt) {
+    std::mt19937 engine(9);
+    const std::unique_ptr<CColumnSet> bets[] = {SetOf(ClusteredBet(engine, 2000)),
+                                                ProductBet(7, 0)};
+    for (const auto& bet : bets) {
+        std::stop_source source;
+        const GuaranteeReduction kept = ReduceWithGuarantee(
+            *bet, {.guarantee = 12, .stop = source.get_token(), .progress = [&](std::int32_t at) {
+                       if (at == 100) {
+                           source.request_stop();
+                       }
+                   }});
+        EXPECT_EQ(kept.outcome, ReductionOutcome::kStopped) << bet->Count();
+        ASSERT_FALSE(kept.positions.empty()) << bet->Count();
+        EXPECT_EQ(FirstUncovered(*bet, *Kept(*bet, kept), 12), std::nullopt);
+    }
 }
 
 }  // namespace
