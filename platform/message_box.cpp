@@ -1,8 +1,7 @@
 #include "platform/message_box.h"
 
-#include <QCoreApplication>
+#include <QAbstractButton>
 #include <QCursor>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMessageBox>
 
@@ -19,6 +18,12 @@ QMessageBox::StandardButton ToStandardButton(MessageAnswer answer) {
             return QMessageBox::Yes;
         case MessageAnswer::kNo:
             return QMessageBox::No;
+        case MessageAnswer::kSave:
+            return QMessageBox::Save;
+        case MessageAnswer::kDiscard:
+            return QMessageBox::Discard;
+        case MessageAnswer::kCancel:
+            return QMessageBox::Cancel;
         case MessageAnswer::kOk:
             return QMessageBox::Ok;
     }
@@ -57,9 +62,20 @@ MessageAnswer Show(QWidget* parent, const MessageRequest& request) {
             return MessageAnswer::kYes;
         case QMessageBox::No:
             return MessageAnswer::kNo;
+        case QMessageBox::Save:
+            return MessageAnswer::kSave;
+        case QMessageBox::Discard:
+            return MessageAnswer::kDiscard;
         default:
-            return request.buttons == MessageButtons::kYesNo ? MessageAnswer::kNo
-                                                             : MessageAnswer::kOk;
+            switch (request.buttons) {
+                case MessageButtons::kYesNo:
+                    return MessageAnswer::kNo;
+                case MessageButtons::kSaveDiscardCancel:
+                    return MessageAnswer::kCancel;
+                case MessageButtons::kOk:
+                    break;
+            }
+            return MessageAnswer::kOk;
     }
 }
 
@@ -73,23 +89,40 @@ MessageAnswer AskYesNo(QWidget* parent, const QString& question, MessageAnswer d
     return Show(parent, {question, MessageButtons::kYesNo, defaultAnswer});
 }
 
+MessageAnswer AskSaveDiscardCancel(QWidget* parent, const QString& question) {
+    return Show(parent, {question, MessageButtons::kSaveDiscardCancel, MessageAnswer::kSave});
+}
+
 void SetMessageAnswerer(MessageAnswerer answerer) {
     InstalledAnswerer() = std::move(answerer);
 }
 
 QString MessageCaption() {
-    return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+    // Qt gives the application's name when no display name was set, and the
+    // executable's name when no application name was.
+    return QGuiApplication::applicationDisplayName();
 }
 
 std::unique_ptr<QMessageBox> MakeMessageBox(QWidget* parent, const MessageRequest& request) {
-    const bool yesNo = request.buttons == MessageButtons::kYesNo;
-    auto box = std::make_unique<QMessageBox>(
-        QMessageBox::Warning, MessageCaption(), request.text,
-        yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, parent);
+    auto box = std::make_unique<QMessageBox>(QMessageBox::Warning, MessageCaption(), request.text,
+                                             QMessageBox::Ok, parent);
     box->setTextFormat(Qt::PlainText);
-    box->setDefaultButton(ToStandardButton(yesNo ? request.defaultAnswer : MessageAnswer::kOk));
-    if (yesNo) {
-        box->setEscapeButton(QMessageBox::No);
+    switch (request.buttons) {
+        case MessageButtons::kOk:
+            break;
+        case MessageButtons::kYesNo:
+            box->setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+            box->setEscapeButton(QMessageBox::No);
+            break;
+        case MessageButtons::kSaveDiscardCancel:
+            box->setStandardButtons(QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+            box->button(QMessageBox::Save)->setText(QStringLiteral("&Grabar"));
+            box->button(QMessageBox::Discard)->setText(QStringLiteral("&Descartar"));
+            box->button(QMessageBox::Cancel)->setText(QStringLiteral("&Cancelar"));
+            box->setEscapeButton(QMessageBox::Cancel);
+            break;
     }
+    box->setDefaultButton(ToStandardButton(
+        request.buttons == MessageButtons::kOk ? MessageAnswer::kOk : request.defaultAnswer));
     return box;
 }

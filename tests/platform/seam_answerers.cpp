@@ -15,7 +15,7 @@ QStringList TextsOf(const QList<MessageRequest>& requests) {
 MessageRecorder::MessageRecorder() {
     SetMessageAnswerer([this](const MessageRequest& request) {
         requests.append(request);
-        return MessageAnswer::kOk;
+        return request.buttons == MessageButtons::kOk ? MessageAnswer::kOk : answer;
     });
 }
 

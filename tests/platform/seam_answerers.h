@@ -15,7 +15,7 @@
 // The texts of these message boxes, in order.
 QStringList TextsOf(const QList<MessageRequest>& requests);
 
-// Answers every message box with OK.
+// Answers every message box with OK, and a question with `answer`.
 class MessageRecorder {
   public:
     MessageRecorder();
@@ -25,6 +25,7 @@ class MessageRecorder {
 
     QStringList Texts() const;
 
+    MessageAnswer answer = MessageAnswer::kOk;
     QList<MessageRequest> requests;
 };
 
