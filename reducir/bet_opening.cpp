@@ -12,11 +12,17 @@ BetOpening OpenBet(const std::filesystem::path& file) {
     BetOpening result;
     result.message =
         ReadBetFile(file, *opened->columns, BetGrammar::kStrict, file.filename().string());
-    if (result.message.empty()) {
-        result.message = ScoreBet(*opened->columns, opened->scores);
+    if (!result.message.empty()) {
+        return result;
     }
-    if (result.message.empty()) {
-        result.bet = std::move(opened);
+    const std::string forecastProblem = ScoreBet(*opened->columns, opened->scores);
+    if (!forecastProblem.empty()) {
+        opened->scores = {};
+        ApplyScores(*opened->columns, Scoring{});
+        result.warning = forecastProblem +
+                         " La apuesta se puntúa con la tabla construida; puede elegir otro "
+                         "pronóstico en «Archivo ▸ Elegir pronóstico…».";
     }
+    result.bet = std::move(opened);
     return result;
 }

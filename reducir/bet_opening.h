@@ -19,9 +19,13 @@ struct BetOpening {
     std::unique_ptr<OpenedBet> bet;
     // Why not, in Spanish, naming the file and the line; empty on success.
     std::string message;
+    // Why the forecast beside the bet was not used, when it could not be:
+    // the bet is then scored with the constructed table.
+    std::string warning;
 };
 
 // Reads the bet file strictly (any damage is an error naming its line) and
-// scores its columns with DefaultScoreSource of the file. May throw
+// scores its columns with DefaultScoreSource of the file, or with the
+// constructed table when that forecast cannot be used. May throw
 // std::bad_alloc.
 BetOpening OpenBet(const std::filesystem::path& file);

@@ -26,17 +26,28 @@ ScoreSource DefaultScoreSource(const std::filesystem::path& betFile) {
     return {};
 }
 
-std::string ScoreBet(CColumnSet& bet, const ScoreSource& source) {
-    Scoring scoring;
-    if (!source.forecastFile.empty()) {
-        const ForecastFileRead read = ReadForecastStrictly(source.forecastFile);
-        if (!read.Ok()) {
-            return ForecastFileMessage(source.forecastFile.filename().string(), read);
-        }
-        scoring = ScoringOf(read.table);
+ScoresRead ReadScores(const ScoreSource& source) {
+    if (source.forecastFile.empty()) {
+        return {};
     }
+    const ForecastFileRead read = ReadForecastStrictly(source.forecastFile);
+    if (!read.Ok()) {
+        return {.scoring = {},
+                .message = ForecastFileMessage(source.forecastFile.filename().string(), read)};
+    }
+    return {.scoring = ScoringOf(read.table), .message = {}};
+}
+
+std::string ScoreBet(CColumnSet& bet, const ScoreSource& source) {
+    ScoresRead read = ReadScores(source);
+    if (read.message.empty()) {
+        ApplyScores(bet, read.scoring);
+    }
+    return std::move(read.message);
+}
+
+void ApplyScores(CColumnSet& bet, const Scoring& scoring) {
     RescoreAll(bet, scoring, [](std::int32_t, std::int32_t) {});
-    return {};
 }
 
 std::string ScoreSourceText(const ScoreSource& source, const std::filesystem::path& betFile) {

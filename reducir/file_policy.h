@@ -1,7 +1,14 @@
 #pragma once
 
+#include <QString>
+#include <filesystem>
+
 #include "platform/file_dialog.h"
 
-// Lumo Reducir replaces an existing file without a question when it saves,
-// as the window of Lumo does.
-inline constexpr OverwriteQuestion kReducirOverwrite = OverwriteQuestion::kNone;
+// The file dialogs of Lumo Reducir: `proposed` proposed, text files first,
+// then every file, in Spanish; saving over an existing file asks first.
+FileDialogRequest ReducirFileRequest(FileDialogMode mode, const QString& proposed);
+
+// `name` in the folder of `file` (a bet's), so that the dialog starts there;
+// `name` alone when there is no such file.
+QString BesideFile(const std::filesystem::path& file, const char* name);

@@ -9,6 +9,8 @@ using namespace lumo;
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("lumo-reducir"));
+    // The name its message boxes are captioned with.
+    QGuiApplication::setApplicationDisplayName(QStringLiteral("Lumo Reducir"));
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.lumoquiniela.LumoReducir"));
     InstallQtSpanishTranslations(app);
     ReducirWindow window;

@@ -14,7 +14,6 @@
 #include "platform/file_dialog.h"
 #include "platform/message_box.h"
 #include "platform/qt_text.h"
-#include "platform/text_file_request.h"
 #include "reducir/compact_chart.h"
 #include "reducir/file_policy.h"
 #include "text/spanish_numbers.h"
@@ -114,8 +113,7 @@ bool PastRoundsBox::OpenRounds(const std::filesystem::path& file) {
 
 void PastRoundsBox::AskForRounds() {
     const QString chosen = AskFileName(
-        this,
-        TextFileRequest(FileDialogMode::kOpen, QStringLiteral("jornadas.txt"), kReducirOverwrite));
+        this, ReducirFileRequest(FileDialogMode::kOpen, QStringLiteral("jornadas.txt")));
     if (!chosen.isEmpty()) {
         OpenRounds(std::filesystem::path(chosen.toStdString()));
     }

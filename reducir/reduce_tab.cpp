@@ -19,7 +19,6 @@
 #include "platform/file_dialog.h"
 #include "platform/message_box.h"
 #include "platform/qt_text.h"
-#include "platform/text_file_request.h"
 #include "reducir/bet_summary.h"
 #include "reducir/file_policy.h"
 #include "reducir/reduction_worker.h"
@@ -147,7 +146,8 @@ void ReduceTab::SetBet(const CColumnSet* shown, const std::filesystem::path& fil
     worker->Stop();
     bet = shown;
     betFile = file;
-    result.reset();
+    result = {};
+    previous = {};
     progressBar->setValue(0);
     ShowResult();
     Q_EMIT ReductionChanged(nullptr);
@@ -159,21 +159,35 @@ void ReduceTab::SetPrice(std::int64_t cents) {
 }
 
 const CColumnSet* ReduceTab::Reduction() const {
-    return result ? result->kept.get() : nullptr;
+    return result.run ? result.run->kept.get() : nullptr;
 }
 
 bool ReduceTab::Running() const {
     return worker->Running();
 }
 
+bool ReduceTab::MayDiscardReduction() {
+    if (!result.run || result.saved) {
+        return true;
+    }
+    switch (AskSaveDiscardCancel(this, QStringLiteral("¿Descartar la reducción sin grabar?"))) {
+        case MessageAnswer::kSave:
+            return Save();
+        case MessageAnswer::kDiscard:
+            return true;
+        default:
+            return false;
+    }
+}
+
 void ReduceTab::Start() {
-    if (bet == nullptr || Running()) {
+    if (bet == nullptr || Running() || !MayDiscardReduction()) {
         return;
     }
     const ReductionOrder order{guaranteeBox->currentData().toInt(),
                                std::chrono::seconds(optimiseBox->value())};
-    result.reset();
-    resultGuarantee = order.guarantee;
+    previous = std::move(result);
+    result = {};
     progressBar->setValue(0);
     Q_EMIT ReductionChanged(nullptr);
     worker->Start(*bet, order);
@@ -191,40 +205,49 @@ void ReduceTab::Cancel() {
 void ReduceTab::Finish(const std::shared_ptr<ReductionRun>& run) {
     if (!run) {
         ShowMessage(this, QStringLiteral("No hay memoria suficiente para reducir esta apuesta."));
-    } else if (run->end == ReductionEnd::kComplete) {
-        result = std::make_unique<ReductionRun>(std::move(*run));
+    }
+    if (run && run->kept) {
+        result = {std::make_unique<ReductionRun>(std::move(*run)), false};
+        previous = {};
         progressBar->setValue(100);
     } else {
+        // Stopped before a result: the one shown before comes back.
+        result = std::move(previous);
+        previous = {};
         progressBar->setValue(0);
     }
     ShowResult();
     Q_EMIT ReductionChanged(Reduction());
 }
 
-void ReduceTab::Save() {
-    if (!result) {
-        return;
+bool ReduceTab::Save() {
+    if (!result.run) {
+        return false;
     }
     const std::string stem = betFile.empty() ? std::string("apuesta") : betFile.stem().string();
     // In the bet's folder: the dialog starts there.
     const std::filesystem::path proposed =
-        betFile.parent_path() / (stem + "-al" + std::to_string(resultGuarantee) + ".txt");
-    const QString chosen = AskFileName(
-        this,
-        TextFileRequest(FileDialogMode::kSave, FromUtf8(proposed.string()), kReducirOverwrite));
+        betFile.parent_path() / (stem + "-al" + std::to_string(result.run->guarantee) + ".txt");
+    const QString chosen =
+        AskFileName(this, ReducirFileRequest(FileDialogMode::kSave, FromUtf8(proposed.string())));
     if (chosen.isEmpty()) {
-        return;
+        return false;
     }
     const std::filesystem::path path(chosen.toStdString());
-    const BetSaveResult saved = WriteBet(path, *result->kept);
+    const BetSaveResult saved = WriteBet(path, *result.run->kept);
     if (!saved.Saved()) {
         ShowMessage(this, FromUtf8(BetSaveMessage(path.filename().string(), saved)));
+        return false;
     }
+    result.saved = true;
+    Q_EMIT Saved(chosen);
+    return true;
 }
 
 void ReduceTab::Copy() {
-    if (result) {
-        CopyBetToClipboard(this, *result->kept, {kClipboardColumnLimit, FromUtf8(kCopyLimitText)});
+    if (result.run) {
+        CopyBetToClipboard(this, *result.run->kept,
+                           {kClipboardColumnLimit, FromUtf8(kCopyLimitText)});
     }
 }
 
@@ -252,9 +275,9 @@ void ReduceTab::ShowResult() {
             reduceButton->setFocus();
         }
     }
-    saveButton->setEnabled(result != nullptr);
-    copyButton->setEnabled(result != nullptr);
-    if (!result) {
+    saveButton->setEnabled(result.run != nullptr);
+    copyButton->setEnabled(result.run != nullptr);
+    if (!result.run) {
         const QString none = running ? QStringLiteral("reduciendo…") : QStringLiteral("—");
         for (QLabel* label :
              {keptLabel, reductionCostLabel, tookLabel, lowerBoundLabel, checkLabel}) {
@@ -262,14 +285,17 @@ void ReduceTab::ShowResult() {
         }
         return;
     }
-    keptLabel->setText(FromUtf8(CountWithNoun(result->kept->Count(), "columna", "columnas")));
-    reductionCostLabel->setText(CostText(result->kept->Count(), priceCents) + QStringLiteral(", ") +
-                                TicketsText(result->kept->Count()));
-    tookLabel->setText(SecondsText(result->took));
+    const ReductionRun& shown = *result.run;
+    keptLabel->setText(FromUtf8(CountWithNoun(shown.kept->Count(), "columna", "columnas")));
+    reductionCostLabel->setText(CostText(shown.kept->Count(), priceCents) + QStringLiteral(", ") +
+                                TicketsText(shown.kept->Count()));
+    tookLabel->setText(SecondsText(shown.took) +
+                       (shown.end == ReductionEnd::kCutShort
+                            ? QStringLiteral(", detenida antes de terminar la mejora")
+                            : QString()));
     lowerBoundLabel->setText(
-        result->lowerBound == 0
-            ? QStringLiteral("sin cota")
-            : FromUtf8(CountWithNoun(result->lowerBound, "columna", "columnas")));
-    checkLabel->setText(result->checked ? QStringLiteral("Garantía comprobada")
-                                        : QStringLiteral("La garantía NO se cumple"));
+        shown.lowerBound == 0 ? QStringLiteral("sin cota")
+                              : FromUtf8(CountWithNoun(shown.lowerBound, "columna", "columnas")));
+    checkLabel->setText(shown.checked ? QStringLiteral("Garantía comprobada")
+                                      : QStringLiteral("La garantía NO se cumple"));
 }

@@ -30,16 +30,30 @@ class ReduceTab : public QWidget {
     // The last complete reduction, or null.
     const lumo::CColumnSet* Reduction() const;
     bool Running() const;
+    // Whether what would replace the reduction may go on: true when there
+    // is none or it was saved; otherwise the player is asked to save it
+    // ("Grabar", then true once saved), drop it ("Descartar") or stay
+    // ("Cancelar", false).
+    bool MayDiscardReduction();
 
   Q_SIGNALS:
     // A reduction finished or was forgotten (null).
     void ReductionChanged(const lumo::CColumnSet* reduction);
+    // The reduction was saved in `path`.
+    void Saved(const QString& path);
 
   private:
+    // A reduction on show, and whether it is in a file.
+    struct ShownRun {
+        std::unique_ptr<ReductionRun> run;
+        bool saved = false;
+    };
+
     void Start();
     void Cancel();
     void Finish(const std::shared_ptr<ReductionRun>& run);
-    void Save();
+    // Asks for a name and saves the reduction; whether it was saved.
+    bool Save();
     void Copy();
     void ParkFocus();
     void ShowResult();
@@ -47,8 +61,10 @@ class ReduceTab : public QWidget {
     const lumo::CColumnSet* bet = nullptr;
     std::filesystem::path betFile;
     std::int64_t priceCents;
-    std::unique_ptr<ReductionRun> result;
-    std::int32_t resultGuarantee = 0;
+    ShownRun result;
+    // The reduction shown before the one running, back if that one stops
+    // without a result.
+    ShownRun previous;
     ReductionWorker* worker;
 
     QComboBox* guaranteeBox;

@@ -1,6 +1,8 @@
 #include "reducir/reducir_window.h"
 
 #include <QAction>
+#include <QCloseEvent>
+#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QGuiApplication>
@@ -9,6 +11,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QScreen>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -17,7 +20,6 @@
 #include "platform/icon_resources.h"
 #include "platform/message_box.h"
 #include "platform/qt_text.h"
-#include "platform/text_file_request.h"
 #include "reducir/bet_summary.h"
 #include "reducir/file_policy.h"
 #include "reducir/reduce_tab.h"
@@ -102,6 +104,10 @@ ReducirWindow::ReducirWindow(QWidget* parent)
     connect(summary, &BetSummary::PriceChanged, reduceTab, &ReduceTab::SetPrice);
     connect(summary, &BetSummary::PriceChanged, scrutinyTab, &ScrutinyTab::SetPrice);
     connect(reduceTab, &ReduceTab::ReductionChanged, this, &ReducirWindow::ShowReduction);
+    connect(reduceTab, &ReduceTab::Saved, this, [this](const QString& path) {
+        statusBar()->showMessage(
+            QStringLiteral("Reducción grabada en «%1».").arg(QDir::toNativeSeparators(path)));
+    });
 
     // As large as it likes on a desktop, never larger than the screen less
     // the window manager's frame.
@@ -131,10 +137,16 @@ bool ReducirWindow::OpenBetFile(const QString& path) {
         ShowMessage(this, FromUtf8(opening.message));
         return false;
     }
+    if (!reduceTab->MayDiscardReduction()) {
+        return false;
+    }
     // The reduction reads the old bet until it stops.
     reduceTab->SetBet(nullptr, {});
     bet = std::move(opening.bet);
     ShowBet();
+    if (!opening.warning.empty()) {
+        ShowMessage(this, FromUtf8(opening.warning));
+    }
     return true;
 }
 
@@ -142,34 +154,41 @@ bool ReducirWindow::UseForecastFile(const QString& path) {
     if (!bet) {
         return false;
     }
-    reduceTab->SetBet(nullptr, {});
+    // A file that cannot be used changes nothing, the reduction included.
     const ScoreSource source{std::filesystem::path(path.toStdString())};
-    const std::string message = ScoreBet(*bet->columns, source);
-    if (message.empty()) {
-        bet->scores = source;
-    } else {
-        ShowMessage(this, FromUtf8(message));
+    const ScoresRead read = ReadScores(source);
+    if (!read.message.empty()) {
+        ShowMessage(this, FromUtf8(read.message));
+        return false;
     }
+    if (!reduceTab->MayDiscardReduction()) {
+        return false;
+    }
+    reduceTab->SetBet(nullptr, {});
+    ApplyScores(*bet->columns, read.scoring);
+    bet->scores = source;
     ShowBet();
-    return message.empty();
+    return true;
 }
 
 void ReducirWindow::AskForBet() {
     const QString chosen = AskFileName(
-        this,
-        TextFileRequest(FileDialogMode::kOpen, QStringLiteral("apuesta.txt"), kReducirOverwrite));
+        this, ReducirFileRequest(FileDialogMode::kOpen, BesideFile(BetFile(), "apuesta.txt")));
     if (!chosen.isEmpty()) {
         OpenBetFile(chosen);
     }
 }
 
 void ReducirWindow::AskForForecast() {
-    const QString chosen =
-        AskFileName(this, TextFileRequest(FileDialogMode::kOpen, QStringLiteral("pronostico.txt"),
-                                          kReducirOverwrite));
+    const QString chosen = AskFileName(
+        this, ReducirFileRequest(FileDialogMode::kOpen, BesideFile(BetFile(), "pronostico.txt")));
     if (!chosen.isEmpty()) {
         UseForecastFile(chosen);
     }
+}
+
+std::filesystem::path ReducirWindow::BetFile() const {
+    return bet ? bet->file : std::filesystem::path();
 }
 
 void ReducirWindow::ShowBet() {
@@ -184,6 +203,14 @@ void ReducirWindow::ShowReduction(const CColumnSet* reduction) {
     const CColumnSet* columns = bet ? bet->columns.get() : nullptr;
     scrutinyTab->SetSets(columns, reduction);
     statsTab->SetSets(columns, reduction);
+}
+
+void ReducirWindow::closeEvent(QCloseEvent* event) {
+    if (reduceTab->MayDiscardReduction()) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
 }
 
 void ReducirWindow::dragEnterEvent(QDragEnterEvent* event) {

@@ -25,8 +25,9 @@ class ReducirWindow : public QMainWindow {
     // and keeps the bet open before. Returns whether it was opened.
     bool OpenBetFile(const QString& path);
     // Scores the open bet with another forecast file, read strictly; on
-    // failure tells the player why and keeps the scores. Forgets the
-    // reduction, whose choices followed the old scores.
+    // failure tells the player why and changes nothing. Forgets the
+    // reduction, whose choices followed the old scores, once the player
+    // lets it go (ReduceTab::MayDiscardReduction). Opening a bet likewise.
     bool UseForecastFile(const QString& path);
 
     const OpenedBet* Bet() const { return bet.get(); }
@@ -35,12 +36,16 @@ class ReducirWindow : public QMainWindow {
     StatsTab& Stats() const { return *statsTab; }
 
   protected:
+    // Asks before an unsaved reduction goes with the window.
+    void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
   private:
     void AskForBet();
     void AskForForecast();
+    // The open bet's file; empty with none.
+    std::filesystem::path BetFile() const;
     // Hands the open bet to every part of the window.
     void ShowBet();
     void ShowReduction(const lumo::CColumnSet* reduction);

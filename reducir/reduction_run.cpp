@@ -14,10 +14,13 @@ ReductionRun RunReduction(const CColumnSet& bet, const ReductionOrder& order, st
                                                                    .stop = stop,
                                                                    .progress = progress});
     ReductionRun run;
-    // Stopped while improving, the engine still gives a complete covering.
-    if (reduction.outcome == ReductionOutcome::kStopped && reduction.positions.empty()) {
-        run.end = ReductionEnd::kStopped;
-        return run;
+    run.guarantee = order.guarantee;
+    if (reduction.outcome == ReductionOutcome::kStopped) {
+        // Stopped while improving, the engine still gives a complete covering.
+        run.end = reduction.positions.empty() ? ReductionEnd::kStopped : ReductionEnd::kCutShort;
+        if (run.end == ReductionEnd::kStopped) {
+            return run;
+        }
     }
     run.kept = KeptColumns(bet, reduction);
     run.lowerBound = reduction.lowerBound;

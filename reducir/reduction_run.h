@@ -17,11 +17,16 @@ struct ReductionOrder {
     std::chrono::steady_clock::duration optimise{};
 };
 
-enum class ReductionEnd { kComplete, kStopped };
+enum class ReductionEnd {
+    kComplete,  // the reduction ran to its end
+    kCutShort,  // stopped while improving: the smallest covering found so far
+    kStopped,   // stopped before the first covering was complete: no result
+};
 
 struct ReductionRun {
     ReductionEnd end = ReductionEnd::kComplete;
-    // The columns kept, in the bet's order; empty when stopped.
+    std::int32_t guarantee = 0;
+    // The columns kept, in the bet's order; null when stopped.
     std::unique_ptr<lumo::CColumnSet> kept;
     // The fewest columns the engine can prove any reduction of this bet
     // with this guarantee needs; 0 when it can prove none.
@@ -37,7 +42,7 @@ using ReductionProgress = std::function<void(std::int32_t position)>;
 
 // Reduces `bet`, which must not change meanwhile. A stop requested through
 // `stop` ends the run within a second: with kStopped before the first
-// covering is complete, else with the smallest covering found so far (a
-// stop while improving keeps it). May throw std::bad_alloc.
+// covering is complete, else with kCutShort and the smallest covering found
+// so far, checked like any result. May throw std::bad_alloc.
 ReductionRun RunReduction(const lumo::CColumnSet& bet, const ReductionOrder& order,
                           std::stop_token stop, const ReductionProgress& progress);

@@ -81,11 +81,28 @@ TEST_F(BetScoresTest, WithNoForecastBesideTheBetTheBuiltTableScores) {
     EXPECT_EQ(ScoreSourceText(opening.bet->scores, bet), "tabla construida");
 }
 
-TEST_F(BetScoresTest, AForecastBesideTheBetThatCannotBeExaminedIsNamed) {
-    std::filesystem::create_symlink("pronostico.txt", folder / "pronostico.txt");
-    const BetOpening opening = OpenBet(Write("apuesta.txt", kTwoColumns));
-    EXPECT_EQ(opening.bet, nullptr);
-    EXPECT_THAT(opening.message, HasSubstr("pronostico.txt"));
+// A forecast beside the bet that cannot be examined, or is damaged, does not
+// keep the bet closed: it opens with the built table and a warning naming
+// the forecast.
+TEST_F(BetScoresTest, AForecastBesideTheBetThatCannotBeUsedIsNamedAndSetAside) {
+    const std::int32_t builtScore =
+        (*OpenBet(Write("apuesta.txt", kTwoColumns)).bet->columns)[0].score;
+    for (const bool loop : {true, false}) {
+        std::error_code ignored;
+        std::filesystem::remove(folder / "pronostico.txt", ignored);
+        if (loop) {
+            std::filesystem::create_symlink("pronostico.txt", folder / "pronostico.txt");
+        } else {
+            Write("pronostico.txt", "50 30 20\n");
+        }
+        const std::filesystem::path bet = Write("apuesta.txt", kTwoColumns);
+        const BetOpening opening = OpenBet(bet);
+        ASSERT_NE(opening.bet, nullptr) << loop;
+        EXPECT_EQ(opening.message, "");
+        EXPECT_THAT(opening.warning, HasSubstr("«pronostico.txt»"));
+        EXPECT_EQ(ScoreSourceText(opening.bet->scores, bet), "tabla construida");
+        EXPECT_EQ((*opening.bet->columns)[0].score, builtScore);
+    }
 }
 
 TEST_F(BetScoresTest, TheForecastBesideTheBetScoresUntilAnotherIsChosen) {

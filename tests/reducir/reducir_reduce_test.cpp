@@ -10,8 +10,10 @@
 #include <QPushButton>
 #include <QtTest>
 #include <filesystem>
+#include <functional>
 
 #include "betfile/strict_bet_reader.h"
+#include "file_contents.h"
 #include "reducir/bet_summary.h"
 #include "reducir/reduce_tab.h"
 #include "reducir_fixture.h"
@@ -93,6 +95,22 @@ class ReducirReduceTest : public QObject {
         QVERIFY(fixture->Child<QPushButton>("reduceButton")->isEnabled());
     }
 
+    // A reduction stopped before its first covering gives back the one shown
+    // before it.
+    void aStoppedReductionKeepsTheOneBefore() {
+        Open(kNineTriples);
+        Reduce();
+        fixture->messages.answer = MessageAnswer::kDiscard;
+        auto* guarantees = fixture->Child<QComboBox>("guaranteeBox");
+        guarantees->setCurrentIndex(guarantees->findData(10));
+        fixture->Click("reduceButton");
+        QVERIFY(fixture->window->Reduction().Running());
+        fixture->Click("cancelButton");
+        QTRY_VERIFY_WITH_TIMEOUT(!fixture->window->Reduction().Running(), 30'000);
+        QVERIFY(fixture->window->Reduction().Reduction() != nullptr);
+        QVERIFY(fixture->Child<QPushButton>("saveButton")->isEnabled());
+    }
+
     // Closing the window mid-reduction stops the run within a second
     // rather than waiting for it. (That it stops before the bet is freed
     // shows only in a sanitizer build, as a read of freed memory.)
@@ -111,6 +129,7 @@ class ReducirReduceTest : public QObject {
     // Keys typed after "Reducir" or "Cancelar" must not reach the price: the
     // focus stays on the order's buttons while its controls are disabled.
     void theFocusStaysOnTheOrder() {
+        fixture->messages.answer = MessageAnswer::kDiscard;
         fixture->window->show();
         fixture->window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(fixture->window.get()));
@@ -131,21 +150,75 @@ class ReducirReduceTest : public QObject {
         QTRY_COMPARE(QApplication::focusWidget(), reduce);
     }
 
-    void openingAnotherBetForgetsTheReduction() {
+    // Whatever would replace a reduction not yet saved asks first:
+    // "Cancelar" keeps it, "Descartar" lets it go, "Grabar" saves it first.
+    void anUnsavedReductionIsNeverDroppedWithoutAQuestion() {
+        WriteFile(fixture->Path("otro.txt"), QByteArray("40 30 30\n").repeated(14));
+        const struct {
+            const char* name;
+            std::function<void()> replace;
+        } replacements[] = {
+            {"open",
+             [this] {
+                 fixture->window->OpenBetFile(fixture->WriteProductBet("otra.txt", kSevenHundred));
+             }},
+            {"forecast", [this] { fixture->window->UseForecastFile(fixture->Path("otro.txt")); }},
+            {"reduce", [this] { fixture->Click("reduceButton"); }},
+            {"close", [this] { fixture->window->close(); }},
+        };
+        const QStringList question{QStringLiteral("¿Descartar la reducción sin grabar?")};
+        for (const auto& replacement : replacements) {
+            Open(kTwentySeven);
+            Reduce();
+            fixture->messages.requests.clear();
+            fixture->messages.answer = MessageAnswer::kCancel;
+            replacement.replace();
+            QCOMPARE(fixture->messages.Texts(), question);
+            QVERIFY2(fixture->window->Reduction().Reduction() != nullptr, replacement.name);
+            QVERIFY2(!fixture->window->Reduction().Running(), replacement.name);
+            QVERIFY2(fixture->window->isVisible(), replacement.name);
+            fixture->messages.answer = MessageAnswer::kDiscard;
+            replacement.replace();
+            // Gone, or gone with the window.
+            QVERIFY2(fixture->window->Reduction().Reduction() == nullptr ||
+                         !fixture->window->isVisible(),
+                     replacement.name);
+            fixture->window->show();
+        }
         Open(kTwentySeven);
         Reduce();
+        fixture->messages.answer = MessageAnswer::kSave;
+        fixture->dialogs.answer = fixture->Path("guardada.txt");
         Open(kSevenHundred);
+        QVERIFY(QFile::exists(fixture->Path("guardada.txt")));
         QVERIFY(fixture->window->Reduction().Reduction() == nullptr);
-        QCOMPARE(fixture->Text("keptLabel"), QStringLiteral("—"));
+        // Saved, it goes without a question.
+        Reduce();
+        fixture->Click("saveButton");
+        fixture->messages.requests.clear();
+        Open(kTwentySeven);
+        QCOMPARE(fixture->messages.Texts(), QStringList());
+    }
+
+    // A forecast that cannot be used changes nothing, the reduction included.
+    void aRejectedForecastKeepsTheReduction() {
+        WriteFile(fixture->Path("roto.txt"), QByteArray("40 30 30\n").repeated(13));
+        Open(kTwentySeven);
+        const CColumnSet* reduction = Reduce();
+        QVERIFY(!fixture->window->UseForecastFile(fixture->Path("roto.txt")));
+        QCOMPARE(fixture->window->Reduction().Reduction(), reduction);
+        QCOMPARE(fixture->messages.Texts().size(), 1);
+        QVERIFY(fixture->messages.Texts().front().contains(QStringLiteral("«roto.txt»")));
     }
 
     void saveProposesTheGuaranteeInTheNameAndWritesTheReduction() {
         Open(kTwentySeven);
         const CColumnSet* reduction = Reduce();
-        // Cancelled: nothing written.
+        // Cancelled: nothing written. Replacing a file asks first.
         fixture->Click("saveButton");
         QCOMPARE(fixture->dialogs.requests.size(), 1);
         QCOMPARE(fixture->dialogs.requests[0].proposedName, fixture->Path("apuesta-al13.txt"));
+        QCOMPARE(fixture->dialogs.requests[0].overwrite, OverwriteQuestion::kAsk);
         QVERIFY(!QFile::exists(fixture->Path("apuesta-al13.txt")));
         // Refused: a folder takes no bet.
         fixture->dialogs.answer = fixture->folder.path();

@@ -69,4 +69,21 @@ TEST(ReductionRunStopTest, AStopBeforeTheFirstCoveringKeepsNothing) {
     EXPECT_EQ(run.kept, nullptr);
 }
 
+TEST(ReductionRunStopTest, AStopWhileImprovingKeepsTheCheckedCovering) {
+    std::vector<CColumn> columns = TriplesColumns(8);
+    columns.erase(columns.begin());
+    const auto bet = SetOf(columns);
+    std::stop_source stop;
+    const ReductionRun run = RunReduction(*bet, {12, std::chrono::hours(1)}, stop.get_token(),
+                                          [&stop](std::int32_t position) {
+                                              if (position >= 10) {
+                                                  stop.request_stop();
+                                              }
+                                          });
+    EXPECT_EQ(run.end, ReductionEnd::kCutShort);
+    ASSERT_NE(run.kept, nullptr);
+    EXPECT_TRUE(run.checked);
+    EXPECT_EQ(run.guarantee, 12);
+}
+
 }  // namespace

@@ -80,7 +80,7 @@ save_dialog_up() {
 }
 dialog=""
 wait_for 200 save_dialog_up || fail "no save dialog within 60 seconds of Alt+R"
-[ "$(xdotool getwindowname "$dialog")" = "Guardar como" ] ||
+[ "$(xdotool getwindowname "$dialog")" = "Guardar como — Lumo Reducir" ] ||
     fail "\"$(xdotool getwindowname "$dialog")\" came up instead of the save dialog"
 xdotool windowfocus --sync "$dialog"
 sleep 0.3
