@@ -198,7 +198,7 @@ TEST_F(CommandsTest, StatsAndScrutinyGiveTheMoney) {
 
     const std::string first = SignsOf(many[0]);
     const CliRun won = CliAsIs({"scrutiny", Path("muchas.txt"), "--result", first, "--pleno",
-                                "1-M,1 m", "--prizes", "1000:500000:0:0:0:0"});
+                                "1-M,1 m", "--prizes", "1.000:500.000,00:0:0:0:0"});
     EXPECT_EQ(won.status, kExitSuccess) << won.err;
     EXPECT_TRUE(won.out.starts_with("Especial (14 y Pleno al 15): 1\n14 aciertos: 1\n")) << won.out;
     EXPECT_NE(won.out.find("Premios: 501.000,00 €\nCoste: 172.551,75 €"), std::string::npos);
@@ -232,7 +232,8 @@ TEST_F(CommandsTest, BadInputSaysWhatAndWhereAndLeavesTheOutputAlone) {
         {{"check", Path("apuesta.txt"), "--guarantee", "12"}, "necesita 2 apuestas"},
         {{"juega"}, "Orden desconocida"},
         {{"generate", "--forecast", Path("nada.txt")}, "No se ha podido leer el pronóstico"},
-        {{"stats", Path("apuesta.txt"), "--price", "1.500"}, "no es un precio en euros: «1.500»"},
+        {{"stats", Path("apuesta.txt"), "--price", "1,505"},
+         "«1,505». Escriba el importe en euros, por ejemplo 0,75 o 2.500,00."},
         {{"scrutiny", Path("apuesta.txt"), "--result", "1X21X21X21X21X", "--pleno", "2-3,1-1"},
          "--pleno debe ser"},
         {{"scrutiny", Path("apuesta.txt"), "--result", "1X21X21X21X21X", "--prizes", "1:2:3:4:5"},
