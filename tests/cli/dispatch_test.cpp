@@ -264,6 +264,39 @@ TEST_F(CommandsTest, EveryCommandHasItsHelp) {
     EXPECT_EQ(CliAsIs({}).status, kExitError);
 }
 
+// Each message goes to standard error in one write, so that the lines of two
+// programs in a pipeline never mix on the terminal they share.
+TEST_F(CommandsTest, EachMessageIsOneWrite) {
+    struct Writes : std::streambuf {
+        std::streamsize xsputn(const char* text, std::streamsize size) override {
+            each.emplace_back(text, static_cast<std::size_t>(size));
+            return size;
+        }
+        int_type overflow(int_type c) override {
+            each.emplace_back(1, traits_type::to_char_type(c));
+            return c;
+        }
+        std::vector<std::string> each;
+    };
+    const std::vector<std::string> runs[] = {
+        {"reduce", Path("apuesta.txt"), "--guarantee", "12", "-o", Path("r.txt"), "--forecast",
+         Path("pronostico.txt")},
+        {"check", Path("apuesta.txt"), Path("r.txt"), "--guarantee", "13"},
+        {"sort", Path("falta.txt"), "--forecast", Path("pronostico.txt")},
+    };
+    for (const std::vector<std::string>& words : runs) {
+        Writes writes;
+        std::ostream err(&writes);
+        std::istringstream in;
+        std::ostringstream out;
+        RunLumoCli(words, {in, out, err, ProgressDisplay::kOff, StandardOutput::kFileOrPipe});
+        ASSERT_FALSE(writes.each.empty()) << words[0];
+        for (const std::string& write : writes.each) {
+            EXPECT_TRUE(write.ends_with('\n') && write.find('\n') == write.size() - 1) << write;
+        }
+    }
+}
+
 // The save has happened, but a folder that could not be flushed to the disk
 // may give the old file back after a crash: the user hears of it.
 TEST_F(CommandsTest, AFolderNotFlushedIsAnError) {
