@@ -3,15 +3,18 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iomanip>
 #include <random>
+#include <regex>
 #include <sstream>
 
 #include "betfile/bet_reader.h"
 #include "betfile/bet_writer.h"
 #include "betfile/internal/save_hook.h"
+#include "cli/command_table.h"
 #include "core/column_predicates.h"
 #include "core/condition.h"
 #include "core/covering.h"
@@ -293,6 +296,25 @@ TEST_F(CommandsTest, EachMessageIsOneWrite) {
         ASSERT_FALSE(writes.each.empty()) << words[0];
         for (const std::string& write : writes.each) {
             EXPECT_TRUE(write.ends_with('\n') && write.find('\n') == write.size() - 1) << write;
+        }
+    }
+}
+
+// The program's help names, for each option several commands take, exactly
+// the commands that take it: "stats --forecast" is refused, and so the help
+// does not call --forecast common to all.
+TEST_F(CommandsTest, TheHelpNamesTheCommandsTakingEachSharedOption) {
+    const std::string help = CliAsIs({"--help"}).out;
+    for (const std::string_view option : {"--forecast", "-o", "--lenient"}) {
+        const std::size_t from = help.find("\n  " + std::string(option) + " ");
+        ASSERT_NE(from, std::string::npos) << option;
+        const std::string entry = help.substr(from, help.find("\n  -", from + 1) - from);
+        for (const Command* command : AllCommands()) {
+            const bool takes = std::ranges::any_of(
+                command->options, [option](const OptionRule& rule) { return rule.name == option; });
+            const bool named =
+                std::regex_search(entry, std::regex("\\b" + std::string(command->name) + "\\b"));
+            EXPECT_EQ(takes, named) << option << " " << command->name;
         }
     }
 }
