@@ -5,6 +5,7 @@
 
 #include "cli/command_inputs.h"
 #include "cli/command_table.h"
+#include "cli/whole_message.h"
 #include "reduction/cover_check.h"
 #include "text/shown_text.h"
 #include "text/spanish_numbers.h"
@@ -33,19 +34,21 @@ int Check(const CommandLine& line, const Streams& streams) {
     const std::unique_ptr<CColumnSet> reduced = ReadInput(line, 1, streams);
     const std::optional<std::int32_t> uncovered = FirstUncovered(*bet, *reduced, g);
     if (uncovered) {
-        streams.err << "La garantía al " << g << " NO se cumple: la columna "
-                    << SignsText((*bet)[*uncovered]) << " (la " << GroupedNumber(*uncovered + 1)
-                    << ".ª de " << Quoted(line.positionals[0]) << ") no tiene "
-                    << CountWithNoun(g, "acierto", "aciertos") << " con ninguna columna de "
-                    << Quoted(line.positionals[1]) << ".\n";
+        WholeMessage(streams.err) << "La garantía al " << g << " NO se cumple: la columna "
+                                  << SignsText((*bet)[*uncovered]) << " (la "
+                                  << GroupedNumber(*uncovered + 1) << ".ª de "
+                                  << Quoted(line.positionals[0]) << ") no tiene "
+                                  << CountWithNoun(g, "acierto", "aciertos")
+                                  << " con ninguna columna de " << Quoted(line.positionals[1])
+                                  << ".\n";
         return kExitCheckFailed;
     }
-    streams.err << "La garantía al " << g << " se cumple: cada columna de "
-                << Quoted(line.positionals[0]) << " ("
-                << CountWithNoun(bet->Count(), "columna", "columnas") << ") tiene al menos "
-                << CountWithNoun(g, "acierto", "aciertos") << " con alguna de "
-                << Quoted(line.positionals[1]) << " ("
-                << CountWithNoun(reduced->Count(), "columna", "columnas") << ").\n";
+    WholeMessage(streams.err) << "La garantía al " << g << " se cumple: cada columna de "
+                              << Quoted(line.positionals[0]) << " ("
+                              << CountWithNoun(bet->Count(), "columna", "columnas")
+                              << ") tiene al menos " << CountWithNoun(g, "acierto", "aciertos")
+                              << " con alguna de " << Quoted(line.positionals[1]) << " ("
+                              << CountWithNoun(reduced->Count(), "columna", "columnas") << ").\n";
     return kExitSuccess;
 }
 

@@ -1,4 +1,5 @@
 #include "cli/command_inputs.h"
+#include "cli/whole_message.h"
 
 #include <filesystem>
 #include <ostream>
@@ -46,8 +47,9 @@ void ReadLeniently(const std::string& name, CColumnSet& bet, const Streams& stre
             break;
     }
     const std::string problem = BetReadProblem(ShownInputName(name), result);
-    streams.err << "Aviso: " << problem << " Con --lenient se sigue con "
-                << CountWithNoun(result.added, "columna leída", "columnas leídas") << ".\n";
+    WholeMessage(streams.err) << "Aviso: " << problem << " Con --lenient se sigue con "
+                              << CountWithNoun(result.added, "columna leída", "columnas leídas")
+                              << ".\n";
 }
 
 // Whether the forecast in the working folder is to be used: a regular file
@@ -76,7 +78,8 @@ Scoring LoadScoring(const CommandLine& line, const Streams& streams) {
     const bool useDefault = !given && UseDefaultForecast();
     const std::string name = useDefault ? std::string(kDefaultForecast) : given.value_or("");
     if (!given && !useDefault) {
-        streams.err << "Pronóstico: la tabla construida (40 33 27 en cada partido).\n";
+        WholeMessage(streams.err)
+            << "Pronóstico: la tabla construida (40 33 27 en cada partido).\n";
         return Scoring{};
     }
     const ForecastFileRead read =
@@ -86,7 +89,7 @@ Scoring LoadScoring(const CommandLine& line, const Streams& streams) {
     if (!read.Ok()) {
         throw CommandError(ForecastFileMessage(ShownInputName(name), read));
     }
-    streams.err << "Pronóstico: " << Quoted(ShownInputName(name)) << ".\n";
+    WholeMessage(streams.err) << "Pronóstico: " << Quoted(ShownInputName(name)) << ".\n";
     return ScoringOf(read.table);
 }
 

@@ -6,9 +6,11 @@
 #include <iomanip>
 #include <new>
 #include <ostream>
+#include <sstream>
 
 #include "cli/bet_output.h"
 #include "cli/command_table.h"
+#include "cli/whole_message.h"
 #include "text/shown_text.h"
 #include "text/system_error_text.h"
 
@@ -24,15 +26,19 @@ constexpr std::string_view kProgramHelpHead =
 
 constexpr std::string_view kProgramHelpTail =
     "\n"
-    "Opciones comunes:\n"
+    "Opciones:\n"
     "  --forecast ARCHIVO  pronóstico para puntuar (por defecto pronostico.txt de la\n"
     "                      carpeta actual si existe; si no, la tabla construida);\n"
-    "                      «-» lo lee de la entrada estándar\n"
+    "                      «-» lo lee de la entrada estándar.\n"
+    "                      Órdenes: generate, filter, sort, reduce y show\n"
     "  -o ARCHIVO          graba la apuesta en ARCHIVO; «-o -» la escribe en la salida\n"
     "                      estándar, también en una terminal (sin -o, solo si la salida\n"
-    "                      va a un archivo o a otra orden)\n"
+    "                      va a un archivo o a otra orden).\n"
+    "                      Órdenes: generate, filter, sort y reduce\n"
     "  --lenient           lee las apuestas como la ventana: toma las columnas que puede\n"
-    "                      y avisa de lo demás (sin ella, cualquier daño es un error)\n"
+    "                      y avisa de lo demás (sin ella, cualquier daño es un error).\n"
+    "                      Órdenes: filter, sort, reduce, check, scrutiny, stats\n"
+    "                      y show\n"
     "  --help              esta ayuda; «lumo-cli ORDEN --help» la de cada orden\n"
     "  --version           la versión del programa\n"
     "\n"
@@ -45,12 +51,14 @@ constexpr std::array kCommands{&kGenerateCommand, &kFilterCommand, &kSortCommand
                                &kStatsCommand,    &kShowCommand};
 
 // The program's help: what it is, a line per command, the common options.
-void WriteProgramHelp(std::ostream& out) {
-    out << kProgramHelpHead;
+std::string ProgramHelp() {
+    std::ostringstream help;
+    help << kProgramHelpHead;
     for (const Command* command : kCommands) {
-        out << "  " << std::left << std::setw(11) << command->name << command->summary << '\n';
+        help << "  " << std::left << std::setw(11) << command->name << command->summary << '\n';
     }
-    out << kProgramHelpTail;
+    help << kProgramHelpTail;
+    return help.str();
 }
 
 // Standard input can give one file only.
@@ -64,11 +72,11 @@ void ExpectStandardInputOnce(const CommandLine& line) {
 
 int Run(std::span<const std::string> words, const Streams& streams) {
     if (words.empty()) {
-        WriteProgramHelp(streams.err);
+        WholeMessage(streams.err) << ProgramHelp();
         return kExitError;
     }
     if (words.front() == "--help" || words.front() == "-h") {
-        WriteProgramHelp(streams.out);
+        streams.out << ProgramHelp();
         return kExitSuccess;
     }
     if (words.front() == "--version") {
@@ -128,8 +136,9 @@ int RunLumoCli(std::span<const std::string> words, const Streams& streams) {
         ExpectOutputWritten(streams.out);
         return status;
     } catch (const CommandError& error) {
-        streams.err << "lumo-cli: " << error.what() << '\n';
+        WholeMessage(streams.err) << "lumo-cli: " << error.what() << '\n';
     } catch (const std::bad_alloc&) {
+        // One piece is one write already, and composing one would need memory.
         streams.err << "lumo-cli: no hay memoria suficiente para esta operación.\n";
     }
     return kExitError;

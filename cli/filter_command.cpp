@@ -6,6 +6,7 @@
 #include "cli/bet_output.h"
 #include "cli/command_inputs.h"
 #include "cli/command_table.h"
+#include "cli/whole_message.h"
 #include "core/column_predicates.h"
 #include "core/condition.h"
 #include "text/spanish_numbers.h"
@@ -75,9 +76,9 @@ int Filter(const CommandLine& line, const Streams& streams) {
         }
     }
     WriteOutput(line, *bet, streams);
-    streams.err << "De " << CountWithNoun(before, "columna", "columnas")
-                << (bet->Count() == 1 ? " queda " : " quedan ") << GroupedNumber(bet->Count())
-                << ".\n";
+    WholeMessage(streams.err) << "De " << CountWithNoun(before, "columna", "columnas")
+                              << (bet->Count() == 1 ? " queda " : " quedan ")
+                              << GroupedNumber(bet->Count()) << ".\n";
     return kExitSuccess;
 }
 

@@ -5,6 +5,7 @@
 #include "cli/bet_output.h"
 #include "cli/command_inputs.h"
 #include "cli/command_table.h"
+#include "cli/whole_message.h"
 #include "text/spanish_numbers.h"
 
 using namespace lumo;
@@ -26,7 +27,9 @@ int Generate(const CommandLine& line, const Streams& streams) {
         bet.GenerateAll(scoring);
     }
     WriteOutput(line, bet, streams);
-    streams.err << CountWithNoun(bet.Count(), "columna generada", "columnas generadas") << ".\n";
+    WholeMessage(streams.err) << CountWithNoun(bet.Count(), "columna generada",
+                                               "columnas generadas")
+                              << ".\n";
     return kExitSuccess;
 }
 

@@ -15,8 +15,8 @@ std::int64_t ColumnPriceCents(const CommandLine& line) {
     }
     const std::optional<std::int64_t> cents = ParseEuros(*typed);
     if (!cents) {
-        throw CommandError("El valor de --price no es un precio en euros: «" + *typed +
-                           "». Escríbalo como 0,75 o 0.75.");
+        throw CommandError("El valor de --price no es un precio en euros: «" + *typed + "». " +
+                           std::string(kEurosExample));
     }
     return *cents;
 }

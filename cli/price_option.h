@@ -6,7 +6,7 @@
 #include "cli/command_type.h"
 #include "core/bet_cost.h"
 
-// --price EUROS: what one column costs, as a player types it ("0,75", "0.5").
+// --price EUROS: what one column costs, as a player types it ("0,75", "1.5").
 inline constexpr OptionRule kPriceOption{"--price", OptionValue::kRequired};
 
 // The price of --price in cents, or kDefaultColumnPriceCents without it.

@@ -27,7 +27,7 @@ ProgressBar::ProgressBar(std::ostream& out, ProgressDisplay display,
 ProgressBar::~ProgressBar() {
     SetProgressSink({});
     if (drawn) {
-        out << '\r' << std::string(kBarWidth + 10, ' ') << '\r' << std::flush;
+        out << '\r' + std::string(kBarWidth + 10, ' ') + '\r' << std::flush;
     }
 }
 
@@ -37,8 +37,10 @@ void ProgressBar::Draw(std::int32_t position) {
     }
     const std::int32_t shown = std::clamp(position, 0, 100);
     const std::int32_t filled = shown * kBarWidth / 100;
-    out << "\r[" << std::string(static_cast<std::size_t>(filled), '#')
-        << std::string(static_cast<std::size_t>(kBarWidth - filled), '.') << "] " << shown << " %"
+    // Composed first: on unbuffered standard error each << is a write.
+    out << "\r[" + std::string(static_cast<std::size_t>(filled), '#') +
+               std::string(static_cast<std::size_t>(kBarWidth - filled), '.') + "] " +
+               std::to_string(shown) + " %"
         << std::flush;
     drawn = true;
 }

@@ -8,6 +8,7 @@
 #include "cli/bet_output.h"
 #include "cli/command_inputs.h"
 #include "cli/command_table.h"
+#include "cli/whole_message.h"
 #include "core/covering.h"
 #include "core/progress.h"
 #include "reduction/guarantee_reduction.h"
@@ -83,9 +84,9 @@ int Reduce(const CommandLine& line, const Streams& streams) {
             bet->Filter(notNearKept);
         }
         WriteOutput(line, *bet, streams);
-        streams.err << "Reducción a distancia " << d << ": de "
-                    << CountWithNoun(before, "columna", "columnas") << " a "
-                    << GroupedNumber(bet->Count()) << ".\n";
+        WholeMessage(streams.err) << "Reducción a distancia " << d << ": de "
+                                  << CountWithNoun(before, "columna", "columnas") << " a "
+                                  << GroupedNumber(bet->Count()) << ".\n";
         return kExitSuccess;
     }
     GuaranteeReduction reduction;
@@ -97,16 +98,19 @@ int Reduce(const CommandLine& line, const Streams& streams) {
     }
     const std::unique_ptr<CColumnSet> reduced = KeptColumns(*bet, reduction);
     WriteOutput(line, *reduced, streams);
-    streams.err << "Reducción al " << g << ": de " << CountWithNoun(before, "columna", "columnas")
-                << " a " << GroupedNumber(reduced->Count()) << " (" << MethodText(reduction.method)
-                << "). Si el resultado está en la apuesta, "
-                << "alguna columna tiene al menos " << g << " aciertos.\n";
+    WholeMessage(streams.err) << "Reducción al " << g << ": de "
+                              << CountWithNoun(before, "columna", "columnas") << " a "
+                              << GroupedNumber(reduced->Count()) << " ("
+                              << MethodText(reduction.method)
+                              << "). Si el resultado está en la apuesta, "
+                              << "alguna columna tiene al menos " << g << " aciertos.\n";
     if (reduction.lowerBound > 0) {
-        streams.err << "Cota inferior: "
-                    << CountWithNoun(reduction.lowerBound, "columna", "columnas")
-                    << " (ninguna reducción al " << g << " de esta apuesta puede tener menos).\n";
+        WholeMessage(streams.err) << "Cota inferior: "
+                                  << CountWithNoun(reduction.lowerBound, "columna", "columnas")
+                                  << " (ninguna reducción al " << g
+                                  << " de esta apuesta puede tener menos).\n";
     } else {
-        streams.err << "Cota inferior: no se conoce ninguna para esta apuesta.\n";
+        WholeMessage(streams.err) << "Cota inferior: no se conoce ninguna para esta apuesta.\n";
     }
     return kExitSuccess;
 }

@@ -40,7 +40,7 @@ constexpr std::string_view kHelp =
     "  uno con los goles de los dos equipos, 0, 1, 2 o M (por ejemplo 2-M,2-1);\n"
     "  cuenta además la categoría especial: 14 aciertos y el Pleno al 15.\n"
     "--prizes E:14:13:12:11:10: el premio de una columna de cada categoría, en euros,\n"
-    "  la especial primero (por ejemplo 0:1500000:4500,50:60:8:1); escribe lo\n"
+    "  la especial primero (por ejemplo 0:1.500.000:4.500,50:60:8:1); escribe lo\n"
     "  ganado, el coste de la apuesta al precio de --price (por defecto 0,75 la\n"
     "  columna) y el balance.\n"
     "--results ARCHIVO: una línea por jornada, un nombre y 14 signos; escribe una\n"
@@ -86,7 +86,7 @@ PrizeTable ParsePrizes(const std::string& text) {
             throw CommandError(
                 "El valor de --prizes debe ser seis premios en euros separados "
                 "por «:», la categoría especial y 14, 13, 12, 11 y 10 aciertos, "
-                "por ejemplo 0:1500000:4500,50:60:8:1; es «" +
+                "por ejemplo 0:1.500.000:4.500,50:60:8:1; es «" +
                 text + "».");
         }
         prizes[category] = *cents;

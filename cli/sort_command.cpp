@@ -6,6 +6,7 @@
 #include "cli/bet_output.h"
 #include "cli/command_inputs.h"
 #include "cli/command_table.h"
+#include "cli/whole_message.h"
 #include "text/spanish_numbers.h"
 
 using namespace lumo;
@@ -24,8 +25,9 @@ int Sort(const CommandLine& line, const Streams& streams) {
     const std::unique_ptr<CColumnSet> bet = ReadScored(line, 0, scoring, streams);
     bet->SortByScore();
     WriteOutput(line, *bet, streams);
-    streams.err << CountWithNoun(bet->Count(), "columna ordenada", "columnas ordenadas")
-                << " por puntuación.\n";
+    WholeMessage(streams.err) << CountWithNoun(bet->Count(), "columna ordenada",
+                                               "columnas ordenadas")
+                              << " por puntuación.\n";
     return kExitSuccess;
 }
 

@@ -1,16 +1,14 @@
 #include "reducir/bet_summary.h"
 
-#include <QDoubleSpinBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLocale>
 #include <QPushButton>
-#include <cmath>
 
 #include "core/bet_cost.h"
 #include "core/bet_shape.h"
 #include "platform/qt_text.h"
+#include "reducir/price_edit.h"
 #include "text/spanish_numbers.h"
 
 using namespace lumo;
@@ -38,19 +36,11 @@ BetSummary::BetSummary(QWidget* parent)
     : QGroupBox(QStringLiteral("Apuesta"), parent),
       columnsLabel(ValueLabel(this, QStringLiteral("Columnas de la apuesta"))),
       shapeLabel(ValueLabel(this, QStringLiteral("Forma de la apuesta"))),
-      priceBox(new QDoubleSpinBox(this)),
+      priceEdit(new PriceEdit(this)),
       costLabel(ValueLabel(this, QStringLiteral("Coste de la apuesta"))),
       ticketsLabel(ValueLabel(this, QStringLiteral("Boletos de 8 columnas"))),
       scoresLabel(ValueLabel(this, QStringLiteral("Pronóstico de las puntuaciones"))),
       chooseForecastButton(new QPushButton(QStringLiteral("E&legir pronóstico…"), this)) {
-    priceBox->setObjectName(QStringLiteral("priceBox"));
-    priceBox->setLocale(QLocale(QLocale::Spanish, QLocale::Spain));
-    priceBox->setDecimals(2);
-    priceBox->setRange(0.0, 1000.0);
-    priceBox->setSingleStep(0.05);
-    priceBox->setSuffix(QStringLiteral(" €"));
-    priceBox->setValue(static_cast<double>(kDefaultColumnPriceCents) / 100.0);
-    priceBox->setAccessibleName(QStringLiteral("Precio por columna"));
     columnsLabel->setObjectName(QStringLiteral("columnsLabel"));
     shapeLabel->setObjectName(QStringLiteral("shapeLabel"));
     costLabel->setObjectName(QStringLiteral("costLabel"));
@@ -65,8 +55,8 @@ BetSummary::BetSummary(QWidget* parent)
     left->addRow(QStringLiteral("Puntuaciones:"), scoresLabel);
     auto* right = new QFormLayout;
     auto* priceLabel = new QLabel(QStringLiteral("Prec&io por columna:"), this);
-    priceLabel->setBuddy(priceBox);
-    right->addRow(priceLabel, priceBox);
+    priceLabel->setBuddy(priceEdit);
+    right->addRow(priceLabel, priceEdit);
     right->addRow(QStringLiteral("Coste:"), costLabel);
     right->addRow(QStringLiteral("Boletos de 8:"), ticketsLabel);
     auto* row = new QHBoxLayout(this);
@@ -74,16 +64,16 @@ BetSummary::BetSummary(QWidget* parent)
     row->addLayout(right, 2);
     row->addWidget(chooseForecastButton, 0, Qt::AlignBottom);
 
-    connect(priceBox, &QDoubleSpinBox::valueChanged, this, [this] {
+    connect(priceEdit, &PriceEdit::PriceChanged, this, [this](std::int64_t cents) {
         ShowCost();
-        Q_EMIT PriceChanged(PriceCents());
+        Q_EMIT PriceChanged(cents);
     });
     connect(chooseForecastButton, &QPushButton::clicked, this, &BetSummary::ForecastRequested);
     Show(nullptr, {});
 }
 
 std::int64_t BetSummary::PriceCents() const {
-    return static_cast<std::int64_t>(std::llround(priceBox->value() * 100.0));
+    return priceEdit->Cents();
 }
 
 void BetSummary::Show(const CColumnSet* shown, const QString& scoresText) {

@@ -5,9 +5,9 @@
 
 #include "core/column_set.h"
 
-class QDoubleSpinBox;
 class QLabel;
 class QPushButton;
+class PriceEdit;
 
 // The bet at a glance, above the tabs: its columns, its shape (or the
 // product that holds it), the price per column the player sets, its cost and
@@ -31,7 +31,7 @@ class BetSummary : public QGroupBox {
     const lumo::CColumnSet* bet = nullptr;
     QLabel* columnsLabel;
     QLabel* shapeLabel;
-    QDoubleSpinBox* priceBox;
+    PriceEdit* priceEdit;
     QLabel* costLabel;
     QLabel* ticketsLabel;
     QLabel* scoresLabel;

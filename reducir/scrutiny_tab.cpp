@@ -229,9 +229,9 @@ bool ScrutinyTab::ReadPrizes(PrizeTable& prizes) {
         const std::optional<std::int64_t> cents =
             text.isEmpty() ? std::optional<std::int64_t>(0) : ParseEuros(text.toStdString());
         if (!cents) {
-            ShowMessage(this, QStringLiteral("El premio de %1, «%2», no es una cantidad en euros "
-                                             "(por ejemplo 1500 o 12,50).")
-                                  .arg(kCategoryNames[i], text));
+            ShowMessage(this,
+                        QStringLiteral("El premio de %1, «%2», no es una cantidad en euros. %3")
+                            .arg(kCategoryNames[i], text, FromUtf8(kEurosExample)));
             prizeEdits[i]->setFocus();
             return false;
         }

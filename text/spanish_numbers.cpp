@@ -1,6 +1,7 @@
 #include "text/spanish_numbers.h"
 #include "text/number_grammar.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace lumo {
@@ -16,6 +17,49 @@ std::string_view Trimmed(std::string_view text) {
         text.remove_suffix(1);
     }
     return text;
+}
+
+bool AllDigits(std::string_view text) {
+    return std::ranges::all_of(text, IsDecimalDigit);
+}
+
+// The digits of whole euros written plain ("1500") or grouped by thousands
+// dots ("1.500", "1.234.567"): 1 to 3 digits, not a lone 0 or a leading 0,
+// then groups of exactly three. Nothing for a grouping written any other way.
+std::optional<std::string> WholeDigits(std::string_view text) {
+    std::size_t dot = text.find('.');
+    std::string digits(text.substr(0, dot));
+    if (digits.empty() || !AllDigits(digits)) {
+        return std::nullopt;
+    }
+    if (dot != std::string_view::npos && (digits.size() > 3 || digits.front() == '0')) {
+        return std::nullopt;
+    }
+    while (dot != std::string_view::npos) {
+        const std::size_t next = text.find('.', dot + 1);
+        const std::string_view group = text.substr(dot + 1, next - dot - 1);
+        if (group.size() != 3 || !AllDigits(group)) {
+            return std::nullopt;
+        }
+        digits += group;
+        dot = next;
+    }
+    return digits;
+}
+
+// Where the decimals of a typed amount start: after its comma, or after a
+// last point followed by only one or two digits ("1.5", "150.75"); a point
+// followed by three is a thousands dot. npos without decimals.
+std::size_t DecimalSeparator(std::string_view text) {
+    const std::size_t comma = text.find(',');
+    if (comma != std::string_view::npos) {
+        return comma;
+    }
+    const std::size_t point = text.rfind('.');
+    const std::size_t decimals = text.size() - point - 1;
+    return point != std::string_view::npos && decimals >= 1 && decimals <= 2
+               ? point
+               : std::string_view::npos;
 }
 
 }  // namespace
@@ -53,31 +97,29 @@ std::optional<std::int64_t> ParseEuros(std::string_view text) {
     if (text.ends_with(kEuroSign)) {
         text = Trimmed(text.substr(0, text.size() - kEuroSign.size()));
     }
+    const std::size_t separator = DecimalSeparator(text);
+    const std::string_view whole = text.substr(0, separator);
+    const std::string_view decimals =
+        separator == std::string_view::npos ? std::string_view() : text.substr(separator + 1);
+    // A decimal point after thousands dots ("1.500.5") would be a guess.
+    const bool mixedPoints = separator != std::string_view::npos && text[separator] == '.' &&
+                             whole.find('.') != std::string_view::npos;
+    const std::optional<std::string> digits = WholeDigits(whole);
     constexpr std::size_t kMaxWholeDigits = 12;
-    std::size_t i = 0;
-    std::int64_t euros = 0;
-    while (i < text.size() && IsDecimalDigit(text[i])) {
-        if (i == kMaxWholeDigits) {
-            return std::nullopt;
-        }
-        euros = euros * 10 + (text[i++] - '0');
-    }
-    if (i == 0) {
+    if (!digits || digits->size() > kMaxWholeDigits || mixedPoints ||
+        (separator != std::string_view::npos &&
+         (decimals.empty() || decimals.size() > 2 || !AllDigits(decimals)))) {
         return std::nullopt;
     }
     std::int64_t cents = 0;
-    if (i < text.size()) {
-        if (text[i] != ',' && text[i] != '.') {
-            return std::nullopt;
-        }
-        const std::string_view decimals = text.substr(i + 1);
-        if (decimals.empty() || decimals.size() > 2 || !IsDecimalDigit(decimals[0]) ||
-            (decimals.size() == 2 && !IsDecimalDigit(decimals[1]))) {
-            return std::nullopt;
-        }
-        cents = (decimals[0] - '0') * 10 + (decimals.size() == 2 ? decimals[1] - '0' : 0);
+    for (const char digit : *digits) {
+        cents = cents * 10 + (digit - '0');
     }
-    return euros * 100 + cents;
+    cents *= 100;
+    if (!decimals.empty()) {
+        cents += (decimals[0] - '0') * 10 + (decimals.size() == 2 ? decimals[1] - '0' : 0);
+    }
+    return cents;
 }
 
 std::string PercentText(std::int64_t part, std::int64_t whole) {

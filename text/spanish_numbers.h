@@ -22,12 +22,19 @@ std::string CountWithNoun(std::int64_t count, std::string_view singular, std::st
 // digits and " €": "0,75 €", "172.551,75 €", "-3,00 €".
 std::string EurosText(std::int64_t cents);
 
-// The cents of an amount typed in euros: decimal digits, then optionally a
-// decimal point or comma and one or two digits ("12", "0,75", "0.5",
-// "1500,25"); blanks around it and a trailing "€" are allowed. Nothing for
-// anything else: a sign, grouping points ("1.500" is refused rather than
-// guessed), three decimals, or more than 10^12 euros.
+// The cents of an amount typed in euros, the one reader of every money box:
+// the whole euros plain or grouped by thousands dots ("12", "1.500",
+// "1.234.567"), then optionally a decimal comma and one or two digits
+// ("0,75", "2.500,00"). A point followed by one or two digits, with no
+// thousands dots before it, is a decimal point ("1.5" is 1,50 €); followed
+// by three it is a thousands dot. Blanks around it and a trailing "€" are
+// allowed. Nothing for anything it would have to guess: a sign, groups not
+// of three ("1.50.000"), three decimals, or 10^12 euros and more.
 std::optional<std::int64_t> ParseEuros(std::string_view text);
+
+// What a refused amount is told to the operator, to show how to write one.
+inline constexpr std::string_view kEurosExample =
+    "Escriba el importe en euros, por ejemplo 0,75 o 2.500,00.";
 
 // The share `part` of `whole` as a percentage with one decimal, rounded half
 // up, a decimal comma and " %": "0,0 %", "33,3 %", "100,0 %". "0,0 %" when

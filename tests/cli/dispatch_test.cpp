@@ -3,15 +3,18 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iomanip>
 #include <random>
+#include <regex>
 #include <sstream>
 
 #include "betfile/bet_reader.h"
 #include "betfile/bet_writer.h"
 #include "betfile/internal/save_hook.h"
+#include "cli/command_table.h"
 #include "core/column_predicates.h"
 #include "core/condition.h"
 #include "core/covering.h"
@@ -198,7 +201,7 @@ TEST_F(CommandsTest, StatsAndScrutinyGiveTheMoney) {
 
     const std::string first = SignsOf(many[0]);
     const CliRun won = CliAsIs({"scrutiny", Path("muchas.txt"), "--result", first, "--pleno",
-                                "1-M,1 m", "--prizes", "1000:500000:0:0:0:0"});
+                                "1-M,1 m", "--prizes", "1.000:500.000,00:0:0:0:0"});
     EXPECT_EQ(won.status, kExitSuccess) << won.err;
     EXPECT_TRUE(won.out.starts_with("Especial (14 y Pleno al 15): 1\n14 aciertos: 1\n")) << won.out;
     EXPECT_NE(won.out.find("Premios: 501.000,00 €\nCoste: 172.551,75 €"), std::string::npos);
@@ -232,7 +235,8 @@ TEST_F(CommandsTest, BadInputSaysWhatAndWhereAndLeavesTheOutputAlone) {
         {{"check", Path("apuesta.txt"), "--guarantee", "12"}, "necesita 2 apuestas"},
         {{"juega"}, "Orden desconocida"},
         {{"generate", "--forecast", Path("nada.txt")}, "No se ha podido leer el pronóstico"},
-        {{"stats", Path("apuesta.txt"), "--price", "1.500"}, "no es un precio en euros: «1.500»"},
+        {{"stats", Path("apuesta.txt"), "--price", "1,505"},
+         "«1,505». Escriba el importe en euros, por ejemplo 0,75 o 2.500,00."},
         {{"scrutiny", Path("apuesta.txt"), "--result", "1X21X21X21X21X", "--pleno", "2-3,1-1"},
          "--pleno debe ser"},
         {{"scrutiny", Path("apuesta.txt"), "--result", "1X21X21X21X21X", "--prizes", "1:2:3:4:5"},
@@ -261,6 +265,58 @@ TEST_F(CommandsTest, EveryCommandHasItsHelp) {
     }
     EXPECT_EQ(CliAsIs({"--help"}).status, kExitSuccess);
     EXPECT_EQ(CliAsIs({}).status, kExitError);
+}
+
+// Each message goes to standard error in one write, so that the lines of two
+// programs in a pipeline never mix on the terminal they share.
+TEST_F(CommandsTest, EachMessageIsOneWrite) {
+    struct Writes : std::streambuf {
+        std::streamsize xsputn(const char* text, std::streamsize size) override {
+            each.emplace_back(text, static_cast<std::size_t>(size));
+            return size;
+        }
+        int_type overflow(int_type c) override {
+            each.emplace_back(1, traits_type::to_char_type(c));
+            return c;
+        }
+        std::vector<std::string> each;
+    };
+    const std::vector<std::string> runs[] = {
+        {"reduce", Path("apuesta.txt"), "--guarantee", "12", "-o", Path("r.txt"), "--forecast",
+         Path("pronostico.txt")},
+        {"check", Path("apuesta.txt"), Path("r.txt"), "--guarantee", "13"},
+        {"sort", Path("falta.txt"), "--forecast", Path("pronostico.txt")},
+    };
+    for (const std::vector<std::string>& words : runs) {
+        Writes writes;
+        std::ostream err(&writes);
+        std::istringstream in;
+        std::ostringstream out;
+        RunLumoCli(words, {in, out, err, ProgressDisplay::kOff, StandardOutput::kFileOrPipe});
+        ASSERT_FALSE(writes.each.empty()) << words[0];
+        for (const std::string& write : writes.each) {
+            EXPECT_TRUE(write.ends_with('\n') && write.find('\n') == write.size() - 1) << write;
+        }
+    }
+}
+
+// The program's help names, for each option several commands take, exactly
+// the commands that take it: "stats --forecast" is refused, and so the help
+// does not call --forecast common to all.
+TEST_F(CommandsTest, TheHelpNamesTheCommandsTakingEachSharedOption) {
+    const std::string help = CliAsIs({"--help"}).out;
+    for (const std::string_view option : {"--forecast", "-o", "--lenient"}) {
+        const std::size_t from = help.find("\n  " + std::string(option) + " ");
+        ASSERT_NE(from, std::string::npos) << option;
+        const std::string entry = help.substr(from, help.find("\n  -", from + 1) - from);
+        for (const Command* command : AllCommands()) {
+            const bool takes = std::ranges::any_of(
+                command->options, [option](const OptionRule& rule) { return rule.name == option; });
+            const bool named =
+                std::regex_search(entry, std::regex("\\b" + std::string(command->name) + "\\b"));
+            EXPECT_EQ(takes, named) << option << " " << command->name;
+        }
+    }
 }
 
 // The save has happened, but a folder that could not be flushed to the disk

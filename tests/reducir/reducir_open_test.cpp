@@ -2,7 +2,6 @@
 // scores it, and damaged files refused.
 #include <QAbstractSpinBox>
 #include <QComboBox>
-#include <QDoubleSpinBox>
 #include <QDropEvent>
 #include <QLineEdit>
 #include <QMimeData>
@@ -38,7 +37,17 @@ class ReducirOpenTest : public QObject {
         QCOMPARE(fixture->Text("costLabel"), QStringLiteral("13,50 €"));
         QCOMPARE(fixture->Text("ticketsLabel"), QStringLiteral("3 boletos"));
         QCOMPARE(fixture->Text("scoresLabel"), QStringLiteral("tabla construida"));
-        fixture->Child<QDoubleSpinBox>("priceBox")->setValue(1.0);
+        // A point before one or two digits is the decimal comma; a text that is
+        // no price keeps the last good one and says how to write it.
+        auto* price = fixture->Child<QLineEdit>("priceBox");
+        price->setText(QStringLiteral("1.5"));
+        QCOMPARE(fixture->Text("costLabel"), QStringLiteral("27,00 €"));
+        price->setText(QStringLiteral("1,505"));
+        QCOMPARE(fixture->Text("costLabel"), QStringLiteral("27,00 €"));
+        QVERIFY(fixture->Text("priceProblemLabel").contains(QStringLiteral("2.500,00")));
+        price->setText(QStringLiteral("1"));
+        Q_EMIT price->editingFinished();
+        QCOMPARE(price->text(), QStringLiteral("1,00 €"));
         QCOMPARE(fixture->Text("costLabel"), QStringLiteral("18,00 €"));
         QVERIFY(fixture->messages.Texts().isEmpty());
     }

@@ -57,7 +57,7 @@ class ReducirScrutinyTest : public QObject {
 
     void countsEachCategoryAndTheMoney() {
         fixture->Child<QLineEdit>("resultEdit")->setText(kResult);
-        fixture->Child<QLineEdit>("prize1")->setText(QStringLiteral("1000"));
+        fixture->Child<QLineEdit>("prize1")->setText(QStringLiteral("1.000,00"));
         fixture->Child<QLineEdit>("prize2")->setText(QStringLiteral("50,5"));
         fixture->Child<QLineEdit>("prize3")->setText(QStringLiteral("2"));
         fixture->Click("scrutiniseButton");
@@ -111,10 +111,10 @@ class ReducirScrutinyTest : public QObject {
         QVERIFY2(fixture->messages.Texts()[0].contains(QStringLiteral("3 signos en vez de 14")),
                  qPrintable(fixture->messages.Texts()[0]));
         result->setText(kResult);
-        fixture->Child<QLineEdit>("prize2")->setText(QStringLiteral("1.500"));
+        fixture->Child<QLineEdit>("prize2")->setText(QStringLiteral("1,505"));
         fixture->Click("scrutiniseButton");
         QCOMPARE(fixture->messages.Texts().size(), 2);
-        QVERIFY(fixture->messages.Texts()[1].contains(QStringLiteral("«1.500»")));
+        QVERIFY(fixture->messages.Texts()[1].contains(QStringLiteral("«1,505»")));
         QCOMPARE(Cell(1, 0), QStringLiteral("—"));
     }
 
