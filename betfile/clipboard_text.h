@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "core/column_set.h"
@@ -25,6 +26,10 @@ static_assert(29 * kClipboardColumnLimit + 1 <= kClipboardBlockBytes,
 // Whether the bet may be copied: at most kClipboardColumnLimit columns (a bet
 // of exactly 1000 columns is copied).
 bool CanCopyToClipboard(const CColumnSet& bet);
+
+// The text of every column, however many (Lumo Reducir copies whole
+// reductions); 29 bytes a column. May throw std::bad_alloc.
+std::string WholeClipboardText(const CColumnSet& bet);
 
 // The clipboard block: kClipboardBlockBytes bytes, the text at the start,
 // then zeros; the text is the block up to its first NUL. Empty (and nothing

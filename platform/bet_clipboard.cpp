@@ -19,14 +19,19 @@ namespace {
 const QString kNoMemoryForCopyText = QStringLiteral(
     "No hay memoria suficiente para copiar la apuesta. El portapapeles no ha cambiado.");
 
-// The clipboard data of a bet the block holds. May throw std::bad_alloc.
-std::unique_ptr<QMimeData> ClipboardData(const CColumnSet& bet) {
-    const std::vector<char> block = ClipboardBlock(bet);
-    // The block's text is everything before its first zero byte: plain
-    // 8-bit text, handed over as such.
-    auto data = std::make_unique<QMimeData>();
-    data->setData(QStringLiteral("text/plain"), QByteArray(block.data()));
-    return data;
+// Puts the plain 8-bit text `makeText` gives on the clipboard; a lack of
+// memory on the way is told and leaves the clipboard as it was.
+template <typename MakeText>
+void SetClipboardText(QWidget* parent, MakeText&& makeText) {
+    std::unique_ptr<QMimeData> data;
+    try {
+        data = std::make_unique<QMimeData>();
+        data->setData(QStringLiteral("text/plain"), makeText());
+    } catch (const std::bad_alloc&) {
+        ShowMessage(parent, kNoMemoryForCopyText);
+        return;
+    }
+    QGuiApplication::clipboard()->setMimeData(data.release());
 }
 
 }  // namespace
@@ -36,12 +41,13 @@ void CopyBetToClipboard(QWidget* parent, const CColumnSet& bet, const CopyLimit&
         ShowMessage(parent, limit.refusal);
         return;
     }
-    std::unique_ptr<QMimeData> data;
-    try {
-        data = ClipboardData(bet);
-    } catch (const std::bad_alloc&) {
-        ShowMessage(parent, kNoMemoryForCopyText);
-        return;
-    }
-    QGuiApplication::clipboard()->setMimeData(data.release());
+    // The block's text is everything before its first zero byte.
+    SetClipboardText(parent, [&bet] { return QByteArray(ClipboardBlock(bet).data()); });
+}
+
+void CopyWholeBetToClipboard(QWidget* parent, const CColumnSet& bet) {
+    SetClipboardText(parent, [&bet] {
+        const std::string text = WholeClipboardText(bet);
+        return QByteArray(text.data(), static_cast<qsizetype>(text.size()));
+    });
 }

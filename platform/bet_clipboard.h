@@ -16,6 +16,11 @@ struct CopyLimit {
 };
 
 // Copies the bet to the clipboard as plain 8-bit text (betfile/
-// clipboard_text.h). A bet over the limit, or a lack of memory on the way,
-// is told in a message over `parent` and leaves the clipboard as it was.
+// clipboard_text.h) through the clipboard block, as Lumo's window does. A
+// bet over the limit, or a lack of memory on the way, is told in a message
+// over `parent` and leaves the clipboard as it was.
 void CopyBetToClipboard(QWidget* parent, const lumo::CColumnSet& bet, const CopyLimit& limit);
+
+// Copies every column of the bet, however many, as the same text. A lack of
+// memory is told and leaves the clipboard as it was.
+void CopyWholeBetToClipboard(QWidget* parent, const lumo::CColumnSet& bet);

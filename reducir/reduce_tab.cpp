@@ -13,7 +13,6 @@
 
 #include "betfile/bet_messages.h"
 #include "betfile/bet_writer.h"
-#include "betfile/clipboard_text.h"
 #include "core/bet_cost.h"
 #include "platform/bet_clipboard.h"
 #include "platform/file_dialog.h"
@@ -246,8 +245,7 @@ bool ReduceTab::Save() {
 
 void ReduceTab::Copy() {
     if (result.run) {
-        CopyBetToClipboard(this, *result.run->kept,
-                           {kClipboardColumnLimit, FromUtf8(kCopyLimitText)});
+        CopyWholeBetToClipboard(this, *result.run->kept);
     }
 }
 
