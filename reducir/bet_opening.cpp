@@ -1,6 +1,7 @@
 #include "reducir/bet_opening.h"
 
 #include "betfile/bet_file_reading.h"
+#include "core/repeated_columns.h"
 
 using namespace lumo;
 
@@ -23,6 +24,7 @@ BetOpening OpenBet(const std::filesystem::path& file) {
                          " La apuesta se puntúa con la tabla construida; puede elegir otro "
                          "pronóstico en «Archivo ▸ Elegir pronóstico…».";
     }
+    result.repeated = CountRepeated(*opened->columns);
     result.bet = std::move(opened);
     return result;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -22,6 +23,8 @@ struct BetOpening {
     // Why the forecast beside the bet was not used, when it could not be:
     // the bet is then scored with the constructed table.
     std::string warning;
+    // The columns that repeat one earlier in the bet (CountRepeated).
+    std::int32_t repeated = 0;
 };
 
 // Reads the bet file strictly (any damage is an error naming its line) and

@@ -16,6 +16,7 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include "core/repeated_columns.h"
 #include "platform/file_dialog.h"
 #include "platform/icon_resources.h"
 #include "platform/message_box.h"
@@ -25,6 +26,7 @@
 #include "reducir/reduce_tab.h"
 #include "reducir/scrutiny_tab.h"
 #include "reducir/stats_tab.h"
+#include "text/spanish_numbers.h"
 
 using namespace lumo;
 
@@ -143,6 +145,14 @@ bool ReducirWindow::OpenBetFile(const QString& path) {
     // The reduction reads the old bet until it stops.
     reduceTab->SetBet(nullptr, {});
     bet = std::move(opening.bet);
+    if (opening.repeated > 0 && AskToDropRepeats(opening.repeated)) {
+        try {
+            DropRepeated(*bet->columns);
+        } catch (const std::bad_alloc&) {
+            ShowMessage(this, QStringLiteral("No hay memoria suficiente para quitar las columnas "
+                                             "repetidas; la apuesta sigue con ellas."));
+        }
+    }
     ShowBet();
     if (!opening.warning.empty()) {
         ShowMessage(this, FromUtf8(opening.warning));
@@ -185,6 +195,16 @@ void ReducirWindow::AskForForecast() {
     if (!chosen.isEmpty()) {
         UseForecastFile(chosen);
     }
+}
+
+bool ReducirWindow::AskToDropRepeats(std::int32_t repeated) {
+    const QString question =
+        QStringLiteral(
+            "La apuesta «%1» tiene %2: cada una se juega y se paga otra vez. ¿Quitar "
+            "las repetidas?")
+            .arg(FromUtf8(bet->file.filename().string()),
+                 FromUtf8(CountWithNoun(repeated, "columna repetida", "columnas repetidas")));
+    return AskYesNo(this, question, MessageAnswer::kYes) == MessageAnswer::kYes;
 }
 
 std::filesystem::path ReducirWindow::BetFile() const {

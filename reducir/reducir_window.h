@@ -44,6 +44,8 @@ class ReducirWindow : public QMainWindow {
   private:
     void AskForBet();
     void AskForForecast();
+    // Whether the player lets the repeated columns of the bet just opened go.
+    bool AskToDropRepeats(std::int32_t repeated);
     // The open bet's file; empty with none.
     std::filesystem::path BetFile() const;
     // Hands the open bet to every part of the window.

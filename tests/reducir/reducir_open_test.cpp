@@ -52,6 +52,23 @@ class ReducirOpenTest : public QObject {
         QVERIFY(fixture->messages.Texts().isEmpty());
     }
 
+    // Repeated columns are named, and dropped when the player says so.
+    void repeatedColumnsAreNamedAndDroppedOnRequest() {
+        const QStringList columns{"11111111111111", "X1111111111112", "11111111111111",
+                                  "11111111111111"};
+        for (const auto& [answer, kept] :
+             {std::pair{MessageAnswer::kYes, 2}, std::pair{MessageAnswer::kNo, 4}}) {
+            fixture->messages.requests.clear();
+            fixture->messages.answer = answer;
+            QVERIFY(fixture->window->OpenBetFile(fixture->WriteBet("repe.txt", columns)));
+            QCOMPARE(fixture->messages.Texts().size(), 1);
+            QVERIFY(
+                fixture->messages.Texts().front().contains(QStringLiteral("2 columnas repetidas")));
+            QCOMPARE(fixture->window->Bet()->columns->Count(), kept);
+            QCOMPARE(fixture->Text("columnsLabel"), QStringLiteral("%1 columnas").arg(kept));
+        }
+    }
+
     void aBetThatIsNoProductNamesTheProductHoldingIt() {
         QVERIFY(fixture->window->OpenBetFile(
             fixture->WriteBet("dos.txt", {"11111111111111", "X1111111111112"})));
