@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 #include <QIcon>
 #include <QKeySequence>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QScreen>
@@ -23,6 +24,7 @@
 #include "platform/qt_text.h"
 #include "reducir/bet_summary.h"
 #include "reducir/file_policy.h"
+#include "reducir/recent_bets.h"
 #include "reducir/reduce_tab.h"
 #include "reducir/scrutiny_tab.h"
 #include "reducir/stats_tab.h"
@@ -55,7 +57,7 @@ QString WindowTitleFor(const OpenedBet* bet) {
     if (bet == nullptr) {
         return program;
     }
-    return FromUtf8(bet->file.filename().string()) + QStringLiteral(" — ") + program;
+    return RecentBets::ShownName(FromUtf8(bet->file.string())) + QStringLiteral(" — ") + program;
 }
 
 ReducirWindow::ReducirWindow(QWidget* parent)
@@ -79,6 +81,9 @@ ReducirWindow::ReducirWindow(QWidget* parent)
     quit->setShortcut(QKeySequence::Quit);
     QMenu* file = menuBar()->addMenu(QStringLiteral("&Archivo"));
     file->addAction(open);
+    QMenu* recent = file->addMenu(QStringLiteral("&Recientes"));
+    recent->setObjectName(QStringLiteral("recentMenu"));
+    connect(recent, &QMenu::aboutToShow, this, [this, recent] { ListRecentBets(*recent); });
     file->addAction(forecast);
     file->addSeparator();
     file->addAction(quit);
@@ -145,6 +150,7 @@ bool ReducirWindow::OpenBetFile(const QString& path) {
     // The reduction reads the old bet until it stops.
     reduceTab->SetBet(nullptr, {});
     bet = std::move(opening.bet);
+    RecentBets::Add(path);
     if (opening.repeated > 0 && AskToDropRepeats(opening.repeated)) {
         try {
             DropRepeated(*bet->columns);
@@ -205,6 +211,18 @@ bool ReducirWindow::AskToDropRepeats(std::int32_t repeated) {
             .arg(FromUtf8(bet->file.filename().string()),
                  FromUtf8(CountWithNoun(repeated, "columna repetida", "columnas repetidas")));
     return AskYesNo(this, question, MessageAnswer::kYes) == MessageAnswer::kYes;
+}
+
+void ReducirWindow::ListRecentBets(QMenu& menu) {
+    menu.clear();
+    const QStringList paths = RecentBets::Paths();
+    for (const QString& path : paths) {
+        QAction* action = menu.addAction(RecentBets::ShownName(path));
+        connect(action, &QAction::triggered, this, [this, path] { OpenBetFile(path); });
+    }
+    if (paths.isEmpty()) {
+        menu.addAction(QStringLiteral("(ninguna)"))->setEnabled(false);
+    }
 }
 
 std::filesystem::path ReducirWindow::BetFile() const {

@@ -6,6 +6,7 @@
 #include "reducir/bet_opening.h"
 
 class BetSummary;
+class QMenu;
 class QTabWidget;
 class ReduceTab;
 class ScrutinyTab;
@@ -44,6 +45,8 @@ class ReducirWindow : public QMainWindow {
   private:
     void AskForBet();
     void AskForForecast();
+    // Fills the menu with the bets opened last, each opening its file.
+    void ListRecentBets(QMenu& menu);
     // Whether the player lets the repeated columns of the bet just opened go.
     bool AskToDropRepeats(std::int32_t repeated);
     // The open bet's file; empty with none.
@@ -60,5 +63,6 @@ class ReducirWindow : public QMainWindow {
     StatsTab* statsTab;
 };
 
-// "apuesta.txt — Lumo Reducir", or "Lumo Reducir" with no bet open.
+// "apuesta.txt — Lumo Reducir", or "Lumo Reducir" with no bet open; the
+// bet's folder follows its name when a recent bet of that name is elsewhere.
 QString WindowTitleFor(const OpenedBet* bet);

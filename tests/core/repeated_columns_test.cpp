@@ -15,8 +15,8 @@ TEST(RepeatedColumnsTest, CountsAndDropsTheRepeatsKeepingTheFirstInOrder) {
     const std::string a = "1X21X21X21X21X";
     const std::string b = "11111111111111";
     const std::string c = "22222222222222";
-    const auto bet = SetOf({ColumnOf(a), ColumnOf(b), ColumnOf(a), ColumnOf(c), ColumnOf(b),
-                            ColumnOf(a)});
+    const auto bet =
+        SetOf({ColumnOf(a), ColumnOf(b), ColumnOf(a), ColumnOf(c), ColumnOf(b), ColumnOf(a)});
     (*bet)[3].score = 7;
     EXPECT_EQ(CountRepeated(*bet), 3);
     DropRepeated(*bet);

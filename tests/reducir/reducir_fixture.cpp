@@ -2,11 +2,15 @@
 
 #include <QAbstractButton>
 #include <QLabel>
+#include <QSettings>
 #include <QTest>
 
 #include "file_contents.h"
 
-ReducirFixture::ReducirFixture() : window(std::make_unique<ReducirWindow>()) {
+ReducirFixture::ReducirFixture() {
+    // The recent bets are kept in the test's own folder, empty at first.
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.filePath("ajustes"));
+    window = std::make_unique<ReducirWindow>();
     window->show();
 }
 

@@ -2,8 +2,11 @@
 // scores it, and damaged files refused.
 #include <QAbstractSpinBox>
 #include <QComboBox>
+#include <QDir>
 #include <QDropEvent>
+#include <QFileInfo>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMimeData>
 #include <QTableWidget>
 #include <QToolButton>
@@ -50,6 +53,26 @@ class ReducirOpenTest : public QObject {
         QCOMPARE(price->text(), QStringLiteral("1,00 €"));
         QCOMPARE(fixture->Text("costLabel"), QStringLiteral("18,00 €"));
         QVERIFY(fixture->messages.Texts().isEmpty());
+    }
+
+    // Two bets of one name from two folders: the title adds the folder, and
+    // "Recientes" opens either again.
+    void recentBetsAreListedAndTellSameNamesApart() {
+        QVERIFY(QDir(fixture->folder.path()).mkpath("j1") &&
+                QDir(fixture->folder.path()).mkpath("j2"));
+        const QString first = fixture->WriteProductBet("j1/apuesta.txt", kEighteen);
+        const QString second = fixture->WriteBet("j2/apuesta.txt", {"11111111111111"});
+        QVERIFY(fixture->window->OpenBetFile(first));
+        QCOMPARE(fixture->window->windowTitle(), QStringLiteral("apuesta.txt — Lumo Reducir"));
+        QVERIFY(fixture->window->OpenBetFile(second));
+        QCOMPARE(fixture->window->windowTitle(),
+                 QStringLiteral("apuesta.txt (%1) — Lumo Reducir")
+                     .arg(QDir::toNativeSeparators(QFileInfo(second).absolutePath())));
+        auto* recent = fixture->Child<QMenu>("recentMenu");
+        Q_EMIT recent->aboutToShow();
+        QCOMPARE(recent->actions().size(), 2);
+        recent->actions().at(1)->trigger();
+        QCOMPARE(fixture->window->Bet()->columns->Count(), 18);
     }
 
     // Repeated columns are named, and dropped when the player says so.
