@@ -10,7 +10,9 @@
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QMimeData>
+#include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -87,6 +89,10 @@ ReducirWindow::ReducirWindow(QWidget* parent)
     file->addAction(forecast);
     file->addSeparator();
     file->addAction(quit);
+    QMenu* help = menuBar()->addMenu(QStringLiteral("A&yuda"));
+    QAction* about = help->addAction(QStringLiteral("&Acerca de Lumo Reducir"));
+    about->setObjectName(QStringLiteral("aboutAction"));
+    connect(about, &QAction::triggered, this, &ReducirWindow::ShowAbout);
     QToolBar* tools = addToolBar(QStringLiteral("Herramientas"));
     tools->setObjectName(QStringLiteral("tools"));
     tools->setMovable(false);
@@ -211,6 +217,24 @@ bool ReducirWindow::AskToDropRepeats(std::int32_t repeated) {
             .arg(FromUtf8(bet->file.filename().string()),
                  FromUtf8(CountWithNoun(repeated, "columna repetida", "columnas repetidas")));
     return AskYesNo(this, question, MessageAnswer::kYes) == MessageAnswer::kYes;
+}
+
+void ReducirWindow::ShowAbout() {
+    auto* box = new QMessageBox(
+        QMessageBox::NoIcon, QStringLiteral("Acerca de Lumo Reducir"),
+        QStringLiteral("Lumo Reducir %1\n\n"
+                       "Reducciones con garantía, escrutinio y estadística de apuestas de la "
+                       "quiniela.\n\n"
+                       "© 2026 los desarrolladores de Lumo. Todos los derechos reservados: aún no "
+                       "se concede licencia para copiar, modificar ni redistribuir Lumo.\n\n"
+                       "Manual: «man lumo-reducir».")
+            .arg(QStringLiteral(LUMO_VERSION)),
+        QMessageBox::Ok, this);
+    box->setObjectName(QStringLiteral("aboutBox"));
+    box->setIconPixmap(windowIcon().pixmap(64, 64));
+    box->button(QMessageBox::Ok)->setText(QStringLiteral("Aceptar"));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
 }
 
 void ReducirWindow::ListRecentBets(QMenu& menu) {

@@ -45,6 +45,8 @@ class ReducirWindow : public QMainWindow {
   private:
     void AskForBet();
     void AskForForecast();
+    // "Acerca de Lumo Reducir": the version, the licence and the manual page.
+    void ShowAbout();
     // Fills the menu with the bets opened last, each opening its file.
     void ListRecentBets(QMenu& menu);
     // Whether the player lets the repeated columns of the bet just opened go.

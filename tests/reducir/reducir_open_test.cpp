@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QTableWidget>
 #include <QToolButton>
@@ -73,6 +74,13 @@ class ReducirOpenTest : public QObject {
         QCOMPARE(recent->actions().size(), 2);
         recent->actions().at(1)->trigger();
         QCOMPARE(fixture->window->Bet()->columns->Count(), 18);
+    }
+
+    void theAboutBoxGivesTheVersionAndTheManual() {
+        fixture->Child<QAction>("aboutAction")->trigger();
+        const QString text = fixture->Child<QMessageBox>("aboutBox")->text();
+        QVERIFY2(text.contains(QStringLiteral("Lumo Reducir 2.0")), qPrintable(text));
+        QVERIFY2(text.contains(QStringLiteral("man lumo-reducir")), qPrintable(text));
     }
 
     // Repeated columns are named, and dropped when the player says so.
