@@ -30,6 +30,8 @@ PriceEdit::PriceEdit(QWidget* parent)
     problemLabel->setAccessibleName(QStringLiteral("Problema del precio por columna"));
     problemLabel->setWordWrap(true);
     problemLabel->hide();
+    // Wide enough for the dearest price, not for the whole row.
+    box->setMaximumWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("0.000,00 €")) * 2);
     setFocusProxy(box);
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
