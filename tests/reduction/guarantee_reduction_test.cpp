@@ -149,6 +149,20 @@ TEST(GuaranteeReductionTest, AStopRequestEndsTheWorkAtAnyPhase) {
     EXPECT_LE(reports.back(), 100);
 }
 
+// However the optimisation's time ends, the progress goes up to 100 and
+// never back.
+TEST(GuaranteeReductionTest, TheProgressEndsAt100) {
+    std::mt19937 engine(7);
+    const auto bet = SetOf(ClusteredBet(engine, 2000));
+    std::vector<std::int32_t> reports;
+    ReduceWithGuarantee(*bet, {.guarantee = 12,
+                               .optimise = std::chrono::milliseconds(50),
+                               .progress = [&](std::int32_t at) { reports.push_back(at); }});
+    ASSERT_FALSE(reports.empty());
+    EXPECT_TRUE(std::is_sorted(reports.begin(), reports.end()));
+    EXPECT_EQ(reports.back(), 100);
+}
+
 // Stopped as soon as the first covering is complete, while the short search
 // or the product's construction improves it: the covering is kept.
 TEST(GuaranteeReductionTest, AStopOnceTheFirstCoveringIsCompleteKeepsIt) {
