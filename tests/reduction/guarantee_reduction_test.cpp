@@ -129,11 +129,11 @@ TEST(GuaranteeReductionTest, AStopRequestEndsTheWorkAtAnyPhase) {
                                        reports.push_back(position);
                                        reached = position;
                                    }};
-    // The first covering takes the first tenth of the progress: stops a moment
+    // The first covering takes the first 30 % of the progress: stops a moment
     // after it is reached, however slow the build, or after a minute if never.
     std::jthread stopper([&late, &reached] {
         const auto deadline = std::chrono::steady_clock::now() + std::chrono::minutes(1);
-        while (reached < 10 && std::chrono::steady_clock::now() < deadline) {
+        while (reached < 30 && std::chrono::steady_clock::now() < deadline) {
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(200));
