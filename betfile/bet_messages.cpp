@@ -164,6 +164,8 @@ std::string BetFileReadMessage(std::string_view fileName, const BetFileRead& rea
         case BetFileError::kCountMissing:
             return "La " + line + " debería tener el número de columnas, y " + Holds(read.text) +
                    ".";
+        case BetFileError::kColumnForCount:
+            return "La " + line + " es una columna: falta la línea con el número de columnas.";
         case BetFileError::kInterruptedSave:
             return file +
                    " quedó a medias en una grabación interrumpida: la línea 1 no llegó a recibir "

@@ -104,6 +104,9 @@ BetFileRead ReadCount(ChunkedInput& input) {
         AllOf(digits, [](char c) { return c == kInterruptedSaveMark; })) {
         return Failed(result, BetFileError::kInterruptedSave, 1, digits);
     }
+    if (!view.cut && ColumnOf(digits)) {
+        return Failed(result, BetFileError::kColumnForCount, 1, digits);
+    }
     if (!AllOf(digits, IsDecimalDigit)) {
         return Failed(result, BetFileError::kCountMissing, 1, digits);
     }
@@ -117,6 +120,30 @@ BetFileRead ReadCount(ChunkedInput& input) {
     input.Skip(view.bytes);
     result.announced = static_cast<std::int32_t>(count);
     return result;
+}
+
+bool Blank(std::string_view text) {
+    return std::all_of(text.begin(), text.end(), IsTextSpace);
+}
+
+// Skips the blank lines after the last column, from line `line`; the first
+// other line is kTooManyLines. A blank line longer than we look is taken a
+// look at a time.
+BetFileRead SkipBlankLines(ChunkedInput& input, BetFileRead result, std::int64_t line) {
+    for (;;) {
+        const LineView view = NextLine(input);
+        if (!view.ended && input.ReadError()) {
+            return Failed(result, BetFileError::kReadFailed, line);
+        }
+        if (!Blank(view.content)) {
+            return Failed(result, BetFileError::kTooManyLines, line, view.content);
+        }
+        if (view.bytes == 0) {
+            return result;
+        }
+        input.Skip(view.cut ? view.content.size() : view.bytes);
+        line += view.ended && !view.cut ? 1 : 0;
+    }
 }
 
 // Reads the announced columns and checks that nothing follows them.
@@ -159,14 +186,7 @@ BetFileRead ReadColumns(ChunkedInput& input, CColumnSet& set, BetFileRead result
         input.Want(2);
         input.Skip(input.Ahead().starts_with("\r\n") ? 2 : 1);
     }
-    input.Want(1);
-    if (!input.Ahead().empty()) {
-        return Failed(result, BetFileError::kTooManyLines, line, NextLine(input).content);
-    }
-    if (input.ReadError()) {
-        return Failed(result, BetFileError::kReadFailed, line);
-    }
-    return result;
+    return SkipBlankLines(input, result, line);
 }
 
 BetFileRead Unreadable(int systemError) {

@@ -18,7 +18,8 @@ namespace lumo {
 // - then exactly that many lines, each of exactly 14 signs '1', 'X' (or 'x')
 //   and '2';
 // - every line ends in LF or CR LF; the last one may end without;
-// - nothing follows the last column.
+// - only blank lines (empty, or of white space, IsTextSpace) may follow the
+//   last column.
 // The canonical lines of a written file are read in bulk (canonical_lines.h),
 // as fast as ReadBet reads them.
 
@@ -29,12 +30,14 @@ enum class BetFileError {
     kUnreadable,        // the file could not be opened (systemError)
     kReadFailed,        // a read failed at line `line` (systemError)
     kCountMissing,      // line 1 is not a count: the text is empty, or it holds `text`
+    kColumnForCount,    // line 1 is a column (`text`): the count line is missing
     kInterruptedSave,   // line 1 holds the mark of a save that was cut off
                         // (interrupted_save_mark.h): the file is incomplete
     kCountOutOfRange,   // line 1 holds digits (`text`) beyond the 32-bit range
     kNotAColumn,        // line `line` holds `text`, not a column
     kTooFewColumns,     // the text ends at line `line` after `columns` of the `announced` columns
-    kTooManyLines,      // line `line` (holding `text`) follows the last announced column
+    kTooManyLines,      // line `line`, not blank, follows the last announced column;
+                        // `text` is what it holds (past its first 64 blanks, if it has more)
     kOutOfMemory,       // no storage for the announced columns
     kBeingSaved,        // a save holds the file's lock: nothing was read
     kChangedWhileRead,  // the file's size, change time or count line moved

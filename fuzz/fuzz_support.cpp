@@ -93,6 +93,9 @@ BetFileRead ReferenceReadBetStrictly(std::string_view text, std::vector<CColumn>
     if (!count.empty() && count.size() <= 10 && count.find_first_not_of('#') == std::string::npos) {
         return StrictFailure(BetFileError::kInterruptedSave, 1, count);
     }
+    if (count.size() == 14 && count.find_first_not_of("1Xx2") == std::string::npos) {
+        return StrictFailure(BetFileError::kColumnForCount, 1, count);
+    }
     if (count.empty() || count.substr(0, 64).find_first_not_of("0123456789") != std::string::npos) {
         return StrictFailure(BetFileError::kCountMissing, 1, count);
     }
@@ -119,9 +122,14 @@ BetFileRead ReferenceReadBetStrictly(std::string_view text, std::vector<CColumn>
         }
         read.push_back(column);
     }
-    if (lines.size() > announced + 1) {
-        return StrictFailure(BetFileError::kTooManyLines, static_cast<std::int64_t>(announced + 2),
-                             lines[announced + 1]);
+    for (std::size_t k = announced + 1; k < lines.size(); ++k) {
+        const std::string& line = lines[k];
+        const std::size_t text = line.find_first_not_of(" \t\n\v\f\r");
+        if (text != std::string::npos) {
+            // The reader looks at a long blank line 64 bytes at a time.
+            return StrictFailure(BetFileError::kTooManyLines, static_cast<std::int64_t>(k + 1),
+                                 line.substr(text / 64 * 64));
+        }
     }
     columns = read;
     BetFileRead whole;

@@ -8,6 +8,7 @@
 #include "reduction/internal/first_covering.h"
 #include "reduction/internal/large_product.h"
 #include "reduction/internal/optimisation.h"
+#include "reduction/internal/phase_control.h"
 #include "reduction/internal/reduction_options.h"
 #include "reduction/internal/short_swap_search.h"
 
@@ -37,9 +38,22 @@ GuaranteeReduction ReductionOf(const BetIndex& bet, const Covering& covering,
     return reduction;
 }
 
+// The reduction of a complete covering, its progress at its end.
+GuaranteeReduction Finished(const BetIndex& bet, const Covering& covering, ReductionOutcome outcome,
+                            const ProgressSink& progress) {
+    if (progress) {
+        progress(100);
+    }
+    return ReductionOf(bet, covering, outcome);
+}
+
 }  // namespace
 
 GuaranteeReduction ReduceWithGuarantee(const CColumnSet& bet, const ReductionRequest& request) {
+    const bool optimising = request.optimise > std::chrono::steady_clock::duration::zero();
+    const std::int32_t firstEnd = optimising ? tuning::kConstructionShare : 100;
+    // The index and its kept balls come first in the first covering's stretch.
+    const std::int32_t ballsEnd = firstEnd * tuning::kBallKeepingShare / 100;
     BetIndex index(bet);
     const CoverInstance instance{index, RadiusOf(request.guarantee)};
     if (request.stop.stop_requested()) {
@@ -49,25 +63,28 @@ GuaranteeReduction ReduceWithGuarantee(const CColumnSet& bet, const ReductionReq
             LargeProductReduction(instance, request.progress)) {
         return *std::move(large);
     }
+    const ProgressSink construction = Scaled(request.progress, 0, firstEnd);
+    if (construction) {
+        construction(tuning::kBallKeepingShare / 2);
+    }
     index.KeepBalls(instance.radius, tuning::kKeptBallsBudget);
-    const bool optimising = request.optimise > std::chrono::steady_clock::duration::zero();
-    const std::int32_t firstEnd = optimising ? tuning::kConstructionShare : 100;
     std::optional<Covering> covering = FirstCovering(
-        instance, {.stop = request.stop, .progress = request.progress, .last = firstEnd});
+        instance,
+        {.stop = request.stop, .progress = request.progress, .first = ballsEnd, .last = firstEnd});
     if (!covering) {
         return Stopped();
     }
     // From here on the covering is complete: a stop keeps it.
     if (request.stop.stop_requested() ||
         ShortSwapSearch(instance, *covering, request.stop) == ReductionOutcome::kStopped) {
-        return ReductionOf(index, *covering, ReductionOutcome::kStopped);
+        return Finished(index, *covering, ReductionOutcome::kStopped, request.progress);
     }
     const ReductionOutcome outcome =
         optimising
             ? Optimise(instance, *covering, request.optimise,
                        {.stop = request.stop, .progress = request.progress, .first = firstEnd})
             : ReductionOutcome::kComplete;
-    return ReductionOf(index, *covering, outcome);
+    return Finished(index, *covering, outcome, request.progress);
 }
 
 }  // namespace lumo

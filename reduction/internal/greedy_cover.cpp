@@ -9,6 +9,7 @@
 #include "core/progress.h"
 #include "reduction/internal/chunk_team.h"
 #include "reduction/internal/gain_heap.h"
+#include "reduction/internal/phase_control.h"
 #include "reduction/internal/reduction_options.h"
 
 namespace lumo::internal {
@@ -142,7 +143,15 @@ std::vector<std::int64_t> CoverWeights(const std::vector<std::int32_t>& degree) 
 
 GreedyCovering GreedyCover(const CoverInstance& instance, const std::vector<std::int32_t>& seeds,
                            const std::stop_token& stop, const ProgressSink& progress) {
+    // The preparation reports its steps; the columns covered fill the rest.
+    const auto prepared = [&progress](std::int32_t position) {
+        if (progress) {
+            progress(position);
+        }
+    };
+    prepared(0);
     const std::vector<std::int32_t> degree = instance.bet.CountsNear(instance.radius);
+    prepared(tuning::kGreedyDegreesShare);
     std::vector<std::int64_t> weight = CoverWeights(degree);
     // Every column's first gain, and the most columns any column reaching
     // it covers (the balls are symmetric) for the local sphere bound.
@@ -150,7 +159,8 @@ GreedyCovering GreedyCover(const CoverInstance& instance, const std::vector<std:
     // Gains only fall, so a heap entry's gain is never below the current
     // one: an entry found out of date is lowered to the current gain.
     GainHeap heap = FirstHeap(instance.bet, balls.sums);
-    GreedyRun run(instance, std::move(weight), std::move(balls.sums), progress);
+    GreedyRun run(instance, std::move(weight), std::move(balls.sums),
+                  Scaled(progress, tuning::kGreedyPreparationShare, 100));
     // A seed's gain falls to nothing when it is taken, so the heap drops its
     // entry when it comes to the top.
     for (const std::int32_t id : seeds) {

@@ -134,6 +134,9 @@ TEST(BetFileReadMessageTest, NamesTheFileTheLineAndWhatItHolds) {
          "La línea 1 del archivo «a.txt» debería tener el número de columnas, y está vacía."},
         {read(BetFileError::kCountMissing, 1, "-1"),
          "La línea 1 del archivo «a.txt» debería tener el número de columnas, y tiene «-1»."},
+        {read(BetFileError::kColumnForCount, 1, "1X21X21X21X21X"),
+         "La línea 1 del archivo «a.txt» es una columna: falta la línea con el número de "
+         "columnas."},
         {read(BetFileError::kInterruptedSave, 1, "###"),
          "El archivo «a.txt» quedó a medias en una grabación interrumpida: la línea 1 no llegó a "
          "recibir el número de columnas. No es una apuesta completa."},

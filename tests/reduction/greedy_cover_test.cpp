@@ -41,6 +41,26 @@ TEST(GreedyCoverTest, EveryGuaranteeHoldsOnRandomBets) {
     }
 }
 
+// The ball sums before the first column take long on a large bet: the
+// progress moves past 0 before any column is chosen, and never goes back.
+TEST(GreedyCoverTest, ThePreparationReportsBeforeTheFirstColumn) {
+    std::mt19937 engine(3);
+    const auto bet = SetOf(ClusteredBet(engine, 600));
+    const BetIndex index(*bet);
+    std::stop_source source;
+    std::vector<std::int32_t> reports;
+    const GreedyCovering greedy =
+        GreedyCover({index, 2}, {}, source.get_token(), [&](std::int32_t position) {
+            reports.push_back(position);
+            if (position > 0) {
+                source.request_stop();
+            }
+        });
+    EXPECT_FALSE(greedy.complete);
+    EXPECT_TRUE(greedy.chosen.empty());
+    EXPECT_TRUE(std::is_sorted(reports.begin(), reports.end()));
+}
+
 TEST(GreedyCoverTest, TakesTheLargestGainThenTheHigherScoreThenTheEarlierColumn) {
     // Three columns in a row at distance 1 from each other's neighbours:
     // the middle one reaches all three at radius 1.

@@ -129,11 +129,11 @@ TEST(GuaranteeReductionTest, AStopRequestEndsTheWorkAtAnyPhase) {
                                        reports.push_back(position);
                                        reached = position;
                                    }};
-    // The first covering takes the first tenth of the progress: stops a moment
+    // The first covering takes the first 30 % of the progress: stops a moment
     // after it is reached, however slow the build, or after a minute if never.
     std::jthread stopper([&late, &reached] {
         const auto deadline = std::chrono::steady_clock::now() + std::chrono::minutes(1);
-        while (reached < 10 && std::chrono::steady_clock::now() < deadline) {
+        while (reached < 30 && std::chrono::steady_clock::now() < deadline) {
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(200));
@@ -147,6 +147,20 @@ TEST(GuaranteeReductionTest, AStopRequestEndsTheWorkAtAnyPhase) {
     EXPECT_TRUE(std::is_sorted(reports.begin(), reports.end()));
     EXPECT_GE(reports.front(), 0);
     EXPECT_LE(reports.back(), 100);
+}
+
+// However the optimisation's time ends, the progress goes up to 100 and
+// never back.
+TEST(GuaranteeReductionTest, TheProgressEndsAt100) {
+    std::mt19937 engine(7);
+    const auto bet = SetOf(ClusteredBet(engine, 2000));
+    std::vector<std::int32_t> reports;
+    ReduceWithGuarantee(*bet, {.guarantee = 12,
+                               .optimise = std::chrono::milliseconds(50),
+                               .progress = [&](std::int32_t at) { reports.push_back(at); }});
+    ASSERT_FALSE(reports.empty());
+    EXPECT_TRUE(std::is_sorted(reports.begin(), reports.end()));
+    EXPECT_EQ(reports.back(), 100);
 }
 
 // Stopped as soon as the first covering is complete, while the short search
