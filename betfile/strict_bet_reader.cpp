@@ -126,11 +126,18 @@ bool Blank(std::string_view text) {
     return std::all_of(text.begin(), text.end(), IsTextSpace);
 }
 
+// The most blank bytes taken after the last column: far more than any hand
+// edit leaves, and an endless blank text (a runaway pipe) ends here.
+constexpr std::size_t kMostTrailingBlanks = 64 * 1024;
+
 // Skips the blank lines after the last column, from line `line`; the first
-// other line is kTooManyLines. A blank line longer than we look is taken a
-// look at a time.
+// other line, or the line where kMostTrailingBlanks run out, is
+// kTooManyLines. A blank line longer than we look is taken a look at a time.
 BetFileRead SkipBlankLines(ChunkedInput& input, BetFileRead result, std::int64_t line) {
-    for (;;) {
+    for (std::size_t skipped = 0;;) {
+        if (skipped > kMostTrailingBlanks) {
+            return Failed(result, BetFileError::kTooManyLines, line);
+        }
         const LineView view = NextLine(input);
         if (!view.ended && input.ReadError()) {
             return Failed(result, BetFileError::kReadFailed, line);
@@ -141,7 +148,9 @@ BetFileRead SkipBlankLines(ChunkedInput& input, BetFileRead result, std::int64_t
         if (view.bytes == 0) {
             return result;
         }
-        input.Skip(view.cut ? view.content.size() : view.bytes);
+        const std::size_t taken = view.cut ? view.content.size() : view.bytes;
+        input.Skip(taken);
+        skipped += taken;
         line += view.ended && !view.cut ? 1 : 0;
     }
 }

@@ -13,6 +13,7 @@
 #include "betfile/bet_writer.h"
 #include "fuzz/fuzz_support.h"
 #include "tests/betfile/save_test_support.h"
+#include "tests/core/endless_text.h"
 #include "tests/core/test_support.h"
 
 using namespace lumo;
@@ -288,6 +289,19 @@ TEST(StrictBetReaderStreamTest, ReadErrorIsAnErrorAtItsLine) {
         EXPECT_EQ(read.systemError, EIO) << good;
         EXPECT_GE(read.line, 1) << good;
         EXPECT_EQ(set.Count(), 0) << good;
+    }
+}
+
+// Endless blanks after the last column, lines or one line of them, are
+// refused after a bounded read.
+TEST(StrictBetReaderStreamTest, EndlessBlanksAfterTheLastColumnAreRefused) {
+    for (const char blank : {'\n', ' '}) {
+        EndlessText endless("1\n11111111111111\n", blank);
+        std::istream in(&endless);
+        CColumnSet set;
+        EXPECT_EQ(ReadBetStrictly(in, set).error, BetFileError::kTooManyLines) << int{blank};
+        EXPECT_EQ(set.Count(), 0);
+        EXPECT_LE(endless.Given(), 2U * 1024 * 1024);
     }
 }
 
