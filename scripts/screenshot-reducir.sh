@@ -25,6 +25,8 @@ cli=$build/cli/lumo-cli
 }
 
 work=$(mktemp -d)
+# Settings of its own: no recent bets of other folders in the title.
+export XDG_CONFIG_HOME="$work/config"
 pid=""
 manager_pid=""
 trap end_session EXIT

@@ -19,6 +19,9 @@ window_manager=${5:-}
 export QT_QPA_PLATFORM=xcb
 
 work=$(mktemp -d)
+# Settings of its own (the recent bets), so that bets of the same name
+# opened elsewhere do not add their folder to the title.
+export XDG_CONFIG_HOME="$work/config"
 pid=""
 manager_pid=""
 trap end_session EXIT
