@@ -16,6 +16,7 @@
 
 #include "file_contents.h"
 #include "reducir/past_rounds_box.h"
+#include "reducir/round_labels.h"
 #include "reducir_fixture.h"
 
 using namespace lumo;
@@ -208,6 +209,27 @@ class ReducirScrutinyTest : public QObject {
         QVERIFY(fixture->messages.Texts().value(0).contains(QStringLiteral("línea 2")));
         QCOMPARE(rounds->rowCount(), 0);
         QCOMPARE(best->count(), 0);
+    }
+
+    void roundLabelsDropTheSharedWordsAndDiffer_data() {
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<QString>("shared");
+        QTest::addColumn<QStringList>("labels");
+        QTest::newRow("season") << QStringList{"Jornada 1", "Jornada 2"} << "Jornada"
+                                << QStringList{"1", "2"};
+        QTest::newRow("one round") << QStringList{"Jornada 7"} << "Jornada" << QStringList{"7"};
+        QTest::newRow("nothing shared")
+            << QStringList{"Liga 3", "Copa 3"} << QString() << QStringList{"Liga 3", "Copa 3"};
+        QTest::newRow("repeated") << QStringList{"J 1", "J 2", "J 1"} << "J"
+                                  << QStringList{"1", "2", "1 (línea 3)"};
+        QTest::newRow("shared but the last word") << QStringList{"Jornada 5 2024", "Jornada 5"}
+                                                  << "Jornada" << QStringList{"5 2024", "5"};
+    }
+    void roundLabelsDropTheSharedWordsAndDiffer() {
+        QFETCH(QStringList, names);
+        const RoundLabels labels = LabelRounds(names);
+        QTEST(labels.shared, "shared");
+        QTEST(labels.labels, "labels");
     }
 
   private:
