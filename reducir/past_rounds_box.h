@@ -7,10 +7,9 @@
 #include "betfile/round_file.h"
 #include "core/column_set.h"
 
-class QChart;
-class QLineSeries;
 class QPushButton;
 class QTableWidget;
+class RoundsChart;
 
 // "Jornadas pasadas": a file of past rounds (betfile/round_file.h) against
 // the bet and its reduction, one row per round with the best hits and the
@@ -23,7 +22,7 @@ class PastRoundsBox : public QGroupBox {
     // The sets scrutinised (null: none); the rounds read stay.
     void SetSets(const lumo::CColumnSet* bet, const lumo::CColumnSet* reduction);
     // Reads the rounds file strictly; false after telling the player what is
-    // wrong with it, keeping the rounds shown before.
+    // wrong with it, with no rounds shown.
     bool OpenRounds(const std::filesystem::path& file);
 
   private:
@@ -36,7 +35,5 @@ class PastRoundsBox : public QGroupBox {
 
     QPushButton* openButton;
     QTableWidget* roundsTable;
-    QChart* chart;
-    QLineSeries* betBest;
-    QLineSeries* reductionBest;
+    RoundsChart* roundsChart;
 };

@@ -129,6 +129,8 @@ ReducirWindow::ReducirWindow(QWidget* parent)
         size = size.boundedTo(screen->availableGeometry().size() - QSize(16, 40));
     }
     resize(size);
+    // The smallest the tabs show all their figures at; it fits 1366x768 with a panel.
+    setMinimumSize(1240, 680);
     ShowBet();
 }
 

@@ -1,10 +1,5 @@
 #include "reducir/scrutiny_tab.h"
 
-#include <QBarCategoryAxis>
-#include <QBarSeries>
-#include <QBarSet>
-#include <QChart>
-#include <QChartView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
@@ -17,13 +12,12 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
-#include <QValueAxis>
 
 #include "core/bet_cost.h"
 #include "core/typed_signs.h"
 #include "platform/message_box.h"
 #include "platform/qt_text.h"
-#include "reducir/compact_chart.h"
+#include "reducir/hits_chart.h"
 #include "reducir/past_rounds_box.h"
 #include "reducir/signs_validator.h"
 #include "text/spanish_numbers.h"
@@ -42,6 +36,7 @@ const std::array<QString, kPrizeCategories> kCategoryNames{
 const std::array<QString, kPrizeCategories> kShortCategoryNames{
     QStringLiteral("Especial:"), QStringLiteral("14:"), QStringLiteral("13:"),
     QStringLiteral("12:"),       QStringLiteral("11:"), QStringLiteral("10:")};
+constexpr int kRowHeight = 22;
 constexpr int kWinningsRow = kPrizeCategories;
 constexpr int kCostRow = kWinningsRow + 1;
 constexpr int kBalanceRow = kCostRow + 1;
@@ -56,6 +51,15 @@ QComboBox* GoalsBox(QWidget* parent, const QString& accessibleName) {
     }
     box->setAccessibleName(accessibleName);
     return box;
+}
+
+// Wide enough for each column to show the widest amount a player meets
+// whole, never elided.
+int CategoriesTableWidth(const QTableWidget& table) {
+    constexpr int kCellPadding = 16;
+    const int money = table.fontMetrics().horizontalAdvance(QStringLiteral("-9.999.999,99 €"));
+    return table.verticalHeader()->sizeHint().width() +
+           table.columnCount() * (money + kCellPadding) + 2 * table.frameWidth();
 }
 
 PlenoScore ScoreOf(const QComboBox& home, const QComboBox& away) {
@@ -76,9 +80,7 @@ ScrutinyTab::ScrutinyTab(QWidget* parent)
       prizeEdits{},
       scrutiniseButton(new QPushButton(QStringLiteral("&Escrutar"), this)),
       categoriesTable(new QTableWidget(kBalanceRow + 1, 2, this)),
-      chart(new QChart),
-      betBars(new QBarSet(QStringLiteral("Apuesta"))),
-      reductionBars(new QBarSet(QStringLiteral("Reducción"))),
+      hitsChart(new HitsChart(this)),
       pastRoundsBox(new PastRoundsBox(this)) {
     resultEdit->setObjectName(QStringLiteral("resultEdit"));
     resultEdit->setValidator(new SignsValidator(resultEdit));
@@ -138,38 +140,23 @@ ScrutinyTab::ScrutinyTab(QWidget* parent)
     categoriesTable->setVerticalHeaderLabels(rows);
     categoriesTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
     categoriesTable->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    categoriesTable->verticalHeader()->setDefaultSectionSize(22);
-    categoriesTable->setMinimumWidth(320);
+    categoriesTable->verticalHeader()->setDefaultSectionSize(kRowHeight);
+    categoriesTable->setMinimumWidth(CategoriesTableWidth(*categoriesTable));
+    // Every row in sight: the money rows come last.
+    categoriesTable->setMinimumHeight(categoriesTable->horizontalHeader()->sizeHint().height() +
+                                      categoriesTable->rowCount() * kRowHeight +
+                                      2 * categoriesTable->frameWidth());
 
-    auto* series = new QBarSeries;
-    series->append(betBars);
-    series->append(reductionBars);
-    chart->addSeries(series);
-    chart->setTitle(QStringLiteral("Columnas por número de aciertos"));
-    auto* hitsAxis = new QBarCategoryAxis;
-    for (int hits = 0; hits <= kMatches; ++hits) {
-        hitsAxis->append(QString::number(hits));
-    }
-    chart->addAxis(hitsAxis, Qt::AlignBottom);
-    series->attachAxis(hitsAxis);
-    auto* countAxis = new QValueAxis;
-    countAxis->setLabelFormat(QStringLiteral("%.0f"));
-    chart->addAxis(countAxis, Qt::AlignLeft);
-    series->attachAxis(countAxis);
-    chart->legend()->setAlignment(Qt::AlignBottom);
-    MakeCompact(*chart);
-    auto* chartView = new QChartView(chart, this);
-    chartView->setObjectName(QStringLiteral("hitsChart"));
-    chartView->setAccessibleName(QStringLiteral("Gráfico de columnas por número de aciertos"));
-    chartView->setRenderHint(QPainter::Antialiasing);
-    chartView->setMinimumHeight(150);
+    hitsChart->setObjectName(QStringLiteral("hitsChart"));
+    hitsChart->setAccessibleName(QStringLiteral("Gráfico de columnas por número de aciertos"));
+    hitsChart->setMinimumHeight(150);
 
     auto* top = new QHBoxLayout;
     top->addWidget(inputs, 0);
-    top->addWidget(categoriesTable, 1);
-    top->addWidget(chartView, 1);
+    top->addWidget(categoriesTable, 0);
+    top->addWidget(hitsChart, 1);
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(top, 1);
+    layout->addLayout(top, 0);
     layout->addWidget(pastRoundsBox, 1);
 
     // The keyboard goes through the round's fields in reading order.
@@ -211,8 +198,7 @@ void ScrutinyTab::Clear() {
             categoriesTable->setItem(row, column, new QTableWidgetItem(QStringLiteral("—")));
         }
     }
-    betBars->remove(0, betBars->count());
-    reductionBars->remove(0, reductionBars->count());
+    hitsChart->Clear();
 }
 
 std::optional<PlenoPlay> ScrutinyTab::Pleno() const {
@@ -247,6 +233,7 @@ void ScrutinyTab::Scrutinise() {
     const std::string typed = resultEdit->text().toStdString();
     const std::optional<CColumn> column = ColumnFromTypedSigns(typed);
     if (!column) {
+        Clear();
         ShowMessage(this, QStringLiteral("El resultado «%1» %2.")
                               .arg(resultEdit->text(), FromUtf8(TypedSignsProblem(typed))));
         resultEdit->setFocus();
@@ -254,30 +241,25 @@ void ScrutinyTab::Scrutinise() {
     }
     PrizeTable prizes{};
     if (!ReadPrizes(prizes)) {
+        Clear();
         return;
     }
     const std::optional<PlenoPlay> pleno = Pleno();
     Clear();
-    ShowSet(0, bet, column, pleno, prizes, *betBars);
-    ShowSet(1, reduction, column, pleno, prizes, *reductionBars);
-    auto* countAxis = qobject_cast<QValueAxis*>(chart->axes(Qt::Vertical).value(0));
-    qreal highest = 1;
-    for (const QBarSet* bars : {betBars, reductionBars}) {
-        for (int i = 0; i < bars->count(); ++i) {
-            highest = std::max(highest, bars->at(i));
-        }
-    }
-    countAxis->setRange(0, highest);
-    countAxis->applyNiceNumbers();
+    const std::optional<Scrutiny> betCounts = ShowSet(0, bet, *column, pleno, prizes);
+    const std::optional<Scrutiny> reducedCounts = ShowSet(1, reduction, *column, pleno, prizes);
+    hitsChart->Show(betCounts ? &betCounts->columnsByHits : nullptr,
+                    reducedCounts ? &reducedCounts->columnsByHits : nullptr);
 }
 
-void ScrutinyTab::ShowSet(int column, const CColumnSet* set, const std::optional<CColumn>& round,
-                          const std::optional<PlenoPlay>& pleno, const PrizeTable& prizes,
-                          QBarSet& bars) {
+std::optional<Scrutiny> ScrutinyTab::ShowSet(int column, const CColumnSet* set,
+                                             const CColumn& round,
+                                             const std::optional<PlenoPlay>& pleno,
+                                             const PrizeTable& prizes) {
     if (set == nullptr) {
-        return;
+        return std::nullopt;
     }
-    const Scrutiny counts = ::Scrutinise(*set, *round, pleno);
+    const Scrutiny counts = ::Scrutinise(*set, round, pleno);
     for (std::size_t i = 0; i < kPrizeCategories; ++i) {
         const std::int64_t inCategory = counts.InCategory(static_cast<PrizeCategory>(i));
         categoriesTable->item(static_cast<int>(i), column)
@@ -288,7 +270,5 @@ void ScrutinyTab::ShowSet(int column, const CColumnSet* set, const std::optional
     categoriesTable->item(kWinningsRow, column)->setText(FromUtf8(EurosText(winnings)));
     categoriesTable->item(kCostRow, column)->setText(FromUtf8(EurosText(cost)));
     categoriesTable->item(kBalanceRow, column)->setText(FromUtf8(EurosText(winnings - cost)));
-    for (const std::int64_t columns : counts.columnsByHits) {
-        bars.append(static_cast<qreal>(columns));
-    }
+    return counts;
 }

@@ -8,13 +8,12 @@
 #include "core/column_set.h"
 #include "core/scrutiny.h"
 
-class QBarSet;
 class QCheckBox;
-class QChart;
 class QComboBox;
 class QLineEdit;
 class QPushButton;
 class QTableWidget;
+class HitsChart;
 class PastRoundsBox;
 
 // The tab "Escrutar": a round's result typed as 14 signs and, optionally,
@@ -36,9 +35,11 @@ class ScrutinyTab : public QWidget {
     // Reads the prizes (empty is 0); false after telling the player what is wrong.
     bool ReadPrizes(lumo::PrizeTable& prizes);
     void Scrutinise();
-    void ShowSet(int column, const lumo::CColumnSet* set, const std::optional<lumo::CColumn>& round,
-                 const std::optional<lumo::PlenoPlay>& pleno, const lumo::PrizeTable& prizes,
-                 QBarSet& bars);
+    // Fills the table's column for the set; its columns by hits, or none.
+    std::optional<lumo::Scrutiny> ShowSet(int column, const lumo::CColumnSet* set,
+                                          const lumo::CColumn& round,
+                                          const std::optional<lumo::PlenoPlay>& pleno,
+                                          const lumo::PrizeTable& prizes);
     void Clear();
 
     const lumo::CColumnSet* bet = nullptr;
@@ -51,8 +52,6 @@ class ScrutinyTab : public QWidget {
     std::array<QLineEdit*, lumo::kPrizeCategories> prizeEdits;
     QPushButton* scrutiniseButton;
     QTableWidget* categoriesTable;
-    QChart* chart;
-    QBarSet* betBars;
-    QBarSet* reductionBars;
+    HitsChart* hitsChart;
     PastRoundsBox* pastRoundsBox;
 };

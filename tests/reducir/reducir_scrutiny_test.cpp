@@ -1,19 +1,22 @@
 // The tabs "Escrutar" and "Estadística": the counts per category and the
 // money, the charts' numbers, the past rounds and what is refused.
+#include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
 #include <QChartView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QLineSeries>
+#include <QLogValueAxis>
 #include <QStackedBarSeries>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QtTest>
 #include <array>
 
 #include "file_contents.h"
 #include "reducir/past_rounds_box.h"
+#include "reducir/round_labels.h"
 #include "reducir_fixture.h"
 
 using namespace lumo;
@@ -77,10 +80,16 @@ class ReducirScrutinyTest : public QObject {
         // No reduction yet.
         QCOMPARE(Cell(1, 1), QStringLiteral("—"));
 
+        // Shares of the bet's 27 columns; no columns sit on the axis' floor.
         const QBarSet* bars = BarSet("hitsChart", QStringLiteral("Apuesta"));
+        const auto* shareAxis = qobject_cast<QLogValueAxis*>(
+            fixture->Child<QChartView>("hitsChart")->chart()->axes(Qt::Vertical).value(0));
+        QVERIFY(shareAxis != nullptr);
         QCOMPARE(bars->count(), 15);
         for (int hits = 0; hits <= 14; ++hits) {
-            QCOMPARE(bars->at(hits), static_cast<qreal>(expected[static_cast<std::size_t>(hits)]));
+            const int count = expected[static_cast<std::size_t>(hits)];
+            QCOMPARE(bars->at(hits), count > 0 ? 100.0 * count / 27 : shareAxis->min());
+            QVERIFY(count == 0 || bars->at(hits) > shareAxis->min());
         }
     }
 
@@ -118,6 +127,46 @@ class ReducirScrutinyTest : public QObject {
         QCOMPARE(Cell(1, 0), QStringLiteral("—"));
     }
 
+    void aFailedScrutinyLeavesNoFigures_data() {
+        QTest::addColumn<QString>("result");
+        QTest::addColumn<QString>("prize");
+        QTest::newRow("short result") << QStringLiteral("1X2") << QString();
+        QTest::newRow("wrong prize") << kResult << QStringLiteral("1,505");
+    }
+    void aFailedScrutinyLeavesNoFigures() {
+        fixture->Child<QLineEdit>("resultEdit")->setText(kResult);
+        fixture->Click("scrutiniseButton");
+        QCOMPARE(Cell(1, 0), QStringLiteral("1"));
+        QFETCH(QString, result);
+        QFETCH(QString, prize);
+        fixture->Child<QLineEdit>("resultEdit")->setText(result);
+        fixture->Child<QLineEdit>("prize2")->setText(prize);
+        fixture->Click("scrutiniseButton");
+        QCOMPARE(fixture->messages.Texts().size(), 1);
+        for (int row = 0; row < 9; ++row) {
+            QCOMPARE(Cell(row, 0), QStringLiteral("—"));
+        }
+        QCOMPARE(BarSet("hitsChart", QStringLiteral("Apuesta"))->count(), 0);
+    }
+
+    void theMoneyShowsWholeInTheNarrowestWindow() {
+        fixture->Child<QTabWidget>("tabs")->setCurrentIndex(1);
+        fixture->window->resize(1000, 600);
+        fixture->window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(fixture->window.get()));
+        fixture->Child<QLineEdit>("resultEdit")->setText(kResult);
+        fixture->Child<QLineEdit>("prize0")->setText(QStringLiteral("9.999.999"));
+        fixture->Child<QCheckBox>("plenoPlayedBox")->setChecked(true);
+        fixture->Click("scrutiniseButton");
+        QCoreApplication::processEvents();
+        auto* table = fixture->Child<QTableWidget>("categoriesTable");
+        QCOMPARE(Cell(6, 0), QStringLiteral("9.999.999,00 €"));
+        // The item view elides a text within a few pixels of the cell's edges.
+        const int needed = table->fontMetrics().horizontalAdvance(Cell(6, 0)) + 8;
+        QVERIFY2(table->columnWidth(0) >= needed,
+                 qPrintable(QStringLiteral("%1 < %2").arg(table->columnWidth(0)).arg(needed)));
+    }
+
     void theSharesChartAndTableShowEachSignPerMatch() {
         const QBarSet* ones = BarSet("betSharesChart", QStringLiteral("1"));
         const QBarSet* draws = BarSet("betSharesChart", QStringLiteral("X"));
@@ -145,16 +194,42 @@ class ReducirScrutinyTest : public QObject {
         QCOMPARE(rounds->item(0, 1)->text(), QStringLiteral("14"));
         QCOMPARE(rounds->item(0, 2)->text(), QStringLiteral("1"));
         QCOMPARE(rounds->item(1, 1)->text(), QStringLiteral("3"));
-        const auto series = fixture->Child<QChartView>("roundsChart")->chart()->series();
-        const auto* best = qobject_cast<QLineSeries*>(series.at(0));
+        const QBarSet* best = BarSet("roundsChart", QStringLiteral("Apuesta"));
         QCOMPARE(best->count(), 2);
-        QCOMPARE(best->at(0).y(), 14.0);
-        QCOMPARE(best->at(1).y(), 3.0);
+        QCOMPARE(best->at(0), 14.0);
+        QCOMPARE(best->at(1), 3.0);
+        auto* names = qobject_cast<QBarCategoryAxis*>(
+            fixture->Child<QChartView>("roundsChart")->chart()->axes(Qt::Horizontal).value(0));
+        QVERIFY(names != nullptr);
+        QCOMPARE(names->titleText(), QStringLiteral("Jornada"));
+        QCOMPARE(names->categories(), QStringList({"1", "2"}));
 
         WriteFile(fixture->Path("rotas.txt"), "Jornada 1  1X211111111111\nJornada 2  2222\n");
         QVERIFY(!box->OpenRounds(fixture->Path("rotas.txt").toStdString()));
         QVERIFY(fixture->messages.Texts().value(0).contains(QStringLiteral("línea 2")));
-        QCOMPARE(rounds->rowCount(), 2);
+        QCOMPARE(rounds->rowCount(), 0);
+        QCOMPARE(best->count(), 0);
+    }
+
+    void roundLabelsDropTheSharedWordsAndDiffer_data() {
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<QString>("shared");
+        QTest::addColumn<QStringList>("labels");
+        QTest::newRow("season") << QStringList{"Jornada 1", "Jornada 2"} << "Jornada"
+                                << QStringList{"1", "2"};
+        QTest::newRow("one round") << QStringList{"Jornada 7"} << "Jornada" << QStringList{"7"};
+        QTest::newRow("nothing shared")
+            << QStringList{"Liga 3", "Copa 3"} << QString() << QStringList{"Liga 3", "Copa 3"};
+        QTest::newRow("repeated") << QStringList{"J 1", "J 2", "J 1"} << "J"
+                                  << QStringList{"1", "2", "1 (línea 3)"};
+        QTest::newRow("shared but the last word") << QStringList{"Jornada 5 2024", "Jornada 5"}
+                                                  << "Jornada" << QStringList{"5 2024", "5"};
+    }
+    void roundLabelsDropTheSharedWordsAndDiffer() {
+        QFETCH(QStringList, names);
+        const RoundLabels labels = LabelRounds(names);
+        QTEST(labels.shared, "shared");
+        QTEST(labels.labels, "labels");
     }
 
   private:
