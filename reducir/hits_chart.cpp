@@ -34,7 +34,8 @@ QList<qreal> Shares(const HitsChart::HitCounts& counts, qreal floor) {
     const std::int64_t total = Total(counts);
     QList<qreal> shares;
     for (const std::int64_t count : counts) {
-        shares << (count > 0 ? 100.0 * static_cast<qreal>(count) / static_cast<qreal>(total) : floor);
+        shares << (count > 0 ? 100.0 * static_cast<qreal>(count) / static_cast<qreal>(total)
+                             : floor);
     }
     return shares;
 }

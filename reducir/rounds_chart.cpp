@@ -99,7 +99,8 @@ void RoundsChart::TellRound(bool hovered, int round) {
         QToolTip::hideText();
         return;
     }
-    QString text = QStringLiteral("%1: apuesta %2").arg(shownNames.value(round)).arg(betBars->at(round));
+    QString text =
+        QStringLiteral("%1: apuesta %2").arg(shownNames.value(round)).arg(betBars->at(round));
     if (round < reductionBars->count()) {
         text += QStringLiteral(", reducción %1").arg(reductionBars->at(round));
     }
