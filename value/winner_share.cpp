@@ -61,9 +61,9 @@ double ExpansionAtOne(double ours, double others, double q) {
     const double e = 24.0 * (rest + others * q2 * q2 * q);
     const double ia = 1.0 / a;
     const double ia2 = ia * ia;
-    const double series = 1.0 + ia2 * (b - c * ia + (d + 3.0 * b * b) * ia2 -
-                                       (e + 10.0 * b * c) * ia2 * ia +
-                                       (10.0 * c * c + 15.0 * b * d + 15.0 * b * b * b) * ia2 * ia2);
+    const double series =
+        1.0 + ia2 * (b - c * ia + (d + 3.0 * b * b) * ia2 - (e + 10.0 * b * c) * ia2 * ia +
+                     (10.0 * c * c + 15.0 * b * d + 15.0 * b * b * b) * ia2 * ia2);
     return series * ia;
 }
 
@@ -77,8 +77,8 @@ double QuadratureNearOne(double ours, double others, double q) {
     for (std::size_t i = 0; i < rule.nodes.size(); ++i) {
         const double miss = 0.5 * width * (1.0 + rule.nodes[i]);  // 1 - t
         const double t = 1.0 - miss;
-        sum += rule.weights[i] *
-               std::exp((ours - 1.0) * std::log(t) + others * std::log1p(-q * miss));
+        sum +=
+            rule.weights[i] * std::exp((ours - 1.0) * std::log(t) + others * std::log1p(-q * miss));
     }
     return 0.5 * width * sum;
 }
