@@ -1,5 +1,6 @@
 #include "value/bet_value.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "core/column.h"
@@ -7,6 +8,7 @@
 #include "value/internal/miss_transform.h"
 #include "value/internal/parallel_parts.h"
 #include "value/internal/result_chances.h"
+#include "value/internal/slot_buffer.h"
 
 namespace lumo {
 
@@ -44,11 +46,14 @@ void AddResult(const internal::CategoryPrize& prize, const internal::ResultChanc
 BetValue ValueOfBet(const Round& round, std::span<const std::int32_t> columns) {
     // Slot 0 of each column counts it; the spread gives, in slot j of each
     // result, the bet's columns at j misses of it.
-    std::vector<Counts> counts(static_cast<std::size_t>(kAllColumns));
+    const internal::SlotBuffer<Counts> counts(kAllColumns);
+    internal::RunInParts(kAllColumns, [&](std::int32_t, std::int32_t begin, std::int32_t end) {
+        std::fill(counts.Data() + begin, counts.Data() + end, Counts{});
+    });
     for (const std::int32_t c : columns) {
         ++counts[static_cast<std::size_t>(c)][0];
     }
-    internal::TransformAllMatches(counts, internal::MissDirection::kSpread);
+    internal::TransformAllMatches(counts.Data(), internal::MissDirection::kSpread);
 
     const internal::ResultChanceTables chances(round);
     const internal::CategoryPrize prize(round);

@@ -5,6 +5,7 @@
 #include "value/internal/miss_transform.h"
 #include "value/internal/parallel_parts.h"
 #include "value/internal/result_chances.h"
+#include "value/internal/slot_buffer.h"
 
 namespace lumo {
 
@@ -14,7 +15,7 @@ std::vector<double> ColumnValues(const Round& round) {
     const internal::ResultChanceTables chances(round);
     const internal::CategoryPrize prize(round);
     // Slot e of result r: what a column that misses r in e matches collects.
-    std::vector<MissSlots<double>> slots(static_cast<std::size_t>(kAllColumns));
+    const internal::SlotBuffer<MissSlots<double>> slots(kAllColumns);
     internal::RunInParts(kAllColumns, [&](std::int32_t, std::int32_t begin, std::int32_t end) {
         for (std::int32_t r = begin; r < end; ++r) {
             const internal::ResultChances result = chances.At(r);
@@ -25,11 +26,13 @@ std::vector<double> ColumnValues(const Round& round) {
             slot[0] += result.chance * prize.OneColumnEspecial(result.publicMisses[0]);
         }
     });
-    internal::TransformAllMatches(slots, internal::MissDirection::kCollect);
-    std::vector<double> values(slots.size());
-    for (std::size_t c = 0; c < slots.size(); ++c) {
-        values[c] = slots[c][0];
-    }
+    internal::TransformAllMatches(slots.Data(), internal::MissDirection::kCollect);
+    std::vector<double> values(kAllColumns);
+    internal::RunInParts(kAllColumns, [&](std::int32_t, std::int32_t begin, std::int32_t end) {
+        for (auto c = static_cast<std::size_t>(begin); c < static_cast<std::size_t>(end); ++c) {
+            values[c] = slots[c][0];
+        }
+    });
     return values;
 }
 

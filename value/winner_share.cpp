@@ -11,19 +11,24 @@ namespace {
 // The integrand behaves as exp(-steepness (1 - t)) near t = 1; from this
 // steepness on, six terms of its expansion there are exact to about 1e-6.
 constexpr double kSteepForExpansion = 60.0;
-// Past this many units of steepness the integrand is below e^-24 of its
-// value at t = 1: the quadrature leaves the rest out.
-constexpr double kWidestQuadrature = 24.0;
+// Below this steepness the quadrature covers t in [0, 1]; from it on, t in
+// [1/2, 1], where all but e^-20 of the integral lies.
+constexpr double kSteepForHalf = 40.0;
 constexpr int kNodes = 24;
+// Below this q, log1p(-x) for x <= q is its series to x^4, within 1e-16 of
+// the sum times the number of columns.
+constexpr double kSmallQ = 1e-3;
 
-struct GaussLegendre {
-    std::array<double, kNodes> nodes{};  // on [-1, 1]
+// Gauss–Legendre nodes on t in [1 - width, 1], with log t at each.
+struct NodesNearOne {
+    std::array<double, kNodes> miss{};  // 1 - t
+    std::array<double, kNodes> logT{};
     std::array<double, kNodes> weights{};
 };
 
 // The nodes and weights by Newton's method on the Legendre polynomial.
-GaussLegendre MakeGaussLegendre() {
-    GaussLegendre rule;
+NodesNearOne MakeNodes(double width) {
+    NodesNearOne rule;
     for (int i = 0; i < kNodes; ++i) {
         double x = std::cos(std::numbers::pi * (i + 0.75) / (kNodes + 0.5));
         double derivative = 1.0;
@@ -43,8 +48,10 @@ GaussLegendre MakeGaussLegendre() {
                 break;
             }
         }
-        rule.nodes[static_cast<std::size_t>(i)] = x;
-        rule.weights[static_cast<std::size_t>(i)] = 2.0 / ((1.0 - x * x) * derivative * derivative);
+        const auto at = static_cast<std::size_t>(i);
+        rule.miss[at] = 0.5 * width * (1.0 + x);
+        rule.logT[at] = std::log1p(-rule.miss[at]);
+        rule.weights[at] = width / ((1.0 - x * x) * derivative * derivative);
     }
     return rule;
 }
@@ -67,20 +74,27 @@ double ExpansionAtOne(double ours, double others, double q) {
     return series * ia;
 }
 
-// ∫₀¹ t^(ours-1) (1 - q + q t)^others dt over t = 1 - u / a, u in [0, a] cut
-// at kWidestQuadrature, where a is the steepness at t = 1.
-double QuadratureNearOne(double ours, double others, double q) {
-    static const GaussLegendre rule = MakeGaussLegendre();
-    const double a = ours - 1.0 + others * q;
-    const double width = std::fmin(1.0, kWidestQuadrature / a);
-    double sum = 0.0;
-    for (std::size_t i = 0; i < rule.nodes.size(); ++i) {
-        const double miss = 0.5 * width * (1.0 + rule.nodes[i]);  // 1 - t
-        const double t = 1.0 - miss;
-        sum +=
-            rule.weights[i] * std::exp((ours - 1.0) * std::log(t) + others * std::log1p(-q * miss));
+// others · log(1 - q miss).
+double LogOfOthersMissing(double others, double q, double miss) {
+    const double x = q * miss;
+    if (q < kSmallQ) {
+        return -others * x * (1.0 + x * (0.5 + x * (1.0 / 3.0 + x * 0.25)));
     }
-    return 0.5 * width * sum;
+    return others * std::log1p(-x);
+}
+
+// ∫₀¹ t^(ours-1) (1 - q + q t)^others dt by Gauss–Legendre, over [0, 1] or,
+// when steep, [1/2, 1].
+double QuadratureNearOne(double ours, double others, double q) {
+    static const NodesNearOne whole = MakeNodes(1.0);
+    static const NodesNearOne half = MakeNodes(0.5);
+    const NodesNearOne& rule = ours - 1.0 + others * q < kSteepForHalf ? whole : half;
+    double sum = 0.0;
+    for (std::size_t i = 0; i < rule.miss.size(); ++i) {
+        sum += rule.weights[i] *
+               std::exp((ours - 1.0) * rule.logT[i] + LogOfOthersMissing(others, q, rule.miss[i]));
+    }
+    return sum;
 }
 
 }  // namespace
@@ -95,7 +109,10 @@ double ShareOfOne(double others, double q) {
     if (expected > 50.0) {
         return 1.0 / expected;
     }
-    return -std::expm1(players * std::log1p(-q)) / expected;
+    // 1 - (1 - q)^players; exp serves, faster, where it loses no digits.
+    const double power = players * std::log1p(-q);
+    const double missed = power < -0.5 ? 1.0 - std::exp(power) : -std::expm1(power);
+    return missed / expected;
 }
 
 double ShareOfMany(std::int32_t ours, double others, double q) {

@@ -64,8 +64,7 @@ void HighMatches(MissSlots<T>* all, std::int32_t low) {
 }
 
 template <typename T, MissDirection direction>
-void Transform(std::vector<MissSlots<T>>& slots) {
-    MissSlots<T>* const all = slots.data();
+void Transform(MissSlots<T>* all) {
     RunInParts(kBlocks, [all](std::int32_t, std::int32_t begin, std::int32_t end) {
         for (std::int32_t block = begin; block < end; ++block) {
             LowMatches<T, direction>(all + static_cast<std::ptrdiff_t>(block) * kBlock);
@@ -81,7 +80,7 @@ void Transform(std::vector<MissSlots<T>>& slots) {
 }  // namespace
 
 template <typename T>
-void TransformAllMatches(std::vector<MissSlots<T>>& slots, MissDirection direction) {
+void TransformAllMatches(MissSlots<T>* slots, MissDirection direction) {
     if (direction == MissDirection::kCollect) {
         Transform<T, MissDirection::kCollect>(slots);
     } else {
@@ -89,8 +88,7 @@ void TransformAllMatches(std::vector<MissSlots<T>>& slots, MissDirection directi
     }
 }
 
-template void TransformAllMatches<double>(std::vector<MissSlots<double>>&, MissDirection);
-template void TransformAllMatches<std::uint32_t>(std::vector<MissSlots<std::uint32_t>>&,
-                                                 MissDirection);
+template void TransformAllMatches<double>(MissSlots<double>*, MissDirection);
+template void TransformAllMatches<std::uint32_t>(MissSlots<std::uint32_t>*, MissDirection);
 
 }  // namespace lumo::internal

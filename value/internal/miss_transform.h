@@ -2,7 +2,6 @@
 
 #include <array>
 #include <cstdint>
-#include <vector>
 
 #include "value/internal/result_chances.h"
 
@@ -26,6 +25,6 @@ enum class MissDirection {
 // (kAllColumns entries), in place, on every hardware thread. x, y and z are
 // three indices that differ only in the match being processed.
 template <typename T>
-void TransformAllMatches(std::vector<MissSlots<T>>& slots, MissDirection direction);
+void TransformAllMatches(MissSlots<T>* slots, MissDirection direction);
 
 }  // namespace lumo::internal
