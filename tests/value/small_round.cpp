@@ -131,7 +131,9 @@ BruteValue BruteForce::Value(const std::vector<std::int32_t>& bet) {
         }
         double prize = 0.0;
         bool cashes = false;
+        const double chance = Product(round.real, r);
         for (std::size_t e = 0; e < 5; ++e) {
+            value.categoryChances[e] += ours[e] > 0 ? chance : 0.0;
             const double fund = funds[e] * round.takings;
             if (ours[e] > 0 && paying(fund, others * q[e])) {
                 prize += fund * Split(ours[e], q[e]);
@@ -143,7 +145,6 @@ BruteValue BruteForce::Value(const std::vector<std::int32_t>& bet) {
             prize += round.plenoChance * especial * Split(ours[0], plenoQ);
             cashes = true;
         }
-        const double chance = Product(round.real, r);
         value.expected += chance * prize;
         value.cashChance += cashes ? chance : 0.0;
     }

@@ -25,6 +25,7 @@ std::vector<std::int32_t> PossibleResults();
 struct BruteValue {
     double expected = 0.0;
     double cashChance = 0.0;
+    std::array<double, 5> categoryChances{};
 };
 // Whether the brute force drops the prizes under kLeastPrize, or pays them
 // all, to show that a round exercises the rule.

@@ -1,0 +1,49 @@
+#include "value/bet_value.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <vector>
+
+#include "tests/value/small_round.h"
+
+using namespace lumo;
+
+namespace {
+
+// Bets whose columns share categories: neighbours, a repeated column,
+// columns off the fixed matches, and every possible result as a column.
+std::vector<std::vector<std::int32_t>> Bets() {
+    return {
+        {0, 1, 2, 3, 9, 27},
+        {364, 364, 365},
+        {40, 41, 42, 729 + 40, 2 * 729 + 41, 5'000'000 % 4'782'969},
+        PossibleResults(),
+    };
+}
+
+TEST(BetValueTest, EqualsTheBruteForce) {
+    BruteForce brute(SmallRound());
+    for (const std::vector<std::int32_t>& bet : Bets()) {
+        const BetValue value = ValueOfBet(SmallRound(), bet);
+        const BruteValue expected = brute.Value(bet);
+        EXPECT_NEAR(value.expected / expected.expected, 1.0, 1e-5) << bet.size() << " columns";
+        EXPECT_NEAR(value.cashChance, expected.cashChance, 1e-12);
+        for (std::size_t e = 0; e < value.categoryChances.size(); ++e) {
+            EXPECT_NEAR(value.categoryChances[e], expected.categoryChances[e], 1e-12)
+                << e << " misses, " << bet.size() << " columns";
+        }
+    }
+}
+
+// Every result of the round is a column of the last bet: it always cashes,
+// and has every category of the open matches.
+TEST(BetValueTest, AllPossibleResultsCashForSure) {
+    const BetValue value = ValueOfBet(SmallRound(), PossibleResults());
+    for (const double chance : value.categoryChances) {
+        EXPECT_NEAR(chance, 1.0, 1e-12);
+    }
+    EXPECT_NEAR(value.cashChance, 1.0, 1e-12);
+}
+
+}  // namespace
