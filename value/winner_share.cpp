@@ -4,6 +4,8 @@
 #include <cmath>
 #include <numbers>
 
+#include "value/internal/fast_exp.h"
+
 namespace lumo {
 
 namespace {
@@ -11,10 +13,10 @@ namespace {
 // The integrand behaves as exp(-steepness (1 - t)) near t = 1; from this
 // steepness on, six terms of its expansion there are exact to about 1e-6.
 constexpr double kSteepForExpansion = 60.0;
-// Below this steepness the quadrature covers t in [0, 1]; from it on, t in
-// [1/2, 1], where all but e^-20 of the integral lies.
-constexpr double kSteepForHalf = 40.0;
-constexpr int kNodes = 24;
+// The quadrature covers t in [1 - width, 1] with width = min(1, 24 / a)
+// rounded up to 0.6 or 0.4 (a < 60 being the steepness), where all but
+// e^-14 of the integral lies; 16 nodes then integrate it to about 1e-9.
+constexpr int kNodes = 16;
 // Below this q, log1p(-x) for x <= q is its series to x^4, within 1e-16 of
 // the sum times the number of columns.
 constexpr double kSmallQ = 1e-3;
@@ -83,16 +85,18 @@ double LogOfOthersMissing(double others, double q, double miss) {
     return others * std::log1p(-x);
 }
 
-// ∫₀¹ t^(ours-1) (1 - q + q t)^others dt by Gauss–Legendre, over [0, 1] or,
-// when steep, [1/2, 1].
+// ∫₀¹ t^(ours-1) (1 - q + q t)^others dt by Gauss–Legendre near t = 1.
 double QuadratureNearOne(double ours, double others, double q) {
-    static const NodesNearOne whole = MakeNodes(1.0);
-    static const NodesNearOne half = MakeNodes(0.5);
-    const NodesNearOne& rule = ours - 1.0 + others * q < kSteepForHalf ? whole : half;
+    static const std::array<NodesNearOne, 3> rules{MakeNodes(1.0), MakeNodes(0.6), MakeNodes(0.4)};
+    const double steepness = ours - 1.0 + others * q;
+    const NodesNearOne& rule = rules[steepness < 24.0 ? 0 : steepness < 40.0 ? 1 : 2];
+    std::array<double, kNodes> exponents{};
+    for (std::size_t i = 0; i < exponents.size(); ++i) {
+        exponents[i] = (ours - 1.0) * rule.logT[i] + LogOfOthersMissing(others, q, rule.miss[i]);
+    }
     double sum = 0.0;
-    for (std::size_t i = 0; i < rule.miss.size(); ++i) {
-        sum += rule.weights[i] *
-               std::exp((ours - 1.0) * rule.logT[i] + LogOfOthersMissing(others, q, rule.miss[i]));
+    for (std::size_t i = 0; i < exponents.size(); ++i) {
+        sum += rule.weights[i] * internal::FastExpOfNegative(exponents[i]);
     }
     return sum;
 }
