@@ -44,6 +44,8 @@ def engine_goals(t):
     goals += [("ColumnValues (ms)", lambda: t["BM_ColumnValues"], "<= 1500")]
     goals += [(f"BetValue/{n} (ms)", lambda n=n: t[f"BM_BetValue/{n}"], "<= 2000")
               for n in (1, 10000, 300000, 1000000, 4782969)]
+    goals += [(f"BetValueBest/{n} (ms)", lambda n=n: t[f"BM_BetValueBest/{n}"], "<= 2000")
+              for n in (1000, 30000, 300000)]
     return goals
 
 

@@ -2,8 +2,10 @@
 // them, on the example forecast with a public that leans to the favourites.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <filesystem>
+#include <numeric>
 #include <vector>
 
 #include "core/column.h"
@@ -72,6 +74,34 @@ BENCHMARK(BM_BetValue)
     ->Arg(300'000)
     ->Arg(1'000'000)
     ->Arg(kAllColumns)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+
+// Argument: the bet's size; its columns are those of highest value, close
+// to one another, so that many share each category.
+void BM_BetValueBest(benchmark::State& state) {
+    const Round round = ExampleRound();
+    const std::vector<double> values = ColumnValues(round);
+    std::vector<std::int32_t> bet(values.size());
+    std::iota(bet.begin(), bet.end(), 0);
+    const auto size = static_cast<std::ptrdiff_t>(state.range(0));
+    std::partial_sort(
+        bet.begin(), bet.begin() + size, bet.end(), [&values](std::int32_t a, std::int32_t b) {
+            return values[static_cast<std::size_t>(a)] > values[static_cast<std::size_t>(b)];
+        });
+    bet.resize(static_cast<std::size_t>(size));
+    BetValue value;
+    for (auto _ : state) {
+        value = ValueOfBet(round, bet);
+        benchmark::DoNotOptimize(value);
+    }
+    state.counters["euros"] = value.expected;
+    state.counters["cash"] = value.cashChance;
+}
+BENCHMARK(BM_BetValueBest)
+    ->Arg(1'000)
+    ->Arg(30'000)
+    ->Arg(300'000)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
 

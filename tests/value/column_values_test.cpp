@@ -28,37 +28,31 @@ std::vector<std::int32_t> ColumnsToCheck() {
     return columns;
 }
 
-class ColumnValuesTest : public ::testing::Test {
-  protected:
-    static void SetUpTestSuite() {
-        values = new std::vector<double>(ColumnValues(SmallRound()));
-        brute = new BruteForce(SmallRound());
-    }
-    static void TearDownTestSuite() {
-        delete values;
-        delete brute;
-    }
-    static std::vector<double>* values;
-    static BruteForce* brute;
-};
+// The values of the small round and its brute force, made once.
+const std::vector<double>& Values() {
+    static const std::vector<double> values = ColumnValues(SmallRound());
+    return values;
+}
 
-std::vector<double>* ColumnValuesTest::values = nullptr;
-BruteForce* ColumnValuesTest::brute = nullptr;
+BruteForce& Brute() {
+    static BruteForce brute(SmallRound());
+    return brute;
+}
 
-TEST_F(ColumnValuesTest, EqualTheBruteForce) {
+TEST(ColumnValuesTest, EqualTheBruteForce) {
     for (const std::int32_t c : ColumnsToCheck()) {
-        const double expected = brute->Value({c}).expected;
-        EXPECT_NEAR((*values)[static_cast<std::size_t>(c)], expected, 1e-9 * expected + 1e-12)
+        const double expected = Brute().Value({c}).expected;
+        EXPECT_NEAR(Values()[static_cast<std::size_t>(c)], expected, 1e-9 * expected + 1e-12)
             << "column " << c;
     }
 }
 
-TEST_F(ColumnValuesTest, EqualTheValueOfABetOfThatColumnAlone) {
+TEST(ColumnValuesTest, EqualTheValueOfABetOfThatColumnAlone) {
     const std::vector<std::int32_t> all = ColumnsToCheck();
     for (std::size_t i = 0; i < all.size(); i += 19) {
         const std::int32_t c = all[i];
         const std::int32_t bet[] = {c};
-        const double alone = (*values)[static_cast<std::size_t>(c)];
+        const double alone = Values()[static_cast<std::size_t>(c)];
         EXPECT_NEAR(ValueOfBet(SmallRound(), bet).expected, alone, 1e-9 * alone + 1e-12)
             << "column " << c;
     }
@@ -66,7 +60,7 @@ TEST_F(ColumnValuesTest, EqualTheValueOfABetOfThatColumnAlone) {
 
 // Takings of 30 € leave every fund under 1 € per expected winner on some
 // results and not on others; the brute force drops exactly those.
-TEST_F(ColumnValuesTest, AFundUnderOneEuroPaysNothing) {
+TEST(ColumnValuesTest, AFundUnderOneEuroPaysNothing) {
     Round round = SmallRound();
     round.takings = 30.0;
     round.jackpot = 0.0;

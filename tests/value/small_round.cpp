@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cmath>
+#include <numeric>
 
 #include "core/column.h"
 #include "value/value_options.h"
@@ -22,13 +23,7 @@ std::array<int, kMatches> Signs(std::int32_t index) {
 }
 
 int Misses(std::int32_t a, std::int32_t b) {
-    const auto x = Signs(a);
-    const auto y = Signs(b);
-    int misses = 0;
-    for (std::size_t m = 0; m < x.size(); ++m) {
-        misses += x[m] != y[m] ? 1 : 0;
-    }
-    return misses;
+    return kMatches - CColumn(a).Hits(CColumn(b));
 }
 
 double Product(const MatchTable& table, std::int32_t index) {
@@ -66,10 +61,8 @@ Round SmallRound() {
 }
 
 std::vector<std::int32_t> PossibleResults() {
-    std::vector<std::int32_t> results;
-    for (std::int32_t r = 0; r < 729; ++r) {
-        results.push_back(r);
-    }
+    std::vector<std::int32_t> results(729);  // 3^kFreeMatches
+    std::iota(results.begin(), results.end(), 0);
     return results;
 }
 
