@@ -26,14 +26,14 @@ Round ExampleRound() {
         ReadForecastStrictly(std::filesystem::path(LUMO_EXAMPLES_DIR) / "pronostico.txt");
     round.real = ProbabilitiesOfForecast(forecast.table);
     // The public plays the forecast's favourite more than it deserves.
-    for (std::size_t m = 0; m < round.public_.size(); ++m) {
+    for (std::size_t m = 0; m < round.publicShares.size(); ++m) {
         double sum = 0.0;
         for (std::size_t s = 0; s < 3; ++s) {
             const double real = round.real[m][s];
-            round.public_[m][s] = 0.02 + real * real;
-            sum += round.public_[m][s];
+            round.publicShares[m][s] = 0.02 + real * real;
+            sum += round.publicShares[m][s];
         }
-        for (double& share : round.public_[m]) {
+        for (double& share : round.publicShares[m]) {
             share /= sum;
         }
     }

@@ -20,10 +20,11 @@ struct BetValue {
     std::array<double, 5> categoryChances{};
 };
 
-// The value of the bet of the columns with these indices (CColumn::Index();
-// a repeated index is one more column). Each category with m >= 1 of our
+// The value of the bet of the columns with these indices (CColumn::Index(),
+// each 0..kAllColumns-1; a repeated index is one more column). Each category with m >= 1 of our
 // columns on a result pays fund · E[m / (m + B)] (value/README.md). Uses
-// every hardware thread and about 100 MB.
+// every hardware thread and about 100 MB; throws std::bad_alloc when the
+// memory is not to be had.
 BetValue ValueOfBet(const Round& round, std::span<const std::int32_t> columns);
 
 }  // namespace lumo

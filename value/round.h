@@ -17,8 +17,9 @@ MatchTable ProbabilitiesOfForecast(const CForecastTable& forecast);
 
 // What the expected prize of a round depends on.
 struct Round {
-    MatchTable real{};     // real probabilities of each result
-    MatchTable public_{};  // the public's shares: the chance that a column played picks each sign
+    MatchTable real{};  // real probabilities of each result
+    MatchTable
+        publicShares{};    // the public's shares: the chance that a column played picks each sign
     double takings = 0.0;  // euros played in the round, all columns
     double columnPrice = kDefaultColumnPrice;  // euros
     double jackpot = 0.0;                      // euros carried into the Especial

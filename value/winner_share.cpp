@@ -94,9 +94,13 @@ double QuadratureNearOne(double ours, double others, double q) {
     for (std::size_t i = 0; i < exponents.size(); ++i) {
         exponents[i] = (ours - 1.0) * rule.logT[i] + LogOfOthersMissing(others, q, rule.miss[i]);
     }
+    std::array<double, kNodes> terms{};
+    for (std::size_t i = 0; i < terms.size(); ++i) {
+        terms[i] = rule.weights[i] * internal::FastExpOfNegative(exponents[i]);
+    }
     double sum = 0.0;
-    for (std::size_t i = 0; i < exponents.size(); ++i) {
-        sum += rule.weights[i] * internal::FastExpOfNegative(exponents[i]);
+    for (const double term : terms) {
+        sum += term;
     }
     return sum;
 }

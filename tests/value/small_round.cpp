@@ -53,7 +53,8 @@ Round SmallRound() {
                                                                   {0.5, 0.3, 0.2}}};
     for (std::size_t m = 0; m < round.real.size(); ++m) {
         round.real[m] = m < real.size() ? real[m] : std::array<double, 3>{1.0, 0.0, 0.0};
-        round.public_[m] = m < shares.size() ? shares[m] : std::array<double, 3>{1.0, 0.0, 0.0};
+        round.publicShares[m] =
+            m < shares.size() ? shares[m] : std::array<double, 3>{1.0, 0.0, 0.0};
     }
     round.takings = kPublicColumns * round.columnPrice;
     round.jackpot = 300.0;
@@ -79,7 +80,7 @@ BruteForce::BruteForce(const Round& round, LeastPrizeRule rule)
         for (const std::int32_t v : PossibleResults()) {
             const int misses = Misses(v, r);
             if (misses <= 4) {
-                q[static_cast<std::size_t>(misses)] += Product(round.public_, v);
+                q[static_cast<std::size_t>(misses)] += Product(round.publicShares, v);
             }
         }
         publicMisses.push_back(q);

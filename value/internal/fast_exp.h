@@ -2,7 +2,6 @@
 
 #include <array>
 #include <bit>
-#include <cmath>
 #include <cstdint>
 
 namespace lumo::internal {
@@ -27,7 +26,9 @@ inline double FastExpOfNegative(double x) {
     constexpr double kLn2High = 0.693147180369123816490;  // ln 2 in two parts
     constexpr double kLn2Low = 1.90821492927058770002e-10;
     const double clamped = x < -700.0 ? -700.0 : x;
-    const double k = std::nearbyint(clamped * kLog2E);
+    // Rounded to the nearest integer by adding and taking away 1,5 · 2^52.
+    constexpr double kRounder = 6755399441055744.0;
+    const double k = (clamped * kLog2E + kRounder) - kRounder;
     const double r = clamped - k * kLn2High - k * kLn2Low;
     double p = kInverseFactorials[12];
     for (std::size_t n = 12; n > 0; --n) {

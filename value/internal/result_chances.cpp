@@ -20,7 +20,7 @@ std::vector<ResultChances> HalfTable(const Round& round, std::size_t first) {
             const auto sign = static_cast<std::size_t>(digits % 3);
             chances.chance *= round.real[m][sign];
             // Times (hit + miss x), truncated at x^4.
-            const double hit = round.public_[m][sign];
+            const double hit = round.publicShares[m][sign];
             const double miss = 1.0 - hit;
             for (std::size_t e = kMostMisses; e > 0; --e) {
                 chances.publicMisses[e] =
