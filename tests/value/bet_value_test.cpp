@@ -14,11 +14,13 @@ namespace {
 // Bets whose columns share categories: neighbours, a repeated column,
 // columns off the fixed matches, and every possible result as a column.
 std::vector<std::vector<std::int32_t>> Bets() {
+    const std::vector<std::int32_t> p = PossibleResults();
     return {
-        {0, 1, 2, 3, 9, 27},
-        {364, 364, 365},
-        {40, 41, 42, 729 + 40, 2 * 729 + 41, 5'000'000 % 4'782'969},
-        PossibleResults(),
+        {p[0], p[1], p[2], p[3], p[9], p[27]},
+        {p[364], p[364], p[365]},
+        {p[40], p[41], p[42], WithSign(p[40], 1, 1), WithSign(WithSign(p[41], 2, 2), 9, 1),
+         217'031},
+        p,
     };
 }
 

@@ -12,18 +12,20 @@ using namespace lumo;
 
 namespace {
 
-// The possible results, and columns that miss 1 to 5 of the fixed matches.
+// Some possible results, and columns that miss 1 to 5 of the fixed matches.
 std::vector<std::int32_t> ColumnsToCheck() {
+    const std::vector<std::int32_t> possible = PossibleResults();
     std::vector<std::int32_t> columns;
-    for (std::int32_t c = 0; c < 729; c += 7) {
-        columns.push_back(c);
+    for (std::size_t i = 0; i < possible.size(); i += 7) {
+        columns.push_back(possible[i]);
     }
-    std::int32_t fixedMiss = 0;
-    std::int32_t weight = 729;  // 3^6: the first fixed match
-    for (int changed = 1; changed <= 5; ++changed, weight *= 3) {
-        fixedMiss += weight * (changed % 2 == 0 ? 1 : 2);
-        columns.push_back(fixedMiss + 5);
-        columns.push_back(fixedMiss + 700);
+    std::int32_t low = possible[5];
+    std::int32_t high = possible[700];
+    for (const std::size_t fixed : {1, 12, 4, 8, 2}) {
+        low = WithSign(low, fixed, 2);
+        high = WithSign(high, fixed, 1);
+        columns.push_back(low);
+        columns.push_back(high);
     }
     return columns;
 }
@@ -67,7 +69,8 @@ TEST(ColumnValuesTest, AFundUnderOneEuroPaysNothing) {
     const std::vector<double> poor = ColumnValues(round);
     BruteForce poorBrute(round);
     BruteForce unruled(round, LeastPrizeRule::kIgnored);
-    for (const std::int32_t c : {0, 100, 364, 728}) {
+    const std::vector<std::int32_t> possible = PossibleResults();
+    for (const std::int32_t c : {possible[0], possible[364], WithSign(possible[100], 4, 2)}) {
         const double expected = poorBrute.Value({c}).expected;
         EXPECT_NEAR(poor[static_cast<std::size_t>(c)], expected, 1e-9 * expected + 1e-12);
         EXPECT_LT(expected, 0.99 * unruled.Value({c}).expected) << "the rule drops some prize";
@@ -75,7 +78,7 @@ TEST(ColumnValuesTest, AFundUnderOneEuroPaysNothing) {
     // With 1 € of takings no fund reaches 1 €.
     round.takings = 1.0;
     EXPECT_EQ(ColumnValues(round)[0], 0.0);
-    const std::int32_t bet[] = {0, 1, 2};
+    const std::vector<std::int32_t>& bet = possible;
     EXPECT_EQ(ValueOfBet(round, bet).expected, 0.0);
     EXPECT_EQ(ValueOfBet(round, bet).cashChance, 0.0);
 }

@@ -2,7 +2,6 @@
 
 #include <array>
 #include <cmath>
-#include <numeric>
 
 #include "core/column.h"
 #include "value/value_options.h"
@@ -38,32 +37,50 @@ double Product(const MatchTable& table, std::int32_t index) {
 }  // namespace
 
 Round SmallRound() {
+    const MatchTable real{{{0.5, 0.3, 0.2},
+                           {0.4, 0.35, 0.25},
+                           {0.7, 0.2, 0.1},
+                           {0.3, 0.3, 0.4},
+                           {0.2, 0.5, 0.3},
+                           {0.6, 0.25, 0.15}}};
+    const MatchTable shares{{{0.7, 0.2, 0.1},
+                             {0.3, 0.4, 0.3},
+                             {0.85, 0.1, 0.05},
+                             {0.2, 0.3, 0.5},
+                             {0.4, 0.4, 0.2},
+                             {0.5, 0.3, 0.2}}};
     Round round;
-    const std::array<std::array<double, 3>, kFreeMatches> real{{{0.5, 0.3, 0.2},
-                                                                {0.4, 0.35, 0.25},
-                                                                {0.7, 0.2, 0.1},
-                                                                {0.3, 0.3, 0.4},
-                                                                {0.2, 0.5, 0.3},
-                                                                {0.6, 0.25, 0.15}}};
-    const std::array<std::array<double, 3>, kFreeMatches> shares{{{0.7, 0.2, 0.1},
-                                                                  {0.3, 0.4, 0.3},
-                                                                  {0.85, 0.1, 0.05},
-                                                                  {0.2, 0.3, 0.5},
-                                                                  {0.4, 0.4, 0.2},
-                                                                  {0.5, 0.3, 0.2}}};
-    for (std::size_t m = 0; m < round.real.size(); ++m) {
-        round.real[m] = m < real.size() ? real[m] : std::array<double, 3>{1.0, 0.0, 0.0};
-        round.publicShares[m] =
-            m < shares.size() ? shares[m] : std::array<double, 3>{1.0, 0.0, 0.0};
+    for (auto& row : round.real) {
+        row = {1.0, 0.0, 0.0};
+    }
+    round.publicShares = round.real;
+    for (std::size_t i = 0; i < kOpenMatches.size(); ++i) {
+        round.real[kOpenMatches[i]] = real[i];
+        round.publicShares[kOpenMatches[i]] = shares[i];
     }
     round.takings = kPublicColumns * round.columnPrice;
     round.jackpot = 300.0;
     return round;
 }
 
+std::int32_t WithSign(std::int32_t column, std::size_t match, std::int32_t sign) {
+    std::int32_t weight = 1;
+    for (std::size_t m = 0; m < match; ++m) {
+        weight *= 3;
+    }
+    return column + (sign - column / weight % 3) * weight;
+}
+
 std::vector<std::int32_t> PossibleResults() {
-    std::vector<std::int32_t> results(729);  // 3^kFreeMatches
-    std::iota(results.begin(), results.end(), 0);
+    std::vector<std::int32_t> results;
+    for (std::int32_t n = 0; n < 729; ++n) {
+        std::int32_t result = 0;
+        for (std::size_t i = 0, digits = static_cast<std::size_t>(n); i < kOpenMatches.size();
+             ++i, digits /= 3) {
+            result = WithSign(result, kOpenMatches[i], static_cast<std::int32_t>(digits % 3));
+        }
+        results.push_back(result);
+    }
     return results;
 }
 
@@ -115,8 +132,10 @@ BruteValue BruteForce::Value(const std::vector<std::int32_t>& bet) {
         return rule == LeastPrizeRule::kIgnored || fund / (1.0 + winners) >= 1.0;
     };
     BruteValue value;
-    for (const std::int32_t r : PossibleResults()) {
-        const std::array<double, 5>& q = publicMisses[static_cast<std::size_t>(r)];
+    const std::vector<std::int32_t> possible = PossibleResults();
+    for (std::size_t i = 0; i < possible.size(); ++i) {
+        const std::int32_t r = possible[i];
+        const std::array<double, 5>& q = publicMisses[i];
         std::array<std::int32_t, 5> ours{};
         for (const std::int32_t c : bet) {
             if (const int misses = Misses(c, r); misses <= 4) {

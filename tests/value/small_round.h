@@ -10,14 +10,20 @@
 
 namespace lumo {
 
-// A round where only the first kFreeMatches matches are open: the others
-// end 1 for sure and every column of the public plays 1 there. 2,000 public
-// columns at 0,75 €, so that some categories pay under 1 € on some results.
-inline constexpr int kFreeMatches = 6;
+// A round where only six matches are open, three in each half of the coupon
+// so that both halves of the passes and of the result tables count: the
+// others end 1 for sure and every column of the public plays 1 there.
+// 2,000 public columns at 0,75 €, so that some categories pay under 1 € on
+// some results.
+inline constexpr std::array<std::size_t, 6> kOpenMatches{0, 3, 6, 7, 10, 13};
 Round SmallRound();
 
-// The indices of the 3^kFreeMatches results that can happen.
+// The indices of the 3^6 results that can happen, in the order of the
+// open matches' signs as a base-3 number, the first open match lowest.
 std::vector<std::int32_t> PossibleResults();
+
+// The column with sign code `sign` (0..2) on match `match` (from 0).
+std::int32_t WithSign(std::int32_t column, std::size_t match, std::int32_t sign);
 
 // The expected prize of a bet by brute force: every possible result, every
 // public column on the open matches to find the chance of each category,
