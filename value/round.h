@@ -21,7 +21,7 @@ struct Round {
     MatchTable
         publicShares{};    // the public's shares: the chance that a column played picks each sign
     double takings = 0.0;  // euros played in the round, all columns
-    double columnPrice = kDefaultColumnPrice;  // euros
+    double columnPrice = kDefaultColumnPrice;  // euros, above 0
     double jackpot = 0.0;                      // euros carried into the Especial
     double plenoChance = kDefaultPlenoChance;  // that the player's Pleno al 15 is right
 };

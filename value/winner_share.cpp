@@ -13,9 +13,10 @@ namespace {
 // The integrand behaves as exp(-steepness (1 - t)) near t = 1; from this
 // steepness on, six terms of its expansion there are exact to about 1e-6.
 constexpr double kSteepForExpansion = 60.0;
-// The quadrature covers t in [1 - width, 1] with width = min(1, 24 / a)
-// rounded up to 0.6 or 0.4 (a < 60 being the steepness), where all but
-// e^-14 of the integral lies; 16 nodes then integrate it to about 1e-9.
+// The quadrature covers t in [1 - width, 1], the width 1 below a steepness
+// of 24, 0.6 below 40 and 0.4 below 60: the width times the steepness lies
+// between 14 and 24, so all but e^-14 of the integral lies there, and 16
+// nodes integrate it to about 1e-9.
 constexpr int kNodes = 16;
 // Below this q, log1p(-x) for x <= q is its series to x^4, within 1e-16 of
 // the sum times the number of columns.
