@@ -38,14 +38,4 @@ TEST(BetValueTest, EqualsTheBruteForce) {
     }
 }
 
-// Every result of the round is a column of the last bet: it always cashes,
-// and has every category of the open matches.
-TEST(BetValueTest, AllPossibleResultsCashForSure) {
-    const BetValue value = ValueOfBet(SmallRound(), PossibleResults());
-    for (const double chance : value.categoryChances) {
-        EXPECT_NEAR(chance, 1.0, 1e-12);
-    }
-    EXPECT_NEAR(value.cashChance, 1.0, 1e-12);
-}
-
 }  // namespace
