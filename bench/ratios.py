@@ -41,6 +41,11 @@ def engine_goals(t):
     ]
     goals += [(f"Reduce/{d} (ms)", lambda d=d: t[f"BM_Reduce/{d}"], "< 1000") for d in range(9)]
     goals += [(f"GreedyStep/{d} (ms)", lambda d=d: t[f"BM_GreedyStep/{d}"], "< 50") for d in range(1, 7)]
+    goals += [("ColumnValues (ms)", lambda: t["BM_ColumnValues"], "<= 1500")]
+    goals += [(f"BetValue/{n} (ms)", lambda n=n: t[f"BM_BetValue/{n}"], "<= 2000")
+              for n in (1, 10000, 300000, 1000000, 4782969)]
+    goals += [(f"BetValueBest/{n} (ms)", lambda n=n: t[f"BM_BetValueBest/{n}"], "<= 2000")
+              for n in (1000, 30000, 300000)]
     return goals
 
 
