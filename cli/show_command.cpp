@@ -5,8 +5,15 @@
 #include <memory>
 #include <ostream>
 
+#include <new>
+#include <optional>
+#include <vector>
+
 #include "cli/command_inputs.h"
 #include "cli/command_table.h"
+#include "cli/price_option.h"
+#include "cli/value_inputs.h"
+#include "value/column_values.h"
 
 using namespace lumo;
 
@@ -14,29 +21,50 @@ namespace {
 
 constexpr OptionRule kScoresOption{"--scores", OptionValue::kNone};
 
-constexpr std::array kOptions{kForecastOption, kHelpOption, kLenientOption, kScoresOption};
+constexpr std::array kOptions{kForecastOption, kHelpOption,   kLenientOption, kScoresOption,
+                              kValueOption,    kPublicOption, kOddsOption,    kTakingsOption,
+                              kJackpotOption,  kPlenoOption,  kPriceOption};
 
 constexpr std::string_view kHelp =
-    "Uso: lumo-cli show ENTRADA [--scores] [--forecast ARCHIVO] [--lenient]\n"
+    "Uso: lumo-cli show ENTRADA [--scores] [--value --public ARCHIVO --takings EUROS\n"
+    "                   [--odds ARCHIVO] [--jackpot EUROS] [--pleno-probability P]\n"
+    "                   [--price EUROS]] [--forecast ARCHIVO] [--lenient]\n"
     "Escribe las columnas de la apuesta, una por línea, en su orden.\n"
     "  --scores  añade a cada columna su puntuación con el pronóstico, de 0 (la\n"
     "            columna menos probable) a 100 (la más probable); el manual, «man\n"
-    "            lumo-cli», explica cómo se calcula.\n";
+    "            lumo-cli», explica cómo se calcula.\n"
+    "  --value   añade, al final, su premio esperado en euros jugada sola, con\n"
+    "            cuatro decimales: las probabilidades reales del pronóstico (o de\n"
+    "            --odds, cuotas de apuestas), los porcentajes del público de\n"
+    "            --public y la recaudación de --takings; el manual da el modelo.\n";
+
+// The expected prize of every column, by index.
+std::vector<double> Values(const CommandLine& line, const Streams& streams, const Scoring* scored) {
+    const Round round = LoadRound(line, streams, scored);
+    try {
+        return ColumnValues(round);
+    } catch (const std::bad_alloc&) {
+        throw CommandError("No hay memoria suficiente para el valor esperado de las columnas.");
+    }
+}
 
 int Show(const CommandLine& line, const Streams& streams) {
     ExpectPositionals(line, 1, "show");
     const bool scores = line.Has(kScoresOption.name);
-    std::unique_ptr<CColumnSet> bet;
-    if (scores) {
-        const Scoring scoring = LoadScoring(line, streams);
-        bet = ReadScored(line, 0, scoring, streams);
-    } else {
-        bet = ReadInput(line, 0, streams);
-    }
+    const std::optional<Scoring> scoring =
+        scores ? std::optional<Scoring>(LoadScoring(line, streams)) : std::nullopt;
+    const std::vector<double> values = line.Has(kValueOption.name)
+                                           ? Values(line, streams, scoring ? &*scoring : nullptr)
+                                           : std::vector<double>();
+    const std::unique_ptr<CColumnSet> bet =
+        scoring ? ReadScored(line, 0, *scoring, streams) : ReadInput(line, 0, streams);
     for (const CColumn& column : *bet) {
         streams.out << SignsText(column);
         if (scores) {
             streams.out << std::setw(5) << column.score;
+        }
+        if (!values.empty()) {
+            streams.out << "  " << ValueText(values[static_cast<std::size_t>(column.Index())]);
         }
         streams.out << '\n';
     }
@@ -45,5 +73,5 @@ int Show(const CommandLine& line, const Streams& streams) {
 
 }  // namespace
 
-const Command kShowCommand{"show", "escribe las columnas, con su puntuación si se pide", kHelp,
-                           kOptions, Show};
+const Command kShowCommand{"show", "escribe las columnas, con su puntuación o su valor si se pide",
+                           kHelp, kOptions, Show};

@@ -28,7 +28,7 @@ check reduction reduction core codes text
 check forecast forecast core text
 check value value forecast core text
 check betfile betfile core text
-check cli cli betfile forecast reduction core text
+check cli cli betfile forecast value reduction core text
 check platform platform betfile core text
 check widgets widgets platform core text
 check app app widgets platform betfile forecast core text

@@ -15,12 +15,14 @@
 #include "betfile/bet_writer.h"
 #include "betfile/internal/save_hook.h"
 #include "cli/command_table.h"
+#include "cli/value_inputs.h"
 #include "core/column_predicates.h"
 #include "core/condition.h"
 #include "core/covering.h"
 #include "forecast/forecast_file.h"
 #include "reduction/cover_check.h"
 #include "tests/core/test_support.h"
+#include "value/column_values.h"
 
 using namespace lumo;
 using namespace lumo::internal;
@@ -170,6 +172,53 @@ TEST_F(CommandsTest, ScrutinyCountsAsTheWinnerTool) {
         std::int32_t cell = -1;
         cells >> cell;
         EXPECT_EQ(cell, count);
+    }
+}
+
+// show --value: each column's expected prize, after its signs, from the
+// forecast, the public's file and the takings; what is missing is named.
+TEST_F(CommandsTest, ShowGivesEachColumnsValueOrSaysWhatIsMissing) {
+    {
+        std::ofstream publicFile(folder / "publico.txt");
+        for (int match = 0; match < 14; ++match) {
+            publicFile << "40 30 30\n";
+        }
+    }
+    const std::string in = Path("apuesta.txt");
+    const std::string publicFile = Path("publico.txt");
+    const CliRun shown =
+        Cli({"show", in, "--value", "--public", publicFile, "--takings", "1.000.000"});
+    ASSERT_EQ(shown.status, kExitSuccess) << shown.err;
+    Round round;
+    round.real = ProbabilitiesOfForecast(scoring.table);
+    round.publicShares.fill({0.4, 0.3, 0.3});
+    round.takings = 1'000'000.0;
+    const std::vector<double> values = ColumnValues(round);
+    std::string expected;
+    for (const CColumn& column : bet) {
+        expected += SignsOf(column) + "  " +
+                    ValueText(values[static_cast<std::size_t>(column.Index())]) + "\n";
+    }
+    EXPECT_EQ(shown.out, expected);
+    EXPECT_EQ(ValueText(0.33904), "0,3390");
+
+    const struct {
+        std::vector<std::string> words;
+        std::string said;
+    } faults[] = {
+        {{"--takings", "1.000.000"}, "necesita los porcentajes del público: --public"},
+        {{"--public", publicFile}, "necesita la recaudación: --takings"},
+        {{"--public", publicFile, "--takings", "1,505"}, "no es un importe en euros"},
+        {{"--public", publicFile, "--takings", "1000", "--pleno-probability", "1,5"},
+         "--pleno-probability"},
+        {{"--public", in, "--takings", "1000"}, "«" + in + "»"},
+    };
+    for (const auto& fault : faults) {
+        std::vector<std::string> words{"show", in, "--value"};
+        words.insert(words.end(), fault.words.begin(), fault.words.end());
+        const CliRun refused = Cli(words);
+        EXPECT_EQ(refused.status, kExitError) << fault.said;
+        EXPECT_NE(refused.err.find(fault.said), std::string::npos) << refused.err;
     }
 }
 

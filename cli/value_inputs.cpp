@@ -1,0 +1,107 @@
+#include "cli/value_inputs.h"
+
+#include <charconv>
+#include <cmath>
+#include <filesystem>
+#include <optional>
+#include <string>
+
+#include "cli/command_inputs.h"
+#include "cli/price_option.h"
+#include "cli/whole_message.h"
+#include "text/shown_text.h"
+#include "text/spanish_numbers.h"
+#include "value/odds_file.h"
+#include "value/public_file.h"
+#include "value/value_messages.h"
+
+using namespace lumo;
+
+namespace {
+
+// The table of a file of three numbers per match, read strictly.
+MatchTable ReadMatchFile(MatchFileKind kind, const std::string& name) {
+    const std::filesystem::path path(name);
+    const MatchFileRead read = kind == MatchFileKind::kOdds
+                                   ? ReadOddsStrictly(path, PipeWaiting::kMayWait)
+                                   : ReadPublicStrictly(path, PipeWaiting::kMayWait);
+    if (!read.Ok()) {
+        throw CommandError(MatchFileMessage(kind, name, read));
+    }
+    return read.table;
+}
+
+std::string Required(const CommandLine& line, const OptionRule& option, std::string_view what) {
+    std::optional<std::string> value = line.Value(option.name);
+    if (!value) {
+        throw CommandError("El valor esperado necesita " + std::string(what) + ": " +
+                           std::string(option.name) + ".");
+    }
+    return *value;
+}
+
+// Euros typed as every money option takes them ("2.500.000", "1.234,56").
+double Euros(const OptionRule& option, const std::string& typed) {
+    const std::optional<std::int64_t> cents = ParseEuros(typed);
+    if (!cents) {
+        throw CommandError("El valor de " + std::string(option.name) +
+                           " no es un importe en euros: «" + typed + "». " +
+                           std::string(kEurosExample));
+    }
+    return static_cast<double>(*cents) / 100.0;
+}
+
+// A probability in (0, 1], its decimal separator a point or a comma.
+double PlenoChance(const std::string& typed) {
+    std::string text = typed;
+    for (char& c : text) {
+        c = c == ',' ? '.' : c;
+    }
+    double chance = 0.0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), chance);
+    if (error != std::errc() || end != text.data() + text.size() || !(chance > 0.0) ||
+        chance > 1.0) {
+        throw CommandError("El valor de --pleno-probability debe ser un número mayor que 0 y no "
+                           "mayor que 1, como 0,0625: «" +
+                           typed + "».");
+    }
+    return chance;
+}
+
+}  // namespace
+
+Round LoadRound(const CommandLine& line, const Streams& streams, const Scoring* scored) {
+    Round round;
+    const std::string publicFile = Required(line, kPublicOption, "los porcentajes del público");
+    round.takings = Euros(kTakingsOption, Required(line, kTakingsOption, "la recaudación"));
+    round.publicShares = ReadMatchFile(MatchFileKind::kPublic, publicFile);
+    if (const std::optional<std::string> odds = line.Value(kOddsOption.name)) {
+        round.real = ReadMatchFile(MatchFileKind::kOdds, *odds);
+        WholeMessage(streams.err) << "Probabilidades: las cuotas de " << Quoted(*odds) << ".\n";
+    } else {
+        round.real = ProbabilitiesOfForecast(scored ? scored->table
+                                                    : LoadScoring(line, streams).table);
+    }
+    if (const std::optional<std::string> jackpot = line.Value(kJackpotOption.name)) {
+        round.jackpot = Euros(kJackpotOption, *jackpot);
+    }
+    if (const std::optional<std::string> pleno = line.Value(kPlenoOption.name)) {
+        round.plenoChance = PlenoChance(*pleno);
+    }
+    round.columnPrice = static_cast<double>(ColumnPriceCents(line)) / 100.0;
+    WholeMessage(streams.err) << "Público: " << Quoted(publicFile) << "; recaudación "
+                              << EurosText(std::llround(round.takings * 100.0))
+                              << ".\n";
+    return round;
+}
+
+std::string ValueText(double euros) {
+    char text[64];
+    const auto end =
+        std::to_chars(text, text + sizeof text, euros, std::chars_format::fixed, 4).ptr;
+    std::string shown(text, end);
+    for (char& c : shown) {
+        c = c == '.' ? ',' : c;
+    }
+    return shown;
+}

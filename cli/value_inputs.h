@@ -1,0 +1,27 @@
+#pragma once
+
+#include "cli/command_type.h"
+#include "core/scoring.h"
+#include "value/round.h"
+
+// The options of the expected prize, shared by the commands that give it.
+inline constexpr OptionRule kValueOption{"--value", OptionValue::kNone};
+inline constexpr OptionRule kPublicOption{"--public", OptionValue::kRequired};
+inline constexpr OptionRule kOddsOption{"--odds", OptionValue::kRequired};
+inline constexpr OptionRule kTakingsOption{"--takings", OptionValue::kRequired};
+inline constexpr OptionRule kJackpotOption{"--jackpot", OptionValue::kRequired};
+inline constexpr OptionRule kPlenoOption{"--pleno-probability", OptionValue::kRequired};
+
+// The round the expected prize is computed for: the real probabilities of
+// --odds, else of the forecast: `scored` when the command has loaded it for
+// the scores already, else LoadScoring's; the public's shares of
+// --public and the takings of --takings, both required; --jackpot (0 €),
+// --pleno-probability (0,0625) and --price (0,75 €). Says on `err` which
+// inputs it used. Throws CommandError naming what is missing, or the file
+// and line that cannot be used.
+lumo::Round LoadRound(const CommandLine& line, const Streams& streams,
+                      const lumo::Scoring* scored);
+
+// An expected value in euros as lumo-cli prints it: four decimals, a
+// decimal comma, no grouping and no sign of the euro ("0,3390").
+std::string ValueText(double euros);
