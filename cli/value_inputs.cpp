@@ -61,9 +61,10 @@ double PlenoChance(const std::string& typed) {
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), chance);
     if (error != std::errc() || end != text.data() + text.size() || !(chance > 0.0) ||
         chance > 1.0) {
-        throw CommandError("El valor de --pleno-probability debe ser un número mayor que 0 y no "
-                           "mayor que 1, como 0,0625: «" +
-                           typed + "».");
+        throw CommandError(
+            "El valor de --pleno-probability debe ser un número mayor que 0 y no "
+            "mayor que 1, como 0,0625: «" +
+            typed + "».");
     }
     return chance;
 }
@@ -79,8 +80,8 @@ Round LoadRound(const CommandLine& line, const Streams& streams, const Scoring* 
         round.real = ReadMatchFile(MatchFileKind::kOdds, *odds);
         WholeMessage(streams.err) << "Probabilidades: las cuotas de " << Quoted(*odds) << ".\n";
     } else {
-        round.real = ProbabilitiesOfForecast(scored ? scored->table
-                                                    : LoadScoring(line, streams).table);
+        round.real =
+            ProbabilitiesOfForecast(scored ? scored->table : LoadScoring(line, streams).table);
     }
     if (const std::optional<std::string> jackpot = line.Value(kJackpotOption.name)) {
         round.jackpot = Euros(kJackpotOption, *jackpot);
@@ -90,8 +91,7 @@ Round LoadRound(const CommandLine& line, const Streams& streams, const Scoring* 
     }
     round.columnPrice = static_cast<double>(ColumnPriceCents(line)) / 100.0;
     WholeMessage(streams.err) << "Público: " << Quoted(publicFile) << "; recaudación "
-                              << EurosText(std::llround(round.takings * 100.0))
-                              << ".\n";
+                              << EurosText(std::llround(round.takings * 100.0)) << ".\n";
     return round;
 }
 

@@ -19,8 +19,7 @@ inline constexpr OptionRule kPlenoOption{"--pleno-probability", OptionValue::kRe
 // --pleno-probability (0,0625) and --price (0,75 €). Says on `err` which
 // inputs it used. Throws CommandError naming what is missing, or the file
 // and line that cannot be used.
-lumo::Round LoadRound(const CommandLine& line, const Streams& streams,
-                      const lumo::Scoring* scored);
+lumo::Round LoadRound(const CommandLine& line, const Streams& streams, const lumo::Scoring* scored);
 
 // An expected value in euros as lumo-cli prints it: four decimals, a
 // decimal comma, no grouping and no sign of the euro ("0,3390").
