@@ -1,15 +1,21 @@
 // lumo-cli filter: the cuts of steps 2 to 4, in the window's order.
 #include <array>
 #include <memory>
+#include <optional>
 #include <ostream>
+#include <string>
+#include <vector>
 
 #include "cli/bet_output.h"
 #include "cli/command_inputs.h"
 #include "cli/command_table.h"
+#include "cli/price_option.h"
+#include "cli/value_inputs.h"
 #include "cli/whole_message.h"
 #include "core/column_predicates.h"
 #include "core/condition.h"
 #include "text/spanish_numbers.h"
+#include "value/bet_ordering.h"
 
 using namespace lumo;
 
@@ -17,6 +23,8 @@ namespace {
 
 // Scores lie between 0 and 100: a cut outside them is a mistake.
 constexpr std::int32_t kMaxScore = 100;
+
+constexpr OptionRule kValueAboveOption{"--value-above", OptionValue::kRequired};
 
 constexpr std::array kOptions{kForecastOption,
                               kLenientOption,
@@ -26,17 +34,46 @@ constexpr std::array kOptions{kForecastOption,
                               OptionRule{"--below", OptionValue::kRequired},
                               OptionRule{"--no-zero", OptionValue::kNone},
                               OptionRule{"--variants", OptionValue::kRequired},
-                              OptionRule{"--twos", OptionValue::kRequired}};
+                              OptionRule{"--twos", OptionValue::kRequired},
+                              kValueAboveOption,
+                              kPublicOption,
+                              kOddsOption,
+                              kTakingsOption,
+                              kJackpotOption,
+                              kPlenoOption,
+                              kPriceOption};
 
 constexpr std::string_view kHelp =
     "Uso: lumo-cli filter ENTRADA [--above N] [--below N] [--no-zero]\n"
-    "                     [--variants MIN:MAX] [--twos MIN:MAX] [--lenient] [-o SALIDA]\n"
+    "                     [--variants MIN:MAX] [--twos MIN:MAX]\n"
+    "                     [--value-above EUROS --public ARCHIVO --takings EUROS\n"
+    "                     [--odds ARCHIVO] [--jackpot EUROS] [--pleno-probability P]\n"
+    "                     [--price EUROS]] [--lenient] [-o SALIDA]\n"
     "Aplica, en este orden, los cortes de los pasos 2 a 4 como la ventana:\n"
     "  --above N           deja las columnas de puntuación mayor que N\n"
     "  --below N           deja las columnas de puntuación menor que N\n"
     "  --no-zero           quita las columnas con un resultado de 0 % (fijos)\n"
     "  --variants MIN:MAX  variantes (resultados que no son 1) entre MIN y MAX\n"
-    "  --twos MIN:MAX      doses entre MIN y MAX\n";
+    "  --twos MIN:MAX      doses entre MIN y MAX\n"
+    "y, con --value-above EUROS, deja las columnas de valor esperado de al menos\n"
+    "EUROS (hasta cuatro decimales; las opciones del valor, como en «lumo-cli\n"
+    "show --help»).\n";
+
+// The cut of --value-above: its euros and every column's value.
+struct ValueCut {
+    double euros = 0.0;
+    std::vector<double> values;
+};
+
+std::optional<ValueCut> ValueCutOf(const CommandLine& line, const Streams& streams,
+                                   const Scoring& scoring) {
+    const std::optional<std::string> typed = line.Value(kValueAboveOption.name);
+    if (!typed) {
+        return std::nullopt;
+    }
+    const double euros = ValueEuros(kValueAboveOption.name, *typed);
+    return ValueCut{euros, ValuesOfRound(line, streams, &scoring)};
+}
 
 int Filter(const CommandLine& line, const Streams& streams) {
     ExpectPositionals(line, 1, "filter");
@@ -58,6 +95,7 @@ int Filter(const CommandLine& line, const Streams& streams) {
     const std::int32_t aboveLimit = above ? ParseIntegerIn("--above", *above, 0, kMaxScore) : 0;
     const std::int32_t belowLimit = below ? ParseIntegerIn("--below", *below, 0, kMaxScore) : 0;
     const Scoring scoring = LoadScoring(line, streams);
+    const std::optional<ValueCut> valueCut = ValueCutOf(line, streams, scoring);
     const std::unique_ptr<CColumnSet> bet = ReadScored(line, 0, scoring, streams);
     const std::int32_t before = bet->Count();
     {
@@ -73,6 +111,9 @@ int Filter(const CommandLine& line, const Streams& streams) {
         }
         if (variants || twos) {
             KeepWithinCondition(*bet, bounds);
+        }
+        if (valueCut) {
+            KeepValueAtLeast(*bet, valueCut->values, valueCut->euros);
         }
     }
     WriteOutput(line, *bet, streams);

@@ -5,7 +5,6 @@
 #include <memory>
 #include <ostream>
 
-#include <new>
 #include <optional>
 #include <vector>
 
@@ -13,7 +12,6 @@
 #include "cli/command_table.h"
 #include "cli/price_option.h"
 #include "cli/value_inputs.h"
-#include "value/column_values.h"
 
 using namespace lumo;
 
@@ -38,24 +36,14 @@ constexpr std::string_view kHelp =
     "            --odds, cuotas de apuestas), los porcentajes del público de\n"
     "            --public y la recaudación de --takings; el manual da el modelo.\n";
 
-// The expected prize of every column, by index.
-std::vector<double> Values(const CommandLine& line, const Streams& streams, const Scoring* scored) {
-    const Round round = LoadRound(line, streams, scored);
-    try {
-        return ColumnValues(round);
-    } catch (const std::bad_alloc&) {
-        throw CommandError("No hay memoria suficiente para el valor esperado de las columnas.");
-    }
-}
-
 int Show(const CommandLine& line, const Streams& streams) {
     ExpectPositionals(line, 1, "show");
     const bool scores = line.Has(kScoresOption.name);
     const std::optional<Scoring> scoring =
         scores ? std::optional<Scoring>(LoadScoring(line, streams)) : std::nullopt;
-    const std::vector<double> values = line.Has(kValueOption.name)
-                                           ? Values(line, streams, scoring ? &*scoring : nullptr)
-                                           : std::vector<double>();
+    const std::vector<double> values =
+        line.Has(kValueOption.name) ? ValuesOfRound(line, streams, scoring ? &*scoring : nullptr)
+                                    : std::vector<double>();
     const std::unique_ptr<CColumnSet> bet =
         scoring ? ReadScored(line, 0, *scoring, streams) : ReadInput(line, 0, streams);
     for (const CColumn& column : *bet) {

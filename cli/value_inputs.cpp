@@ -1,8 +1,11 @@
 #include "cli/value_inputs.h"
 
+#include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <filesystem>
+#include <new>
 #include <optional>
 #include <string>
 
@@ -11,6 +14,7 @@
 #include "cli/whole_message.h"
 #include "text/shown_text.h"
 #include "text/spanish_numbers.h"
+#include "value/column_values.h"
 #include "value/odds_file.h"
 #include "value/public_file.h"
 #include "value/value_messages.h"
@@ -51,22 +55,37 @@ double Euros(const OptionRule& option, const std::string& typed) {
     return static_cast<double>(*cents) / 100.0;
 }
 
+// A plain decimal number, its separator a point or a comma, with at most
+// `decimals` digits after it; nothing for anything else.
+std::optional<double> PlainDecimal(const std::string& typed, std::size_t decimals) {
+    std::string text = typed;
+    std::replace(text.begin(), text.end(), ',', '.');
+    const std::size_t point = text.find('.');
+    const auto digitOrPoint = [](char c) {
+        return c == '.' || std::isdigit(static_cast<unsigned char>(c)) != 0;
+    };
+    if (text.empty() || (point != std::string::npos && text.size() - point - 1 > decimals) ||
+        !std::all_of(text.begin(), text.end(), digitOrPoint)) {
+        return std::nullopt;
+    }
+    double number = 0.0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
+    if (error != std::errc() || end != text.data() + text.size()) {
+        return std::nullopt;
+    }
+    return number;
+}
+
 // A probability in (0, 1], its decimal separator a point or a comma.
 double PlenoChance(const std::string& typed) {
-    std::string text = typed;
-    for (char& c : text) {
-        c = c == ',' ? '.' : c;
-    }
-    double chance = 0.0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), chance);
-    if (error != std::errc() || end != text.data() + text.size() || !(chance > 0.0) ||
-        chance > 1.0) {
+    const std::optional<double> chance = PlainDecimal(typed, 16);
+    if (!chance || !(*chance > 0.0) || *chance > 1.0) {
         throw CommandError(
             "El valor de --pleno-probability debe ser un número mayor que 0 y no "
             "mayor que 1, como 0,0625: «" +
             typed + "».");
     }
-    return chance;
+    return *chance;
 }
 
 }  // namespace
@@ -93,6 +112,27 @@ Round LoadRound(const CommandLine& line, const Streams& streams, const Scoring* 
     WholeMessage(streams.err) << "Público: " << Quoted(publicFile) << "; recaudación "
                               << EurosText(std::llround(round.takings * 100.0)) << ".\n";
     return round;
+}
+
+std::vector<double> ValuesOfRound(const CommandLine& line, const Streams& streams,
+                                  const Scoring* scored) {
+    const Round round = LoadRound(line, streams, scored);
+    try {
+        return ColumnValues(round);
+    } catch (const std::bad_alloc&) {
+        throw CommandError("No hay memoria suficiente para el valor esperado de las columnas.");
+    }
+}
+
+double ValueEuros(std::string_view option, const std::string& typed) {
+    const std::optional<double> euros = PlainDecimal(typed, 4);
+    if (!euros) {
+        throw CommandError("El valor de " + std::string(option) +
+                           " debe ser un importe en euros con hasta cuatro decimales, como "
+                           "0,5 o 0,3390: «" +
+                           typed + "».");
+    }
+    return *euros;
 }
 
 std::string ValueText(double euros) {

@@ -1,6 +1,10 @@
 #pragma once
 
+#include <string>
+#include <string_view>
+#include <vector>
 #include "cli/command_type.h"
+
 #include "core/scoring.h"
 #include "value/round.h"
 
@@ -20,6 +24,14 @@ inline constexpr OptionRule kPlenoOption{"--pleno-probability", OptionValue::kRe
 // inputs it used. Throws CommandError naming what is missing, or the file
 // and line that cannot be used.
 lumo::Round LoadRound(const CommandLine& line, const Streams& streams, const lumo::Scoring* scored);
+
+// The expected prize of every column (ColumnValues) for LoadRound's round.
+std::vector<double> ValuesOfRound(const CommandLine& line, const Streams& streams,
+                                  const lumo::Scoring* scored);
+
+// The euros of a value option, up to four decimals, its decimal separator a
+// point or a comma ("0,75", "1.2345"). Throws CommandError naming the option.
+double ValueEuros(std::string_view option, const std::string& typed);
 
 // An expected value in euros as lumo-cli prints it: four decimals, a
 // decimal comma, no grouping and no sign of the euro ("0,3390").

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <charconv>
 #include <filesystem>
 #include <fstream>
 #include <iomanip>
@@ -14,6 +15,7 @@
 #include "betfile/bet_reader.h"
 #include "betfile/bet_writer.h"
 #include "betfile/internal/save_hook.h"
+#include "betfile/strict_bet_reader.h"
 #include "cli/command_table.h"
 #include "cli/value_inputs.h"
 #include "core/column_predicates.h"
@@ -220,6 +222,58 @@ TEST_F(CommandsTest, ShowGivesEachColumnsValueOrSaysWhatIsMissing) {
         EXPECT_EQ(refused.status, kExitError) << fault.said;
         EXPECT_NE(refused.err.find(fault.said), std::string::npos) << refused.err;
     }
+}
+
+// sort --by-value puts the highest value first; filter --value-above keeps
+// the columns worth at least that much, and takes four decimals at most.
+TEST_F(CommandsTest, SortAndFilterByValue) {
+    {
+        std::ofstream publicFile(folder / "publico.txt");
+        for (int match = 0; match < 14; ++match) {
+            publicFile << "40 30 30\n";
+        }
+    }
+    const std::vector<std::string> round{"--public", Path("publico.txt"), "--takings", "1000000"};
+    Round wanted;
+    wanted.real = ProbabilitiesOfForecast(scoring.table);
+    wanted.publicShares.fill({0.4, 0.3, 0.3});
+    wanted.takings = 1'000'000.0;
+    const std::vector<double> values = ColumnValues(wanted);
+    const auto valueOf = [&values](const CColumn& column) {
+        return values[static_cast<std::size_t>(column.Index())];
+    };
+
+    std::vector<std::string> words{"sort", Path("apuesta.txt"), "--by-value"};
+    words.insert(words.end(), round.begin(), round.end());
+    const CliRun sorted = Cli(words);
+    ASSERT_EQ(sorted.status, kExitSuccess) << sorted.err;
+    CColumnSet byValue;
+    std::istringstream sortedText(sorted.out);
+    ASSERT_TRUE(ReadBetStrictly(sortedText, byValue).Ok());
+    ASSERT_EQ(byValue.Count(), bet.Count());
+    EXPECT_TRUE(std::is_sorted(
+        byValue.begin(), byValue.end(),
+        [&](const CColumn& a, const CColumn& b) { return valueOf(a) > valueOf(b); }));
+
+    const double cut = valueOf(byValue[bet.Count() / 2]);
+    words = {"filter", Path("apuesta.txt"), "--value-above", ValueText(cut)};
+    words.insert(words.end(), round.begin(), round.end());
+    const CliRun filtered = Cli(words);
+    ASSERT_EQ(filtered.status, kExitSuccess) << filtered.err;
+    // The cut as typed: four decimals.
+    std::string typedText = ValueText(cut);
+    std::replace(typedText.begin(), typedText.end(), ',', '.');
+    double typed = 0.0;
+    std::from_chars(typedText.data(), typedText.data() + typedText.size(), typed);
+    bet.Filter([&](const CColumn& column) { return valueOf(column) >= typed; });
+    EXPECT_EQ(filtered.out, Text(bet));
+    EXPECT_GT(bet.Count(), 0);
+
+    words = {"filter", Path("apuesta.txt"), "--value-above", "0,12345"};
+    words.insert(words.end(), round.begin(), round.end());
+    const CliRun refused = Cli(words);
+    EXPECT_EQ(refused.status, kExitError);
+    EXPECT_NE(refused.err.find("hasta cuatro decimales"), std::string::npos) << refused.err;
 }
 
 TEST_F(CommandsTest, StatsGivesTheSharesOfTheWholeBet) {

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <vector>
+
+#include "core/column_set.h"
+
+namespace lumo {
+
+// A bet ordered or cut by its columns' expected prizes, `values` indexed by
+// CColumn::Index() (ColumnValues).
+
+// Sorts the bet by value, highest first; equal values keep their order.
+// May throw std::bad_alloc.
+void SortByValue(CColumnSet& bet, const std::vector<double>& values);
+
+// Keeps, in order, the columns whose value is at least `euros`.
+void KeepValueAtLeast(CColumnSet& bet, const std::vector<double>& values, double euros);
+
+}  // namespace lumo
