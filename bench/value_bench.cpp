@@ -52,6 +52,18 @@ void BM_ColumnValues(benchmark::State& state) {
 }
 BENCHMARK(BM_ColumnValues)->Unit(benchmark::kMillisecond)->UseRealTime();
 
+// Times the value of `bet` and reports its euros and chance of cashing.
+void TimeBetValue(benchmark::State& state, const Round& round,
+                  const std::vector<std::int32_t>& bet) {
+    BetValue value;
+    for (auto _ : state) {
+        value = ValueOfBet(round, bet);
+        benchmark::DoNotOptimize(value);
+    }
+    state.counters["euros"] = value.expected;
+    state.counters["cash"] = value.cashChance;
+}
+
 // Argument: the bet's size; its columns are spread evenly over the indices.
 void BM_BetValue(benchmark::State& state) {
     const Round round = ExampleRound();
@@ -60,13 +72,7 @@ void BM_BetValue(benchmark::State& state) {
     for (std::int32_t i = 0; i < size; ++i) {
         bet.push_back(static_cast<std::int32_t>(std::int64_t{i} * kAllColumns / size));
     }
-    BetValue value;
-    for (auto _ : state) {
-        value = ValueOfBet(round, bet);
-        benchmark::DoNotOptimize(value);
-    }
-    state.counters["euros"] = value.expected;
-    state.counters["cash"] = value.cashChance;
+    TimeBetValue(state, round, bet);
 }
 BENCHMARK(BM_BetValue)
     ->Arg(1)
@@ -90,13 +96,7 @@ void BM_BetValueBest(benchmark::State& state) {
             return values[static_cast<std::size_t>(a)] > values[static_cast<std::size_t>(b)];
         });
     bet.resize(static_cast<std::size_t>(size));
-    BetValue value;
-    for (auto _ : state) {
-        value = ValueOfBet(round, bet);
-        benchmark::DoNotOptimize(value);
-    }
-    state.counters["euros"] = value.expected;
-    state.counters["cash"] = value.cashChance;
+    TimeBetValue(state, round, bet);
 }
 BENCHMARK(BM_BetValueBest)
     ->Arg(1'000)
