@@ -55,7 +55,7 @@ void CLumoDlg::OnSaveBet() {
     if (path.isEmpty()) {
         return;
     }
-    const BetSaveResult result = WriteBet(FileSystemPath(path), *bet);
+    const SaveResult result = WriteBet(FileSystemPath(path), *bet);
     if (!result.Saved()) {
         ShowMessage(this, FromUtf8(BetSaveMessage(ShownName(path), result)));
     }

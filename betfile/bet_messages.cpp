@@ -44,30 +44,30 @@ std::string LineOf(std::int64_t line, std::string_view fileName) {
     return "línea " + GroupedNumber(line) + " del archivo " + Quoted(fileName);
 }
 
-std::string SaveReason(std::string_view fileName, const BetSaveResult& result) {
+std::string SaveReason(std::string_view fileName, const SaveResult& result) {
     switch (result.failure) {
-        case BetSaveFailure::kBeingSaved:
+        case SaveFailure::kBeingSaved:
             return "otro programa está grabando " + Quoted(fileName);
-        case BetSaveFailure::kIsFolder:
+        case SaveFailure::kIsFolder:
             return "es una carpeta";
-        case BetSaveFailure::kNotRegularFile:
+        case SaveFailure::kNotRegularFile:
             return "no es un archivo normal";
-        case BetSaveFailure::kUnsafeLink:
+        case SaveFailure::kUnsafeLink:
             return "es un enlace simbólico de otro usuario en una carpeta compartida, y no se "
                    "sigue";
-        case BetSaveFailure::kUnsafeHardLink:
+        case SaveFailure::kUnsafeHardLink:
             return "es un archivo con más de un nombre (enlace duro) en una carpeta compartida, y "
                    "no se escribe";
-        case BetSaveFailure::kUnsafeSpecialFile:
+        case SaveFailure::kUnsafeSpecialFile:
             return "es una tubería, un dispositivo o un socket de otro usuario en una carpeta "
                    "compartida, y no se escribe";
-        case BetSaveFailure::kUnsafeOtherUsersFile:
+        case SaveFailure::kUnsafeOtherUsersFile:
             return "es un archivo de otro usuario en una carpeta compartida, y no se escribe";
         default:
             break;
     }
-    const bool existingFile = result.failure == BetSaveFailure::kNotWritable ||
-                              result.failure == BetSaveFailure::kWriteInPlaceFailed;
+    const bool existingFile = result.failure == SaveFailure::kNotWritable ||
+                              result.failure == SaveFailure::kWriteInPlaceFailed;
     switch (result.systemError) {
         case ENOENT:
             return "la carpeta no existe";
@@ -80,6 +80,14 @@ std::string SaveReason(std::string_view fileName, const BetSaveResult& result) {
         default:
             return SystemErrorText(result.systemError);
     }
+}
+
+// What a save whose folder could not be flushed risks, after the name;
+// `pronoun` stands for what was saved ("la" apuesta, "lo", the file).
+std::string UnsyncedFolderText(std::string_view pronoun, const SaveResult& result) {
+    return ", pero no se ha podido asegurar en el disco la carpeta que " + std::string(pronoun) +
+           " guarda: " + SystemErrorText(result.folderSyncError) +
+           ". Si el equipo se apagara de golpe, podría volver el archivo anterior.";
 }
 
 }  // namespace
@@ -122,11 +130,11 @@ std::string BetReadMessage(std::string_view fileName, const BetReadResult& resul
     return BetReadProblem(fileName, result) + " " + AddedSentence(result.added);
 }
 
-std::string BetSaveMessage(std::string_view fileName, const BetSaveResult& result) {
+std::string BetSaveMessage(std::string_view fileName, const SaveResult& result) {
     if (result.Saved()) {
         return {};
     }
-    const char* const aftermath = result.failure == BetSaveFailure::kWriteInPlaceFailed
+    const char* const aftermath = result.failure == SaveFailure::kWriteInPlaceFailed
                                       ? ". El archivo ha quedado incompleto y no se leerá "
                                         "como una apuesta completa."
                                       : ". Si el archivo ya existía, no ha cambiado.";
@@ -134,14 +142,29 @@ std::string BetSaveMessage(std::string_view fileName, const BetSaveResult& resul
            SaveReason(fileName, result) + aftermath;
 }
 
-std::string BetFolderSyncMessage(std::string_view fileName, const BetSaveResult& result) {
+std::string BetFolderSyncMessage(std::string_view fileName, const SaveResult& result) {
     if (!result.Saved() || result.folderSyncError == 0) {
         return {};
     }
-    return "La apuesta se ha grabado en " + Quoted(fileName) +
-           ", pero no se ha podido asegurar en el disco la carpeta que la guarda: " +
-           SystemErrorText(result.folderSyncError) +
-           ". Si el equipo se apagara de golpe, podría volver el archivo anterior.";
+    return "La apuesta se ha grabado en " + Quoted(fileName) + UnsyncedFolderText("la", result);
+}
+
+std::string TextSaveMessage(std::string_view fileName, const SaveResult& result) {
+    if (result.Saved()) {
+        return {};
+    }
+    const char* const aftermath = result.failure == SaveFailure::kWriteInPlaceFailed
+                                      ? ". El archivo puede haber quedado incompleto."
+                                      : ". Si el archivo ya existía, no ha cambiado.";
+    return "No se ha podido grabar " + Quoted(fileName) + ": " + SaveReason(fileName, result) +
+           aftermath;
+}
+
+std::string TextFolderSyncMessage(std::string_view fileName, const SaveResult& result) {
+    if (!result.Saved() || result.folderSyncError == 0) {
+        return {};
+    }
+    return "Se ha grabado " + Quoted(fileName) + UnsyncedFolderText("lo", result);
 }
 
 std::string BetFileReadMessage(std::string_view fileName, const BetFileRead& read) {

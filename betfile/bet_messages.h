@@ -27,11 +27,17 @@ std::string BetReadProblem(std::string_view fileName, const BetReadResult& resul
 // Why a save failed, and that an earlier file of that name was left as it
 // was, or, when writing into it failed part of the way, that it may be
 // incomplete. Empty for a save that succeeded.
-std::string BetSaveMessage(std::string_view fileName, const BetSaveResult& result);
+std::string BetSaveMessage(std::string_view fileName, const SaveResult& result);
 
 // That a save happened but its folder could not be flushed to the disk, and
 // what that risks. Empty when there is nothing to say.
-std::string BetFolderSyncMessage(std::string_view fileName, const BetSaveResult& result);
+std::string BetFolderSyncMessage(std::string_view fileName, const SaveResult& result);
+
+// The same two for a text file other than a bet (a table the window reads):
+// its in-place save leaves no mark, so a failure part of the way may leave
+// it incomplete.
+std::string TextSaveMessage(std::string_view fileName, const SaveResult& result);
+std::string TextFolderSyncMessage(std::string_view fileName, const SaveResult& result);
 
 // What was wrong with a bet file read strictly, naming the line and what it
 // holds. Empty for a read without error.

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <iosfwd>
 
+#include "betfile/save_result.h"
 #include "core/column_set.h"
 
 namespace lumo {
@@ -16,42 +17,6 @@ namespace lumo {
 // Writes the bet to the stream in large blocks. Returns the stream; when it
 // did not take every byte its state is bad().
 std::ostream& WriteBet(std::ostream& out, const CColumnSet& bet);
-
-// Why a save failed.
-enum class BetSaveFailure {
-    kNone,            // saved
-    kIsFolder,        // the path names a folder
-    kNotRegularFile,  // the path names something that takes no writing (a socket, a pipe nobody
-                      // reads)
-    kNotWritable,     // the file exists and the user may not write it; it was left as it was
-    kCannotCreate,   // no new file could be made in the folder (missing folder, no permission, ...)
-    kWriteFailed,    // writing, flushing or closing the new file failed (full disk, ...)
-    kCannotReplace,  // the new file could not take the place of the old one
-    kWriteInPlaceFailed,  // writing into the existing file failed part of the way: it is
-                          // left incomplete, marked so that no reader of ours takes it
-    kUnsafeLink,  // the name is another user's symbolic link in a shared folder (sticky, open to
-                  // all), which is not followed
-    kUnsafeHardLink,        // the name is a file with more than one name in a shared folder, which
-                            // is not written
-    kUnsafeSpecialFile,     // the name is a pipe, device or socket in a shared folder that the
-                            // saving user does not own, which is not written
-    kUnsafeOtherUsersFile,  // the name is a file in a shared folder owned by neither the
-                            // saving user nor the folder's owner, which is not written
-    kBeingSaved,            // another save of the same file is under way; nothing was changed
-};
-
-struct BetSaveResult {
-    BetSaveFailure failure = BetSaveFailure::kNone;
-    // The error number of the failing system call, 0 when there was none.
-    int systemError = 0;
-    // For a save through a new file: the error number when the folder could
-    // not be flushed to the disk after the new file took the old one's
-    // place. The save happened, but a crash soon after may bring back the
-    // old file. 0 otherwise.
-    int folderSyncError = 0;
-
-    bool Saved() const { return failure == BetSaveFailure::kNone; }
-};
 
 // Saves the bet to a file so that a failure never passes for a success, the
 // file afterwards is the one the user had, with the new text, and a save cut
@@ -94,6 +59,6 @@ struct BetSaveResult {
 //   in place as in_place_save.h describes: a full disk leaves it as it was;
 //   a failure or a kill part of the way leaves it marked as the remains of
 //   an interrupted save (kWriteInPlaceFailed for a failure).
-BetSaveResult WriteBet(const std::filesystem::path& path, const CColumnSet& bet);
+SaveResult WriteBet(const std::filesystem::path& path, const CColumnSet& bet);
 
 }  // namespace lumo

@@ -26,7 +26,7 @@ void ExpectBetDestination(const CommandLine& line, const Streams& streams) {
 
 void WriteOutput(const CommandLine& line, const CColumnSet& bet, const Streams& streams) {
     if (const auto path = line.Value(kOutputOption.name); path && *path != kStandardOutput) {
-        const BetSaveResult saved = WriteBet(std::filesystem::path(*path), bet);
+        const SaveResult saved = WriteBet(std::filesystem::path(*path), bet);
         if (!saved.Saved()) {
             throw CommandError(BetSaveMessage(*path, saved));
         }

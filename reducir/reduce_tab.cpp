@@ -233,7 +233,7 @@ bool ReduceTab::Save() {
         return false;
     }
     const std::filesystem::path path(chosen.toStdString());
-    const BetSaveResult saved = WriteBet(path, *result.run->kept);
+    const SaveResult saved = WriteBet(path, *result.run->kept);
     if (!saved.Saved()) {
         ShowMessage(this, FromUtf8(BetSaveMessage(path.filename().string(), saved)));
         return false;

@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 
 #include <filesystem>
+#include <string_view>
 
 #include "betfile/bet_writer.h"
 #include "core/column_set.h"
@@ -26,7 +27,18 @@ namespace lumo::internal {
 //
 // Anything else (a pipe, a device) takes the text as it comes. A pipe that
 // nobody reads is refused rather than waited on (kNotRegularFile, ENXIO).
-BetSaveResult WriteInPlace(const std::filesystem::path& target, const struct stat& existing,
-                           const CColumnSet& bet);
+SaveResult WriteInPlace(const std::filesystem::path& target, const struct stat& existing,
+                        const CColumnSet& bet);
+
+// Writes a text other than a bet into the existing file, which keeps its
+// name, links, owner, group, permissions and attributes. A regular file:
+// room for the text is reserved first (a full disk leaves the file as it
+// was, kWriteFailed), then the text goes over the start of the file, which
+// is cut to its length and flushed. A text that fits in one write (a table
+// of the window) is never seen half-written; a longer one cut off part of
+// the way, or a cut before the file is shortened, may leave the old text's
+// end after the new. Anything else takes the text as it comes.
+SaveResult WriteTextInPlace(const std::filesystem::path& target, const struct stat& existing,
+                            std::string_view text);
 
 }  // namespace lumo::internal

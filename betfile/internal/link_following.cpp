@@ -41,7 +41,7 @@ std::filesystem::path FolderOf(const std::filesystem::path& path) {
     return path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
 }
 
-BetSaveResult FollowLinks(const std::filesystem::path& path, SaveTarget& target) {
+SaveResult FollowLinks(const std::filesystem::path& path, SaveTarget& target) {
     target.path = path;
     for (int links = 0; links <= kMaxLinks; ++links) {
         target.exists = ::lstat(target.path.c_str(), &target.status) == 0;
@@ -52,18 +52,17 @@ BetSaveResult FollowLinks(const std::filesystem::path& path, SaveTarget& target)
             break;
         }
         if (!MayFollow(target.path, target.status)) {
-            return {.failure = BetSaveFailure::kUnsafeLink, .systemError = EACCES};
+            return {.failure = SaveFailure::kUnsafeLink, .systemError = EACCES};
         }
         errno = 0;
         const std::string next = ReadLink(target.path, target.status);
         if (next.empty()) {
-            return {.failure = BetSaveFailure::kCannotCreate,
-                    .systemError = errno ? errno : ENOENT};
+            return {.failure = SaveFailure::kCannotCreate, .systemError = errno ? errno : ENOENT};
         }
         const std::filesystem::path nextPath(next);
         target.path = nextPath.is_absolute() ? nextPath : FolderOf(target.path) / nextPath;
     }
-    return {.failure = BetSaveFailure::kCannotCreate, .systemError = ELOOP};
+    return {.failure = SaveFailure::kCannotCreate, .systemError = ELOOP};
 }
 
 }  // namespace lumo::internal

@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "betfile/bet_writer.h"
+#include "betfile/save_result.h"
 
 namespace lumo::internal {
 
@@ -29,6 +29,6 @@ struct SaveTarget {
 // than 40 links, or a link that cannot be read, is kCannotCreate with the
 // error number. A name that cannot be examined is taken as absent, for the
 // making of the file to report.
-BetSaveResult FollowLinks(const std::filesystem::path& path, SaveTarget& target);
+SaveResult FollowLinks(const std::filesystem::path& path, SaveTarget& target);
 
 }  // namespace lumo::internal

@@ -22,22 +22,21 @@ FolderSharing SharingOf(const std::filesystem::path& entry) {
             .owner = folder.st_uid};
 }
 
-BetSaveFailure SharedFolderRefusal(const std::filesystem::path& target,
-                                   const struct stat& existing) {
+SaveFailure SharedFolderRefusal(const std::filesystem::path& target, const struct stat& existing) {
     const FolderSharing folder = SharingOf(target);
     if (!folder.shared) {
-        return BetSaveFailure::kNone;
+        return SaveFailure::kNone;
     }
     if (S_ISREG(existing.st_mode) && existing.st_nlink > 1) {
-        return BetSaveFailure::kUnsafeHardLink;
+        return SaveFailure::kUnsafeHardLink;
     }
     if (!S_ISREG(existing.st_mode) && existing.st_uid != ::geteuid()) {
-        return BetSaveFailure::kUnsafeSpecialFile;
+        return SaveFailure::kUnsafeSpecialFile;
     }
     if (existing.st_uid != ::geteuid() && existing.st_uid != folder.owner) {
-        return BetSaveFailure::kUnsafeOtherUsersFile;
+        return SaveFailure::kUnsafeOtherUsersFile;
     }
-    return BetSaveFailure::kNone;
+    return SaveFailure::kNone;
 }
 
 }  // namespace lumo::internal

@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "betfile/bet_writer.h"
+#include "betfile/save_result.h"
 
 namespace lumo::internal {
 
@@ -33,7 +33,6 @@ FolderSharing SharingOf(const std::filesystem::path& entry);
 // (kUnsafeSpecialFile), as protected_fifos has it for pipes. Any other file
 // is refused when it belongs neither to the saving user nor to the folder's
 // owner (kUnsafeOtherUsersFile), as protected_regular=2 has it.
-BetSaveFailure SharedFolderRefusal(const std::filesystem::path& target,
-                                   const struct stat& existing);
+SaveFailure SharedFolderRefusal(const std::filesystem::path& target, const struct stat& existing);
 
 }  // namespace lumo::internal

@@ -59,47 +59,47 @@ TEST(BetReadMessageTest, SaysWhatHappenedAndHowManyColumnsWereAdded) {
 TEST(BetSaveMessageTest, SaysWhyAndThatTheOldFileIsUnchanged) {
     EXPECT_EQ(BetSaveMessage("a.txt", {}), "");
     EXPECT_EQ(
-        BetSaveMessage("a.txt", {.failure = BetSaveFailure::kWriteFailed, .systemError = ENOSPC}),
+        BetSaveMessage("a.txt", {.failure = SaveFailure::kWriteFailed, .systemError = ENOSPC}),
         "No se ha podido grabar la apuesta en «a.txt»: no queda espacio en el disco. Si el archivo "
         "ya existía, no ha cambiado.");
     const struct {
-        BetSaveResult result;
+        SaveResult result;
         const char* says;
     } cases[] = {
-        {{.failure = BetSaveFailure::kIsFolder, .systemError = EISDIR}, "es una carpeta"},
-        {{.failure = BetSaveFailure::kNotRegularFile}, "no es un archivo normal"},
-        {{.failure = BetSaveFailure::kCannotCreate, .systemError = ENOENT}, "la carpeta no existe"},
-        {{.failure = BetSaveFailure::kCannotCreate, .systemError = EACCES},
+        {{.failure = SaveFailure::kIsFolder, .systemError = EISDIR}, "es una carpeta"},
+        {{.failure = SaveFailure::kNotRegularFile}, "no es un archivo normal"},
+        {{.failure = SaveFailure::kCannotCreate, .systemError = ENOENT}, "la carpeta no existe"},
+        {{.failure = SaveFailure::kCannotCreate, .systemError = EACCES},
          "no hay permiso para escribir en esa carpeta"},
-        {{.failure = BetSaveFailure::kNotWritable, .systemError = EACCES},
+        {{.failure = SaveFailure::kNotWritable, .systemError = EACCES},
          "no hay permiso para escribir en ese archivo. Si el archivo ya existía, no ha cambiado."},
-        {{.failure = BetSaveFailure::kNotRegularFile, .systemError = ENXIO},
+        {{.failure = SaveFailure::kNotRegularFile, .systemError = ENXIO},
          "no es un archivo normal"},
-        {{.failure = BetSaveFailure::kWriteInPlaceFailed, .systemError = EFBIG},
+        {{.failure = SaveFailure::kWriteInPlaceFailed, .systemError = EFBIG},
          "demasiado grande. El archivo ha quedado incompleto y no se leerá como una apuesta "
          "completa."},
-        {{.failure = BetSaveFailure::kWriteFailed, .systemError = EFBIG}, "demasiado grande"},
-        {{.failure = BetSaveFailure::kWriteFailed, .systemError = ENOMEM},
+        {{.failure = SaveFailure::kWriteFailed, .systemError = EFBIG}, "demasiado grande"},
+        {{.failure = SaveFailure::kWriteFailed, .systemError = ENOMEM},
          "no hay memoria suficiente"},
-        {{.failure = BetSaveFailure::kCannotReplace, .systemError = EXDEV},
+        {{.failure = SaveFailure::kCannotReplace, .systemError = EXDEV},
          "está en otro sistema de archivos"},
-        {{.failure = BetSaveFailure::kCannotCreate, .systemError = ELOOP},
+        {{.failure = SaveFailure::kCannotCreate, .systemError = ELOOP},
          "demasiados enlaces simbólicos"},
-        {{.failure = BetSaveFailure::kUnsafeLink, .systemError = EACCES},
+        {{.failure = SaveFailure::kUnsafeLink, .systemError = EACCES},
          "enlace simbólico de otro usuario en una carpeta compartida, y no se sigue. Si el archivo "
          "ya existía, no ha cambiado."},
-        {{.failure = BetSaveFailure::kUnsafeSpecialFile, .systemError = EACCES},
+        {{.failure = SaveFailure::kUnsafeSpecialFile, .systemError = EACCES},
          "es una tubería, un dispositivo o un socket de otro usuario en una carpeta compartida, y "
          "no se escribe"},
-        {{.failure = BetSaveFailure::kBeingSaved, .systemError = EWOULDBLOCK},
+        {{.failure = SaveFailure::kBeingSaved, .systemError = EWOULDBLOCK},
          "grabar la apuesta en «a.txt»: otro programa está grabando «a.txt». Si el archivo ya "
          "existía, no ha cambiado."},
-        {{.failure = BetSaveFailure::kUnsafeOtherUsersFile, .systemError = EACCES},
+        {{.failure = SaveFailure::kUnsafeOtherUsersFile, .systemError = EACCES},
          "es un archivo de otro usuario en una carpeta compartida, y no se escribe"},
-        {{.failure = BetSaveFailure::kUnsafeHardLink, .systemError = EACCES},
+        {{.failure = SaveFailure::kUnsafeHardLink, .systemError = EACCES},
          "más de un nombre (enlace duro) en una carpeta compartida, y no se escribe. Si el archivo "
          "ya existía, no ha cambiado."},
-        {{.failure = BetSaveFailure::kWriteFailed, .systemError = 4095}, "error del sistema 4095."},
+        {{.failure = SaveFailure::kWriteFailed, .systemError = 4095}, "error del sistema 4095."},
     };
     for (const auto& c : cases) {
         EXPECT_THAT(BetSaveMessage("a.txt", c.result), HasSubstr(c.says));

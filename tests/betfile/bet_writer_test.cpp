@@ -60,14 +60,14 @@ class FullBuffer : public std::streambuf {
 
 // Saves under a file size limit of 100,000 bytes, which makes write(2) fail
 // part of the way through with EFBIG, as a full disk does.
-BetSaveResult SaveWithSizeLimit(const fs::path& path, const CColumnSet& bet) {
+SaveResult SaveWithSizeLimit(const fs::path& path, const CColumnSet& bet) {
     const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
     rlimit previous{};
     EXPECT_EQ(::getrlimit(RLIMIT_FSIZE, &previous), 0);
     rlimit small = previous;
     small.rlim_cur = 100'000;
     EXPECT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-    const BetSaveResult result = WriteBet(path, bet);
+    const SaveResult result = WriteBet(path, bet);
     ::setrlimit(RLIMIT_FSIZE, &previous);
     std::signal(SIGXFSZ, previousHandler);
     return result;
@@ -148,8 +148,8 @@ TEST_F(WriteBetFileTest, LongestNamesAreCreatedAndReplaced) {
 TEST_F(WriteBetFileTest, PipesAndDevicesAreWrittenIntoWhenSomeoneReads) {
     const fs::path pipe = folder / "pipe";
     ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
-    const BetSaveResult unread = WriteBet(pipe, *BetOf({0}));
-    EXPECT_EQ(unread.failure, BetSaveFailure::kNotRegularFile);
+    const SaveResult unread = WriteBet(pipe, *BetOf({0}));
+    EXPECT_EQ(unread.failure, SaveFailure::kNotRegularFile);
     EXPECT_EQ(unread.systemError, ENXIO);
 
     const int reader = ::open(pipe.c_str(), O_RDONLY | O_NONBLOCK);
@@ -175,15 +175,15 @@ TEST_F(WriteBetFileTest, TargetsThatCannotBeWritten) {
     ::close(socket);
     const struct {
         fs::path path;
-        BetSaveFailure failure;
+        SaveFailure failure;
         int error;
     } cases[] = {
-        {folder / "sub", BetSaveFailure::kIsFolder, EISDIR},
-        {folder / "socket", BetSaveFailure::kNotRegularFile, ENXIO},
-        {folder / "missing" / "apuesta.txt", BetSaveFailure::kCannotCreate, ENOENT},
-        {folder / "sub" / "keep.txt" / "apuesta.txt", BetSaveFailure::kCannotCreate, ENOTDIR}};
+        {folder / "sub", SaveFailure::kIsFolder, EISDIR},
+        {folder / "socket", SaveFailure::kNotRegularFile, ENXIO},
+        {folder / "missing" / "apuesta.txt", SaveFailure::kCannotCreate, ENOENT},
+        {folder / "sub" / "keep.txt" / "apuesta.txt", SaveFailure::kCannotCreate, ENOTDIR}};
     for (const auto& [path, failure, error] : cases) {
-        const BetSaveResult result = WriteBet(path, *BetOf({0, 1}));
+        const SaveResult result = WriteBet(path, *BetOf({0, 1}));
         EXPECT_EQ(result.failure, failure) << path;
         EXPECT_EQ(result.systemError, error) << path;
         EXPECT_FALSE(result.Saved());
@@ -197,8 +197,8 @@ TEST_F(WriteBetFileTest, TargetsThatCannotBeWritten) {
 // is gone, and the error is EFBIG.
 TEST_F(WriteBetFileTest, SaveFailingHalfWayLeavesTheOldFile) {
     std::ofstream(path) << "1\r\n22222222222222\r\n";
-    const BetSaveResult result = SaveWithSizeLimit(path, *LargeBet(100'000));
-    EXPECT_EQ(result.failure, BetSaveFailure::kWriteFailed);
+    const SaveResult result = SaveWithSizeLimit(path, *LargeBet(100'000));
+    EXPECT_EQ(result.failure, SaveFailure::kWriteFailed);
     EXPECT_EQ(result.systemError, EFBIG);
     EXPECT_EQ(Contents(path), "1\r\n22222222222222\r\n");
     EXPECT_EQ(Entries(), 1u);
@@ -209,12 +209,12 @@ TEST_F(WriteBetFileTest, SaveFailingHalfWayLeavesTheOldFile) {
 TEST_F(WriteBetFileTest, SaveWithoutMemoryLeavesTheOldFile) {
     std::ofstream(path) << "1\r\n22222222222222\r\n";
     const auto bet = BetOf({0, 1});
-    BetSaveResult result;
+    SaveResult result;
     {
         const AllocationFailure noBlock(60'000);
         result = WriteBet(path, *bet);
     }
-    EXPECT_EQ(result.failure, BetSaveFailure::kWriteFailed);
+    EXPECT_EQ(result.failure, SaveFailure::kWriteFailed);
     EXPECT_EQ(result.systemError, ENOMEM);
     EXPECT_EQ(Contents(path), "1\r\n22222222222222\r\n");
     EXPECT_EQ(Entries(), 1u);
@@ -246,8 +246,8 @@ class WriteBetUnprivilegedTest : public WriteBetFileTest {
 TEST_F(WriteBetUnprivilegedTest, FileTheUserMayNotWriteIsRefusedAndKept) {
     GiveToSaver(folder);
     OldFile(path, 0444);
-    const BetSaveResult result = SaveAs(Saver(), path, *bet);
-    EXPECT_EQ(result.failure, BetSaveFailure::kNotWritable);
+    const SaveResult result = SaveAs(Saver(), path, *bet);
+    EXPECT_EQ(result.failure, SaveFailure::kNotWritable);
     EXPECT_EQ(result.systemError, EACCES);
     EXPECT_EQ(Contents(path), "old");
     EXPECT_EQ(Status(path).st_mode & 07777, 0444u);
@@ -322,8 +322,8 @@ TEST_F(WriteBetUnprivilegedTest, FilesOfOtherOwnersKeepTheirOwnerGroupAndMode) {
 TEST_F(WriteBetUnprivilegedTest, FailureWritingInPlaceIsReported) {
     OldFile(path, 0644);
     fs::create_hard_link(path, folder / "other-name.txt");
-    const BetSaveResult result = SaveWithSizeLimit(path, *LargeBet(100'000));
-    EXPECT_EQ(result.failure, BetSaveFailure::kWriteInPlaceFailed);
+    const SaveResult result = SaveWithSizeLimit(path, *LargeBet(100'000));
+    EXPECT_EQ(result.failure, SaveFailure::kWriteInPlaceFailed);
     EXPECT_EQ(result.systemError, EFBIG);
     EXPECT_EQ(Entries(), 2u);
 }

@@ -70,7 +70,7 @@ class SaveLockTest : public testing::Test {
         ::close(go[0]);
         char byte = 0;
         ASSERT_EQ(::read(stopped[0], &byte, 1), 1) << static_cast<int>(stop.call);
-        const BetSaveResult second = SaveAs(Saver(), path, *this->second);
+        const SaveResult second = SaveAs(Saver(), path, *this->second);
         EXPECT_EQ(::write(go[1], &byte, 1), 1);
         for (const int fd : {stopped[0], go[1]}) {
             ::close(fd);
@@ -78,7 +78,7 @@ class SaveLockTest : public testing::Test {
         int status = -1;
         ::waitpid(child, &status, 0);
         EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
-        counts.refused += second.failure == BetSaveFailure::kBeingSaved ? 1 : 0;
+        counts.refused += second.failure == SaveFailure::kBeingSaved ? 1 : 0;
         const std::string text = Contents(path);
         const bool whole = text == TextOf(*first) || text == TextOf(*this->second);
         (whole ? counts.whole : counts.mixed) += 1;

@@ -99,12 +99,12 @@ TEST_F(SaveOtherUsersTest, LinksInSharedFoldersAreFollowedAsTheKernelWould) {
         LinkAs(c.linkOwner, victim, shared / "apuesta.txt");
         ASSERT_TRUE(WriteBet(victim, *BetOf({7})).Saved());
 
-        const BetSaveResult result = SaveAs(Saver(), shared / "apuesta.txt", *bet);
+        const SaveResult result = SaveAs(Saver(), shared / "apuesta.txt", *bet);
         if (c.followed) {
             EXPECT_TRUE(result.Saved()) << c.name;
             EXPECT_EQ(Contents(victim), TextOf(*bet)) << c.name;
         } else {
-            EXPECT_EQ(result.failure, BetSaveFailure::kUnsafeLink) << c.name;
+            EXPECT_EQ(result.failure, SaveFailure::kUnsafeLink) << c.name;
             EXPECT_EQ(result.systemError, EACCES) << c.name;
             EXPECT_EQ(Contents(victim), victimText) << c.name;
         }
@@ -122,9 +122,9 @@ TEST_F(SaveOtherUsersTest, AnotherUsersLinkAnywhereAlongTheWayIsRefused) {
     LinkAs(Saver(), shared / "trap.txt", home / "apuesta.txt");
     LinkAs(OtherUser(), home / "nueva.txt", shared / "dangling.txt");
 
-    EXPECT_EQ(SaveAs(Saver(), home / "apuesta.txt", *bet).failure, BetSaveFailure::kUnsafeLink);
+    EXPECT_EQ(SaveAs(Saver(), home / "apuesta.txt", *bet).failure, SaveFailure::kUnsafeLink);
     EXPECT_EQ(Contents(victim), victimText);
-    EXPECT_EQ(SaveAs(Saver(), shared / "dangling.txt", *bet).failure, BetSaveFailure::kUnsafeLink);
+    EXPECT_EQ(SaveAs(Saver(), shared / "dangling.txt", *bet).failure, SaveFailure::kUnsafeLink);
     EXPECT_FALSE(fs::exists(home / "nueva.txt"));
 }
 
@@ -142,22 +142,22 @@ TEST_F(SaveOtherUsersTest, FilesLaidInSharedFoldersAreWrittenOnlyWhenSafe) {
         Identity folderOwner;
         Laid laid;
         Identity fileOwner;
-        BetSaveFailure failure;
+        SaveFailure failure;
     } cases[] = {
         {"a second name for the saver's file in a sticky shared folder", 01777, root,
-         Laid::kSecondNameOfVictim, Saver(), BetSaveFailure::kUnsafeHardLink},
+         Laid::kSecondNameOfVictim, Saver(), SaveFailure::kUnsafeHardLink},
         {"the same in the saver's own sticky shared folder", 01777, Saver(),
-         Laid::kSecondNameOfVictim, Saver(), BetSaveFailure::kUnsafeHardLink},
+         Laid::kSecondNameOfVictim, Saver(), SaveFailure::kUnsafeHardLink},
         {"the same in a shared folder that is not sticky", 0777, root, Laid::kSecondNameOfVictim,
-         Saver(), BetSaveFailure::kNone},
+         Saver(), SaveFailure::kNone},
         {"another user's file open to all in a sticky shared folder", 01777, root,
-         Laid::kFileOpenToAll, OtherUser(), BetSaveFailure::kUnsafeOtherUsersFile},
+         Laid::kFileOpenToAll, OtherUser(), SaveFailure::kUnsafeOtherUsersFile},
         {"the folder owner's file there", 01777, OtherUser(), Laid::kFileOpenToAll, OtherUser(),
-         BetSaveFailure::kNone},
+         SaveFailure::kNone},
         {"the saver's own file there", 01777, root, Laid::kFileOpenToAll, Saver(),
-         BetSaveFailure::kNone},
+         SaveFailure::kNone},
         {"another user's file in a shared folder that is not sticky", 0777, root,
-         Laid::kFileOpenToAll, OtherUser(), BetSaveFailure::kNone},
+         Laid::kFileOpenToAll, OtherUser(), SaveFailure::kNone},
     };
     for (const auto& c : cases) {
         ASSERT_TRUE(WriteBet(victim, *BetOf({7})).Saved());
@@ -170,7 +170,7 @@ TEST_F(SaveOtherUsersTest, FilesLaidInSharedFoldersAreWrittenOnlyWhenSafe) {
             ASSERT_EQ(::chmod(entry.c_str(), 0666), 0);
         }
 
-        const BetSaveResult result = SaveAs(Saver(), entry, *bet);
+        const SaveResult result = SaveAs(Saver(), entry, *bet);
         EXPECT_EQ(result.failure, c.failure) << c.name;
         if (result.Saved()) {
             EXPECT_EQ(Contents(entry), TextOf(*bet)) << c.name;
@@ -212,19 +212,19 @@ TEST_F(SaveOtherUsersTest, PipesAndDevicesInSharedFoldersOnlyWhenTheSaversOwn) {
         mode_t folderMode;
         Special kind;
         Identity owner;
-        BetSaveFailure failure;
+        SaveFailure failure;
     } cases[] = {
         {"another user's pipe in a sticky shared folder", 01777, Special::kPipe, OtherUser(),
-         BetSaveFailure::kUnsafeSpecialFile},
+         SaveFailure::kUnsafeSpecialFile},
         {"the folder owner's pipe there", 01777, Special::kPipe, root,
-         BetSaveFailure::kUnsafeSpecialFile},
-        {"the saver's own pipe there", 01777, Special::kPipe, Saver(), BetSaveFailure::kNone},
+         SaveFailure::kUnsafeSpecialFile},
+        {"the saver's own pipe there", 01777, Special::kPipe, Saver(), SaveFailure::kNone},
         {"another user's pipe in a shared folder that is not sticky", 0777, Special::kPipe,
-         OtherUser(), BetSaveFailure::kNone},
+         OtherUser(), SaveFailure::kNone},
         {"a device in a sticky shared folder", 01777, Special::kDevice, root,
-         BetSaveFailure::kUnsafeSpecialFile},
+         SaveFailure::kUnsafeSpecialFile},
         {"another user's socket there", 01777, Special::kSocket, OtherUser(),
-         BetSaveFailure::kUnsafeSpecialFile},
+         SaveFailure::kUnsafeSpecialFile},
     };
     for (const auto& c : cases) {
         const fs::path entry = SharedFolder(root, c.folderMode) / "apuesta.txt";
@@ -232,7 +232,7 @@ TEST_F(SaveOtherUsersTest, PipesAndDevicesInSharedFoldersOnlyWhenTheSaversOwn) {
         const int reader =
             c.kind == Special::kPipe ? ::open(entry.c_str(), O_RDONLY | O_NONBLOCK) : -1;
 
-        const BetSaveResult result = SaveAs(Saver(), entry, *bet);
+        const SaveResult result = SaveAs(Saver(), entry, *bet);
         EXPECT_EQ(result.failure, c.failure) << c.name;
         if (reader >= 0) {
             std::string text(64, '\0');

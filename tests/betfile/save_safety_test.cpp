@@ -171,35 +171,35 @@ TEST_F(SaveSafetyTest, FailuresAtEachStep) {
         SaveCall call;
         int occurrence;
         int error;
-        BetSaveFailure failure;
+        SaveFailure failure;
         SaveAftermath expected;
         bool sameFile;
     } cases[] = {
-        {Route::kNewFile, SaveCall::kWrite, 2, EIO, BetSaveFailure::kWriteFailed,
-         SaveAftermath::kOld, true},
-        {Route::kNewFile, SaveCall::kSync, 1, EIO, BetSaveFailure::kWriteFailed,
-         SaveAftermath::kOld, true},
-        {Route::kNewFile, SaveCall::kRename, 1, EACCES, BetSaveFailure::kCannotReplace,
-         SaveAftermath::kOld, true},
-        {Route::kNewFile, SaveCall::kSetAttribute, 1, EPERM, BetSaveFailure::kNone,
-         SaveAftermath::kNew, true},
-        {Route::kNewFile, SaveCall::kChangeMode, 1, EPERM, BetSaveFailure::kNone,
-         SaveAftermath::kNew, true},
-        {Route::kNewFile, SaveCall::kRename, 1, EBUSY, BetSaveFailure::kNone, SaveAftermath::kNew,
+        {Route::kNewFile, SaveCall::kWrite, 2, EIO, SaveFailure::kWriteFailed, SaveAftermath::kOld,
          true},
-        {Route::kNewFile, SaveCall::kRename, 1, EXDEV, BetSaveFailure::kNone, SaveAftermath::kNew,
+        {Route::kNewFile, SaveCall::kSync, 1, EIO, SaveFailure::kWriteFailed, SaveAftermath::kOld,
          true},
-        {Route::kNewFile, SaveCall::kWrite, 1, ENOSPC, BetSaveFailure::kWriteFailed,
+        {Route::kNewFile, SaveCall::kRename, 1, EACCES, SaveFailure::kCannotReplace,
          SaveAftermath::kOld, true},
-        {Route::kInPlace, SaveCall::kWriteMark, 1, EIO, BetSaveFailure::kWriteFailed,
+        {Route::kNewFile, SaveCall::kSetAttribute, 1, EPERM, SaveFailure::kNone,
+         SaveAftermath::kNew, true},
+        {Route::kNewFile, SaveCall::kChangeMode, 1, EPERM, SaveFailure::kNone, SaveAftermath::kNew,
+         true},
+        {Route::kNewFile, SaveCall::kRename, 1, EBUSY, SaveFailure::kNone, SaveAftermath::kNew,
+         true},
+        {Route::kNewFile, SaveCall::kRename, 1, EXDEV, SaveFailure::kNone, SaveAftermath::kNew,
+         true},
+        {Route::kNewFile, SaveCall::kWrite, 1, ENOSPC, SaveFailure::kWriteFailed,
          SaveAftermath::kOld, true},
-        {Route::kInPlace, SaveCall::kWrite, 3, EIO, BetSaveFailure::kWriteInPlaceFailed,
+        {Route::kInPlace, SaveCall::kWriteMark, 1, EIO, SaveFailure::kWriteFailed,
+         SaveAftermath::kOld, true},
+        {Route::kInPlace, SaveCall::kWrite, 3, EIO, SaveFailure::kWriteInPlaceFailed,
          SaveAftermath::kRefused, true},
-        {Route::kInPlace, SaveCall::kTruncate, 1, EFBIG, BetSaveFailure::kWriteInPlaceFailed,
+        {Route::kInPlace, SaveCall::kTruncate, 1, EFBIG, SaveFailure::kWriteInPlaceFailed,
          SaveAftermath::kRefused, true},
-        {Route::kInPlace, SaveCall::kSync, 2, EIO, BetSaveFailure::kWriteInPlaceFailed,
+        {Route::kInPlace, SaveCall::kSync, 2, EIO, SaveFailure::kWriteInPlaceFailed,
          SaveAftermath::kRefused, true},
-        {Route::kInPlace, SaveCall::kWriteCount, 1, EIO, BetSaveFailure::kWriteInPlaceFailed,
+        {Route::kInPlace, SaveCall::kWriteCount, 1, EIO, SaveFailure::kWriteInPlaceFailed,
          SaveAftermath::kRefused, true},
     };
     const fs::path secondName = folder.Path() / "other-name.txt";
@@ -210,7 +210,7 @@ TEST_F(SaveSafetyTest, FailuresAtEachStep) {
             fs::create_hard_link(path, secondName);
         }
         const ino_t before = Inode(path);
-        BetSaveResult result;
+        SaveResult result;
         {
             const HookGuard hook(AtCall(c.call, c.occurrence, [&] { return c.error; }));
             result = WriteBet(path, *newBet);
@@ -219,7 +219,7 @@ TEST_F(SaveSafetyTest, FailuresAtEachStep) {
                                  std::to_string(c.occurrence) + " failing with " +
                                  std::to_string(c.error);
         EXPECT_EQ(result.failure, c.failure) << what;
-        EXPECT_EQ(result.systemError, c.failure == BetSaveFailure::kNone ? 0 : c.error) << what;
+        EXPECT_EQ(result.systemError, c.failure == SaveFailure::kNone ? 0 : c.error) << what;
         EXPECT_EQ(Examine(), c.expected) << what;
         EXPECT_EQ(Inode(path) == before, c.sameFile) << what;
         EXPECT_EQ(Attributes(path).at("user.lumo"), "1") << what;
@@ -278,7 +278,7 @@ TEST_F(SaveSafetyTest, NewFileGetsTheModeOfAFileMadeInItsFolder) {
                 0);
         }
         ::umask(c.umask);
-        const BetSaveResult result = WriteBet(sub / "nueva.txt", *newBet);
+        const SaveResult result = WriteBet(sub / "nueva.txt", *newBet);
         ::umask(0);
         ASSERT_TRUE(result.Saved());
         EXPECT_EQ(Mode(sub / "nueva.txt"), c.expected) << "umask " << c.umask;

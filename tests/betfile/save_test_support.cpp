@@ -157,12 +157,12 @@ std::string InChild(const Identity& identity, const std::function<std::string()>
     return result;
 }
 
-BetSaveResult SaveAs(const Identity& identity, const fs::path& path, const CColumnSet& bet) {
+SaveResult SaveAs(const Identity& identity, const fs::path& path, const CColumnSet& bet) {
     const std::string bytes = InChild(identity, [&] {
-        const BetSaveResult result = WriteBet(path, bet);
+        const SaveResult result = WriteBet(path, bet);
         return std::string(reinterpret_cast<const char*>(&result), sizeof result);
     });
-    BetSaveResult result{.failure = BetSaveFailure::kNone, .systemError = -1};
+    SaveResult result{.failure = SaveFailure::kNone, .systemError = -1};
     if (bytes.size() == sizeof result) {
         std::memcpy(&result, bytes.data(), sizeof result);
     } else {

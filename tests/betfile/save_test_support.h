@@ -100,8 +100,8 @@ pid_t StartChild(const std::function<void()>& work);
 std::string InChild(const Identity& identity, const std::function<std::string()>& work);
 
 // Saves the bet as `identity`, in a child process.
-lumo::BetSaveResult SaveAs(const Identity& identity, const std::filesystem::path& path,
-                           const lumo::CColumnSet& bet);
+lumo::SaveResult SaveAs(const Identity& identity, const std::filesystem::path& path,
+                        const lumo::CColumnSet& bet);
 
 // Gives the file or folder to the identity's user and group (when root).
 void GiveTo(const std::filesystem::path& path, const Identity& identity);
