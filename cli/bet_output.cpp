@@ -10,12 +10,6 @@
 
 using namespace lumo;
 
-namespace {
-
-constexpr std::string_view kStandardOutput = "-";
-
-}  // namespace
-
 void ExpectBetDestination(const CommandLine& line, const Streams& streams) {
     if (!line.Has(kOutputOption.name) && streams.output == StandardOutput::kTerminal) {
         throw CommandError(

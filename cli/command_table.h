@@ -13,6 +13,7 @@ extern const Command kCheckCommand;
 extern const Command kScrutinyCommand;
 extern const Command kStatsCommand;
 extern const Command kShowCommand;
+extern const Command kExpectationCommand;
 
 // Every command, in the order the program's help lists them.
 std::span<const Command* const> AllCommands();

@@ -40,6 +40,8 @@ struct Command {
 // The options several commands take.
 inline constexpr OptionRule kForecastOption{"--forecast", OptionValue::kRequired};
 inline constexpr OptionRule kOutputOption{"-o", OptionValue::kRequired};
+// The value of -o that names standard output.
+inline constexpr std::string_view kStandardOutput = "-";
 inline constexpr OptionRule kHelpOption{"--help", OptionValue::kNone};
 inline constexpr OptionRule kLenientOption{"--lenient", OptionValue::kNone};
 

@@ -30,11 +30,12 @@ constexpr std::string_view kProgramHelpTail =
     "  --forecast ARCHIVO  pronóstico para puntuar (por defecto pronostico.txt de la\n"
     "                      carpeta actual si existe; si no, la tabla construida);\n"
     "                      «-» lo lee de la entrada estándar.\n"
-    "                      Órdenes: generate, filter, sort, reduce y show\n"
+    "                      Órdenes: generate, filter, sort, reduce, stats, show y\n"
+    "                      expectation\n"
     "  -o ARCHIVO          graba la apuesta en ARCHIVO; «-o -» la escribe en la salida\n"
     "                      estándar, también en una terminal (sin -o, solo si la salida\n"
     "                      va a un archivo o a otra orden).\n"
-    "                      Órdenes: generate, filter, sort y reduce\n"
+    "                      Órdenes: generate, filter, sort, reduce y expectation\n"
     "  --lenient           lee las apuestas como la ventana: toma las columnas que puede\n"
     "                      y avisa de lo demás (sin ella, cualquier daño es un error).\n"
     "                      Órdenes: filter, sort, reduce, check, scrutiny, stats\n"
@@ -48,7 +49,7 @@ constexpr std::string_view kProgramHelpTail =
 
 constexpr std::array kCommands{&kGenerateCommand, &kFilterCommand, &kSortCommand,
                                &kReduceCommand,   &kCheckCommand,  &kScrutinyCommand,
-                               &kStatsCommand,    &kShowCommand};
+                               &kStatsCommand,    &kShowCommand,   &kExpectationCommand};
 
 // The program's help: what it is, a line per command, the common options.
 std::string ProgramHelp() {

@@ -1,34 +1,75 @@
 // lumo-cli stats: the bet's size, cost and tickets, and the share of 1, X
 // and 2 per match.
 #include <array>
+#include <cmath>
 #include <iomanip>
 #include <memory>
+#include <new>
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "cli/command_inputs.h"
 #include "cli/command_table.h"
 #include "cli/price_option.h"
+#include "cli/value_inputs.h"
 #include "core/match_counts.h"
 #include "text/spanish_numbers.h"
+#include "value/bet_value.h"
 
 using namespace lumo;
 
 namespace {
 
-constexpr std::array kOptions{kHelpOption, kLenientOption, kPriceOption};
+constexpr std::array kOptions{kHelpOption,    kLenientOption, kPriceOption,
+                              kPublicOption,  kOddsOption,    kTakingsOption,
+                              kJackpotOption, kPlenoOption,   kForecastOption};
 
 constexpr std::string_view kHelp =
     "Uso: lumo-cli stats ENTRADA [--price EUROS] [--lenient]\n"
+    "                    [--public ARCHIVO --takings EUROS [--odds ARCHIVO]\n"
+    "                    [--jackpot EUROS] [--pleno-probability P] [--forecast ARCHIVO]]\n"
     "El número de columnas de la apuesta, lo que cuesta jugarla y en cuántos boletos\n"
     "de 8 columnas cabe; después, por partido, la parte de 1, X y 2 sobre toda la\n"
     "apuesta.\n"
-    "  --price EUROS  precio de una columna (por defecto 0,75)\n";
+    "  --price EUROS      precio de una columna (por defecto 0,75)\n"
+    "  --public ARCHIVO   con los porcentajes del público y la recaudación de\n"
+    "                     --takings, el premio esperado de la apuesta (sus columnas\n"
+    "                     se reparten los premios entre ellas), la probabilidad de\n"
+    "                     cobrar algo y la de acertar cada categoría; el manual da\n"
+    "                     el modelo. Suele quedar muy por debajo de lo que cuesta.\n";
 
-// A share as a percentage with one decimal and a decimal comma.
-std::string Percentage(std::int64_t part, std::int64_t whole) {
-    const std::int64_t tenths = whole == 0 ? 0 : (part * 1000 + whole / 2) / whole;
-    return std::to_string(tenths / 10) + "," + std::to_string(tenths % 10) + " %";
+constexpr std::array<std::string_view, 5> kCategoryNames{"14", "13", "12", "11", "10"};
+
+// The bet's expected prize against its cost, and its chances of cashing.
+void WriteValue(const CommandLine& line, const CColumnSet& bet, std::int64_t priceCents,
+                const Streams& streams) {
+    const Round round = LoadRound(line, streams, nullptr);
+    std::vector<std::int32_t> indices;
+    indices.reserve(static_cast<std::size_t>(bet.Count()));
+    for (const CColumn& column : bet) {
+        indices.push_back(column.Index());
+    }
+    BetValue value;
+    try {
+        value = ValueOfBet(round, indices);
+    } catch (const std::bad_alloc&) {
+        throw CommandError("No hay memoria suficiente para el valor esperado de la apuesta.");
+    }
+    const std::int64_t cost = CostOf(bet.Count(), priceCents).cents;
+    streams.out << "Valor esperado: " << EurosText(std::llround(value.expected * 100.0)) << " por "
+                << EurosText(cost) << " jugados";
+    if (cost > 0) {
+        streams.out << " ("
+                    << DecimalCommaText(value.expected * 10'000.0 / static_cast<double>(cost), 1)
+                    << " %)";
+    }
+    streams.out << "\nProbabilidad de cobrar algún premio: " << ChanceText(value.cashChance)
+                << '\n';
+    for (std::size_t misses = 0; misses < kCategoryNames.size(); ++misses) {
+        streams.out << "Probabilidad de alguna columna con " << kCategoryNames[misses]
+                    << " aciertos: " << ChanceText(value.categoryChances[misses]) << '\n';
+    }
 }
 
 int Stats(const CommandLine& line, const Streams& streams) {
@@ -43,9 +84,12 @@ int Stats(const CommandLine& line, const Streams& streams) {
         streams.out << "Partido " << std::setw(2) << match + 1 << ":";
         for (std::size_t result = 0; result < 3; ++result) {
             streams.out << "  " << kSignNames[result] << " " << std::setw(7)
-                        << Percentage(counts[match][result], bet->Count());
+                        << PercentText(counts[match][result], bet->Count());
         }
         streams.out << '\n';
+    }
+    if (line.Has(kPublicOption.name) || line.Has(kTakingsOption.name)) {
+        WriteValue(line, *bet, priceCents, streams);
     }
     return kExitSuccess;
 }

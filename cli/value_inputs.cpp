@@ -90,18 +90,28 @@ double PlenoChance(const std::string& typed) {
 
 }  // namespace
 
+MatchTable LoadRealProbabilities(const CommandLine& line, const Streams& streams,
+                                 const Scoring* scored) {
+    if (const std::optional<std::string> odds = line.Value(kOddsOption.name)) {
+        const MatchTable real = ReadMatchFile(MatchFileKind::kOdds, *odds);
+        WholeMessage(streams.err) << "Probabilidades: las cuotas de " << Quoted(*odds) << ".\n";
+        return real;
+    }
+    return ProbabilitiesOfForecast(scored ? scored->table : LoadScoring(line, streams).table);
+}
+
+MatchTable LoadPublicShares(const CommandLine& line, const Streams& streams) {
+    const std::string publicFile = Required(line, kPublicOption, "los porcentajes del público");
+    const MatchTable shares = ReadMatchFile(MatchFileKind::kPublic, publicFile);
+    WholeMessage(streams.err) << "Público: " << Quoted(publicFile) << ".\n";
+    return shares;
+}
+
 Round LoadRound(const CommandLine& line, const Streams& streams, const Scoring* scored) {
     Round round;
-    const std::string publicFile = Required(line, kPublicOption, "los porcentajes del público");
+    round.publicShares = LoadPublicShares(line, streams);
     round.takings = Euros(kTakingsOption, Required(line, kTakingsOption, "la recaudación"));
-    round.publicShares = ReadMatchFile(MatchFileKind::kPublic, publicFile);
-    if (const std::optional<std::string> odds = line.Value(kOddsOption.name)) {
-        round.real = ReadMatchFile(MatchFileKind::kOdds, *odds);
-        WholeMessage(streams.err) << "Probabilidades: las cuotas de " << Quoted(*odds) << ".\n";
-    } else {
-        round.real =
-            ProbabilitiesOfForecast(scored ? scored->table : LoadScoring(line, streams).table);
-    }
+    round.real = LoadRealProbabilities(line, streams, scored);
     if (const std::optional<std::string> jackpot = line.Value(kJackpotOption.name)) {
         round.jackpot = Euros(kJackpotOption, *jackpot);
     }
@@ -109,8 +119,8 @@ Round LoadRound(const CommandLine& line, const Streams& streams, const Scoring* 
         round.plenoChance = PlenoChance(*pleno);
     }
     round.columnPrice = static_cast<double>(ColumnPriceCents(line)) / 100.0;
-    WholeMessage(streams.err) << "Público: " << Quoted(publicFile) << "; recaudación "
-                              << EurosText(std::llround(round.takings * 100.0)) << ".\n";
+    WholeMessage(streams.err) << "Recaudación: " << EurosText(std::llround(round.takings * 100.0))
+                              << ".\n";
     return round;
 }
 
@@ -136,12 +146,5 @@ double ValueEuros(std::string_view option, const std::string& typed) {
 }
 
 std::string ValueText(double euros) {
-    char text[64];
-    const auto end =
-        std::to_chars(text, text + sizeof text, euros, std::chars_format::fixed, 4).ptr;
-    std::string shown(text, end);
-    for (char& c : shown) {
-        c = c == '.' ? ',' : c;
-    }
-    return shown;
+    return DecimalCommaText(euros, 4);
 }

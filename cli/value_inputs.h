@@ -16,6 +16,14 @@ inline constexpr OptionRule kTakingsOption{"--takings", OptionValue::kRequired};
 inline constexpr OptionRule kJackpotOption{"--jackpot", OptionValue::kRequired};
 inline constexpr OptionRule kPlenoOption{"--pleno-probability", OptionValue::kRequired};
 
+// The real probabilities of --odds, else of the forecast: `scored` when the
+// command has loaded it already, else LoadScoring's. Says on `err` which.
+lumo::MatchTable LoadRealProbabilities(const CommandLine& line, const Streams& streams,
+                                       const lumo::Scoring* scored);
+
+// The public's shares of --public, required. Says on `err` which file.
+lumo::MatchTable LoadPublicShares(const CommandLine& line, const Streams& streams);
+
 // The round the expected prize is computed for: the real probabilities of
 // --odds, else of the forecast: `scored` when the command has loaded it for
 // the scores already, else LoadScoring's; the public's shares of

@@ -2,6 +2,8 @@
 #include "text/number_grammar.h"
 
 #include <algorithm>
+#include <charconv>
+#include <cmath>
 #include <cstdlib>
 
 namespace lumo {
@@ -126,6 +128,26 @@ std::string PercentText(std::int64_t part, std::int64_t whole) {
     // Tenths of a percent, rounded half up without leaving integers.
     const std::int64_t tenths = whole == 0 ? 0 : (part * 2000 + whole) / (2 * whole);
     return GroupedNumber(tenths / 10) + "," + static_cast<char>('0' + tenths % 10) + " %";
+}
+
+std::string DecimalCommaText(double number, int decimals) {
+    char text[400];
+    const auto end =
+        std::to_chars(text, text + sizeof text, number, std::chars_format::fixed, decimals).ptr;
+    std::string shown(text, end);
+    std::replace(shown.begin(), shown.end(), '.', ',');
+    return shown;
+}
+
+std::string ChanceText(double chance) {
+    const double percent = 100.0 * chance;
+    if (!(percent > 0.0)) {
+        return "0 %";
+    }
+    // Digits after the comma for three significant ones; a percentage that
+    // rounds up to the next power of ten keeps one digit too many, harmless.
+    const int whole = static_cast<int>(std::floor(std::log10(percent)));
+    return DecimalCommaText(percent, std::max(0, 2 - whole)) + " %";
 }
 
 }  // namespace lumo

@@ -41,4 +41,13 @@ inline constexpr std::string_view kEurosExample =
 // `whole` is 0. Both at least 0, `part` at most `whole`.
 std::string PercentText(std::int64_t part, std::int64_t whole);
 
+// A number with `decimals` digits after a decimal comma, rounded to the
+// nearest, without grouping: "61,7", "0,00123", "-2,50".
+std::string DecimalCommaText(double number, int decimals);
+
+// A chance (0 to 1) as a percentage with three significant digits, so that
+// a rare one does not show as nothing: "61,7 %", "0,00123 %", "100 %";
+// exactly 0 is "0 %".
+std::string ChanceText(double chance);
+
 }  // namespace lumo

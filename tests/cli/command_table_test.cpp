@@ -25,7 +25,7 @@ TEST(CommandListTest, EachHelpShowsItsCommandAndEveryOption) {
             }
         }
     }
-    EXPECT_EQ(names.size(), 8U);
+    EXPECT_EQ(names.size(), 9U);
 }
 
 }  // namespace

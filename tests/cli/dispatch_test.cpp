@@ -18,13 +18,17 @@
 #include "betfile/strict_bet_reader.h"
 #include "cli/command_table.h"
 #include "cli/value_inputs.h"
+#include "core/bet_cost.h"
 #include "core/column_predicates.h"
 #include "core/condition.h"
 #include "core/covering.h"
 #include "forecast/forecast_file.h"
 #include "reduction/cover_check.h"
 #include "tests/core/test_support.h"
+#include "text/spanish_numbers.h"
+#include "value/bet_value.h"
 #include "value/column_values.h"
+#include "value/expectation_table.h"
 
 using namespace lumo;
 using namespace lumo::internal;
@@ -284,6 +288,47 @@ TEST_F(CommandsTest, StatsGivesTheSharesOfTheWholeBet) {
     EXPECT_NE(stats.out.find("Partido  1:  1  33,3 %  X  33,3 %  2  33,3 %\n"), std::string::npos)
         << stats.out;
     EXPECT_NE(stats.out.find("Partido 14:  1  66,7 %  X   0,0 %  2  33,3 %\n"), std::string::npos);
+}
+
+// Given the public's file, stats adds the bet's own value and chances, and
+// expectation writes the window's table of the same round.
+TEST_F(CommandsTest, StatsGivesTheBetsValueAndExpectationItsTable) {
+    {
+        std::ofstream publicFile(folder / "publico.txt");
+        for (int match = 0; match < 14; ++match) {
+            publicFile << "50 30 20\n";
+        }
+    }
+    Round round;
+    round.real = ProbabilitiesOfForecast(scoring.table);
+    round.publicShares.fill({0.5, 0.3, 0.2});
+    round.takings = 1'000'000.0;
+    std::vector<std::int32_t> indices;
+    for (const CColumn& column : bet) {
+        indices.push_back(column.Index());
+    }
+    const BetValue value = ValueOfBet(round, indices);
+    const CliRun stats = Cli(
+        {"stats", Path("apuesta.txt"), "--public", Path("publico.txt"), "--takings", "1.000.000"});
+    ASSERT_EQ(stats.status, kExitSuccess) << stats.err;
+    const std::string cost = EurosText(CostOf(bet.Count(), 75).cents);
+    EXPECT_NE(stats.out.find("Valor esperado: " + EurosText(std::llround(value.expected * 100)) +
+                             " por " + cost + " jugados ("),
+              std::string::npos)
+        << stats.out;
+    EXPECT_NE(stats.out.find("Probabilidad de alguna columna con 12 aciertos: " +
+                             ChanceText(value.categoryChances[2]) + "\n"),
+              std::string::npos);
+
+    const std::string table = Path("esperanza.txt");
+    const CliRun written = Cli({"expectation", "--public", Path("publico.txt"), "-o", table});
+    ASSERT_EQ(written.status, kExitSuccess) << written.err;
+    std::ifstream in(table);
+    EXPECT_EQ(LoadExpectation(in).rows, ExpectationTableOf(round.real, round.publicShares).rows);
+    const CliRun refused =
+        CliAsIs({"expectation", "--public", Path("publico.txt"), "-o", folder.string()});
+    EXPECT_EQ(refused.status, kExitError);
+    EXPECT_NE(refused.err.find("es una carpeta"), std::string::npos) << refused.err;
 }
 
 // 230.069 columns at 0,75 € each, on tickets of 8; with a Pleno al 15 and

@@ -63,6 +63,20 @@ TEST(SpanishNumbersTest, WritesSharesAsPercentagesWithOneDecimalRoundedHalfUp) {
     }
 }
 
+// Three significant digits, so that a rare chance never shows as nothing.
+TEST(SpanishNumbersTest, ChancesKeepThreeSignificantDigits) {
+    const struct {
+        double chance;
+        std::string text;
+    } cases[] = {
+        {0.0, "0 %"},     {1.0, "100 %"},           {0.61749, "61,7 %"},
+        {0.05, "5,00 %"}, {1.2345e-5, "0,00123 %"}, {0.999, "99,9 %"},
+    };
+    for (const auto& [chance, text] : cases) {
+        EXPECT_EQ(ChanceText(chance), text) << chance;
+    }
+}
+
 TEST(SpanishNumbersTest, TheCostOfABetIsItsColumnsAtThePriceOnTicketsOfEight) {
     const BetCost cost = CostOf(230'069, kDefaultColumnPriceCents);
     EXPECT_EQ(EurosText(cost.cents), "172.551,75 €");
