@@ -2,6 +2,7 @@
 
 #include <array>
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace lumo::internal {
@@ -23,6 +24,23 @@ constexpr std::array kLength7Radius1Syndromes{
     "220221"sv, "111221"sv, "000002"sv, "211002"sv, "101102"sv, "222102"sv, "120202"sv, "012202"sv,
     "110012"sv, "202012"sv, "022012"sv, "200112"sv, "020112"sv, "112112"sv, "001212"sv, "221212"sv,
     "000022"sv, "122022"sv, "210122"sv, "021122"sv, "111222"sv, "202222"sv};
+
+// The matrices below are written row by row, as printed with their codes;
+// Rows() turns them into columns.
+// 8 positions, 4 checks, 6 cosets of 81 words: 486 words, radius 1 (van
+// Laarhoven, Aarts, van Lint and Wille, 1989).
+constexpr std::array kLength8Radius1Rows{"10100110"sv, "01120211"sv, "00020000"sv, "00011111"sv};
+constexpr std::array kLength8Radius1Syndromes{"0000"sv, "2210"sv, "1020"sv,
+                                              "2212"sv, "1201"sv, "0020"sv};
+// 10 positions, 4 checks, 5 cosets of 729 words: 3,645 words, radius 1
+// (Blokhuis and Lam, 1984).
+constexpr std::array kLength10Radius1Rows{"1111120100"sv, "0011111012"sv, "0201220122"sv,
+                                          "0101111011"sv};
+constexpr std::array kLength10Radius1Syndromes{"0000"sv, "2112"sv, "1220"sv, "1022"sv, "0111"sv};
+// 11 positions, 6 checks: a linear [11, 5] code of 243 words, radius 3.
+constexpr std::array kLength11Radius3Rows{"10101111110"sv, "20100211100"sv, "20110021120"sv,
+                                          "10120201000"sv, "11102200101"sv, "12021111000"sv};
+constexpr std::array kZeroSyndrome6{"000000"sv};
 
 std::int32_t Packed(std::string_view digits) {
     std::int32_t packed = 0;
@@ -48,11 +66,36 @@ SyndromeCodeWithRadius Cosets(std::span<const std::string_view> columns,
     return found;
 }
 
+// The columns of a matrix given by its rows, each column as a string of
+// digits, row 0 first.
+template <std::size_t kRows>
+std::vector<std::string> Columns(const std::array<std::string_view, kRows>& rows) {
+    std::vector<std::string> columns(rows.front().size());
+    for (const std::string_view row : rows) {
+        for (std::size_t c = 0; c < row.size(); ++c) {
+            columns[c] += row[c];
+        }
+    }
+    return columns;
+}
+
+template <std::size_t kRows, std::size_t kSyndromes>
+SyndromeCodeWithRadius CosetsByRows(const std::array<std::string_view, kRows>& rows,
+                                    const std::array<std::string_view, kSyndromes>& syndromes,
+                                    std::int32_t radius) {
+    const std::vector<std::string> columns = Columns(rows);
+    const std::vector<std::string_view> views(columns.begin(), columns.end());
+    return Cosets(views, syndromes, radius);
+}
+
 }  // namespace
 
 std::vector<SyndromeCodeWithRadius> CosetCodes() {
     return {
         Cosets(kLength7Radius1Columns, kLength7Radius1Syndromes, 1),
+        CosetsByRows(kLength8Radius1Rows, kLength8Radius1Syndromes, 1),
+        CosetsByRows(kLength10Radius1Rows, kLength10Radius1Syndromes, 1),
+        CosetsByRows(kLength11Radius3Rows, kZeroSyndrome6, 3),
     };
 }
 
