@@ -14,9 +14,11 @@ struct SyndromeCodeWithRadius {
     std::int32_t radius;
 };
 
-// Unions of cosets of ternary linear codes whose parity-check matrix and
-// coset syndromes were found by a tabu search over the syndromes (each coset
-// a vertex, a step the addition of a multiple of one column), stored as data.
+// Unions of cosets of ternary linear codes, given by a parity-check matrix
+// and coset syndromes, stored as data: found by a tabu search over the
+// syndromes (each coset a vertex, a step the addition of a multiple of one
+// column; SearchCosetCode of codes/coset_search.h, run by
+// tools/coset_search), or as published.
 std::vector<SyndromeCodeWithRadius> CosetCodes();
 
 }  // namespace lumo::internal
