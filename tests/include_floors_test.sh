@@ -32,6 +32,7 @@ check cli cli betfile forecast value reduction core text
 check platform platform betfile core text
 check widgets widgets platform core text
 check app app widgets platform betfile forecast core text
+check tools codes
 check reducir reducir platform betfile forecast reduction core text
 check tests/reducir reducir platform betfile forecast reduction core text
 check tests/platform platform core text
@@ -40,7 +41,7 @@ check tests/widgets widgets platform core text
 # internal/ of FOLDER is included only by FOLDER and its tests.
 for folder in text codes core reduction value; do
     internal=$(grep -rn "#include \"$folder/internal/" --include='*.cpp' --include='*.h' \
-        $(echo "text codes core reduction forecast value betfile cli platform widgets app reducir" |
+        $(echo "text codes core reduction forecast value betfile cli tools platform widgets app reducir" |
             tr ' ' '\n' | grep -vx "$folder"))
     if [ -n "$internal" ]; then
         echo "$folder/internal/ is $folder's own:"
