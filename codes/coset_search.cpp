@@ -1,5 +1,7 @@
 #include "codes/coset_search.h"
 
+#include <algorithm>
+#include <numeric>
 #include <random>
 #include <set>
 
@@ -12,6 +14,12 @@ namespace lumo {
 using namespace internal;
 
 namespace {
+
+// Rounds of the syndrome search, each followed by a change of one column of
+// the matrix, before a fresh random matrix.
+constexpr std::int32_t kChangesPerMatrix = 200;
+// Most columns tried for a change of one column.
+constexpr std::int32_t kMostCandidates = 400;
 
 char DigitOf(Trits t, std::int32_t row) {
     return (t.ones >> row & 1U) != 0 ? '1' : (t.twos >> row & 1U) != 0 ? '2' : '0';
@@ -47,6 +55,76 @@ std::vector<Trits> RandomMatrix(const CosetShape& shape, std::mt19937_64& random
         }
     }
     return columns;
+}
+
+// `count` distinct syndromes at random (all of them when there are fewer).
+std::vector<std::int32_t> RandomSyndromes(const SyndromeSpace& space, std::int32_t count,
+                                          std::mt19937_64& random) {
+    std::vector<std::int32_t> all(static_cast<std::size_t>(space.Size()));
+    std::iota(all.begin(), all.end(), 0);
+    std::shuffle(all.begin(), all.end(), random);
+    all.resize(std::min(all.size(), static_cast<std::size_t>(count)));
+    return all;
+}
+
+// Whether the column may stand at `position` of H: non-zero, written with
+// 1 first, and no multiple of another column when the shape has room.
+bool Allowed(const CosetShape& shape, const std::vector<Trits>& columns, std::size_t position,
+             Trits column) {
+    if ((column.ones | column.twos) == 0 || Normalised(column).ones != column.ones) {
+        return false;
+    }
+    std::int32_t projective = 1;
+    for (std::int32_t i = 0; i < shape.checks; ++i) {
+        projective *= 3;
+    }
+    if ((projective - 1) / 2 < shape.length) {
+        return true;
+    }
+    for (std::size_t other = 0; other < columns.size(); ++other) {
+        if (other != position && columns[other].ones == column.ones &&
+            columns[other].twos == column.twos) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Puts at a random position past the unit columns the column, of a sample,
+// that leaves fewest syndromes uncovered by `syndromes`; the space follows.
+void ChangeColumn(const CosetShape& shape, SyndromeSpace& space, std::vector<Trits>& columns,
+                  const std::vector<std::int32_t>& syndromes, std::mt19937_64& random) {
+    if (shape.length == shape.checks) {
+        return;
+    }
+    const auto position = static_cast<std::size_t>(
+        shape.checks + static_cast<std::int32_t>(
+                           random() % static_cast<std::uint64_t>(shape.length - shape.checks)));
+    Trits best = columns[position];
+    std::size_t fewest = UncoveredBy(space, syndromes);
+    std::int32_t ties = 1;
+    for (std::int32_t tried = 0; tried < std::min(kMostCandidates, space.Size()); ++tried) {
+        const std::int32_t number =
+            space.Size() <= kMostCandidates
+                ? tried
+                : static_cast<std::int32_t>(random() % static_cast<std::uint64_t>(space.Size()));
+        const Trits candidate = space.At(number);
+        if (!Allowed(shape, columns, position, candidate)) {
+            continue;
+        }
+        columns[position] = candidate;
+        space.UseColumns(columns);
+        const std::size_t uncovered = UncoveredBy(space, syndromes);
+        if (uncovered < fewest) {
+            best = candidate;
+            fewest = uncovered;
+            ties = 1;
+        } else if (uncovered == fewest && random() % static_cast<std::uint64_t>(++ties) == 0) {
+            best = candidate;
+        }
+    }
+    columns[position] = best;
+    space.UseColumns(columns);
 }
 
 CosetCode Written(const CosetShape& shape, const std::vector<Trits>& columns,
@@ -97,18 +175,27 @@ std::int32_t CoveringRadiusOf(const CosetCode& code) {
 }
 
 std::optional<CosetCode> SearchCosetCode(const CosetShape& shape, std::uint64_t seed,
-                                         std::int64_t stepsPerMatrix,
+                                         std::int64_t stepsPerRound,
                                          std::chrono::steady_clock::time_point deadline) {
     std::mt19937_64 random(seed);
+    SyndromeSpace space(shape.checks, shape.radius);
     do {
-        const std::vector<Trits> columns = RandomMatrix(shape, random);
-        const SyndromeSpace space(shape.checks, columns, shape.radius);
-        if (const auto found = CoverSyndromes(space, shape.cosets, stepsPerMatrix, random)) {
-            CosetCode code = Written(shape, columns, space, *found);
-            const std::int32_t radius = CoveringRadiusOf(code);
-            if (radius >= 0 && radius <= shape.radius) {
-                return code;
+        std::vector<Trits> columns = RandomMatrix(shape, random);
+        space.UseColumns(columns);
+        std::vector<std::int32_t> syndromes = RandomSyndromes(space, shape.cosets, random);
+        for (std::int32_t change = 0; change < kChangesPerMatrix &&
+                                      (change == 0 || std::chrono::steady_clock::now() < deadline);
+             ++change) {
+            const CoverAttempt attempt = CoverSyndromes(space, syndromes, stepsPerRound, random);
+            syndromes = attempt.syndromes;
+            if (attempt.uncovered == 0) {
+                CosetCode code = Written(shape, columns, space, syndromes);
+                const std::int32_t radius = CoveringRadiusOf(code);
+                if (radius >= 0 && radius <= shape.radius) {
+                    return code;
+                }
             }
+            ChangeColumn(shape, space, columns, syndromes, random);
         }
     } while (std::chrono::steady_clock::now() < deadline);
     return std::nullopt;

@@ -29,14 +29,17 @@ struct CosetCode {
     std::vector<std::string> syndromes;
 };
 
-// Random matrices in systematic form (the unit columns first, then columns
-// no multiple of another when there are enough), each given `stepsPerMatrix`
-// steps of the tabu search over syndromes (internal/syndrome_cover.h), until
-// a covering is found or the deadline passes. The same seed gives the same
-// matrices and steps. A code found is checked by a breadth-first search over
-// its syndromes before it is returned.
+// Östergård's matrix method: a random matrix in systematic form (the unit
+// columns first, then columns no multiple of another when there are enough)
+// and random syndromes; then rounds of `stepsPerRound` steps of the tabu
+// search over the syndromes (internal/syndrome_cover.h), each followed by
+// the change of one column of H to the one, of a sample, that leaves fewest
+// syndromes uncovered; a fresh matrix after 200 rounds. Stops at a covering
+// or once the deadline has passed (after one round at least). The same seed
+// gives the same steps. A code found is checked by a breadth-first search
+// over its syndromes before it is returned.
 std::optional<CosetCode> SearchCosetCode(const CosetShape& shape, std::uint64_t seed,
-                                         std::int64_t stepsPerMatrix,
+                                         std::int64_t stepsPerRound,
                                          std::chrono::steady_clock::time_point deadline);
 
 // The covering radius of a code as CosetCode writes it, checked by a

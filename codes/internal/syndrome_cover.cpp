@@ -147,25 +147,20 @@ std::int32_t BestRemoval(const CoverState& state, std::int32_t added, std::int64
 
 }  // namespace
 
-std::optional<std::vector<std::int32_t>> CoverSyndromes(const SyndromeSpace& space,
-                                                        std::int32_t count, std::int64_t steps,
-                                                        std::mt19937_64& random) {
+CoverAttempt CoverSyndromes(const SyndromeSpace& space, const std::vector<std::int32_t>& start,
+                            std::int64_t steps, std::mt19937_64& random) {
     CoverState state(space);
-    std::uniform_int_distribution<std::int32_t> any(0, space.Size() - 1);
-    while (static_cast<std::int32_t>(state.members.size()) < std::min(count, space.Size())) {
-        if (const std::int32_t s = any(random); state.chosen[CoverState::Slot(s)] == 0) {
-            state.Add(s);
-        }
+    for (const std::int32_t s : start) {
+        state.Add(s);
     }
+    CoverAttempt best{.syndromes = state.members, .uncovered = state.uncovered.size()};
     for (std::int64_t step = 0; step < steps && !state.uncovered.empty(); ++step) {
         const std::int64_t tenure = kTenure + static_cast<std::int64_t>(random() % (kTenure + 1));
         const std::int32_t y =
             state.uncovered[static_cast<std::size_t>(random() % state.uncovered.size())];
         const std::int32_t added = BestAddition(state, y, step, tenure, random);
-        if (added < 0) {
-            continue;
-        }
-        const std::int32_t dropped = BestRemoval(state, added, step, tenure, random);
+        const std::int32_t dropped =
+            added < 0 ? -1 : BestRemoval(state, added, step, tenure, random);
         if (dropped < 0) {
             continue;
         }
@@ -173,13 +168,27 @@ std::optional<std::vector<std::int32_t>> CoverSyndromes(const SyndromeSpace& spa
         state.Remove(dropped);
         state.changed[CoverState::Slot(added)] = step;
         state.changed[CoverState::Slot(dropped)] = step;
+        if (state.uncovered.size() < best.uncovered) {
+            best = {.syndromes = state.members, .uncovered = state.uncovered.size()};
+        }
     }
-    if (!state.uncovered.empty()) {
-        return std::nullopt;
+    std::sort(best.syndromes.begin(), best.syndromes.end());
+    return best;
+}
+
+std::size_t UncoveredBy(const SyndromeSpace& space, const std::vector<std::int32_t>& syndromes) {
+    std::vector<std::uint8_t> covered(static_cast<std::size_t>(space.Size()), 0);
+    std::size_t count = 0;
+    for (const std::int32_t s : syndromes) {
+        const Trits centre = space.At(s);
+        for (const Trits offset : space.Ball()) {
+            std::uint8_t& mark =
+                covered[static_cast<std::size_t>(space.NumberOf(AddTrits(centre, offset)))];
+            count += mark == 0;
+            mark = 1;
+        }
     }
-    std::vector<std::int32_t> found = state.members;
-    std::sort(found.begin(), found.end());
-    return found;
+    return static_cast<std::size_t>(space.Size()) - count;
 }
 
 }  // namespace lumo::internal

@@ -4,9 +4,8 @@
 
 namespace lumo::internal {
 
-SyndromeSpace::SyndromeSpace(std::int32_t checks, std::span<const Trits> columns,
-                             std::int32_t radius)
-    : powers(std::size_t{1} << checks) {
+SyndromeSpace::SyndromeSpace(std::int32_t checks, std::int32_t radius)
+    : radius(radius), powers(std::size_t{1} << checks) {
     std::int32_t size = 1;
     for (std::int32_t i = 0; i < checks; ++i) {
         size *= 3;
@@ -27,9 +26,15 @@ SyndromeSpace::SyndromeSpace(std::int32_t checks, std::span<const Trits> columns
             }
         }
     }
-    // Breadth-first from 0, a layer per step.
     inBall.assign(static_cast<std::size_t>(size), 0);
-    ball.push_back({});
+}
+
+void SyndromeSpace::UseColumns(std::span<const Trits> columns) {
+    // Breadth-first from 0, a layer per step.
+    for (const Trits t : ball) {
+        inBall[static_cast<std::size_t>(NumberOf(t))] = 0;
+    }
+    ball.assign(1, Trits{});
     inBall[0] = 1;
     std::size_t layerStart = 0;
     for (std::int32_t step = 0; step < radius; ++step) {

@@ -29,10 +29,13 @@ inline Trits Negated(Trits a) {
 // most 12) and their balls: every syndrome within `radius` steps of 0, a
 // step being the addition of a multiple of one column. A syndrome's number
 // is the base-3 number whose digit i (least significant first) is row i, as
-// SyndromeCode packs it.
+// SyndromeCode packs it; it does not depend on the matrix, which may change.
 class SyndromeSpace {
   public:
-    SyndromeSpace(std::int32_t checks, std::span<const Trits> columns, std::int32_t radius);
+    SyndromeSpace(std::int32_t checks, std::int32_t radius);
+
+    // Makes the balls those of the matrix with these columns.
+    void UseColumns(std::span<const Trits> columns);
 
     std::int32_t Size() const { return static_cast<std::int32_t>(vectors.size()); }
     Trits At(std::int32_t number) const { return vectors[static_cast<std::size_t>(number)]; }
@@ -42,6 +45,7 @@ class SyndromeSpace {
     bool InBall(std::int32_t number) const { return inBall[static_cast<std::size_t>(number)] != 0; }
 
   private:
+    std::int32_t radius;
     std::vector<std::int32_t> powers;  // by bit mask: the sum of 3^i over its bits
     std::vector<Trits> vectors;        // by number
     std::vector<Trits> ball;

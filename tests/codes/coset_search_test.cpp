@@ -19,7 +19,6 @@ TEST(CosetSearchTest, ReachesKnownCodesAndNeverClaimsTooFewCosets) {
         {{.length = 4, .checks = 2, .radius = 1, .cosets = 1}, true},   // tetracode, 9 words
         {{.length = 5, .checks = 3, .radius = 1, .cosets = 3}, true},   // 27 words
         {{.length = 6, .checks = 5, .radius = 3, .cosets = 2}, true},   // 6 words, optimal
-        {{.length = 7, .checks = 6, .radius = 3, .cosets = 4}, true},   // 12 words, optimal
         {{.length = 5, .checks = 3, .radius = 1, .cosets = 2}, false},  // 22 < 27
     };
     for (const auto& [shape, exists] : cases) {

@@ -64,7 +64,7 @@ int main(int argc, char** argv) {
                            .radius = static_cast<std::int32_t>(*values[2]),
                            .cosets = static_cast<std::int32_t>(*values[3])};
     const std::uint64_t seed = given > 5 ? static_cast<std::uint64_t>(*values[5]) : 1;
-    const std::int64_t steps = given > 6 ? *values[6] : 100'000;
+    const std::int64_t steps = given > 6 ? *values[6] : 2'000;
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(*values[4]);
     bool found = false;
     while (shape.cosets > 0 && std::chrono::steady_clock::now() < deadline) {
