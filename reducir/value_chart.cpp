@@ -1,0 +1,68 @@
+#include "reducir/value_chart.h"
+
+#include <QBarCategoryAxis>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChart>
+#include <QLocale>
+#include <QValueAxis>
+#include <algorithm>
+
+#include "reducir/compact_chart.h"
+
+using namespace lumo;
+
+namespace {
+
+// The lower end of each range, with the decimals that tell them apart.
+QStringList RangeLabels(const ValueHistogram& histogram) {
+    const QLocale spanish(QLocale::Spanish, QLocale::Spain);
+    const int decimals = histogram.width >= 0.01 || histogram.width == 0.0 ? 2 : 4;
+    QStringList labels;
+    for (std::size_t bin = 0; bin < histogram.counts.size(); ++bin) {
+        labels << spanish.toString(histogram.low + static_cast<double>(bin) * histogram.width, 'f',
+                                   decimals);
+    }
+    return labels;
+}
+
+}  // namespace
+
+ValueChart::ValueChart(QWidget* parent)
+    : QChartView(new QChart, parent),
+      bars(new QBarSet(QStringLiteral("Columnas de la apuesta"))),
+      rangeAxis(new QBarCategoryAxis),
+      countAxis(new QValueAxis) {
+    auto* series = new QBarSeries;
+    series->append(bars);
+    series->setBarWidth(0.9);
+    chart()->addSeries(series);
+    chart()->setTitle(QStringLiteral("Columnas por valor esperado (€)"));
+    chart()->addAxis(rangeAxis, Qt::AlignBottom);
+    series->attachAxis(rangeAxis);
+    countAxis->setLabelFormat(QStringLiteral("%d"));
+    chart()->addAxis(countAxis, Qt::AlignLeft);
+    series->attachAxis(countAxis);
+    chart()->legend()->hide();
+    MakeCompact(*chart());
+    rangeAxis->setLabelsAngle(-90);
+    setRenderHint(QPainter::Antialiasing);
+    Show(nullptr);
+}
+
+void ValueChart::Show(const ValueHistogram* histogram) {
+    bars->remove(0, bars->count());
+    rangeAxis->clear();
+    if (histogram == nullptr || histogram->counts.empty()) {
+        countAxis->setRange(0, 1);
+        return;
+    }
+    QList<qreal> counts;
+    for (const std::int32_t count : histogram->counts) {
+        counts << count;
+    }
+    bars->append(counts);
+    rangeAxis->append(RangeLabels(*histogram));
+    countAxis->setRange(0, *std::max_element(counts.begin(), counts.end()));
+    countAxis->applyNiceNumbers();
+}
