@@ -14,6 +14,8 @@ using namespace lumo;
 
 namespace {
 
+constexpr std::int32_t kCountSteps = 4;
+
 // The lower end of each range, with the decimals that tell them apart.
 QStringList RangeLabels(const ValueHistogram& histogram) {
     const QLocale spanish(QLocale::Spanish, QLocale::Spain);
@@ -40,12 +42,12 @@ ValueChart::ValueChart(QWidget* parent)
     chart()->setTitle(QStringLiteral("Columnas por valor esperado (€)"));
     chart()->addAxis(rangeAxis, Qt::AlignBottom);
     series->attachAxis(rangeAxis);
-    countAxis->setLabelFormat(QStringLiteral("%d"));
+    countAxis->setLabelFormat(QStringLiteral("%.0f"));
+    countAxis->setTickType(QValueAxis::TicksDynamic);
     chart()->addAxis(countAxis, Qt::AlignLeft);
     series->attachAxis(countAxis);
     chart()->legend()->hide();
     MakeCompact(*chart());
-    rangeAxis->setLabelsAngle(-90);
     setRenderHint(QPainter::Antialiasing);
     Show(nullptr);
 }
@@ -54,7 +56,7 @@ void ValueChart::Show(const ValueHistogram* histogram) {
     bars->remove(0, bars->count());
     rangeAxis->clear();
     if (histogram == nullptr || histogram->counts.empty()) {
-        countAxis->setRange(0, 1);
+        ShowCounts(0);
         return;
     }
     QList<qreal> counts;
@@ -63,6 +65,13 @@ void ValueChart::Show(const ValueHistogram* histogram) {
     }
     bars->append(counts);
     rangeAxis->append(RangeLabels(*histogram));
-    countAxis->setRange(0, *std::max_element(counts.begin(), counts.end()));
-    countAxis->applyNiceNumbers();
+    ShowCounts(*std::max_element(histogram->counts.begin(), histogram->counts.end()));
+}
+
+// Four whole steps from 0 up to at least `most` columns.
+void ValueChart::ShowCounts(std::int32_t most) {
+    const std::int32_t step = std::max<std::int32_t>(1, (most + kCountSteps - 1) / kCountSteps);
+    countAxis->setTickAnchor(0);
+    countAxis->setTickInterval(step);
+    countAxis->setRange(0, step * kCountSteps);
 }

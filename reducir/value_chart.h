@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QChartView>
+#include <cstdint>
 
 #include "value/value_report.h"
 
@@ -19,6 +20,8 @@ class ValueChart : public QChartView {
     void Show(const lumo::ValueHistogram* histogram);
 
   private:
+    void ShowCounts(std::int32_t most);
+
     QBarSet* bars;
     QBarCategoryAxis* rangeAxis;
     QValueAxis* countAxis;

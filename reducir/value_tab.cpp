@@ -7,6 +7,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTableWidget>
@@ -64,6 +65,19 @@ double Cost(std::int32_t columns, std::int64_t priceCents) {
     return static_cast<double>(columns) * static_cast<double>(priceCents) / 100.0;
 }
 
+// "Las columnas valen de 0,0123 € a 0,4567 €.", four decimals as the
+// threshold takes them.
+QString RangeText(const ValueHistogram& histogram) {
+    if (histogram.counts.empty()) {
+        return {};
+    }
+    const QLocale spanish(QLocale::Spanish, QLocale::Spain);
+    const double high =
+        histogram.low + histogram.width * static_cast<double>(histogram.counts.size());
+    return QStringLiteral("Las columnas de la apuesta valen de %1 € a %2 €.")
+        .arg(spanish.toString(histogram.low, 'f', 4), spanish.toString(high, 'f', 4));
+}
+
 }  // namespace
 
 ValueTab::ValueTab(QWidget* parent)
@@ -88,8 +102,9 @@ ValueTab::ValueTab(QWidget* parent)
       chart(new ValueChart(this)),
       thresholdEdit(Field(this, "thresholdEdit", QStringLiteral("Valor mínimo en euros"))),
       keepButton(new QPushButton(QStringLiteral("&Quitar las de menos valor"), this)),
+      rangeLabel(ResultLabel(this, "valueRangeLabel", QStringLiteral("Valores de las columnas"))),
       keptLabel(ResultLabel(this, "valueKeptLabel", QStringLiteral("Columnas que quedan"))),
-      saveBetButton(new QPushButton(QStringLiteral("Grabar &apuesta…"), this)) {
+      saveBetButton(new QPushButton(QStringLiteral("&Grabar apuesta…"), this)) {
     chart->setObjectName(QStringLiteral("valueChart"));
     auto* left = new QVBoxLayout;
     left->addWidget(RoundBox());
@@ -161,8 +176,20 @@ QWidget* ValueTab::ResultBox() {
     chancesTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
     chancesTable->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     chancesTable->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    chancesTable->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    chancesTable->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    chancesTable->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    chancesTable->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Maximum);
     column->addWidget(new QLabel(QStringLiteral("Probabilidad de acertar:"), box));
-    column->addWidget(chancesTable, 1);
+    column->addWidget(chancesTable);
+    auto* explanation = new QLabel(
+        QStringLiteral("El valor esperado es lo que la apuesta cobraría de media si la jornada se "
+                       "jugara muchas veces, con cada premio repartido entre sus acertantes y los "
+                       "del público. Solo es rentable si supera lo que cuesta."),
+        box);
+    explanation->setWordWrap(true);
+    column->addWidget(explanation);
+    column->addStretch();
     return box;
 }
 
@@ -180,6 +207,7 @@ QWidget* ValueTab::KeepBox() {
     buttons->addWidget(saveBetButton);
     buttons->addStretch();
     form->addRow(buttons);
+    form->addRow(rangeLabel);
     form->addRow(keptLabel);
     return box;
 }
@@ -290,6 +318,7 @@ void ValueTab::ShowResults() {
     keepButton->setEnabled(report != nullptr);
     saveBetButton->setEnabled(bet != nullptr);
     keptLabel->setText(keptText);
+    rangeLabel->setText(report ? RangeText(report->histogram) : QString());
     ShowChances();
     chart->Show(report ? &report->histogram : nullptr);
     const QString none = calculating ? QStringLiteral("calculando…") : QStringLiteral("—");

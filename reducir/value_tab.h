@@ -94,6 +94,7 @@ class ValueTab : public QWidget {
     ValueChart* chart;
     QLineEdit* thresholdEdit;
     QPushButton* keepButton;
+    QLabel* rangeLabel;
     QLabel* keptLabel;
     QPushButton* saveBetButton;
 };

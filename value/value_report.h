@@ -40,7 +40,7 @@ ValueHistogram HistogramOf(const std::vector<double>& values, std::span<const st
 // ColumnValues, ValueOfBet of the bet and, with one, of the reduction, and
 // the histogram of the bet in kHistogramBins bins. Takes seconds on every
 // hardware thread; throws std::bad_alloc when the memory is not to be had.
-inline constexpr std::int32_t kHistogramBins = 20;
+inline constexpr std::int32_t kHistogramBins = 12;
 ValueReport ReportValue(const Round& round, std::span<const std::int32_t> bet,
                         const std::optional<std::vector<std::int32_t>>& reduction);
 
