@@ -14,7 +14,7 @@ using namespace lumo;
 
 namespace {
 
-constexpr std::int32_t kCountSteps = 4;
+constexpr std::int32_t kMostSteps = 5;
 
 // The lower end of each range, with the decimals that tell them apart.
 QStringList RangeLabels(const ValueHistogram& histogram) {
@@ -68,10 +68,20 @@ void ValueChart::Show(const ValueHistogram* histogram) {
     ShowCounts(*std::max_element(histogram->counts.begin(), histogram->counts.end()));
 }
 
-// Four whole steps from 0 up to at least `most` columns.
+// At most five steps of 1, 2 or 5 times a power of ten columns, up to the
+// first step at or above `most`.
 void ValueChart::ShowCounts(std::int32_t most) {
-    const std::int32_t step = std::max<std::int32_t>(1, (most + kCountSteps - 1) / kCountSteps);
+    std::int32_t step = 1;
+    for (std::int32_t power = 1; step * kMostSteps < most; power *= 10) {
+        for (const std::int32_t times : {1, 2, 5}) {
+            step = times * power;
+            if (step * kMostSteps >= most) {
+                break;
+            }
+        }
+    }
+    const std::int32_t steps = std::max<std::int32_t>(1, (most + step - 1) / step);
     countAxis->setTickAnchor(0);
     countAxis->setTickInterval(step);
-    countAxis->setRange(0, step * kCountSteps);
+    countAxis->setRange(0, step * steps);
 }
