@@ -132,6 +132,12 @@ class ReducirValueTest : public QObject {
         WaitForReport();
         QVERIFY(fixture->Text("betValueLabel").startsWith("Apuesta. Valor esperado"));
 
+        // Closing asks before the unsaved bet goes; Cancel keeps the window.
+        fixture->messages.answer = MessageAnswer::kCancel;
+        QVERIFY(!fixture->window->close());
+        QCOMPARE(fixture->messages.Texts().back(),
+                 QStringLiteral("¿Descartar la apuesta sin grabar?"));
+
         fixture->dialogs.answer = fixture->Path("guardada.txt");
         fixture->Click("saveBetButton");
         CColumnSet saved;
