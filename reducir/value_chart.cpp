@@ -54,7 +54,7 @@ ValueChart::ValueChart(QWidget* parent)
 
 void ValueChart::Show(const ValueHistogram* histogram) {
     bars->remove(0, bars->count());
-    rangeAxis->clear();
+    rangeAxis->setCategories({});
     if (histogram == nullptr || histogram->counts.empty()) {
         ShowCounts(0);
         return;

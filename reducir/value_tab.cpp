@@ -65,17 +65,19 @@ double Cost(std::int32_t columns, std::int64_t priceCents) {
     return static_cast<double>(columns) * static_cast<double>(priceCents) / 100.0;
 }
 
+// Euros with the four decimals the least value takes: "0,3390".
+QString ValueText(double euros) {
+    return QLocale(QLocale::Spanish, QLocale::Spain).toString(euros, 'f', 4);
+}
+
 // "Las columnas valen de 0,0123 € a 0,4567 €.", four decimals as the
 // threshold takes them.
 QString RangeText(const ValueHistogram& histogram) {
     if (histogram.counts.empty()) {
         return {};
     }
-    const QLocale spanish(QLocale::Spanish, QLocale::Spain);
-    const double high =
-        histogram.low + histogram.width * static_cast<double>(histogram.counts.size());
     return QStringLiteral("Las columnas de la apuesta valen de %1 € a %2 €.")
-        .arg(spanish.toString(histogram.low, 'f', 4), spanish.toString(high, 'f', 4));
+        .arg(ValueText(histogram.low), ValueText(histogram.high));
 }
 
 }  // namespace
@@ -300,9 +302,17 @@ void ValueTab::RequestKeep() {
                               .arg(thresholdEdit->text()));
         return;
     }
-    if (report) {
-        Q_EMIT KeepRequested(*euros);
+    if (!report) {
+        return;
     }
+    // A bet of no columns is no bet to go on with.
+    if (report->histogram.counts.empty() || *euros > report->histogram.high) {
+        ShowMessage(this, QStringLiteral("Ninguna columna de la apuesta vale al menos %1 €; la de "
+                                         "más valor vale %2 €.")
+                              .arg(ValueText(*euros), ValueText(report->histogram.high)));
+        return;
+    }
+    Q_EMIT KeepRequested(*euros);
 }
 
 void ValueTab::Forget() {

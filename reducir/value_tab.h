@@ -48,7 +48,8 @@ class ValueTab : public QWidget {
     bool Calculating() const { return calculating; }
 
   Q_SIGNALS:
-    // "Quitar las de menos valor" with a good value in euros and a report.
+    // "Quitar las de menos valor" with a report and a value in euros that
+    // some column of the bet is worth; other values are told to the player.
     void KeepRequested(double euros);
     // "Grabar apuesta…".
     void SaveBetRequested();

@@ -28,7 +28,8 @@ ValueHistogram HistogramOf(const std::vector<double>& values, std::span<const st
         bet.begin(), bet.end(),
         [&valueOf](std::int32_t a, std::int32_t b) { return valueOf(a) < valueOf(b); });
     histogram.low = valueOf(*lowest);
-    const double span = valueOf(*highest) - histogram.low;
+    histogram.high = valueOf(*highest);
+    const double span = histogram.high - histogram.low;
     const std::int32_t used = span > 0.0 ? bins : 1;
     histogram.width = span / used;
     histogram.counts.assign(static_cast<std::size_t>(used), 0);

@@ -13,9 +13,10 @@ namespace lumo {
 
 // How the expected prizes of a bet's columns spread: `counts[i]` columns
 // worth from low + i·width up to (not including) low + (i + 1)·width, the
-// last bin holding the highest value too.
+// last bin holding the highest value, `high`, too.
 struct ValueHistogram {
     double low = 0.0;
+    double high = 0.0;
     double width = 0.0;
     std::vector<std::int32_t> counts;
 };

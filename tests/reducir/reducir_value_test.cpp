@@ -93,6 +93,15 @@ class ReducirValueTest : public QObject {
         QCOMPARE(chances->item(0, 0)->text(), QString::fromStdString(ChanceText(bet.cashChance)));
         QCOMPARE(chances->item(2, 1)->text(),
                  QString::fromStdString(ChanceText(reduction.categoryChances[1])));
+        // No column is worth 5 €: the bet stays.
+        const CColumnSet* before = fixture->window->Bet()->columns.get();
+        Edit("thresholdEdit")->setText(QStringLiteral("5"));
+        fixture->Click("keepButton");
+        QCOMPARE(fixture->messages.Texts().size(), 1);
+        QVERIFY2(fixture->messages.Texts().front().startsWith(
+                     QStringLiteral("Ninguna columna de la apuesta vale al menos 5,0000 €")),
+                 qPrintable(fixture->messages.Texts().front()));
+        QCOMPARE(fixture->window->Bet()->columns.get(), before);
     }
 
     void keepingAsksForTheReductionAndLeavesABetToSave() {

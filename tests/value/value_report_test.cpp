@@ -16,6 +16,7 @@ TEST(ValueReportTest, HistogramSpreadsTheBetFromItsLowestToItsHighest) {
     const std::vector<std::int32_t> bet{1, 2, 3, 4, 1};
     ValueHistogram histogram = HistogramOf(values, bet, 2);
     EXPECT_DOUBLE_EQ(histogram.low, 1.0);
+    EXPECT_DOUBLE_EQ(histogram.high, 5.0);
     EXPECT_DOUBLE_EQ(histogram.width, 2.0);
     EXPECT_THAT(histogram.counts, ElementsAre(3, 2));
 
