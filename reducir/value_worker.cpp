@@ -35,10 +35,6 @@ void ValueWorker::Forget() {
     ++runNumber;
 }
 
-bool ValueWorker::Running() const {
-    return thread.joinable();
-}
-
 void ValueWorker::Join() {
     if (thread.joinable()) {
         thread.join();

@@ -25,7 +25,6 @@ class ValueWorker : public QObject {
                std::optional<std::vector<std::int32_t>> reduction);
     // The running work's end will not be reported.
     void Forget();
-    bool Running() const;
 
   Q_SIGNALS:
     // The report, or null when memory ran out.
