@@ -16,14 +16,16 @@ BetOpening OpenBet(const std::filesystem::path& file) {
     if (!result.message.empty()) {
         return result;
     }
-    const std::string forecastProblem = ScoreBet(*opened->columns, opened->scores);
-    if (!forecastProblem.empty()) {
+    ScoresRead scores = ReadScores(opened->scores);
+    if (!scores.message.empty()) {
         opened->scores = {};
-        ApplyScores(*opened->columns, Scoring{});
-        result.warning = forecastProblem +
+        scores.scoring = Scoring{};
+        result.warning = scores.message +
                          " La apuesta se puntúa con la tabla construida; puede elegir otro "
                          "pronóstico en «Archivo ▸ Elegir pronóstico…».";
     }
+    ApplyScores(*opened->columns, scores.scoring);
+    opened->forecast = scores.scoring.table;
     result.repeated = CountRepeated(*opened->columns);
     result.bet = std::move(opened);
     return result;

@@ -6,13 +6,20 @@
 #include <string>
 
 #include "core/column_set.h"
+#include "core/forecast_table.h"
 #include "reducir/bet_scores.h"
+
+// Whether a bet's columns are those of its file, or were made in the window
+// and are not in `file` yet.
+enum class BetOrigin { kFile, kUnsaved };
 
 // A bet opened in Lumo Reducir: read strictly, its columns scored.
 struct OpenedBet {
     std::filesystem::path file;
     std::unique_ptr<lumo::CColumnSet> columns;
     ScoreSource scores;
+    lumo::CForecastTable forecast;  // the table of `scores`, as read
+    BetOrigin origin = BetOrigin::kFile;
 };
 
 struct BetOpening {

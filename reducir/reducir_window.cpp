@@ -19,6 +19,8 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include "betfile/bet_messages.h"
+#include "betfile/bet_writer.h"
 #include "core/repeated_columns.h"
 #include "platform/file_dialog.h"
 #include "platform/icon_resources.h"
@@ -30,7 +32,9 @@
 #include "reducir/reduce_tab.h"
 #include "reducir/scrutiny_tab.h"
 #include "reducir/stats_tab.h"
+#include "reducir/value_tab.h"
 #include "text/spanish_numbers.h"
+#include "value/bet_ordering.h"
 
 using namespace lumo;
 
@@ -47,6 +51,15 @@ QString DroppedFile(const QMimeData* data) {
     return url.isLocalFile() ? url.toLocalFile() : QString();
 }
 
+// Where the columns kept from `file` are proposed to go: "apuesta-valor.txt"
+// beside it.
+std::filesystem::path KeptBetFile(const std::filesystem::path& file) {
+    const std::string stem = file.stem().string();
+    const std::string suffix = "-valor";
+    const bool kept = stem.size() > suffix.size() && stem.ends_with(suffix);
+    return file.parent_path() / ((kept ? stem : stem + suffix) + ".txt");
+}
+
 }  // namespace
 
 // Outside any namespace: Q_INIT_RESOURCE declares the resource's own function.
@@ -59,7 +72,10 @@ QString WindowTitleFor(const OpenedBet* bet) {
     if (bet == nullptr) {
         return program;
     }
-    return RecentBets::ShownName(FromUtf8(bet->file.string())) + QStringLiteral(" — ") + program;
+    const QString unsaved =
+        bet->origin == BetOrigin::kUnsaved ? QStringLiteral(" (sin grabar)") : QString();
+    return RecentBets::ShownName(FromUtf8(bet->file.string())) + unsaved + QStringLiteral(" — ") +
+           program;
 }
 
 ReducirWindow::ReducirWindow(QWidget* parent)
@@ -68,7 +84,8 @@ ReducirWindow::ReducirWindow(QWidget* parent)
       tabs(new QTabWidget),
       reduceTab(new ReduceTab),
       scrutinyTab(new ScrutinyTab),
-      statsTab(new StatsTab) {
+      statsTab(new StatsTab),
+      valueTab(new ValueTab) {
     RegisterImageResources();
     RegisterReducirResources();
     setWindowIcon(QIcon(QStringLiteral(":/reducir/lumo-reducir.svg")));
@@ -103,6 +120,7 @@ ReducirWindow::ReducirWindow(QWidget* parent)
     tabs->addTab(reduceTab, QStringLiteral("&1 Reducir"));
     tabs->addTab(scrutinyTab, QStringLiteral("&2 Escrutar"));
     tabs->addTab(statsTab, QStringLiteral("&3 Estadística"));
+    tabs->addTab(valueTab, QStringLiteral("&4 Valor"));
     tabs->setAccessibleName(QStringLiteral("Pestañas"));
     auto* central = new QWidget;
     auto* layout = new QVBoxLayout(central);
@@ -116,6 +134,9 @@ ReducirWindow::ReducirWindow(QWidget* parent)
     connect(quit, &QAction::triggered, this, &QWidget::close);
     connect(summary, &BetSummary::PriceChanged, reduceTab, &ReduceTab::SetPrice);
     connect(summary, &BetSummary::PriceChanged, scrutinyTab, &ScrutinyTab::SetPrice);
+    connect(summary, &BetSummary::PriceChanged, valueTab, &ValueTab::SetPrice);
+    connect(valueTab, &ValueTab::KeepRequested, this, &ReducirWindow::KeepValuable);
+    connect(valueTab, &ValueTab::SaveBetRequested, this, &ReducirWindow::SaveBet);
     connect(reduceTab, &ReduceTab::ReductionChanged, this, &ReducirWindow::ShowReduction);
     connect(reduceTab, &ReduceTab::Saved, this, [this](const QString& path) {
         statusBar()->showMessage(
@@ -152,7 +173,7 @@ bool ReducirWindow::OpenBetFile(const QString& path) {
         ShowMessage(this, FromUtf8(opening.message));
         return false;
     }
-    if (!reduceTab->MayDiscardReduction()) {
+    if (!reduceTab->MayDiscardReduction() || !MayDiscardBet()) {
         return false;
     }
     // The reduction reads the old bet until it stops.
@@ -191,6 +212,7 @@ bool ReducirWindow::UseForecastFile(const QString& path) {
     reduceTab->SetBet(nullptr, {});
     ApplyScores(*bet->columns, read.scoring);
     bet->scores = source;
+    bet->forecast = read.scoring.table;
     ShowBet();
     return true;
 }
@@ -260,6 +282,10 @@ void ReducirWindow::ShowBet() {
     const CColumnSet* columns = bet ? bet->columns.get() : nullptr;
     summary->Show(columns, bet ? FromUtf8(ScoreSourceText(bet->scores, bet->file)) : QString());
     reduceTab->SetBet(columns, bet ? bet->file : std::filesystem::path());
+    valueTab->SetBet(columns,
+                     bet && bet->origin == BetOrigin::kFile ? bet->file : std::filesystem::path(),
+                     ProbabilitiesOfForecast(bet ? bet->forecast : CForecastTable()),
+                     bet ? FromUtf8(ScoreSourceText(bet->scores, bet->file)) : QString());
     ShowReduction(nullptr);
 }
 
@@ -267,10 +293,73 @@ void ReducirWindow::ShowReduction(const CColumnSet* reduction) {
     const CColumnSet* columns = bet ? bet->columns.get() : nullptr;
     scrutinyTab->SetSets(columns, reduction);
     statsTab->SetSets(columns, reduction);
+    valueTab->SetReduction(reduction);
+}
+
+void ReducirWindow::KeepValuable(double euros) {
+    const ValueReport* report = valueTab->Report();
+    if (!bet || report == nullptr || !reduceTab->MayDiscardReduction()) {
+        return;
+    }
+    auto kept = std::make_unique<OpenedBet>();
+    try {
+        kept->columns = ValueAtLeast(*bet->columns, report->columnValues, euros);
+    } catch (const std::bad_alloc&) {
+        ShowMessage(this, QStringLiteral("No hay memoria suficiente para quitar las columnas."));
+        return;
+    }
+    const std::int32_t before = bet->columns->Count();
+    kept->file = KeptBetFile(bet->file);
+    kept->scores = bet->scores;
+    kept->forecast = bet->forecast;
+    kept->origin = BetOrigin::kUnsaved;
+    // The reduction reads the old bet until it stops.
+    reduceTab->SetBet(nullptr, {});
+    bet = std::move(kept);
+    ShowBet();
+    valueTab->ShowKept(before);
+}
+
+bool ReducirWindow::SaveBet() {
+    if (!bet) {
+        return false;
+    }
+    const QString chosen =
+        AskFileName(this, ReducirFileRequest(FileDialogMode::kSave, FromUtf8(bet->file.string())));
+    if (chosen.isEmpty()) {
+        return false;
+    }
+    const std::filesystem::path path(chosen.toStdString());
+    const BetSaveResult saved = WriteBet(path, *bet->columns);
+    if (!saved.Saved()) {
+        ShowMessage(this, FromUtf8(BetSaveMessage(path.filename().string(), saved)));
+        return false;
+    }
+    bet->file = path;
+    bet->origin = BetOrigin::kFile;
+    RecentBets::Add(chosen);
+    setWindowTitle(WindowTitleFor(bet.get()));
+    statusBar()->showMessage(
+        QStringLiteral("Apuesta grabada en «%1».").arg(QDir::toNativeSeparators(chosen)));
+    return true;
+}
+
+bool ReducirWindow::MayDiscardBet() {
+    if (!bet || bet->origin == BetOrigin::kFile) {
+        return true;
+    }
+    switch (AskSaveDiscardCancel(this, QStringLiteral("¿Descartar la apuesta sin grabar?"))) {
+        case MessageAnswer::kSave:
+            return SaveBet();
+        case MessageAnswer::kDiscard:
+            return true;
+        default:
+            return false;
+    }
 }
 
 void ReducirWindow::closeEvent(QCloseEvent* event) {
-    if (reduceTab->MayDiscardReduction()) {
+    if (reduceTab->MayDiscardReduction() && MayDiscardBet()) {
         event->accept();
     } else {
         event->ignore();

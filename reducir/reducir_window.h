@@ -11,11 +11,13 @@ class QTabWidget;
 class ReduceTab;
 class ScrutinyTab;
 class StatsTab;
+class ValueTab;
 
-// The window of Lumo Reducir: the bet at a glance above three tabs,
-// "Reducir", "Escrutar" and "Estadística". A bet is opened from the menu or
-// the toolbar, by dropping its file on the window, or as the program's
-// argument.
+// The window of Lumo Reducir: the bet at a glance above four tabs,
+// "Reducir", "Escrutar", "Estadística" and "Valor". A bet is opened from the
+// menu or the toolbar, by dropping its file on the window, or as the
+// program's argument; "Valor" may replace it by its columns of most value,
+// a bet not yet saved.
 class ReducirWindow : public QMainWindow {
     Q_OBJECT
   public:
@@ -35,6 +37,7 @@ class ReducirWindow : public QMainWindow {
     ReduceTab& Reduction() const { return *reduceTab; }
     ScrutinyTab& Scrutiny() const { return *scrutinyTab; }
     StatsTab& Stats() const { return *statsTab; }
+    ValueTab& Value() const { return *valueTab; }
 
   protected:
     // Asks before an unsaved reduction goes with the window.
@@ -56,6 +59,14 @@ class ReducirWindow : public QMainWindow {
     // Hands the open bet to every part of the window.
     void ShowBet();
     void ShowReduction(const lumo::CColumnSet* reduction);
+    // Replaces the bet by its columns worth at least `euros` (the value
+    // tab's report), once the player lets the reduction go.
+    void KeepValuable(double euros);
+    // Asks for a name and saves the bet's columns; whether they were saved.
+    bool SaveBet();
+    // Whether the open bet may go: true unless it is not saved and the
+    // player keeps it ("Cancelar") or does not save it after all.
+    bool MayDiscardBet();
 
     std::unique_ptr<OpenedBet> bet;
     BetSummary* summary;
@@ -63,8 +74,10 @@ class ReducirWindow : public QMainWindow {
     ReduceTab* reduceTab;
     ScrutinyTab* scrutinyTab;
     StatsTab* statsTab;
+    ValueTab* valueTab;
 };
 
 // "apuesta.txt — Lumo Reducir", or "Lumo Reducir" with no bet open; the
-// bet's folder follows its name when a recent bet of that name is elsewhere.
+// bet's folder follows its name when a recent bet of that name is elsewhere,
+// and "(sin grabar)" when its columns are not in its file yet.
 QString WindowTitleFor(const OpenedBet* bet);

@@ -27,4 +27,15 @@ void KeepValueAtLeast(CColumnSet& bet, const std::vector<double>& values, double
         [&values, euros](const CColumn& column) { return ValueOf(values, column) >= euros; });
 }
 
+std::unique_ptr<CColumnSet> ValueAtLeast(const CColumnSet& bet, const std::vector<double>& values,
+                                         double euros) {
+    auto kept = std::make_unique<CColumnSet>(bet.Count());
+    for (const CColumn& column : bet) {
+        if (ValueOf(values, column) >= euros) {
+            kept->AppendNoGrow(column);
+        }
+    }
+    return kept;
+}
+
 }  // namespace lumo
