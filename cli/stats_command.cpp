@@ -16,6 +16,7 @@
 #include "core/match_counts.h"
 #include "text/spanish_numbers.h"
 #include "value/bet_value.h"
+#include "value/value_texts.h"
 
 using namespace lumo;
 
@@ -56,14 +57,9 @@ void WriteValue(const CommandLine& line, const CColumnSet& bet, std::int64_t pri
     } catch (const std::bad_alloc&) {
         throw CommandError("No hay memoria suficiente para el valor esperado de la apuesta.");
     }
-    const std::int64_t cost = CostOf(bet.Count(), priceCents).cents;
-    streams.out << "Valor esperado: " << EurosText(std::llround(value.expected * 100.0)) << " por "
-                << EurosText(cost) << " jugados";
-    if (cost > 0) {
-        streams.out << " ("
-                    << DecimalCommaText(value.expected * 10'000.0 / static_cast<double>(cost), 1)
-                    << " %)";
-    }
+    const double cost = static_cast<double>(CostOf(bet.Count(), priceCents).cents) / 100.0;
+    streams.out << ValueAgainstCost(value.expected, cost) << '\n'
+                << ValueVerdict(value.expected, cost);
     streams.out << "\nProbabilidad de cobrar algún premio: " << ChanceText(value.cashChance)
                 << '\n';
     for (std::size_t misses = 0; misses < kCategoryNames.size(); ++misses) {

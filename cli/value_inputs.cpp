@@ -17,6 +17,7 @@
 #include "value/column_values.h"
 #include "value/odds_file.h"
 #include "value/public_file.h"
+#include "value/value_euros.h"
 #include "value/value_messages.h"
 
 using namespace lumo;
@@ -111,6 +112,9 @@ Round LoadRound(const CommandLine& line, const Streams& streams, const Scoring* 
     Round round;
     round.publicShares = LoadPublicShares(line, streams);
     round.takings = Euros(kTakingsOption, Required(line, kTakingsOption, "la recaudación"));
+    if (round.takings <= 0.0) {
+        throw CommandError("La recaudación de --takings debe ser mayor que 0 €.");
+    }
     round.real = LoadRealProbabilities(line, streams, scored);
     if (const std::optional<std::string> jackpot = line.Value(kJackpotOption.name)) {
         round.jackpot = Euros(kJackpotOption, *jackpot);
@@ -135,7 +139,7 @@ std::vector<double> ValuesOfRound(const CommandLine& line, const Streams& stream
 }
 
 double ValueEuros(std::string_view option, const std::string& typed) {
-    const std::optional<double> euros = PlainDecimal(typed, 4);
+    const std::optional<double> euros = ParseValueEuros(typed);
     if (!euros) {
         throw CommandError("El valor de " + std::string(option) +
                            " debe ser un importe en euros con hasta cuatro decimales, como "

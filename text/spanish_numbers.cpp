@@ -144,10 +144,14 @@ std::string ChanceText(double chance) {
     if (!(percent > 0.0)) {
         return "0 %";
     }
-    // Digits after the comma for three significant ones; a percentage that
-    // rounds up to the next power of ten keeps one digit too many, harmless.
-    const int whole = static_cast<int>(std::floor(std::log10(percent)));
-    return DecimalCommaText(percent, std::max(0, 2 - whole)) + " %";
+    // Digits after the comma for three significant ones; one fewer when the
+    // rounding carries into one more before it (99,96 is "100 %").
+    int decimals = std::max(0, 2 - static_cast<int>(std::floor(std::log10(percent))));
+    const double scale = std::pow(10.0, decimals);
+    if (decimals > 0 && std::round(percent * scale) / scale >= std::pow(10.0, 3 - decimals)) {
+        --decimals;
+    }
+    return DecimalCommaText(percent, decimals) + " %";
 }
 
 }  // namespace lumo

@@ -6,10 +6,6 @@ namespace lumo {
 
 // The expected prize as the windows say it, in Spanish.
 
-// A chance (0..1) as a percentage with three significant digits, a decimal
-// comma and " %": "61,7 %", "3,45 %", "0,000123 %", "100 %"; "0 %" for 0.
-std::string ChanceText(double chance);
-
 // "Valor esperado: 1.234,56 € por 2.000,00 € jugados (61,7 %)", the share
 // as ChanceText; without the share when `cost` is 0.
 std::string ValueAgainstCost(double expected, double cost);

@@ -215,6 +215,7 @@ TEST_F(CommandsTest, ShowGivesEachColumnsValueOrSaysWhatIsMissing) {
         {{"--takings", "1.000.000"}, "necesita los porcentajes del público: --public"},
         {{"--public", publicFile}, "necesita la recaudación: --takings"},
         {{"--public", publicFile, "--takings", "1,505"}, "no es un importe en euros"},
+        {{"--public", publicFile, "--takings", "0"}, "mayor que 0"},
         {{"--public", publicFile, "--takings", "1000", "--pleno-probability", "1,5"},
          "--pleno-probability"},
         {{"--public", in, "--takings", "1000"}, "«" + in + "»"},

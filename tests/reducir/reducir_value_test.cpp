@@ -13,6 +13,7 @@
 #include "reducir/reduce_tab.h"
 #include "reducir/value_tab.h"
 #include "reducir_fixture.h"
+#include "text/spanish_numbers.h"
 #include "value/bet_ordering.h"
 #include "value/bet_value.h"
 #include "value/column_values.h"
