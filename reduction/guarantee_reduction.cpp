@@ -9,6 +9,7 @@
 #include "reduction/internal/large_product.h"
 #include "reduction/internal/optimisation.h"
 #include "reduction/internal/phase_control.h"
+#include "reduction/internal/quick_bound.h"
 #include "reduction/internal/reduction_options.h"
 #include "reduction/internal/short_swap_search.h"
 
@@ -79,11 +80,16 @@ GuaranteeReduction ReduceWithGuarantee(const CColumnSet& bet, const ReductionReq
         ShortSwapSearch(instance, *covering, request.stop) == ReductionOutcome::kStopped) {
         return Finished(index, *covering, ReductionOutcome::kStopped, request.progress);
     }
+    if (!optimising) {
+        QuickBound(instance, *covering, request.stop);
+        return Finished(index, *covering,
+                        request.stop.stop_requested() ? ReductionOutcome::kStopped
+                                                      : ReductionOutcome::kComplete,
+                        request.progress);
+    }
     const ReductionOutcome outcome =
-        optimising
-            ? Optimise(instance, *covering, request.optimise,
-                       {.stop = request.stop, .progress = request.progress, .first = firstEnd})
-            : ReductionOutcome::kComplete;
+        Optimise(instance, *covering, request.optimise,
+                 {.stop = request.stop, .progress = request.progress, .first = firstEnd});
     return Finished(index, *covering, outcome, request.progress);
 }
 

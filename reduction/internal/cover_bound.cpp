@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
+#include <numeric>
 #include <vector>
 
 #include "reduction/internal/reduction_options.h"
@@ -35,6 +37,36 @@ std::vector<double> SphereMultipliers(const CoverInstance& instance) {
     return multiplier;
 }
 
+// The factor by which scaling every multiplier gives the best bound, found
+// exactly: the bound of a·u is a·sum(u) + the sum over columns of
+// min(0, 1 - a·covering), concave in a, and rises while the coverings that
+// a·covering puts above 1 add up to less than sum(u). A free step: the
+// sums over the balls scale with the multipliers.
+double BestScale(const std::vector<double>& multiplier, const std::vector<double>& covering) {
+    const double total = std::accumulate(multiplier.begin(), multiplier.end(), 0.0);
+    std::vector<double> sums(covering);
+    std::sort(sums.begin(), sums.end(), std::greater<>());
+    double above = 0;
+    for (const double sum : sums) {
+        above += sum;
+        if (above >= total) {
+            return sum > 0 ? 1 / sum : 1;
+        }
+    }
+    return 1;
+}
+
+// Scales the multipliers and their sums by the best factor.
+void Rescale(std::vector<double>& multiplier, std::vector<double>& covering) {
+    const double scale = BestScale(multiplier, covering);
+    for (double& u : multiplier) {
+        u *= scale;
+    }
+    for (double& sum : covering) {
+        sum *= scale;
+    }
+}
+
 // The bound the multipliers give, from their sums over every ball
 // (`covering`); marks in `taken` the columns the relaxation takes, those
 // whose ball sums above 1.
@@ -47,6 +79,26 @@ double BoundOf(const std::vector<double>& multiplier, const std::vector<double>&
         taken[id] = reduced < 0 ? 1 : 0;
     }
     return bound;
+}
+
+// For every column, how many taken columns lie within the radius: from the
+// taken columns' own balls when they are few (the relaxation takes about as
+// many as a covering holds), else by the bet's sums over every ball. Both
+// count exactly, so the choice changes nothing but the time.
+std::vector<double> TakenNear(const CoverInstance& instance, const std::vector<double>& taken) {
+    const auto count = static_cast<std::int64_t>(std::count(taken.begin(), taken.end(), 1.0));
+    if (count * tuning::kSparseTakenDivisor > instance.Size()) {
+        return instance.bet.SumsNear(instance.radius, taken);
+    }
+    std::vector<double> near(taken.size(), 0.0);
+    for (std::size_t id = 0; id < taken.size(); ++id) {
+        if (taken[id] != 0) {
+            instance.bet.ForEachNear(
+                static_cast<std::int32_t>(id), instance.radius,
+                [&near](std::int32_t other) { near[static_cast<std::size_t>(other)] += 1; });
+        }
+    }
+    return near;
 }
 
 // Turns the counts of taken columns over every ball into the subgradient,
@@ -94,34 +146,39 @@ struct StepControl {
 }  // namespace
 
 std::int32_t LagrangianBound(const CoverInstance& instance, std::int32_t known, std::int32_t upper,
-                             const SearchLimit& limit) {
+                             const SearchLimit& limit, const BoundEffort& effort) {
     const auto start = std::chrono::steady_clock::now();
     const auto deadline = start + limit.time;
+    const auto enoughTime = start + std::min(effort.time, limit.time);
     if (instance.Size() == 0 || limit.moves <= 0 ||
         limit.time <= std::chrono::steady_clock::duration::zero()) {
         return known;
     }
     std::vector<double> multiplier = SphereMultipliers(instance);
-    const auto over = [&limit, deadline] {
-        return limit.stop.stop_requested() || std::chrono::steady_clock::now() >= deadline;
+    std::int64_t move = 0;
+    const auto over = [&] {
+        const auto now = std::chrono::steady_clock::now();
+        return limit.stop.stop_requested() || now >= deadline ||
+               (now >= enoughTime && move >= effort.leastSteps);
     };
     std::vector<double> taken(multiplier.size());
     StepControl control{
         .rule = limit.moves >= tuning::kManyBoundSteps ? kManyStepsRule : kFewStepsRule,
         .best = static_cast<double>(known)};
     const auto firstStep = std::chrono::steady_clock::now();
-    for (std::int64_t move = 0; move < limit.moves && !over(); ++move) {
+    for (; move < limit.moves && !over(); ++move) {
         if (limit.progress) {
             const auto now = std::chrono::steady_clock::now();
             limit.progress(static_cast<std::int32_t>((now - start) * 100 / limit.time));
         }
-        const std::vector<double> covering = instance.bet.SumsNear(instance.radius, multiplier);
+        std::vector<double> covering = instance.bet.SumsNear(instance.radius, multiplier);
         if (over()) {
             break;
         }
+        Rescale(multiplier, covering);
         const double bound = BoundOf(multiplier, covering, taken);
         control.Record(bound);
-        std::vector<double> subgradient = instance.bet.SumsNear(instance.radius, taken);
+        std::vector<double> subgradient = TakenNear(instance, taken);
         if (over()) {
             break;
         }
@@ -129,8 +186,8 @@ std::int32_t LagrangianBound(const CoverInstance& instance, std::int32_t known, 
         if (norm == 0) {
             break;  // the multipliers are optimal
         }
-        if (move == 0 &&
-            (std::chrono::steady_clock::now() - firstStep) * tuning::kManyBoundSteps > limit.time) {
+        if (move == 0 && (std::chrono::steady_clock::now() - firstStep) * tuning::kManyBoundSteps >
+                             std::min(effort.time, limit.time)) {
             control.rule = kFewStepsRule;  // the first step shows that few fit in the time
         }
         Step(multiplier, subgradient, control.Length(bound, upper, norm));

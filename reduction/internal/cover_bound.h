@@ -1,11 +1,19 @@
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 
 #include "reduction/internal/cover_instance.h"
 #include "reduction/internal/cover_search.h"
 
 namespace lumo::internal {
+
+// How long the bound goes on within its limit: for `time`, then until it
+// has taken `leastSteps` steps. The default: for the limit's whole time.
+struct BoundEffort {
+    std::chrono::steady_clock::duration time = std::chrono::steady_clock::duration::max();
+    std::int64_t leastSteps = 0;
+};
 
 // A lower bound on the size of every covering inside a bet (see
 // greedy_cover.h) from the Lagrangian relaxation of the covering problem:
@@ -17,9 +25,10 @@ namespace lumo::internal {
 // the passes over the balls; `moves` caps the steps), the balls summed as
 // BetIndex::SumsNear does. How far the steps aim and how soon they shorten
 // depend on how many steps fit: fewer than 40 moves, or a first step longer
-// than a fortieth of the time, count as few. Returns the best bound found,
-// rounded up, and never less than `known`. May throw std::bad_alloc.
+// than a fortieth of the effort's time, count as few. Returns the best
+// bound found, rounded up, and never less than `known`. May throw
+// std::bad_alloc.
 std::int32_t LagrangianBound(const CoverInstance& instance, std::int32_t known, std::int32_t upper,
-                             const SearchLimit& limit);
+                             const SearchLimit& limit, const BoundEffort& effort = {});
 
 }  // namespace lumo::internal

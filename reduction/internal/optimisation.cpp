@@ -41,15 +41,17 @@ ReductionOutcome Optimise(const CoverInstance& instance, Covering& covering,
     }
     const std::int32_t boundStart = parity.empty() ? control.first : parityEnd;
     const std::int32_t boundEnd =
-        boundStart + (control.last - boundStart) / tuning::kBoundShareDivisor;
+        boundStart + (control.last - boundStart) / tuning::kMostBoundShareDivisor;
     const std::vector<std::vector<std::int32_t>> starts =
         OrderedStarts(covering.ids, std::move(parity));
     covering.lowerBound = LagrangianBound(
         instance, covering.lowerBound, static_cast<std::int32_t>(covering.ids.size()),
-        {.time = time / tuning::kBoundShareDivisor,
+        {.time = time / tuning::kMostBoundShareDivisor,
          .moves = kNoLimit,
          .stop = control.stop,
-         .progress = Scaled(control.progress, boundStart, boundEnd)});
+         .progress = Scaled(control.progress, boundStart, boundEnd)},
+        {.time = time / tuning::kBoundShareDivisor,
+         .leastSteps = tuning::kLeastOptimisingBoundSteps});
     std::vector<std::int32_t> improved =
         SearchOnEveryThread(instance, starts,
                             {.time = deadline - std::chrono::steady_clock::now(),

@@ -20,8 +20,12 @@ inline constexpr std::int64_t kKeptBallsBudget = std::int64_t{320} << 20;
 inline constexpr std::int64_t kProductSearchWork = 52'000'000;
 // Work of every bet's short swap search, in steps times the ball squared: 12,288 steps al 13.
 inline constexpr std::int64_t kShortSearchWork = std::int64_t{12'288} * 29 * 29;
-// An optimisation spends 1/this of its time on the Lagrangian bound before the swap searches.
+// An optimisation spends 1/this of its time on the Lagrangian bound before the swap searches,
 inline constexpr std::int32_t kBoundShareDivisor = 8;
+// ... and goes on until it has taken this many steps,
+inline constexpr std::int64_t kLeastOptimisingBoundSteps = 24;
+// ... but never past 1/this of its time.
+inline constexpr std::int32_t kMostBoundShareDivisor = 3;
 // Share of the progress (of 100) the first covering takes when an optimisation follows:
 // on 243,243 columns it takes 7 s al 11 and 30 s al 10, against the seconds chosen.
 inline constexpr std::int32_t kConstructionShare = 30;
@@ -97,7 +101,15 @@ inline constexpr double kManyStepsAim = 0.2;
 // With few steps (al 11, about a second each): halve after this many without a better bound.
 inline constexpr std::int32_t kFewStepsPatience = 4;
 // With few steps: aim at the covering's size itself.
-inline constexpr double kFewStepsAim = 1.0;
+inline constexpr double kFewStepsAim = 0.1;
+// A reduction without optimisation takes at most this many steps of the bound ...
+inline constexpr std::int64_t kQuickBoundSteps = 16;
+// ... and none unless this many fit ...
+inline constexpr std::int64_t kQuickBoundLeastSteps = 2;
+// ... in this work, in column visits: none for a large bet al 11 (8·10^8 a step).
+inline constexpr std::int64_t kQuickBoundWork = 400'000'000;
+// The subgradient walks the taken columns' balls when they are at most 1/this of the bet.
+inline constexpr std::int64_t kSparseTakenDivisor = 8;
 
 }  // namespace tuning
 

@@ -56,6 +56,22 @@ TEST_P(CoverBoundStepsTest, ClosesOnTheSmallestCoveringOfAllColumnsOfFourMatches
         9);
 }
 
+// The local sphere bound's own multipliers give that bound; scaled by the
+// best factor they give more on some bets before any step is taken.
+TEST(CoverBoundTest, ScalingTheMultipliersRaisesTheBoundAtOnce) {
+    std::mt19937 engine(5);
+    std::int32_t raised = 0;
+    for (std::int32_t round = 0; round < 8; ++round) {
+        const BetIndex index(*SetOf(ClusteredBet(engine, 200 + 50 * round)));
+        const GreedyCovering greedy = GreedyCover({index, 1});
+        const std::int32_t bound = LagrangianBound({index, 1}, greedy.lowerBound,
+                                                   static_cast<std::int32_t>(greedy.chosen.size()),
+                                                   {.time = std::chrono::hours(1), .moves = 1});
+        raised += bound > greedy.lowerBound ? 1 : 0;
+    }
+    EXPECT_GT(raised, 0);
+}
+
 TEST(CoverBoundTest, AStopRequestGivesTheKnownBound) {
     std::mt19937 engine(3);
     const BetIndex index(*SetOf(ClusteredBet(engine, 300)));
