@@ -330,7 +330,7 @@ bool ReducirWindow::SaveBet() {
         return false;
     }
     const std::filesystem::path path(chosen.toStdString());
-    const BetSaveResult saved = WriteBet(path, *bet->columns);
+    const SaveResult saved = WriteBet(path, *bet->columns);
     if (!saved.Saved()) {
         ShowMessage(this, FromUtf8(BetSaveMessage(path.filename().string(), saved)));
         return false;
