@@ -32,6 +32,18 @@ constexpr std::array kLength7Radius1Syndromes{
 constexpr std::array kLength8Radius1Rows{"10100110"sv, "01120211"sv, "00020000"sv, "00011111"sv};
 constexpr std::array kLength8Radius1Syndromes{"0000"sv, "2210"sv, "1020"sv,
                                               "2212"sv, "1201"sv, "0020"sv};
+// 9 positions, 6 checks, 51 cosets of 27 words: 1,377 words, radius 1;
+// found here ("lumo-coset-search 9 6 1 54 600 1").
+constexpr std::array kLength9Radius1Rows{"100000011"sv, "010000101"sv, "001000222"sv,
+                                         "000100112"sv, "000010010"sv, "000001100"sv};
+constexpr std::array kLength9Radius1Syndromes{
+    "111000"sv, "202000"sv, "210100"sv, "012100"sv, "122200"sv, "100010"sv, "010110"sv, "220110"sv,
+    "212110"sv, "210210"sv, "020210"sv, "101210"sv, "001020"sv, "111120"sv, "221220"sv, "000001"sv,
+    "110001"sv, "221001"sv, "220101"sv, "100201"sv, "010201"sv, "002201"sv, "011011"sv, "210111"sv,
+    "121111"sv, "201211"sv, "222211"sv, "120021"sv, "212021"sv, "201121"sv, "022121"sv, "000221"sv,
+    "111221"sv, "102221"sv, "120002"sv, "021002"sv, "012002"sv, "101102"sv, "222102"sv, "000202"sv,
+    "211202"sv, "222012"sv, "002112"sv, "112212"sv, "110022"sv, "020022"sv, "121022"sv, "200122"sv,
+    "010222"sv, "120222"sv, "202222"sv};
 // 10 positions, 4 checks, 5 cosets of 729 words: 3,645 words, radius 1
 // (Blokhuis and Lam, 1984).
 constexpr std::array kLength10Radius1Rows{"1111120100"sv, "0011111012"sv, "0201220122"sv,
@@ -94,6 +106,7 @@ std::vector<SyndromeCodeWithRadius> CosetCodes() {
     return {
         Cosets(kLength7Radius1Columns, kLength7Radius1Syndromes, 1),
         CosetsByRows(kLength8Radius1Rows, kLength8Radius1Syndromes, 1),
+        CosetsByRows(kLength9Radius1Rows, kLength9Radius1Syndromes, 1),
         CosetsByRows(kLength10Radius1Rows, kLength10Radius1Syndromes, 1),
         CosetsByRows(kLength11Radius3Rows, kZeroSyndrome6, 3),
     };
