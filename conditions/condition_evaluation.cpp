@@ -1,7 +1,10 @@
 #include "conditions/condition_evaluation.h"
 
 #include <algorithm>
+#include <functional>
+#include <memory>
 #include <stdexcept>
+#include <thread>
 
 #include "conditions/internal/half_tables.h"
 #include "conditions/internal/sign_masks.h"
@@ -19,63 +22,119 @@ std::int32_t MarkBreaks(const ColumnCondition& condition, std::span<std::uint8_t
     using Value = decltype(measure(std::size_t{0}));
     const auto minimum = static_cast<Value>(condition.minimum);
     const auto maximum = static_cast<Value>(condition.maximum);
+    std::uint8_t* const marks = breaks.data();
+    const std::size_t n = breaks.size();
     std::int32_t broken = 0;
     if (condition.strictness == Strictness::kAlways) {
-        for (std::size_t i = 0; i < breaks.size(); ++i) {
+        for (std::size_t i = 0; i < n; ++i) {
             const Value value = measure(i);
-            const bool broke = value < minimum || value > maximum;
+            const bool broke = (value < minimum) | (value > maximum);
             broken += broke ? 1 : 0;
-            breaks[i] = broke ? kAlwaysBroken : breaks[i];
+            marks[i] = static_cast<std::uint8_t>(marks[i] | (broke ? kAlwaysBroken : 0));
         }
         return broken;
     }
-    for (std::size_t i = 0; i < breaks.size(); ++i) {
+    for (std::size_t i = 0; i < n; ++i) {
         const Value value = measure(i);
-        const bool broke = value < minimum || value > maximum;
+        const bool broke = (value < minimum) | (value > maximum);
         broken += broke ? 1 : 0;
         // Counted breaks stop at 254, below the mark of an "always" break.
-        breaks[i] = static_cast<std::uint8_t>(breaks[i] + (broke && breaks[i] < 254 ? 1 : 0));
+        marks[i] = static_cast<std::uint8_t>(marks[i] + (broke & (marks[i] < 254) ? 1 : 0));
     }
     return broken;
 }
 
-// The columns' masks and what the measures need beyond them.
+// Columns are measured by blocks whose masks stay in the first-level cache
+// while every condition passes over them.
+constexpr std::size_t kBlock = 4096;
+
+// The masks of a block, one array per sign, so that the passes vectorise.
+struct BlockMasks {
+    std::array<std::uint16_t, kBlock> ones;
+    std::array<std::uint16_t, kBlock> draws;
+    std::array<std::uint16_t, kBlock> twos;
+};
+
+// A block's columns and masks, and what the measures need beyond them.
 struct Measured {
-    const CColumnSet& set;
-    const std::vector<SignMasks>& masks;
+    const CColumn* columns;
+    const BlockMasks& masks;
     const RunTable& runs;
     const HalfTables& halves;
     std::span<const double> values;
 };
 
+// The lambdas copy what they read: a store to the breaks (bytes) could
+// otherwise alias it and force a reload at every column.
 std::int32_t MarkCondition(const ColumnCondition& c, const Measured& m,
                            std::span<std::uint8_t> breaks) {
-    const SignMasks* const masks = m.masks.data();
+    const std::uint16_t* const ones = m.masks.ones.data();
+    const std::uint16_t* const draws = m.masks.draws.data();
+    const std::uint16_t* const twos = m.masks.twos.data();
+    const std::array<std::uint16_t, 3> picks = c.masks;
     switch (c.kind) {
         case ConditionKind::kCount:
-            return MarkBreaks(c, breaks,
-                              [&](std::size_t i) { return PickedCount(masks[i], c.masks); });
+            return MarkBreaks(c, breaks, [=](std::size_t i) {
+                return PickedCount({ones[i], draws[i], twos[i]}, picks);
+            });
         case ConditionKind::kInterruptions:
-            return MarkBreaks(c, breaks, [&](std::size_t i) { return Interruptions(masks[i]); });
+            return MarkBreaks(c, breaks, [=](std::size_t i) {
+                return Interruptions({ones[i], draws[i], twos[i]});
+            });
         case ConditionKind::kLongestRun:
-            return MarkBreaks(c, breaks, [&](std::size_t i) {
-                return std::max({m.runs[masks[i].ones & c.masks[0]],
-                                 m.runs[masks[i].draws & c.masks[1]],
-                                 m.runs[masks[i].twos & c.masks[2]]});
+            return MarkBreaks(c, breaks, [=, runs = &m.runs](std::size_t i) {
+                return std::max({(*runs)[ones[i] & picks[0]], (*runs)[draws[i] & picks[1]],
+                                 (*runs)[twos[i] & picks[2]]});
             });
         case ConditionKind::kScore:
-            return MarkBreaks(c, breaks, [&](std::size_t i) {
-                return m.set[static_cast<std::int32_t>(i)].score;
-            });
+            return MarkBreaks(c, breaks,
+                              [columns = m.columns](std::size_t i) { return columns[i].score; });
         case ConditionKind::kProbability:
-            return MarkBreaks(
-                c, breaks, [&](std::size_t i) { return m.halves.Probability(masks[i]) * 100.0; });
-        case ConditionKind::kValue:
-            return MarkBreaks(c, breaks, [&](std::size_t i) {
-                return m.values[static_cast<std::size_t>(m.halves.Index(masks[i]))];
+            return MarkBreaks(c, breaks, [=, halves = &m.halves](std::size_t i) {
+                return halves->Probability(draws[i], twos[i]) * 100.0;
             });
+        case ConditionKind::kValue:
+            return MarkBreaks(
+                c, breaks, [=, halves = &m.halves, values = m.values.data()](std::size_t i) {
+                    return values[static_cast<std::size_t>(halves->Index(draws[i], twos[i]))];
+                });
     }
     return 0;
+}
+
+// The file, the columns and what the measures need; the breaks to add to.
+struct Evaluation {
+    const ConditionFile& file;
+    const CColumn* columns;
+    const RunTable& runs;
+    const HalfTables& halves;
+    std::span<const double> values;
+    std::uint8_t* breaks;
+};
+
+// Marks the columns of blocks `first` to `last` (not included) of the
+// `count` columns; returns per condition the columns that break it.
+std::vector<std::int32_t> MarkBlocks(const Evaluation& e, std::size_t first, std::size_t last,
+                                     std::size_t count) {
+    std::vector<std::int32_t> breaking(e.file.conditions.size(), 0);
+    const auto masks = std::make_unique<BlockMasks>();
+    for (std::size_t block = first; block < last; ++block) {
+        const std::size_t start = block * kBlock;
+        const std::size_t size = std::min(kBlock, count - start);
+        const CColumn* const columns = e.columns + start;
+        for (std::size_t i = 0; i < size; ++i) {
+            const SignMasks packed = SignMasksOf(columns[i]);
+            masks->ones[i] = packed.ones;
+            masks->draws[i] = packed.draws;
+            masks->twos[i] = packed.twos;
+        }
+        const Measured measured{columns, *masks, e.runs, e.halves, e.values};
+        const std::span<std::uint8_t> blockBreaks(e.breaks + start, size);
+        for (std::size_t c = 0; c < breaking.size(); ++c) {
+            breaking[c] += MarkCondition(e.file.conditions[c], measured, blockBreaks);
+        }
+    }
+    return breaking;
 }
 
 }  // namespace
@@ -92,14 +151,30 @@ std::string MissingConditionInput(const ConditionFile& file, const ConditionInpu
 std::vector<std::uint8_t> CountBreaks(const CColumnSet& set, const ConditionFile& file,
                                       const ConditionInputs& inputs,
                                       std::vector<std::int32_t>& breaking) {
-    const std::vector<SignMasks> masks = SignMasksOf(set);
     static const RunTable runs;
     const HalfTables halves(inputs.table);
-    const Measured measured{set, masks, runs, halves, inputs.values};
-    std::vector<std::uint8_t> breaks(masks.size(), 0);
+    const auto count = static_cast<std::size_t>(set.Count());
+    std::vector<std::uint8_t> breaks(count, 0);
+    const Evaluation evaluation{file, set.begin(), runs, halves, inputs.values, breaks.data()};
+    // One share of the blocks per hardware thread, each with its own counts.
+    const std::size_t blocks = (count + kBlock - 1) / kBlock;
+    const std::size_t shares =
+        std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, blocks + 1);
+    std::vector<std::vector<std::int32_t>> counts(shares);
+    {
+        std::vector<std::jthread> threads;
+        for (std::size_t t = 1; t < shares; ++t) {
+            threads.emplace_back([&, t] {
+                counts[t] =
+                    MarkBlocks(evaluation, blocks * t / shares, blocks * (t + 1) / shares, count);
+            });
+        }
+        counts[0] = MarkBlocks(evaluation, 0, blocks / shares, count);
+    }
     breaking.assign(file.conditions.size(), 0);
-    for (std::size_t c = 0; c < file.conditions.size(); ++c) {
-        breaking[c] = MarkCondition(file.conditions[c], measured, breaks);
+    for (const std::vector<std::int32_t>& share : counts) {
+        std::transform(share.begin(), share.end(), breaking.begin(), breaking.begin(),
+                       std::plus<>());
     }
     return breaks;
 }

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
-#include <vector>
+#include <cstring>
 
-#include "core/column_set.h"
+#include "core/column.h"
 
 namespace lumo {
 
@@ -20,9 +20,26 @@ struct SignMasks {
 
 inline constexpr std::uint16_t kMatchBits = 0x3FFF;
 
-// The masks of every column of the set, in its order.
-std::vector<SignMasks> SignMasksOf(const CColumnSet& set);
-SignMasks SignMasksOf(const CColumn& column);
+// The low bits of the eight bytes of `word`, byte i to bit i.
+constexpr std::uint32_t GatherLowBits(std::uint64_t word) {
+    constexpr std::uint64_t kLowBitOfEachByte = 0x0101'0101'0101'0101;
+    return static_cast<std::uint32_t>(((word & kLowBitOfEachByte) * 0x0102'0408'1020'4080ULL) >>
+                                      56);
+}
+
+inline SignMasks SignMasksOf(const CColumn& column) {
+    // Codes 0..2 a byte: bit 0 is X, bit 1 is 2. Matches 1..8 and 7..14.
+    std::uint64_t first = 0;
+    std::uint64_t last = 0;
+    std::memcpy(&first, column.results.data(), sizeof first);
+    std::memcpy(&last, column.results.data() + 6, sizeof last);
+    SignMasks masks;
+    masks.draws = static_cast<std::uint16_t>(GatherLowBits(first) | GatherLowBits(last) << 6);
+    masks.twos =
+        static_cast<std::uint16_t>(GatherLowBits(first >> 1) | GatherLowBits(last >> 1) << 6);
+    masks.ones = static_cast<std::uint16_t>(~(masks.draws | masks.twos) & kMatchBits);
+    return masks;
+}
 
 // Set bits of a 16-bit word, by halves of the word (no popcount instruction
 // needed, and a loop of them vectorises).
