@@ -34,10 +34,6 @@ constexpr std::array kCountKeywords{
     CountKeyword{"variantes", {0, kAllMatches, kAllMatches}},
 };
 
-std::string Quoted(std::string_view word) {
-    return "«" + std::string(word) + "»";
-}
-
 // The masks of `matches` for each sign in `signs`.
 std::array<std::uint16_t, 3> MasksOf(std::uint8_t signs, std::uint16_t matches) {
     std::array<std::uint16_t, 3> masks{};
@@ -55,7 +51,7 @@ std::string ReadArguments(std::string_view keyword, const Words& words,
         if (words.size() < count) {
             return std::string(keyword) + " se escribe " + std::string(form);
         }
-        return words.size() > count ? "sobra " + Quoted(words[count]) : std::string();
+        return words.size() > count ? "sobra " + QuotedWord(words[count]) : std::string();
     };
     const auto bounds = [&](std::string_view word, BoundForm boundForm, double largest) {
         BoundPair pair;
@@ -81,7 +77,7 @@ std::string ReadArguments(std::string_view keyword, const Words& words,
         std::uint8_t signs = 0b111;
         if (words.size() >= 2) {
             if (words[0].size() != 1) {
-                return "racha lleva un solo signo, no " + Quoted(words[0]);
+                return "racha lleva un solo signo, no " + QuotedWord(words[0]);
             }
             if (std::string error = ReadSignSet(words[0], signs); !error.empty()) {
                 return error;
@@ -130,7 +126,7 @@ std::string ReadArguments(std::string_view keyword, const Words& words,
         const std::string error = expect(1, "MÍNIMO-MÁXIMO (en euros)");
         return error.empty() ? bounds(words[0], BoundForm::kDecimal, 1e12) : error;
     }
-    return "no se conoce la condición " + Quoted(keyword) +
+    return "no se conoce la condición " + QuotedWord(keyword) +
            "; las condiciones son unos, equis, doses, variantes, interrupciones, racha, grupo, "
            "base, puntuacion, probabilidad, valor y fallos";
 }
@@ -242,7 +238,7 @@ ConditionFileRead ReadConditions(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in) {
         ConditionFileRead read;
-        read.error = "no se puede abrir el archivo de condiciones " + Quoted(path.string());
+        read.error = "no se puede abrir el archivo";
         return read;
     }
     return ReadConditions(in);

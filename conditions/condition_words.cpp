@@ -4,16 +4,13 @@
 #include <charconv>
 
 #include "text/number_grammar.h"
+#include "text/shown_text.h"
 
 namespace lumo {
 
 namespace {
 
 constexpr int kMatches = 14;
-
-std::string Quoted(std::string_view word) {
-    return "«" + std::string(word) + "»";
-}
 
 // Digits only, at most 9 of them, as an integer.
 std::optional<std::int32_t> ReadWhole(std::string_view word) {
@@ -42,6 +39,10 @@ std::optional<int> SignCode(char c) {
 
 }  // namespace
 
+std::string QuotedWord(std::string_view word) {
+    return "«" + ShownText(word) + "»";
+}
+
 std::optional<double> ReadDecimal(std::string_view word) {
     const std::size_t separator = word.find_first_of(".,");
     const std::string_view whole = word.substr(0, separator);
@@ -68,7 +69,7 @@ std::optional<double> ReadDecimal(std::string_view word) {
 std::string ReadBounds(std::string_view word, BoundForm form, double largest, BoundPair& bounds) {
     const std::size_t dash = word.find('-');
     if (dash == std::string_view::npos) {
-        return Quoted(word) + " no es un intervalo MÍNIMO-MÁXIMO";
+        return QuotedWord(word) + " no es un intervalo MÍNIMO-MÁXIMO";
     }
     const std::string_view low = word.substr(0, dash);
     const std::string_view high = word.substr(dash + 1);
@@ -82,9 +83,9 @@ std::string ReadBounds(std::string_view word, BoundForm form, double largest, Bo
         maximum = ReadDecimal(high);
     }
     if (!minimum || !maximum) {
-        return Quoted(word) + (form == BoundForm::kInteger
-                                   ? " no es un intervalo de enteros MÍNIMO-MÁXIMO"
-                                   : " no es un intervalo MÍNIMO-MÁXIMO de números");
+        return QuotedWord(word) + (form == BoundForm::kInteger
+                                       ? " no es un intervalo de enteros MÍNIMO-MÁXIMO"
+                                       : " no es un intervalo MÍNIMO-MÁXIMO de números");
     }
     if (*minimum > *maximum) {
         return "el mínimo " + std::string(low) + " es mayor que el máximo " + std::string(high);
@@ -99,7 +100,7 @@ std::string ReadBounds(std::string_view word, BoundForm form, double largest, Bo
 
 std::string ReadMatchList(std::string_view word, std::uint16_t& mask) {
     const std::string bad =
-        Quoted(word) + " no es una lista de partidos del 1 al 14 (por ejemplo 1-4,7,9)";
+        QuotedWord(word) + " no es una lista de partidos del 1 al 14 (por ejemplo 1-4,7,9)";
     std::uint16_t matches = 0;
     for (std::string_view rest = word;;) {
         const std::size_t comma = rest.find(',');
@@ -113,7 +114,7 @@ std::string ReadMatchList(std::string_view word, std::uint16_t& mask) {
         for (std::int32_t m = *first; m <= *last; ++m) {
             const auto bit = static_cast<std::uint16_t>(1U << (m - 1));
             if ((matches & bit) != 0) {
-                return "el partido " + std::to_string(m) + " se repite en " + Quoted(word);
+                return "el partido " + std::to_string(m) + " se repite en " + QuotedWord(word);
             }
             matches = static_cast<std::uint16_t>(matches | bit);
         }
@@ -131,11 +132,11 @@ std::string ReadSignSet(std::string_view word, std::uint8_t& signs) {
     for (const char c : word) {
         const std::optional<int> code = SignCode(c);
         if (!code) {
-            return Quoted(word) + " no son signos: escriba 1, X o 2, o varios juntos como X2";
+            return QuotedWord(word) + " no son signos: escriba 1, X o 2, o varios juntos como X2";
         }
         const auto bit = static_cast<std::uint8_t>(1U << *code);
         if ((set & bit) != 0) {
-            return "el signo " + std::string(1, c) + " se repite en " + Quoted(word);
+            return "el signo " + std::string(1, c) + " se repite en " + QuotedWord(word);
         }
         set = static_cast<std::uint8_t>(set | bit);
     }
@@ -158,7 +159,7 @@ std::string ReadBaseColumn(std::string_view word, std::array<std::uint16_t, 3>& 
         }
     }
     if (!good) {
-        return Quoted(word) + " no es una columna de 14 signos 1, X o 2";
+        return QuotedWord(word) + " no es una columna de 14 signos 1, X o 2";
     }
     masks = read;
     return {};

@@ -11,6 +11,9 @@ namespace lumo {
 // The pieces of a condition's words, each read strictly; on failure the
 // readers return nothing or a Spanish error text, never a guess.
 
+// A word of the file as a message shows it: «word», unprintable bytes as '?'.
+std::string QuotedWord(std::string_view word);
+
 struct BoundPair {
     double minimum = 0.0;
     double maximum = 0.0;
