@@ -35,7 +35,8 @@ std::optional<ConditionFile> LoadConditions(const CommandLine& line) {
     const std::optional<std::string> name = line.Value(kConditionsOption.name);
     if (!name) {
         if (line.Has(kExplainOption.name)) {
-            throw CommandError("--explain explica las condiciones: dé también --conditions ARCHIVO.");
+            throw CommandError(
+                "--explain explica las condiciones: dé también --conditions ARCHIVO.");
         }
         return std::nullopt;
     }
@@ -72,8 +73,8 @@ void ExplainConditions(const CommandLine& line, std::ostream& err, const Conditi
         width = std::max(width, ShownWidth(file.ConditionText(condition)));
     }
     WholeMessage message(err);
-    message << "De " << CountWithNoun(tally.input, "columna", "columnas")
-            << ", con " << CountWithNoun(file.failures, "fallo permitido", "fallos permitidos")
+    message << "De " << CountWithNoun(tally.input, "columna", "columnas") << ", con "
+            << CountWithNoun(file.failures, "fallo permitido", "fallos permitidos")
             << ":\n  Línea  " << PaddedRight(header, width) << "  La incumplen\n";
     for (std::size_t c = 0; c < file.conditions.size(); ++c) {
         const ColumnCondition& condition = file.conditions[c];

@@ -29,5 +29,5 @@ std::vector<double> ValuesForConditions(const CommandLine& line, const Streams& 
 // With --explain, writes on `err` per condition (its line as written) how
 // many of the input columns break it, then how many the file removed and how
 // many it kept although they break some conditions. Nothing without it.
-void ExplainConditions(const CommandLine& line, std::ostream& err,
-                       const lumo::ConditionFile& file, const lumo::ConditionTally& tally);
+void ExplainConditions(const CommandLine& line, std::ostream& err, const lumo::ConditionFile& file,
+                       const lumo::ConditionTally& tally);

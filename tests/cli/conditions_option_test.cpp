@@ -53,9 +53,9 @@ class ConditionsOptionTest : public testing::Test {
 
     CliRun Filter(const std::string& conditions, std::vector<std::string> options = {}) const {
         std::ofstream(folder / "condiciones.txt") << conditions;
-        std::vector<std::string> words{"filter",       Path("apuesta.txt"), "--conditions",
-                                       Path("condiciones.txt"), "--forecast",
-                                       Path("pronostico.txt")};
+        std::vector<std::string> words{"filter",       Path("apuesta.txt"),
+                                       "--conditions", Path("condiciones.txt"),
+                                       "--forecast",   Path("pronostico.txt")};
         words.insert(words.end(), options.begin(), options.end());
         std::istringstream in;
         std::ostringstream out;
@@ -72,8 +72,8 @@ class ConditionsOptionTest : public testing::Test {
 };
 
 std::int32_t Count(const CColumn& column, std::uint8_t code, std::size_t from = 0) {
-    return static_cast<std::int32_t>(
-        std::count(column.results.begin() + static_cast<std::ptrdiff_t>(from), column.results.end(), code));
+    return static_cast<std::int32_t>(std::count(
+        column.results.begin() + static_cast<std::ptrdiff_t>(from), column.results.end(), code));
 }
 
 TEST_F(ConditionsOptionTest, AppliesTheFileAfterTheCutsAndExplainsIt) {
@@ -128,10 +128,11 @@ TEST_F(ConditionsOptionTest, AppliesTheFileAfterTheCutsAndExplainsIt) {
 
 TEST_F(ConditionsOptionTest, ADamagedFileOrAMissingInputFiltersNothing) {
     const std::vector<std::pair<std::string, std::string>> cases{
-        {"unos 4-8\nracha 3 1-2\n", "Condiciones «" + Path("condiciones.txt") +
-                                        "», línea 2: «3» no son signos"},
-        {"# valor\n\nvalor 0,1-2\n", "La condición «valor» de la línea 3 de las condiciones "
-                                     "necesita el valor esperado de cada columna: dé --public"},
+        {"unos 4-8\nracha 3 1-2\n",
+         "Condiciones «" + Path("condiciones.txt") + "», línea 2: «3» no son signos"},
+        {"# valor\n\nvalor 0,1-2\n",
+         "La condición «valor» de la línea 3 de las condiciones "
+         "necesita el valor esperado de cada columna: dé --public"},
     };
     for (const auto& [text, message] : cases) {
         const CliRun run = Filter(text);
