@@ -25,21 +25,23 @@ std::int32_t MarkBreaks(const ColumnCondition& condition, std::span<std::uint8_t
     std::uint8_t* const marks = breaks.data();
     const std::size_t n = breaks.size();
     std::int32_t broken = 0;
+    // A counted break adds 1 (a file holds at most kMostConditions, so the
+    // count stays below the high bit); an "always" break sets the high bit.
+    // Neither branches on the outcome.
+    const auto outcome = [&](std::size_t i) {
+        const Value value = measure(i);
+        const int broke = static_cast<int>(value < minimum) | static_cast<int>(value > maximum);
+        broken += broke;
+        return broke;
+    };
     if (condition.strictness == Strictness::kAlways) {
         for (std::size_t i = 0; i < n; ++i) {
-            const Value value = measure(i);
-            const bool broke = (value < minimum) | (value > maximum);
-            broken += broke ? 1 : 0;
-            marks[i] = static_cast<std::uint8_t>(marks[i] | (broke ? kAlwaysBroken : 0));
+            marks[i] = static_cast<std::uint8_t>(marks[i] | outcome(i) << 7);
         }
-        return broken;
-    }
-    for (std::size_t i = 0; i < n; ++i) {
-        const Value value = measure(i);
-        const bool broke = (value < minimum) | (value > maximum);
-        broken += broke ? 1 : 0;
-        // Counted breaks stop at 254, below the mark of an "always" break.
-        marks[i] = static_cast<std::uint8_t>(marks[i] + (broke & (marks[i] < 254) ? 1 : 0));
+    } else {
+        for (std::size_t i = 0; i < n; ++i) {
+            marks[i] = static_cast<std::uint8_t>(marks[i] + outcome(i));
+        }
     }
     return broken;
 }

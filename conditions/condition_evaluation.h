@@ -31,9 +31,9 @@ struct ConditionTally {
     std::int32_t keptBreaking = 0;
 };
 
-// A column's breaks: the counted conditions it breaks (at most 254), or 255
-// when it breaks one that must always hold.
-inline constexpr std::uint8_t kAlwaysBroken = 255;
+// A column's breaks: the number of counted conditions it breaks, plus
+// kAlwaysBroken when it breaks one that must always hold.
+inline constexpr std::uint8_t kAlwaysBroken = 0x80;
 
 // What the file needs that `inputs` lacks, in Spanish ("la condición «valor»
 // de la línea 4 necesita el valor esperado de cada columna"); empty when

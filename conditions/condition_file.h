@@ -43,8 +43,9 @@ struct ColumnCondition {
     std::int64_t line = 0;
 };
 
-// The most failures a file may allow.
+// The most failures a file may allow, and the most conditions it may hold.
 inline constexpr std::int32_t kMostFailures = 99;
+inline constexpr std::size_t kMostConditions = 100;
 
 struct ConditionFile {
     // Every line as written, without its line end (comments and blank lines

@@ -199,6 +199,9 @@ class ConditionReader {
         if (keyword == "fallos") {
             return ReadFailures(words, condition.strictness);
         }
+        if (result.file.conditions.size() == kMostConditions) {
+            return "el archivo pasa de " + std::to_string(kMostConditions) + " condiciones";
+        }
         std::string error = ReadArguments(keyword, words, condition);
         if (error.empty()) {
             result.file.conditions.push_back(condition);

@@ -27,6 +27,7 @@ namespace lumo {
 //   fallos 2              counted conditions a column may break (0..99, once)
 //   ! unos 3-10           '!' first: must always hold, does not count
 //
+// At most kMostConditions conditions.
 // Anything else is an error in Spanish naming the line; the file read so far
 // is then not to be used.
 struct ConditionFileRead {

@@ -51,7 +51,7 @@ struct DamagedCase {
 };
 
 TEST(ConditionReaderTest, ADamagedLineIsNamedAndNothingIsRead) {
-    const std::vector<DamagedCase> cases{
+    std::vector<DamagedCase> cases{
         {"unos 5-9\nfoo 1-2\n", 2, "no se conoce la condición «foo»"},
         {"unos 9-5", 1, "el mínimo 9 es mayor que el máximo 5"},
         {"doses 5-15", 1, "el máximo 15 pasa del mayor posible, 14"},
@@ -85,6 +85,12 @@ TEST(ConditionReaderTest, ADamagedLineIsNamedAndNothingIsRead) {
         {"unos 1-2\n!  # nada", 2, "falta la condición tras «!»"},
         {"unos 1-2\n" + std::string(1100, 'a'), 2, "la línea pasa de 1.024 bytes"},
     };
+    std::string hundred;
+    for (int i = 0; i < 100; ++i) {
+        hundred += "unos 0-14\n";
+    }
+    cases.push_back(
+        {hundred + "# una de más\n! doses 0-14\n", 102, "el archivo pasa de 100 condiciones"});
     for (const DamagedCase& test : cases) {
         const ConditionFileRead read = Read(test.text);
         EXPECT_EQ(read.line, test.line) << test.text;
