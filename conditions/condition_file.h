@@ -49,8 +49,10 @@ inline constexpr std::size_t kMostConditions = 100;
 
 struct ConditionFile {
     // Every line as written, without its line end (comments and blank lines
-    // too), so that the file can be written back unchanged.
+    // too), and its line end ("\n", "\r\n", or none for a last line without
+    // one), so that the file can be written back unchanged.
     std::vector<std::string> lines;
+    std::vector<std::string> lineEnds;
     bool byteOrderMark = false;
     std::vector<ColumnCondition> conditions;
     // Counted conditions a column may break (0 when the file says nothing).

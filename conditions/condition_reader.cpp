@@ -154,6 +154,9 @@ class ConditionReader {
                 return Fail("el archivo pasa de " + GroupedNumber(kMostLines) + " líneas");
             }
             result.file.lines.emplace_back(taken.content);
+            // What TakeLine skipped past the content is the line end.
+            const char* const end = taken.content.data() + taken.content.size();
+            result.file.lineEnds.emplace_back(end, input.Ahead().data());
             if (std::string error = ReadLine(taken.content); !error.empty()) {
                 return Fail(std::move(error));
             }

@@ -4,6 +4,8 @@
 
 #include <sstream>
 
+#include "conditions/condition_writer.h"
+
 using namespace lumo;
 
 namespace {
@@ -42,6 +44,18 @@ TEST(ConditionReaderTest, KeepsEveryLineAndReadsTheConditions) {
     EXPECT_DOUBLE_EQ(file.conditions[2].maximum, 99.5);
     EXPECT_EQ(file.failures, 2);
     EXPECT_EQ(file.failuresLine, 6);
+}
+
+TEST(ConditionReaderTest, WritesALoadedFileBackUnchanged) {
+    for (const std::string text :
+         {"\xEF\xBB\xBF# con marca\r\nunos 5-9\r\n\r\n  fallos 1   # uno\n", "! doses 0-4",
+          "racha 1-4\n\n\n# fin sin salto"}) {
+        const ConditionFileRead read = Read(text);
+        ASSERT_TRUE(read.Ok()) << ConditionErrorText(read);
+        std::ostringstream written;
+        WriteConditions(written, read.file);
+        EXPECT_EQ(written.str(), text);
+    }
 }
 
 struct DamagedCase {
