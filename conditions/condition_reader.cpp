@@ -21,17 +21,59 @@ constexpr double kMatchCount = 14.0;
 
 using Words = std::vector<std::string_view>;
 
-// A condition's keyword and the masks of the counts it stands for.
-struct CountKeyword {
+// A condition written as its keyword and one range: what it measures, with
+// which masks, and the form and the largest of its bounds.
+struct RangeKeyword {
     std::string_view word;
+    ConditionKind kind;
     std::array<std::uint16_t, 3> masks;
+    BoundForm form;
+    double largest;
+    std::string_view written;
 };
 
-constexpr std::array kCountKeywords{
-    CountKeyword{"unos", {kAllMatches, 0, 0}},
-    CountKeyword{"equis", {0, kAllMatches, 0}},
-    CountKeyword{"doses", {0, 0, kAllMatches}},
-    CountKeyword{"variantes", {0, kAllMatches, kAllMatches}},
+constexpr std::string_view kRange = "MÍNIMO-MÁXIMO";
+constexpr std::array kRangeKeywords{
+    RangeKeyword{"unos",
+                 ConditionKind::kCount,
+                 {kAllMatches, 0, 0},
+                 BoundForm::kInteger,
+                 kMatchCount,
+                 kRange},
+    RangeKeyword{"equis",
+                 ConditionKind::kCount,
+                 {0, kAllMatches, 0},
+                 BoundForm::kInteger,
+                 kMatchCount,
+                 kRange},
+    RangeKeyword{"doses",
+                 ConditionKind::kCount,
+                 {0, 0, kAllMatches},
+                 BoundForm::kInteger,
+                 kMatchCount,
+                 kRange},
+    RangeKeyword{"variantes",
+                 ConditionKind::kCount,
+                 {0, kAllMatches, kAllMatches},
+                 BoundForm::kInteger,
+                 kMatchCount,
+                 kRange},
+    RangeKeyword{"interrupciones",
+                 ConditionKind::kInterruptions,
+                 {},
+                 BoundForm::kInteger,
+                 kMatchCount - 1,
+                 kRange},
+    RangeKeyword{"puntuacion", ConditionKind::kScore, {}, BoundForm::kInteger, 100.0, kRange},
+    RangeKeyword{"puntuación", ConditionKind::kScore, {}, BoundForm::kInteger, 100.0, kRange},
+    RangeKeyword{"probabilidad",
+                 ConditionKind::kProbability,
+                 {},
+                 BoundForm::kDecimal,
+                 100.0,
+                 "MÍNIMO-MÁXIMO (en %)"},
+    RangeKeyword{
+        "valor", ConditionKind::kValue, {}, BoundForm::kDecimal, 1e12, "MÍNIMO-MÁXIMO (en euros)"},
 };
 
 // The masks of `matches` for each sign in `signs`.
@@ -43,88 +85,93 @@ std::array<std::uint16_t, 3> MasksOf(std::uint8_t signs, std::uint16_t matches) 
     return masks;
 }
 
+// The error when the words after `keyword` are not `count`, else nothing.
+std::string Expect(std::string_view keyword, const Words& words, std::size_t count,
+                   std::string_view written) {
+    if (words.size() < count) {
+        return std::string(keyword) + " se escribe " + std::string(written);
+    }
+    return words.size() > count ? "sobra " + QuotedWord(words[count]) : std::string();
+}
+
+// Reads the bounds into the condition; returns the error text.
+std::string ReadRange(std::string_view word, BoundForm form, double largest,
+                      ColumnCondition& condition) {
+    BoundPair pair;
+    std::string error = ReadBounds(word, form, largest, pair);
+    condition.minimum = pair.minimum;
+    condition.maximum = pair.maximum;
+    return error;
+}
+
+// "racha [SIGNO] MÍNIMO-MÁXIMO" without its keyword.
+std::string ReadRun(const Words& words, ColumnCondition& condition) {
+    condition.kind = ConditionKind::kLongestRun;
+    std::uint8_t signs = 0b111;
+    if (words.size() >= 2) {
+        if (words[0].size() != 1) {
+            return "racha lleva un solo signo, no " + QuotedWord(words[0]);
+        }
+        if (std::string error = ReadSignSet(words[0], signs); !error.empty()) {
+            return error;
+        }
+    }
+    condition.masks = MasksOf(signs, kAllMatches);
+    const std::string error =
+        Expect("racha", words, words.size() >= 2 ? 2 : 1, "[SIGNO] MÍNIMO-MÁXIMO");
+    return error.empty() ? ReadRange(words.back(), BoundForm::kInteger, kMatchCount, condition)
+                         : error;
+}
+
+// "grupo PARTIDOS SIGNOS MÍNIMO-MÁXIMO" without its keyword.
+std::string ReadGroup(const Words& words, ColumnCondition& condition) {
+    std::string error =
+        Expect("grupo", words, 3, "PARTIDOS SIGNOS MÍNIMO-MÁXIMO (grupo 1-4,7 X2 1-3)");
+    std::uint16_t matches = 0;
+    std::uint8_t signs = 0;
+    if (error.empty()) {
+        error = ReadMatchList(words[0], matches);
+    }
+    if (error.empty()) {
+        error = ReadSignSet(words[1], signs);
+    }
+    if (!error.empty()) {
+        return error;
+    }
+    condition.masks = MasksOf(signs, matches);
+    return ReadRange(words[2], BoundForm::kInteger, std::popcount(matches), condition);
+}
+
+// "base COLUMNA MÍNIMO-MÁXIMO" without its keyword.
+std::string ReadBase(const Words& words, ColumnCondition& condition) {
+    std::string error = Expect("base", words, 2, "COLUMNA MÍNIMO-MÁXIMO");
+    if (error.empty()) {
+        error = ReadBaseColumn(words[0], condition.masks);
+    }
+    return error.empty() ? ReadRange(words[1], BoundForm::kInteger, kMatchCount, condition) : error;
+}
+
 // Reads the words after the keyword (`words` without it) into `condition`;
 // returns the error text.
 std::string ReadArguments(std::string_view keyword, const Words& words,
                           ColumnCondition& condition) {
-    const auto expect = [&](std::size_t count, std::string_view form) -> std::string {
-        if (words.size() < count) {
-            return std::string(keyword) + " se escribe " + std::string(form);
+    for (const RangeKeyword& range : kRangeKeywords) {
+        if (keyword == range.word) {
+            condition.kind = range.kind;
+            condition.masks = range.masks;
+            const std::string error = Expect(keyword, words, 1, range.written);
+            return error.empty() ? ReadRange(words[0], range.form, range.largest, condition)
+                                 : error;
         }
-        return words.size() > count ? "sobra " + QuotedWord(words[count]) : std::string();
-    };
-    const auto bounds = [&](std::string_view word, BoundForm boundForm, double largest) {
-        BoundPair pair;
-        std::string error = ReadBounds(word, boundForm, largest, pair);
-        condition.minimum = pair.minimum;
-        condition.maximum = pair.maximum;
-        return error;
-    };
-    for (const CountKeyword& count : kCountKeywords) {
-        if (keyword == count.word) {
-            condition.masks = count.masks;
-            const std::string error = expect(1, "MÍNIMO-MÁXIMO");
-            return error.empty() ? bounds(words[0], BoundForm::kInteger, kMatchCount) : error;
-        }
-    }
-    if (keyword == "interrupciones") {
-        condition.kind = ConditionKind::kInterruptions;
-        const std::string error = expect(1, "MÍNIMO-MÁXIMO");
-        return error.empty() ? bounds(words[0], BoundForm::kInteger, kMatchCount - 1) : error;
     }
     if (keyword == "racha") {
-        condition.kind = ConditionKind::kLongestRun;
-        std::uint8_t signs = 0b111;
-        if (words.size() >= 2) {
-            if (words[0].size() != 1) {
-                return "racha lleva un solo signo, no " + QuotedWord(words[0]);
-            }
-            if (std::string error = ReadSignSet(words[0], signs); !error.empty()) {
-                return error;
-            }
-        }
-        condition.masks = MasksOf(signs, kAllMatches);
-        const std::string error = words.size() >= 2 ? expect(2, "[SIGNO] MÍNIMO-MÁXIMO")
-                                                    : expect(1, "[SIGNO] MÍNIMO-MÁXIMO");
-        return error.empty() ? bounds(words.back(), BoundForm::kInteger, kMatchCount) : error;
+        return ReadRun(words, condition);
     }
     if (keyword == "grupo") {
-        std::string error = expect(3, "PARTIDOS SIGNOS MÍNIMO-MÁXIMO (grupo 1-4,7 X2 1-3)");
-        std::uint16_t matches = 0;
-        std::uint8_t signs = 0;
-        if (error.empty()) {
-            error = ReadMatchList(words[0], matches);
-        }
-        if (error.empty()) {
-            error = ReadSignSet(words[1], signs);
-        }
-        if (!error.empty()) {
-            return error;
-        }
-        condition.masks = MasksOf(signs, matches);
-        return bounds(words[2], BoundForm::kInteger, std::popcount(matches));
+        return ReadGroup(words, condition);
     }
     if (keyword == "base") {
-        std::string error = expect(2, "COLUMNA MÍNIMO-MÁXIMO");
-        if (error.empty()) {
-            error = ReadBaseColumn(words[0], condition.masks);
-        }
-        return error.empty() ? bounds(words[1], BoundForm::kInteger, kMatchCount) : error;
-    }
-    if (keyword == "puntuacion" || keyword == "puntuación") {
-        condition.kind = ConditionKind::kScore;
-        const std::string error = expect(1, "MÍNIMO-MÁXIMO");
-        return error.empty() ? bounds(words[0], BoundForm::kInteger, 100.0) : error;
-    }
-    if (keyword == "probabilidad") {
-        condition.kind = ConditionKind::kProbability;
-        const std::string error = expect(1, "MÍNIMO-MÁXIMO (en %)");
-        return error.empty() ? bounds(words[0], BoundForm::kDecimal, 100.0) : error;
-    }
-    if (keyword == "valor") {
-        condition.kind = ConditionKind::kValue;
-        const std::string error = expect(1, "MÍNIMO-MÁXIMO (en euros)");
-        return error.empty() ? bounds(words[0], BoundForm::kDecimal, 1e12) : error;
+        return ReadBase(words, condition);
     }
     return "no se conoce la condición " + QuotedWord(keyword) +
            "; las condiciones son unos, equis, doses, variantes, interrupciones, racha, grupo, "
