@@ -31,7 +31,9 @@ std::string PaddedRight(const std::string& text, std::size_t width) {
 
 }  // namespace
 
-std::optional<ConditionFile> LoadConditions(const CommandLine& line) {
+std::optional<ConditionsCut> ConditionsCutOf(const CommandLine& line, const Streams& streams,
+                                             const Scoring& scoring,
+                                             std::span<const double> known) {
     const std::optional<std::string> name = line.Value(kConditionsOption.name);
     if (!name) {
         if (line.Has(kExplainOption.name)) {
@@ -45,21 +47,19 @@ std::optional<ConditionFile> LoadConditions(const CommandLine& line) {
         throw CommandError("Condiciones " + Quoted(*name) + ", " + ConditionErrorText(read) +
                            ". No se ha filtrado nada.");
     }
-    return std::move(read.file);
-}
-
-std::vector<double> ValuesForConditions(const CommandLine& line, const Streams& streams,
-                                        const Scoring& scoring, const ConditionFile& file) {
-    const std::int64_t valueLine = file.ValueLine();
+    const std::int64_t valueLine = read.file.ValueLine();
     if (valueLine == 0) {
-        return {};
+        return ConditionsCut{std::move(read.file), {}};
+    }
+    if (!known.empty()) {
+        return ConditionsCut{std::move(read.file), {known.begin(), known.end()}};
     }
     if (!line.Has(kPublicOption.name) || !line.Has(kTakingsOption.name)) {
         throw CommandError("La condición «valor» de la línea " + GroupedNumber(valueLine) +
                            " de las condiciones necesita el valor esperado de cada columna: "
                            "dé --public ARCHIVO y --takings EUROS.");
     }
-    return ValuesOfRound(line, streams, &scoring);
+    return ConditionsCut{std::move(read.file), ValuesOfRound(line, streams, &scoring)};
 }
 
 void ExplainConditions(const CommandLine& line, std::ostream& err, const ConditionFile& file,

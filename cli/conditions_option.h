@@ -2,6 +2,7 @@
 
 #include <iosfwd>
 #include <optional>
+#include <span>
 #include <vector>
 
 #include "cli/command_type.h"
@@ -13,18 +14,20 @@
 inline constexpr OptionRule kConditionsOption{"--conditions", OptionValue::kRequired};
 inline constexpr OptionRule kExplainOption{"--explain", OptionValue::kNone};
 
-// The file of --conditions read strictly; nothing without the option.
-// Throws CommandError naming the file and the damaged line, and for
-// --explain without --conditions.
-std::optional<lumo::ConditionFile> LoadConditions(const CommandLine& line);
+// The cut of --conditions: the file, read strictly, and the values its
+// `valor` needs (none when it has no `valor`).
+struct ConditionsCut {
+    lumo::ConditionFile file;
+    std::vector<double> values;
+};
 
-// The values `valor` needs: empty when the file has no `valor`; otherwise
-// ValuesOfRound's (value_inputs.h).
-// Throws CommandError naming the line of `valor` when --public or --takings
-// is missing.
-std::vector<double> ValuesForConditions(const CommandLine& line, const Streams& streams,
-                                        const lumo::Scoring& scoring,
-                                        const lumo::ConditionFile& file);
+// Nothing without --conditions. The values are `known` when the command has
+// them already, else ValuesOfRound's (value_inputs.h). Throws CommandError
+// naming the file and the damaged line, naming the line of `valor` when
+// --public or --takings is missing, and for --explain without --conditions.
+std::optional<ConditionsCut> ConditionsCutOf(const CommandLine& line, const Streams& streams,
+                                             const lumo::Scoring& scoring,
+                                             std::span<const double> known);
 
 // With --explain, writes on `err` per condition (its line as written) how
 // many of the input columns break it, then how many the file removed and how

@@ -117,13 +117,8 @@ int Filter(const CommandLine& line, const Streams& streams) {
     const std::int32_t belowLimit = below ? ParseIntegerIn("--below", *below, 0, kMaxScore) : 0;
     const Scoring scoring = LoadScoring(line, streams);
     const std::optional<ValueCut> valueCut = ValueCutOf(line, streams, scoring);
-    const std::optional<ConditionFile> conditions = LoadConditions(line);
-    // The values of `valor`: those of --value-above when it has them.
-    const std::vector<double> conditionValues =
-        conditions && !valueCut ? ValuesForConditions(line, streams, scoring, *conditions)
-                                : std::vector<double>();
-    const ConditionInputs conditionInputs{
-        scoring.table, valueCut ? std::span<const double>(valueCut->values) : conditionValues};
+    const std::optional<ConditionsCut> conditions = ConditionsCutOf(
+        line, streams, scoring, valueCut ? valueCut->values : std::span<const double>());
     ConditionTally tally;
     const std::unique_ptr<CColumnSet> bet = ReadScored(line, 0, scoring, streams);
     const std::int32_t before = bet->Count();
@@ -145,11 +140,11 @@ int Filter(const CommandLine& line, const Streams& streams) {
             KeepValueAtLeast(*bet, valueCut->values, valueCut->euros);
         }
         if (conditions) {
-            tally = ApplyConditions(*bet, *conditions, conditionInputs);
+            tally = ApplyConditions(*bet, conditions->file, {scoring.table, conditions->values});
         }
     }
     if (conditions) {
-        ExplainConditions(line, streams.err, *conditions, tally);
+        ExplainConditions(line, streams.err, conditions->file, tally);
     }
     WriteOutput(line, *bet, streams);
     WholeMessage(streams.err) << "De " << CountWithNoun(before, "columna", "columnas")
