@@ -19,12 +19,21 @@ namespace {
 // sign masks.
 using NaiveMeasure = std::function<double(const CColumn&)>;
 
-std::int32_t CountMatches(const std::function<bool(std::size_t)>& match) {
+// Matches m (0..13) for which picked(m) holds.
+std::int32_t CountMatches(const std::function<bool(std::size_t)>& picked) {
     std::int32_t count = 0;
     for (std::size_t m = 0; m < 14; ++m) {
-        count += match(m) ? 1 : 0;
+        count += picked(m) ? 1 : 0;
     }
     return count;
+}
+
+std::int32_t CountOf(const CColumn& c, int code) {
+    return CountMatches([&](std::size_t m) { return c.results[m] == code; });
+}
+
+std::int32_t Interruptions(const CColumn& c) {
+    return CountMatches([&](std::size_t m) { return m < 13 && c.results[m] != c.results[m + 1]; });
 }
 
 // The longest run of equal signs; of sign `sign` alone when it is 0..2.
@@ -93,19 +102,11 @@ struct MeasureCase {
 TEST_F(ConditionEvaluationTest, EachConditionBreaksWhereTheNaiveCountLeavesItsBounds) {
     const CColumn base = ColumnOf("1X1121X21X1X21");
     const std::vector<MeasureCase> cases{
-        {"unos 5-9", 5, 9,
-         [](const CColumn& c) { return CountMatches([&](auto m) { return c.results[m] == 0; }); }},
-        {"equis 3-5", 3, 5,
-         [](const CColumn& c) { return CountMatches([&](auto m) { return c.results[m] == 1; }); }},
-        {"doses 0-4", 0, 4,
-         [](const CColumn& c) { return CountMatches([&](auto m) { return c.results[m] == 2; }); }},
-        {"variantes 4-8", 4, 8,
-         [](const CColumn& c) { return CountMatches([&](auto m) { return c.results[m] != 0; }); }},
-        {"interrupciones 7-10", 7, 10,
-         [](const CColumn& c) {
-             return CountMatches(
-                 [&](auto m) { return m < 13 && c.results[m] != c.results[m + 1]; });
-         }},
+        {"unos 5-9", 5, 9, [](const CColumn& c) { return CountOf(c, 0); }},
+        {"equis 3-5", 3, 5, [](const CColumn& c) { return CountOf(c, 1); }},
+        {"doses 0-4", 0, 4, [](const CColumn& c) { return CountOf(c, 2); }},
+        {"variantes 4-8", 4, 8, [](const CColumn& c) { return 14 - CountOf(c, 0); }},
+        {"interrupciones 7-10", 7, 10, [](const CColumn& c) { return Interruptions(c); }},
         {"racha 1-3", 1, 3, [](const CColumn& c) { return LongestRun(c, -1); }},
         {"racha X 0-1", 0, 1, [](const CColumn& c) { return LongestRun(c, 1); }},
         {"racha 2 2-14", 2, 14, [](const CColumn& c) { return LongestRun(c, 2); }},
@@ -155,19 +156,9 @@ TEST_F(ConditionEvaluationTest, KeepsColumnsWithinTheAllowedFailures) {
     const std::string counted = "unos 4-7\nequis 2-5\ninterrupciones 8-11\nracha 1-3\n";
     const std::string always = "! doses 0-6\n";
     const std::vector<std::function<bool(const CColumn&)>> breaks{
-        [](const CColumn& c) {
-            auto n = CountMatches([&](auto m) { return c.results[m] == 0; });
-            return n < 4 || n > 7;
-        },
-        [](const CColumn& c) {
-            auto n = CountMatches([&](auto m) { return c.results[m] == 1; });
-            return n < 2 || n > 5;
-        },
-        [](const CColumn& c) {
-            auto n =
-                CountMatches([&](auto m) { return m < 13 && c.results[m] != c.results[m + 1]; });
-            return n < 8 || n > 11;
-        },
+        [](const CColumn& c) { return CountOf(c, 0) < 4 || CountOf(c, 0) > 7; },
+        [](const CColumn& c) { return CountOf(c, 1) < 2 || CountOf(c, 1) > 5; },
+        [](const CColumn& c) { return Interruptions(c) < 8 || Interruptions(c) > 11; },
         [](const CColumn& c) { return LongestRun(c, -1) > 3; },
     };
     for (const std::int32_t failures : {0, 1, 4}) {
@@ -180,8 +171,7 @@ TEST_F(ConditionEvaluationTest, KeepsColumnsWithinTheAllowedFailures) {
         for (const CColumn& column : columns) {
             const auto broken = std::count_if(breaks.begin(), breaks.end(),
                                               [&](const auto& b) { return b(column); });
-            if (broken <= failures &&
-                CountMatches([&](auto m) { return column.results[m] == 2; }) <= 6) {
+            if (broken <= failures && CountOf(column, 2) <= 6) {
                 kept.push_back(column);
                 keptBreaking += broken > 0 ? 1 : 0;
             }
