@@ -4,6 +4,7 @@
 #include <functional>
 #include <memory>
 #include <stdexcept>
+#include <system_error>
 #include <thread>
 
 #include "conditions/internal/half_tables.h"
@@ -114,29 +115,35 @@ struct Evaluation {
     std::uint8_t* breaks;
 };
 
-// Marks the columns of blocks `first` to `last` (not included) of the
-// `count` columns; returns per condition the columns that break it.
-std::vector<std::int32_t> MarkBlocks(const Evaluation& e, std::size_t first, std::size_t last,
-                                     std::size_t count) {
-    std::vector<std::int32_t> breaking(e.file.conditions.size(), 0);
-    const auto masks = std::make_unique<BlockMasks>();
-    for (std::size_t block = first; block < last; ++block) {
+// One share of the blocks: blocks `first` to `last` (not included), with
+// their own masks and per condition the columns that break it, allocated
+// before any thread starts so that no thread allocates.
+struct Share {
+    std::size_t first = 0;
+    std::size_t last = 0;
+    std::unique_ptr<BlockMasks> masks = std::make_unique<BlockMasks>();
+    std::vector<std::int32_t> breaking;
+};
+
+// Marks the columns of the share's blocks, of the `count` columns.
+void MarkBlocks(const Evaluation& e, Share& share, std::size_t count) {
+    BlockMasks& masks = *share.masks;
+    for (std::size_t block = share.first; block < share.last; ++block) {
         const std::size_t start = block * kBlock;
         const std::size_t size = std::min(kBlock, count - start);
         const CColumn* const columns = e.columns + start;
         for (std::size_t i = 0; i < size; ++i) {
             const SignMasks packed = SignMasksOf(columns[i]);
-            masks->ones[i] = packed.ones;
-            masks->draws[i] = packed.draws;
-            masks->twos[i] = packed.twos;
+            masks.ones[i] = packed.ones;
+            masks.draws[i] = packed.draws;
+            masks.twos[i] = packed.twos;
         }
-        const Measured measured{columns, *masks, e.runs, e.halves, e.values};
+        const Measured measured{columns, masks, e.runs, e.halves, e.values};
         const std::span<std::uint8_t> blockBreaks(e.breaks + start, size);
-        for (std::size_t c = 0; c < breaking.size(); ++c) {
-            breaking[c] += MarkCondition(e.file.conditions[c], measured, blockBreaks);
+        for (std::size_t c = 0; c < share.breaking.size(); ++c) {
+            share.breaking[c] += MarkCondition(e.file.conditions[c], measured, blockBreaks);
         }
     }
-    return breaking;
 }
 
 }  // namespace
@@ -158,25 +165,32 @@ std::vector<std::uint8_t> CountBreaks(const CColumnSet& set, const ConditionFile
     const auto count = static_cast<std::size_t>(set.Count());
     std::vector<std::uint8_t> breaks(count, 0);
     const Evaluation evaluation{file, set.begin(), runs, halves, inputs.values, breaks.data()};
-    // One share of the blocks per hardware thread, each with its own counts.
+    // One share of the blocks per hardware thread; a share whose thread
+    // cannot be started is marked here.
     const std::size_t blocks = (count + kBlock - 1) / kBlock;
-    const std::size_t shares =
-        std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, blocks + 1);
-    std::vector<std::vector<std::int32_t>> counts(shares);
+    std::vector<Share> shares(
+        std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, blocks + 1));
+    for (std::size_t t = 0; t < shares.size(); ++t) {
+        shares[t].first = blocks * t / shares.size();
+        shares[t].last = blocks * (t + 1) / shares.size();
+        shares[t].breaking.assign(file.conditions.size(), 0);
+    }
     {
         std::vector<std::jthread> threads;
-        for (std::size_t t = 1; t < shares; ++t) {
-            threads.emplace_back([&, t] {
-                counts[t] =
-                    MarkBlocks(evaluation, blocks * t / shares, blocks * (t + 1) / shares, count);
-            });
+        threads.reserve(shares.size());
+        for (std::size_t t = 1; t < shares.size(); ++t) {
+            try {
+                threads.emplace_back([&, t] { MarkBlocks(evaluation, shares[t], count); });
+            } catch (const std::system_error&) {
+                MarkBlocks(evaluation, shares[t], count);
+            }
         }
-        counts[0] = MarkBlocks(evaluation, 0, blocks / shares, count);
+        MarkBlocks(evaluation, shares[0], count);
     }
     breaking.assign(file.conditions.size(), 0);
-    for (const std::vector<std::int32_t>& share : counts) {
-        std::transform(share.begin(), share.end(), breaking.begin(), breaking.begin(),
-                       std::plus<>());
+    for (const Share& share : shares) {
+        std::transform(share.breaking.begin(), share.breaking.end(), breaking.begin(),
+                       breaking.begin(), std::plus<>());
     }
     return breaks;
 }
