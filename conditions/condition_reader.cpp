@@ -80,7 +80,7 @@ constexpr std::array kRangeKeywords{
 std::array<std::uint16_t, 3> MasksOf(std::uint8_t signs, std::uint16_t matches) {
     std::array<std::uint16_t, 3> masks{};
     for (std::size_t s = 0; s < masks.size(); ++s) {
-        masks[s] = (signs >> s & 1U) != 0 ? matches : 0;
+        masks[s] = (static_cast<std::uint32_t>(signs) >> s & 1U) != 0 ? matches : 0;
     }
     return masks;
 }
