@@ -85,9 +85,16 @@ std::int32_t MarkCondition(const ColumnCondition& c, const Measured& m,
                 return Interruptions({ones[i], draws[i], twos[i]});
             });
         case ConditionKind::kLongestRun:
+            // A run of equal signs is one more than a run of matches equal to
+            // the next; a run of the picked signs is a run of their mask.
+            if (picks[0] != 0 && picks[1] != 0 && picks[2] != 0) {
+                return MarkBreaks(c, breaks, [=, runs = &m.runs](std::size_t i) {
+                    return 1 + (*runs)[SameAsNext({ones[i], draws[i], twos[i]})];
+                });
+            }
             return MarkBreaks(c, breaks, [=, runs = &m.runs](std::size_t i) {
-                return std::max({(*runs)[ones[i] & picks[0]], (*runs)[draws[i] & picks[1]],
-                                 (*runs)[twos[i] & picks[2]]});
+                return (*runs)[static_cast<std::uint32_t>(
+                    (ones[i] & picks[0]) | (draws[i] & picks[1]) | (twos[i] & picks[2]))];
             });
         case ConditionKind::kScore:
             return MarkBreaks(c, breaks,

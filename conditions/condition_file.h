@@ -20,7 +20,7 @@ namespace lumo {
 enum class ConditionKind {
     kCount,          // matches selected by `masks`, 0..14
     kInterruptions,  // places where a match's sign differs from the next one's, 0..13
-    kLongestRun,     // longest run of one sign among those whose mask is not 0
+    kLongestRun,     // longest run of equal signs (all masks set), else of the signs set
     kScore,          // the column's score as the set carries it
     kProbability,    // product of the forecast's percentages, as a percentage
     kValue,          // expected prize in euros, from the caller's values

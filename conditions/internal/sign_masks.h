@@ -57,11 +57,16 @@ constexpr std::int32_t PickedCount(SignMasks c, const std::array<std::uint16_t, 
                                                (c.twos & masks[2])));
 }
 
+// Bit m set when match m + 1 has the sign of match m + 2 (13 bits).
+constexpr std::uint32_t SameAsNext(SignMasks c) {
+    return static_cast<std::uint32_t>((c.ones & c.ones >> 1) | (c.draws & c.draws >> 1) |
+                                      (c.twos & c.twos >> 1)) &
+           0x1FFFU;
+}
+
 // Places where a match's sign differs from the next match's, 0..13.
 constexpr std::int32_t Interruptions(SignMasks c) {
-    const std::uint32_t same = static_cast<std::uint32_t>(
-        (c.ones & c.ones >> 1) | (c.draws & c.draws >> 1) | (c.twos & c.twos >> 1));
-    return 13 - BitCount(same & 0x1FFFU);
+    return 13 - BitCount(SameAsNext(c));
 }
 
 // The longest run of set bits of every 14-bit mask.
