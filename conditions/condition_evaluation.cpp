@@ -67,8 +67,9 @@ struct Measured {
     std::span<const double> values;
 };
 
-// The lambdas copy what they read: a store to the breaks (bytes) could
-// otherwise alias it and force a reload at every column.
+// Marks one condition over a block; returns the columns that break it. The
+// lambdas copy what they read: a store to the breaks (bytes) could otherwise
+// alias it and force a reload at every column.
 std::int32_t MarkCondition(const ColumnCondition& c, const Measured& m,
                            std::span<std::uint8_t> breaks) {
     const std::uint16_t* const ones = m.masks.ones.data();
