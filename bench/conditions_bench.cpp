@@ -28,7 +28,7 @@ constexpr std::array<std::string_view, 11> kAlone{
     "grupo 1-4,7,9 X2 1-3",
     "base 1X1121X21X1X21 5-12",
     "puntuacion 40-100",
-    "probabilidad 0,0000001-100",
+    "probabilidad 0,00001-100",
     "valor 0,2-1",
     "! doses 1-6",
 };
@@ -37,7 +37,7 @@ constexpr std::string_view kTwenty =
     "unos 4-9\nequis 2-6\ndoses 1-5\nvariantes 5-10\ninterrupciones 5-11\nracha 1-4\n"
     "racha 1 0-4\nracha X 0-3\nracha 2 0-3\ngrupo 1-4 X 0-2\ngrupo 5-8 2 0-2\n"
     "grupo 1-4,7,9 X2 1-4\ngrupo 10-14 1 1-4\nbase 1X1121X21X1X21 4-12\n"
-    "base 11111111111111 3-11\npuntuacion 30-100\nprobabilidad 0,00000001-100\n"
+    "base 11111111111111 3-11\npuntuacion 30-100\nprobabilidad 0,000005-100\n"
     "valor 0,1-1\n! unos 3-10\n! doses 0-6\nfallos 3\n";
 
 ConditionFile FileOf(std::string_view text) {
