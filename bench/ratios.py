@@ -46,6 +46,13 @@ def engine_goals(t):
               for n in (1, 10000, 300000, 1000000, 4782969)]
     goals += [(f"BetValueBest/{n} (ms)", lambda n=n: t[f"BM_BetValueBest/{n}"], "<= 2000")
               for n in (1000, 30000, 300000)]
+    # Conditions on all columns: 30 ms a condition alone and 300 ms for twenty,
+    # about 4 and 40 times the plain score cut on the same columns.
+    goals += [(f"ConditionAlone/{k} / ScoreCut", lambda k=k: t[f"BM_ConditionAlone/{k}"] / t["BM_ScoreCut"], "<= 4")
+              for k in range(11)]
+    goals += [("TwentyConditions / ScoreCut", lambda: t["BM_TwentyConditions"] / t["BM_ScoreCut"], "<= 40")]
+    goals += [(f"ConditionAlone/{k} (ms)", lambda k=k: t[f"BM_ConditionAlone/{k}"], "<= 30") for k in range(11)]
+    goals += [("TwentyConditions (ms)", lambda: t["BM_TwentyConditions"], "<= 300")]
     return goals
 
 

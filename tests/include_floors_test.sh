@@ -5,7 +5,7 @@
 # the source folder.
 cd "$1" || exit 2
 status=0
-floors='text|codes|core|reduction|forecast|value|betfile|cli|platform|widgets|app|reducir'
+floors='text|codes|core|reduction|forecast|conditions|value|betfile|cli|platform|widgets|app|reducir'
 
 # check FOLDER ALLOWED...: every project include of FOLDER names an allowed folder.
 check() {
@@ -26,9 +26,10 @@ check codes codes
 check core core text
 check reduction reduction core codes text
 check forecast forecast core text
+check conditions conditions core text
 check value value forecast core text
 check betfile betfile core text
-check cli cli betfile forecast value reduction core text
+check cli cli betfile forecast conditions value reduction core text
 check platform platform betfile core text
 check widgets widgets platform core text
 check app app widgets platform betfile forecast core text
@@ -39,9 +40,9 @@ check tests/platform platform core text
 check tests/widgets widgets platform core text
 
 # internal/ of FOLDER is included only by FOLDER and its tests.
-for folder in text codes core reduction value; do
+for folder in text codes core reduction conditions value; do
     internal=$(grep -rn "#include \"$folder/internal/" --include='*.cpp' --include='*.h' \
-        $(echo "text codes core reduction forecast value betfile cli tools platform widgets app reducir" |
+        $(echo "text codes core reduction forecast conditions value betfile cli tools platform widgets app reducir" |
             tr ' ' '\n' | grep -vx "$folder"))
     if [ -n "$internal" ]; then
         echo "$folder/internal/ is $folder's own:"
