@@ -12,6 +12,7 @@
 #include "cli/command_inputs.h"
 #include "cli/price_option.h"
 #include "cli/whole_message.h"
+#include "text/decimal_text.h"
 #include "text/shown_text.h"
 #include "text/spanish_numbers.h"
 #include "value/column_values.h"
@@ -56,30 +57,9 @@ double Euros(const OptionRule& option, const std::string& typed) {
     return static_cast<double>(*cents) / 100.0;
 }
 
-// A plain decimal number, its separator a point or a comma, with at most
-// `decimals` digits after it; nothing for anything else.
-std::optional<double> PlainDecimal(const std::string& typed, std::size_t decimals) {
-    std::string text = typed;
-    std::replace(text.begin(), text.end(), ',', '.');
-    const std::size_t point = text.find('.');
-    const auto digitOrPoint = [](char c) {
-        return c == '.' || std::isdigit(static_cast<unsigned char>(c)) != 0;
-    };
-    if (text.empty() || (point != std::string::npos && text.size() - point - 1 > decimals) ||
-        !std::all_of(text.begin(), text.end(), digitOrPoint)) {
-        return std::nullopt;
-    }
-    double number = 0.0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
-    if (error != std::errc() || end != text.data() + text.size()) {
-        return std::nullopt;
-    }
-    return number;
-}
-
 // A probability in (0, 1], its decimal separator a point or a comma.
 double PlenoChance(const std::string& typed) {
-    const std::optional<double> chance = PlainDecimal(typed, 16);
+    const std::optional<double> chance = ParseDecimal(typed);
     if (!chance || !(*chance > 0.0) || *chance > 1.0) {
         throw CommandError(
             "El valor de --pleno-probability debe ser un número mayor que 0 y no "

@@ -9,6 +9,7 @@
 #include "conditions/condition_words.h"
 #include "text/bounded_line.h"
 #include "text/chunked_input.h"
+#include "text/decimal_text.h"
 #include "text/spanish_numbers.h"
 
 namespace lumo {
@@ -266,12 +267,12 @@ class ConditionReader {
         if (result.file.failuresLine != 0) {
             return "fallos ya se dio en la línea " + std::to_string(result.file.failuresLine);
         }
-        if (words.size() != 1 || !ReadDecimal(words[0]) ||
+        if (words.size() != 1 || !ParseDecimal(words[0]) ||
             words[0].find_first_of(".,") != std::string_view::npos ||
-            *ReadDecimal(words[0]) > kMostFailures) {
+            *ParseDecimal(words[0]) > kMostFailures) {
             return "fallos se escribe con un número entero de 0 a " + std::to_string(kMostFailures);
         }
-        result.file.failures = static_cast<std::int32_t>(*ReadDecimal(words[0]));
+        result.file.failures = static_cast<std::int32_t>(*ParseDecimal(words[0]));
         result.file.failuresLine = line;
         return {};
     }

@@ -1,4 +1,5 @@
 #include "conditions/condition_words.h"
+#include "text/decimal_text.h"
 
 #include <algorithm>
 #include <charconv>
@@ -43,29 +44,6 @@ std::string QuotedWord(std::string_view word) {
     return "«" + ShownText(word) + "»";
 }
 
-std::optional<double> ReadDecimal(std::string_view word) {
-    const std::size_t separator = word.find_first_of(".,");
-    const std::string_view whole = word.substr(0, separator);
-    const std::string_view fraction =
-        separator == std::string_view::npos ? std::string_view() : word.substr(separator + 1);
-    const auto digits = [](std::string_view part) {
-        return std::all_of(part.begin(), part.end(), IsDecimalDigit);
-    };
-    if (whole.empty() || whole.size() > 12 || !digits(whole) ||
-        (separator != std::string_view::npos && (fraction.empty() || !digits(fraction)))) {
-        return std::nullopt;
-    }
-    // from_chars reads the C locale's form whatever the program's locale.
-    std::string plain(whole);
-    if (!fraction.empty()) {
-        plain += '.';
-        plain += fraction;
-    }
-    double value = 0.0;
-    std::from_chars(plain.data(), plain.data() + plain.size(), value);
-    return value;
-}
-
 std::string ReadBounds(std::string_view word, BoundForm form, double largest, BoundPair& bounds) {
     const std::size_t dash = word.find('-');
     if (dash == std::string_view::npos) {
@@ -79,8 +57,8 @@ std::string ReadBounds(std::string_view word, BoundForm form, double largest, Bo
         minimum = ReadWhole(low);
         maximum = ReadWhole(high);
     } else {
-        minimum = ReadDecimal(low);
-        maximum = ReadDecimal(high);
+        minimum = ParseDecimal(low);
+        maximum = ParseDecimal(high);
     }
     if (!minimum || !maximum) {
         return QuotedWord(word) + (form == BoundForm::kInteger

@@ -26,9 +26,6 @@ enum class BoundForm { kInteger, kDecimal };
 // or a comma. Returns the error text, empty when `bounds` was set.
 std::string ReadBounds(std::string_view word, BoundForm form, double largest, BoundPair& bounds);
 
-// A decimal number "12", "0,001", "1.5", whatever the locale.
-std::optional<double> ReadDecimal(std::string_view word);
-
 // Matches "1-4,7,9" as a 14-bit mask (bit m for match m + 1). Returns the
 // error text, empty when `mask` was set.
 std::string ReadMatchList(std::string_view word, std::uint16_t& mask);

@@ -93,12 +93,17 @@ std::string EurosText(std::int64_t cents) {
            static_cast<char>('0' + rest % 10) + " €";
 }
 
-std::optional<std::int64_t> ParseEuros(std::string_view text) {
+std::string_view AmountOf(std::string_view typed) {
     constexpr std::string_view kEuroSign = "€";
-    text = Trimmed(text);
+    std::string_view text = Trimmed(typed);
     if (text.ends_with(kEuroSign)) {
         text = Trimmed(text.substr(0, text.size() - kEuroSign.size()));
     }
+    return text;
+}
+
+std::optional<std::int64_t> ParseEuros(std::string_view text) {
+    text = AmountOf(text);
     const std::size_t separator = DecimalSeparator(text);
     const std::string_view whole = text.substr(0, separator);
     const std::string_view decimals =

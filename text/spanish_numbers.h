@@ -22,6 +22,10 @@ std::string CountWithNoun(std::int64_t count, std::string_view singular, std::st
 // digits and " €": "0,75 €", "172.551,75 €", "-3,00 €".
 std::string EurosText(std::int64_t cents);
 
+// An amount as typed without the blanks around it and a trailing "€" (and
+// the blanks before that): " 2,50 € " is "2,50".
+std::string_view AmountOf(std::string_view typed);
+
 // The cents of an amount typed in euros, the one reader of every money box:
 // the whole euros plain or grouped by thousands dots ("12", "1.500",
 // "1.234.567"), then optionally a decimal comma and one or two digits
