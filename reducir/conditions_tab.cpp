@@ -316,13 +316,14 @@ std::unique_ptr<CColumnSet> ConditionsTab::TakeKept() {
     if (!run || !run->kept) {
         return nullptr;
     }
+    keptText = FromUtf8("La apuesta es ahora las " + GroupedNumber(run->kept->Count()) + " de " +
+                        CountWithNoun(run->tally.input, "columna", "columnas") +
+                        " que cumplen las condiciones; no está grabada.");
     return std::move(run->kept);
 }
 
-void ConditionsTab::ShowKept(std::int32_t kept, std::int32_t before) {
-    summaryLabel->setText(FromUtf8("La apuesta es ahora las " + GroupedNumber(kept) + " de " +
-                                   CountWithNoun(before, "columna", "columnas") +
-                                   " que cumplen las condiciones; no está grabada."));
+void ConditionsTab::ShowKept() {
+    summaryLabel->setText(keptText);
     saveBetButton->setEnabled(true);
 }
 

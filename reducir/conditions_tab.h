@@ -52,8 +52,8 @@ class ConditionsTab : public QWidget {
     bool Applying() const { return applying; }
     // The columns the last "Aplicar" kept, handed over once (null: none).
     std::unique_ptr<lumo::CColumnSet> TakeKept();
-    // Says that the bet is now the `kept` columns kept out of `before`.
-    void ShowKept(std::int32_t kept, std::int32_t before);
+    // Says that the bet is now the columns last handed over by TakeKept.
+    void ShowKept();
 
   Q_SIGNALS:
     // "Usar como apuesta" with columns kept.
@@ -85,6 +85,7 @@ class ConditionsTab : public QWidget {
     ValueSource values;
     std::shared_ptr<ConditionsRun> run;
     bool applying = false;
+    QString keptText;
     ConditionsWorker* worker;
 
     QLabel* fileLabel;

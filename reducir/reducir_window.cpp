@@ -332,10 +332,8 @@ void ReducirWindow::KeepConditioned() {
     if (!kept) {
         return;
     }
-    const std::int32_t count = kept->Count();
-    const std::int32_t before = bet->columns->Count();
     ReplaceBet(std::move(kept), "-condiciones");
-    conditionsTab->ShowKept(count, before);
+    conditionsTab->ShowKept();
 }
 
 void ReducirWindow::ReplaceBet(std::unique_ptr<CColumnSet> columns, const std::string& suffix) {

@@ -122,6 +122,11 @@ class ReducirConditionsTest : public QObject {
         QCOMPARE(IndicesOf(*fixture->window->Bet()->columns), IndicesOf(*expected));
         QVERIFY(fixture->window->Reduction().Reduction() == nullptr);
         QVERIFY(fixture->window->windowTitle().startsWith("apuesta-condiciones.txt (sin grabar)"));
+        QCOMPARE(
+            fixture->Text("conditionsSummaryLabel"),
+            QString::fromStdString("La apuesta es ahora las " + GroupedNumber(expected->Count()) +
+                                   " de " + GroupedNumber(tally.input) +
+                                   " columnas que cumplen las condiciones; no está grabada."));
     }
 
     void aBadRowIsNamedAndNothingIsApplied() {
