@@ -27,6 +27,7 @@
 #include "platform/message_box.h"
 #include "platform/qt_text.h"
 #include "reducir/bet_summary.h"
+#include "reducir/conditions_tab.h"
 #include "reducir/file_policy.h"
 #include "reducir/recent_bets.h"
 #include "reducir/reduce_tab.h"
@@ -52,10 +53,9 @@ QString DroppedFile(const QMimeData* data) {
 }
 
 // Where the columns kept from `file` are proposed to go: "apuesta-valor.txt"
-// beside it.
-std::filesystem::path KeptBetFile(const std::filesystem::path& file) {
+// beside it for the suffix "-valor".
+std::filesystem::path KeptBetFile(const std::filesystem::path& file, const std::string& suffix) {
     const std::string stem = file.stem().string();
-    const std::string suffix = "-valor";
     const bool kept = stem.size() > suffix.size() && stem.ends_with(suffix);
     return file.parent_path() / ((kept ? stem : stem + suffix) + ".txt");
 }
@@ -85,7 +85,8 @@ ReducirWindow::ReducirWindow(QWidget* parent)
       reduceTab(new ReduceTab),
       scrutinyTab(new ScrutinyTab),
       statsTab(new StatsTab),
-      valueTab(new ValueTab) {
+      valueTab(new ValueTab),
+      conditionsTab(new ConditionsTab) {
     RegisterImageResources();
     RegisterReducirResources();
     setWindowIcon(QIcon(QStringLiteral(":/reducir/lumo-reducir.svg")));
@@ -121,6 +122,7 @@ ReducirWindow::ReducirWindow(QWidget* parent)
     tabs->addTab(scrutinyTab, QStringLiteral("&2 Escrutar"));
     tabs->addTab(statsTab, QStringLiteral("&3 Estadística"));
     tabs->addTab(valueTab, QStringLiteral("&4 Valor"));
+    tabs->addTab(conditionsTab, QStringLiteral("&5 Condicionar"));
     tabs->setAccessibleName(QStringLiteral("Pestañas"));
     auto* central = new QWidget;
     auto* layout = new QVBoxLayout(central);
@@ -137,6 +139,12 @@ ReducirWindow::ReducirWindow(QWidget* parent)
     connect(summary, &BetSummary::PriceChanged, valueTab, &ValueTab::SetPrice);
     connect(valueTab, &ValueTab::KeepRequested, this, &ReducirWindow::KeepValuable);
     connect(valueTab, &ValueTab::SaveBetRequested, this, &ReducirWindow::SaveBet);
+    connect(conditionsTab, &ConditionsTab::KeepRequested, this, &ReducirWindow::KeepConditioned);
+    connect(conditionsTab, &ConditionsTab::SaveBetRequested, this, &ReducirWindow::SaveBet);
+    conditionsTab->SetValueSource([this]() -> const std::vector<double>* {
+        const ValueReport* report = valueTab->Report();
+        return report == nullptr ? nullptr : &report->columnValues;
+    });
     connect(reduceTab, &ReduceTab::ReductionChanged, this, &ReducirWindow::ShowReduction);
     connect(reduceTab, &ReduceTab::Saved, this, [this](const QString& path) {
         statusBar()->showMessage(
@@ -286,6 +294,9 @@ void ReducirWindow::ShowBet() {
                      bet && bet->origin == BetOrigin::kFile ? bet->file : std::filesystem::path(),
                      ProbabilitiesOfForecast(bet ? bet->forecast : CForecastTable()),
                      bet ? FromUtf8(ScoreSourceText(bet->scores, bet->file)) : QString());
+    conditionsTab->SetBet(
+        columns, bet && bet->origin == BetOrigin::kFile ? bet->file : std::filesystem::path(),
+        bet ? bet->forecast : CForecastTable());
     ShowReduction(nullptr);
 }
 
@@ -301,15 +312,34 @@ void ReducirWindow::KeepValuable(double euros) {
     if (!bet || report == nullptr || !reduceTab->MayDiscardReduction()) {
         return;
     }
-    auto kept = std::make_unique<OpenedBet>();
+    std::unique_ptr<CColumnSet> kept;
     try {
-        kept->columns = ValueAtLeast(*bet->columns, report->columnValues, euros);
+        kept = ValueAtLeast(*bet->columns, report->columnValues, euros);
     } catch (const std::bad_alloc&) {
         ShowMessage(this, QStringLiteral("No hay memoria suficiente para quitar las columnas."));
         return;
     }
     const std::int32_t before = bet->columns->Count();
-    kept->file = KeptBetFile(bet->file);
+    ReplaceBet(std::move(kept), "-valor");
+    valueTab->ShowKept(before);
+}
+
+void ReducirWindow::KeepConditioned() {
+    if (!bet || !reduceTab->MayDiscardReduction()) {
+        return;
+    }
+    std::unique_ptr<CColumnSet> kept = conditionsTab->TakeKept();
+    if (!kept) {
+        return;
+    }
+    ReplaceBet(std::move(kept), "-condiciones");
+    conditionsTab->ShowKept();
+}
+
+void ReducirWindow::ReplaceBet(std::unique_ptr<CColumnSet> columns, const std::string& suffix) {
+    auto kept = std::make_unique<OpenedBet>();
+    kept->columns = std::move(columns);
+    kept->file = KeptBetFile(bet->file, suffix);
     kept->scores = bet->scores;
     kept->forecast = bet->forecast;
     kept->origin = BetOrigin::kUnsaved;
@@ -317,7 +347,6 @@ void ReducirWindow::KeepValuable(double euros) {
     reduceTab->SetBet(nullptr, {});
     bet = std::move(kept);
     ShowBet();
-    valueTab->ShowKept(before);
 }
 
 bool ReducirWindow::SaveBet() {

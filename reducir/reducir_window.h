@@ -6,6 +6,7 @@
 #include "reducir/bet_opening.h"
 
 class BetSummary;
+class ConditionsTab;
 class QMenu;
 class QTabWidget;
 class ReduceTab;
@@ -13,11 +14,12 @@ class ScrutinyTab;
 class StatsTab;
 class ValueTab;
 
-// The window of Lumo Reducir: the bet at a glance above four tabs,
-// "Reducir", "Escrutar", "Estadística" and "Valor". A bet is opened from the
-// menu or the toolbar, by dropping its file on the window, or as the
-// program's argument; "Valor" may replace it by its columns of most value,
-// a bet not yet saved.
+// The window of Lumo Reducir: the bet at a glance above five tabs,
+// "Reducir", "Escrutar", "Estadística", "Valor" and "Condicionar". A bet is
+// opened from the menu or the toolbar, by dropping its file on the window,
+// or as the program's argument; "Valor" may replace it by its columns of
+// most value and "Condicionar" by the columns its conditions keep, a bet not
+// yet saved.
 class ReducirWindow : public QMainWindow {
     Q_OBJECT
   public:
@@ -38,6 +40,7 @@ class ReducirWindow : public QMainWindow {
     ScrutinyTab& Scrutiny() const { return *scrutinyTab; }
     StatsTab& Stats() const { return *statsTab; }
     ValueTab& Value() const { return *valueTab; }
+    ConditionsTab& Conditions() const { return *conditionsTab; }
 
   protected:
     // Asks before an unsaved reduction goes with the window.
@@ -62,6 +65,12 @@ class ReducirWindow : public QMainWindow {
     // Replaces the bet by its columns worth at least `euros` (the value
     // tab's report), once the player lets the reduction go.
     void KeepValuable(double euros);
+    // Replaces the bet by the columns the conditions tab kept, once the
+    // player lets the reduction go.
+    void KeepConditioned();
+    // Makes `columns`, scored like the bet, the bet not yet saved, proposed
+    // as "apuesta<suffix>.txt" beside it; the reduction must be let go.
+    void ReplaceBet(std::unique_ptr<lumo::CColumnSet> columns, const std::string& suffix);
     // Asks for a name and saves the bet's columns; whether they were saved.
     bool SaveBet();
     // Whether the open bet may go: true unless it is not saved and the
@@ -75,6 +84,7 @@ class ReducirWindow : public QMainWindow {
     ScrutinyTab* scrutinyTab;
     StatsTab* statsTab;
     ValueTab* valueTab;
+    ConditionsTab* conditionsTab;
 };
 
 // "apuesta.txt — Lumo Reducir", or "Lumo Reducir" with no bet open; the

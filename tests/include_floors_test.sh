@@ -34,8 +34,8 @@ check platform platform betfile core text
 check widgets widgets platform core text
 check app app widgets platform betfile forecast core text
 check tools codes
-check reducir reducir platform betfile forecast value reduction core text
-check tests/reducir reducir platform betfile forecast value reduction core text
+check reducir reducir platform betfile forecast conditions value reduction core text
+check tests/reducir reducir platform betfile forecast conditions value reduction core text
 check tests/platform platform core text
 check tests/widgets widgets platform core text
 
