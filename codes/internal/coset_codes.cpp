@@ -60,6 +60,24 @@ constexpr std::array kLength12Radius1Syndromes{
     "022111"sv, "212211"sv, "111021"sv, "002021"sv, "001121"sv, "102121"sv, "221221"sv,
     "012002"sv, "022102"sv, "100202"sv, "021012"sv, "122012"sv, "200112"sv, "121112"sv,
     "112212"sv, "210022"sv, "101022"sv, "010122"sv, "212122"sv, "020222"sv};
+// 10 positions, 8 checks, 71 cosets of 9 words: 639 words, radius 2;
+// found here ("lumo-coset-search 10 8 2 71 1800 1").
+constexpr std::array kLength10Radius2Rows{"1000000000"sv, "0100000011"sv, "0010000012"sv,
+                                          "0001000001"sv, "0000100001"sv, "0000010000"sv,
+                                          "0000001012"sv, "0000000102"sv};
+constexpr std::array kLength10Radius2Syndromes{
+    "22121000"sv, "01020100"sv, "11011100"sv, "12102100"sv, "20222100"sv, "12100200"sv,
+    "20210200"sv, "00110010"sv, "21202010"sv, "21200110"sv, "10101110"sv, "21211110"sv,
+    "11221110"sv, "11211210"sv, "12012210"sv, "00122210"sv, "10010020"sv, "00001020"sv,
+    "10022020"sv, "02212120"sv, "11120220"sv, "00001220"sv, "20001220"sv, "21000001"sv,
+    "00211001"sv, "10222101"sv, "12101201"sv, "11021201"sv, "00202201"sv, "11200011"sv,
+    "10112011"sv, "02022011"sv, "20120111"sv, "12002111"sv, "00112111"sv, "02010211"sv,
+    "21221211"sv, "21112021"sv, "01100121"sv, "12210121"sv, "22201121"sv, "10011121"sv,
+    "01121121"sv, "21112121"sv, "10020221"sv, "21112221"sv, "11010002"sv, "02102002"sv,
+    "10212002"sv, "10200102"sv, "12020102"sv, "10201102"sv, "02111202"sv, "21022202"sv,
+    "22011012"sv, "10121012"sv, "20110112"sv, "12120112"sv, "01201112"sv, "22002112"sv,
+    "11222112"sv, "20100212"sv, "02220022"sv, "22220022"sv, "11101022"sv, "20021122"sv,
+    "00012122"sv, "02220222"sv, "12211222"sv, "12202222"sv, "11112222"sv};
 // 11 positions, 6 checks: a linear [11, 5] code of 243 words, radius 3.
 constexpr std::array kLength11Radius3Rows{"10101111110"sv, "20100211100"sv, "20110021120"sv,
                                           "10120201000"sv, "11102200101"sv, "12021111000"sv};
@@ -119,6 +137,7 @@ std::vector<SyndromeCodeWithRadius> CosetCodes() {
         CosetsByRows(kLength8Radius1Rows, kLength8Radius1Syndromes, 1),
         CosetsByRows(kLength9Radius1Rows, kLength9Radius1Syndromes, 1),
         CosetsByRows(kLength10Radius1Rows, kLength10Radius1Syndromes, 1),
+        CosetsByRows(kLength10Radius2Rows, kLength10Radius2Syndromes, 2),
         CosetsByRows(kLength11Radius3Rows, kZeroSyndrome6, 3),
         CosetsByRows(kLength12Radius1Rows, kLength12Radius1Syndromes, 1),
     };
