@@ -51,23 +51,20 @@ struct GuaranteeReduction {
 
 // A subset of the bet such that every column of the bet agrees with some
 // kept column in at least `request.guarantee` matches. A product bet of more
-// than 100,000 columns (fixed results, doubles and triples) is reduced by the
-// product construction alone (product_cover.h), with the sphere bound and no
-// search, `optimise` or not: its codes are the best known or close to them.
-// Any other bet: builds the weighted
-// greedy covering (greedy_cover.h), first taking the columns of a code of
-// the bet's hull that lie in the bet when that pays (hull_code.h), and
-// drops its redundant columns; when the
-// bet is exactly a product of per-match choices, also builds the product
-// construction (product_cover.h), keeps the smaller (the greedy one on a
-// tie) and improves it by a short local search (cover_search.h). Then a
-// short swap search (tabu_cover.h) of fixed length; with a positive
-// `request.optimise`, a swap search for that long on every hardware thread,
-// each with its own seed, keeping the smallest, after an eighth of that time
-// spent raising the lower bound (cover_bound.h) above the local sphere bound
-// that the greedy covering gives (greedy_cover.h). The same request on the same
-// bet gives the same result without `optimise`. An empty bet gives an empty
-// result. May throw std::bad_alloc.
+// than 100,000 columns (fixed results, doubles and triples), or al 11 of more
+// than about 40,000 (large_product.h), is reduced by the product construction alone
+// (product_cover.h), with the sphere bound and no search, `optimise` or not: its codes are the best
+// known or close to them. Any other bet: builds the weighted greedy covering (greedy_cover.h),
+// first taking the columns of a code of the bet's hull that lie in the bet when that pays
+// (hull_code.h), and drops its redundant columns; when the bet is exactly a product of per-match
+// choices, also builds the product construction (product_cover.h), keeps the smaller (the greedy
+// one on a tie) and improves it by a short local search (cover_search.h). Then a short swap search
+// (tabu_cover.h) of fixed length, longer and on two seeds at once for a product bet
+// (short_swap_search.h); with a positive `request.optimise`, a swap search for that long on every
+// hardware thread, each with its own seed, keeping the smallest, after an eighth of that time spent
+// raising the lower bound (cover_bound.h) above the local sphere bound that the greedy covering
+// gives (greedy_cover.h). The same request on the same bet gives the same result without
+// `optimise`. An empty bet gives an empty result. May throw std::bad_alloc.
 GuaranteeReduction ReduceWithGuarantee(const CColumnSet& bet, const ReductionRequest& request);
 
 }  // namespace lumo

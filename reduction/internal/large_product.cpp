@@ -10,10 +10,14 @@ namespace lumo::internal {
 std::optional<GuaranteeReduction> LargeProductReduction(const CoverInstance& instance,
                                                         const ProgressSink& progress) {
     const std::optional<MatchChoices> choices = ProductChoices(instance.bet);
-    if (!choices || instance.Size() <= tuning::kLargestGreedyProduct) {
+    if (!choices) {
         return std::nullopt;
     }
     const std::int64_t ball = ProductBall(*choices, instance.radius);
+    if (instance.Size() <= tuning::kLargestGreedyProduct &&
+        instance.Size() * ball <= tuning::kMostGreedyProductWork) {
+        return std::nullopt;
+    }
     GuaranteeReduction reduction;
     reduction.lowerBound = static_cast<std::int32_t>((instance.Size() + ball - 1) / ball);
     reduction.method = ReductionMethod::kProduct;

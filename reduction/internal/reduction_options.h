@@ -12,14 +12,26 @@ namespace tuning {
 
 // --- Phases (guarantee_reduction.cpp) ---
 
-// Product bets above this many columns take the product codes alone (a greedy takes seconds).
+// Product bets above this many columns take the product codes alone (a greedy takes seconds),
 inline constexpr std::int32_t kLargestGreedyProduct = 100'000;
+// ... and so do those whose size times ball in the bet is above this: a greedy covering of
+// 6 triples and 7 doubles al 11 (93,312 columns, ball 1,052) took 3.5 s for 243 columns
+// against the code's 252; 4 triples and 9 doubles al 11 (35 million) 1.3 s, as the code.
+inline constexpr std::int64_t kMostGreedyProductWork = 40'000'000;
 // Most bytes the kept ball lists may take: 288 MB al 12 on the example bet; al 11 walks the balls.
 inline constexpr std::int64_t kKeptBallsBudget = std::int64_t{320} << 20;
 // Work of the product bets' short local search, in bet columns visited (a move visits ~4 balls).
 inline constexpr std::int64_t kProductSearchWork = 52'000'000;
 // Work of every bet's short swap search, in steps times the ball squared: 12,288 steps al 13.
 inline constexpr std::int64_t kShortSearchWork = std::int64_t{12'288} * 29 * 29;
+// The product bets the greedy covers get a longer short swap search, this many at once,
+inline constexpr std::int32_t kProductSwapSearches = 2;
+// ... each of this work, in steps times (the ball in the bet squared plus kSwapStepCost): of
+// 228 product shapes (100 to 100,000 columns, al 13, 12, 11) 80 came out smaller, 1,742
+// columns in all (6 triples and 3 doubles al 12: 94 to 80), the slowest in 1.7 s.
+inline constexpr std::int64_t kProductSwapWork = 48'000'000;
+// A swap step's cost beyond its ball's, in the same units: 2 µs a step with a ball of 9.
+inline constexpr std::int64_t kSwapStepCost = 256;
 // An optimisation spends 1/this of its time on the Lagrangian bound before the swap searches,
 inline constexpr std::int32_t kBoundShareDivisor = 8;
 // ... and goes on until it has taken this many steps,

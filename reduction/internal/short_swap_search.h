@@ -11,7 +11,11 @@ namespace lumo::internal {
 // The short swap search (tabu_cover.h) every covering gets after the first:
 // a fixed number of steps, fewer the larger the balls (tuning::
 // kShortSearchWork), so that the same bet always gives the same result; it
-// ends at the covering's lower bound. Takes what it finds when smaller.
+// ends at the covering's lower bound. A product bet (the large ones
+// never come here) gets more steps (tuning::kProductSwapWork over its ball
+// in the bet squared plus tuning::kSwapStepCost) on each of tuning::kProductSwapSearches
+// seeds at once, the first seed's covering kept on a tie, so the result
+// does not depend on the threads either. Takes what it finds when smaller.
 // kStopped on a stop request. May throw std::bad_alloc.
 ReductionOutcome ShortSwapSearch(const CoverInstance& instance, Covering& covering,
                                  const std::stop_token& stop);

@@ -104,6 +104,23 @@ TEST(GuaranteeReductionTest, LargeProductsTakeTheCodeAloneWithTheSphereBound) {
     EXPECT_EQ(al12.lowerBound, 729);
     EXPECT_TRUE(std::is_sorted(al12.positions.begin(), al12.positions.end()));
     EXPECT_EQ(FirstUncovered(*triples, *Kept(*triples, al12), 12), std::nullopt);
+    // Ten triples al 11 (59,049 columns, 1,161 in a ball): smaller, but its
+    // greedy covering would take seconds.
+    const auto ten = ProductBet(10, 0);
+    const GuaranteeReduction al11 = ReduceWithGuarantee(*ten, {.guarantee = 11});
+    EXPECT_EQ(al11.method, ReductionMethod::kProduct);
+    EXPECT_EQ(al11.lowerBound, 51);
+    EXPECT_EQ(FirstUncovered(*ten, *Kept(*ten, al11), 11), std::nullopt);
+}
+
+TEST(GuaranteeReductionTest, SmallerProductsGetALongerSearchAlikeEveryTime) {
+    // Six triples and three doubles al 12: 94 columns by the greedy covering,
+    // 104 by the product; two longer swap searches at once leave 80.
+    const auto bet = ProductBet(6, 3);
+    const GuaranteeReduction first = ReduceWithGuarantee(*bet, {.guarantee = 12});
+    EXPECT_LE(first.positions.size(), 85U);
+    EXPECT_EQ(FirstUncovered(*bet, *Kept(*bet, first), 12), std::nullopt);
+    EXPECT_EQ(ReduceWithGuarantee(*bet, {.guarantee = 12}).positions, first.positions);
 }
 
 TEST(GuaranteeReductionTest, AStopRequestEndsTheWorkAtAnyPhase) {
