@@ -60,8 +60,7 @@ GuaranteeReduction ReduceWithGuarantee(const CColumnSet& bet, const ReductionReq
     if (request.stop.stop_requested()) {
         return Stopped();
     }
-    if (std::optional<GuaranteeReduction> large =
-            LargeProductReduction(instance, request.progress)) {
+    if (std::optional<GuaranteeReduction> large = LargeProductReduction(instance, request)) {
         return *std::move(large);
     }
     const ProgressSink construction = Scaled(request.progress, 0, firstEnd);

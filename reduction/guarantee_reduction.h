@@ -51,8 +51,9 @@ struct GuaranteeReduction {
 
 // A subset of the bet such that every column of the bet agrees with some
 // kept column in at least `request.guarantee` matches. A product bet of more
-// than 100,000 columns (fixed results, doubles and triples), or al 11 of more
-// than about 40,000 (large_product.h), is reduced by the product construction alone
+// than 100,000 columns (fixed results, doubles and triples), or without
+// `optimise` al 11 of more than about 40,000 (large_product.h), is reduced
+// by the product construction alone
 // (product_cover.h), with the sphere bound and no search, `optimise` or not: its codes are the best
 // known or close to them. Any other bet: builds the weighted greedy covering (greedy_cover.h),
 // first taking the columns of a code of the bet's hull that lie in the bet when that pays

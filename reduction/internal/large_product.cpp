@@ -1,6 +1,7 @@
 #include "reduction/internal/large_product.h"
 
 #include <algorithm>
+#include <chrono>
 
 #include "reduction/internal/product_cover.h"
 #include "reduction/internal/reduction_options.h"
@@ -8,14 +9,15 @@
 namespace lumo::internal {
 
 std::optional<GuaranteeReduction> LargeProductReduction(const CoverInstance& instance,
-                                                        const ProgressSink& progress) {
+                                                        const ReductionRequest& request) {
     const std::optional<MatchChoices> choices = ProductChoices(instance.bet);
     if (!choices) {
         return std::nullopt;
     }
     const std::int64_t ball = ProductBall(*choices, instance.radius);
+    const bool optimising = request.optimise > std::chrono::steady_clock::duration::zero();
     if (instance.Size() <= tuning::kLargestGreedyProduct &&
-        instance.Size() * ball <= tuning::kMostGreedyProductWork) {
+        (optimising || instance.Size() * ball <= tuning::kMostGreedyProductWork)) {
         return std::nullopt;
     }
     GuaranteeReduction reduction;
@@ -25,8 +27,8 @@ std::optional<GuaranteeReduction> LargeProductReduction(const CoverInstance& ins
         reduction.positions.push_back(instance.bet.PositionOf(instance.bet.IdOf(column)));
     }
     std::sort(reduction.positions.begin(), reduction.positions.end());
-    if (progress) {
-        progress(100);
+    if (request.progress) {
+        request.progress(100);
     }
     return reduction;
 }
