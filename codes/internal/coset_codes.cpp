@@ -78,6 +78,15 @@ constexpr std::array kLength10Radius2Syndromes{
     "22011012"sv, "10121012"sv, "20110112"sv, "12120112"sv, "01201112"sv, "22002112"sv,
     "11222112"sv, "20100212"sv, "02220022"sv, "22220022"sv, "11101022"sv, "20021122"sv,
     "00012122"sv, "02220222"sv, "12211222"sv, "12202222"sv, "11112222"sv};
+// 10 positions, 8 checks, 16 cosets of 9 words: 144 words, radius 3;
+// found here ("lumo-coset-search 10 8 3 16 1500 1").
+constexpr std::array kLength10Radius3Rows{"1000000001"sv, "0100000002"sv, "0010000010"sv,
+                                          "0001000021"sv, "0000100010"sv, "0000010001"sv,
+                                          "0000001000"sv, "0000000120"sv};
+constexpr std::array kLength10Radius3Syndromes{
+    "12101000"sv, "11022100"sv, "11210010"sv, "01221010"sv, "21202010"sv, "12200120"sv,
+    "00000221"sv, "20011221"sv, "10022221"sv, "21120002"sv, "01112002"sv, "22111102"sv,
+    "02121102"sv, "10011202"sv, "02100112"sv, "22102112"sv};
 // 11 positions, 6 checks: a linear [11, 5] code of 243 words, radius 3.
 constexpr std::array kLength11Radius3Rows{"10101111110"sv, "20100211100"sv, "20110021120"sv,
                                           "10120201000"sv, "11102200101"sv, "12021111000"sv};
@@ -138,6 +147,7 @@ std::vector<SyndromeCodeWithRadius> CosetCodes() {
         CosetsByRows(kLength9Radius1Rows, kLength9Radius1Syndromes, 1),
         CosetsByRows(kLength10Radius1Rows, kLength10Radius1Syndromes, 1),
         CosetsByRows(kLength10Radius2Rows, kLength10Radius2Syndromes, 2),
+        CosetsByRows(kLength10Radius3Rows, kLength10Radius3Syndromes, 3),
         CosetsByRows(kLength11Radius3Rows, kZeroSyndrome6, 3),
         CosetsByRows(kLength12Radius1Rows, kLength12Radius1Syndromes, 1),
     };
