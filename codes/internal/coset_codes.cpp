@@ -87,6 +87,17 @@ constexpr std::array kLength10Radius3Syndromes{
     "12101000"sv, "11022100"sv, "11210010"sv, "01221010"sv, "21202010"sv, "12200120"sv,
     "00000221"sv, "20011221"sv, "10022221"sv, "21120002"sv, "01112002"sv, "22111102"sv,
     "02121102"sv, "10011202"sv, "02100112"sv, "22102112"sv};
+// 11 positions, 6 checks, 44 cosets of 243 words: 10,692 words, radius 1;
+// found here ("lumo-coset-search 11 6 1 44 2700 1").
+constexpr std::array kLength11Radius1Rows{"10000001011"sv, "01000011111"sv, "00100001101"sv,
+                                          "00010002222"sv, "00001002121"sv, "00000111010"sv};
+constexpr std::array kLength11Radius1Syndromes{
+    "101100"sv, "022100"sv, "221200"sv, "011010"sv, "222010"sv, "120110"sv, "011110"sv, "200210"sv,
+    "011210"sv, "102210"sv, "222210"sv, "100020"sv, "111020"sv, "001120"sv, "202220"sv, "001001"sv,
+    "211001"sv, "012001"sv, "020201"sv, "201011"sv, "212011"sv, "220111"sv, "110211"sv, "000021"sv,
+    "120021"sv, "222021"sv, "112121"sv, "210221"sv, "101221"sv, "021221"sv, "110002"sv, "202002"sv,
+    "110102"sv, "021102"sv, "202102"sv, "110202"sv, "202202"sv, "100012"sv, "022012"sv, "202112"sv,
+    "112112"sv, "011022"sv, "020122"sv, "212122"sv};
 // 11 positions, 6 checks: a linear [11, 5] code of 243 words, radius 3.
 constexpr std::array kLength11Radius3Rows{"10101111110"sv, "20100211100"sv, "20110021120"sv,
                                           "10120201000"sv, "11102200101"sv, "12021111000"sv};
@@ -148,6 +159,7 @@ std::vector<SyndromeCodeWithRadius> CosetCodes() {
         CosetsByRows(kLength10Radius1Rows, kLength10Radius1Syndromes, 1),
         CosetsByRows(kLength10Radius2Rows, kLength10Radius2Syndromes, 2),
         CosetsByRows(kLength10Radius3Rows, kLength10Radius3Syndromes, 3),
+        CosetsByRows(kLength11Radius1Rows, kLength11Radius1Syndromes, 1),
         CosetsByRows(kLength11Radius3Rows, kZeroSyndrome6, 3),
         CosetsByRows(kLength12Radius1Rows, kLength12Radius1Syndromes, 1),
     };
