@@ -15,6 +15,9 @@ struct Covering {
     std::vector<std::int32_t> ids;
     ReductionMethod method = ReductionMethod::kGreedy;
     std::int32_t lowerBound = 0;
+    // Another covering a search may start from (a product bet's other first
+    // covering, never smaller than `ids`), or empty.
+    std::vector<std::int32_t> alternative = {};
 };
 
 // Takes `found` (a covering of the same instance, increasing) in place of

@@ -27,8 +27,9 @@ inline constexpr std::int64_t kShortSearchWork = std::int64_t{12'288} * 29 * 29;
 // The product bets the greedy covers get a longer short swap search, this many at once,
 inline constexpr std::int32_t kProductSwapSearches = 2;
 // ... each of this work, in steps times (the ball in the bet squared plus kSwapStepCost): of
-// 228 product shapes (100 to 100,000 columns, al 13, 12, 11) 80 came out smaller, 1,742
-// columns in all (6 triples and 3 doubles al 12: 94 to 80), the slowest in 1.7 s.
+// 228 product shapes (100 to 100,000 columns, al 13, 12, 11) 80 came out smaller with the
+// old codes, 1,742 columns in all (6 triples and 3 doubles al 12: 94 to 80); the slowest
+// takes 1.7 s.
 inline constexpr std::int64_t kProductSwapWork = 48'000'000;
 // A swap step's cost beyond its ball's, in the same units: 2 µs a step with a ball of 9.
 inline constexpr std::int64_t kSwapStepCost = 256;

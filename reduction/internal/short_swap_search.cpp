@@ -40,11 +40,16 @@ ReductionOutcome ShortSwapSearch(const CoverInstance& instance, Covering& coveri
                             .moves = plan.moves,
                             .enough = static_cast<std::size_t>(covering.lowerBound),
                             .stop = stop};
+    // The first search starts from the covering, the others from the
+    // alternative when there is one.
+    const std::vector<std::int32_t>& other =
+        covering.alternative.empty() ? covering.ids : covering.alternative;
     std::vector<std::vector<std::int32_t>> found(static_cast<std::size_t>(plan.searches));
     RunInChunks(plan.searches, [&](std::int32_t begin, std::int32_t end) {
         for (std::int32_t search = begin; search < end; ++search) {
-            found[static_cast<std::size_t>(search)] = TabuImproveCover(
-                instance, covering.ids, limit, static_cast<std::uint32_t>(search + 1));
+            found[static_cast<std::size_t>(search)] =
+                TabuImproveCover(instance, search == 0 ? covering.ids : other, limit,
+                                 static_cast<std::uint32_t>(search + 1));
         }
     });
     if (stop.stop_requested()) {
