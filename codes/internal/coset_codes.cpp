@@ -60,33 +60,22 @@ constexpr std::array kLength12Radius1Syndromes{
     "022111"sv, "212211"sv, "111021"sv, "002021"sv, "001121"sv, "102121"sv, "221221"sv,
     "012002"sv, "022102"sv, "100202"sv, "021012"sv, "122012"sv, "200112"sv, "121112"sv,
     "112212"sv, "210022"sv, "101022"sv, "010122"sv, "212122"sv, "020222"sv};
-// 10 positions, 8 checks, 71 cosets of 9 words: 639 words, radius 2;
-// found here ("lumo-coset-search 10 8 2 71 1800 1").
-constexpr std::array kLength10Radius2Rows{"1000000000"sv, "0100000011"sv, "0010000012"sv,
-                                          "0001000001"sv, "0000100001"sv, "0000010000"sv,
-                                          "0000001012"sv, "0000000102"sv};
+// 10 positions, 7 checks, 21 cosets of 27 words: 567 words, radius 2;
+// found here ("lumo-coset-search 10 7 2 23 1800 1").
+constexpr std::array kLength10Radius2Rows{"1000000001"sv, "0100000112"sv, "0010000102"sv,
+                                          "0001000221"sv, "0000100020"sv, "0000010001"sv,
+                                          "0000001221"sv};
 constexpr std::array kLength10Radius2Syndromes{
-    "22121000"sv, "01020100"sv, "11011100"sv, "12102100"sv, "20222100"sv, "12100200"sv,
-    "20210200"sv, "00110010"sv, "21202010"sv, "21200110"sv, "10101110"sv, "21211110"sv,
-    "11221110"sv, "11211210"sv, "12012210"sv, "00122210"sv, "10010020"sv, "00001020"sv,
-    "10022020"sv, "02212120"sv, "11120220"sv, "00001220"sv, "20001220"sv, "21000001"sv,
-    "00211001"sv, "10222101"sv, "12101201"sv, "11021201"sv, "00202201"sv, "11200011"sv,
-    "10112011"sv, "02022011"sv, "20120111"sv, "12002111"sv, "00112111"sv, "02010211"sv,
-    "21221211"sv, "21112021"sv, "01100121"sv, "12210121"sv, "22201121"sv, "10011121"sv,
-    "01121121"sv, "21112121"sv, "10020221"sv, "21112221"sv, "11010002"sv, "02102002"sv,
-    "10212002"sv, "10200102"sv, "12020102"sv, "10201102"sv, "02111202"sv, "21022202"sv,
-    "22011012"sv, "10121012"sv, "20110112"sv, "12120112"sv, "01201112"sv, "22002112"sv,
-    "11222112"sv, "20100212"sv, "02220022"sv, "22220022"sv, "11101022"sv, "20021122"sv,
-    "00012122"sv, "02220222"sv, "12211222"sv, "12202222"sv, "11112222"sv};
-// 10 positions, 8 checks, 16 cosets of 9 words: 144 words, radius 3;
-// found here ("lumo-coset-search 10 8 3 16 1500 1").
-constexpr std::array kLength10Radius3Rows{"1000000001"sv, "0100000002"sv, "0010000010"sv,
-                                          "0001000021"sv, "0000100010"sv, "0000010001"sv,
-                                          "0000001000"sv, "0000000120"sv};
-constexpr std::array kLength10Radius3Syndromes{
-    "12101000"sv, "11022100"sv, "11210010"sv, "01221010"sv, "21202010"sv, "12200120"sv,
-    "00000221"sv, "20011221"sv, "10022221"sv, "21120002"sv, "01112002"sv, "22111102"sv,
-    "02121102"sv, "10011202"sv, "02100112"sv, "22102112"sv};
+    "0220000"sv, "0012000"sv, "2020200"sv, "2211110"sv, "2101020"sv, "1110120"sv, "0222220"sv,
+    "0111001"sv, "2120101"sv, "1202201"sv, "1200011"sv, "1022011"sv, "0000211"sv, "0221121"sv,
+    "1201102"sv, "1121012"sv, "0100112"sv, "2212212"sv, "2210022"sv, "2002022"sv, "1010222"sv};
+// 10 positions, 7 checks, 5 cosets of 27 words: 135 words, radius 3;
+// found here ("lumo-coset-search 10 7 3 5 1500 1").
+constexpr std::array kLength10Radius3Rows{"1000000111"sv, "0100000110"sv, "0010000002"sv,
+                                          "0001000112"sv, "0000100001"sv, "0000010110"sv,
+                                          "0000001210"sv};
+constexpr std::array kLength10Radius3Syndromes{"1221201"sv, "1100011"sv, "0111111"sv, "2001221"sv,
+                                               "1012221"sv};
 // 11 positions, 6 checks, 44 cosets of 243 words: 10,692 words, radius 1;
 // found here ("lumo-coset-search 11 6 1 44 2700 1").
 constexpr std::array kLength11Radius1Rows{"10000001011"sv, "01000011111"sv, "00100001101"sv,
