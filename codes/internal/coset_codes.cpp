@@ -76,17 +76,17 @@ constexpr std::array kLength10Radius3Rows{"1000000111"sv, "0100000110"sv, "00100
                                           "0000001210"sv};
 constexpr std::array kLength10Radius3Syndromes{"1221201"sv, "1100011"sv, "0111111"sv, "2001221"sv,
                                                "1012221"sv};
-// 11 positions, 6 checks, 44 cosets of 243 words: 10,692 words, radius 1;
-// found here ("lumo-coset-search 11 6 1 44 2700 1").
-constexpr std::array kLength11Radius1Rows{"10000001011"sv, "01000011111"sv, "00100001101"sv,
-                                          "00010002222"sv, "00001002121"sv, "00000111010"sv};
+// 11 positions, 6 checks, 43 cosets of 243 words: 10,449 words, radius 1;
+// found here ("lumo-coset-search 11 6 1 43 2400 2").
+constexpr std::array kLength11Radius1Rows{"10000011011"sv, "01000001121"sv, "00100010120"sv,
+                                          "00010002112"sv, "00001011112"sv, "00000112210"sv};
 constexpr std::array kLength11Radius1Syndromes{
-    "101100"sv, "022100"sv, "221200"sv, "011010"sv, "222010"sv, "120110"sv, "011110"sv, "200210"sv,
-    "011210"sv, "102210"sv, "222210"sv, "100020"sv, "111020"sv, "001120"sv, "202220"sv, "001001"sv,
-    "211001"sv, "012001"sv, "020201"sv, "201011"sv, "212011"sv, "220111"sv, "110211"sv, "000021"sv,
-    "120021"sv, "222021"sv, "112121"sv, "210221"sv, "101221"sv, "021221"sv, "110002"sv, "202002"sv,
-    "110102"sv, "021102"sv, "202102"sv, "110202"sv, "202202"sv, "100012"sv, "022012"sv, "202112"sv,
-    "112112"sv, "011022"sv, "020122"sv, "212122"sv};
+    "000000"sv, "101000"sv, "222000"sv, "001100"sv, "120200"sv, "001010"sv, "221110"sv, "200210"sv,
+    "210210"sv, "012020"sv, "102120"sv, "122120"sv, "021220"sv, "011001"sv, "021001"sv, "112101"sv,
+    "002201"sv, "001011"sv, "102011"sv, "112011"sv, "120111"sv, "200211"sv, "210211"sv, "200021"sv,
+    "201021"sv, "000121"sv, "111121"sv, "212121"sv, "112221"sv, "011002"sv, "021002"sv, "210102"sv,
+    "201202"sv, "220012"sv, "011012"sv, "012112"sv, "020212"sv, "111212"sv, "222212"sv, "110022"sv,
+    "102122"sv, "122122"sv, "220222"sv};
 // 11 positions, 6 checks: a linear [11, 5] code of 243 words, radius 3.
 constexpr std::array kLength11Radius3Rows{"10101111110"sv, "20100211100"sv, "20110021120"sv,
                                           "10120201000"sv, "11102200101"sv, "12021111000"sv};
