@@ -6,6 +6,7 @@
 #include <chrono>
 #include <iostream>
 #include <memory>
+#include <vector>
 
 #include "bench/bench_sets.h"
 #include "core/column_predicates.h"
@@ -13,6 +14,7 @@
 #include "core/covering.h"
 #include "forecast/forecast_file.h"
 #include "reduction/guarantee_reduction.h"
+#include "reduction/internal/bet_index.h"
 
 using namespace lumo;
 
@@ -71,6 +73,24 @@ void ReduceExampleBet(benchmark::State& state, std::int32_t guarantee, std::int3
     state.counters["window"] = window;
     state.counters["ratio"] = kept / window;
 }
+
+// The sums over every ball al 11 of the example bet, in passes over all
+// columns: in fresh room each time, or in room kept from one call to the
+// next as the Lagrangian bound's steps keep it (arg 1).
+void BM_BallSums(benchmark::State& state) {
+    const internal::BetIndex index(ExampleBet());
+    const std::vector<double> values(static_cast<std::size_t>(index.Size()), 1.0);
+    std::vector<double> scratch;
+    for (auto _ : state) {
+        if (state.range(0) == 1) {
+            benchmark::DoNotOptimize(index.SumsNear(3, values, scratch));
+        } else {
+            benchmark::DoNotOptimize(index.SumsNear(3, values));
+        }
+    }
+    state.counters["bet"] = index.Size();
+}
+BENCHMARK(BM_BallSums)->Arg(0)->Arg(1)->UseRealTime()->Unit(benchmark::kMillisecond);
 
 void BM_GuaranteeReduce(benchmark::State& state) {
     ReduceExampleBet(state, static_cast<std::int32_t>(state.range(0)), 0);

@@ -31,57 +31,96 @@ BetIndex::BetIndex(const CColumnSet& bet)
 
 namespace {
 
-// Runs line(x, x + stride, x + 2 * stride) for every line of the columns
-// that differ only in the match of index step `stride`, the lines shared
-// among the threads.
+// The 3^14 columns as rows of 3^7: the first seven matches move a column
+// within its row, the last seven between rows. Passes that visit every line
+// of every match go row by row, then column chunk by column chunk, so that
+// what they touch stays in the cache.
+constexpr std::int32_t kRowMatches = kMatches / 2;
+constexpr std::size_t kRowLength = 2'187;
+constexpr std::size_t kRows = static_cast<std::size_t>(kAllColumns) / kRowLength;
+static_assert(kRowLength == kRows && kRowLength * kRows == static_cast<std::size_t>(kAllColumns));
+// Row positions a chunk of the second half holds: 9 of them over 2,187 rows.
+constexpr std::size_t kChunkWidth = 9;
+
+// Runs line(x, x1, x2), match by match, for every line of the matches of
+// one half of the index: that half's position p (0..span-1) stands for the
+// columns first + p * unit + k, k < width.
 template <typename Line>
-void ForEachLine(std::size_t stride, Line&& line) {
-    const auto lines = static_cast<std::int32_t>(kAllColumns / 3);
-    RunInChunks(lines, [&](std::int32_t begin, std::int32_t end) {
-        std::size_t block = static_cast<std::size_t>(begin) / stride;
-        std::size_t offset = static_cast<std::size_t>(begin) % stride;
-        for (std::int32_t count = begin; count < end; ++count) {
-            const std::size_t x = block * 3 * stride + offset;
-            line(x, x + stride, x + 2 * stride);
-            if (++offset == stride) {
-                offset = 0;
-                ++block;
+void LinesOfHalf(std::size_t first, std::size_t span, std::size_t unit, std::size_t width,
+                 Line& line) {
+    for (std::size_t stride = 1; stride < span; stride *= 3) {
+        for (std::size_t block = 0; block < span; block += 3 * stride) {
+            for (std::size_t offset = block; offset < block + stride; ++offset) {
+                const std::size_t x = first + offset * unit;
+                for (std::size_t at = x; at < x + width; ++at) {
+                    line(at, at + stride * unit, at + 2 * stride * unit);
+                }
             }
+        }
+    }
+}
+
+// Runs line(x, x1, x2) for every line of the columns that differ only in
+// one match, every match, the rows and then the chunks shared among the
+// threads: the lines through any one column come in the order of the
+// matches.
+template <typename Line>
+void ForEachLineByMatch(Line&& line) {
+    RunInChunks(static_cast<std::int32_t>(kRows), [&](std::int32_t begin, std::int32_t end) {
+        for (auto row = static_cast<std::size_t>(begin); row < static_cast<std::size_t>(end);
+             ++row) {
+            LinesOfHalf(row * kRowLength, kRowLength, 1, 1, line);
+        }
+    });
+    const auto chunks = static_cast<std::int32_t>(kRowLength / kChunkWidth);
+    RunInChunks(chunks, [&](std::int32_t begin, std::int32_t end) {
+        for (auto chunk = static_cast<std::size_t>(begin); chunk < static_cast<std::size_t>(end);
+             ++chunk) {
+            LinesOfHalf(chunk * kChunkWidth, kRows, kRowLength, kChunkWidth, line);
         }
     });
 }
 
 // For every bet column (by the indices of the bet's columns), the sum of
 // value(otherId) over the bet columns within `radius` of it, found for all
-// columns at once: match by match, differ[j][x] sums the bet columns that
+// columns at once: match by match, layer j of x sums the bet columns that
 // differ from x in exactly j of the matches seen so far and agree in the
-// others. Takes (min(radius, 14) + 1) arrays of all columns while it runs.
+// others. The layers of a column lie side by side; they take
+// (min(radius, 14) + 1) times the columns while this runs.
 template <typename Sum, typename Value>
 std::vector<Sum> LayeredSums(const std::vector<std::int32_t>& indices, std::int32_t radius,
-                             Value&& value) {
+                             Value&& value, std::vector<Sum>& differ) {
     const auto layers = static_cast<std::size_t>(std::clamp(radius, 0, kMatches)) + 1;
-    const auto all = static_cast<std::size_t>(kAllColumns);
-    std::vector<std::vector<Sum>> differ(layers, std::vector<Sum>(all, 0));
+    differ.resize(static_cast<std::size_t>(kAllColumns) * layers);
+    Sum* const cells = differ.data();
+    RunInChunks(static_cast<std::int32_t>(kRows),
+                [cells, layers](std::int32_t begin, std::int32_t end) {
+                    const std::size_t row = kRowLength * layers;
+                    std::fill(cells + static_cast<std::size_t>(begin) * row,
+                              cells + static_cast<std::size_t>(end) * row, Sum{0});
+                });
     for (std::size_t id = 0; id < indices.size(); ++id) {
-        differ[0][static_cast<std::size_t>(indices[id])] = value(id);
+        cells[static_cast<std::size_t>(indices[id]) * layers] = value(id);
     }
-    std::size_t stride = 1;
-    for (std::int32_t match = 0; match < kMatches; ++match, stride *= 3) {
+    ForEachLineByMatch([cells, layers](std::size_t x, std::size_t x1, std::size_t x2) {
+        Sum* const a = cells + x * layers;
+        Sum* const b = cells + x1 * layers;
+        Sum* const c = cells + x2 * layers;
         // Downwards, so that layer j - 1 still holds the sums before this match.
         for (std::size_t j = layers - 1; j >= 1; --j) {
-            Sum* const to = differ[j].data();
-            const Sum* const from = differ[j - 1].data();
-            ForEachLine(stride, [to, from](std::size_t x, std::size_t x1, std::size_t x2) {
-                to[x] += from[x1] + from[x2];
-                to[x1] += from[x] + from[x2];
-                to[x2] += from[x] + from[x1];
-            });
+            const Sum fromA = a[j - 1];
+            const Sum fromB = b[j - 1];
+            const Sum fromC = c[j - 1];
+            a[j] += fromB + fromC;
+            b[j] += fromA + fromC;
+            c[j] += fromA + fromB;
         }
-    }
+    });
     std::vector<Sum> sums(indices.size(), 0);
     for (std::size_t id = 0; id < indices.size(); ++id) {
-        for (const std::vector<Sum>& layer : differ) {
-            sums[id] += layer[static_cast<std::size_t>(indices[id])];
+        const Sum* const cell = cells + static_cast<std::size_t>(indices[id]) * layers;
+        for (std::size_t j = 0; j < layers; ++j) {
+            sums[id] += cell[j];
         }
     }
     return sums;
@@ -159,8 +198,9 @@ std::vector<std::int32_t> BetIndex::CountsNear(std::int32_t radius) const {
         return FoldBalls(*this, radius, std::int32_t{0},
                          [](std::int32_t& count, std::int32_t) { ++count; });
     }
-    const std::vector<std::uint32_t> sums =
-        LayeredSums<std::uint32_t>(indices, radius, [](std::size_t) { return 1U; });
+    std::vector<std::uint32_t> scratch;
+    const std::vector<std::uint32_t> sums = LayeredSums<std::uint32_t>(
+        indices, radius, [](std::size_t) { return 1U; }, scratch);
     return {sums.begin(), sums.end()};
 }
 
@@ -184,20 +224,22 @@ BallSummaries BetIndex::SummariseBalls(std::int32_t radius, const std::vector<st
         }
         return summaries;
     }
-    summaries.sums = LayeredSums<std::int64_t>(indices, radius,
-                                               [&values](std::size_t id) { return values[id]; });
+    std::vector<std::int64_t> scratch;
+    summaries.sums = LayeredSums<std::int64_t>(
+        indices, radius, [&values](std::size_t id) { return values[id]; }, scratch);
     summaries.most = LargestNear(radius, marks);
     return summaries;
 }
 
-std::vector<double> BetIndex::SumsNear(std::int32_t radius,
-                                       const std::vector<double>& values) const {
+std::vector<double> BetIndex::SumsNear(std::int32_t radius, const std::vector<double>& values,
+                                       std::vector<double>& scratch) const {
     if (WalksBalls(radius)) {
         return FoldBalls(*this, radius, 0.0, [&values](double& sum, std::int32_t near) {
             sum += values[static_cast<std::size_t>(near)];
         });
     }
-    return LayeredSums<double>(indices, radius, [&values](std::size_t id) { return values[id]; });
+    return LayeredSums<double>(
+        indices, radius, [&values](std::size_t id) { return values[id]; }, scratch);
 }
 
 std::vector<std::int32_t> BetIndex::LargestNear(std::int32_t radius,
@@ -218,15 +260,12 @@ std::vector<std::int32_t> BetIndex::LargestNear(std::int32_t radius,
     std::vector<std::int32_t> wider(all);
     for (std::int32_t step = 0; step < std::clamp(radius, 0, kMatches); ++step) {
         wider = within;
-        std::size_t stride = 1;
-        for (std::int32_t match = 0; match < kMatches; ++match, stride *= 3) {
-            ForEachLine(stride, [&](std::size_t x, std::size_t x1, std::size_t x2) {
-                const std::int32_t line = std::max({within[x], within[x1], within[x2]});
-                wider[x] = std::max(wider[x], line);
-                wider[x1] = std::max(wider[x1], line);
-                wider[x2] = std::max(wider[x2], line);
-            });
-        }
+        ForEachLineByMatch([&](std::size_t x, std::size_t x1, std::size_t x2) {
+            const std::int32_t line = std::max({within[x], within[x1], within[x2]});
+            wider[x] = std::max(wider[x], line);
+            wider[x1] = std::max(wider[x1], line);
+            wider[x2] = std::max(wider[x2], line);
+        });
         std::swap(within, wider);
     }
     std::vector<std::int32_t> largest(indices.size());

@@ -27,10 +27,13 @@ constexpr StepRule kFewStepsRule{.patience = tuning::kFewStepsPatience,
 constexpr double kMargin = 1e-4;
 
 // The local sphere bound's multipliers: 1 / the most columns that a column
-// reaching it reaches.
-std::vector<double> SphereMultipliers(const CoverInstance& instance) {
+// reaching it reaches. Counts in `scratch`, which the steps then reuse.
+std::vector<double> SphereMultipliers(const CoverInstance& instance, std::vector<double>& scratch) {
     const auto& [bet, radius] = instance;
-    const std::vector<std::int32_t> largest = bet.LargestNear(radius, bet.CountsNear(radius));
+    const std::vector<double> counts = bet.SumsNear(
+        radius, std::vector<double>(static_cast<std::size_t>(bet.Size()), 1.0), scratch);
+    const std::vector<std::int32_t> largest =
+        bet.LargestNear(radius, std::vector<std::int32_t>(counts.begin(), counts.end()));
     std::vector<double> multiplier(largest.size());
     std::transform(largest.begin(), largest.end(), multiplier.begin(),
                    [](std::int32_t most) { return 1.0 / most; });
@@ -85,10 +88,11 @@ double BoundOf(const std::vector<double>& multiplier, const std::vector<double>&
 // taken columns' own balls when they are few (the relaxation takes about as
 // many as a covering holds), else by the bet's sums over every ball. Both
 // count exactly, so the choice changes nothing but the time.
-std::vector<double> TakenNear(const CoverInstance& instance, const std::vector<double>& taken) {
+std::vector<double> TakenNear(const CoverInstance& instance, const std::vector<double>& taken,
+                              std::vector<double>& scratch) {
     const auto count = static_cast<std::int64_t>(std::count(taken.begin(), taken.end(), 1.0));
     if (count * tuning::kSparseTakenDivisor > instance.Size()) {
-        return instance.bet.SumsNear(instance.radius, taken);
+        return instance.bet.SumsNear(instance.radius, taken, scratch);
     }
     std::vector<double> near(taken.size(), 0.0);
     for (std::size_t id = 0; id < taken.size(); ++id) {
@@ -154,7 +158,8 @@ std::int32_t LagrangianBound(const CoverInstance& instance, std::int32_t known, 
         limit.time <= std::chrono::steady_clock::duration::zero()) {
         return known;
     }
-    std::vector<double> multiplier = SphereMultipliers(instance);
+    std::vector<double> scratch;  // the sums' room, kept from step to step
+    std::vector<double> multiplier = SphereMultipliers(instance, scratch);
     std::int64_t move = 0;
     const auto over = [&] {
         const auto now = std::chrono::steady_clock::now();
@@ -171,14 +176,14 @@ std::int32_t LagrangianBound(const CoverInstance& instance, std::int32_t known, 
             const auto now = std::chrono::steady_clock::now();
             limit.progress(static_cast<std::int32_t>((now - start) * 100 / limit.time));
         }
-        std::vector<double> covering = instance.bet.SumsNear(instance.radius, multiplier);
+        std::vector<double> covering = instance.bet.SumsNear(instance.radius, multiplier, scratch);
         if (over()) {
             break;
         }
         Rescale(multiplier, covering);
         const double bound = BoundOf(multiplier, covering, taken);
         control.Record(bound);
-        std::vector<double> subgradient = TakenNear(instance, taken);
+        std::vector<double> subgradient = TakenNear(instance, taken, scratch);
         if (over()) {
             break;
         }

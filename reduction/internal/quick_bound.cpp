@@ -15,12 +15,13 @@ void QuickBound(const CoverInstance& instance, Covering& covering, const std::st
         return;
     }
     // A step sums over every ball twice at most: walking them, or in passes
-    // over all columns, whichever the index finds cheaper.
+    // over all columns, whichever the index finds cheaper; a pass's cell
+    // costs about what a walk's visit does.
     const std::int64_t walks =
         static_cast<std::int64_t>(instance.Size()) * BallSize(instance.radius);
     const std::int64_t passes =
         static_cast<std::int64_t>(std::clamp(instance.radius, 1, kMatches) + 1) * kMatches *
-        kAllColumns * 3;
+        kAllColumns;
     const std::int64_t steps =
         std::min(tuning::kQuickBoundSteps, tuning::kQuickBoundWork / std::min(walks, passes));
     if (steps < tuning::kQuickBoundLeastSteps) {
