@@ -32,12 +32,13 @@ constexpr std::string_view kProgramHelpTail =
     "                      «-» lo lee de la entrada estándar.\n"
     "                      Órdenes: generate, filter, sort, reduce, stats, show y\n"
     "                      expectation\n"
-    "  -o ARCHIVO          graba la apuesta en ARCHIVO; «-o -» la escribe en la salida\n"
-    "                      estándar, también en una terminal (sin -o, solo si la salida\n"
-    "                      va a un archivo o a otra orden).\n"
+    "  -o ARCHIVO          graba la apuesta en ARCHIVO; «-o -» la escribe en la\n"
+    "                      salida estándar, también en una terminal (sin -o, solo si\n"
+    "                      la salida va a un archivo o a otra orden).\n"
     "                      Órdenes: generate, filter, sort, reduce y expectation\n"
-    "  --lenient           lee las apuestas como la ventana: toma las columnas que puede\n"
-    "                      y avisa de lo demás (sin ella, cualquier daño es un error).\n"
+    "  --lenient           lee las apuestas como la ventana: toma las columnas que\n"
+    "                      puede y avisa de lo demás (sin ella, cualquier daño es un\n"
+    "                      error).\n"
     "                      Órdenes: filter, sort, reduce, check, scrutiny, stats\n"
     "                      y show\n"
     "  --help              esta ayuda; «lumo-cli ORDEN --help» la de cada orden\n"
@@ -53,10 +54,14 @@ constexpr std::array kCommands{&kGenerateCommand, &kFilterCommand, &kSortCommand
 
 // The program's help: what it is, a line per command, the common options.
 std::string ProgramHelp() {
+    const auto longest = std::ranges::max(kCommands, {}, [](const Command* command) {
+                             return command->name.size();
+                         })->name.size();
     std::ostringstream help;
     help << kProgramHelpHead;
     for (const Command* command : kCommands) {
-        help << "  " << std::left << std::setw(11) << command->name << command->summary << '\n';
+        help << "  " << std::left << std::setw(static_cast<int>(longest + 2)) << command->name
+             << command->summary << '\n';
     }
     help << kProgramHelpTail;
     return help.str();

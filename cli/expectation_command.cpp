@@ -54,6 +54,5 @@ int Expectation(const CommandLine& line, const Streams& streams) {
 }  // namespace
 
 const Command kExpectationCommand{"expectation",
-                                  "la tabla de esperanza de la ventana, de las probabilidades "
-                                  "reales y el público",
+                                  "la tabla de esperanza: probabilidades reales y el público",
                                   kHelp, kOptions, Expectation};

@@ -74,7 +74,7 @@ constexpr std::string_view kHelp =
     "  base 1X1121X21X1X21 9-12  aciertos con esa columna\n"
     "  puntuacion 40-100         la puntuación de la columna\n"
     "  probabilidad 0,001-100    su probabilidad en %, con coma o punto decimal\n"
-    "  valor 0,05-2              su valor esperado en euros (con --public y --takings)\n"
+    "  valor 0,05-2              valor esperado en euros (con --public y --takings)\n"
     "  fallos 2                  cuántas condiciones puede incumplir una columna\n"
     "  ! unos 3-10               con '!' delante se cumple siempre y no cuenta\n"
     "Sin fallos se cumplen todas. --explain escribe, por condición, cuántas columnas\n"

@@ -31,7 +31,8 @@ constexpr std::array kOptions{kForecastOption,
 
 constexpr std::string_view kHelp =
     "Uso: lumo-cli reduce ENTRADA --distance D [--lenient] [-o SALIDA]\n"
-    "     lumo-cli reduce ENTRADA --guarantee G [--optimise SEGUNDOS] [--lenient] [-o SALIDA]\n"
+    "     lumo-cli reduce ENTRADA --guarantee G [--optimise SEGUNDOS] [--lenient]\n"
+    "                             [-o SALIDA]\n"
     "--distance D (0 a 8): la reducción del paso 5 de la ventana: deja una columna si\n"
     "  ninguna de las ya dejadas está a distancia D o menos. Depende del orden: use\n"
     "  antes «sort» como en la ventana.\n"

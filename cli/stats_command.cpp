@@ -29,7 +29,8 @@ constexpr std::array kOptions{kHelpOption,    kLenientOption, kPriceOption,
 constexpr std::string_view kHelp =
     "Uso: lumo-cli stats ENTRADA [--price EUROS] [--lenient]\n"
     "                    [--public ARCHIVO --takings EUROS [--odds ARCHIVO]\n"
-    "                    [--jackpot EUROS] [--pleno-probability P] [--forecast ARCHIVO]]\n"
+    "                    [--jackpot EUROS] [--pleno-probability P]\n"
+    "                    [--forecast ARCHIVO]]\n"
     "El número de columnas de la apuesta, lo que cuesta jugarla y en cuántos boletos\n"
     "de 8 columnas cabe; después, por partido, la parte de 1, X y 2 sobre toda la\n"
     "apuesta.\n"

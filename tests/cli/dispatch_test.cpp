@@ -405,14 +405,29 @@ TEST_F(CommandsTest, BadInputSaysWhatAndWhereAndLeavesTheOutputAlone) {
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), "anterior");
 }
 
+// Every command has its help, and the program's help lists each one on its
+// own line, its name set apart from what it does; every help fits a
+// terminal of 80 characters.
 TEST_F(CommandsTest, EveryCommandHasItsHelp) {
-    for (const std::string command :
-         {"generate", "filter", "sort", "reduce", "check", "scrutiny", "stats"}) {
+    const auto expectFitting = [](const std::string& help) {
+        std::istringstream lines(help);
+        for (std::string line; std::getline(lines, line);) {
+            // Characters, not bytes: the accents take two.
+            EXPECT_LE(std::ranges::count_if(line, [](char c) { return (c & 0xC0) != 0x80; }), 80)
+                << line;
+        }
+    };
+    const CliRun program = CliAsIs({"--help"});
+    EXPECT_EQ(program.status, kExitSuccess);
+    expectFitting(program.out);
+    for (const std::string command : {"generate", "filter", "sort", "reduce", "check", "scrutiny",
+                                      "stats", "show", "expectation"}) {
         const CliRun help = CliAsIs({command, "--help"});
         EXPECT_EQ(help.status, kExitSuccess);
         EXPECT_TRUE(help.out.starts_with("Uso: lumo-cli " + command)) << help.out;
+        EXPECT_NE(program.out.find("\n  " + command + "  "), std::string::npos) << command;
+        expectFitting(help.out);
     }
-    EXPECT_EQ(CliAsIs({"--help"}).status, kExitSuccess);
     EXPECT_EQ(CliAsIs({}).status, kExitError);
 }
 
