@@ -147,6 +147,15 @@ struct StepControl {
     }
 };
 
+// Whether fewer than kManyBoundSteps steps will fit, judged by the first
+// step's time: the bound goes on for the effort's time or its least steps,
+// whichever takes longer, within the limit's time.
+bool FewStepsFit(std::chrono::steady_clock::duration first, const SearchLimit& limit,
+                 const BoundEffort& effort) {
+    const auto effortTime = std::max(effort.time, first * effort.leastSteps);
+    return first * tuning::kManyBoundSteps > std::min(effortTime, limit.time);
+}
+
 }  // namespace
 
 std::int32_t LagrangianBound(const CoverInstance& instance, std::int32_t known, std::int32_t upper,
@@ -191,9 +200,8 @@ std::int32_t LagrangianBound(const CoverInstance& instance, std::int32_t known, 
         if (norm == 0) {
             break;  // the multipliers are optimal
         }
-        if (move == 0 && (std::chrono::steady_clock::now() - firstStep) * tuning::kManyBoundSteps >
-                             std::min(effort.time, limit.time)) {
-            control.rule = kFewStepsRule;  // the first step shows that few fit in the time
+        if (move == 0 && FewStepsFit(std::chrono::steady_clock::now() - firstStep, limit, effort)) {
+            control.rule = kFewStepsRule;
         }
         Step(multiplier, subgradient, control.Length(bound, upper, norm));
     }

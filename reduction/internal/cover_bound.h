@@ -25,7 +25,8 @@ struct BoundEffort {
 // the passes over the balls; `moves` caps the steps), the balls summed as
 // BetIndex::SumsNear does. How far the steps aim and how soon they shorten
 // depend on how many steps fit: fewer than 40 moves, or a first step longer
-// than a fortieth of the effort's time, count as few. Returns the best
+// than a fortieth of the time the effort takes (its time or its least
+// steps, within the limit's), count as few. Returns the best
 // bound found, rounded up, and never less than `known`. May throw
 // std::bad_alloc.
 std::int32_t LagrangianBound(const CoverInstance& instance, std::int32_t known, std::int32_t upper,

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <random>
 #include <stop_token>
 #include <vector>
@@ -54,6 +55,22 @@ TEST_P(CoverBoundStepsTest, ClosesOnTheSmallestCoveringOfAllColumnsOfFourMatches
     EXPECT_EQ(
         LagrangianBound({index, 1}, 0, 12, {.time = std::chrono::hours(1), .moves = GetParam()}),
         9);
+}
+
+// An effort of so many steps and no time takes exactly those steps, aimed as
+// a cap of that many moves aims them, whatever the time they take.
+TEST_P(CoverBoundStepsTest, AnEffortOfStepsTakesThemAsACapOfMovesDoes) {
+    std::mt19937 engine(7);
+    const BetIndex index(*SetOf(ClusteredBet(engine, 400)));
+    const GreedyCovering greedy = GreedyCover({index, 1});
+    const auto upper = static_cast<std::int32_t>(greedy.chosen.size());
+    const std::int32_t capped = LagrangianBound(
+        {index, 1}, greedy.lowerBound, upper, {.time = std::chrono::hours(1), .moves = GetParam()});
+    const std::int32_t effort = LagrangianBound(
+        {index, 1}, greedy.lowerBound, upper,
+        {.time = std::chrono::hours(1), .moves = std::numeric_limits<std::int64_t>::max()},
+        {.time = std::chrono::steady_clock::duration::zero(), .leastSteps = GetParam()});
+    EXPECT_EQ(effort, capped);
 }
 
 // The local sphere bound's own multipliers give that bound; scaled by the
