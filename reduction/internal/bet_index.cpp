@@ -35,8 +35,13 @@ namespace {
 // within its row, the last seven between rows. Passes that visit every line
 // of every match go row by row, then column chunk by column chunk, so that
 // what they touch stays in the cache.
-constexpr std::int32_t kRowMatches = kMatches / 2;
-constexpr std::size_t kRowLength = 2'187;
+constexpr std::size_t kRowLength = [] {
+    std::size_t length = 1;
+    for (std::int32_t match = 0; match < kMatches / 2; ++match) {
+        length *= 3;
+    }
+    return length;
+}();
 constexpr std::size_t kRows = static_cast<std::size_t>(kAllColumns) / kRowLength;
 static_assert(kRowLength == kRows && kRowLength * kRows == static_cast<std::size_t>(kAllColumns));
 // Row positions a chunk of the second half holds: 9 of them over 2,187 rows.
